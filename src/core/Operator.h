@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+/// Everything a transmitter operation asks of a person or a screen: message boxes and questions, the
+/// progress window "Datentransfer" and the wait cursor. The window implements it with widgets, the
+/// command-line tool with the terminal, tests with a scripted operator that records every message.
+/// Sequences and the link talk only to this interface, never to a widget.
+class IOperator {
+public:
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, RetryCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+    virtual ~IOperator() = default;
+
+    /// A modal message box. An empty caption stands for the application's own title.
+    virtual Answer ShowMessage(const QString& text, const QString& caption, Icon icon, Buttons buttons) = 0;
+
+    /// The progress window: a caption, one line of text and a bar over [minimum, maximum].
+    virtual void BeginProgress(const QString& caption, const QString& text, int minimum, int maximum) = 0;
+    virtual void SetProgressRange(int minimum, int maximum) = 0;
+    virtual void SetProgressPos(int pos) = 0;
+    virtual void SetProgressText(const QString& text) = 0;
+    virtual void EndProgress() = 0;
+
+    /// The wait cursor; calls nest, the cursor goes when the last EndWaitCursor balances the first Begin.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    /// A plain message box with only "OK".
+    void Message(const QString& text, const QString& caption = QString(), Icon icon = Icon::None);
+    /// A yes/no question; true only for "Yes".
+    bool AskYesNo(const QString& text, const QString& caption = QString(), Icon icon = Icon::Question);
+};

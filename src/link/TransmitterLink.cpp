@@ -1,0 +1,78 @@
+#include "link/TransmitterLink.h"
+
+#include "core/Clock.h"
+#include "core/Logging.h"
+#include "core/WaitCursor.h"
+
+namespace {
+
+/// Counts the running transfers, also when a program error leaves one early.
+class CDepthGuard {
+public:
+    explicit CDepthGuard(int& depth)
+        : m_depth(depth)
+    {
+        ++m_depth;
+    }
+    ~CDepthGuard() { --m_depth; }
+    CDepthGuard(const CDepthGuard&) = delete;
+    CDepthGuard& operator=(const CDepthGuard&) = delete;
+
+private:
+    int& m_depth;
+};
+
+} // namespace
+
+CTransmitterLink::CTransmitterLink(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device)
+    : m_operator(op)
+    , m_clock(clock)
+    , m_sio(op, clock, std::move(device))
+{
+}
+
+CTransmitterSio& CTransmitterLink::Sio() { return m_sio; }
+
+IOperator& CTransmitterLink::Operator() { return m_operator; }
+
+IClock& CTransmitterLink::Clock() { return m_clock; }
+
+void CTransmitterLink::SetConnectHook(ConnectHook hook) { m_connectHook = std::move(hook); }
+
+int CTransmitterLink::TransferDepth() const { return m_nDepth; }
+
+bool CTransmitterLink::EnsureConnected()
+{
+    if (m_sio.IsPortOpen()) {
+        return true;
+    }
+    const bool bConnected = m_connectHook ? m_connectHook() : false;
+    return bConnected && m_sio.IsPortOpen();
+}
+
+bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply)
+{
+    CWaitCursor waitCursor(m_operator);
+    CDepthGuard depth(m_nDepth);
+    QByteArray lastFrame;
+    bool bReceived = false;
+    for (int attempt = 1; attempt <= kAttempts && !bReceived; ++attempt) {
+        if (!EnsureConnected()) {
+            // A failed connect has told the user already; the attempt counts as failed.
+            m_clock.SleepMs(kRetryPauseMs);
+            continue;
+        }
+        lastFrame = CTransmitterSio::BuildFrame(command, payload);
+        m_sio.SendFrame(lastFrame);
+        m_sio.ResetReceiver();
+        bReceived = m_sio.ReceiveFrame(reply);
+        if (!bReceived) {
+            qCDebug(lcLink) << "command" << Qt::hex << command << "attempt" << attempt << "without reply";
+            m_clock.SleepMs(kRetryPauseMs);
+        }
+    }
+    payload = lastFrame;
+    m_clock.SleepMs(10);
+    m_clock.SleepMs(10);
+    return bReceived;
+}

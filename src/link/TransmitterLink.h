@@ -1,0 +1,48 @@
+#pragma once
+
+#include "link/TransmitterSio.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <memory>
+
+class IClock;
+class IOperator;
+
+/// The one way every command reaches the transmitter: TransferCommand connects on demand, sends one
+/// request frame, waits for one reply frame and tries up to three times. It lives in the core; the
+/// window's view owns one for the whole run, the command-line tool one per command.
+class CTransmitterLink {
+public:
+    static constexpr int kAttempts = 3;
+    static constexpr int kRetryPauseMs = 100;
+
+    /// Connects to the transmitter when the port is closed (opening the port, setting the interface
+    /// mode, resetting and identifying the transmitter); true on success.
+    using ConnectHook = std::function<bool()>;
+
+    CTransmitterLink(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device = nullptr);
+
+    CTransmitterSio& Sio();
+    IOperator& Operator();
+    IClock& Clock();
+    void SetConnectHook(ConnectHook hook);
+
+    /// Sends the command with its payload and receives the reply frame (STX to ETX) into reply. True
+    /// when a reply frame arrived. Afterwards payload holds the request frame that was sent last, or is
+    /// empty when none was built. A payload over 42 characters is a program error (CProgramError).
+    bool TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply);
+    /// How many TransferCommand calls are running, the outer one included (a connect on demand runs its
+    /// own exchanges inside the outer one; each keeps its own time-out).
+    int TransferDepth() const;
+
+private:
+    bool EnsureConnected();
+
+    IOperator& m_operator;
+    IClock& m_clock;
+    CTransmitterSio m_sio;
+    ConnectHook m_connectHook;
+    int m_nDepth = 0;
+};

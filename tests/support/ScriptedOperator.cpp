@@ -1,0 +1,59 @@
+#include "ScriptedOperator.h"
+
+IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QString& caption, Icon icon,
+                                                 Buttons buttons)
+{
+    messages.append({text, caption, icon, buttons});
+    if (!m_answers.isEmpty()) {
+        return m_answers.dequeue();
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::RetryCancel:
+        return Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
+void CScriptedOperator::BeginProgress(const QString& caption, const QString& text, int minimum, int maximum)
+{
+    progressOpen = true;
+    progressCaption = caption;
+    progressTexts.append(text);
+    SetProgressRange(minimum, maximum);
+}
+
+void CScriptedOperator::SetProgressRange(int minimum, int maximum)
+{
+    progressMinimum = minimum;
+    progressMaximum = maximum;
+}
+
+void CScriptedOperator::SetProgressPos(int pos) { progressPositions.append(pos); }
+
+void CScriptedOperator::SetProgressText(const QString& text) { progressTexts.append(text); }
+
+void CScriptedOperator::EndProgress() { progressOpen = false; }
+
+void CScriptedOperator::BeginWaitCursor()
+{
+    ++waitDepth;
+    maxWaitDepth = qMax(maxWaitDepth, waitDepth);
+}
+
+void CScriptedOperator::EndWaitCursor() { --waitDepth; }
+
+void CScriptedOperator::Answer(IOperator::Answer answer) { m_answers.enqueue(answer); }
+
+QStringList CScriptedOperator::MessageTexts() const
+{
+    QStringList texts;
+    for (const Shown& shown : messages) {
+        texts.append(shown.text);
+    }
+    return texts;
+}
