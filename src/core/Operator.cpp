@@ -1,11 +1,9 @@
 #include "core/Operator.h"
 
-void IOperator::Message(const QString& text, const QString& caption, Icon icon)
-{
+void IOperator::Message(const QString& text, const QString& caption, Icon icon) {
     ShowMessage(text, caption, icon, Buttons::Ok);
 }
 
-bool IOperator::AskYesNo(const QString& text, const QString& caption, Icon icon)
-{
+bool IOperator::AskYesNo(const QString& text, const QString& caption, Icon icon) {
     return ShowMessage(text, caption, icon, Buttons::YesNo) == Answer::Yes;
 }

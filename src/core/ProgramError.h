@@ -9,7 +9,5 @@
 class CProgramError : public std::invalid_argument {
 public:
     explicit CProgramError(const std::string& what)
-        : std::invalid_argument(what)
-    {
-    }
+        : std::invalid_argument(what) {}
 };

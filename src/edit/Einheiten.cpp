@@ -26,33 +26,36 @@ CEinheiten::CEinheiten(int nTyp, float fStart, float fEnd, int nDecimals, int nF
     , m_fEnd(fEnd)
     , m_nDecimals(nDecimals)
     , m_nFromUnit(nFromUnit)
-    , m_nToUnit(nToUnit)
-{
+    , m_nToUnit(nToUnit) {}
+
+const std::array<CEinheiten::Unit, CEinheiten::kUnitCount>& CEinheiten::Units() {
+    return kUnits;
 }
 
-const std::array<CEinheiten::Unit, CEinheiten::kUnitCount>& CEinheiten::Units() { return kUnits; }
+bool CEinheiten::IsKA71() const {
+    return m_nTyp == kKA71;
+}
 
-bool CEinheiten::IsKA71() const { return m_nTyp == kKA71; }
-
-double CEinheiten::Factor(int nUnit)
-{
+double CEinheiten::Factor(int nUnit) {
     return (nUnit >= 0 && nUnit < kUnitCount) ? kUnits[static_cast<size_t>(nUnit)].factorPerBar : 1.0;
 }
 
-QString CEinheiten::UnitName(int nUnit)
-{
+QString CEinheiten::UnitName(int nUnit) {
     if (nUnit < 0 || nUnit >= kUnitCount) {
         return QString();
     }
     return QString::fromLatin1(kUnits[static_cast<size_t>(nUnit)].name);
 }
 
-double CEinheiten::Convert(double value) const { return value * Factor(m_nToUnit) / Factor(m_nFromUnit); }
+double CEinheiten::Convert(double value) const {
+    return value * Factor(m_nToUnit) / Factor(m_nFromUnit);
+}
 
-bool CEinheiten::UnitsDiffer() const { return m_nFromUnit != m_nToUnit; }
+bool CEinheiten::UnitsDiffer() const {
+    return m_nFromUnit != m_nToUnit;
+}
 
-CEinheiten::Range CEinheiten::ScaledRange() const
-{
+CEinheiten::Range CEinheiten::ScaledRange() const {
     const double p = CUtils::PowerOfTen(m_nDecimals);
     const double s = Convert(m_fStart * p);
     const double e = Convert(m_fEnd * p);
@@ -88,32 +91,30 @@ CEinheiten::Range CEinheiten::ScaledRange() const
     return range;
 }
 
-double CEinheiten::FromScale(double scale) const
-{
+double CEinheiten::FromScale(double scale) const {
     const Range r = ScaledRange();
     const double v = r.lo + (r.hi - r.lo) * scale / kScale;
     return UnitsDiffer() ? v / CUtils::PowerOfTen(r.n) : v;
 }
 
-double CEinheiten::SpanFromScale(double scale) const
-{
+double CEinheiten::SpanFromScale(double scale) const {
     const Range r = ScaledRange();
     const double v = (r.hi - r.lo) * scale / kScale;
     return UnitsDiffer() ? v / CUtils::PowerOfTen(r.n) : v;
 }
 
-double CEinheiten::ToScale(double value) const
-{
+double CEinheiten::ToScale(double value) const {
     const Range r = ScaledRange();
     const double a = UnitsDiffer() ? value * CUtils::PowerOfTen(r.n) : value;
     return (a - r.lo) * kScale / (r.hi - r.lo);
 }
 
-double CEinheiten::SpanToScale(double span) const
-{
+double CEinheiten::SpanToScale(double span) const {
     const Range r = ScaledRange();
     const double a = UnitsDiffer() ? span * CUtils::PowerOfTen(r.n) : span;
     return a * kScale / (r.hi - r.lo);
 }
 
-int CEinheiten::DisplayDecimals() const { return IsKA71() ? ScaledRange().n : m_nDecimals; }
+int CEinheiten::DisplayDecimals() const {
+    return IsKA71() ? ScaledRange().n : m_nDecimals;
+}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 /// The unit converter of the display units, and the 0 to 10000 scale on which the KA71 keeps its set

@@ -13,8 +13,7 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 constexpr int kMaxDecimals = 4;
 constexpr int kMaxNumberFrameLength = 20;
 
-qint32 SaturateToInt(double v)
-{
+qint32 SaturateToInt(double v) {
     if (std::isnan(v)) {
         return 0;
     }
@@ -29,8 +28,7 @@ qint32 SaturateToInt(double v)
 
 /// Scans the leading decimal number of a text: blanks, sign, digits, separator, digits, exponent.
 /// Returns it in C form (with a point) or an empty text when there is none.
-std::string LeadingNumber(QByteArrayView text, char separator)
-{
+std::string LeadingNumber(QByteArrayView text, char separator) {
     qsizetype i = 0;
     const qsizetype size = text.size();
     while (i < size && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) {
@@ -82,8 +80,7 @@ std::string LeadingNumber(QByteArrayView text, char separator)
     return number;
 }
 
-double ParseCNumber(const std::string& number)
-{
+double ParseCNumber(const std::string& number) {
     if (number.empty()) {
         return 0.0;
     }
@@ -100,8 +97,7 @@ double ParseCNumber(const std::string& number)
 
 } // namespace
 
-int CUtils::RoundFloat(float& value, int n)
-{
+int CUtils::RoundFloat(float& value, int n) {
     if (n <= 0) {
         return 0;
     }
@@ -115,8 +111,7 @@ int CUtils::RoundFloat(float& value, int n)
     return k;
 }
 
-void CUtils::RoundDouble(double& value, int n)
-{
+void CUtils::RoundDouble(double& value, int n) {
     if (n <= 0) {
         return;
     }
@@ -125,44 +120,44 @@ void CUtils::RoundDouble(double& value, int n)
     value = std::trunc(scaled + (scaled > 0 ? 0.5 : -0.5)) / factor;
 }
 
-float CUtils::RoundTenths(float value)
-{
+float CUtils::RoundTenths(float value) {
     RoundFloat(value, 1);
     return value;
 }
 
-qint32 CUtils::RoundToInt(double x) { return SaturateToInt(std::trunc(x + (x > 0 ? 0.5 : -0.5))); }
+qint32 CUtils::RoundToInt(double x) {
+    return SaturateToInt(std::trunc(x + (x > 0 ? 0.5 : -0.5)));
+}
 
-float CUtils::ShortToFloat(qint32 value) { return static_cast<float>(static_cast<qint16>(value & 0xFFFF)); }
+float CUtils::ShortToFloat(qint32 value) {
+    return static_cast<float>(static_cast<qint16>(value & 0xFFFF));
+}
 
-float CUtils::IntToFloat(qint32 value) { return static_cast<float>(value); }
+float CUtils::IntToFloat(qint32 value) {
+    return static_cast<float>(value);
+}
 
-int CUtils::HexDigitValue(char c)
-{
+int CUtils::HexDigitValue(char c) {
     const int code = static_cast<unsigned char>(c);
     return code <= '9' ? code - '0' : code - 'A' + 10;
 }
 
-QByteArray CUtils::ByteToHex(quint8 value)
-{
+QByteArray CUtils::ByteToHex(quint8 value) {
     QByteArray text(2, '0');
     text[0] = kHexDigits[value >> 4];
     text[1] = kHexDigits[value & 0x0F];
     return text;
 }
 
-QByteArray CUtils::WordToHexLowFirst(quint16 value)
-{
+QByteArray CUtils::WordToHexLowFirst(quint16 value) {
     return ByteToHex(static_cast<quint8>(value & 0xFF)) + ByteToHex(static_cast<quint8>(value >> 8));
 }
 
-QByteArray CUtils::WordToHexHighFirst(quint16 value)
-{
+QByteArray CUtils::WordToHexHighFirst(quint16 value) {
     return ByteToHex(static_cast<quint8>(value >> 8)) + ByteToHex(static_cast<quint8>(value & 0xFF));
 }
 
-QByteArray CUtils::DwordToHexLowFirst(quint32 value)
-{
+QByteArray CUtils::DwordToHexLowFirst(quint32 value) {
     QByteArray text;
     for (int byte = 0; byte < 4; ++byte) {
         text += ByteToHex(static_cast<quint8>((value >> (8 * byte)) & 0xFF));
@@ -170,8 +165,7 @@ QByteArray CUtils::DwordToHexLowFirst(quint32 value)
     return text;
 }
 
-quint32 CUtils::HexDigits(QByteArrayView text, int count)
-{
+quint32 CUtils::HexDigits(QByteArrayView text, int count) {
     if (text.size() < count) {
         throw CProgramError("hex text of " + std::to_string(text.size()) + " characters, " +
                             std::to_string(count) + " needed");
@@ -183,16 +177,23 @@ quint32 CUtils::HexDigits(QByteArrayView text, int count)
     return value;
 }
 
-quint16 CUtils::HexCharsToWord(QByteArrayView text) { return static_cast<quint16>(HexDigits(text, 4)); }
+quint16 CUtils::HexCharsToWord(QByteArrayView text) {
+    return static_cast<quint16>(HexDigits(text, 4));
+}
 
-quint8 CUtils::HexToByte(QByteArrayView text) { return static_cast<quint8>(HexDigits(text, 2)); }
+quint8 CUtils::HexToByte(QByteArrayView text) {
+    return static_cast<quint8>(HexDigits(text, 2));
+}
 
-quint16 CUtils::HexToWord(QByteArrayView text) { return static_cast<quint16>(HexDigits(text, 4)); }
+quint16 CUtils::HexToWord(QByteArrayView text) {
+    return static_cast<quint16>(HexDigits(text, 4));
+}
 
-quint32 CUtils::HexToDword(QByteArrayView text) { return HexDigits(text, 8); }
+quint32 CUtils::HexToDword(QByteArrayView text) {
+    return HexDigits(text, 8);
+}
 
-bool CUtils::ClampToShort(double x, qint16& out)
-{
+bool CUtils::ClampToShort(double x, qint16& out) {
     constexpr double kLimit = 32000.0;
     if (std::isnan(x)) {
         out = 0;
@@ -210,8 +211,7 @@ bool CUtils::ClampToShort(double x, qint16& out)
     return false;
 }
 
-QByteArray CUtils::FormatFixed(double x, int precision)
-{
+QByteArray CUtils::FormatFixed(double x, int precision) {
     // Exact decimal digits of the binary value; an exact tie goes away from zero.
     char buffer[512];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, precision + 30);
@@ -232,8 +232,7 @@ QByteArray CUtils::FormatFixed(double x, int precision)
     return QByteArray(buffer, result.ptr - buffer);
 }
 
-QByteArray CUtils::FormatScaled(float x, int n)
-{
+QByteArray CUtils::FormatScaled(float x, int n) {
     if (n < 0 || n > kMaxDecimals) {
         n = 0;
     }
@@ -251,8 +250,7 @@ QByteArray CUtils::FormatScaled(float x, int n)
     return QByteArray(1, negative ? '-' : '+') + QByteArray(zeros, '0') + digits;
 }
 
-QString CUtils::FormatSigned(double x, int width, int precision, const QLocale& locale)
-{
+QString CUtils::FormatSigned(double x, int width, int precision, const QLocale& locale) {
     if (width < 0 || precision < 0) {
         width = 0;
         precision = 6;
@@ -269,18 +267,18 @@ QString CUtils::FormatSigned(double x, int width, int precision, const QLocale& 
     return result;
 }
 
-double CUtils::ParseText(const QString& text, const QLocale& locale)
-{
+double CUtils::ParseText(const QString& text, const QLocale& locale) {
     const QString point = locale.decimalPoint();
     const char separator = point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
     const QByteArray latin = text.toLatin1();
     return ParseCNumber(LeadingNumber(latin, separator));
 }
 
-double CUtils::ParseText(QByteArrayView text) { return ParseCNumber(LeadingNumber(text, '.')); }
+double CUtils::ParseText(QByteArrayView text) {
+    return ParseCNumber(LeadingNumber(text, '.'));
+}
 
-int CUtils::ReplyDecimals(QByteArrayView frame, int n)
-{
+int CUtils::ReplyDecimals(QByteArrayView frame, int n) {
     if (n == -1) {
         if (frame.size() < 2) {
             throw CProgramError("reply too short for its length byte");
@@ -294,8 +292,7 @@ int CUtils::ReplyDecimals(QByteArrayView frame, int n)
     return (n < 0 || n > kMaxDecimals) ? 0 : n;
 }
 
-QByteArrayView CUtils::ReplyNumberText(QByteArrayView frame)
-{
+QByteArrayView CUtils::ReplyNumberText(QByteArrayView frame) {
     if (frame.size() < 2) {
         return QByteArrayView();
     }
@@ -306,8 +303,7 @@ QByteArrayView CUtils::ReplyNumberText(QByteArrayView frame)
     return frame.sliced(2).first(qMin(count, frame.size() - 2));
 }
 
-double CUtils::ParseReplyValue(QByteArrayView frame, int n)
-{
+double CUtils::ParseReplyValue(QByteArrayView frame, int n) {
     n = ReplyDecimals(frame, n);
     if (frame.size() >= 2 && static_cast<unsigned char>(frame[1]) > kMaxNumberFrameLength) {
         return 0.0;
@@ -319,8 +315,7 @@ double CUtils::ParseReplyValue(QByteArrayView frame, int n)
     return value;
 }
 
-double CUtils::ParseReplySigned16(QByteArrayView frame, int n)
-{
+double CUtils::ParseReplySigned16(QByteArrayView frame, int n) {
     n = ReplyDecimals(frame, n);
     if (frame.size() >= 2 && static_cast<unsigned char>(frame[1]) > kMaxNumberFrameLength) {
         return 0.0;
@@ -335,8 +330,7 @@ double CUtils::ParseReplySigned16(QByteArrayView frame, int n)
     return value;
 }
 
-double CUtils::PowerOfTen(int n)
-{
+double CUtils::PowerOfTen(int n) {
     double value = 1.0;
     for (int i = 0; i < n; ++i) {
         value *= 10.0;

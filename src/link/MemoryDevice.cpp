@@ -4,14 +4,13 @@
 #include "link/DevicePeer.h"
 
 CMemoryDevice::CMemoryDevice(IClock& clock)
-    : m_clock(clock)
-{
+    : m_clock(clock) {}
+
+void CMemoryDevice::SetPeer(IDevicePeer* peer) {
+    m_peer = peer;
 }
 
-void CMemoryDevice::SetPeer(IDevicePeer* peer) { m_peer = peer; }
-
-void CMemoryDevice::Deliver(const QByteArray& bytes, qint64 atMs, qint64 gapMs)
-{
+void CMemoryDevice::Deliver(const QByteArray& bytes, qint64 atMs, qint64 gapMs) {
     if (m_bGone) {
         return;
     }
@@ -22,32 +21,48 @@ void CMemoryDevice::Deliver(const QByteArray& bytes, qint64 atMs, qint64 gapMs)
     }
 }
 
-void CMemoryDevice::SetOpenable(bool openable) { m_bOpenable = openable; }
+void CMemoryDevice::SetOpenable(bool openable) {
+    m_bOpenable = openable;
+}
 
-void CMemoryDevice::SetModemLines(bool present) { m_bModemLines = present; }
+void CMemoryDevice::SetModemLines(bool present) {
+    m_bModemLines = present;
+}
 
-void CMemoryDevice::SetRtsFailure(LineResult failure) { m_rtsFailure = failure; }
+void CMemoryDevice::SetRtsFailure(LineResult failure) {
+    m_rtsFailure = failure;
+}
 
-void CMemoryDevice::Disconnect()
-{
+void CMemoryDevice::Disconnect() {
     m_bGone = true;
     m_incoming.clear();
 }
 
-const QByteArray& CMemoryDevice::Written() const { return m_written; }
+const QByteArray& CMemoryDevice::Written() const {
+    return m_written;
+}
 
-void CMemoryDevice::ClearWritten() { m_written.clear(); }
+void CMemoryDevice::ClearWritten() {
+    m_written.clear();
+}
 
-const QList<CMemoryDevice::RtsEdge>& CMemoryDevice::RtsEdges() const { return m_rtsEdges; }
+const QList<CMemoryDevice::RtsEdge>& CMemoryDevice::RtsEdges() const {
+    return m_rtsEdges;
+}
 
-QString CMemoryDevice::OpenedPath() const { return m_path; }
+QString CMemoryDevice::OpenedPath() const {
+    return m_path;
+}
 
-int CMemoryDevice::OpenedBaud() const { return m_baud; }
+int CMemoryDevice::OpenedBaud() const {
+    return m_baud;
+}
 
-int CMemoryDevice::OpenCount() const { return m_openCount; }
+int CMemoryDevice::OpenCount() const {
+    return m_openCount;
+}
 
-bool CMemoryDevice::Open(const QString& path, int baud)
-{
+bool CMemoryDevice::Open(const QString& path, int baud) {
     if (m_bOpen) {
         return true;
     }
@@ -64,8 +79,7 @@ bool CMemoryDevice::Open(const QString& path, int baud)
     return true;
 }
 
-void CMemoryDevice::Close()
-{
+void CMemoryDevice::Close() {
     if (!m_bOpen) {
         return;
     }
@@ -76,10 +90,11 @@ void CMemoryDevice::Close()
     }
 }
 
-bool CMemoryDevice::IsOpen() const { return m_bOpen; }
+bool CMemoryDevice::IsOpen() const {
+    return m_bOpen;
+}
 
-bool CMemoryDevice::WriteByte(quint8 byte, int timeoutMs)
-{
+bool CMemoryDevice::WriteByte(quint8 byte, int timeoutMs) {
     Q_UNUSED(timeoutMs);
     if (!m_bOpen || m_bGone) {
         return false;
@@ -91,14 +106,12 @@ bool CMemoryDevice::WriteByte(quint8 byte, int timeoutMs)
     return true;
 }
 
-bool CMemoryDevice::Drain(int timeoutMs)
-{
+bool CMemoryDevice::Drain(int timeoutMs) {
     Q_UNUSED(timeoutMs);
     return m_bOpen;
 }
 
-int CMemoryDevice::BytesWaiting()
-{
+int CMemoryDevice::BytesWaiting() {
     if (!m_bOpen) {
         return 0;
     }
@@ -106,8 +119,7 @@ int CMemoryDevice::BytesWaiting()
     return static_cast<int>(std::distance(m_incoming.begin(), due));
 }
 
-int CMemoryDevice::Read(char* buffer, int maxCount)
-{
+int CMemoryDevice::Read(char* buffer, int maxCount) {
     int count = 0;
     const qint64 now = m_clock.NowMs();
     while (m_bOpen && count < maxCount && !m_incoming.empty() && m_incoming.begin()->first <= now) {
@@ -117,8 +129,7 @@ int CMemoryDevice::Read(char* buffer, int maxCount)
     return count;
 }
 
-bool CMemoryDevice::WaitReadable(int timeoutMs)
-{
+bool CMemoryDevice::WaitReadable(int timeoutMs) {
     if (!m_bOpen) {
         return false;
     }
@@ -133,8 +144,7 @@ bool CMemoryDevice::WaitReadable(int timeoutMs)
     return BytesWaiting() > 0;
 }
 
-IByteDevice::LineResult CMemoryDevice::SetRts(bool on)
-{
+IByteDevice::LineResult CMemoryDevice::SetRts(bool on) {
     if (!m_bOpen) {
         return LineResult::ReadFailed;
     }
@@ -151,7 +161,6 @@ IByteDevice::LineResult CMemoryDevice::SetRts(bool on)
     return LineResult::Ok;
 }
 
-QString CMemoryDevice::LastErrorText() const
-{
+QString CMemoryDevice::LastErrorText() const {
     return m_bGone ? QStringLiteral("Input/output error") : QStringLiteral("Operation not permitted");
 }

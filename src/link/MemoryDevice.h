@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-
 #include <map>
 
 class IClock;

@@ -3,14 +3,12 @@
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QSettings>
-
 #include <algorithm>
 #include <tuple>
 
 namespace {
 
-int GroupRank(const QString& path)
-{
+int GroupRank(const QString& path) {
     if (path.contains(QLatin1String("ttyS"))) {
         return 0;
     }
@@ -23,8 +21,7 @@ int GroupRank(const QString& path)
     return 3;
 }
 
-int TrailingNumber(const QString& path)
-{
+int TrailingNumber(const QString& path) {
     static const QRegularExpression digits(QStringLiteral("(\\d+)$"));
     const QRegularExpressionMatch match = digits.match(path);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
@@ -32,15 +29,13 @@ int TrailingNumber(const QString& path)
 
 } // namespace
 
-void CPortMap::Pin(int comNumber, const QString& devicePath)
-{
+void CPortMap::Pin(int comNumber, const QString& devicePath) {
     if (comNumber >= 1) {
         m_pins.insert(comNumber, devicePath);
     }
 }
 
-void CPortMap::LoadPins(QSettings& settings)
-{
+void CPortMap::LoadPins(QSettings& settings) {
     settings.beginGroup(QStringLiteral("Ports"));
     for (const QString& key : settings.childKeys()) {
         const std::optional<int> number = ParseComName(key);
@@ -52,8 +47,7 @@ void CPortMap::LoadPins(QSettings& settings)
     settings.endGroup();
 }
 
-QString CPortMap::DevicePath(int comNumber) const
-{
+QString CPortMap::DevicePath(int comNumber) const {
     if (m_pins.contains(comNumber)) {
         return m_pins.value(comNumber);
     }
@@ -64,8 +58,7 @@ QString CPortMap::DevicePath(int comNumber) const
     return QString();
 }
 
-QStringList CPortMap::AvailableDevices() const
-{
+QStringList CPortMap::AvailableDevices() const {
     if (m_availableOverride) {
         return *m_availableOverride;
     }
@@ -76,10 +69,11 @@ QStringList CPortMap::AvailableDevices() const
     return SortDevices(devices);
 }
 
-void CPortMap::SetAvailableDevices(const QStringList& devices) { m_availableOverride = SortDevices(devices); }
+void CPortMap::SetAvailableDevices(const QStringList& devices) {
+    m_availableOverride = SortDevices(devices);
+}
 
-std::optional<int> CPortMap::ParseComName(const QString& name)
-{
+std::optional<int> CPortMap::ParseComName(const QString& name) {
     static const QRegularExpression pattern(QStringLiteral("^COM(\\d{1,3})$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(name.trimmed());
@@ -90,8 +84,7 @@ std::optional<int> CPortMap::ParseComName(const QString& name)
     return number >= 1 ? std::optional<int>(number) : std::nullopt;
 }
 
-QStringList CPortMap::SortDevices(QStringList devices)
-{
+QStringList CPortMap::SortDevices(QStringList devices) {
     std::stable_sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
         return std::make_tuple(GroupRank(a), TrailingNumber(a), a) <
                std::make_tuple(GroupRank(b), TrailingNumber(b), b);

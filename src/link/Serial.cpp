@@ -10,20 +10,25 @@ constexpr int kLineErrorMaxChars = 199;
 } // namespace
 
 CSerial::CSerial(std::unique_ptr<IByteDevice> device)
-    : m_device(device ? std::move(device) : std::make_unique<CTtyDevice>())
-{
+    : m_device(device ? std::move(device) : std::make_unique<CTtyDevice>()) {}
+
+CSerial::~CSerial() {
+    Close();
 }
 
-CSerial::~CSerial() { Close(); }
+void CSerial::SetOperator(IOperator* op) {
+    m_operator = op;
+}
 
-void CSerial::SetOperator(IOperator* op) { m_operator = op; }
+CPortMap& CSerial::PortMap() {
+    return m_portMap;
+}
 
-CPortMap& CSerial::PortMap() { return m_portMap; }
+IByteDevice& CSerial::Device() {
+    return *m_device;
+}
 
-IByteDevice& CSerial::Device() { return *m_device; }
-
-bool CSerial::Open(int nPort, int nBaud)
-{
+bool CSerial::Open(int nPort, int nBaud) {
     if (m_bOpened) {
         return true;
     }
@@ -37,8 +42,7 @@ bool CSerial::Open(int nPort, int nBaud)
     return m_bOpened;
 }
 
-bool CSerial::Close()
-{
+bool CSerial::Close() {
     if (m_bOpened) {
         m_device->Close();
         m_bOpened = false;
@@ -46,12 +50,15 @@ bool CSerial::Close()
     return true;
 }
 
-bool CSerial::IsOpen() const { return m_bOpened; }
+bool CSerial::IsOpen() const {
+    return m_bOpened;
+}
 
-int CSerial::PortNumber() const { return m_nPort; }
+int CSerial::PortNumber() const {
+    return m_nPort;
+}
 
-bool CSerial::WriteByte(quint8 byte)
-{
+bool CSerial::WriteByte(quint8 byte) {
     // A byte the port does not take within a second is dropped; the frame check of the reply, or its
     // absence, tells the caller.
     if (!m_device->WriteByte(byte, kWriteByteTimeoutMs)) {
@@ -60,8 +67,7 @@ bool CSerial::WriteByte(quint8 byte)
     return true;
 }
 
-int CSerial::Write(const char* buffer, int count)
-{
+int CSerial::Write(const char* buffer, int count) {
     if (!m_bOpened || count <= 0) {
         return 0;
     }
@@ -71,28 +77,38 @@ int CSerial::Write(const char* buffer, int count)
     return count;
 }
 
-int CSerial::Write(const QByteArray& bytes) { return Write(bytes.constData(), static_cast<int>(bytes.size())); }
+int CSerial::Write(const QByteArray& bytes) {
+    return Write(bytes.constData(), static_cast<int>(bytes.size()));
+}
 
-bool CSerial::Flush() { return m_bOpened && m_device->Drain(kFlushTimeoutMs); }
+bool CSerial::Flush() {
+    return m_bOpened && m_device->Drain(kFlushTimeoutMs);
+}
 
-int CSerial::BytesWaiting() { return m_bOpened ? m_device->BytesWaiting() : 0; }
+int CSerial::BytesWaiting() {
+    return m_bOpened ? m_device->BytesWaiting() : 0;
+}
 
-int CSerial::Read(char* buffer, int maxCount)
-{
+int CSerial::Read(char* buffer, int maxCount) {
     if (!m_bOpened || maxCount <= 0 || m_device->BytesWaiting() == 0) {
         return 0;
     }
     return m_device->Read(buffer, maxCount);
 }
 
-bool CSerial::WaitForBytes(int timeoutMs) { return m_bOpened && m_device->WaitReadable(timeoutMs); }
+bool CSerial::WaitForBytes(int timeoutMs) {
+    return m_bOpened && m_device->WaitReadable(timeoutMs);
+}
 
-bool CSerial::SetRtsOn() { return SetRts(true); }
+bool CSerial::SetRtsOn() {
+    return SetRts(true);
+}
 
-bool CSerial::SetRtsOff() { return SetRts(false); }
+bool CSerial::SetRtsOff() {
+    return SetRts(false);
+}
 
-bool CSerial::SetRts(bool on)
-{
+bool CSerial::SetRts(bool on) {
     if (!m_bOpened) {
         return false;
     }
@@ -110,8 +126,7 @@ bool CSerial::SetRts(bool on)
     return false;
 }
 
-void CSerial::ShowLineError(const QString& call)
-{
+void CSerial::ShowLineError(const QString& call) {
     const QString text = QStringLiteral("WARNING:  %1 Failed with the following error: \n%2\nPort: %3\n")
                              .arg(call, m_device->LastErrorText())
                              .arg(m_nPort)

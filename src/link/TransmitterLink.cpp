@@ -10,8 +10,7 @@ namespace {
 class CDepthGuard {
 public:
     explicit CDepthGuard(int& depth)
-        : m_depth(depth)
-    {
+        : m_depth(depth) {
         ++m_depth;
     }
     ~CDepthGuard() { --m_depth; }
@@ -27,22 +26,29 @@ private:
 CTransmitterLink::CTransmitterLink(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device)
     : m_operator(op)
     , m_clock(clock)
-    , m_sio(op, clock, std::move(device))
-{
+    , m_sio(op, clock, std::move(device)) {}
+
+CTransmitterSio& CTransmitterLink::Sio() {
+    return m_sio;
 }
 
-CTransmitterSio& CTransmitterLink::Sio() { return m_sio; }
+IOperator& CTransmitterLink::Operator() {
+    return m_operator;
+}
 
-IOperator& CTransmitterLink::Operator() { return m_operator; }
+IClock& CTransmitterLink::Clock() {
+    return m_clock;
+}
 
-IClock& CTransmitterLink::Clock() { return m_clock; }
+void CTransmitterLink::SetConnectHook(ConnectHook hook) {
+    m_connectHook = std::move(hook);
+}
 
-void CTransmitterLink::SetConnectHook(ConnectHook hook) { m_connectHook = std::move(hook); }
+int CTransmitterLink::TransferDepth() const {
+    return m_nDepth;
+}
 
-int CTransmitterLink::TransferDepth() const { return m_nDepth; }
-
-bool CTransmitterLink::EnsureConnected()
-{
+bool CTransmitterLink::EnsureConnected() {
     if (m_sio.IsPortOpen()) {
         return true;
     }
@@ -50,8 +56,7 @@ bool CTransmitterLink::EnsureConnected()
     return bConnected && m_sio.IsPortOpen();
 }
 
-bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply)
-{
+bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply) {
     CWaitCursor waitCursor(m_operator);
     CDepthGuard depth(m_nDepth);
     QByteArray lastFrame;

@@ -3,7 +3,6 @@
 #include "link/TransmitterSio.h"
 
 #include <QByteArray>
-
 #include <functional>
 #include <memory>
 

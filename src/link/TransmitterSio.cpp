@@ -8,15 +8,15 @@
 CTransmitterSio::CTransmitterSio(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device)
     : m_operator(op)
     , m_clock(clock)
-    , m_serial(std::move(device))
-{
+    , m_serial(std::move(device)) {
     m_serial.SetOperator(&m_operator);
 }
 
-CTransmitterSio::~CTransmitterSio() { ClosePort(); }
+CTransmitterSio::~CTransmitterSio() {
+    ClosePort();
+}
 
-bool CTransmitterSio::OpenPort(int nIndex, bool bEcho)
-{
+bool CTransmitterSio::OpenPort(int nIndex, bool bEcho) {
     if (OpenPortSilent(nIndex, bEcho)) {
         return true;
     }
@@ -26,32 +26,39 @@ bool CTransmitterSio::OpenPort(int nIndex, bool bEcho)
     return false;
 }
 
-bool CTransmitterSio::OpenPortSilent(int nIndex, bool bEcho)
-{
+bool CTransmitterSio::OpenPortSilent(int nIndex, bool bEcho) {
     m_bEcho = bEcho;
     return m_serial.Open(nIndex + 1, kBaud);
 }
 
-void CTransmitterSio::ClosePort() { m_serial.Close(); }
+void CTransmitterSio::ClosePort() {
+    m_serial.Close();
+}
 
-bool CTransmitterSio::IsPortOpen() const { return m_serial.IsOpen(); }
+bool CTransmitterSio::IsPortOpen() const {
+    return m_serial.IsOpen();
+}
 
-bool CTransmitterSio::TestPort(int nIndex)
-{
+bool CTransmitterSio::TestPort(int nIndex) {
     ClosePort();
     const bool bOpenable = OpenPortSilent(nIndex, false);
     ClosePort();
     return bOpenable;
 }
 
-bool CTransmitterSio::Echo() const { return m_bEcho; }
+bool CTransmitterSio::Echo() const {
+    return m_bEcho;
+}
 
-void CTransmitterSio::SetEcho(bool bEcho) { m_bEcho = bEcho; }
+void CTransmitterSio::SetEcho(bool bEcho) {
+    m_bEcho = bEcho;
+}
 
-CSerial& CTransmitterSio::Serial() { return m_serial; }
+CSerial& CTransmitterSio::Serial() {
+    return m_serial;
+}
 
-QByteArray CTransmitterSio::BuildFrame(quint8 command, const QByteArray& payload)
-{
+QByteArray CTransmitterSio::BuildFrame(quint8 command, const QByteArray& payload) {
     if (payload.size() > kMaxPayload) {
         throw CProgramError("request payload of " + std::to_string(payload.size()) +
                             " characters does not fit a frame (at most 42)");
@@ -72,8 +79,7 @@ QByteArray CTransmitterSio::BuildFrame(quint8 command, const QByteArray& payload
     return frame;
 }
 
-int CTransmitterSio::SendFrame(const QByteArray& frame)
-{
+int CTransmitterSio::SendFrame(const QByteArray& frame) {
     if (frame.size() < 2 || static_cast<quint8>(frame.at(1)) + 2 > frame.size()) {
         throw CProgramError("request frame shorter than its length byte says");
     }
@@ -91,11 +97,11 @@ int CTransmitterSio::SendFrame(const QByteArray& frame)
     return written;
 }
 
-void CTransmitterSio::DiscardWaiting(int maxCount)
-{
+void CTransmitterSio::DiscardWaiting(int maxCount) {
     int dropped = 0;
     char byte = 0;
-    while ((maxCount < 0 || dropped < maxCount) && m_serial.BytesWaiting() > 0 && m_serial.Read(&byte, 1) == 1) {
+    while ((maxCount < 0 || dropped < maxCount) && m_serial.BytesWaiting() > 0 &&
+           m_serial.Read(&byte, 1) == 1) {
         ++dropped;
     }
     if (dropped > 0) {
@@ -103,23 +109,22 @@ void CTransmitterSio::DiscardWaiting(int maxCount)
     }
 }
 
-void CTransmitterSio::ResetReceiver()
-{
+void CTransmitterSio::ResetReceiver() {
     m_state = State::WaitStx;
     m_bComplete = false;
 }
 
-void CTransmitterSio::StoreByte(quint8 byte) { m_buffer[static_cast<size_t>(m_nWriteIndex++)] = byte; }
+void CTransmitterSio::StoreByte(quint8 byte) {
+    m_buffer[static_cast<size_t>(m_nWriteIndex++)] = byte;
+}
 
-bool CTransmitterSio::DropFrame(const char* reason)
-{
+bool CTransmitterSio::DropFrame(const char* reason) {
     qCDebug(lcLink) << "reply dropped:" << reason;
     ResetReceiver();
     return false;
 }
 
-bool CTransmitterSio::FeedByte(quint8 byte)
-{
+bool CTransmitterSio::FeedByte(quint8 byte) {
     if (m_bComplete) {
         return true; // a finished frame is kept until the receiver is reset; later bytes wait for it
     }
@@ -160,18 +165,18 @@ bool CTransmitterSio::FeedByte(quint8 byte)
     return true;
 }
 
-bool CTransmitterSio::IsFrameComplete() const { return m_bComplete; }
+bool CTransmitterSio::IsFrameComplete() const {
+    return m_bComplete;
+}
 
-QByteArray CTransmitterSio::ReceivedFrame() const
-{
+QByteArray CTransmitterSio::ReceivedFrame() const {
     if (!m_bComplete) {
         return QByteArray();
     }
     return QByteArray(reinterpret_cast<const char*>(m_buffer.data()), m_buffer[1] + 2);
 }
 
-bool CTransmitterSio::ReceiveFrame(QByteArray& reply)
-{
+bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     ResetReceiver();
     if (!m_serial.IsOpen()) {
         return false; // nothing can arrive on a closed port

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-
 #include <array>
 #include <memory>
 
@@ -22,7 +21,7 @@ class CTransmitterSio {
 
 public:
     static constexpr int kBaud = 1200;
-    static constexpr int kMaxPayload = 42;    ///< requests are built in a 47-character buffer
+    static constexpr int kMaxPayload = 42;     ///< requests are built in a 47-character buffer
     static constexpr int kMaxReplyLength = 50; ///< largest length byte a reply may carry
     static constexpr int kTicks = 20;          ///< receive inactivity time-out in link timer ticks
     static constexpr int kTickMs = 100;        ///< period of the link timer

@@ -9,7 +9,6 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
-
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -28,13 +27,12 @@ struct BaudEntry {
 };
 
 constexpr BaudEntry kBaudTable[] = {
-    {300, B300},       {600, B600},       {1200, B1200},     {2400, B2400},     {4800, B4800},
-    {9600, B9600},     {19200, B19200},   {38400, B38400},   {57600, B57600},   {115200, B115200},
+    {300, B300},       {600, B600},       {1200, B1200},     {2400, B2400},   {4800, B4800},
+    {9600, B9600},     {19200, B19200},   {38400, B38400},   {57600, B57600}, {115200, B115200},
     {230400, B230400}, {460800, B460800}, {921600, B921600},
 };
 
-bool SpeedCode(int baud, speed_t& code)
-{
+bool SpeedCode(int baud, speed_t& code) {
     for (const BaudEntry& entry : kBaudTable) {
         if (entry.rate == baud) {
             code = entry.code;
@@ -45,14 +43,17 @@ bool SpeedCode(int baud, speed_t& code)
 }
 
 /// Modem-control ioctls fail with these on devices that have no such lines (pseudo-terminals).
-bool IsNoModemLines(int error) { return error == ENOTTY || error == EINVAL; }
+bool IsNoModemLines(int error) {
+    return error == ENOTTY || error == EINVAL;
+}
 
 } // namespace
 
-CTtyDevice::~CTtyDevice() { Close(); }
+CTtyDevice::~CTtyDevice() {
+    Close();
+}
 
-bool CTtyDevice::Open(const QString& path, int baud)
-{
+bool CTtyDevice::Open(const QString& path, int baud) {
     if (IsOpen()) {
         return true;
     }
@@ -77,8 +78,7 @@ bool CTtyDevice::Open(const QString& path, int baud)
     return true;
 }
 
-bool CTtyDevice::Configure(int baud)
-{
+bool CTtyDevice::Configure(int baud) {
     speed_t code = B0;
     if (!SpeedCode(baud, code)) {
         errno = EINVAL;
@@ -101,8 +101,7 @@ bool CTtyDevice::Configure(int baud)
     return ::tcsetattr(m_fd, TCSANOW, &tio) == 0;
 }
 
-void CTtyDevice::Close()
-{
+void CTtyDevice::Close() {
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
@@ -111,10 +110,11 @@ void CTtyDevice::Close()
     m_bHungUp = false;
 }
 
-bool CTtyDevice::IsOpen() const { return m_fd >= 0; }
+bool CTtyDevice::IsOpen() const {
+    return m_fd >= 0;
+}
 
-bool CTtyDevice::WriteByte(quint8 byte, int timeoutMs)
-{
+bool CTtyDevice::WriteByte(quint8 byte, int timeoutMs) {
     if (!IsOpen()) {
         return false;
     }
@@ -145,8 +145,7 @@ bool CTtyDevice::WriteByte(quint8 byte, int timeoutMs)
     }
 }
 
-bool CTtyDevice::Drain(int timeoutMs)
-{
+bool CTtyDevice::Drain(int timeoutMs) {
     if (!IsOpen()) {
         return false;
     }
@@ -169,8 +168,7 @@ bool CTtyDevice::Drain(int timeoutMs)
     }
 }
 
-int CTtyDevice::BytesWaiting()
-{
+int CTtyDevice::BytesWaiting() {
     if (!IsOpen()) {
         return 0;
     }
@@ -182,8 +180,7 @@ int CTtyDevice::BytesWaiting()
     return count;
 }
 
-int CTtyDevice::Read(char* buffer, int maxCount)
-{
+int CTtyDevice::Read(char* buffer, int maxCount) {
     if (!IsOpen() || maxCount <= 0) {
         return 0;
     }
@@ -199,8 +196,7 @@ int CTtyDevice::Read(char* buffer, int maxCount)
     return static_cast<int>(got);
 }
 
-bool CTtyDevice::WaitReadable(int timeoutMs)
-{
+bool CTtyDevice::WaitReadable(int timeoutMs) {
     if (!IsOpen()) {
         return false;
     }
@@ -218,8 +214,7 @@ bool CTtyDevice::WaitReadable(int timeoutMs)
     return CanRunEventLoop() ? WaitInEventLoop(timeoutMs) : WaitInPoll(timeoutMs);
 }
 
-bool CTtyDevice::WaitInPoll(int timeoutMs)
-{
+bool CTtyDevice::WaitInPoll(int timeoutMs) {
     QElapsedTimer elapsed;
     elapsed.start();
     for (;;) {
@@ -250,8 +245,7 @@ bool CTtyDevice::WaitInPoll(int timeoutMs)
     }
 }
 
-bool CTtyDevice::WaitInEventLoop(int timeoutMs)
-{
+bool CTtyDevice::WaitInEventLoop(int timeoutMs) {
     QEventLoop loop;
     QSocketNotifier notifier(static_cast<qintptr>(m_fd), QSocketNotifier::Read);
     QTimer deadline;
@@ -273,14 +267,12 @@ bool CTtyDevice::WaitInEventLoop(int timeoutMs)
     return rest > 0 ? WaitInPoll(static_cast<int>(rest)) : false;
 }
 
-bool CTtyDevice::CanRunEventLoop() const
-{
+bool CTtyDevice::CanRunEventLoop() const {
     const QCoreApplication* app = QCoreApplication::instance();
     return m_bRunEventLoop && app != nullptr && QThread::currentThread() == app->thread();
 }
 
-IByteDevice::LineResult CTtyDevice::SetRts(bool on)
-{
+IByteDevice::LineResult CTtyDevice::SetRts(bool on) {
     if (!IsOpen()) {
         return LineResult::ReadFailed;
     }
@@ -304,12 +296,15 @@ IByteDevice::LineResult CTtyDevice::SetRts(bool on)
     return LineResult::Ok;
 }
 
-QString CTtyDevice::LastErrorText() const { return qt_error_string(m_lastErrno); }
+QString CTtyDevice::LastErrorText() const {
+    return qt_error_string(m_lastErrno);
+}
 
-void CTtyDevice::SetRunEventLoop(bool run) { m_bRunEventLoop = run; }
+void CTtyDevice::SetRunEventLoop(bool run) {
+    m_bRunEventLoop = run;
+}
 
-void CTtyDevice::NoteHangUp()
-{
+void CTtyDevice::NoteHangUp() {
     if (!m_bHungUp) {
         qCDebug(lcLink) << "line hung up";
     }
@@ -317,4 +312,6 @@ void CTtyDevice::NoteHangUp()
     m_lastErrno = EIO;
 }
 
-void CTtyDevice::NoteError() { m_lastErrno = errno; }
+void CTtyDevice::NoteError() {
+    m_lastErrno = errno;
+}

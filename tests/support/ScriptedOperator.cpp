@@ -1,8 +1,7 @@
 #include "ScriptedOperator.h"
 
 IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QString& caption, Icon icon,
-                                                 Buttons buttons)
-{
+                                                 Buttons buttons) {
     messages.append({text, caption, icon, buttons});
     if (!m_answers.isEmpty()) {
         return m_answers.dequeue();
@@ -19,38 +18,44 @@ IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QStr
     return Answer::Cancel;
 }
 
-void CScriptedOperator::BeginProgress(const QString& caption, const QString& text, int minimum, int maximum)
-{
+void CScriptedOperator::BeginProgress(const QString& caption, const QString& text, int minimum, int maximum) {
     progressOpen = true;
     progressCaption = caption;
     progressTexts.append(text);
     SetProgressRange(minimum, maximum);
 }
 
-void CScriptedOperator::SetProgressRange(int minimum, int maximum)
-{
+void CScriptedOperator::SetProgressRange(int minimum, int maximum) {
     progressMinimum = minimum;
     progressMaximum = maximum;
 }
 
-void CScriptedOperator::SetProgressPos(int pos) { progressPositions.append(pos); }
+void CScriptedOperator::SetProgressPos(int pos) {
+    progressPositions.append(pos);
+}
 
-void CScriptedOperator::SetProgressText(const QString& text) { progressTexts.append(text); }
+void CScriptedOperator::SetProgressText(const QString& text) {
+    progressTexts.append(text);
+}
 
-void CScriptedOperator::EndProgress() { progressOpen = false; }
+void CScriptedOperator::EndProgress() {
+    progressOpen = false;
+}
 
-void CScriptedOperator::BeginWaitCursor()
-{
+void CScriptedOperator::BeginWaitCursor() {
     ++waitDepth;
     maxWaitDepth = qMax(maxWaitDepth, waitDepth);
 }
 
-void CScriptedOperator::EndWaitCursor() { --waitDepth; }
+void CScriptedOperator::EndWaitCursor() {
+    --waitDepth;
+}
 
-void CScriptedOperator::Answer(IOperator::Answer answer) { m_answers.enqueue(answer); }
+void CScriptedOperator::Answer(IOperator::Answer answer) {
+    m_answers.enqueue(answer);
+}
 
-QStringList CScriptedOperator::MessageTexts() const
-{
+QStringList CScriptedOperator::MessageTexts() const {
     QStringList texts;
     for (const Shown& shown : messages) {
         texts.append(shown.text);

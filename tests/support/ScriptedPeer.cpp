@@ -3,19 +3,27 @@
 #include "link/MemoryDevice.h"
 
 CScriptedPeer::CScriptedPeer(CMemoryDevice& device)
-    : m_device(device)
-{
+    : m_device(device) {
     m_device.SetPeer(this);
 }
 
-void CScriptedPeer::SetHandler(Handler handler) { m_handler = std::move(handler); }
+CScriptedPeer::~CScriptedPeer() {
+    m_device.SetPeer(nullptr);
+}
 
-void CScriptedPeer::SetEcho(bool echo) { m_bEcho = echo; }
+void CScriptedPeer::SetHandler(Handler handler) {
+    m_handler = std::move(handler);
+}
 
-void CScriptedPeer::SetLatency(qint64 latencyMs) { m_latencyMs = latencyMs; }
+void CScriptedPeer::SetEcho(bool echo) {
+    m_bEcho = echo;
+}
 
-void CScriptedPeer::OnHostByte(quint8 byte, qint64 nowMs)
-{
+void CScriptedPeer::SetLatency(qint64 latencyMs) {
+    m_latencyMs = latencyMs;
+}
+
+void CScriptedPeer::OnHostByte(quint8 byte, qint64 nowMs) {
     if (m_bEcho) {
         m_device.Deliver(QByteArray(1, static_cast<char>(byte)), nowMs);
     }
@@ -37,10 +45,11 @@ void CScriptedPeer::OnHostByte(quint8 byte, qint64 nowMs)
     }
 }
 
-void CScriptedPeer::OnRts(bool on, qint64 nowMs) { rtsEdges.append({on, nowMs}); }
+void CScriptedPeer::OnRts(bool on, qint64 nowMs) {
+    rtsEdges.append({on, nowMs});
+}
 
-QByteArray CScriptedPeer::ReplyFrame(const QByteArray& data)
-{
+QByteArray CScriptedPeer::ReplyFrame(const QByteArray& data) {
     QByteArray frame;
     frame.append('\x02');
     frame.append(static_cast<char>(data.size() + 2));

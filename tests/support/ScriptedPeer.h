@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-
 #include <functional>
 #include <optional>
 
@@ -24,6 +23,9 @@ public:
     using Handler = std::function<std::optional<QByteArray>(const Request&)>;
 
     explicit CScriptedPeer(CMemoryDevice& device);
+    ~CScriptedPeer() override;
+    CScriptedPeer(const CScriptedPeer&) = delete;
+    CScriptedPeer& operator=(const CScriptedPeer&) = delete;
 
     void SetHandler(Handler handler);
     void SetEcho(bool echo);
