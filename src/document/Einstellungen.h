@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+class CQuillonDoc;
+class IProfileStore;
+
+/// The program's settings: the eleven keys of the profile section "Settings", read once at start and
+/// written back at program end, and the release password file QlSet.cfg in the program directory.
+class CEinstellungen {
+public:
+    static constexpr qsizetype kCfgMaxLaenge = 255;
+
+    static QString CfgDateiName();
+    /// What ReadCfgText gives when QlSet.cfg is missing or damaged.
+    static QString DefaultFreigabePasswort();
+
+    /// A missing key, or one that holds no integer, reads as its default; the document's guards keep
+    /// their defaults against values they refuse. The transmitter type is taken without a check.
+    static void LoadSettings(CQuillonDoc& doc, const IProfileStore& profile);
+    static void SaveSettings(const CQuillonDoc& doc, IProfileStore& profile);
+
+    /// Passwords are stored scrambled: upper case first, then every byte b becomes (128 - b) mod 256.
+    /// The same call unscrambles. Only a to z are raised: a code-page-wide upper case would change
+    /// scrambled bytes that happen to be letters and break the way back.
+    static QByteArray ScrambleText(const QByteArray& text);
+    /// The same on a text for people, through the transmitter's code page.
+    static QString ScrambleText(const QString& text);
+
+    /// The release password from QlSet.cfg: two bytes little-endian length n (at most 255), then n
+    /// scrambled bytes, taken up to a zero byte. A missing, short or overlong file gives "qxv".
+    static QString ReadCfgText(const QString& programDir);
+    /// Writes the password scrambled into QlSet.cfg through a temporary file, so the old password
+    /// survives a failed write. A password of more than 255 bytes is not written, since it could
+    /// never be read back. False when nothing was written; the caller may ignore it.
+    static bool WriteCfgText(const QString& programDir, const QString& text);
+};

@@ -1,0 +1,152 @@
+#include "document/TypKatalog.h"
+
+#include "core/ProgramError.h"
+#include "edit/Utils.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<const char*, CTypKatalog::kTypAnzahl> kTypTexte = {
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),
+};
+
+/// Units of the oldest transmitters (types 0 and 1); rows 3 to 9 are free.
+constexpr std::array<const char*, 10> kEinheitenAlt = {
+    QT_TRANSLATE_NOOP("CTypKatalog", "bar"),  QT_TRANSLATE_NOOP("CTypKatalog", "mbar"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "mmWS"), QT_TRANSLATE_NOOP("CTypKatalog", "frei"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "frei"), QT_TRANSLATE_NOOP("CTypKatalog", "frei"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "frei"), QT_TRANSLATE_NOOP("CTypKatalog", "frei"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "frei"), QT_TRANSLATE_NOOP("CTypKatalog", "frei"),
+};
+
+/// Display units of the KA71; the row is the index into the unit table.
+constexpr std::array<const char*, 7> kEinheitenKA71 = {
+    QT_TRANSLATE_NOOP("CTypKatalog", "    "), QT_TRANSLATE_NOOP("CTypKatalog", "Bar"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "mBar"), QT_TRANSLATE_NOOP("CTypKatalog", "Pa"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "kPa"),  QT_TRANSLATE_NOOP("CTypKatalog", "PSI"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "InWc"),
+};
+
+constexpr std::array<const char*, 8> kEinheiten = {
+    QT_TRANSLATE_NOOP("CTypKatalog", "    "), QT_TRANSLATE_NOOP("CTypKatalog", "bar"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "mbar"), QT_TRANSLATE_NOOP("CTypKatalog", "Pa"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "kPa"),  QT_TRANSLATE_NOOP("CTypKatalog", "°C"),
+    QT_TRANSLATE_NOOP("CTypKatalog", "°F"),   QT_TRANSLATE_NOOP("CTypKatalog", "%"),
+};
+
+/// Model codes at the start of an identification whose type needs no further character.
+struct ModelCode {
+    const char* code;
+    int nTyp;
+};
+constexpr std::array<ModelCode, 8> kModelCodes = {{
+    {"RX31", 2},
+    {"VN62", 7},
+    {"RX96", 8},
+    {"RX84", 9},
+    {"KA52", 5},
+    {"KA28", 6},
+    {"KA53", 5},
+    {"KA71", CTypKatalog::kKA71},
+}};
+
+/// The RX30 comes as 2-wire (type 3) and as 3-wire (type 4) with 'U' or 'I' as sixth character.
+constexpr char kRX30[] = "RX30";
+/// The oldest transmitters identify as "V2x": 'x' = '2' up to version 2.2, anything else later.
+constexpr char kV2[] = "V2";
+/// The RX31 offers the extended function set from firmware version 309 on.
+constexpr double kRX31LetzteEinfacheVersion = 308.0;
+constexpr qsizetype kKennungBeginn = 2;
+constexpr qsizetype kErweitertMindestLaenge = 11;
+
+template <std::size_t N>
+QString Lookup(const std::array<const char*, N>& list, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= N) {
+        return QString();
+    }
+    return CTypKatalog::tr(list[static_cast<std::size_t>(index)]);
+}
+
+char CharAt(QByteArrayView kennung, qsizetype index, const char* model) {
+    if (kennung.size() <= index) {
+        throw CProgramError(std::string("identification of model ") + model + " too short for character " +
+                            std::to_string(index + 1));
+    }
+    return kennung[index];
+}
+
+} // namespace
+
+bool CTypKatalog::IsGueltigerTyp(int nTyp) {
+    return nTyp >= 0 && nTyp < kTypAnzahl;
+}
+
+QString CTypKatalog::GetTypText(int nTyp) {
+    return Lookup(kTypTexte, nTyp);
+}
+
+QString CTypKatalog::GetEinheitText(int nTyp, int nEinheit) {
+    if (IsKA71(nTyp)) {
+        return Lookup(kEinheitenKA71, nEinheit);
+    }
+    return GetEinheitTextFor(nTyp, nEinheit);
+}
+
+QString CTypKatalog::GetEinheitTextFor(int nTyp, int nEinheit) {
+    if (!IsGueltigerTyp(nTyp)) {
+        return QString();
+    }
+    return nTyp <= 1 ? Lookup(kEinheitenAlt, nEinheit) : Lookup(kEinheiten, nEinheit);
+}
+
+bool CTypKatalog::IsDreiLeiter(int nTyp) {
+    return nTyp == 4 || nTyp == 6;
+}
+
+bool CTypKatalog::IsKA71(int nTyp) {
+    return nTyp == kKA71;
+}
+
+std::optional<int> CTypKatalog::TypFromKennung(QByteArrayView kennung) {
+    for (const ModelCode& model : kModelCodes) {
+        if (kennung.startsWith(QByteArrayView(model.code))) {
+            return model.nTyp;
+        }
+    }
+    if (kennung.startsWith(QByteArrayView(kRX30))) {
+        const char sechstes = CharAt(kennung, 5, kRX30);
+        return (sechstes == 'U' || sechstes == 'I') ? 4 : 3;
+    }
+    if (kennung.startsWith(QByteArrayView(kV2))) {
+        return CharAt(kennung, 2, kV2) == '2' ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> CTypKatalog::ErweitertFromReply(QByteArrayView reply) {
+    if (reply.size() < kErweitertMindestLaenge) {
+        return std::nullopt;
+    }
+    const QByteArrayView kennung = reply.sliced(kKennungBeginn);
+    if (kennung.startsWith("KA71")) {
+        return true;
+    }
+    if (kennung.startsWith("RX31")) {
+        // Identification characters 6 to 8 hold the firmware version.
+        const double version = std::trunc(CUtils::ParseText(kennung.sliced(5, 3)));
+        return version > kRX31LetzteEinfacheVersion;
+    }
+    return false;
+}
