@@ -44,6 +44,7 @@ int CSimulator::Baud() const {
 
 void CSimulator::SetFaults(const Faults& faults) {
     m_faults = faults;
+    m_nReplies = 0; // "every n-th reply" counts from the moment the fault is chosen
     m_interface.SetRejectMode(faults.bRejectMode);
 }
 
