@@ -459,18 +459,17 @@ QByteArray CSimTransmitter::KA71Display(double fraction) const {
     const int count = qMin(TableCount(), CSimCatalogue::kTablePoints);
     double shown = 0.0;
     if (count > 0) {
+        // Piecewise linear between the points, held at the first and last point outside them.
         const double x = fraction * CEinheiten::kScale;
         shown = TableY(0);
-        if (count == 1) {
-            shown = TableY(0);
-        }
         for (int i = 1; i < count; ++i) {
             const double x0 = TableX(i - 1);
             const double x1 = TableX(i);
-            if (x >= x0 && x <= x1 && x1 > x0) {
-                shown = TableY(i - 1) + (TableY(i) - TableY(i - 1)) * (x - x0) / (x1 - x0);
-            } else if (x > x1) {
+            if (x > x1) {
                 shown = TableY(i);
+            } else if (x >= x0 && x1 > x0) {
+                shown = TableY(i - 1) + (TableY(i) - TableY(i - 1)) * (x - x0) / (x1 - x0);
+                break;
             }
         }
     } else {

@@ -384,6 +384,15 @@ void CSimulatorTest::memoryImagesReadBack() {
     QCOMPARE(back.GetTastatursperre(), qint16(4));
     QCOMPARE(back.GetNullpunktsfenster(), qint16(33));
     QCOMPARE(back.GetBezeichnung(), QByteArray("Behaelter 12").leftJustified(20, ' '));
+    if (bKA71) {
+        // With a table in use the KA71 shows the free range: about 45 % of the base range lies between
+        // the points (5000, 1500) and (10000, 5000), in tenths.
+        const std::optional<QByteArray> reply = rig.Transfer(0x32);
+        decoder.DecodeDezimalstellen(*reply);
+        decoder.DecodeMesswert(*reply);
+        QVERIFY2(back.GetMesswert(0) > 110.0f && back.GetMesswert(0) < 160.0f,
+                 qPrintable(QString::number(back.GetMesswert(0))));
+    }
 }
 
 void CSimulatorTest::blockTableReadsBack_data() {
