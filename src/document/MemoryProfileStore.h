@@ -14,8 +14,7 @@ public:
     void SetInt(const QString& key, int value) override;
     void SetText(const QString& key, const QString& value) override;
 
-    bool Contains(const QString& key) const { return m_values.contains(key); }
-    QVariant Value(const QString& key) const { return m_values.value(key); }
+    const QHash<QString, QVariant>& Values() const { return m_values; }
 
 private:
     QHash<QString, QVariant> m_values;
