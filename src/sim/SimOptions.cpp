@@ -30,6 +30,10 @@ bool ParseCommands(const QString& text, QList<quint8>& out) {
     return !out.isEmpty();
 }
 
+const QStringList kValueOptions = {"--type",    "--model",      "--id",          "--interface",
+                                   "--baud",    "--state",      "--silent",      "--corrupt-every",
+                                   "--garbage", "--slow-bytes", "--vanish-after"};
+
 } // namespace
 
 QByteArray CSimOptions::Garbage(int count) {
@@ -74,6 +78,9 @@ std::optional<CSimOptions> CSimOptions::Parse(const QStringList& arguments, QStr
             options.faults.bAnswerOnlyRetry = true;
         } else if (arg == QLatin1String("--reject-mode")) {
             options.faults.bRejectMode = true;
+        } else if (!kValueOptions.contains(arg)) {
+            error = QStringLiteral("unknown option %1 (see --help)").arg(arg);
+            return std::nullopt;
         } else if (!(text = value())) {
             return std::nullopt;
         } else if (arg == QLatin1String("--type")) {
@@ -122,9 +129,6 @@ std::optional<CSimOptions> CSimOptions::Parse(const QStringList& arguments, QStr
             if (!ParseNumber(*text, 1, options.faults.nVanishAfter)) {
                 return bad(*text);
             }
-        } else {
-            error = QStringLiteral("unknown option %1 (see --help)").arg(arg);
-            return std::nullopt;
         }
     }
     return options;

@@ -203,6 +203,7 @@ void CSimFaultsTest::commandLineSelectsFaults() {
     QVERIFY(!CSimOptions::Parse({"--interface"}, error));
     QVERIFY(!CSimOptions::Parse({"--silent", "0x1FF"}, error));
     QVERIFY(!CSimOptions::Parse({"--frobnicate"}, error));
+    QVERIFY(error.contains(QLatin1String("unknown option")));
 }
 
 QTEST_GUILESS_MAIN(CSimFaultsTest)
