@@ -13,6 +13,10 @@ namespace {
 
 constexpr qsizetype kBezeichnungLaenge = 20;
 
+bool IsPunkt(int i) {
+    return i >= 0 && i < CQuillonDoc::kLinTabPunkte;
+}
+
 } // namespace
 
 CQuillonDoc::CQuillonDoc(IOperator& op, QString programDir, QObject* parent)
@@ -229,14 +233,6 @@ void CQuillonDoc::SetLinTabAnzahl(int n) {
         m_Parameter.m_nLinTabAnzahl = n;
     }
 }
-
-namespace {
-
-bool IsPunkt(int i) {
-    return i >= 0 && i < CQuillonDoc::kLinTabPunkte;
-}
-
-} // namespace
 
 float CQuillonDoc::GetLinTabX(int i) const {
     return IsPunkt(i) ? m_Parameter.m_fLinTabX[static_cast<std::size_t>(i)] : 0.0f;
