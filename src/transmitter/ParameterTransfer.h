@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+
+class CConnection;
+class CQuillonDoc;
+class CTransmitterLink;
+class IOperator;
+
+/// The program's main job: "Empfangen..." reads the whole parameter set of the attached transmitter into
+/// the document, "Senden..." writes the document's parameter set into the transmitter after a question
+/// and a check of unit and base range. Both run step by step with the progress window "Datentransfer";
+/// the steps depend on the transmitter type, the bar shows the step counter.
+///
+/// A failed step ends the sequence with its message; a reply too short for its decoder (a program error)
+/// is reported and ends the sequence the same way. Every sequence closes the port at its end, so that
+/// the next one connects afresh.
+class CParameterTransfer {
+    Q_DECLARE_TR_FUNCTIONS(CParameterTransfer)
+
+public:
+    /// How a send ended (the window shows the messages; the command-line tool also needs the outcome).
+    enum class SendResult {
+        Sent,         ///< every step was answered
+        Declined,     ///< the user did not confirm the question; nothing was sent
+        RangeDiffers, ///< unit or base range of the transmitter differ, or could not be read
+        Failed,       ///< the connect or a write step failed
+    };
+
+    CParameterTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
+
+    /// Reads the whole parameter set; true when every step succeeded.
+    bool ReceiveParameterSet();
+    /// Asks, checks and writes the parameter set by the sequence of the type.
+    SendResult SendParameterSet();
+    /// Whether the transmitter's unit and base range equal the document's (step 1 of every send).
+    bool VerifyTransmitterRange();
+
+    /// The 0x86 payloads of a memory image: the byte address of each block as a hex byte, then up to 20
+    /// hex digits (10 bytes) of the image. A 45-digit image gives three blocks at 00, 0A and 14.
+    static QList<QByteArray> ImageBlocks(const QByteArray& image);
+
+private:
+    static constexpr int kEnd = -1;
+
+    /// One step of a sequence: whether its transfer succeeded and the step that follows (kEnd: done).
+    struct Step {
+        bool bOk;
+        int nNext;
+    };
+
+    Step ReceiveStep(int nStep);
+    Step ReceiveLinTab(int nStep);
+    Step CommandSendStep(int nStep, bool& bAbort);
+    Step ImageSendStep(int nStep, bool& bAbort, QList<QByteArray>& blocks);
+    Step SendImageBlock(int nStep, int nFirstStep, const QList<QByteArray>& blocks, int nNextWhenDone,
+                        bool bOnlyOne);
+    SendResult RunSend(int nLastStep, bool bImages);
+
+    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
+    bool Transfer(quint8 command, const QByteArray& payload);
+    QByteArray LinTabBlockPayload(int nBlock) const;
+    void SetText(const char* text);
+    void ReportProgramError(const char* what);
+
+    CTransmitterLink& m_link;
+    CConnection& m_connection;
+    CQuillonDoc& m_doc;
+    IOperator& m_operator;
+};
