@@ -17,6 +17,7 @@ constexpr std::array<CEinheiten::Unit, CEinheiten::kUnitCount> kUnits = {{
 }};
 
 constexpr int kKA71 = 10;
+constexpr int kMaxDecimals = 32;
 
 } // namespace
 
@@ -69,7 +70,9 @@ CEinheiten::Range CEinheiten::ScaledRange() const {
     // Scale so that the larger end shows with 400 to 4000 counts, at most three decimals.
     double magnitude = std::fabs(std::max(s, e));
     double m = 1.0;
-    int n = m_nDecimals;
+    // Decimals of a damaged file may be far outside what a display shows; bound the walk so that such a
+    // range fails as an overflow instead of taking billions of steps.
+    int n = qBound(-kMaxDecimals, m_nDecimals, kMaxDecimals);
     while (magnitude > 4000.0 && n > 0) {
         magnitude /= 10.0;
         m /= 10.0;

@@ -2,7 +2,11 @@
 
 #include "edit/Einheiten.h"
 
+#include "edit/Utils.h"
+
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 class EinheitenTest : public QObject {
     Q_OBJECT
@@ -72,6 +76,15 @@ private Q_SLOTS:
         const CEinheiten psi(10, 0.0f, 1.0f, 2, 1, 5);
         QCOMPARE(psi.FromScale(10000), 14.5);
         QCOMPARE(psi.ToScale(7.25), 5000.0);
+    }
+
+    void absurdDecimalsFromADamagedFileEndQuickly() {
+        // Without bounds these walks would take billions of steps.
+        QVERIFY(CEinheiten(10, 0.0f, 1.0f, std::numeric_limits<int>::max(), 1, 2).ScaledRange().overflow);
+        const CEinheiten::Range low =
+            CEinheiten(10, 0.0f, 0.0f, std::numeric_limits<int>::min(), 1, 2).ScaledRange();
+        QCOMPARE(low.n, 3);
+        QVERIFY(std::isinf(CUtils::PowerOfTen(std::numeric_limits<int>::max())));
     }
 
     void convertAndNames() {
