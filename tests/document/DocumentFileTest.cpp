@@ -284,7 +284,9 @@ private Q_SLOTS:
         QVERIFY(!doc.LoadFromBytes(file.left(16) + prefix + file.mid(17)));
         QCOMPARE(op.messages.size(), 1);
 
-        CArchiveReader reader(prefix + QByteArray(100, 'a'));
+        // The reader keeps a view: the bytes must outlive it.
+        const QByteArray bytes = prefix + QByteArray(100, 'a');
+        CArchiveReader reader(bytes);
         QByteArray text("unchanged");
         QVERIFY(!reader.Read(text));
         QVERIFY(reader.Failed());
