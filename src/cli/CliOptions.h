@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+/// The command line of quillon-cli:
+///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+/// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc and
+/// show FILE.qlc [--json]. Port, type and interface kind not given here come from the user's settings.
+class CCliOptions {
+    Q_DECLARE_TR_FUNCTIONS(CCliOptions)
+
+public:
+    enum class Command { Identify, FindInterface, Receive, Send, Show };
+
+    Command command = Command::Identify;
+    /// The files or devices after the command.
+    QStringList arguments;
+    /// --port: a device path, or a COM number 1..16.
+    QString port;
+    std::optional<int> comNumber;
+    std::optional<int> typ;
+    /// 1 for pl45, 0 for pl40.
+    std::optional<int> interfaceVersion;
+    bool assumeYes = false;
+    bool json = false;
+    QString output;
+    bool help = false;
+
+    /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
+    static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);
+    static QString HelpText();
+};

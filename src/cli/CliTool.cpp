@@ -1,0 +1,191 @@
+#include "cli/CliTool.h"
+
+#include "cli/ParameterJson.h"
+#include "cli/TerminalOperator.h"
+#include "core/ProgramError.h"
+#include "document/TypKatalog.h"
+
+#include <QJsonDocument>
+#include <QSettings>
+
+CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
+                   CTerminalOperator& op, FILE* out)
+    : m_options(options)
+    , m_operator(op)
+    , m_out(out)
+    , m_doc(op, QCoreApplication::applicationDirPath())
+    , m_link(op, m_clock)
+    , m_connection(m_link, m_doc)
+    , m_transfer(m_link, m_connection, m_doc) {
+    m_doc.LoadSettings(profile);
+    if (portPins != nullptr) {
+        m_link.Sio().Serial().PortMap().LoadPins(*portPins);
+    }
+    ApplyLinkOptions();
+}
+
+void CCliTool::ApplyLinkOptions() {
+    if (m_options.comNumber) {
+        m_doc.SetComPort(*m_options.comNumber - 1);
+    } else if (!m_options.port.isEmpty()) {
+        m_link.Sio().Serial().PortMap().Pin(1, m_options.port);
+        m_doc.SetComPort(0);
+    }
+    if (m_options.typ) {
+        m_doc.SetTyp(*m_options.typ);
+    }
+    if (m_options.interfaceVersion) {
+        m_doc.SetInterfaceVersion(*m_options.interfaceVersion);
+    }
+}
+
+int CCliTool::Run() {
+    try {
+        switch (m_options.command) {
+        case CCliOptions::Command::Identify:
+            return Identify();
+        case CCliOptions::Command::FindInterface:
+            return FindInterface();
+        case CCliOptions::Command::Receive:
+            return Receive();
+        case CCliOptions::Command::Send:
+            return Send();
+        case CCliOptions::Command::Show:
+            return Show();
+        }
+    } catch (const CProgramError& error) {
+        m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(error.what())), QString(),
+                           IOperator::Icon::Error);
+    }
+    m_link.Sio().ClosePort();
+    return kFailed;
+}
+
+void CCliTool::Print(const QString& line) {
+    std::fputs(line.toLocal8Bit().constData(), m_out);
+    std::fputc('\n', m_out);
+    std::fflush(m_out);
+}
+
+int CCliTool::Identify() {
+    QByteArray reply;
+    const bool bConnected = m_connection.ConnectTransmitter(reply);
+    m_link.Sio().ClosePort();
+    if (!bConnected) {
+        return kFailed;
+    }
+    m_doc.SetKennung(reply);
+    Print(tr("Kennung: %1").arg(m_doc.GetKennungText()));
+    Print(tr("Typ: %1 %2").arg(m_doc.GetTyp()).arg(CQuillonDoc::GetTypText(m_doc.GetTyp())));
+    Print(tr("Erweitert: %1").arg(m_doc.IsErweitert() ? tr("ja") : tr("nein")));
+    return kSuccess;
+}
+
+int CCliTool::FindInterface() {
+    QList<bool> available;
+    if (m_options.arguments.isEmpty()) {
+        available = m_connection.ProbePorts();
+    } else {
+        // The devices given stand for COM1, COM2, … in their order.
+        CPortMap& map = m_link.Sio().Serial().PortMap();
+        for (int i = 0; i < m_options.arguments.size() && i < CConnection::kPortCount; ++i) {
+            map.Pin(i + 1, m_options.arguments.at(i));
+            available.append(m_link.Sio().TestPort(i));
+        }
+    }
+    const std::optional<CConnection::FoundInterface> found = m_connection.SearchInterface(available);
+    if (!found) {
+        return kFailed;
+    }
+    const int com = found->nPortIndex + 1;
+    Print(tr("Port: COM%1 (%2)").arg(com).arg(m_link.Sio().Serial().PortMap().DevicePath(com)));
+    Print(
+        tr("Version: %1.%2").arg(found->nVersion / 100).arg(found->nVersion % 100, 2, 10, QLatin1Char('0')));
+    return kSuccess;
+}
+
+int CCliTool::Receive() {
+    if (!m_transfer.ReceiveParameterSet()) {
+        return kFailed; // nothing is written: a half-read parameter set never becomes a file
+    }
+    return m_doc.SaveFile(m_options.output) ? kSuccess : kFailed;
+}
+
+bool CCliTool::LoadDocument(const QString& path) {
+    if (m_doc.LoadFile(path)) {
+        return true;
+    }
+    if (m_operator.QuestionUnanswered()) {
+        m_operator.Message(tr("Ohne Terminal braucht diese Frage die Option --yes."));
+    }
+    return false;
+}
+
+int CCliTool::Send() {
+    if (!LoadDocument(m_options.arguments.first())) {
+        return kFailed; // refused before anything is sent
+    }
+    const CParameterTransfer::SendResult result = m_transfer.SendParameterSet();
+    if (result == CParameterTransfer::SendResult::Declined && m_operator.QuestionUnanswered()) {
+        m_operator.Message(tr("Ohne Terminal braucht send die Option --yes."));
+    }
+    return result == CParameterTransfer::SendResult::Sent ? kSuccess : kFailed;
+}
+
+int CCliTool::Show() {
+    if (!LoadDocument(m_options.arguments.first())) {
+        return kFailed;
+    }
+    if (m_options.json) {
+        Print(QString::fromUtf8(QJsonDocument(CParameterJson::ToJson(m_doc)).toJson(QJsonDocument::Indented))
+                  .trimmed());
+    } else {
+        PrintParameterSet();
+    }
+    return kSuccess;
+}
+
+void CCliTool::PrintParameterSet() {
+    const int d = m_doc.GetDezimalstellen();
+    const auto value = [](double v, int decimals) { return QString::number(v, 'f', qBound(0, decimals, 6)); };
+    const auto line = [this](const QString& label, const QString& text) {
+        Print(QStringLiteral("%1 %2").arg(label + QLatin1Char(':'), -22).arg(text));
+    };
+    const QString unit = m_doc.GetEinheitText().trimmed();
+    line(tr("Typ"), QStringLiteral("%1 %2").arg(m_doc.GetTyp()).arg(CQuillonDoc::GetTypText(m_doc.GetTyp())));
+    line(tr("Kennung"), m_doc.GetKennungText());
+    line(tr("Seriennummer"), m_doc.GetSeriennummerText());
+    line(tr("Bezeichnung"), m_doc.GetBezeichnungText());
+    line(tr("Einheit"), QStringLiteral("%1 %2").arg(m_doc.GetEinheit()).arg(unit));
+    line(tr("Anzeigeeinheit"),
+         QStringLiteral("%1 %2").arg(m_doc.GetAnzeigeEinheit()).arg(m_doc.GetAnzeigeEinheitText().trimmed()));
+    line(tr("Dezimalstellen"), QString::number(d));
+    line(tr("Grundmessbereich"), value(m_doc.GetGrundAnfang(), d) + QStringLiteral(" … ") +
+                                     value(m_doc.GetGrundEnde(), d) + QLatin1Char(' ') + unit);
+    const int da = m_doc.GetAnzeigeDezimalstellen();
+    line(tr("Messbereich"),
+         value(m_doc.GetMessAnfang(), da) + QStringLiteral(" … ") + value(m_doc.GetMessEnde(), da));
+    line(tr("Offsetkorrektur"), value(m_doc.GetOffset(), d));
+    line(tr("Spannekorrektur"), value(m_doc.GetSpanne(), 2) + QStringLiteral(" %"));
+    line(tr("Dämpfung"), value(m_doc.GetDaempfung(), 1) + QStringLiteral(" s"));
+    line(tr("Temperatur-Dämpfung"), value(m_doc.GetTempDaempfung(), 1) + QStringLiteral(" s"));
+    line(tr("Tastatursperre"), QString::number(m_doc.GetTastatursperre()) + QStringLiteral(" min"));
+    line(tr("Nullpunktsfenster"), QString::number(m_doc.GetNullpunktsfenster()));
+    line(tr("Stromgrenze Min"), value(m_doc.GetStromgrenzeMin(), 2) + QStringLiteral(" mA"));
+    line(tr("Stromgrenze Max"), value(m_doc.GetStromgrenzeMax(), 2) + QStringLiteral(" mA"));
+    line(tr("Fehlersignal-Strom"), value(m_doc.GetFehlerstrom(), 2) + QStringLiteral(" mA"));
+    if (m_doc.IsKA71()) {
+        line(tr("Freier Bereich"), QStringLiteral("%1 … %2, %3 Dezimalstellen, Medium %4")
+                                       .arg(m_doc.GetFreiAnfang())
+                                       .arg(m_doc.GetFreiEnde())
+                                       .arg(m_doc.GetFreiDezimalpunkt())
+                                       .arg(m_doc.GetMedium()));
+    }
+    line(tr("Linearisierung"), tr("%1 Punkte").arg(m_doc.GetLinTabAnzahl()));
+    for (int i = 0; i < m_doc.GetLinTabAnzahl() && i < CQuillonDoc::kLinTabPunkte; ++i) {
+        Print(QStringLiteral("  %1: %2  %3")
+                  .arg(i + 1, 2)
+                  .arg(static_cast<double>(m_doc.GetLinTabX(i)), 10, 'f', 3)
+                  .arg(static_cast<double>(m_doc.GetLinTabY(i)), 10, 'f', qBound(0, d, 6)));
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cli/CliOptions.h"
+#include "core/SystemClock.h"
+#include "document/QuillonDoc.h"
+#include "link/Connection.h"
+#include "link/TransmitterLink.h"
+#include "transmitter/ParameterTransfer.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+class CTerminalOperator;
+class IProfileStore;
+class QSettings;
+
+/// The commands of quillon-cli on the program's own core: the same document, link, connection and
+/// sequences as the window, with the terminal as the operator.
+class CCliTool {
+    Q_DECLARE_TR_FUNCTIONS(CCliTool)
+
+public:
+    enum ExitCode { kSuccess = 0, kFailed = 1, kUsage = 2 };
+
+    /// The settings give the defaults of port, type and interface kind; portPins may pin COM numbers to
+    /// devices (group "Ports"). Results go to out, messages and progress to the operator.
+    CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
+             CTerminalOperator& op, FILE* out = stdout);
+
+    int Run();
+
+private:
+    int Identify();
+    int FindInterface();
+    int Receive();
+    int Send();
+    int Show();
+    bool LoadDocument(const QString& path);
+    void PrintParameterSet();
+    void Print(const QString& line);
+    void ApplyLinkOptions();
+
+    CCliOptions m_options;
+    CTerminalOperator& m_operator;
+    FILE* m_out;
+    CSystemClock m_clock;
+    CQuillonDoc m_doc;
+    CTransmitterLink m_link;
+    CConnection m_connection;
+    CParameterTransfer m_transfer;
+};

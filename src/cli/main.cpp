@@ -1,0 +1,56 @@
+// quillon-cli: the transmitter operations of Quillon on the command line, without a display.
+
+#include "cli/CliOptions.h"
+#include "cli/CliTool.h"
+#include "cli/TerminalOperator.h"
+#include "document/SettingsProfileStore.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kEnglisch = 1;
+
+/// The English catalogue next to the program, when the user chose English; German stays without it.
+void LoadLanguage(QCoreApplication& app, const IProfileStore& profile, QTranslator& translator) {
+    if (profile.GetInt(QStringLiteral("Language"), 0) == kEnglisch &&
+        translator.load(QStringLiteral("quillon_en"), QCoreApplication::applicationDirPath())) {
+        app.installTranslator(&translator);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillon"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
+
+    CSettingsProfileStore profile;
+    QTranslator translator;
+    LoadLanguage(app, profile, translator);
+
+    QString error;
+    const std::optional<CCliOptions> options = CCliOptions::Parse(QCoreApplication::arguments(), error);
+    if (!options) {
+        std::fprintf(stderr, "quillon-cli: %s\n\n%s", qPrintable(error), qPrintable(CCliOptions::HelpText()));
+        return CCliTool::kUsage;
+    }
+    if (options->help) {
+        std::fputs(CCliOptions::HelpText().toLocal8Bit().constData(), stdout);
+        return CCliTool::kSuccess;
+    }
+
+    CTerminalOperator::Options terminal;
+    terminal.assumeYes = options->assumeYes;
+    terminal.interactive = isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0;
+    terminal.progressBar = isatty(STDERR_FILENO) != 0;
+    CTerminalOperator op(terminal);
+
+    QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
+    CCliTool tool(*options, profile, &settings, op);
+    return tool.Run();
+}

@@ -1,0 +1,263 @@
+// quillon-cli against quillon-sim over a pseudo-terminal, in real time: for every type the received file
+// equals the simulated transmitter, a sent file comes back on the next receive, and failures end with the
+// right message and exit status within the link's time-outs.
+
+#include "ParameterSetEdits.h"
+#include "ScriptedOperator.h"
+#include "document/QuillonDoc.h"
+#include "edit/Utils.h"
+#include "sim/SimCatalogue.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+/// One silent exchange: 20 ticks of 100 ms, three attempts with 100 ms between them.
+constexpr int kSilentTransferMs = 3 * (2000 + 100);
+/// Slack for process start, the reset pulse of the connect and a loaded machine.
+constexpr int kSlackMs = 4000;
+
+struct CliResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    qint64 elapsedMs = 0;
+};
+
+/// quillon-sim as a child process, stopped with SIGTERM at the end.
+class CSimProcess {
+public:
+    ~CSimProcess() { Stop(); }
+
+    bool Start(const QStringList& arguments) {
+        m_process.setProgram(QStringLiteral(QUILLON_SIM_PATH));
+        m_process.setArguments(QStringList{"--baud", "0"} + arguments);
+        m_process.start();
+        if (!m_process.waitForStarted(5000)) {
+            return false;
+        }
+        QElapsedTimer wait;
+        wait.start();
+        while (!m_process.canReadLine() && wait.elapsed() < 5000) {
+            m_process.waitForReadyRead(100);
+        }
+        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        return m_device.startsWith(QLatin1Char('/'));
+    }
+    void Stop() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            if (!m_process.waitForFinished(5000)) {
+                m_process.kill();
+                m_process.waitForFinished(1000);
+            }
+        }
+    }
+    QString Device() const { return m_device; }
+    QString Trace() {
+        Stop();
+        return QString::fromLocal8Bit(m_process.readAllStandardError());
+    }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+} // namespace
+
+class CliEndToEndTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    CScriptedOperator m_operator;
+
+    CliResult RunCli(const QStringList& arguments, int timeoutMs = 60000) {
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+        cli.setProcessEnvironment(env);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        cli.start(QStringLiteral(QUILLON_CLI_PATH), arguments);
+        CliResult result;
+        if (!cli.waitForFinished(timeoutMs)) {
+            cli.kill();
+            cli.waitForFinished(1000);
+            result.err = QStringLiteral("<hung>");
+            return result;
+        }
+        result.elapsedMs = elapsed.elapsed();
+        result.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+        result.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(cli.readAllStandardError());
+        return result;
+    }
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+
+    static QStringList Link(const CSimProcess& sim, int typ, const char* kind = "pl45") {
+        return {
+            "--port", sim.Device(), "--type", QString::number(typ), "--interface", QString::fromLatin1(kind)};
+    }
+
+    std::unique_ptr<CQuillonDoc> Load(const QString& path) {
+        auto doc = std::make_unique<CQuillonDoc>(m_operator, QString());
+        return doc->LoadFile(path) ? std::move(doc) : nullptr;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void receiveAndSendEveryType_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("kind");
+        for (int typ = 0; typ <= 10; ++typ) {
+            QTest::addRow("type %d", typ)
+                << typ << (typ == 4 ? QStringLiteral("pl40") : QStringLiteral("pl45"));
+        }
+    }
+
+    void receiveAndSendEveryType() {
+        QFETCH(int, typ);
+        QFETCH(QString, kind);
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--type", QString::number(typ), "--interface", kind}));
+        const QStringList link = Link(sim, typ, qPrintable(kind));
+        const QString first = Path(QStringLiteral("first-%1.qlc").arg(typ));
+
+        CliResult result = RunCli(link + QStringList{"receive", "-o", first});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        std::unique_ptr<CQuillonDoc> received = Load(first);
+        QVERIFY(received);
+        const CSimCatalogue::Range range = CSimCatalogue::DefaultRange(typ);
+        QCOMPARE(received->GetTyp(), typ);
+        QCOMPARE(received->GetKennung(), CSimCatalogue::DefaultKennung(typ));
+        QCOMPARE(received->GetBezeichnung(), CSimCatalogue::DefaultTag(typ));
+        QCOMPARE(received->GetSeriennummer(), CSimCatalogue::DefaultSerial(typ).left(13));
+        QCOMPARE(received->GetDezimalstellen(), range.dezimalstellen);
+        QCOMPARE(received->GetEinheit(), range.einheit);
+        QCOMPARE(received->GetGrundEnde(),
+                 static_cast<float>(range.ende / CUtils::PowerOfTen(range.dezimalstellen)));
+
+        EditParameterSet(*received);
+        const QString edited = Path(QStringLiteral("edited-%1.qlc").arg(typ));
+        QVERIFY(received->SaveFile(edited));
+        result = RunCli(link + QStringList{"--yes", "send", edited});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+
+        const QString again = Path(QStringLiteral("again-%1.qlc").arg(typ));
+        result = RunCli(link + QStringList{"receive", "-o", again});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        std::unique_ptr<CQuillonDoc> back = Load(again);
+        QVERIFY(back);
+        CompareWrittenFields(*received, *back);
+    }
+
+    void identifyAndFindInterface() {
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--model", "rx31-305"}));
+        CliResult result = RunCli(Link(sim, 2) + QStringList{"identify"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QStringLiteral("Kennung: RX31-305\nTyp: 2 RX31\nErweitert: nein\n"));
+
+        result = RunCli({"find-interface", "/dev/quillon-no-such-port", sim.Device()});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.startsWith(QStringLiteral("Port: COM2 (%1)\nVersion: 1.").arg(sim.Device())),
+                 qPrintable(result.out));
+        QVERIFY(result.err.contains(QStringLiteral("PL45 (ab 2006) gefunden an COM2")));
+    }
+
+    void failuresReportAndNeverWriteAFile_data() {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("boundMs");
+        const QString connect = QStringLiteral("Fail to Connect Transmitter");
+        const QString receive = QStringLiteral("Empfangsfehler!");
+        QTest::newRow("silent transmitter")
+            << QStringList{"--silent", "31"} << 2 << QStringList{connect, receive} << kSilentTransferMs;
+        QTest::newRow("silent in the middle")
+            << QStringList{"--silent", "38"} << 2 << QStringList{receive} << kSilentTransferMs;
+        QTest::newRow("interface refuses the mode")
+            << QStringList{"--reject-mode", "--type", "10"} << 10 << QStringList{connect, receive} << 0;
+        QTest::newRow("port disappears")
+            << QStringList{"--vanish-after", "6"} << 2 << QStringList{receive} << kSilentTransferMs;
+    }
+
+    void failuresReportAndNeverWriteAFile() {
+        QFETCH(QStringList, simArgs);
+        QFETCH(int, typ);
+        QFETCH(QStringList, messages);
+        QFETCH(int, boundMs);
+        CSimProcess sim;
+        QVERIFY(sim.Start(simArgs));
+        const QString output = Path(QStringLiteral("never-%1.qlc").arg(QTest::currentDataTag()));
+        const CliResult result = RunCli(Link(sim, typ) + QStringList{"receive", "-o", output});
+        QCOMPARE(result.exitCode, 1);
+        for (const QString& message : messages) {
+            QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        }
+        QVERIFY(!QFile::exists(output));
+        QVERIFY2(result.elapsedMs < boundMs + kSlackMs, qPrintable(QString::number(result.elapsedMs)));
+    }
+
+    void sendRefusesWhatItCannotReadBeforeSending() {
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--trace"}));
+        const QString damaged = Path(QStringLiteral("damaged.qlc"));
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromHex("0420000002000000"));
+        file.close();
+        CliResult result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", damaged});
+        QCOMPARE(result.exitCode, 1);
+        result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", Path(QStringLiteral("missing.qlc"))});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(!sim.Trace().contains(QLatin1String("REQ")));
+    }
+
+    void questionsNeedYesWithoutATerminal() {
+        CSimProcess sim;
+        QVERIFY(sim.Start({}));
+        const QString file = Path(QStringLiteral("asked.qlc"));
+        QCOMPARE(RunCli(Link(sim, 2) + QStringList{"receive", "-o", file}).exitCode, 0);
+        CliResult result = RunCli(Link(sim, 2) + QStringList{"send", file});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(QStringLiteral("--yes")));
+
+        // A file of the older version is read only after the question is answered.
+        std::unique_ptr<CQuillonDoc> doc = Load(file);
+        QVERIFY(doc);
+        QByteArray bytes = doc->SaveToBytes();
+        QByteArray old = QByteArray::fromHex("02200000");
+        old += bytes.mid(4 + 4 + 2 + 2 + 4); // without the type, zero window, key lock, temperature damping
+        old.truncate(old.size() - 240 - (4 + 2 + 2 + 4 + 4)); // without the KA71 items and the table
+        old += bytes.right(240);
+        const QString oldFile = Path(QStringLiteral("old.qlc"));
+        QFile out(oldFile);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(old);
+        out.close();
+        result = RunCli({"show", oldFile});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(QStringLiteral("Altes Dateiformat!")));
+        result = RunCli({"--yes", "show", oldFile, "--json"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains(QStringLiteral("\"m_nFreiEnde\": 1000")));
+    }
+
+    void wrongUsageIsExitTwo() {
+        const CliResult result = RunCli({"receive"});
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.err.contains(QStringLiteral("-o")));
+        QCOMPARE(RunCli({"--help"}).exitCode, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliEndToEndTest)
+#include "CliEndToEndTest.moc"

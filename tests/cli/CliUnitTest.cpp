@@ -1,0 +1,161 @@
+// quillon-cli without a transmitter: the command line, the JSON form of a parameter set and the
+// terminal as the operator.
+
+#include "ScriptedOperator.h"
+#include "cli/CliOptions.h"
+#include "cli/ParameterJson.h"
+#include "cli/TerminalOperator.h"
+#include "document/QuillonDoc.h"
+
+#include <QJsonArray>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+QString ReadAll(FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, static_cast<qsizetype>(got));
+    }
+    return QString::fromLocal8Bit(bytes);
+}
+
+std::optional<CCliOptions> Parse(const QStringList& args, QString* error = nullptr) {
+    QString text;
+    std::optional<CCliOptions> options = CCliOptions::Parse(QStringList{"quillon-cli"} + args, text);
+    if (error != nullptr) {
+        *error = text;
+    }
+    return options;
+}
+
+} // namespace
+
+class CliUnitTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commandLine() {
+        std::optional<CCliOptions> options =
+            Parse({"--port", "/dev/pts/7", "--type", "10", "--interface", "PL40", "receive", "-o", "a.qlc"});
+        QVERIFY(options);
+        QCOMPARE(options->command, CCliOptions::Command::Receive);
+        QCOMPARE(options->port, QStringLiteral("/dev/pts/7"));
+        QVERIFY(!options->comNumber);
+        QCOMPARE(options->typ, std::optional<int>(10));
+        QCOMPARE(options->interfaceVersion, std::optional<int>(0));
+        QCOMPARE(options->output, QStringLiteral("a.qlc"));
+
+        options = Parse({"show", "a.qlc", "--json", "--port", "COM3"});
+        QVERIFY(options);
+        QCOMPARE(options->arguments, QStringList{"a.qlc"});
+        QVERIFY(options->json);
+        QCOMPARE(options->comNumber, std::optional<int>(3));
+
+        options = Parse({"find-interface", "/dev/ttyUSB0", "/dev/ttyUSB1"});
+        QVERIFY(options);
+        QCOMPARE(options->arguments.size(), 2);
+        QVERIFY(Parse({"--help"})->help);
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"flash"};
+        QTest::newRow("receive without file") << QStringList{"receive"};
+        QTest::newRow("send without file") << QStringList{"send"};
+        QTest::newRow("show with two files") << QStringList{"show", "a", "b"};
+        QTest::newRow("type out of range") << QStringList{"--type", "11", "identify"};
+        QTest::newRow("type not a number") << QStringList{"--type", "x", "identify"};
+        QTest::newRow("unknown interface") << QStringList{"--interface", "usb", "identify"};
+        QTest::newRow("COM beyond 16") << QStringList{"--port", "COM17", "identify"};
+        QTest::newRow("port neither path nor COM") << QStringList{"--port", "ttyUSB0", "identify"};
+        QTest::newRow("json outside show") << QStringList{"identify", "--json"};
+        QTest::newRow("output outside receive") << QStringList{"-o", "x.qlc", "identify"};
+        QTest::newRow("unknown option") << QStringList{"--fast", "identify"};
+    }
+
+    void usageErrors() {
+        QFETCH(QStringList, args);
+        QString error;
+        QVERIFY(!Parse(args, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void jsonCarriesEveryFieldWithShortestFloats() {
+        CScriptedOperator op;
+        CQuillonDoc doc(op, QString());
+        doc.SetTyp(10);
+        doc.SetMessEnde(0.1f);
+        doc.SetBezeichnung(QByteArray("Kessel \xC4"));
+        doc.SetLinTabY(29, 1.0f / 3.0f);
+        const QJsonObject json = CParameterJson::ToJson(doc);
+        QCOMPARE(json.value("m_nTyp").toInt(), 10);
+        QCOMPARE(json.value("m_fMessEnde").toDouble(), 0.1);
+        QCOMPARE(static_cast<float>(json.value("m_fMessEnde").toDouble()), 0.1f);
+        QCOMPARE(json.value("m_strBezeichnung").toString().left(8), QStringLiteral("Kessel Ä"));
+        QCOMPARE(json.value("m_fLinTabX").toArray().size(), 30);
+        const double third = json.value("m_fLinTabY").toArray().at(29).toDouble();
+        QCOMPARE(static_cast<float>(third), 1.0f / 3.0f);
+        for (const char* key : {"m_strKennung",        "m_strSeriennummer",
+                                "m_nDezimalstellen",   "m_nEinheit",
+                                "m_nAnzeigeEinheit",   "m_fGrundAnfang",
+                                "m_fGrundEnde",        "m_fMessAnfang",
+                                "m_fOffset",           "m_fSpanne",
+                                "m_fDaempfung",        "m_fTempDaempfung",
+                                "m_nTastatursperre",   "m_nNullpunktsfenster",
+                                "m_fStromgrenzeMin",   "m_fStromgrenzeMax",
+                                "m_fFehlerstrom",      "m_nLinTabAnzahl",
+                                "m_nFreiDezimalpunkt", "m_nFreiAnfang",
+                                "m_nFreiEnde",         "m_nMedium"}) {
+            QVERIFY2(json.contains(QLatin1String(key)), key);
+        }
+    }
+
+    void terminalAnswersAndProgressLines() {
+        FILE* err = std::tmpfile();
+        CTerminalOperator::Options lines;
+        CTerminalOperator op(lines, err, stdin);
+        QVERIFY(!op.AskYesNo("Sicher?", "Parameter senden"));
+        QVERIFY(op.QuestionUnanswered());
+        op.BeginProgress("Datentransfer", "Verbinde Transmitter ...", 0, 79);
+        op.SetProgressPos(1);
+        op.SetProgressText("Lese Kennung ...");
+        op.EndProgress();
+        op.Message("Empfangsfehler!");
+        const QString text = ReadAll(err);
+        std::fclose(err);
+        QVERIFY(text.contains("Parameter senden: Sicher?"));
+        QVERIFY(text.contains("[0/79] Verbinde Transmitter ...\n[1/79] Lese Kennung ...\n"));
+        QVERIFY(text.endsWith("Empfangsfehler!\n"));
+
+        CTerminalOperator::Options yes;
+        yes.assumeYes = true;
+        CTerminalOperator agreeing(yes, stderr, stdin);
+        QVERIFY(agreeing.AskYesNo("Altes Dateiformat!\nDatei trotzdem öffnen?"));
+    }
+
+    void terminalDrawsABarOnATerminal() {
+        FILE* err = std::tmpfile();
+        CTerminalOperator::Options bar;
+        bar.progressBar = true;
+        CTerminalOperator op(bar, err, stdin);
+        op.BeginProgress("Datentransfer", "Schreibe Daten...", 0, 46);
+        op.SetProgressPos(23);
+        op.Message("Sendefehler!");
+        const QString text = ReadAll(err);
+        std::fclose(err);
+        QVERIFY(text.contains(
+            QStringLiteral("\r[%1%2]  50% Schreibe Daten...").arg(QString(15, '#'), QString(15, '.'))));
+        // A message starts on a line of its own after the bar.
+        QVERIFY(text.endsWith("\nSendefehler!\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliUnitTest)
+#include "CliUnitTest.moc"

@@ -1,0 +1,93 @@
+#include "ParameterSetEdits.h"
+
+#include "document/QuillonDoc.h"
+#include "edit/Utils.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr int kKA71 = 10;
+
+float OnGrid(double value, int decimals) {
+    auto f = static_cast<float>(value);
+    CUtils::RoundFloat(f, decimals);
+    return f;
+}
+
+bool HasImages(int nTyp) {
+    return nTyp >= 2;
+}
+
+void EditTable(CQuillonDoc& doc) {
+    const int nTyp = doc.GetTyp();
+    doc.SetLinTabAnzahl(3);
+    for (int i = 0; i < 3; ++i) {
+        const auto k = static_cast<float>(i);
+        if (nTyp == kKA71) {
+            doc.SetLinTabX(i, k * 5000.0f);
+            doc.SetLinTabY(i, k * 4000.0f + 100.0f);
+        } else if (nTyp <= 1) {
+            doc.SetLinTabX(i, 4.0f + 8.0f * k);
+            doc.SetLinTabY(i, 0.5f * k);
+        } else {
+            doc.SetLinTabX(i, 4.0f + 8.0f * k);
+            doc.SetLinTabY(i, doc.GetMessAnfang() + (doc.GetMessEnde() - doc.GetMessAnfang()) * 0.5f * k);
+        }
+    }
+}
+
+} // namespace
+
+void EditParameterSet(CQuillonDoc& doc) {
+    const int nTyp = doc.GetTyp();
+    const int d = doc.GetAnzeigeDezimalstellen();
+    if (nTyp == kKA71) {
+        doc.SetMessAnfang(OnGrid(doc.FromPerTenThousand(1000), d));
+        doc.SetMessEnde(OnGrid(doc.FromPerTenThousand(9000), d));
+    } else {
+        const double span = doc.GetGrundEnde() - doc.GetGrundAnfang();
+        doc.SetMessAnfang(OnGrid(doc.GetGrundAnfang() + span / 4, d));
+        doc.SetMessEnde(OnGrid(doc.GetGrundEnde() - span / 8, d));
+    }
+    doc.SetDaempfung(2.5f);
+    doc.SetBezeichnung("PT-4711 KESSEL");
+    doc.SetStromgrenzeMin(3.6f);
+    doc.SetStromgrenzeMax(21.0f);
+    doc.SetFehlerstrom(3.4f);
+    EditTable(doc);
+    if (HasImages(nTyp)) {
+        doc.SetTempDaempfung(1.5f);
+        doc.SetOffset(OnGrid((doc.GetGrundEnde() - doc.GetGrundAnfang()) / 100, doc.GetDezimalstellen()));
+        doc.SetSpanne(0.2f);
+        // The RX26 and KA52/KA28 have no keyboard lock: the send writes 0 for them.
+        doc.SetTastatursperre(nTyp >= 3 && nTyp <= 6 ? 0 : 5);
+        doc.SetNullpunktsfenster(12);
+    }
+}
+
+void CompareWrittenFields(const CQuillonDoc& expected, const CQuillonDoc& actual) {
+    const int nTyp = expected.GetTyp();
+    QCOMPARE(actual.GetTyp(), nTyp);
+    QCOMPARE(actual.GetMessAnfang(), expected.GetMessAnfang());
+    QCOMPARE(actual.GetMessEnde(), expected.GetMessEnde());
+    QCOMPARE(actual.GetDaempfung(), expected.GetDaempfung());
+    QCOMPARE(actual.GetBezeichnung(), expected.GetBezeichnung());
+    QCOMPARE(actual.GetStromgrenzeMin(), expected.GetStromgrenzeMin());
+    QCOMPARE(actual.GetStromgrenzeMax(), expected.GetStromgrenzeMax());
+    QCOMPARE(actual.GetFehlerstrom(), expected.GetFehlerstrom());
+    QCOMPARE(actual.GetLinTabAnzahl(), expected.GetLinTabAnzahl());
+    for (int i = 0; i < expected.GetLinTabAnzahl(); ++i) {
+        QCOMPARE(actual.GetLinTabX(i), expected.GetLinTabX(i));
+        QCOMPARE(actual.GetLinTabY(i), expected.GetLinTabY(i));
+    }
+    if (HasImages(nTyp) && nTyp != kKA71) { // the KA71 has no temperature damping
+        QCOMPARE(actual.GetTempDaempfung(), expected.GetTempDaempfung());
+    }
+    if (HasImages(nTyp)) {
+        QCOMPARE(actual.GetOffset(), expected.GetOffset());
+        QCOMPARE(actual.GetSpanne(), expected.GetSpanne());
+        QCOMPARE(actual.GetTastatursperre(), expected.GetTastatursperre());
+        QCOMPARE(actual.GetNullpunktsfenster(), expected.GetNullpunktsfenster());
+    }
+}
