@@ -1,11 +1,583 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>CCliOptions</name>
+    <message>
+        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
+
+Befehle:
+  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
+  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
+                           Schnittstelle und Version ausgeben
+  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
+  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
+  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
+
+Optionen:
+  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
+  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
+                           send nimmt den Typ aus der Datei)
+  --interface pl45|pl40    Programmier-Interface
+  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
+                           und für Dateien im alten Format)
+  -o, --output DATEI       Zieldatei von receive
+  --json                   show gibt JSON aus
+  -h, --help               diese Hilfe
+
+Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
+Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
+Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
+</source>
+        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+
+Commands:
+  identify                 connect, print identification, type with its name and the extended function set
+  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
+                           print port and version
+  receive -o FILE.qlc      read the whole parameter set and save it as a document file
+  send FILE.qlc            write the parameter set of a document file into the transmitter
+  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+
+Options:
+  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
+  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
+                           send takes the type from the file)
+  --interface pl45|pl40    programming interface
+  --yes                    answer every yes/no question with yes (needed without a terminal for send
+                           and for files of the old format)
+  -o, --output FILE        target file of receive
+  --json                   show prints JSON
+  -h, --help               this help
+
+Without options, port, type and interface come from the program's settings.
+Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
+Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
+</translation>
+    </message>
+    <message>
+        <source>Kein Befehl angegeben.</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>Falsche Anzahl von Argumenten für %1.</source>
+        <translation>Wrong number of arguments for %1.</translation>
+    </message>
+    <message>
+        <source>COM-Nummer außerhalb von 1 bis 16: %1</source>
+        <translation>COM number outside 1 to 16: %1</translation>
+    </message>
+    <message>
+        <source>--port braucht einen Gerätepfad oder COMn: %1</source>
+        <translation>--port needs a device path or COMn: %1</translation>
+    </message>
+    <message>
+        <source>--type braucht eine Zahl von 0 bis 10: %1</source>
+        <translation>--type needs a number from 0 to 10: %1</translation>
+    </message>
+    <message>
+        <source>--interface braucht pl45 oder pl40: %1</source>
+        <translation>--interface needs pl45 or pl40: %1</translation>
+    </message>
+    <message>
+        <source>receive braucht -o DATEI.qlc.</source>
+        <translation>receive needs -o FILE.qlc.</translation>
+    </message>
+    <message>
+        <source>-o gehört nur zu receive.</source>
+        <translation>-o belongs to receive only.</translation>
+    </message>
+    <message>
+        <source>--json gehört nur zu show.</source>
+        <translation>--json belongs to show only.</translation>
+    </message>
+</context>
+<context>
+    <name>CCliTool</name>
+    <message>
+        <source>Ungültiges Argument: %1</source>
+        <translation>Invalid argument: %1</translation>
+    </message>
+    <message>
+        <source>Kennung: %1</source>
+        <translation>Identification: %1</translation>
+    </message>
+    <message>
+        <source>Typ: %1 %2</source>
+        <translation>Type: %1 %2</translation>
+    </message>
+    <message>
+        <source>Erweitert: %1</source>
+        <translation>Extended: %1</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Port: COM%1 (%2)</source>
+        <translation>Port: COM%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2</source>
+        <translation>Version: %1.%2</translation>
+    </message>
+    <message>
+        <source>Ohne Terminal braucht diese Frage die Option --yes.</source>
+        <translation>Without a terminal this question needs the option --yes.</translation>
+    </message>
+    <message>
+        <source>Ohne Terminal braucht send die Option --yes.</source>
+        <translation>Without a terminal send needs the option --yes.</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kennung</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Anzeigeeinheit</source>
+        <translation>Display unit</translation>
+    </message>
+    <message>
+        <source>Dezimalstellen</source>
+        <translation>Decimals</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich</source>
+        <translation>Base range</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>Dämpfung</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Temperatur-Dämpfung</source>
+        <translation>Temperature damping</translation>
+    </message>
+    <message>
+        <source>Tastatursperre</source>
+        <translation>Keyboard lock</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster</source>
+        <translation>Zero window</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Min</source>
+        <translation>Current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Max</source>
+        <translation>Current limit max</translation>
+    </message>
+    <message>
+        <source>Fehlersignal-Strom</source>
+        <translation>Fault signal current</translation>
+    </message>
+    <message>
+        <source>Freier Bereich</source>
+        <translation>Free range</translation>
+    </message>
+    <message>
+        <source>Linearisierung</source>
+        <translation>Linearization</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 points</translation>
+    </message>
+</context>
+<context>
+    <name>CConnection</name>
+    <message>
+        <source>Kann Transmitter nicht anprechen!
+
+Prüfen Sie Schnittstelle, Transmitter- und Interfacetyp.
+Ziehen Sie das USB-Kabel ab und verbinden Sie es erneut.</source>
+        <translation>Cannot reach the transmitter!
+
+Check the port, the transmitter type and the interface type.
+Unplug the USB cable and connect it again.</translation>
+    </message>
+    <message>
+        <source>Transmitter an COM%1 gefunden
+Kennung:%2</source>
+        <translation>Transmitter found at COM%1
+Identification:%2</translation>
+    </message>
+    <message>
+        <source>Bitte prüfen den Transmittertyp:
+Eingestellt: KXP03 ab 2006 
+Angeschlossen: KXP02 ab 2006</source>
+        <translation>Please check the transmitter type:
+Selected: KXP03 from 2006 
+Connected: KXP02 from 2006</translation>
+    </message>
+    <message>
+        <source>Bitte prüfen den Transmittertyp:
+Eingestellt: KXP02 ab 2006
+Angeschlossen: KXP03 ab 2006</source>
+        <translation>Please check the transmitter type:
+Selected: KXP02 from 2006
+Connected: KXP03 from 2006</translation>
+    </message>
+    <message>
+        <source>Suche Interface...</source>
+        <translation>Searching for the interface...</translation>
+    </message>
+    <message>
+        <source>Connect COM%1...</source>
+        <translation>Connect COM%1...</translation>
+    </message>
+    <message>
+        <source>Suche Interface</source>
+        <translation>Interface search</translation>
+    </message>
+    <message>
+        <source>PL45 (ab 2006) gefunden an </source>
+        <translation>PL45 (from 2006) found at </translation>
+    </message>
+    <message>
+        <source>Kein Interface gefunden!</source>
+        <translation>No interface found!</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentFile</name>
+    <message>
+        <source>Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.</source>
+        <translation>The file is incomplete or damaged and was not loaded.</translation>
+    </message>
+    <message>
+        <source>Altes Dateiformat!
+Datei trotzdem öffnen?</source>
+        <translation>Old file format!
+Open the file anyway?</translation>
+    </message>
+    <message>
+        <source>Falsche Datei-Version</source>
+        <translation>Wrong file version</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geöffnet werden.
+%2</source>
+        <translation>The file %1 cannot be opened.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist kein Parameter-Dokument.</source>
+        <translation>The file %1 is not a parameter document.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden.
+%2</source>
+        <translation>The file %1 cannot be saved.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CParameterTransfer</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Lese Kennung ...</source>
+        <translation>Reading identification ...</translation>
+    </message>
+    <message>
+        <source>Lese Display-Info ...</source>
+        <translation>Reading display info ...</translation>
+    </message>
+    <message>
+        <source>Lese Grundmessbereich Anfang ...</source>
+        <translation>Reading base range start ...</translation>
+    </message>
+    <message>
+        <source>Lese Grundmessbereich Ende ...</source>
+        <translation>Reading base range end ...</translation>
+    </message>
+    <message>
+        <source>Lese Linearitätskorrektur ...</source>
+        <translation>Reading linearity correction ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Messbereichsanfang ...</source>
+        <translation>Writing range start ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Daten...</source>
+        <translation>Writing data...</translation>
+    </message>
+    <message>
+        <source>Lese Seriennummer ...</source>
+        <translation>Reading serial number ...</translation>
+    </message>
+    <message>
+        <source>Lese Messbereich Anfang ...</source>
+        <translation>Reading range start ...</translation>
+    </message>
+    <message>
+        <source>Lese Messbereich Ende ...</source>
+        <translation>Reading range end ...</translation>
+    </message>
+    <message>
+        <source>Lese Offsetkorrektur ...</source>
+        <translation>Reading offset correction ...</translation>
+    </message>
+    <message>
+        <source>Lese Spannekorrektur ...</source>
+        <translation>Reading span correction ...</translation>
+    </message>
+    <message>
+        <source>Lese Dämpfung ...</source>
+        <translation>Reading damping ...</translation>
+    </message>
+    <message>
+        <source>Lese Bezeichnung ...</source>
+        <translation>Reading tag ...</translation>
+    </message>
+    <message>
+        <source>Lese Stromgrenze Min. ...</source>
+        <translation>Reading current limit min. ...</translation>
+    </message>
+    <message>
+        <source>Lese Stromgrenze Max ....</source>
+        <translation>Reading current limit max ....</translation>
+    </message>
+    <message>
+        <source>Lese Fehlersignal-Strom ...</source>
+        <translation>Reading fault signal current ...</translation>
+    </message>
+    <message>
+        <source>Lese Temperatur-Dämpfung...</source>
+        <translation>Reading temperature damping...</translation>
+    </message>
+    <message>
+        <source>Lese Tastatur-Timeout...</source>
+        <translation>Reading keyboard time-out...</translation>
+    </message>
+    <message>
+        <source>Lese Nullpunktsunterdrückung...</source>
+        <translation>Reading zero suppression...</translation>
+    </message>
+    <message>
+        <source>Schreibe Messbereichsende ...</source>
+        <translation>Writing range end ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Dämpfung ...</source>
+        <translation>Writing damping ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Bezeichnung ...</source>
+        <translation>Writing tag ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Stromgrenze Min ...</source>
+        <translation>Writing current limit min ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Stromgrenze Max ...</source>
+        <translation>Writing current limit max ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Fehlersignal-Strom ...</source>
+        <translation>Writing fault signal current ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Linearitätskorrektur ...</source>
+        <translation>Writing linearity correction ...</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument: %1</source>
+        <translation>Invalid argument: %1</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+    <message>
+        <source>Diese Vorgang überschreibt
+die Transmitter-Parametrierung!
+
+Sind Sie sicher, dass sie die 
+Parametrierung ändern wollen?</source>
+        <translation>This operation overwrites
+the transmitter parametrization!
+
+Are you sure you want to change the 
+parametrization?</translation>
+    </message>
+    <message>
+        <source>Parameter senden</source>
+        <translation>Send parameters</translation>
+    </message>
+    <message>
+        <source>Messbereich im Transmitter unterscheidet sich
+vom eingestellten Bereich!.</source>
+        <translation>The range in the transmitter differs
+from the range set here!</translation>
+    </message>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+</context>
 <context>
     <name>CTransmitterSio</name>
     <message>
         <source>COM-Port kann nicht geöffnet werden</source>
         <translation>COM port cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>CTypKatalog</name>
+    <message>
+        <source>RX89 bis V. 2.2</source>
+        <translation>RX89 up to V. 2.2</translation>
+    </message>
+    <message>
+        <source>RX89 ab V. 2.3</source>
+        <translation>RX89 from V. 2.3</translation>
+    </message>
+    <message>
+        <source>RX31</source>
+        <translation>RX31</translation>
+    </message>
+    <message>
+        <source>RX26 2-Leiter</source>
+        <translation>RX26 2-wire</translation>
+    </message>
+    <message>
+        <source>RX26 3-Leiter</source>
+        <translation>RX26 3-wire</translation>
+    </message>
+    <message>
+        <source>KA52 / KA53 2-Leiter</source>
+        <translation>KA52 / KA53 2-wire</translation>
+    </message>
+    <message>
+        <source>KA28 3-Leiter</source>
+        <translation>KA28 3-wire</translation>
+    </message>
+    <message>
+        <source>VN62 2-Leiter</source>
+        <translation>VN62 2-wire</translation>
+    </message>
+    <message>
+        <source>RX96 2-Leiter</source>
+        <translation>RX96 2-wire</translation>
+    </message>
+    <message>
+        <source>RX84 2-Leiter</source>
+        <translation>RX84 2-wire</translation>
+    </message>
+    <message>
+        <source>KA71 2-Leiter</source>
+        <translation>KA71 2-wire</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>mbar</source>
+        <translation>mbar</translation>
+    </message>
+    <message>
+        <source>mmWS</source>
+        <translation>mmH2O</translation>
+    </message>
+    <message>
+        <source>frei</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>    </source>
+        <translation>    </translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>mBar</source>
+        <translation>mBar</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>PSI</source>
+        <translation>PSI</translation>
+    </message>
+    <message>
+        <source>InWc</source>
+        <translation>InWc</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
     </message>
 </context>
 </TS>
