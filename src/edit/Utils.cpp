@@ -12,6 +12,7 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 constexpr int kMaxDecimals = 4;
 constexpr int kMaxNumberFrameLength = 20;
+constexpr int kMaxFixedPrecision = 100;
 
 qint32 SaturateToInt(double v) {
     if (std::isnan(v)) {
@@ -212,6 +213,8 @@ bool CUtils::ClampToShort(double x, qint16& out) {
 }
 
 QByteArray CUtils::FormatFixed(double x, int precision) {
+    // Decimals from a damaged file can be any number; no display shows more than these.
+    precision = qMin(precision, kMaxFixedPrecision);
     // Exact decimal digits of the binary value; an exact tie goes away from zero.
     char buffer[512];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, precision + 30);
@@ -332,7 +335,9 @@ double CUtils::ParseReplySigned16(QByteArrayView frame, int n) {
 
 double CUtils::PowerOfTen(int n) {
     double value = 1.0;
-    for (int i = 0; i < n; ++i) {
+    // Decimals from a damaged file or reply can be any number; past 10^308 the value stays infinite, so
+    // the walk stops there instead of taking billions of steps.
+    for (int i = 0; i < n && !std::isinf(value); ++i) {
         value *= 10.0;
     }
     return value;

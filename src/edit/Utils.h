@@ -52,7 +52,8 @@ public:
     /// counts as 0), rounded to an integer and printed with a sign and zero-padded to six characters:
     /// 12.5 with n = 1 is "+00125", -0.25 with n = 2 is "-00025", 123456 with n = 0 is "+123456".
     static QByteArray FormatScaled(float x, int n);
-    /// "%+*.*f" of x with the locale's decimal separator; a negative width or precision gives "%+f".
+    /// "%+*.*f" of x with the locale's decimal separator; a negative width or precision gives "%+f", a
+    /// precision above 100 counts as 100.
     static QString FormatSigned(double x, int width, int precision, const QLocale& locale);
     /// The leading decimal number of a text (sign, digits, the locale's decimal separator, exponent);
     /// 0 for an empty text or one that does not start with a number.
@@ -67,7 +68,7 @@ public:
     /// As ParseReplyValue, with an integer text of 32768 or more read as a negative 16-bit number.
     static double ParseReplySigned16(QByteArrayView frame, int n = -1);
 
-    /// 10 to the power n by repeated multiplication; 1 for n <= 0.
+    /// 10 to the power n by repeated multiplication; 1 for n <= 0, infinite from n = 309 on.
     static double PowerOfTen(int n);
 
 private:

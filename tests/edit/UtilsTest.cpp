@@ -4,8 +4,10 @@
 
 #include "core/ProgramError.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 class UtilsTest : public QObject {
     Q_OBJECT
@@ -169,6 +171,21 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(CProgramError, CUtils::ParseReplyValue(QByteArray("\x02\x09+0012"), -1));
         // With the decimals given, a short frame is read only as far as it goes.
         QCOMPARE(CUtils::ParseReplyValue(QByteArray("\x02\x09+0012"), 1), 1.2);
+    }
+
+    void decimalsOfADamagedFileNeitherHangNorOverflow() {
+        // A document file may hold any decimals: scaling and printing with them must neither walk 2^31 steps
+        // nor overflow.
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(std::isinf(CUtils::PowerOfTen(std::numeric_limits<int>::max())));
+        float value = 1.5f;
+        CUtils::RoundFloat(value, std::numeric_limits<int>::max());
+        QCOMPARE(value, 1.5f);
+        QCOMPARE(CUtils::PowerOfTen(308), 1e308);
+        QCOMPARE(CUtils::FormatSigned(0.5, 0, std::numeric_limits<int>::max(), QLocale::c()),
+                 QStringLiteral("+0.") + QString(100, QLatin1Char('0')).replace(0, 1, QLatin1Char('5')));
+        QVERIFY(elapsed.elapsed() < 500);
     }
 
 private:
