@@ -1,0 +1,163 @@
+// Connecting to the transmitter: the check of the hardware setup, the identification rule, the
+// interface search, and a reply too short for its decoder in the middle of a receive.
+
+#include "ScriptedOperator.h"
+#include "ScriptedPeer.h"
+#include "SequenceRig.h"
+#include "core/VirtualClock.h"
+#include "transmitter/Commands.h"
+
+#include <QTest>
+
+namespace {
+
+/// The program's side on a scripted line instead of the simulator.
+struct ScriptedRig {
+    CVirtualClock clock{1000};
+    CScriptedOperator op;
+    CMemoryDevice* device = nullptr;
+    CTransmitterLink link;
+    CScriptedPeer peer;
+    CQuillonDoc doc;
+    CConnection connection;
+
+    explicit ScriptedRig(int nTyp)
+        : link(op, clock, MakeDevice(clock, device))
+        , peer(*device)
+        , doc(op, QString())
+        , connection(link, doc) {
+        link.Sio().Serial().PortMap().SetAvailableDevices({"/dev/ttyUSB0", "/dev/ttyUSB1"});
+        doc.SetTyp(nTyp);
+        doc.SetInterfaceVersion(1);
+    }
+
+    static std::unique_ptr<CMemoryDevice> MakeDevice(CVirtualClock& clock, CMemoryDevice*& raw) {
+        auto device = std::make_unique<CMemoryDevice>(clock);
+        raw = device.get();
+        return device;
+    }
+};
+
+QByteArray InterfaceInfo(const QByteArray& version) {
+    return QByteArray("4501") + version + "0001" + "04B0" + "0000" + "0000" + "2006" + "1";
+}
+
+} // namespace
+
+class ConnectionTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checkNamesWhatAnsweredAndWarnsOfTheOtherFamily_data() {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QByteArray>("kennung");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("RX31 chosen, RX30 attached")
+            << 2 << QByteArray("RX30-L21")
+            << QStringLiteral("Bitte prüfen den Transmittertyp:\nEingestellt: KXP03 ab 2006 \nAngeschlossen: "
+                              "KXP02 ab 2006");
+        QTest::newRow("RX26 chosen, RX31 attached")
+            << 3 << QByteArray("RX31-309")
+            << QStringLiteral("Bitte prüfen den Transmittertyp:\nEingestellt: KXP02 ab 2006\nAngeschlossen: "
+                              "KXP03 ab 2006");
+        QTest::newRow("matching type") << 2 << QByteArray("RX31-309") << QString();
+    }
+
+    void checkNamesWhatAnsweredAndWarnsOfTheOtherFamily() {
+        QFETCH(int, chosen);
+        QFETCH(QByteArray, kennung);
+        QFETCH(QString, warning);
+        CSequenceRig rig(chosen == 2 ? 3 : 2, CSimInterface::Kind::PL45, kennung);
+        rig.doc.SetTyp(chosen);
+        rig.doc.SetComPort(0);
+        QVERIFY(rig.connection.CheckTransmitter());
+        QStringList expected{QStringLiteral("Transmitter an COM1 gefunden\nKennung:") +
+                             QString::fromLatin1(kennung)};
+        if (!warning.isEmpty()) {
+            expected.append(warning);
+        }
+        QCOMPARE(rig.op.MessageTexts(), expected);
+        QCOMPARE(rig.op.messages.first().caption, QStringLiteral("Check"));
+    }
+
+    void failedCheckExplainsWhatToDo() {
+        CSequenceRig rig(2);
+        CSimulator::Faults faults;
+        faults.silentCommands = {Cmd::GetDeviceInfo};
+        rig.sim.SetFaults(faults);
+        QVERIFY(!rig.connection.CheckTransmitter());
+        QCOMPARE(rig.op.messages.size(), 2);
+        QCOMPARE(rig.op.messages.at(0).text, QStringLiteral("Fail to Connect Transmitter"));
+        QVERIFY(
+            rig.op.messages.at(1).text.startsWith(QStringLiteral("Kann Transmitter nicht anprechen!\n\n")));
+        QCOMPARE(rig.op.messages.at(1).caption, QStringLiteral("Check"));
+    }
+
+    void identificationMustBeEightCharacters() {
+        CSequenceRig rig(2, CSimInterface::Kind::PL45, "RX31-3090");
+        QByteArray reply;
+        QVERIFY(!rig.connection.ConnectTransmitter(reply));
+        QCOMPARE(reply.size(), 13); // a valid frame, one character too long
+        QCOMPARE(rig.op.MessageTexts(), QStringList{QStringLiteral("Fail to Connect Transmitter")});
+    }
+
+    void searchStopsAtTheFirstWholeInterfaceAnswer() {
+        ScriptedRig rig(2);
+        int asked = 0;
+        rig.peer.SetHandler([&asked](const CScriptedPeer::Request& request) -> std::optional<QByteArray> {
+            if (request.command != Cmd::GetInterfaceInfo) {
+                return std::nullopt;
+            }
+            // The first port answers with a valid but shorter frame: not an interface of this kind.
+            return CScriptedPeer::ReplyFrame(++asked == 1 ? QByteArray("4501") : InterfaceInfo("65"));
+        });
+        const std::optional<CConnection::FoundInterface> found =
+            rig.connection.SearchInterface({true, true, true});
+        QVERIFY(found);
+        QCOMPARE(found->nPortIndex, 1);
+        QCOMPARE(found->nVersion, 101);
+        QCOMPARE(asked, 2);
+        QCOMPARE(rig.doc.InterfaceInfo().m_nFirmwareVersion, quint8(101));
+        QCOMPARE(rig.doc.InterfaceInfo().m_nWort[4], quint16(0x2006));
+        QCOMPARE(rig.op.messages.last().text,
+                 QStringLiteral("PL45 (ab 2006) gefunden an COM2\nVersion: 1.01"));
+        QCOMPARE(rig.op.messages.last().caption, QStringLiteral("Suche Interface"));
+        QVERIFY(!rig.link.Sio().IsPortOpen());
+    }
+
+    void searchWithoutAnswerSaysSo() {
+        ScriptedRig rig(2);
+        QVERIFY(!rig.connection.SearchInterface({false, true}));
+        QCOMPARE(rig.peer.requests.size(), 3); // only the available port, three attempts
+        QCOMPARE(rig.op.messages.last().text, QStringLiteral("Kein Interface gefunden!"));
+        QCOMPARE(rig.op.progressTexts.last(), QStringLiteral("Connect COM16..."));
+    }
+
+    void replyTooShortForItsDecoderEndsTheReceive() {
+        ScriptedRig rig(2);
+        rig.peer.SetHandler([](const CScriptedPeer::Request& request) -> std::optional<QByteArray> {
+            switch (request.command) {
+            case Cmd::GetDeviceInfo:
+                return CScriptedPeer::ReplyFrame("RX310309");
+            case Cmd::GetEinheit:
+                return CScriptedPeer::ReplyFrame("1");
+            case Cmd::GetSeriennummer:
+                return CScriptedPeer::ReplyFrame("12345"); // a serial number has more than 13 characters
+            default:
+                return CScriptedPeer::ReplyFrame("OK");
+            }
+        });
+        CParameterTransfer transfer(rig.link, rig.connection, rig.doc);
+        rig.doc.SetGueltig(true);
+        QVERIFY(!transfer.ReceiveParameterSet());
+        QCOMPARE(rig.op.messages.size(), 2);
+        QVERIFY(rig.op.messages.at(0).text.startsWith(QStringLiteral("Ungültiges Argument")));
+        QCOMPARE(rig.op.messages.at(1).text, QStringLiteral("Empfangsfehler!"));
+        QVERIFY(!rig.doc.IsGueltig());
+        QVERIFY(rig.doc.GetSeriennummer().isEmpty());
+        QVERIFY(!rig.link.Sio().IsPortOpen());
+    }
+};
+
+QTEST_GUILESS_MAIN(ConnectionTest)
+#include "ConnectionTest.moc"
