@@ -63,15 +63,22 @@ QByteArray CTransmitterSio::BuildFrame(quint8 command, const QByteArray& payload
         throw CProgramError("request payload of " + std::to_string(payload.size()) +
                             " characters does not fit a frame (at most 42)");
     }
-    const int n = static_cast<int>(payload.size());
+    return FrameAround(QByteArray(1, static_cast<char>(command)) + payload);
+}
+
+QByteArray CTransmitterSio::FrameAround(QByteArrayView data) {
+    constexpr qsizetype kMaxData = 253; // the length byte holds data + 2
+    if (data.size() > kMaxData) {
+        throw CProgramError("frame data of " + std::to_string(data.size()) +
+                            " bytes do not fit a length byte");
+    }
     QByteArray frame;
-    frame.reserve(n + 5);
+    frame.reserve(data.size() + 4);
     frame.append(static_cast<char>(kStx));
-    frame.append(static_cast<char>(n + 3));
-    frame.append(static_cast<char>(command));
-    frame.append(payload);
+    frame.append(static_cast<char>(data.size() + 2));
+    frame.append(data);
     quint8 sum = 0;
-    for (int i = 1; i < n + 3; ++i) {
+    for (qsizetype i = 1; i < frame.size(); ++i) {
         sum = static_cast<quint8>(sum + static_cast<quint8>(frame.at(i)));
     }
     frame.append(static_cast<char>(sum));

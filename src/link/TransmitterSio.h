@@ -3,6 +3,7 @@
 #include "link/Serial.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QCoreApplication>
 #include <array>
 #include <memory>
@@ -48,6 +49,9 @@ public:
 
     /// The request frame for a command and its payload. A payload over 42 characters is a program error.
     static QByteArray BuildFrame(quint8 command, const QByteArray& payload);
+    /// A frame around data: STX, the length byte (data + 2), the data, their checksum, ETX. A request's data
+    /// are its command byte and payload, a reply's its data characters. At most 253 data bytes.
+    static QByteArray FrameAround(QByteArrayView data);
     /// Sends a frame after discarding stale input; on an echoing line swallows the echo. Returns the
     /// number of bytes written.
     int SendFrame(const QByteArray& frame);

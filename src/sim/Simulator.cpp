@@ -1,6 +1,7 @@
 #include "sim/Simulator.h"
 
 #include "core/Logging.h"
+#include "link/TransmitterSio.h"
 
 namespace {
 
@@ -241,18 +242,7 @@ bool CSimulator::HeardByDevice(quint8 command, const QByteArray& payload) {
 }
 
 QByteArray CSimulator::ReplyFrame(const QByteArray& data) const {
-    const QByteArray body = data.left(kMaxReplyData);
-    QByteArray frame;
-    frame.append(static_cast<char>(kStx));
-    frame.append(static_cast<char>(body.size() + 2));
-    frame.append(body);
-    quint8 sum = 0;
-    for (int i = 1; i < frame.size(); ++i) {
-        sum = static_cast<quint8>(sum + static_cast<quint8>(frame.at(i)));
-    }
-    frame.append(static_cast<char>(sum));
-    frame.append(static_cast<char>(kEtx));
-    return frame;
+    return CTransmitterSio::FrameAround(data.left(kMaxReplyData));
 }
 
 void CSimulator::Send(const QByteArray& data, qint64 startUs, QList<Output>& out) {

@@ -1,6 +1,7 @@
 #include "ScriptedPeer.h"
 
 #include "link/MemoryDevice.h"
+#include "link/TransmitterSio.h"
 
 CScriptedPeer::CScriptedPeer(CMemoryDevice& device)
     : m_device(device) {
@@ -50,15 +51,5 @@ void CScriptedPeer::OnRts(bool on, qint64 nowMs) {
 }
 
 QByteArray CScriptedPeer::ReplyFrame(const QByteArray& data) {
-    QByteArray frame;
-    frame.append('\x02');
-    frame.append(static_cast<char>(data.size() + 2));
-    frame.append(data);
-    quint8 sum = static_cast<quint8>(data.size() + 2);
-    for (const char c : data) {
-        sum = static_cast<quint8>(sum + static_cast<quint8>(c));
-    }
-    frame.append(static_cast<char>(sum));
-    frame.append('\x03');
-    return frame;
+    return CTransmitterSio::FrameAround(data);
 }
