@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+/// quillon-sim as a child process with its trace on: the pseudo-terminal it serves, its requests as the
+/// trace lists them, and a stop with SIGTERM so that a state file is written.
+class CSimProcess {
+public:
+    CSimProcess() = default;
+    ~CSimProcess();
+    CSimProcess(const CSimProcess&) = delete;
+    CSimProcess& operator=(const CSimProcess&) = delete;
+
+    /// Starts with the arguments after "--trace"; false when it gave no device within five seconds.
+    bool Start(const QStringList& arguments);
+    QString Device() const;
+    /// Stops it (SIGTERM, SIGKILL after five seconds) and keeps its trace.
+    void Stop();
+    /// Request frames with a valid checksum that reached it; stops it first.
+    int Requests();
+    /// How many trace lines contain the text; stops it first.
+    int TraceCount(const QString& text);
+
+private:
+    QProcess m_process;
+    QString m_device;
+    QString m_trace;
+};
