@@ -6,20 +6,6 @@
 
 namespace FuzzFrames {
 
-QByteArray ReplyFrame(QByteArrayView data) {
-    QByteArray frame;
-    frame.append(static_cast<char>(CTransmitterSio::kStx));
-    frame.append(static_cast<char>(data.size() + 2));
-    frame.append(data);
-    quint8 sum = static_cast<quint8>(data.size() + 2);
-    for (const char c : data) {
-        sum = static_cast<quint8>(sum + static_cast<quint8>(c));
-    }
-    frame.append(static_cast<char>(sum));
-    frame.append(static_cast<char>(CTransmitterSio::kEtx));
-    return frame;
-}
-
 bool IsWholeFrame(QByteArrayView frame) {
     if (frame.size() < 4 || static_cast<quint8>(frame[0]) != CTransmitterSio::kStx) {
         return false;

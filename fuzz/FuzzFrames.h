@@ -7,10 +7,6 @@
 /// Helpers shared by the fuzz targets.
 namespace FuzzFrames {
 
-/// A reply frame around the data: STX, length byte (data + 2), data, checksum, ETX. Without a valid
-/// checksum a fuzzer would rarely get a reply past the receiver to the decoders.
-QByteArray ReplyFrame(QByteArrayView data);
-
 /// Whether the bytes are one whole frame as the receiver may hand it on: STX, a length byte from 2 to
 /// 50, the checksum over length and data, ETX, nothing after it.
 bool IsWholeFrame(QByteArrayView frame);

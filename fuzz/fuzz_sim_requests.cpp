@@ -4,19 +4,11 @@
 // every reply it sends must be whole frames.
 
 #include "FuzzFrames.h"
+#include "link/TransmitterSio.h"
 #include "sim/Simulator.h"
 
 #include <QByteArray>
 #include <fuzzer/FuzzedDataProvider.h>
-
-namespace {
-
-/// A request frame: STX, length (payload + 3), command, payload, checksum, ETX.
-QByteArray RequestFrame(quint8 command, const QByteArray& payload) {
-    return FuzzFrames::ReplyFrame(QByteArray(1, static_cast<char>(command)) + payload);
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
@@ -33,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (input.ConsumeBool()) {
             const auto command = input.ConsumeIntegral<quint8>();
             const size_t length = input.ConsumeIntegralInRange<size_t>(0, CSimulator::kMaxRequestLength - 3);
-            bytes = RequestFrame(command, QByteArray::fromStdString(input.ConsumeBytesAsString(length)));
+            bytes =
+                CTransmitterSio::FrameAround(QByteArray(1, static_cast<char>(command)) +
+                                             QByteArray::fromStdString(input.ConsumeBytesAsString(length)));
         } else {
             const size_t length = input.ConsumeIntegralInRange<size_t>(1, 64);
             bytes = QByteArray::fromStdString(input.ConsumeBytesAsString(length));
