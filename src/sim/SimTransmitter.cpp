@@ -468,7 +468,9 @@ QByteArray CSimTransmitter::KA71Display(double fraction) const {
             if (x > x1) {
                 shown = TableY(i);
             } else if (x >= x0 && x1 > x0) {
-                shown = TableY(i - 1) + (TableY(i) - TableY(i - 1)) * (x - x0) / (x1 - x0);
+                // The table's integers may lie far apart: their difference does not fit an int.
+                const double y0 = TableY(i - 1);
+                shown = y0 + (TableY(i) - y0) * (x - x0) / (x1 - x0);
                 break;
             }
         }

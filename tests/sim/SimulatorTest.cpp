@@ -11,6 +11,7 @@
 #include "sim/SimCatalogue.h"
 
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -64,6 +65,7 @@ private slots:
     void singleWritesReadBack();
     void memoryImagesReadBack_data();
     void memoryImagesReadBack();
+    void ka71TableOfFarApartPointsInterpolates();
     void blockTableReadsBack_data();
     void blockTableReadsBack();
     void registersAndCalibrationWords();
@@ -393,6 +395,27 @@ void CSimulatorTest::memoryImagesReadBack() {
         QVERIFY2(back.GetMesswert(0) > 110.0f && back.GetMesswert(0) < 160.0f,
                  qPrintable(QString::number(back.GetMesswert(0))));
     }
+}
+
+void CSimulatorTest::ka71TableOfFarApartPointsInterpolates() {
+    // Two points whose values lie 2.2e9 apart, centred on the middle of the scale: whatever the pressure,
+    // the display shows a value within +-5500 counts of zero, never the clamped end of a wrapped sum.
+    CSimRig rig(10, Kind::PL45);
+    QVERIFY(rig.Connect());
+    CQuillonDoc doc(rig.op, QString());
+    ReadRange(rig, doc);
+    doc.SetLinTabAnzahl(2);
+    doc.SetLinTabX(0, 5000.0f - 1.0e9f);
+    doc.SetLinTabY(0, -1.1e9f);
+    doc.SetLinTabX(1, 5000.0f + 1.0e9f);
+    doc.SetLinTabY(1, 1.1e9f);
+    const CBlockImage images(doc);
+    QVERIFY(rig.SendImage('1', images.BuildParameterBlockKA71()));
+    QVERIFY(rig.SendImage('2', images.BuildLinTabBlockKA71()));
+    const std::optional<QByteArray> reply = rig.Transfer(0x32);
+    QVERIFY(reply);
+    const double counts = CUtils::ParseReplyValue(*reply, 0);
+    QVERIFY2(std::abs(counts) < 6000.0, qPrintable(QString::number(counts)));
 }
 
 void CSimulatorTest::blockTableReadsBack_data() {
