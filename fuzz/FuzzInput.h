@@ -18,6 +18,7 @@ public:
     float F32();
     /// At most maxCount of the remaining bytes (all of them for a negative count).
     QByteArray Rest(qsizetype maxCount = -1);
+    bool AtEnd() const { return m_nPos >= m_bytes.size(); }
 
 private:
     quint32 Unsigned(int size);

@@ -17,7 +17,9 @@ IOperator::Answer CFuzzOperator::ShowMessage(const QString&, const QString&, Ico
     return Answer::Cancel;
 }
 
-void CFuzzOperator::BeginProgress(const QString&, const QString&, int, int) {}
+void CFuzzOperator::BeginProgress(const QString&, const QString&, int, int) {
+    m_bProgress = true;
+}
 
 void CFuzzOperator::SetProgressRange(int, int) {}
 
@@ -25,8 +27,14 @@ void CFuzzOperator::SetProgressPos(int) {}
 
 void CFuzzOperator::SetProgressText(const QString&) {}
 
-void CFuzzOperator::EndProgress() {}
+void CFuzzOperator::EndProgress() {
+    m_bProgress = false;
+}
 
-void CFuzzOperator::BeginWaitCursor() {}
+void CFuzzOperator::BeginWaitCursor() {
+    ++m_nWaitDepth;
+}
 
-void CFuzzOperator::EndWaitCursor() {}
+void CFuzzOperator::EndWaitCursor() {
+    --m_nWaitDepth;
+}

@@ -4,6 +4,7 @@
 
 /// The operator of the fuzz targets: shows nothing, answers every question with the answer it was
 /// given, and counts the messages so that a target can tell "refused and told" from "silently ignored".
+/// It also keeps what an operation must leave tidy: the progress window and the wait cursor.
 class CFuzzOperator : public IOperator {
 public:
     explicit CFuzzOperator(bool bAnswerYes = false);
@@ -18,8 +19,14 @@ public:
     void EndWaitCursor() override;
 
     int MessageCount() const { return m_nMessages; }
+    /// Whether the progress window is still open.
+    bool IsProgressOpen() const { return m_bProgress; }
+    /// Wait cursors begun and not yet ended.
+    int WaitDepth() const { return m_nWaitDepth; }
 
 private:
     bool m_bAnswerYes;
     int m_nMessages = 0;
+    bool m_bProgress = false;
+    int m_nWaitDepth = 0;
 };

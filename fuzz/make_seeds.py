@@ -204,3 +204,26 @@ write("fuzz_sim_state", "state", json.dumps(STATE).encode())
 write("fuzz_sim_state", "ka71-pl40", json.dumps(dict(STATE, typ=10, kennung="KA71-101", interface="pl40",
                                                      interfaceMode=-1)).encode())
 write("fuzz_sim_state", "minimal", json.dumps({"format": "quillon-sim-state", "version": 1, "typ": 0}).encode())
+
+# --- Whole receive and send: a script of replies as a transmitter gives them --------------------------------
+# Input: type, interface kind, then per request: kind (0: a frame around the data), length, data.
+
+
+def script(typ: int, pl45: bool, replies: list) -> bytes:
+    out = bytes([typ, 1 if pl45 else 0])
+    for data in replies:
+        out += bytes([0, len(data)]) + data
+    return out
+
+
+READS = [b"0", b"123456.01.002   ", b"+000003", b"+100003", b"+000003", b"+100003", b"+000003", b"+100004",
+         b"+000101", b"Messstelle 2        ", b"+003802", b"+020502", b"+003602", b"+000201", b"+000051",
+         b"+000251"]
+POINTS = [b"00000000" b"00000000", b"0000C350" b"0000C350", b"000186A0" b"000186A0"]
+VERIFY = [b"RX31-309", b"0", b"+000003", b"+100003"]
+write("fuzz_receive_send", "type-2", script(2, True, [b"RX31-309", b"RX31-309"] + READS + [b"03"] + POINTS +
+                                        VERIFY + [b"OK"] * 40))
+write("fuzz_receive_send", "type-0", script(0, True, [b"\x80", b"V22-0100", b"V22-0100"] + READS + [b"01"] +
+                                        [b"0190FF6A" b"00000000" b"FFFF0001"] * 10 +
+                                        [b"\x80", b"V22-0100", b"V22-0100", b"0", b"+000003", b"+100003"] +
+                                        [b"OK"] * 20))

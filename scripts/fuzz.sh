@@ -48,8 +48,8 @@ cmake --build build-fuzz -j2 --target fuzzers
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    for seeds in fuzz/corpus/*/; do
-        targets+=("$(basename "$seeds")")
+    for binary in build-fuzz/bin/fuzz_*; do
+        targets+=("$(basename "$binary")")
     done
 fi
 
@@ -68,8 +68,11 @@ run_target() {
     if [ -f "fuzz/$target.dict" ]; then
         options+=(-dict="fuzz/$target.dict")
     fi
-    if "build-fuzz/bin/$target" "${options[@]}" "$corpus" "fuzz/corpus/$target" \
-        >"build-fuzz/logs/$target.log" 2>&1; then
+    local seeds=()
+    if [ -d "fuzz/corpus/$target" ]; then
+        seeds=("fuzz/corpus/$target")
+    fi
+    if "build-fuzz/bin/$target" "${options[@]}" "$corpus" "${seeds[@]}" >"build-fuzz/logs/$target.log" 2>&1; then
         echo "   $target: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "build-fuzz/logs/$target.log" |
             grep -o '[0-9]*$') inputs, nothing found"
         return 0
