@@ -18,24 +18,7 @@ fi
 
 PACKAGES=(cmake ninja-build clang-14 libclang-rt-14-dev qt6-base-dev qt6-serialport-dev qt6-tools-dev
     qt6-tools-dev-tools qt6-l10n-tools)
-missing=()
-for package in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "== Installing: ${missing[*]}"
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo="sudo"
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
-        $sudo apt-get update
-        $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-    fi
-fi
+scripts/install-packages.sh "${PACKAGES[@]}"
 
 echo "== Configuring and building the fuzz targets into build-fuzz/"
 # A build directory made with another compiler cannot be switched over; start it afresh.

@@ -2,15 +2,15 @@
 // equals the simulated transmitter, a sent file comes back on the next receive, and failures end with the
 // right message and exit status within the link's time-outs.
 
+#include "CliProcess.h"
 #include "ParameterSetEdits.h"
 #include "ScriptedOperator.h"
+#include "SimProcess.h"
 #include "document/QuillonDoc.h"
 #include "edit/Utils.h"
 #include "sim/SimCatalogue.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,53 +21,6 @@ constexpr int kSilentTransferMs = 3 * (2000 + 100);
 /// Slack for process start, the reset pulse of the connect and a loaded machine.
 constexpr int kSlackMs = 4000;
 
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    qint64 elapsedMs = 0;
-};
-
-/// quillon-sim as a child process, stopped with SIGTERM at the end.
-class CSimProcess {
-public:
-    ~CSimProcess() { Stop(); }
-
-    bool Start(const QStringList& arguments) {
-        m_process.setProgram(QStringLiteral(QUILLON_SIM_PATH));
-        m_process.setArguments(QStringList{"--baud", "0"} + arguments);
-        m_process.start();
-        if (!m_process.waitForStarted(5000)) {
-            return false;
-        }
-        QElapsedTimer wait;
-        wait.start();
-        while (!m_process.canReadLine() && wait.elapsed() < 5000) {
-            m_process.waitForReadyRead(100);
-        }
-        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        return m_device.startsWith(QLatin1Char('/'));
-    }
-    void Stop() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(5000)) {
-                m_process.kill();
-                m_process.waitForFinished(1000);
-            }
-        }
-    }
-    QString Device() const { return m_device; }
-    QString Trace() {
-        Stop();
-        return QString::fromLocal8Bit(m_process.readAllStandardError());
-    }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
-
 } // namespace
 
 class CliEndToEndTest : public QObject {
@@ -76,26 +29,8 @@ class CliEndToEndTest : public QObject {
     QTemporaryDir m_dir;
     CScriptedOperator m_operator;
 
-    CliResult RunCli(const QStringList& arguments, int timeoutMs = 60000) {
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
-        cli.setProcessEnvironment(env);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        cli.start(QStringLiteral(QUILLON_CLI_PATH), arguments);
-        CliResult result;
-        if (!cli.waitForFinished(timeoutMs)) {
-            cli.kill();
-            cli.waitForFinished(1000);
-            result.err = QStringLiteral("<hung>");
-            return result;
-        }
-        result.elapsedMs = elapsed.elapsed();
-        result.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-        result.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-        result.err = QString::fromLocal8Bit(cli.readAllStandardError());
-        return result;
+    CCliProcess::Result RunCli(const QStringList& arguments, int timeoutMs = 60000) {
+        return CCliProcess(m_dir.filePath(QStringLiteral("config"))).Run(arguments, timeoutMs);
     }
 
     QString Path(const QString& name) const { return m_dir.filePath(name); }
@@ -126,11 +61,11 @@ private Q_SLOTS:
         QFETCH(int, typ);
         QFETCH(QString, kind);
         CSimProcess sim;
-        QVERIFY(sim.Start({"--type", QString::number(typ), "--interface", kind}));
+        QVERIFY(sim.Start({"--baud", "0", "--type", QString::number(typ), "--interface", kind}, false));
         const QStringList link = Link(sim, typ, qPrintable(kind));
         const QString first = Path(QStringLiteral("first-%1.qlc").arg(typ));
 
-        CliResult result = RunCli(link + QStringList{"receive", "-o", first});
+        CCliProcess::Result result = RunCli(link + QStringList{"receive", "-o", first});
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
         std::unique_ptr<CQuillonDoc> received = Load(first);
         QVERIFY(received);
@@ -160,8 +95,8 @@ private Q_SLOTS:
 
     void identifyAndFindInterface() {
         CSimProcess sim;
-        QVERIFY(sim.Start({"--model", "rx31-305"}));
-        CliResult result = RunCli(Link(sim, 2) + QStringList{"identify"});
+        QVERIFY(sim.Start({"--baud", "0", "--model", "rx31-305"}, false));
+        CCliProcess::Result result = RunCli(Link(sim, 2) + QStringList{"identify"});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, QStringLiteral("Kennung: RX31-305\nTyp: 2 RX31\nErweitert: nein\n"));
 
@@ -195,9 +130,9 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         QFETCH(int, boundMs);
         CSimProcess sim;
-        QVERIFY(sim.Start(simArgs));
+        QVERIFY(sim.Start(QStringList{"--baud", "0"} + simArgs, false));
         const QString output = Path(QStringLiteral("never-%1.qlc").arg(QTest::currentDataTag()));
-        const CliResult result = RunCli(Link(sim, typ) + QStringList{"receive", "-o", output});
+        const CCliProcess::Result result = RunCli(Link(sim, typ) + QStringList{"receive", "-o", output});
         QCOMPARE(result.exitCode, 1);
         for (const QString& message : messages) {
             QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -208,25 +143,25 @@ private Q_SLOTS:
 
     void sendRefusesWhatItCannotReadBeforeSending() {
         CSimProcess sim;
-        QVERIFY(sim.Start({"--trace"}));
+        QVERIFY(sim.Start({"--baud", "0"}));
         const QString damaged = Path(QStringLiteral("damaged.qlc"));
         QFile file(damaged);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray::fromHex("0420000002000000"));
         file.close();
-        CliResult result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", damaged});
+        CCliProcess::Result result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", damaged});
         QCOMPARE(result.exitCode, 1);
         result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", Path(QStringLiteral("missing.qlc"))});
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(!sim.Trace().contains(QLatin1String("REQ")));
+        QCOMPARE(sim.Requests(), 0);
     }
 
     void questionsNeedYesWithoutATerminal() {
         CSimProcess sim;
-        QVERIFY(sim.Start({}));
+        QVERIFY(sim.Start({"--baud", "0"}, false));
         const QString file = Path(QStringLiteral("asked.qlc"));
         QCOMPARE(RunCli(Link(sim, 2) + QStringList{"receive", "-o", file}).exitCode, 0);
-        CliResult result = RunCli(Link(sim, 2) + QStringList{"send", file});
+        CCliProcess::Result result = RunCli(Link(sim, 2) + QStringList{"send", file});
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.err.contains(QStringLiteral("--yes")));
 
@@ -252,7 +187,7 @@ private Q_SLOTS:
     }
 
     void wrongUsageIsExitTwo() {
-        const CliResult result = RunCli({"receive"});
+        const CCliProcess::Result result = RunCli({"receive"});
         QCOMPARE(result.exitCode, 2);
         QVERIFY(result.err.contains(QStringLiteral("-o")));
         QCOMPARE(RunCli({"--help"}).exitCode, 0);

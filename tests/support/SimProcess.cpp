@@ -6,9 +6,9 @@ CSimProcess::~CSimProcess() {
     Stop();
 }
 
-bool CSimProcess::Start(const QStringList& arguments) {
+bool CSimProcess::Start(const QStringList& arguments, bool bTrace) {
     m_process.setProgram(QStringLiteral(QUILLON_SIM_PATH));
-    m_process.setArguments(QStringList{QStringLiteral("--trace")} + arguments);
+    m_process.setArguments(bTrace ? QStringList{QStringLiteral("--trace")} + arguments : arguments);
     m_process.start();
     if (!m_process.waitForStarted(5000)) {
         return false;

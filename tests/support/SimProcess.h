@@ -13,8 +13,9 @@ public:
     CSimProcess(const CSimProcess&) = delete;
     CSimProcess& operator=(const CSimProcess&) = delete;
 
-    /// Starts with the arguments after "--trace"; false when it gave no device within five seconds.
-    bool Start(const QStringList& arguments);
+    /// Starts with the arguments (after "--trace" unless bTrace is false); false when it gave no device
+    /// within five seconds.
+    bool Start(const QStringList& arguments, bool bTrace = true);
     QString Device() const;
     /// Stops it (SIGTERM, SIGKILL after five seconds) and keeps its trace.
     void Stop();
