@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -50,7 +50,7 @@ Options:
   --json                   show prints JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program's settings.
+Without options, port, type and interface come from the program&apos;s settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
@@ -318,6 +318,123 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CKalibrierungRules</name>
+    <message>
+        <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CKorrekturSchleife</name>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CKorrekturTransfer</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Lese aktuellen Messwert ...</source>
+        <translation>Reading current measured value ...</translation>
+    </message>
+    <message>
+        <source>Lese aktuelle Temperatur ...</source>
+        <translation>Reading current temperature ...</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument: %1</source>
+        <translation>Invalid argument: %1</translation>
+    </message>
+    <message>
+        <source>Lese Offsetkorrektur ...</source>
+        <translation>Reading offset correction ...</translation>
+    </message>
+    <message>
+        <source>Lese Spannekorrektur ...</source>
+        <translation>Reading span correction ...</translation>
+    </message>
+    <message>
+        <source>Lese Nullpunktsunterdrückung...</source>
+        <translation>Reading zero suppression...</translation>
+    </message>
+    <message>
+        <source>Lese Tastatur-Timeout...</source>
+        <translation>Reading keyboard time-out...</translation>
+    </message>
+    <message>
+        <source>Messbereich im Transmitter unterscheidet sich
+vom eingestellten Bereich!.</source>
+        <translation>The range in the transmitter differs
+from the range set here!</translation>
+    </message>
+    <message>
+        <source>Teste Transmitter ...</source>
+        <translation>Testing transmitter ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Offsetkorrektur ...</source>
+        <translation>Writing offset correction ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Spannekorrektur ...</source>
+        <translation>Writing span correction ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Nullpunktsfenster ...</source>
+        <translation>Writing zero window ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Tastensperre ...</source>
+        <translation>Writing key lock ...</translation>
+    </message>
+</context>
+<context>
+    <name>CLoggenRules</name>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a whole number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Log-Dateien (*.log);;Alle Dateien (*)</source>
+        <translation>Log files (*.log);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CMessung</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument: %1</source>
+        <translation>Invalid argument: %1</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Lese aktuellen Messwert ...</source>
+        <translation>Reading current measured value ...</translation>
+    </message>
+    <message>
+        <source>Lese aktuelle Temperatur ...</source>
+        <translation>Reading current temperature ...</translation>
+    </message>
+    <message>
+        <source>Kann Datei nicht öffnen!</source>
+        <translation>Cannot open file!</translation>
+    </message>
+</context>
+<context>
     <name>CParameterTransfer</name>
     <message>
         <source>Datentransfer</source>
@@ -468,6 +585,156 @@ from the range set here!</translation>
     <message>
         <source>Sendefehler!</source>
         <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CServiceTransfer</name>
+    <message>
+        <source>Kann DAC nicht setzen!</source>
+        <translation>Cannot set DAC!</translation>
+    </message>
+    <message>
+        <source>Kann Verstärkung nicht setzen!</source>
+        <translation>Cannot set gain!</translation>
+    </message>
+    <message>
+        <source>Kann ADC-Wert nicht auslesen!</source>
+        <translation>Cannot read ADC value!</translation>
+    </message>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Abfragen
+der ADC-Werte!</source>
+        <translation>Error while reading
+the ADC values!</translation>
+    </message>
+    <message>
+        <source>Aktuelle ADC-Werte</source>
+        <translation>Current ADC values</translation>
+    </message>
+    <message>
+        <source>Fehler beim Übertragen
+der Seriennummer!</source>
+        <translation>Error while transferring
+the serial number!</translation>
+    </message>
+</context>
+<context>
+    <name>CTestMenu</name>
+    <message>
+        <source>Gerätekennung</source>
+        <translation>Device identification</translation>
+    </message>
+    <message>
+        <source>Messwert</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>ADC-Wert</source>
+        <translation>ADC value</translation>
+    </message>
+    <message>
+        <source>Mediumstemperatur</source>
+        <translation>Medium temperature</translation>
+    </message>
+    <message>
+        <source>Messbereichsanfang</source>
+        <translation>Range start</translation>
+    </message>
+    <message>
+        <source>Messbereichsende</source>
+        <translation>Range end</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>Dämpfung</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Messstelle</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Grundmessbreich Anfang</source>
+        <translation>Base range start</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Ende</source>
+        <translation>Base range end</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Messstellenbezeichung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Ausgang lesen</source>
+        <translation>Read output</translation>
+    </message>
+    <message>
+        <source>Parametrierung sperren</source>
+        <translation>Lock parametrization</translation>
+    </message>
+    <message>
+        <source>Parametrierung freigeben</source>
+        <translation>Release parametrization</translation>
+    </message>
+    <message>
+        <source>Fehlersignal lesen</source>
+        <translation>Read fault signal</translation>
+    </message>
+    <message>
+        <source>Stromgrenze min lesen</source>
+        <translation>Read current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze max lesen</source>
+        <translation>Read current limit max</translation>
+    </message>
+    <message>
+        <source>Fehlersignal ändern</source>
+        <translation>Change fault signal</translation>
+    </message>
+    <message>
+        <source>Stromgrenze min änderen</source>
+        <translation>Change current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze max ändern</source>
+        <translation>Change current limit max</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist zu lang: höchstens %1 Zeichen.</source>
+        <translation>The entry is too long: at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>Die Eingabe enthält Zeichen, die der Transmitter nicht kennt.</source>
+        <translation>The entry holds characters the transmitter does not know.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,9 @@
 IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QString& caption, Icon icon,
                                                  Buttons buttons) {
     messages.append({text, caption, icon, buttons});
+    if (whileMessageShown) {
+        whileMessageShown(messages.last());
+    }
     if (!m_answers.isEmpty()) {
         return m_answers.dequeue();
     }

@@ -6,6 +6,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 /// The operator of unit tests: records every message and progress step and answers questions from a
 /// script. Without a scripted answer an "OK" box answers Ok, a yes/no box No, any other box Cancel.
@@ -39,6 +40,9 @@ public:
     bool progressOpen = false;
     int waitDepth = 0;
     int maxWaitDepth = 0;
+
+    /// Called while a message box is open, as a window's timers and events run meanwhile.
+    std::function<void(const Shown&)> whileMessageShown;
 
     /// The texts of all messages shown, in order.
     QStringList MessageTexts() const;

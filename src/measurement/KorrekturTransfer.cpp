@@ -1,0 +1,217 @@
+#include "measurement/KorrekturTransfer.h"
+
+#include "core/Clock.h"
+#include "core/Logging.h"
+#include "core/Operator.h"
+#include "core/ProgramError.h"
+#include "document/QuillonDoc.h"
+#include "document/ReplyDecoder.h"
+#include "edit/Utils.h"
+#include "link/Connection.h"
+#include "link/TransmitterLink.h"
+#include "transmitter/Commands.h"
+#include "transmitter/ParameterTransfer.h"
+
+namespace {
+
+/// The transmitter needs this long before its measured value is current.
+constexpr int kMesswertPauseMs = 2500;
+constexpr int kReadBarMax = 2;
+constexpr int kWriteBarMax = 6;
+
+const char* const kDatentransfer = QT_TRANSLATE_NOOP("CKorrekturTransfer", "Datentransfer");
+const char* const kVerbinde = QT_TRANSLATE_NOOP("CKorrekturTransfer", "Verbinde Transmitter ...");
+const char* const kLeseMesswert = QT_TRANSLATE_NOOP("CKorrekturTransfer", "Lese aktuellen Messwert ...");
+const char* const kLeseTemperatur = QT_TRANSLATE_NOOP("CKorrekturTransfer", "Lese aktuelle Temperatur ...");
+
+const QString kFailToReceive = QStringLiteral("Fail to receive data!");
+
+QByteArray SixDigits(int value) {
+    return QString::asprintf("%06d", value).toLatin1();
+}
+
+} // namespace
+
+CKorrekturTransfer::CKorrekturTransfer(CTransmitterLink& link, CConnection& connection,
+                                       CParameterTransfer& transfer, CQuillonDoc& doc)
+    : m_link(link)
+    , m_connection(connection)
+    , m_transfer(transfer)
+    , m_doc(doc)
+    , m_operator(link.Operator()) {}
+
+void CKorrekturTransfer::SetFirstAccess(bool bFirst) {
+    m_bFirstAccess = bFirst;
+}
+
+bool CKorrekturTransfer::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
+    QByteArray request = payload;
+    reply.clear();
+    return m_link.TransferCommand(command, request, reply);
+}
+
+bool CKorrekturTransfer::Transfer(quint8 command, const QByteArray& payload) {
+    QByteArray reply;
+    return Transfer(command, payload, reply);
+}
+
+void CKorrekturTransfer::ReportProgramError(const char* what) {
+    qCWarning(lcTransmitter) << "program error:" << what;
+    m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(what)), QString(),
+                       IOperator::Icon::Error);
+}
+
+bool CKorrekturTransfer::HasNullpunktUndSperre(const QByteArray& reply) {
+    const QByteArray kennung = CReplyDecoder::ReplyData(reply);
+    if (kennung.startsWith('V')) {
+        return false;
+    }
+    const QByteArray model = kennung.left(4);
+    return !((model == "RX31" || model == "RX30") && kennung.mid(5, 3) == "302");
+}
+
+// --- Read ---------------------------------------------------------------------------------------------
+
+bool CKorrekturTransfer::ReadSequence(bool bCorrections) {
+    const bool bFirst = m_bFirstAccess;
+    m_bFirstAccess = false;
+    if (bFirst && !m_transfer.ReceiveParameterSet()) {
+        m_operator.Message(kFailToReceive);
+        return false;
+    }
+    m_operator.BeginProgress(tr(kDatentransfer), tr(bFirst ? kLeseMesswert : kVerbinde), 0, kReadBarMax);
+    bool bOk = false;
+    try {
+        bOk = ReadSteps(bCorrections);
+    } catch (const CProgramError& error) {
+        ReportProgramError(error.what());
+    }
+    if (!bOk) {
+        m_operator.Message(kFailToReceive);
+    }
+    m_operator.EndProgress();
+    m_link.Sio().ClosePort();
+    return bOk;
+}
+
+bool CKorrekturTransfer::ReadMesswert(bool bFirstDiscarded) {
+    // The first reading after a pause may be stale; the transmitter gets time to measure afresh.
+    if (bFirstDiscarded && !Transfer(Cmd::GetAktMesswert)) {
+        return false;
+    }
+    m_link.Clock().SleepMs(kMesswertPauseMs);
+    QByteArray reply;
+    if (!Transfer(Cmd::GetAktMesswert, {}, reply)) {
+        return false;
+    }
+    CReplyDecoder decoder(m_doc);
+    decoder.DecodeDezimalstellen(reply);
+    decoder.DecodeMesswert(reply);
+    m_operator.SetProgressText(tr(kLeseTemperatur));
+    return true;
+}
+
+bool CKorrekturTransfer::ReadTemperatur() {
+    QByteArray reply;
+    if (!Transfer(Cmd::GetTemperatur, {}, reply)) {
+        return false;
+    }
+    CReplyDecoder(m_doc).DecodeTemperatur(reply);
+    return true;
+}
+
+bool CKorrekturTransfer::ReadSteps(bool bCorrections) {
+    CReplyDecoder decoder(m_doc);
+    QByteArray reply;
+    m_operator.SetProgressPos(0);
+    if (!ReadMesswert(true)) {
+        return false;
+    }
+    m_operator.SetProgressPos(1);
+    if (!ReadTemperatur()) {
+        return false;
+    }
+    if (!bCorrections) {
+        return true;
+    }
+    m_operator.SetProgressPos(2);
+    m_operator.SetProgressText(tr("Lese Offsetkorrektur ..."));
+    if (!Transfer(Cmd::GetOffset, {}, reply)) {
+        return false;
+    }
+    decoder.DecodeOffset(reply);
+    m_operator.SetProgressText(tr("Lese Spannekorrektur ..."));
+    if (!Transfer(Cmd::GetSpanne, {}, reply)) {
+        return false;
+    }
+    decoder.DecodeSpanne(reply);
+    if (m_doc.GetTyp() == 0 || m_doc.GetTyp() == 1) {
+        return true; // the RX89 has neither zero window nor key lock
+    }
+    m_operator.SetProgressText(tr("Lese Nullpunktsunterdrückung..."));
+    if (!Transfer(Cmd::GetNullpunktsfenster, {}, reply)) {
+        return false;
+    }
+    decoder.DecodeNullpunktsfenster(reply);
+    m_operator.SetProgressText(tr("Lese Tastatur-Timeout..."));
+    if (!Transfer(Cmd::GetTastatursperre, {}, reply)) {
+        return false;
+    }
+    decoder.DecodeTastatursperre(reply);
+    return true;
+}
+
+// --- Write --------------------------------------------------------------------------------------------
+
+bool CKorrekturTransfer::WriteSequence() {
+    m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbinde), 0, kWriteBarMax);
+    bool bOk = false;
+    try {
+        bOk = WriteSteps();
+    } catch (const CProgramError& error) {
+        ReportProgramError(error.what());
+    }
+    m_operator.EndProgress();
+    m_link.Sio().ClosePort();
+    return bOk;
+}
+
+bool CKorrekturTransfer::WriteSteps() {
+    m_operator.SetProgressPos(1);
+    QByteArray reply;
+    if (!m_connection.ConnectTransmitter(reply)) {
+        m_operator.Message(tr("Messbereich im Transmitter unterscheidet sich\nvom eingestellten Bereich!."));
+        return false;
+    }
+    const bool bNullpunktUndSperre = HasNullpunktUndSperre(reply);
+    m_operator.SetProgressText(tr("Teste Transmitter ..."));
+    m_operator.SetProgressPos(2);
+    if (!m_transfer.VerifyTransmitterRange()) {
+        return false;
+    }
+    m_operator.SetProgressText(tr("Schreibe Offsetkorrektur ..."));
+    m_operator.SetProgressPos(3);
+    if (!Transfer(Cmd::SetOffset, CUtils::FormatScaled(m_doc.GetOffset(), m_doc.GetDezimalstellen()))) {
+        return false;
+    }
+    m_operator.SetProgressText(tr("Schreibe Spannekorrektur ..."));
+    m_operator.SetProgressPos(4);
+    if (!Transfer(Cmd::SetSpanne, CUtils::FormatScaled(1.0f - m_doc.GetSpanne() / 100.0f, 4))) {
+        return false;
+    }
+    if (bNullpunktUndSperre) {
+        m_operator.SetProgressText(tr("Schreibe Nullpunktsfenster ..."));
+        m_operator.SetProgressPos(5);
+        if (!Transfer(Cmd::SetNullpunktsfenster, SixDigits(m_doc.GetNullpunktsfenster()))) {
+            return false;
+        }
+        m_operator.SetProgressText(tr("Schreibe Tastensperre ..."));
+        m_operator.SetProgressPos(6);
+        if (!Transfer(Cmd::SetTastatursperre, SixDigits(m_doc.GetTastatursperre()))) {
+            return false;
+        }
+    }
+    m_operator.SetProgressText(tr(kLeseMesswert));
+    m_operator.SetProgressPos(kWriteBarMax);
+    return ReadMesswert(false) && ReadTemperatur();
+}

@@ -1,0 +1,41 @@
+#include "measurement/MessAnzeige.h"
+
+#include "document/QuillonDoc.h"
+#include "document/TypKatalog.h"
+#include "edit/Utils.h"
+
+namespace {
+
+constexpr int kWidth = 6;
+
+} // namespace
+
+bool CMessAnzeige::HasTemperatur(int nTyp) {
+    return nTyp == 2 || nTyp == 7 || nTyp == 8 || nTyp == 9;
+}
+
+bool CMessAnzeige::HasDruecke(int nTyp) {
+    return nTyp == CTypKatalog::kVN62;
+}
+
+int CMessAnzeige::Precision(const CQuillonDoc& doc) {
+    if (!doc.IsKA71()) {
+        return doc.GetDezimalstellen();
+    }
+    return doc.GetLinTabAnzahl() != 0 ? doc.GetFreiDezimalpunkt() : doc.GetAnzeigeDezimalstellen();
+}
+
+QString CMessAnzeige::UnitText(const CQuillonDoc& doc) {
+    if (!doc.IsKA71()) {
+        return doc.GetEinheitText();
+    }
+    return doc.GetLinTabAnzahl() != 0 ? QString() : doc.GetAnzeigeEinheitText();
+}
+
+QString CMessAnzeige::FormatMesswert(double value, int precision, const QLocale& locale) {
+    return CUtils::FormatSigned(value, kWidth, precision, locale);
+}
+
+QString CMessAnzeige::FormatTemperatur(double value, const QLocale& locale) {
+    return CUtils::FormatSigned(value, kWidth, 1, locale);
+}
