@@ -4,58 +4,6 @@
 <context>
     <name>CCliOptions</name>
     <message>
-        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
-
-Befehle:
-  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
-  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
-                           Schnittstelle und Version ausgeben
-  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
-  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
-  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
-
-Optionen:
-  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
-  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
-                           send nimmt den Typ aus der Datei)
-  --interface pl45|pl40    Programmier-Interface
-  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
-                           und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive
-  --json                   show gibt JSON aus
-  -h, --help               diese Hilfe
-
-Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
-Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
-Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
-</source>
-        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
-
-Commands:
-  identify                 connect, print identification, type with its name and the extended function set
-  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
-                           print port and version
-  receive -o FILE.qlc      read the whole parameter set and save it as a document file
-  send FILE.qlc            write the parameter set of a document file into the transmitter
-  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
-
-Options:
-  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
-  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
-                           send takes the type from the file)
-  --interface pl45|pl40    programming interface
-  --yes                    answer every yes/no question with yes (needed without a terminal for send
-                           and for files of the old format)
-  -o, --output FILE        target file of receive
-  --json                   show prints JSON
-  -h, --help               this help
-
-Without options, port, type and interface come from the program&apos;s settings.
-Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
-Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
-</translation>
-    </message>
-    <message>
         <source>Kein Befehl angegeben.</source>
         <translation>No command given.</translation>
     </message>
@@ -94,6 +42,78 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>--json gehört nur zu show.</source>
         <translation>--json belongs to show only.</translation>
+    </message>
+    <message>
+        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
+
+Befehle:
+  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
+  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
+                           Schnittstelle und Version ausgeben
+  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
+  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
+  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
+  measure [--count N] [--interval S] [--log DATEI]
+                           Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine
+                           Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N Messungen
+                           oder mit Strg+C nach der laufenden Messung
+
+Optionen:
+  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
+  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
+                           send nimmt den Typ aus der Datei)
+  --interface pl45|pl40    Programmier-Interface
+  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
+                           und für Dateien im alten Format)
+  -o, --output DATEI       Zieldatei von receive
+  --json                   show gibt JSON aus
+  -h, --help               diese Hilfe
+
+Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
+Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
+Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
+</source>
+        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+
+Commands:
+  identify                 connect, print identification, type with its name and the extended function set
+  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
+                           print port and version
+  receive -o FILE.qlc      read the whole parameter set and save it as a document file
+  send FILE.qlc            write the parameter set of a document file into the transmitter
+  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+  measure [--count N] [--interval S] [--log FILE]
+                           read the measured value (and temperature) every S seconds (2 to 120) and print
+                           one line each, with --log also append it to FILE; ends after N samples
+                           or with Ctrl+C after the sample in progress
+
+Options:
+  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
+  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
+                           send takes the type from the file)
+  --interface pl45|pl40    programming interface
+  --yes                    answer every yes/no question with yes (needed without a terminal for send
+                           and for files of the old format)
+  -o, --output FILE        target file of receive
+  --json                   show prints JSON
+  -h, --help               this help
+
+Without options, port, type and interface come from the program&apos;s settings.
+Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
+Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
+</translation>
+    </message>
+    <message>
+        <source>--count, --interval und --log gehören nur zu measure.</source>
+        <translation>--count, --interval and --log belong to measure only.</translation>
+    </message>
+    <message>
+        <source>--count braucht eine Zahl ab 1: %1</source>
+        <translation>--count needs a number from 1: %1</translation>
+    </message>
+    <message>
+        <source>--interval braucht eine ganze Zahl von %1 bis %2: %3</source>
+        <translation>--interval needs a whole number from %1 to %2: %3</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@ constexpr CommandName kCommands[] = {
     {"receive", CCliOptions::Command::Receive, 0, 0},
     {"send", CCliOptions::Command::Send, 1, 1},
     {"show", CCliOptions::Command::Show, 1, 1},
+    {"measure", CCliOptions::Command::Measure, 0, 0},
 };
 
 const CommandName* FindCommand(const QString& name) {
@@ -48,6 +49,11 @@ QString CCliOptions::HelpText() {
         "  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben\n"
         "  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als "
         "JSON)\n"
+        "  measure [--count N] [--interval S] [--log DATEI]\n"
+        "                           Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine\n"
+        "                           Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N "
+        "Messungen\n"
+        "                           oder mit Strg+C nach der laufenden Messung\n"
         "\n"
         "Optionen:\n"
         "  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16\n"
@@ -77,8 +83,11 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                           QString(), QStringLiteral("file"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions(
-        {portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption, helpOption});
+    const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("n"));
+    const QCommandLineOption intervalOption(QStringLiteral("interval"), QString(), QStringLiteral("s"));
+    const QCommandLineOption logOption(QStringLiteral("log"), QString(), QStringLiteral("file"));
+    parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
+                       helpOption, countOption, intervalOption, logOption});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -149,5 +158,40 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("--json gehört nur zu show.");
         return std::nullopt;
     }
+    options.logFile = parser.value(logOption);
+    const bool bMeasureOptions =
+        parser.isSet(countOption) || parser.isSet(intervalOption) || parser.isSet(logOption);
+    if (options.command != Command::Measure && bMeasureOptions) {
+        error = tr("--count, --interval und --log gehören nur zu measure.");
+        return std::nullopt;
+    }
+    if (!ParseMeasureOptions(parser.value(countOption), parser.value(intervalOption), options, error)) {
+        return std::nullopt;
+    }
     return options;
+}
+
+bool CCliOptions::ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,
+                                      QString& error) {
+    bool ok = false;
+    if (!count.isEmpty()) {
+        const int n = count.toInt(&ok);
+        if (!ok || n < 1) {
+            error = tr("--count braucht eine Zahl ab 1: %1").arg(count);
+            return false;
+        }
+        options.count = n;
+    }
+    if (!interval.isEmpty()) {
+        const int seconds = interval.toInt(&ok);
+        if (!ok || seconds < kIntervallMin || seconds > kIntervallMax) {
+            error = tr("--interval braucht eine ganze Zahl von %1 bis %2: %3")
+                        .arg(kIntervallMin)
+                        .arg(kIntervallMax)
+                        .arg(interval);
+            return false;
+        }
+        options.interval = seconds;
+    }
+    return true;
 }

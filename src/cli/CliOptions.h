@@ -7,13 +7,16 @@
 
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
-/// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc and
-/// show FILE.qlc [--json]. Port, type and interface kind not given here come from the user's settings.
+/// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
+/// show FILE.qlc [--json] and measure [--count N] [--interval S] [--log FILE]. Port, type and interface kind
+/// not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
 public:
-    enum class Command { Identify, FindInterface, Receive, Send, Show };
+    enum class Command { Identify, FindInterface, Receive, Send, Show, Measure };
+    static constexpr int kIntervallMin = 2;
+    static constexpr int kIntervallMax = 120;
 
     Command command = Command::Identify;
     /// The files or devices after the command.
@@ -27,9 +30,18 @@ public:
     bool assumeYes = false;
     bool json = false;
     QString output;
+    /// measure: samples to take (none: until Ctrl+C), seconds between them, the log file to append to.
+    std::optional<int> count;
+    std::optional<int> interval;
+    QString logFile;
     bool help = false;
 
     /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
     static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);
     static QString HelpText();
+
+private:
+    /// The options of measure; false with the error when one is wrong or given to another command.
+    static bool ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,
+                                    QString& error);
 };

@@ -1,9 +1,13 @@
 #include "cli/CliTool.h"
 
 #include "cli/ParameterJson.h"
+#include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
 #include "document/TypKatalog.h"
+#include "document/Windows1252.h"
+#include "measurement/LogFormat.h"
+#include "measurement/MessAnzeige.h"
 
 #include <QJsonDocument>
 #include <QSettings>
@@ -16,7 +20,8 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_doc(op, QCoreApplication::applicationDirPath())
     , m_link(op, m_clock)
     , m_connection(m_link, m_doc)
-    , m_transfer(m_link, m_connection, m_doc) {
+    , m_transfer(m_link, m_connection, m_doc)
+    , m_messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(QLocale::system())) {
     m_doc.LoadSettings(profile);
     if (portPins != nullptr) {
         m_link.Sio().Serial().PortMap().LoadPins(*portPins);
@@ -52,6 +57,8 @@ int CCliTool::Run() {
             return Send();
         case CCliOptions::Command::Show:
             return Show();
+        case CCliOptions::Command::Measure:
+            return Measure();
         }
     } catch (const CProgramError& error) {
         m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(error.what())), QString(),
@@ -143,6 +150,43 @@ int CCliTool::Show() {
         PrintParameterSet();
     }
     return kSuccess;
+}
+
+int CCliTool::Measure() {
+    const CStopSignal stop;
+    if (!m_transfer.ReceiveParameterSet()) {
+        return kFailed;
+    }
+    const int interval = m_options.interval.value_or(m_doc.GetLogIntervall());
+    bool bAllOk = true;
+    int taken = 0;
+    while (!stop.Requested()) {
+        bAllOk = MeasureSample() && bAllOk;
+        ++taken;
+        if (m_options.count && taken >= *m_options.count) {
+            break;
+        }
+        stop.WaitMs(interval * 1000L);
+    }
+    m_link.Sio().ClosePort();
+    return bAllOk ? kSuccess : kFailed;
+}
+
+bool CCliTool::MeasureSample() {
+    // A sample that fails is reported and skipped; the next one may find the transmitter again.
+    if (!m_messung.ReadLogSample()) {
+        return false;
+    }
+    const QDateTime time = QDateTime::currentDateTime();
+    const double messwert = m_doc.GetMesswert(0);
+    const double temperatur = m_doc.GetTemperatur();
+    const QByteArray line =
+        m_messung.Format().Line(time, messwert, temperatur, m_doc.GetTyp(), CMessAnzeige::Precision(m_doc));
+    Print(CWindows1252::ToUnicode(line.chopped(2))); // the same fields as the log line, without its CR LF
+    if (m_options.logFile.isEmpty()) {
+        return true;
+    }
+    return m_messung.AppendLogLine(time, messwert, temperatur, m_options.logFile);
 }
 
 void CCliTool::PrintParameterSet() {

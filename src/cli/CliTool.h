@@ -5,6 +5,7 @@
 #include "document/QuillonDoc.h"
 #include "link/Connection.h"
 #include "link/TransmitterLink.h"
+#include "measurement/Messung.h"
 #include "transmitter/ParameterTransfer.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,9 @@ private:
     int Receive();
     int Send();
     int Show();
+    int Measure();
+    /// One sample of measure: its line on the output and, with --log, in the log file.
+    bool MeasureSample();
     bool LoadDocument(const QString& path);
     void PrintParameterSet();
     void Print(const QString& line);
@@ -48,4 +52,5 @@ private:
     CTransmitterLink m_link;
     CConnection m_connection;
     CParameterTransfer m_transfer;
+    CMessung m_messung;
 };

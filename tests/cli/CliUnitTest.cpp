@@ -61,6 +61,14 @@ private Q_SLOTS:
         QVERIFY(options);
         QCOMPARE(options->arguments.size(), 2);
         QVERIFY(Parse({"--help"})->help);
+        options = Parse({"measure", "--count", "3", "--interval", "120", "--log", "m.log"});
+        QVERIFY(options);
+        QCOMPARE(options->command, CCliOptions::Command::Measure);
+        QCOMPARE(options->count, 3);
+        QCOMPARE(options->interval, 120);
+        QCOMPARE(options->logFile, QStringLiteral("m.log"));
+        options = Parse({"measure"});
+        QVERIFY(options && !options->count && !options->interval && options->logFile.isEmpty());
     }
 
     void usageErrors_data() {
@@ -78,6 +86,11 @@ private Q_SLOTS:
         QTest::newRow("json outside show") << QStringList{"identify", "--json"};
         QTest::newRow("output outside receive") << QStringList{"-o", "x.qlc", "identify"};
         QTest::newRow("unknown option") << QStringList{"--fast", "identify"};
+        QTest::newRow("interval 1") << QStringList{"measure", "--interval", "1"};
+        QTest::newRow("interval 121") << QStringList{"measure", "--interval", "121"};
+        QTest::newRow("count 0") << QStringList{"measure", "--count", "0"};
+        QTest::newRow("log outside measure") << QStringList{"identify", "--log", "m.log"};
+        QTest::newRow("measure with a file") << QStringList{"measure", "m.log"};
     }
 
     void usageErrors() {
