@@ -322,6 +322,48 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDlgSioTransfer</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Senderichtung: PC -&gt; RX93</source>
+        <translation>Send direction: PC -&gt; RX93</translation>
+    </message>
+    <message>
+        <source>Empfangsrichtung:  RX93 -&gt; PC</source>
+        <translation>Receive direction:  RX93 -&gt; PC</translation>
+    </message>
+</context>
+<context>
+    <name>CDoLoggen</name>
+    <message>
+        <source>Temperatur:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Daten loggen</source>
+        <translation>Logging data</translation>
+    </message>
+    <message>
+        <source>Messwert:</source>
+        <translation>Measured value:</translation>
+    </message>
+    <message>
+        <source>letzte Messung:</source>
+        <translation>last measurement:</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentFile</name>
     <message>
         <source>Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.</source>
@@ -358,6 +400,65 @@ Open the file anyway?</translation>
 %2</source>
         <translation>The file %1 cannot be saved.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CKalibrierung</name>
+    <message>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Aktueller Messwert</source>
+        <translation>Current measured value</translation>
+    </message>
+    <message>
+        <source>Messdruck:</source>
+        <translation>Measured pressure:</translation>
+    </message>
+    <message>
+        <source>Temperatur:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Neuer Messwert</source>
+        <translation>New measured value</translation>
+    </message>
+    <message>
+        <source>Korrektur</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>% FS</source>
+        <translation>% FS</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -440,6 +541,61 @@ from the range set here!</translation>
     </message>
 </context>
 <context>
+    <name>CLoggen</name>
+    <message>
+        <source>Loggen</source>
+        <translation>Logging</translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation>Measured values</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aktuelle Werte</source>
+        <translation>Current values</translation>
+    </message>
+    <message>
+        <source>Messwert:</source>
+        <translation>Measured value:</translation>
+    </message>
+    <message>
+        <source>Temperatur:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>Daten holen</source>
+        <translation>Get data</translation>
+    </message>
+    <message>
+        <source>Intervall:</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>Sek.</source>
+        <translation>sec.</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation>File:</translation>
+    </message>
+</context>
+<context>
     <name>CLoggenRules</name>
     <message>
         <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
@@ -448,6 +604,13 @@ from the range set here!</translation>
     <message>
         <source>Log-Dateien (*.log);;Alle Dateien (*)</source>
         <translation>Log files (*.log);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CMeasurementCommands</name>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
     </message>
 </context>
 <context>

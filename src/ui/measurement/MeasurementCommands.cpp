@@ -1,0 +1,124 @@
+#include "ui/measurement/MeasurementCommands.h"
+
+#include "document/QuillonDoc.h"
+#include "measurement/KorrekturSchleife.h"
+#include "measurement/KorrekturTransfer.h"
+#include "measurement/LoggingRun.h"
+#include "measurement/Messung.h"
+#include "ui/measurement/DlgSioTransfer.h"
+#include "ui/measurement/DoLoggen.h"
+#include "ui/measurement/Kalibrierung.h"
+#include "ui/measurement/Loggen.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+CMeasurementCommands::CMeasurementCommands(QWidget* parent, CTransmitterLink& link, CConnection& connection,
+                                           CParameterTransfer& transfer, CQuillonDoc& doc, QLocale locale)
+    : m_parent(parent)
+    , m_link(link)
+    , m_connection(connection)
+    , m_transfer(transfer)
+    , m_doc(doc)
+    , m_locale(std::move(locale))
+    , m_menu(link, connection, doc) {}
+
+void CMeasurementCommands::OnMessung() {
+    CMessung messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(m_locale));
+    const auto showLoggen = [this] {
+        CLoggen dialog(CLoggenRules::Load(m_doc, m_locale), m_parent);
+        const int code = dialog.exec();
+        if (code == QDialog::Accepted) {
+            CLoggenRules::Apply(dialog.Values(), m_doc);
+        }
+        return CLoggen::ToResult(code);
+    };
+    const auto runLogging = [this, &messung] {
+        CLoggingRun run(messung, m_doc);
+        CDoLoggen dialog(run, m_parent);
+        if (run.Start()) {
+            dialog.exec();
+        }
+        run.Stop();
+    };
+    messung.Run(showLoggen, runLogging);
+}
+
+void CMeasurementCommands::OnKorrektur() {
+    CKorrekturTransfer korrektur(m_link, m_connection, m_transfer, m_doc);
+    const CKalibrierungRules rules(m_locale);
+    CKorrekturSchleife loop(korrektur, m_doc, rules);
+    loop.Run([this, &rules](CKalibrierungRules::Values& values) {
+        CKalibrierung dialog(values, rules, m_parent);
+        const int code = dialog.exec();
+        values = dialog.Values();
+        return CKalibrierung::ToResult(code);
+    });
+}
+
+bool CMeasurementCommands::ShowExchange(const CSioTransferRecord& record) {
+    CDlgSioTransfer dialog(record, m_parent);
+    return dialog.exec() == CDlgSioTransfer::kWiederholen;
+}
+
+std::optional<QByteArray> CMeasurementCommands::AskPayload(const QString& caption, const QString& preset) {
+    QString text = preset;
+    for (;;) {
+        bool bOk = false;
+        text = QInputDialog::getText(m_parent, caption, tr("Wert"), QLineEdit::Normal, text, &bOk);
+        if (!bOk) {
+            return std::nullopt;
+        }
+        QString error;
+        if (const std::optional<QByteArray> payload = CTestMenu::CheckUserPayload(text, error)) {
+            return payload;
+        }
+        QMessageBox::warning(m_parent, caption, error);
+    }
+}
+
+void CMeasurementCommands::OnTestEntry(const CTestMenu::Entry& entry) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    bool bAgain = true;
+    while (bAgain) {
+        QByteArray payload;
+        if (entry.payload == CTestMenu::Payload::User) {
+            const std::optional<QByteArray> typed = AskPayload(caption, CTestMenu::DefaultPayload());
+            if (!typed) {
+                return;
+            }
+            payload = *typed;
+        }
+        bAgain = ShowExchange(m_menu.Run(entry, payload));
+    }
+}
+
+void CMeasurementCommands::OnTestReadTable() {
+    while (ShowExchange(m_menu.TestReadTable())) {
+    }
+}
+
+void CMeasurementCommands::OnTestWriteTableCount() {
+    bool bAgain = true;
+    while (bAgain) {
+        const std::optional<QByteArray> count =
+            AskPayload(QStringLiteral("Set LinTabCount"), CTestMenu::DefaultTableCount());
+        if (!count) {
+            return;
+        }
+        bAgain = ShowExchange(m_menu.TestWriteTableCount(*count));
+    }
+}
+
+void CMeasurementCommands::OnShowInterfaceInfo() {
+    while (ShowExchange(m_menu.ShowInterfaceInfo())) {
+    }
+}
+
+CTestMenu::ConnectReport CMeasurementCommands::OnConnectRX93() {
+    return m_menu.ConnectRX93();
+}
+
+bool CMeasurementCommands::OnNormalbetrieb() {
+    return m_menu.Normalbetrieb();
+}

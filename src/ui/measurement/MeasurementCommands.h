@@ -1,0 +1,55 @@
+#pragma once
+
+#include "transmitter/TestMenu.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <optional>
+
+class CConnection;
+class CParameterTransfer;
+class CQuillonDoc;
+class CTransmitterLink;
+class QWidget;
+
+/// The window's commands of live measurement, correction and the factory "Test" menu: each runs its core
+/// sequence and shows its dialogs over the given parent. The view calls one of these per command; the
+/// ready flag and the busy state stay the view's.
+class CMeasurementCommands {
+    Q_DECLARE_TR_FUNCTIONS(CMeasurementCommands)
+
+public:
+    CMeasurementCommands(QWidget* parent, CTransmitterLink& link, CConnection& connection,
+                         CParameterTransfer& transfer, CQuillonDoc& doc, QLocale locale = QLocale());
+
+    /// "Messung...": parameter set, live values, "Messwerte" and, if asked, the logging run.
+    void OnMessung();
+    /// "Konfiguration..." of the types without configuration dialog: the correction loop.
+    void OnKorrektur();
+    /// One entry of the "Test" menu, until the user leaves "Sio-Transfer" with "OK".
+    void OnTestEntry(const CTestMenu::Entry& entry);
+    /// "LinTab lesen", "LinTab schreiben", "Interface Version...".
+    void OnTestReadTable();
+    void OnTestWriteTableCount();
+    void OnShowInterfaceInfo();
+    /// "Connect RX93": what the view writes into its window.
+    CTestMenu::ConnectReport OnConnectRX93();
+    /// "Normalberieb".
+    bool OnNormalbetrieb();
+
+    /// The text a person types for a command: asked with its preset until it fits a request or the
+    /// person cancels (nothing).
+    std::optional<QByteArray> AskPayload(const QString& caption, const QString& preset);
+
+private:
+    /// Shows one exchange; true when the person asked to repeat it.
+    bool ShowExchange(const CSioTransferRecord& record);
+
+    QWidget* m_parent;
+    CTransmitterLink& m_link;
+    CConnection& m_connection;
+    CParameterTransfer& m_transfer;
+    CQuillonDoc& m_doc;
+    QLocale m_locale;
+    CTestMenu m_menu;
+};
