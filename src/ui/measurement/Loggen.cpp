@@ -81,7 +81,7 @@ QWidget* CLoggen::BuildValues() {
 }
 
 QWidget* CLoggen::BuildSettings() {
-    auto* group = new QGroupBox(tr("Loggen"), this);
+    auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(tr("Intervall:")), 0, 0);
     grid->addWidget(m_intervall, 0, 1);
