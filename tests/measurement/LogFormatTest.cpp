@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -67,6 +69,24 @@ private Q_SLOTS:
         QVERIFY(CLogDatei::Append(path, "first\r\n"));
         QVERIFY(CLogDatei::Append(path, "second\r\n"));
         QCOMPARE(ReadAll(path), QByteArray("first\r\nsecond\r\n"));
+    }
+
+    void aLineTheDiskTakesOnlyPartOfIsCutOffAgain() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("full.log"));
+        QVERIFY(CLogDatei::Append(path, "whole line\r\n"));
+        // A file size limit stands in for a full disk: the next line fits only in part.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit tight = old;
+        tight.rlim_cur = 12 + 5;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const bool bAppended = CLogDatei::Append(path, "second whole line\r\n");
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!bAppended);
+        QCOMPARE(ReadAll(path), QByteArray("whole line\r\n"));
     }
 
     void aFileThatCannotBeOpenedIsLeftAlone() {
