@@ -26,6 +26,25 @@ const char* const kLeseTemperatur = QT_TRANSLATE_NOOP("CKorrekturTransfer", "Les
 
 const QString kFailToReceive = QStringLiteral("Fail to receive data!");
 
+/// The reads of the corrections after the live values: the step text shown while each runs.
+struct CorrectionRead {
+    const char* text;
+    quint8 command;
+    void (CReplyDecoder::*decoder)(const QByteArray&);
+    bool bNotRX89;
+};
+
+const CorrectionRead kCorrectionReads[] = {
+    {QT_TRANSLATE_NOOP("CKorrekturTransfer", "Lese Offsetkorrektur ..."), Cmd::GetOffset,
+     &CReplyDecoder::DecodeOffset, false},
+    {QT_TRANSLATE_NOOP("CKorrekturTransfer", "Lese Spannekorrektur ..."), Cmd::GetSpanne,
+     &CReplyDecoder::DecodeSpanne, false},
+    {QT_TRANSLATE_NOOP("CKorrekturTransfer", "Lese Nullpunktsunterdrückung..."), Cmd::GetNullpunktsfenster,
+     &CReplyDecoder::DecodeNullpunktsfenster, true},
+    {QT_TRANSLATE_NOOP("CKorrekturTransfer", "Lese Tastatur-Timeout..."), Cmd::GetTastatursperre,
+     &CReplyDecoder::DecodeTastatursperre, true},
+};
+
 QByteArray SixDigits(int value) {
     return QString::asprintf("%06d", value).toLatin1();
 }
@@ -121,8 +140,6 @@ bool CKorrekturTransfer::ReadTemperatur() {
 }
 
 bool CKorrekturTransfer::ReadSteps(bool bCorrections) {
-    CReplyDecoder decoder(m_doc);
-    QByteArray reply;
     m_operator.SetProgressPos(0);
     if (!ReadMesswert(true)) {
         return false;
@@ -135,29 +152,20 @@ bool CKorrekturTransfer::ReadSteps(bool bCorrections) {
         return true;
     }
     m_operator.SetProgressPos(2);
-    m_operator.SetProgressText(tr("Lese Offsetkorrektur ..."));
-    if (!Transfer(Cmd::GetOffset, {}, reply)) {
-        return false;
+    // The RX89 (types 0 and 1) has neither zero window nor key lock.
+    const bool bRX89 = m_doc.GetTyp() == 0 || m_doc.GetTyp() == 1;
+    CReplyDecoder decoder(m_doc);
+    QByteArray reply;
+    for (const CorrectionRead& read : kCorrectionReads) {
+        if (bRX89 && read.bNotRX89) {
+            break;
+        }
+        m_operator.SetProgressText(tr(read.text));
+        if (!Transfer(read.command, {}, reply)) {
+            return false;
+        }
+        (decoder.*read.decoder)(reply);
     }
-    decoder.DecodeOffset(reply);
-    m_operator.SetProgressText(tr("Lese Spannekorrektur ..."));
-    if (!Transfer(Cmd::GetSpanne, {}, reply)) {
-        return false;
-    }
-    decoder.DecodeSpanne(reply);
-    if (m_doc.GetTyp() == 0 || m_doc.GetTyp() == 1) {
-        return true; // the RX89 has neither zero window nor key lock
-    }
-    m_operator.SetProgressText(tr("Lese Nullpunktsunterdrückung..."));
-    if (!Transfer(Cmd::GetNullpunktsfenster, {}, reply)) {
-        return false;
-    }
-    decoder.DecodeNullpunktsfenster(reply);
-    m_operator.SetProgressText(tr("Lese Tastatur-Timeout..."));
-    if (!Transfer(Cmd::GetTastatursperre, {}, reply)) {
-        return false;
-    }
-    decoder.DecodeTastatursperre(reply);
     return true;
 }
 

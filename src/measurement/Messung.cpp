@@ -131,31 +131,35 @@ bool CMessung::LiveValueStep(int nStep) {
 }
 
 bool CMessung::ReadLogSample() {
-    CReplyDecoder decoder(m_doc);
-    QByteArray reply;
     bool bOk = false;
     try {
-        bOk = Transfer(Cmd::GetAktMesswert, reply);
-        if (bOk) {
-            decoder.DecodeDezimalstellen(reply);
-            decoder.DecodeMesswert(reply);
-            bOk = Transfer(Cmd::GetEinheit, reply);
-        }
-        if (bOk) {
-            DecodeUnits(reply);
-            bOk = Transfer(Cmd::GetTemperatur, reply);
-        }
-        if (bOk) {
-            decoder.DecodeTemperatur(reply);
-        }
+        bOk = LogSampleSteps();
     } catch (const CProgramError& error) {
         ReportProgramError(error.what());
-        bOk = false;
     }
     if (!bOk) {
         FailToConnectHardware();
     }
     return bOk;
+}
+
+bool CMessung::LogSampleSteps() {
+    CReplyDecoder decoder(m_doc);
+    QByteArray reply;
+    if (!Transfer(Cmd::GetAktMesswert, reply)) {
+        return false;
+    }
+    decoder.DecodeDezimalstellen(reply);
+    decoder.DecodeMesswert(reply);
+    if (!Transfer(Cmd::GetEinheit, reply)) {
+        return false;
+    }
+    DecodeUnits(reply);
+    if (!Transfer(Cmd::GetTemperatur, reply)) {
+        return false;
+    }
+    decoder.DecodeTemperatur(reply);
+    return true;
 }
 
 bool CMessung::AppendLogLine(const QDateTime& time, double messwert, double temperatur, const QString& path) {

@@ -59,6 +59,7 @@ public:
 private:
     bool Transfer(quint8 command, QByteArray& reply);
     bool LiveValueStep(int nStep);
+    bool LogSampleSteps();
     void ReportProgramError(const char* what);
     void FailToConnectHardware();
 
