@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    fonts-liberation2 poppler-utils
 )
 
 scripts/install-packages.sh "${PACKAGES[@]}"
