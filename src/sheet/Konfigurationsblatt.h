@@ -24,6 +24,7 @@ class CKonfigurationsblatt {
 public:
     using Item = CSheetCanvas::Item;
 
+    /// The sheet reads the document whenever it is drawn, so the document must outlive it.
     CKonfigurationsblatt(const CQuillonDoc& doc, const QLocale& locale, QDate druckdatum);
 
     /// Draws the sheet on the painter's device and returns every text drawn with its box. An inactive
