@@ -49,11 +49,12 @@ int CTransmitterLink::TransferDepth() const {
 }
 
 bool CTransmitterLink::EnsureConnected() {
-    if (m_sio.IsPortOpen()) {
-        return true;
+    if (!m_sio.IsPortOpen() && m_connectHook) {
+        // A connect that failed has told the user; only a port it could not open costs the attempt. One
+        // that is open (mode refused, an identification of the wrong length) still carries the command.
+        m_connectHook();
     }
-    const bool bConnected = m_connectHook ? m_connectHook() : false;
-    return bConnected && m_sio.IsPortOpen();
+    return m_sio.IsPortOpen();
 }
 
 bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply) {
@@ -63,7 +64,6 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
     bool bReceived = false;
     for (int attempt = 1; attempt <= kAttempts && !bReceived; ++attempt) {
         if (!EnsureConnected()) {
-            // A failed connect has told the user already; the attempt counts as failed.
             m_clock.SleepMs(kRetryPauseMs);
             continue;
         }

@@ -208,8 +208,8 @@ private Q_SLOTS:
         QByteArray payload;
         QByteArray reply;
         const qint64 start = rig.clock.NowMs();
-        // The connect fails (its three identification attempts time out, each after its own 20 ticks);
-        // the outer attempt counts as failed, the next one finds the port open and gets its answer.
+        // The connect fails (its three identification attempts time out, each after its own 20 ticks) but
+        // leaves the port open: the same attempt sends its command and gets the answer.
         QVERIFY(rig.link->TransferCommand(0x35, payload, reply));
         QCOMPARE(connects, 1);
         QCOMPARE(depthDuringIdentification, 2);
@@ -218,7 +218,36 @@ private Q_SLOTS:
         QCOMPARE(rig.link->TransferDepth(), 0);
         QCOMPARE(rig.op.waitDepth, 0);
         QCOMPARE(rig.op.maxWaitDepth, 2);
-        QVERIFY(rig.clock.NowMs() - start > innerSpentMs + 100);
+        QCOMPARE(rig.peer->requests.size(), 3 + 1);
+        QVERIFY(rig.clock.NowMs() - start < innerSpentMs + 100);
+    }
+
+    void failedConnectWithAnOpenPortStillGetsThreeAttempts() {
+        Rig rig;
+        rig.peer->SetHandler([](const CScriptedPeer::Request& request) -> std::optional<QByteArray> {
+            // An identification of the wrong length: the connect fails, the port stays open.
+            if (request.command == 0x31) {
+                return CScriptedPeer::ReplyFrame("KA7101234");
+            }
+            return std::nullopt;
+        });
+        int connects = 0;
+        rig.link->SetConnectHook([&] {
+            ++connects;
+            QByteArray payload;
+            QByteArray reply;
+            return rig.link->Sio().OpenPortSilent(0, false) &&
+                   rig.link->TransferCommand(0x31, payload, reply) && reply.size() == 12;
+        });
+        QByteArray payload;
+        QByteArray reply;
+        QVERIFY(!rig.link->TransferCommand(0x35, payload, reply));
+        QCOMPARE(connects, 1);
+        int sent = 0;
+        for (const CScriptedPeer::Request& request : rig.peer->requests) {
+            sent += request.command == 0x35 ? 1 : 0;
+        }
+        QCOMPARE(sent, CTransmitterLink::kAttempts);
     }
 
     void closedPortWithoutConnectFailsWithoutSending() {
