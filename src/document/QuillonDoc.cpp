@@ -4,8 +4,8 @@
 #include "document/DocumentFile.h"
 #include "document/Einstellungen.h"
 #include "document/ReplyDecoder.h"
-#include "document/TypKatalog.h"
 #include "document/Windows1252.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 
 #include <utility>

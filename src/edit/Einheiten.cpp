@@ -1,5 +1,6 @@
 #include "edit/Einheiten.h"
 
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 
 #include <cmath>
@@ -17,7 +18,6 @@ constexpr std::array<CEinheiten::Unit, CEinheiten::kUnitCount> kUnits = {{
     {"InWC ", 401.46307598},
 }};
 
-constexpr int kKA71 = 10;
 constexpr int kMaxDecimals = 32;
 
 } // namespace
@@ -35,7 +35,7 @@ const std::array<CEinheiten::Unit, CEinheiten::kUnitCount>& CEinheiten::Units() 
 }
 
 bool CEinheiten::IsKA71() const {
-    return m_nTyp == kKA71;
+    return CTypKatalog::IsKA71(m_nTyp);
 }
 
 double CEinheiten::Factor(int nUnit) {

@@ -32,6 +32,14 @@ CTransmitterSio& CTransmitterLink::Sio() {
     return m_sio;
 }
 
+CSerial& CTransmitterLink::Serial() {
+    return m_sio.Serial();
+}
+
+CPortMap& CTransmitterLink::PortMap() {
+    return m_sio.Serial().PortMap();
+}
+
 IOperator& CTransmitterLink::Operator() {
     return m_operator;
 }
@@ -77,7 +85,8 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
         }
     }
     payload = lastFrame;
-    m_clock.SleepMs(10);
-    m_clock.SleepMs(10);
+    for (int pause = 0; pause < kRestPauses; ++pause) {
+        m_clock.SleepMs(kRestPauseMs);
+    }
     return bReceived;
 }

@@ -3,6 +3,7 @@
 
 #include "ParameterSetEdits.h"
 #include "SequenceRig.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 #include "sim/SimCatalogue.h"
 #include "sim/SimTransmitter.h"
@@ -15,10 +16,10 @@ namespace {
 using Kind = CSimInterface::Kind;
 using Frame = CSequenceRig::Frame;
 
-constexpr int kKA71 = 10;
+constexpr int kKA71 = CTypKatalog::kKA71;
 
 bool HasImages(int nTyp) {
-    return nTyp >= 2;
+    return CTypKatalog::Find(nTyp)->senden != CTypKatalog::Senden::Befehle;
 }
 
 } // namespace
@@ -233,7 +234,8 @@ private Q_SLOTS:
         QCOMPARE(edges.size(), 3);
         QVERIFY(!edges.at(0).on);
         QVERIFY(edges.at(1).on);
-        QCOMPARE(edges.at(2).atMs - edges.at(1).atMs, 200);
+        const CTypKatalog::ResetPuls& puls = CTypKatalog::Find(kKA71)->pulsPL45;
+        QCOMPARE(edges.at(2).atMs - edges.at(1).atMs, puls.nAnMs);
         QVERIFY(rig.link.Sio().IsPortOpen());
         QVERIFY(rig.doc.IsErweitert());
     }
@@ -275,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(frames.size(), 1); // no interface mode on the old interface
         const QList<CMemoryDevice::RtsEdge>& edges = rig.device->RtsEdges();
         QCOMPARE(edges.size(), 2);
-        QCOMPARE(edges.at(1).atMs - edges.at(0).atMs, 1000);
+        QCOMPARE(edges.at(1).atMs - edges.at(0).atMs, CTypKatalog::Find(1)->pulsPL40.nAnMs);
     }
 
     void wrongTypeChosenFailsToConnect_data() {
