@@ -14,14 +14,14 @@ using S = CTypKatalog::Senden;
 using Tab = CTypKatalog::Tabelle;
 using E = CTypKatalog::EinheitenListe;
 
-/// After the interface mode the PL45 needs half a second before the pulse; 200 ms of RTS restart the
-/// transmitter, which boots within a second.
+/// On a PL45: half a second for the interface after its mode was set, 200 ms of reset, then a second
+/// for the transmitter to boot before it is asked who it is.
 constexpr T::ResetPuls kPulsPL45{500, 200, 1000};
-/// The old interface passes RTS through a slower circuit: a whole second on and a second to boot.
+/// On the old interface, which has no mode to set: a second of reset and a second to boot.
 constexpr T::ResetPuls kPulsPL40{0, 1000, 1000};
 /// The directly connected types are never reset.
 constexpr T::ResetPuls kKeinPuls{0, 0, 0};
-/// The mode code of the RX89 and KA71 families, and of all the others.
+/// The PL45's mode codes: 0 for the RX89 and the KA71, 5 for the other families.
 constexpr int kModusRX89 = 0;
 constexpr int kModus = 5;
 
