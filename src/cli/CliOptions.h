@@ -8,13 +8,13 @@
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
-/// show FILE.qlc [--json] and measure [--count N] [--interval S] [--log FILE]. Port, type and interface kind
-/// not given here come from the user's settings.
+/// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf and measure [--count N] [--interval S] [--log FILE].
+/// Port, type and interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
 public:
-    enum class Command { Identify, FindInterface, Receive, Send, Show, Measure };
+    enum class Command { Identify, FindInterface, Receive, Send, Show, Sheet, Measure };
     static constexpr int kIntervallMin = 2;
     static constexpr int kIntervallMax = 120;
 
@@ -39,6 +39,8 @@ public:
     /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
     static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);
     static QString HelpText();
+    /// The command draws and so needs the GUI part of Qt (fonts, painting), though never a display.
+    bool NeedsGui() const { return command == Command::Sheet; }
 
 private:
     /// The options of measure; false with the error when one is wrong or given to another command.

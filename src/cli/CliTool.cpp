@@ -4,10 +4,12 @@
 #include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
-#include "document/TypKatalog.h"
 #include "document/Windows1252.h"
+#include "edit/TypKatalog.h"
 #include "measurement/LogFormat.h"
 #include "measurement/MessAnzeige.h"
+#include "sheet/Konfigurationsblatt.h"
+#include "sheet/SheetPdfWriter.h"
 
 #include <QJsonDocument>
 #include <QSettings>
@@ -24,7 +26,7 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(QLocale::system())) {
     m_doc.LoadSettings(profile);
     if (portPins != nullptr) {
-        m_link.Sio().Serial().PortMap().LoadPins(*portPins);
+        m_link.PortMap().LoadPins(*portPins);
     }
     ApplyLinkOptions();
 }
@@ -33,7 +35,7 @@ void CCliTool::ApplyLinkOptions() {
     if (m_options.comNumber) {
         m_doc.SetComPort(*m_options.comNumber - 1);
     } else if (!m_options.port.isEmpty()) {
-        m_link.Sio().Serial().PortMap().Pin(1, m_options.port);
+        m_link.PortMap().Pin(1, m_options.port);
         m_doc.SetComPort(0);
     }
     if (m_options.typ) {
@@ -57,6 +59,8 @@ int CCliTool::Run() {
             return Send();
         case CCliOptions::Command::Show:
             return Show();
+        case CCliOptions::Command::Sheet:
+            return Sheet();
         case CCliOptions::Command::Measure:
             return Measure();
         }
@@ -94,7 +98,7 @@ int CCliTool::FindInterface() {
         available = m_connection.ProbePorts();
     } else {
         // The devices given stand for COM1, COM2, … in their order.
-        CPortMap& map = m_link.Sio().Serial().PortMap();
+        CPortMap& map = m_link.PortMap();
         for (int i = 0; i < m_options.arguments.size() && i < CConnection::kPortCount; ++i) {
             map.Pin(i + 1, m_options.arguments.at(i));
             available.append(m_link.Sio().TestPort(i));
@@ -105,7 +109,7 @@ int CCliTool::FindInterface() {
         return kFailed;
     }
     const int com = found->nPortIndex + 1;
-    Print(tr("Port: COM%1 (%2)").arg(com).arg(m_link.Sio().Serial().PortMap().DevicePath(com)));
+    Print(tr("Port: COM%1 (%2)").arg(com).arg(m_link.PortMap().DevicePath(com)));
     Print(
         tr("Version: %1.%2").arg(found->nVersion / 100).arg(found->nVersion % 100, 2, 10, QLatin1Char('0')));
     return kSuccess;
@@ -148,6 +152,20 @@ int CCliTool::Show() {
                   .trimmed());
     } else {
         PrintParameterSet();
+    }
+    return kSuccess;
+}
+
+int CCliTool::Sheet() {
+    if (!LoadDocument(m_options.arguments.first())) {
+        return kFailed; // the old PDF, if any, stays as it was
+    }
+    const QLocale locale = QLocale::system();
+    const CKonfigurationsblatt blatt(m_doc, locale, QDate::currentDate());
+    QString error;
+    if (!CSheetPdfWriter::Write(m_options.output, blatt, CSheetPdfWriter::PaperFor(locale), error)) {
+        m_operator.Message(error, QString(), IOperator::Icon::Error);
+        return kFailed;
     }
     return kSuccess;
 }

@@ -3,9 +3,9 @@
 #include "cli/CliOptions.h"
 #include "core/SystemClock.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
 #include "link/TransmitterLink.h"
 #include "measurement/Messung.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 #include <QCoreApplication>
@@ -36,6 +36,7 @@ private:
     int Receive();
     int Send();
     int Show();
+    int Sheet();
     int Measure();
     /// One sample of measure: its line on the output and, with --log, in the log file.
     bool MeasureSample();

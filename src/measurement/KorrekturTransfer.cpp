@@ -7,7 +7,7 @@
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
 #include "edit/Utils.h"
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/ParameterTransfer.h"

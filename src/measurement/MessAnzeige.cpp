@@ -1,7 +1,7 @@
 #include "measurement/MessAnzeige.h"
 
 #include "document/QuillonDoc.h"
-#include "document/TypKatalog.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 
 namespace {
@@ -11,7 +11,8 @@ constexpr int kWidth = 6;
 } // namespace
 
 bool CMessAnzeige::HasTemperatur(int nTyp) {
-    return nTyp == 2 || nTyp == 7 || nTyp == 8 || nTyp == 9;
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->bTemperatur;
 }
 
 bool CMessAnzeige::HasDruecke(int nTyp) {

@@ -3,7 +3,7 @@
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 

@@ -2,7 +2,7 @@
 
 #include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 

@@ -41,6 +41,9 @@ public:
     int waitDepth = 0;
     int maxWaitDepth = 0;
 
+    /// When set, hears every message and progress call as one readable line, in the order they happen
+    /// (the transcripts of the sequences interleave them with the frames on the line).
+    std::function<void(const QString&)> journal;
     /// Called while a message box is open, as a window's timers and events run meanwhile.
     std::function<void(const Shown&)> whileMessageShown;
 
@@ -48,5 +51,7 @@ public:
     QStringList MessageTexts() const;
 
 private:
+    void Journal(const QString& line) const;
+
     QQueue<IOperator::Answer> m_answers;
 };
