@@ -21,7 +21,8 @@ CMeasurementCommands::CMeasurementCommands(QWidget* parent, CTransmitterLink& li
     , m_transfer(transfer)
     , m_doc(doc)
     , m_locale(std::move(locale))
-    , m_menu(link, connection, doc) {}
+    , m_menu(link, connection, doc)
+    , m_service(link, connection, doc) {}
 
 void CMeasurementCommands::OnMessung() {
     CMessung messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(m_locale));
@@ -121,4 +122,12 @@ CTestMenu::ConnectReport CMeasurementCommands::OnConnectRX93() {
 
 bool CMeasurementCommands::OnNormalbetrieb() {
     return m_menu.Normalbetrieb();
+}
+
+bool CMeasurementCommands::OnShowAdcValues() {
+    return m_service.ShowAdcValues();
+}
+
+bool CMeasurementCommands::OnServiceCommand(int nId) {
+    return m_service.RunInternalCommand(nId);
 }

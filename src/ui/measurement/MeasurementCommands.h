@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transmitter/ServiceTransfer.h"
 #include "transmitter/TestMenu.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,10 @@ public:
     CTestMenu::ConnectReport OnConnectRX93();
     /// "Normalberieb".
     bool OnNormalbetrieb();
+    /// "ADC-Werte auslesen...": the converter values in a message box.
+    bool OnShowAdcValues();
+    /// The internal commands 50003, 50005, 50006 and 50007 of the calibration pages.
+    bool OnServiceCommand(int nId);
 
     /// The text a person types for a command: asked with its preset until it fits a request or the
     /// person cancels (nothing).
@@ -52,4 +57,5 @@ private:
     CQuillonDoc& m_doc;
     QLocale m_locale;
     CTestMenu m_menu;
+    CServiceTransfer m_service;
 };
