@@ -3,7 +3,7 @@
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
