@@ -1,11 +1,11 @@
 #include "cli/CliTool.h"
 
+#include "base/TypKatalog.h"
 #include "cli/ParameterJson.h"
 #include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
 #include "document/Windows1252.h"
-#include "edit/TypKatalog.h"
 #include "measurement/LogFormat.h"
 #include "measurement/MessAnzeige.h"
 #include "sheet/Konfigurationsblatt.h"

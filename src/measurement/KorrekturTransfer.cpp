@@ -1,15 +1,15 @@
 #include "measurement/KorrekturTransfer.h"
 
+#include "base/Utils.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
-#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 namespace {

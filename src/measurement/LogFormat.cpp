@@ -1,7 +1,7 @@
 #include "measurement/LogFormat.h"
 
+#include "base/Utils.h"
 #include "document/Windows1252.h"
-#include "edit/Utils.h"
 #include "measurement/MessAnzeige.h"
 
 #include <QRegularExpression>

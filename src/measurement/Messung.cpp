@@ -1,12 +1,12 @@
 #include "measurement/Messung.h"
 
+#include "base/Utils.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
 #include "link/TransmitterLink.h"
 #include "measurement/LogDatei.h"
 #include "measurement/MessAnzeige.h"

@@ -2,7 +2,7 @@
 // identification rule for zero window and key lock, the dialog's limits, and the loop of "Konfiguration...".
 
 #include "SequenceRig.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "link/TransmitterSio.h"
 #include "measurement/KalibrierungRules.h"
 #include "measurement/KorrekturSchleife.h"
