@@ -158,6 +158,33 @@ private Q_SLOTS:
         QVERIFY(!run.IsRunning());
     }
 
+    void hoursOfLoggingLeaveTheWindowAsItWas() {
+        QTemporaryDir dir;
+        CSequenceRig rig(7);
+        rig.doc.SetLogFile(dir.filePath(QStringLiteral("soak.log")));
+        CMessung messung(
+            rig.link, rig.transfer, rig.doc,
+            CLogFormat(QStringLiteral("dd.MM.yyyy"), QStringLiteral("HH:mm:ss"), QLatin1Char('.')));
+        CLoggingRun run(messung, rig.doc,
+                        [&rig] { return QDateTime(QDate(2026, 3, 9), QTime()).addMSecs(rig.clock.NowMs()); });
+        CDoLoggen dialog(run);
+        dialog.show();
+        run.OnTimer();
+        const qsizetype children = dialog.findChildren<QObject*>().size();
+        const QSize size = dialog.sizeHint();
+        for (int i = 0; i < 10000; ++i) {
+            rig.clock.SleepMs(2000);
+            run.OnTimer();
+            rig.TakeFrames();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(dialog.findChildren<QObject*>().size(), children);
+        QCOMPARE(dialog.sizeHint(), size);
+        QCOMPARE(run.SampleCount(), 10001);
+        QCOMPARE(Find<QLabel>(&dialog, "ctl1049")->text(), run.LetzteAnzeige().zeit);
+        QVERIFY(rig.op.messages.isEmpty());
+    }
+
     void messungFromTheDialogToALoggedLine() {
         QTemporaryDir dir;
         const QString log = dir.filePath(QStringLiteral("messung.log"));
