@@ -26,11 +26,12 @@ private:
 
 } // namespace
 
-CLoggingRun::CLoggingRun(CMessung& messung, CQuillonDoc& doc, Now now, QObject* parent)
+CLoggingRun::CLoggingRun(CMessung& messung, CQuillonDoc& doc, Now now, QLocale locale, QObject* parent)
     : QObject(parent)
     , m_messung(messung)
     , m_doc(doc)
-    , m_now(std::move(now)) {
+    , m_now(std::move(now))
+    , m_locale(std::move(locale)) {
     connect(&m_timer, &QTimer::timeout, this, &CLoggingRun::OnTimer);
 }
 
@@ -72,10 +73,9 @@ void CLoggingRun::Tick() {
     m_messung.AppendLogLine(time, messwert, temperatur);
     ++m_nSamples;
 
-    const QLocale locale;
-    m_anzeige.messwert = CMessAnzeige::FormatMesswert(messwert, CMessAnzeige::Precision(m_doc), locale);
+    m_anzeige.messwert = CMessAnzeige::FormatMesswert(messwert, CMessAnzeige::Precision(m_doc), m_locale);
     m_anzeige.einheit = CMessAnzeige::UnitText(m_doc);
-    m_anzeige.temperatur = CMessAnzeige::FormatTemperatur(temperatur, locale);
+    m_anzeige.temperatur = CMessAnzeige::FormatTemperatur(temperatur, m_locale);
     m_anzeige.zeit = m_messung.Format().Time(time);
     m_anzeige.bTemperatur = CMessAnzeige::HasTemperatur(m_doc.GetTyp());
     emit sampleTaken();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -28,9 +29,10 @@ public:
     };
     using Now = std::function<QDateTime()>;
 
-    /// now gives the time of a sample (the system's local time in the product).
+    /// now gives the time of a sample (the system's local time in the product); the window shows the
+    /// values in the given locale's number form.
     CLoggingRun(CMessung& messung, CQuillonDoc& doc, Now now = &QDateTime::currentDateTime,
-                QObject* parent = nullptr);
+                QLocale locale = QLocale(), QObject* parent = nullptr);
 
     /// Starts the timer with the document's interval and takes the first sample at once. When no timer
     /// can run, "No more Timers" and false.
@@ -55,6 +57,7 @@ private:
     CMessung& m_messung;
     CQuillonDoc& m_doc;
     Now m_now;
+    QLocale m_locale;
     QTimer m_timer;
     bool m_bLogAktiv = false;
     int m_nSamples = 0;

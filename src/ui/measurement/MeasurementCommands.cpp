@@ -35,7 +35,7 @@ void CMeasurementCommands::OnMessung() {
         return CLoggen::ToResult(code);
     };
     const auto runLogging = [this, &messung] {
-        CLoggingRun run(messung, m_doc);
+        CLoggingRun run(messung, m_doc, &QDateTime::currentDateTime, m_locale);
         CDoLoggen dialog(run, m_parent);
         if (run.Start()) {
             dialog.exec();
