@@ -16,9 +16,13 @@ CLogFormat CLogFormat::FromLocale(const QLocale& locale) {
     // The long time form names the time zone; a log line has no room for it, but keeps the seconds.
     QString time = locale.timeFormat(QLocale::LongFormat);
     time.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
+    // A log outlives its century: the year always has four digits, as the system's own date form gives it.
+    QString date = locale.dateFormat(QLocale::ShortFormat);
+    if (!date.contains(QStringLiteral("yyyy"))) {
+        date.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
     const QString point = locale.decimalPoint();
-    CLogFormat format(locale.dateFormat(QLocale::ShortFormat), time.trimmed(),
-                      point.size() == 1 ? point.at(0) : QLatin1Char('.'));
+    CLogFormat format(date, time.trimmed(), point.size() == 1 ? point.at(0) : QLatin1Char('.'));
     format.m_locale = locale;
     return format;
 }

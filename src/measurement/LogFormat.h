@@ -16,7 +16,7 @@ public:
 
     /// Date and time in Qt format strings; the decimal separator of the numbers.
     CLogFormat(QString dateFormat, QString timeFormat, QChar decimalPoint);
-    /// The forms of a locale: its short date, its long time without the time zone.
+    /// The forms of a locale: its short date with a four-digit year, its long time without the time zone.
     static CLogFormat FromLocale(const QLocale& locale);
 
     QString Date(const QDateTime& time) const;
