@@ -28,6 +28,11 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 
+    /// The ready state of the commands: false while a transmitter operation runs (the window disables
+    /// its commands then), true again when it has ended, whatever the outcome. Operators without
+    /// commands (the terminal, scripted tests) need not care: the default does nothing.
+    virtual void SetBereit(bool bBereit);
+
     /// A plain message box with only "OK".
     void Message(const QString& text, const QString& caption = QString(), Icon icon = Icon::None);
     /// A yes/no question; true only for "Yes".

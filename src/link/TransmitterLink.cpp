@@ -48,6 +48,21 @@ int CTransmitterLink::TransferDepth() const {
     return m_nDepth;
 }
 
+bool CTransmitterLink::IsBusy() const {
+    return m_nOperationDepth > 0;
+}
+
+void CTransmitterLink::RequestCancel() {
+    if (IsBusy()) {
+        qCDebug(lcLink) << "cancel requested";
+        m_sio.SetCancelRequested(true);
+    }
+}
+
+bool CTransmitterLink::IsCancelRequested() const {
+    return m_sio.IsCancelRequested();
+}
+
 bool CTransmitterLink::EnsureConnected() {
     if (m_sio.IsPortOpen()) {
         return true;
@@ -61,7 +76,7 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
     CDepthGuard depth(m_nDepth);
     QByteArray lastFrame;
     bool bReceived = false;
-    for (int attempt = 1; attempt <= kAttempts && !bReceived; ++attempt) {
+    for (int attempt = 1; attempt <= kAttempts && !bReceived && !IsCancelRequested(); ++attempt) {
         if (!EnsureConnected()) {
             // A failed connect has told the user already; the attempt counts as failed.
             m_clock.SleepMs(kRetryPauseMs);

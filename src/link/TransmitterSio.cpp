@@ -116,6 +116,14 @@ void CTransmitterSio::DiscardWaiting(int maxCount) {
     }
 }
 
+void CTransmitterSio::SetCancelRequested(bool bCancel) {
+    m_bCancelRequested = bCancel;
+}
+
+bool CTransmitterSio::IsCancelRequested() const {
+    return m_bCancelRequested;
+}
+
 void CTransmitterSio::ResetReceiver() {
     m_state = State::WaitStx;
     m_bComplete = false;
@@ -191,7 +199,7 @@ bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     // The link timer ticks every 100 ms from the start of the receive; every byte re-arms the counter.
     int nTicks = kTicks;
     qint64 nextTickMs = m_clock.NowMs() + kTickMs;
-    while (nTicks != 0 && !m_bComplete) {
+    while (nTicks != 0 && !m_bComplete && !m_bCancelRequested) {
         char byte = 0;
         if (m_serial.BytesWaiting() > 0 && m_serial.Read(&byte, 1) == 1) {
             nTicks = kTicks;
@@ -207,7 +215,7 @@ bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
         m_serial.WaitForBytes(static_cast<int>(nextTickMs - nowMs));
     }
     if (!m_bComplete) {
-        qCDebug(lcLink) << "no reply within" << kTicks << "ticks";
+        qCDebug(lcLink) << (m_bCancelRequested ? "reply wait cancelled" : "no reply within 20 ticks");
         return false;
     }
     reply = ReceivedFrame();

@@ -61,8 +61,12 @@ public:
     bool IsFrameComplete() const;
     /// The frame received last, from STX to ETX; empty unless a frame is complete.
     QByteArray ReceivedFrame() const;
-    /// Waits for one reply frame. True and the whole frame in reply, or false after 20 silent ticks.
+    /// Waits for one reply frame. True and the whole frame in reply, or false after 20 silent ticks, or at
+    /// the next tick after a cancel was requested.
     bool ReceiveFrame(QByteArray& reply);
+    /// A cancelled operation stops waiting for replies (set and cleared by the link).
+    void SetCancelRequested(bool bCancel);
+    bool IsCancelRequested() const;
 
 private:
     enum class State { WaitStx, Length, Body };
@@ -78,6 +82,7 @@ private:
     State m_state = State::WaitStx;
     bool m_bComplete = false;
     bool m_bEcho = false;
+    bool m_bCancelRequested = false;
     int m_nRemaining = 0;
     int m_nWriteIndex = 0;
     quint8 m_sum = 0;

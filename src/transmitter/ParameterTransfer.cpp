@@ -9,6 +9,7 @@
 #include "document/ReplyDecoder.h"
 #include "edit/Utils.h"
 #include "link/Connection.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
@@ -145,6 +146,10 @@ void CParameterTransfer::ReportProgramError(const char* what) {
 // --- Receive -----------------------------------------------------------------------------------------
 
 bool CParameterTransfer::ReceiveParameterSet() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbinde), 0, kReceiveBarMax);
     int nStep = 0;
     bool bOk = true;
@@ -272,6 +277,10 @@ CParameterTransfer::Step CParameterTransfer::ReceiveLinTab(int nStep) {
 // --- Send --------------------------------------------------------------------------------------------
 
 bool CParameterTransfer::VerifyTransmitterRange() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     QByteArray reply;
     if (!Transfer(Cmd::GetDeviceInfo, {}, reply)) {
         return false;
@@ -300,6 +309,10 @@ bool CParameterTransfer::VerifyTransmitterRange() {
 }
 
 CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return SendResult::Refused;
+    }
     const bool bYes = m_operator.AskYesNo(tr("Diese Vorgang überschreibt\ndie Transmitter-Parametrierung!\n\n"
                                              "Sind Sie sicher, dass sie die \nParametrierung ändern wollen?"),
                                           tr("Parameter senden"), IOperator::Icon::Warning);

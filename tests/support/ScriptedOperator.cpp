@@ -51,6 +51,10 @@ void CScriptedOperator::EndWaitCursor() {
     --waitDepth;
 }
 
+void CScriptedOperator::SetBereit(bool bBereit) {
+    bereitCalls.append(bBereit);
+}
+
 void CScriptedOperator::Answer(IOperator::Answer answer) {
     m_answers.enqueue(answer);
 }

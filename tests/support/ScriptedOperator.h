@@ -26,6 +26,7 @@ public:
     void EndProgress() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    void SetBereit(bool bBereit) override;
 
     /// Queues the answer to the next message box.
     void Answer(Answer answer);
@@ -39,6 +40,8 @@ public:
     bool progressOpen = false;
     int waitDepth = 0;
     int maxWaitDepth = 0;
+    /// Every SetBereit call, in order.
+    QList<bool> bereitCalls;
 
     /// The texts of all messages shown, in order.
     QStringList MessageTexts() const;
