@@ -9,7 +9,7 @@
 class IOperator {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
-    enum class Buttons { Ok, OkCancel, YesNo, RetryCancel };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
     enum class Answer { Ok, Cancel, Yes, No, Retry };
 
     virtual ~IOperator() = default;

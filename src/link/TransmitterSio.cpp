@@ -191,24 +191,34 @@ QByteArray CTransmitterSio::ReceivedFrame() const {
     return QByteArray(reinterpret_cast<const char*>(m_buffer.data()), m_buffer[1] + 2);
 }
 
+int CTransmitterSio::TimeoutTicks() const {
+    return m_nTimeoutTicks;
+}
+
+void CTransmitterSio::TickTimeout() {
+    if (m_nTimeoutTicks > 0) {
+        --m_nTimeoutTicks;
+    }
+}
+
 bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     ResetReceiver();
     if (!m_serial.IsOpen()) {
         return false; // nothing can arrive on a closed port
     }
     // The link timer ticks every 100 ms from the start of the receive; every byte re-arms the counter.
-    int nTicks = kTicks;
+    m_nTimeoutTicks = kTicks;
     qint64 nextTickMs = m_clock.NowMs() + kTickMs;
-    while (nTicks != 0 && !m_bComplete && !m_bCancelRequested) {
+    while (m_nTimeoutTicks > 0 && !m_bComplete && !m_bCancelRequested) {
         char byte = 0;
         if (m_serial.BytesWaiting() > 0 && m_serial.Read(&byte, 1) == 1) {
-            nTicks = kTicks;
+            m_nTimeoutTicks = kTicks;
             FeedByte(static_cast<quint8>(byte));
             continue;
         }
         const qint64 nowMs = m_clock.NowMs();
         if (nowMs >= nextTickMs) {
-            --nTicks;
+            TickTimeout();
             nextTickMs += kTickMs;
             continue;
         }

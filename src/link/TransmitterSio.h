@@ -67,6 +67,12 @@ public:
     /// A cancelled operation stops waiting for replies (set and cleared by the link).
     void SetCancelRequested(bool bCancel);
     bool IsCancelRequested() const;
+    /// The receive inactivity counter: 20 at the start of a receive and after every byte, one less on
+    /// every tick of the link timer; the receive gives up at 0.
+    int TimeoutTicks() const;
+    /// One tick of the link timer from outside (the factory's "Test RS232" runs the timer on its own):
+    /// the counter goes down while it is above 0.
+    void TickTimeout();
 
 private:
     enum class State { WaitStx, Length, Body };
@@ -84,6 +90,7 @@ private:
     bool m_bEcho = false;
     bool m_bCancelRequested = false;
     int m_nRemaining = 0;
+    int m_nTimeoutTicks = 0;
     int m_nWriteIndex = 0;
     quint8 m_sum = 0;
 };

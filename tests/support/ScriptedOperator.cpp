@@ -12,6 +12,7 @@ IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QStr
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
     case Buttons::RetryCancel:
         return Answer::Cancel;
     }
