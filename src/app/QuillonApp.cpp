@@ -103,6 +103,7 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     if (!options->file.isEmpty()) {
         m_frame->OpenCommandLine(options->file);
     }
+    m_frame->FitAndCenter();
     m_frame->show();
     return true;
 }

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -201,6 +202,15 @@ void CMainFrame::UpdateCommands() {
     }
     for (QAction* action : std::as_const(m_recentActions)) {
         action->setEnabled(state.bBereit);
+    }
+}
+
+void CMainFrame::FitAndCenter() {
+    adjustSize();
+    if (const QScreen* desktop = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(desktop->availableGeometry().center());
+        move(frame.topLeft());
     }
 }
 

@@ -53,6 +53,8 @@ public:
     void SetDemo(bool bDemo);
     void UpdateCommands();
     void UpdateTitle();
+    /// Sizes the window to fit the form and centres it on the desktop (before it is first shown).
+    void FitAndCenter();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

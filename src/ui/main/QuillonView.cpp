@@ -30,7 +30,7 @@ constexpr int kStromMin = 1041, kStromMax = 1034, kFehlerstrom = 1043;
 constexpr int kMaFehler = 1304, kMaMax = 1305, kMaMin = 1306;
 constexpr int kTyp = 1023, kKennung = 1014, kSeriennummer = 1022, kBezeichnung = 1021;
 constexpr int kBild = 1030, kAnalogabgleich = 1355;
-constexpr int kNumberChars = 9;
+constexpr int kNumberChars = 11;
 constexpr int kTextChars = 22;
 constexpr int kBildBreite = 120;
 constexpr int kBildHoehe = 150;
@@ -81,7 +81,12 @@ QWidget* CQuillonView::Field(int nId, int nChars) {
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setObjectName(QStringLiteral("ctl%1").arg(nId));
-    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * nChars);
+    const int nWidth = field->fontMetrics().averageCharWidth() * nChars;
+    if (nChars == kNumberChars) {
+        field->setFixedWidth(nWidth); // numbers line up across the groups
+    } else {
+        field->setMinimumWidth(nWidth);
+    }
     m_controls.insert(nId, field);
     return field;
 }
@@ -188,14 +193,37 @@ QWidget* CQuillonView::BuildKennzeichnung() {
 
 void CQuillonView::BuildForm() {
     auto* left = new QVBoxLayout();
-    left->addWidget(BuildGrundmessbereich());
-    left->addWidget(BuildSignalumformung());
-    left->addWidget(BuildStromgrenzen());
+    const QList<QGroupBox*> groups = {BuildGrundmessbereich(), BuildSignalumformung(), BuildStromgrenzen()};
+    for (QGroupBox* group : groups) {
+        left->addWidget(group);
+    }
     left->addStretch(1);
+    AlignLabelColumns(groups);
     auto* form = new QHBoxLayout(this);
     form->addLayout(left, 1);
     form->addSpacing(fontMetrics().averageCharWidth() * 2);
     form->addWidget(BuildKennzeichnung(), 1);
+}
+
+void CQuillonView::AlignLabelColumns(const QList<QGroupBox*>& groups) {
+    // The groups have their own grids; one label width for all lets their fields form one column.
+    QList<QWidget*> labels;
+    for (QGroupBox* group : groups) {
+        auto* grid = static_cast<QGridLayout*>(group->layout());
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            QLayoutItem* item = grid->itemAtPosition(row, 0);
+            if (item != nullptr && qobject_cast<QLabel*>(item->widget()) != nullptr) {
+                labels.append(item->widget());
+            }
+        }
+    }
+    int nWidth = 0;
+    for (QWidget* label : std::as_const(labels)) {
+        nWidth = qMax(nWidth, label->sizeHint().width());
+    }
+    for (QWidget* label : std::as_const(labels)) {
+        label->setMinimumWidth(nWidth);
+    }
 }
 
 void CQuillonView::OnInitialUpdate() {

@@ -75,6 +75,7 @@ private:
     QGroupBox* BuildSignalumformung();
     QGroupBox* BuildStromgrenzen();
     QWidget* BuildKennzeichnung();
+    void AlignLabelColumns(const QList<QGroupBox*>& groups);
     QWidget* Field(int nId, int nChars);
     QLabel* Label(const QString& text, int nId = 0);
     void SetText(int nId, const QString& text);
