@@ -4,6 +4,7 @@
 #include "ui/main/MainFrame.h"
 
 #include "ShellRig.h"
+#include "document/MemoryProfileStore.h"
 #include "document/QuillonDoc.h"
 #include "shell/CommandTable.h"
 #include "ui/main/QuillonView.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -247,6 +249,38 @@ private Q_SLOTS:
         QVERIFY(rig.Frame().RecentFileActions().isEmpty());
         QVERIFY(!rig.Doc().IsGueltig());
         QVERIFY(!rig.Action(CCommandTable::kSenden)->isEnabled());
+    }
+
+    void demoModeUsesTheSimulatorForThisRunOnly() {
+        CMemoryProfileStore profile;
+        CMemoryProfileStore recent;
+        profile.SetInt(QStringLiteral("COM"), 2);
+        profile.SetInt(QStringLiteral("InterfaceVersion"), 0);
+        QTemporaryDir dir;
+        CQuillonApp::Seams seams;
+        seams.profile = &profile;
+        seams.recentFiles = &recent;
+        seams.bPortPins = false;
+        seams.verzeichnis =
+            CProgrammVerzeichnis(QCoreApplication::applicationDirPath(), QString(), dir.path());
+        QList<CGuiOperator::Shown> messages;
+        seams.answers = [&messages](const CGuiOperator::Shown& shown) {
+            messages.append(shown);
+            return std::optional<IOperator::Answer>(IOperator::Answer::Ok);
+        };
+        CQuillonApp app(CEdition::Kind::Werk, std::move(seams));
+        QVERIFY(app.InitInstance({QStringLiteral("--demo"), QStringLiteral("10")}));
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(app.MainFrame()->windowTitle(),
+                 QStringLiteral("Unbenannt - Varnex Abgleich und Test (Demo)"));
+        QCOMPARE(app.Document().GetTyp(), 10);
+        QCOMPARE(app.Document().GetInterfaceVersion(), 1);
+        const QString device =
+            app.MainFrame()->View()->Session().Link().Sio().Serial().PortMap().DevicePath(3);
+        QVERIFY2(device.startsWith(QStringLiteral("/dev/pts/")), qPrintable(device));
+        app.ExitInstance();
+        QCOMPARE(profile.GetInt(QStringLiteral("COM"), -1), 2);
+        QCOMPARE(profile.GetInt(QStringLiteral("InterfaceVersion"), -1), 0);
     }
 
     void wrongCommandLineEndsWithUsage() {
