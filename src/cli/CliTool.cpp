@@ -2,6 +2,7 @@
 
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
+#include "core/Logging.h"
 #include "core/ProgramError.h"
 #include "document/TypKatalog.h"
 
@@ -54,8 +55,8 @@ int CCliTool::Run() {
             return Show();
         }
     } catch (const CProgramError& error) {
-        m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(error.what())), QString(),
-                           IOperator::Icon::Error);
+        qCWarning(lcLink).noquote() << "program error:" << error.what();
+        m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
     }
     m_link.Sio().ClosePort();
     return kFailed;
