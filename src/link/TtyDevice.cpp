@@ -65,11 +65,17 @@ bool CTtyDevice::Open(const QString& path, int baud) {
     }
     // Exclusive like the COM ports of old: TIOCEXCL keeps other openers out of the tty (except root),
     // the advisory lock keeps a second instance of the program out in every case.
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(m_fd, TIOCEXCL) != 0 || !Configure(baud)) {
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        NoteError();
+        qCDebug(lcLink) << "cannot lock" << path << LastErrorText();
+        ::close(m_fd); // the lock belongs to the instance that holds the port: leave its exclusive mode
+        m_fd = -1;
+        return false;
+    }
+    if (::ioctl(m_fd, TIOCEXCL) != 0 || !Configure(baud)) {
         NoteError();
         qCDebug(lcLink) << "cannot set up" << path << LastErrorText();
-        ::close(m_fd);
-        m_fd = -1;
+        CloseDescriptor();
         return false;
     }
     m_baud = baud;
@@ -103,11 +109,18 @@ bool CTtyDevice::Configure(int baud) {
 
 void CTtyDevice::Close() {
     if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
+        CloseDescriptor();
         qCDebug(lcLink) << "closed";
     }
     m_bHungUp = false;
+}
+
+void CTtyDevice::CloseDescriptor() {
+    // The kernel keeps exclusive mode for as long as any descriptor holds the tty (the simulator, a modem
+    // manager), not only ours: without ending it, a user who is not root could not open the port again.
+    ::ioctl(m_fd, TIOCNXCL);
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 bool CTtyDevice::IsOpen() const {

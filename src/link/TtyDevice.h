@@ -10,6 +10,8 @@
 /// answers. A line that hangs up (adapter unplugged, simulator gone) is noticed and its waits sleep out
 /// their time instead of waking again and again.
 ///
+/// The port is exclusive while it is open and holds nothing once closed.
+///
 /// A pseudo-terminal has no modem-control lines: switching RTS there is a successful no-op.
 class CTtyDevice : public IByteDevice {
 public:
@@ -34,6 +36,7 @@ public:
 
 private:
     bool Configure(int baud);
+    void CloseDescriptor();
     bool WaitInPoll(int timeoutMs);
     bool WaitInEventLoop(int timeoutMs);
     bool CanRunEventLoop() const;
