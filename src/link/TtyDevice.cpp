@@ -15,11 +15,17 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
+
+constexpr unsigned int kPtySlaveMajorFirst = 136;
+constexpr unsigned int kPtySlaveMajorLast = 143;
+constexpr unsigned int kBsdPtySlaveMajor = 3;
 
 struct BaudEntry {
     int rate;
@@ -40,11 +46,6 @@ bool SpeedCode(int baud, speed_t& code) {
         }
     }
     return false;
-}
-
-/// Modem-control ioctls fail with these on devices that have no such lines (pseudo-terminals).
-bool IsNoModemLines(int error) {
-    return error == ENOTTY || error == EINVAL;
 }
 
 } // namespace
@@ -80,6 +81,7 @@ bool CTtyDevice::Open(const QString& path, int baud) {
     }
     m_baud = baud;
     m_bHungUp = false;
+    m_bPseudoTerminal = IsPseudoTerminal(m_fd);
     qCDebug(lcLink) << "opened" << path << "at" << baud << "baud";
     return true;
 }
@@ -291,22 +293,37 @@ IByteDevice::LineResult CTtyDevice::SetRts(bool on) {
     }
     int lines = 0;
     if (::ioctl(m_fd, TIOCMGET, &lines) != 0) {
-        if (IsNoModemLines(errno)) {
-            return LineResult::NoModemLines;
-        }
-        NoteError();
-        return LineResult::ReadFailed;
+        return ModemLineError(LineResult::ReadFailed);
     }
     lines = on ? (lines | TIOCM_RTS) : (lines & ~TIOCM_RTS);
     if (::ioctl(m_fd, TIOCMSET, &lines) != 0) {
-        if (IsNoModemLines(errno)) {
-            return LineResult::NoModemLines;
-        }
-        NoteError();
-        return LineResult::WriteFailed;
+        return ModemLineError(LineResult::WriteFailed);
     }
     qCDebug(lcLink) << "RTS" << (on ? "on" : "off");
     return LineResult::Ok;
+}
+
+IByteDevice::LineResult CTtyDevice::ModemLineError(LineResult failure) {
+    const LineResult result = ModemLineFailure(errno, m_bPseudoTerminal, failure);
+    if (result != LineResult::NoModemLines) {
+        NoteError();
+    }
+    return result;
+}
+
+IByteDevice::LineResult CTtyDevice::ModemLineFailure(int error, bool bPseudoTerminal, LineResult failure) {
+    const bool bNoLines = error == ENOTTY || error == EINVAL;
+    return bPseudoTerminal && bNoLines ? LineResult::NoModemLines : failure;
+}
+
+bool CTtyDevice::IsPseudoTerminal(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode)) {
+        return false;
+    }
+    // The kernel's fixed device numbers: the slaves of /dev/ptmx (/dev/pts/N), and the old BSD ptys.
+    const unsigned int nMajor = major(status.st_rdev);
+    return (nMajor >= kPtySlaveMajorFirst && nMajor <= kPtySlaveMajorLast) || nMajor == kBsdPtySlaveMajor;
 }
 
 QString CTtyDevice::LastErrorText() const {

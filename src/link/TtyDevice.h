@@ -12,7 +12,8 @@
 ///
 /// The port is exclusive while it is open and holds nothing once closed.
 ///
-/// A pseudo-terminal has no modem-control lines: switching RTS there is a successful no-op.
+/// A pseudo-terminal has no modem-control lines: switching RTS there is a successful no-op; on any other
+/// tty a failed switch is reported.
 class CTtyDevice : public IByteDevice {
 public:
     CTtyDevice() = default;
@@ -34,12 +35,20 @@ public:
     /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep in poll().
     void SetRunEventLoop(bool run);
 
+    /// What a failed modem-line call means. Only a pseudo-terminal is excused for having no lines (it
+    /// answers ENOTTY or EINVAL); on a real adapter the same errors are failures that the user is warned
+    /// of, as the transmitter then misses its reset pulse.
+    static LineResult ModemLineFailure(int error, bool bPseudoTerminal, LineResult failure);
+    /// Whether the descriptor is the slave side of a pseudo-terminal (the simulator's /dev/pts/N).
+    static bool IsPseudoTerminal(int fd);
+
 private:
     bool Configure(int baud);
     void CloseDescriptor();
     bool WaitInPoll(int timeoutMs);
     bool WaitInEventLoop(int timeoutMs);
     bool CanRunEventLoop() const;
+    LineResult ModemLineError(LineResult failure);
     void NoteHangUp();
     void NoteError();
 
@@ -47,5 +56,6 @@ private:
     int m_baud = 0;
     int m_lastErrno = 0;
     bool m_bHungUp = false;
+    bool m_bPseudoTerminal = false;
     bool m_bRunEventLoop = true;
 };

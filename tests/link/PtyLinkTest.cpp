@@ -6,12 +6,14 @@
 #include "ScriptedPeer.h"
 #include "core/SystemClock.h"
 #include "link/TransmitterLink.h"
+#include "link/TtyDevice.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
+#include <cerrno>
 #include <ctime>
 #include <fcntl.h>
 #include <grp.h>
@@ -219,6 +221,27 @@ private Q_SLOTS:
         link->Sio().ClosePort();
         QVERIFY(OpensAsUnprivilegedUser(slave));
         ::close(held);
+    }
+
+    void rtsErrorsAreExcusedOnlyOnAPseudoTerminal() {
+        using Line = IByteDevice::LineResult;
+        for (const int error : {ENOTTY, EINVAL}) {
+            QCOMPARE(CTtyDevice::ModemLineFailure(error, true, Line::ReadFailed), Line::NoModemLines);
+            // A USB adapter whose driver refuses the call: the reset pulse would silently not happen.
+            QCOMPARE(CTtyDevice::ModemLineFailure(error, false, Line::ReadFailed), Line::ReadFailed);
+            QCOMPARE(CTtyDevice::ModemLineFailure(error, false, Line::WriteFailed), Line::WriteFailed);
+        }
+        QCOMPARE(CTtyDevice::ModemLineFailure(EIO, true, Line::WriteFailed), Line::WriteFailed);
+
+        CPtyPeer peer;
+        const int slave =
+            ::open(QFile::encodeName(peer.SlavePath()).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        const int notATty = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        QVERIFY(slave >= 0 && notATty >= 0);
+        QVERIFY(CTtyDevice::IsPseudoTerminal(slave));
+        QVERIFY(!CTtyDevice::IsPseudoTerminal(notATty));
+        ::close(slave);
+        ::close(notATty);
     }
 
     void missingDeviceCannotBeOpened() {
