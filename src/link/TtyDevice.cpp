@@ -1,13 +1,12 @@
 #include "link/TtyDevice.h"
 
+#include "core/EventLoopSleep.h"
 #include "core/Logging.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QSocketNotifier>
-#include <QThread>
 #include <QTimer>
 #include <cerrno>
 #include <chrono>
@@ -178,8 +177,8 @@ bool CTtyDevice::Drain(int timeoutMs) {
         if (leftMs <= 0) {
             return false;
         }
-        const qint64 sleepUs = qBound<qint64>(1000, pending * charTimeUs, leftMs * 1000);
-        std::this_thread::sleep_for(std::chrono::microseconds(sleepUs));
+        // About 390 ms for a whole frame at 1200 baud: long enough that the window must go on meanwhile.
+        SleepMs(qBound<qint64>(1, (pending * charTimeUs + 999) / 1000, leftMs));
     }
 }
 
@@ -223,7 +222,7 @@ bool CTtyDevice::WaitReadable(int timeoutMs) {
     }
     if (m_bHungUp) {
         // Nothing will come; sleep out the time so that the caller's time-out still counts.
-        std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+        SleepMs(timeoutMs);
         return false;
     }
     return CanRunEventLoop() ? WaitInEventLoop(timeoutMs) : WaitInPoll(timeoutMs);
@@ -251,10 +250,7 @@ bool CTtyDevice::WaitInPoll(int timeoutMs) {
         }
         if ((pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
             NoteHangUp();
-            const qint64 rest = timeoutMs - elapsed.elapsed();
-            if (rest > 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(rest));
-            }
+            SleepMs(timeoutMs - elapsed.elapsed());
             return false;
         }
     }
@@ -283,8 +279,18 @@ bool CTtyDevice::WaitInEventLoop(int timeoutMs) {
 }
 
 bool CTtyDevice::CanRunEventLoop() const {
-    const QCoreApplication* app = QCoreApplication::instance();
-    return m_bRunEventLoop && app != nullptr && QThread::currentThread() == app->thread();
+    return m_bRunEventLoop && CEventLoopSleep::IsAvailable();
+}
+
+void CTtyDevice::SleepMs(qint64 ms) {
+    if (ms <= 0) {
+        return;
+    }
+    if (CanRunEventLoop()) {
+        CEventLoopSleep::SleepMs(ms);
+    } else {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
 }
 
 IByteDevice::LineResult CTtyDevice::SetRts(bool on) {

@@ -7,8 +7,9 @@
 ///
 /// Waiting for bytes sleeps in poll(), or, when the calling thread runs a Qt event loop, in a nested
 /// event loop woken by a socket notifier, so that windows repaint and timers run while the transmitter
-/// answers. A line that hangs up (adapter unplugged, simulator gone) is noticed and its waits sleep out
-/// their time instead of waking again and again.
+/// answers; the wait for a written frame to leave the port follows the same rule. A line that hangs up
+/// (adapter unplugged, simulator gone) is noticed and its waits sleep out their time instead of waking again
+/// and again.
 ///
 /// The port is exclusive while it is open and holds nothing once closed.
 ///
@@ -32,7 +33,8 @@ public:
     LineResult SetRts(bool on) override;
     QString LastErrorText() const override;
 
-    /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep in poll().
+    /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep in poll() or
+    /// plainly.
     void SetRunEventLoop(bool run);
 
     /// What a failed modem-line call means. Only a pseudo-terminal is excused for having no lines (it
@@ -48,6 +50,7 @@ private:
     bool WaitInPoll(int timeoutMs);
     bool WaitInEventLoop(int timeoutMs);
     bool CanRunEventLoop() const;
+    void SleepMs(qint64 ms);
     LineResult ModemLineError(LineResult failure);
     void NoteHangUp();
     void NoteError();
