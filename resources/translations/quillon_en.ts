@@ -99,8 +99,8 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 <context>
     <name>CCliTool</name>
     <message>
-        <source>Ungültiges Argument: %1</source>
-        <translation>Invalid argument: %1</translation>
+        <source>Ungültiges Argument.</source>
+        <translation>Invalid argument.</translation>
     </message>
     <message>
         <source>Kennung: %1</source>
@@ -925,8 +925,8 @@ Cancel it and close the program?</translation>
         <translation>Writing linearity correction ...</translation>
     </message>
     <message>
-        <source>Ungültiges Argument: %1</source>
-        <translation>Invalid argument: %1</translation>
+        <source>Ungültiges Argument.</source>
+        <translation>Invalid argument.</translation>
     </message>
     <message>
         <source>Empfangsfehler!</source>

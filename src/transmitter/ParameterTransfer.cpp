@@ -138,9 +138,10 @@ void CParameterTransfer::SetText(const char* text) {
 }
 
 void CParameterTransfer::ReportProgramError(const char* what) {
-    qCWarning(lcTransmitter) << "program error:" << what;
-    m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(what)), QString(),
-                       IOperator::Icon::Error);
+    // The user reads the system's text for an invalid argument in the program's language; which reply
+    // was too short is for the service technician's trace.
+    qCWarning(lcLink).noquote() << "program error:" << what;
+    m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
 }
 
 // --- Receive -----------------------------------------------------------------------------------------

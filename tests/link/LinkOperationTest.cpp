@@ -92,6 +92,33 @@ private Q_SLOTS:
         QVERIFY(!rig.link.IsBusy());
     }
 
+    void anOperationListsTheSerialDevicesOnce() {
+        // Listing the ports asks the system (udev, sysfs) each time: a 16-port probe must not do it 16 times.
+        CSequenceRig rig(2);
+        int nListings = 0;
+        CPortMap& map = rig.link.Sio().Serial().PortMap();
+        map.SetEnumerator([&nListings] {
+            ++nListings;
+            return QStringList{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB1")};
+        });
+        const QList<bool> available = rig.connection.ProbePorts();
+        QCOMPARE(available.size(), CConnection::kPortCount);
+        QCOMPARE(available.count(true), 2);
+        QCOMPARE(nListings, 1);
+
+        QVERIFY(rig.connection.SearchInterface({false, true})); // COM2 is the second device listed
+        QCOMPARE(nListings, 2);
+
+        // A device plugged in meanwhile is found by the next operation.
+        map.SetEnumerator([&nListings] {
+            ++nListings;
+            return QStringList{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB1"),
+                               QStringLiteral("/dev/ttyACM0")};
+        });
+        QCOMPARE(rig.connection.ProbePorts().count(true), 3);
+        QCOMPARE(nListings, 3);
+    }
+
     void cancelFailsTheRemainingExchangesWithoutSendingAndEndsWithTheOperation() {
         CSequenceRig rig(2);
         rig.link.RequestCancel(); // nothing runs: nothing to cancel, nothing kept for later
