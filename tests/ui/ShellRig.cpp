@@ -7,25 +7,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
-
-CEventLoopClock::CEventLoopClock() {
-    m_timer.start();
-}
-
-qint64 CEventLoopClock::NowMs() const {
-    return m_timer.elapsed();
-}
-
-void CEventLoopClock::SleepMs(qint64 ms) {
-    if (ms <= 0) {
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 QString CQueuedChooser::ChooseOpen(const QString&, const QString&) {
     return paths.isEmpty() ? QString() : paths.dequeue();

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "app/QuillonApp.h"
-#include "core/Clock.h"
+#include "core/SystemClock.h"
 #include "document/MemoryProfileStore.h"
 #include "link/MemoryDevice.h"
 #include "shell/FileChooser.h"
 #include "sim/SimPeer.h"
 #include "sim/Simulator.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QQueue>
 #include <QTemporaryDir>
@@ -16,18 +15,6 @@
 class CMainFrame;
 class CQuillonView;
 class QAction;
-
-/// Real time whose waits run the event loop, as the window's waits on the link do: timers, repaints and
-/// clicks of a test are processed while a transfer waits for the simulator.
-class CEventLoopClock : public IClock {
-public:
-    CEventLoopClock();
-    qint64 NowMs() const override;
-    void SleepMs(qint64 ms) override;
-
-private:
-    QElapsedTimer m_timer;
-};
 
 /// File choosers that answer with the paths a test queued.
 class CQueuedChooser : public IFileChooser {
@@ -62,7 +49,8 @@ public:
     QTemporaryDir dir;
     CMemoryProfileStore profile;
     CMemoryProfileStore recentStore;
-    CEventLoopClock clock;
+    /// The product's clock: its waits run the event loop, so a test acts in the middle of a transfer.
+    CSystemClock clock;
     CQueuedChooser chooser;
     CMemoryDevice* device = nullptr;
     CSimulator sim;
