@@ -7,6 +7,7 @@
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
@@ -92,6 +93,10 @@ bool CKorrekturTransfer::HasNullpunktUndSperre(const QByteArray& reply) {
 // --- Read ---------------------------------------------------------------------------------------------
 
 bool CKorrekturTransfer::ReadSequence(bool bCorrections) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     const bool bFirst = m_bFirstAccess;
     m_bFirstAccess = false;
     if (bFirst && !m_transfer.ReceiveParameterSet()) {
@@ -172,6 +177,10 @@ bool CKorrekturTransfer::ReadSteps(bool bCorrections) {
 // --- Write --------------------------------------------------------------------------------------------
 
 bool CKorrekturTransfer::WriteSequence() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbinde), 0, kWriteBarMax);
     bool bOk = false;
     try {

@@ -7,6 +7,7 @@
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "measurement/LogDatei.h"
 #include "measurement/MessAnzeige.h"
@@ -82,6 +83,10 @@ void CMessung::Run(const ShowLoggen& showLoggen, const RunLogging& runLogging) {
 }
 
 bool CMessung::ReadLiveValues() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_operator.BeginProgress(tr(kDatentransfer), tr("Verbinde Transmitter ..."), 0, kLastLiveStep);
     m_operator.SetProgressPos(1);
     bool bOk = true;
@@ -131,6 +136,10 @@ bool CMessung::LiveValueStep(int nStep) {
 }
 
 bool CMessung::ReadLogSample() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     bool bOk = false;
     try {
         bOk = LogSampleSteps();

@@ -22,6 +22,12 @@ enum class CommandHandler {
     Senden,
     Sprache,
     TestRs232,
+    Messung,
+    TestBefehl, ///< one single command of the "Test" menu, chosen by the command's id
+    ConnectRX93,
+    Normalbetrieb,
+    AdcWerte,
+    InterfaceVersion,
 };
 
 /// One command of the main window: its id, its German menu text (translated when shown), its enabling

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 #include <memory>
@@ -23,6 +23,7 @@ public:
     CTransmitterLink& Link() { return m_link; }
     const CTransmitterLink& Link() const { return m_link; }
     CConnection& Connection() { return m_connection; }
+    CParameterTransfer& Transfer() { return m_transfer; }
 
     /// "Empfangen...": true when the whole parameter set was read.
     bool Empfangen();

@@ -3,9 +3,10 @@
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
-#include "transmitter/Connection.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 
 namespace {
 
@@ -47,6 +48,10 @@ bool CServiceTransfer::Transfer(quint8 command, const QByteArray& payload) {
 }
 
 bool CServiceTransfer::RunInternalCommand(int nId) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     CWaitCursor wait(m_operator);
     switch (nId) {
     case kSetDac:
@@ -63,6 +68,10 @@ bool CServiceTransfer::RunInternalCommand(int nId) {
 }
 
 bool CServiceTransfer::ServiceSetDac() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     if (Transfer(Cmd::SetDac, QString::asprintf("%06d", m_doc.GetServiceWert()).toLatin1())) {
         return true;
     }
@@ -71,6 +80,10 @@ bool CServiceTransfer::ServiceSetDac() {
 }
 
 bool CServiceTransfer::ServiceSetGain() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     const QByteArray payload =
         "011" + QString::asprintf("%04X", static_cast<quint32>(m_doc.GetServiceWert())).toLatin1();
     if (Transfer(Cmd::SetVerstaerkung, payload)) {
@@ -89,6 +102,10 @@ bool CServiceTransfer::ServiceGetTempAdc() {
 }
 
 bool CServiceTransfer::GetAdcInto(quint8 command) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     QByteArray reply;
     if (Transfer(command, "0", reply)) {
         m_doc.SetServiceWert(LeadingNumber(reply, kAdcDigits));
@@ -120,6 +137,10 @@ qint32 CServiceTransfer::LeadingNumber(const QByteArray& reply, int maxDigits) {
 }
 
 bool CServiceTransfer::WriteGainWords() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_operator.BeginProgress(tr("Datentransfer"), tr("Verbinde Transmitter ..."), 0, kGainSteps + 1);
     const CAbgleichdaten& record = m_doc.Abgleichdaten();
     bool bOk = true;
@@ -176,6 +197,10 @@ bool CServiceTransfer::ReadAdcValues(AdcWerte& werte) {
 }
 
 bool CServiceTransfer::ShowAdcValues() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     AdcWerte werte;
     if (!ReadAdcValues(werte)) {
         m_operator.Message(tr("Fehler beim Abfragen\nder ADC-Werte!"), QString(), IOperator::Icon::Error);
@@ -191,6 +216,10 @@ std::array<QByteArray, 3> CServiceTransfer::SplitSerialNumber(const QByteArray& 
 
 bool CServiceTransfer::ChangeSerialNumber(const QByteArray& part1, const QByteArray& part2,
                                           const QByteArray& part3) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     QByteArray reply;
     bool bOk = m_connection.ConnectTransmitter(reply) && Transfer(Cmd::EnableAbgleich, QByteArray());
     if (bOk) {

@@ -2,9 +2,10 @@
 
 #include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
-#include "transmitter/Connection.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 
 namespace {
 
@@ -13,6 +14,11 @@ using P = CTestMenu::Payload;
 using S = CTestMenu::Submenu;
 
 constexpr int kLinTabBlocks = 10;
+
+/// What the dialog shows when another transmitter operation is running: nothing was sent.
+CSioTransferRecord Refused(const QString& caption) {
+    return CSioTransferRecord::FromExchange(caption, QByteArray(), QByteArray(), false);
+}
 
 } // namespace
 
@@ -115,6 +121,10 @@ CSioTransferRecord CTestMenu::Exchange(const QString& caption, quint8 command, c
 }
 
 CSioTransferRecord CTestMenu::Run(const Entry& entry, const QByteArray& payload) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return Refused(QString::fromUtf8(entry.caption));
+    }
     const QByteArray wire = entry.payload == Payload::Fixed  ? QByteArray(entry.fixed)
                             : entry.payload == Payload::User ? payload
                                                              : QByteArray();
@@ -127,6 +137,10 @@ CSioTransferRecord CTestMenu::Run(const Entry& entry, const QByteArray& payload)
 }
 
 CSioTransferRecord CTestMenu::TestReadTable() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return Refused(QStringLiteral("Get LinTab"));
+    }
     const QString caption = QStringLiteral("Get LinTab");
     CSioTransferRecord record = Exchange(caption, Cmd::GetLinTabAnzahl, QByteArray());
     if (record.receivedHex == QLatin1String("FAIL")) {
@@ -140,10 +154,18 @@ CSioTransferRecord CTestMenu::TestReadTable() {
 }
 
 CSioTransferRecord CTestMenu::TestWriteTableCount(const QByteArray& payload) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return Refused(QStringLiteral("Set LinTabCount"));
+    }
     return Exchange(QStringLiteral("Set LinTabCount"), Cmd::SetLinTabAnzahl, payload);
 }
 
 CSioTransferRecord CTestMenu::ShowInterfaceInfo() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return Refused(QStringLiteral("SioTransfer"));
+    }
     QByteArray reply;
     const bool bOk = m_connection.GetInterfaceInfo(reply);
     const QByteArray request = CTransmitterSio::BuildFrame(Cmd::GetInterfaceInfo, QByteArray());
@@ -154,6 +176,10 @@ CSioTransferRecord CTestMenu::ShowInterfaceInfo() {
 }
 
 CTestMenu::ConnectReport CTestMenu::ConnectRX93() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return ConnectReport();
+    }
     QByteArray reply;
     ConnectReport report;
     report.bOk = m_connection.ConnectTransmitter(reply);
@@ -167,5 +193,9 @@ CTestMenu::ConnectReport CTestMenu::ConnectRX93() {
 }
 
 bool CTestMenu::Normalbetrieb() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     return m_connection.RestartTransmitter();
 }

@@ -101,7 +101,7 @@ QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
     action->setToolTip(CCommandTable::PlainText(text));
     action->setStatusTip(CCommandTable::PlainText(text));
     const CommandHandler handler = entry->handler;
-    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+    connect(action, &QAction::triggered, this, [this, handler, nId] { Run(handler, nId); });
     m_actions.insert(nId, action);
     return action;
 }
@@ -236,7 +236,7 @@ void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
     UpdateTitle();
 }
 
-void CMainFrame::Run(CommandHandler handler) {
+void CMainFrame::Run(CommandHandler handler, int nId) {
     if (!m_view->IsBereit()) {
         return; // nothing with a handler starts while a transmitter operation runs
     }
@@ -267,6 +267,24 @@ void CMainFrame::Run(CommandHandler handler) {
         break;
     case CommandHandler::TestRs232:
         m_view->OnTestRs232();
+        break;
+    case CommandHandler::Messung:
+        m_view->OnMessung();
+        break;
+    case CommandHandler::TestBefehl:
+        m_view->OnTestBefehl(nId);
+        break;
+    case CommandHandler::ConnectRX93:
+        m_view->OnConnectRX93();
+        break;
+    case CommandHandler::Normalbetrieb:
+        m_view->OnNormalbetrieb();
+        break;
+    case CommandHandler::AdcWerte:
+        m_view->OnAdcWerte();
+        break;
+    case CommandHandler::InterfaceVersion:
+        m_view->OnInterfaceVersion();
         break;
     case CommandHandler::RecentFile:
     case CommandHandler::None:

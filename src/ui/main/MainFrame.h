@@ -68,7 +68,8 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void RebuildRecentFiles();
-    void Run(CommandHandler handler);
+    /// Carries out a command; nId tells the single test commands apart.
+    void Run(CommandHandler handler, int nId = 0);
     void RunFileCommand(bool (CDocumentSession::*command)());
     void OnSprache();
     void OnBereitChanged(bool bBereit);

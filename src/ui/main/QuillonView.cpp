@@ -58,7 +58,8 @@ CQuillonView::CQuillonView(CQuillonDoc& doc, CGuiOperator& op, IClock& clock,
     : QWidget(parent)
     , m_doc(doc)
     , m_operator(op)
-    , m_session(op, clock, std::move(device), doc) {
+    , m_session(op, clock, std::move(device), doc)
+    , m_measurement(this, m_session.Link(), m_session.Connection(), m_session.Transfer(), doc, m_locale) {
     setObjectName(QStringLiteral("view"));
     m_testTimer.setInterval(kTestTimerMs);
     connect(&m_testTimer, &QTimer::timeout, this, [this] { m_session.Link().Sio().TickTimeout(); });
@@ -322,6 +323,69 @@ void CQuillonView::OnSenden() {
 
 void CQuillonView::OnTestRs232() {
     m_testTimer.start();
+}
+
+void CQuillonView::OnMessung() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnMessung();
+}
+
+void CQuillonView::OnKorrektur() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnKorrektur();
+}
+
+void CQuillonView::OnTestBefehl(int nId) {
+    const CTestMenu::Entry* entry = CTestMenu::Find(nId);
+    if (entry == nullptr || !IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnTestEntry(*entry);
+}
+
+void CQuillonView::OnConnectRX93() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    const CTestMenu::ConnectReport report = m_measurement.OnConnectRX93();
+    // The form fills the window, so the answer is shown beside it rather than written under its fields.
+    const QString text =
+        QStringLiteral("Connecting Hardware... %1\n\n%2\n%3")
+            .arg(report.bOk ? QStringLiteral("OK") : QStringLiteral("Fail"), report.bytes, report.text);
+    m_operator.ShowMessage(text, QStringLiteral("Connect RX93"), IOperator::Icon::None,
+                           IOperator::Buttons::Ok);
+}
+
+void CQuillonView::OnNormalbetrieb() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnNormalbetrieb();
+}
+
+void CQuillonView::OnAdcWerte() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnShowAdcValues();
+}
+
+void CQuillonView::OnInterfaceVersion() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnShowInterfaceInfo();
 }
 
 void CQuillonView::paintEvent(QPaintEvent* event) {

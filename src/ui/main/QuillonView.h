@@ -2,6 +2,7 @@
 
 #include "shell/StartupChecks.h"
 #include "shell/TransmitterSession.h"
+#include "ui/measurement/MeasurementCommands.h"
 
 #include <QHash>
 #include <QLocale>
@@ -55,6 +56,17 @@ public:
     void OnEmpfangen();
     void OnSenden();
     void OnTestRs232();
+    /// "Messung...": live values, "Messwerte" and the logging run.
+    void OnMessung();
+    /// The offset and span correction of the types without configuration dialog (0, 1 and above 10).
+    void OnKorrektur();
+    /// A single command of the "Test" menu, by its command id.
+    void OnTestBefehl(int nId);
+    /// "Connect RX93" / "Verbinde Hardware...": connects and shows what the transmitter answered.
+    void OnConnectRX93();
+    void OnNormalbetrieb();
+    void OnAdcWerte();
+    void OnInterfaceVersion();
     bool IsTestTimerActive() const { return m_testTimer.isActive(); }
 
 signals:
@@ -89,6 +101,7 @@ private:
     QHash<int, QWidget*> m_controls;
     QLocale m_locale;
     QTimer m_testTimer;
+    CMeasurementCommands m_measurement;
     int m_nBusy = 0;
     bool m_bBereitGemeldet = true;
     bool m_bErsterAufruf = true;
