@@ -73,7 +73,7 @@ void CQuillonApp::CreateWindow() {
     m_frame = std::make_unique<CMainFrame>(m_edition, *m_doc, *m_operator, m_recent, std::move(frameSeams));
     if (m_seams.bPortPins) {
         QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
-        m_frame->View()->Session().Link().Sio().Serial().PortMap().LoadPins(settings);
+        m_frame->View()->Session().Link().PortMap().LoadPins(settings);
     }
     // A refused program password ends the program before the person can do anything.
     QObject::connect(m_frame->View(), &CQuillonView::startupRefused, m_frame.get(),
@@ -126,7 +126,7 @@ bool CQuillonApp::StartDemo(const CCommandLine::Options& options) {
 }
 
 void CQuillonApp::PinDemoDevice(const QString& devicePath) {
-    m_frame->View()->Session().Link().Sio().Serial().PortMap().Pin(m_doc->GetComPort() + 1, devicePath);
+    m_frame->View()->Session().Link().PortMap().Pin(m_doc->GetComPort() + 1, devicePath);
     m_frame->SetDemo(true);
 }
 
