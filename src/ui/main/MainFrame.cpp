@@ -6,9 +6,11 @@
 #include "shell/EnableRules.h"
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
+#include "transmitter/TestMenu.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
+#include "ui/print/SheetPrinter.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -22,6 +24,12 @@
 #include <QToolBar>
 
 namespace {
+
+// Commands of the factory menus carried out by the measurement and test area.
+constexpr int kConnectRX93 = 32772;
+constexpr int kNormalbetrieb = 32837;
+constexpr int kAdcWerte[] = {32846, 32914, 32921};
+constexpr int kInterfaceVersion[] = {32897, 32916};
 
 QKeySequence StandardShortcut(int nId) {
     switch (nId) {
@@ -67,6 +75,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
+    ConnectCommands();
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
@@ -100,8 +109,7 @@ QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
     action->setShortcut(StandardShortcut(nId));
     action->setToolTip(CCommandTable::PlainText(text));
     action->setStatusTip(CCommandTable::PlainText(text));
-    const CommandHandler handler = entry->handler;
-    connect(action, &QAction::triggered, this, [this, handler, nId] { Run(handler, nId); });
+    connect(action, &QAction::triggered, this, [this, nId] { Run(nId); });
     m_actions.insert(nId, action);
     return action;
 }
@@ -198,7 +206,7 @@ void CMainFrame::UpdateCommands() {
         const bool bRule = CEnableRules::IsEnabled(entry->rule, state);
         // What the rule says stays visible on the action, also while no handler is connected yet.
         it.value()->setProperty(kRuleProperty, bRule);
-        it.value()->setEnabled(bRule && entry->IsConnected() && it.value() != m_recentAnchor);
+        it.value()->setEnabled(bRule && IsConnected(it.key()) && it.value() != m_recentAnchor);
     }
     for (QAction* action : std::as_const(m_recentActions)) {
         action->setEnabled(state.bBereit);
@@ -236,61 +244,82 @@ void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
     UpdateTitle();
 }
 
-void CMainFrame::Run(CommandHandler handler, int nId) {
-    if (!m_view->IsBereit()) {
-        return; // nothing with a handler starts while a transmitter operation runs
+void CMainFrame::ConnectCommand(int nId, std::function<void()> handler) {
+    m_handlers.insert(nId, std::move(handler));
+}
+
+bool CMainFrame::IsConnected(int nId) const {
+    return m_handlers.contains(nId);
+}
+
+bool CMainFrame::Run(int nId) {
+    const CommandEntry* entry = CCommandTable::Find(nId);
+    const auto handler = m_handlers.constFind(nId);
+    if (entry == nullptr || handler == m_handlers.cend()) {
+        return false;
     }
-    switch (handler) {
-    case CommandHandler::New:
-        RunFileCommand(&CDocumentSession::New);
-        break;
-    case CommandHandler::Open:
-        RunFileCommand(&CDocumentSession::Open);
-        break;
-    case CommandHandler::Save:
-        RunFileCommand(&CDocumentSession::Save);
-        break;
-    case CommandHandler::SaveAs:
-        RunFileCommand(&CDocumentSession::SaveAs);
-        break;
-    case CommandHandler::Exit:
-        close();
-        break;
-    case CommandHandler::Empfangen:
-        m_view->OnEmpfangen();
-        break;
-    case CommandHandler::Senden:
-        m_view->OnSenden();
-        break;
-    case CommandHandler::Sprache:
-        OnSprache();
-        break;
-    case CommandHandler::TestRs232:
-        m_view->OnTestRs232();
-        break;
-    case CommandHandler::Messung:
-        m_view->OnMessung();
-        break;
-    case CommandHandler::TestBefehl:
-        m_view->OnTestBefehl(nId);
-        break;
-    case CommandHandler::ConnectRX93:
-        m_view->OnConnectRX93();
-        break;
-    case CommandHandler::Normalbetrieb:
-        m_view->OnNormalbetrieb();
-        break;
-    case CommandHandler::AdcWerte:
-        m_view->OnAdcWerte();
-        break;
-    case CommandHandler::InterfaceVersion:
-        m_view->OnInterfaceVersion();
-        break;
-    case CommandHandler::RecentFile:
-    case CommandHandler::None:
-        break;
+    if (entry->rule != EnableRule::Always && !m_view->IsBereit()) {
+        return false; // nothing with a rule starts while a transmitter operation runs
     }
+    (*handler)();
     UpdateCommands();
+    return true;
+}
+
+/// The one list of the areas that carry out commands of the main window.
+void CMainFrame::ConnectCommands() {
+    ConnectFileCommands();
+    ConnectPrintCommands();
+    ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
+    ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
+    ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
+    ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
+    ConnectMeasurementCommands();
+}
+
+void CMainFrame::ConnectMeasurementCommands() {
+    ConnectCommand(CCommandTable::kMessung, [this] { m_view->OnMessung(); });
+    for (const CTestMenu::Entry& entry : CTestMenu::Entries()) {
+        const int nId = entry.nId;
+        if (nId != 0) {
+            ConnectCommand(nId, [this, nId] { m_view->OnTestBefehl(nId); });
+        }
+    }
+    ConnectCommand(kConnectRX93, [this] { m_view->OnConnectRX93(); });
+    ConnectCommand(kNormalbetrieb, [this] { m_view->OnNormalbetrieb(); });
+    for (const int nId : kAdcWerte) {
+        ConnectCommand(nId, [this] { m_view->OnAdcWerte(); });
+    }
+    for (const int nId : kInterfaceVersion) {
+        ConnectCommand(nId, [this] { m_view->OnInterfaceVersion(); });
+    }
+}
+
+void CMainFrame::ConnectFileCommands() {
+    ConnectCommand(CCommandTable::kNew, [this] { RunFileCommand(&CDocumentSession::New); });
+    ConnectCommand(CCommandTable::kOpen, [this] { RunFileCommand(&CDocumentSession::Open); });
+    ConnectCommand(CCommandTable::kSave, [this] { RunFileCommand(&CDocumentSession::Save); });
+    ConnectCommand(CCommandTable::kSaveAs, [this] { RunFileCommand(&CDocumentSession::SaveAs); });
+    ConnectCommand(CCommandTable::kExit, [this] { close(); });
+    // The recent-file entries open their own files; the table's entry only marks their place.
+    ConnectCommand(CCommandTable::kRecentFile, [] {});
+}
+
+void CMainFrame::ConnectPrintCommands() {
+    ConnectCommand(CCommandTable::kPrint, [this] { SheetPrinter().Print(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintPreview, [this] { SheetPrinter().Preview(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintSetup, [this] { SheetPrinter().PageSetup(this); });
+}
+
+CSheetPrinter& CMainFrame::SheetPrinter() {
+    if (!m_sheetPrinter) {
+        m_sheetPrinter = std::make_unique<CSheetPrinter>();
+    }
+    return *m_sheetPrinter;
+}
+
+bool CMainFrame::PrintWithoutDialog() {
+    return SheetPrinter().PrintWithoutDialog(this, m_doc);
 }
 
 void CMainFrame::OnSprache() {
