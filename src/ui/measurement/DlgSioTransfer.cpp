@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,6 +18,19 @@ QLineEdit* Field(QWidget* parent, const QString& text, const QString& name, int 
     field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * nChars);
     field->setCursorPosition(0);
+    return field;
+}
+
+/// A whole frame in hex: up to 52 bytes, wrapped at the blanks so that every byte stays in view.
+QPlainTextEdit* HexField(QWidget* parent, const QString& text, const QString& name) {
+    auto* field = new QPlainTextEdit(text, parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field->setWordWrapMode(QTextOption::WordWrap);
+    const QFontMetrics metrics(field->font());
+    field->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('0')) * 54);
+    field->setFixedHeight(metrics.lineSpacing() * 3 + 2 * field->frameWidth() + 8);
     return field;
 }
 
@@ -46,7 +60,7 @@ QWidget* CDlgSioTransfer::Group(const QString& title, const QString& hex, const 
                                 const QString& name) {
     auto* group = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(group);
-    row->addWidget(Field(group, hex, name + QStringLiteral("Hex"), 48), 3);
-    row->addWidget(Field(group, text, name + QStringLiteral("Text"), 24), 2);
+    row->addWidget(HexField(group, hex, name + QStringLiteral("Hex")), 3);
+    row->addWidget(Field(group, text, name + QStringLiteral("Text"), 24), 2, Qt::AlignTop);
     return group;
 }

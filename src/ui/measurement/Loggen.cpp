@@ -40,6 +40,7 @@ CLoggen::CLoggen(const CLoggenRules::Values& values, QWidget* parent)
     m_intervall->setObjectName(QStringLiteral("ctl1027"));
     m_intervall->setValidator(new QIntValidator(0, 999, m_intervall));
     m_intervall->setMaxLength(3);
+    m_intervall->setMaximumWidth(m_intervall->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
     m_loggen->setObjectName(QStringLiteral("ctl1038"));
     m_loggen->setChecked(values.bLoggen);
     m_datei->setObjectName(QStringLiteral("ctl1023"));

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,9 +133,9 @@ private Q_SLOTS:
         CDlgSioTransfer dialog(record);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Get Device Info"));
-        QCOMPARE(Find<QLineEdit>(&dialog, "sentHex")->text(), QStringLiteral("02 03 31 34 03 "));
+        QCOMPARE(Find<QPlainTextEdit>(&dialog, "sentHex")->toPlainText(), QStringLiteral("02 03 31 34 03 "));
         QCOMPARE(Find<QLineEdit>(&dialog, "sentText")->text(), QStringLiteral("1"));
-        QCOMPARE(Find<QLineEdit>(&dialog, "receivedHex")->text(), QStringLiteral("FAIL"));
+        QCOMPARE(Find<QPlainTextEdit>(&dialog, "receivedHex")->toPlainText(), QStringLiteral("FAIL"));
         QVERIFY(Find<QLineEdit>(&dialog, "receivedText")->isReadOnly());
         Click(&dialog, "wiederholen");
         QCOMPARE(dialog.result(), CDlgSioTransfer::kWiederholen);

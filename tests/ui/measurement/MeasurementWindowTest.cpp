@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -61,7 +62,7 @@ private Q_SLOTS:
         QString sent;
         CModalDriver driver;
         driver.Then(QStringLiteral("sioTransfer"), [&](QWidget* dialog) {
-            sent = dialog->findChild<QLineEdit*>(QStringLiteral("sentHex"))->text();
+            sent = dialog->findChild<QPlainTextEdit*>(QStringLiteral("sentHex"))->toPlainText();
             dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
         rig.Trigger(32773); // "Gerätekennung"
