@@ -1,6 +1,5 @@
 #include "ui/main/QuillonView.h"
 
-#include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
 #include "shell/FormModel.h"
 #include "ui/main/GuiOperator.h"
@@ -13,8 +12,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
@@ -38,19 +35,6 @@ constexpr int kTextChars = 22;
 constexpr int kBildBreite = 120;
 constexpr int kBildHoehe = 150;
 constexpr int kGruppenTitelMax = 50;
-constexpr int kLineEditTextMargin = 2; // QLineEdit's own space left and right of its text
-
-/// The width a read-only field needs to show the text whole, without scrolling it.
-int FieldWidthFor(const QLineEdit& field, const QString& text) {
-    QStyleOptionFrame option;
-    option.initFrom(&field);
-    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
-    const QMargins margins = field.textMargins();
-    const QSize contents(field.fontMetrics().horizontalAdvance(text) + 2 * kLineEditTextMargin +
-                             margins.left() + margins.right() + 1, // the (hidden) cursor's column
-                         field.fontMetrics().height());
-    return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &field).width();
-}
 
 } // namespace
 
@@ -191,15 +175,7 @@ QWidget* CQuillonView::BuildKennzeichnung() {
     column->addWidget(bild);
     auto* grid = new QGridLayout();
     grid->addWidget(Label(tr("Typ:")), 0, 0);
-    auto* typ = static_cast<QLineEdit*>(Field(kTyp, kTextChars));
-    // The longest type names ("KA52 / KA53 2-Leiter") are wider than the usual text; the column takes
-    // the widest of the language, so a name is never cut off or scrolled.
-    int nTypBreite = typ->minimumWidth();
-    for (int nTyp = 0; nTyp < CTypKatalog::kTypAnzahl; ++nTyp) {
-        nTypBreite = qMax(nTypBreite, FieldWidthFor(*typ, CTypKatalog::GetTypText(nTyp)));
-    }
-    typ->setMinimumWidth(nTypBreite);
-    grid->addWidget(typ, 0, 1);
+    grid->addWidget(Field(kTyp, kTextChars), 0, 1);
     grid->addWidget(Label(tr("Kennung:")), 1, 0);
     grid->addWidget(Field(kKennung, kTextChars), 1, 1);
     grid->addWidget(Label(tr("Serien-Nr.:")), 2, 0);

@@ -1,6 +1,5 @@
 // The main window without a transfer: first start, the form per type, the enabling rules of both
-// editions, files through the menu and the command line, and the first paint's checks; every type name
-// fits its field.
+// editions, files through the menu and the command line, and the first paint's checks.
 
 #include "ui/main/MainFrame.h"
 
@@ -11,16 +10,13 @@
 #include "ui/main/QuillonView.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -155,39 +151,6 @@ private Q_SLOTS:
         QCOMPARE(Text(view, 1021).trimmed(), QStringLiteral("Pumpe 7"));
         QVERIFY(!Text(view, 1017).trimmed().isEmpty());
         QVERIFY(Shown(view, 1015) && Shown(view, 1011) && Shown(view, 1043));
-    }
-
-    void everyTypeNameShowsWhole_data() {
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("default font") << QString() << false;
-        // Capitals and digits are wide against the average character in a bold face.
-        QTest::newRow("bold") << QStringLiteral("DejaVu Sans") << true;
-    }
-
-    void everyTypeNameShowsWhole() {
-        QFETCH(QString, family);
-        QFETCH(bool, bold);
-        const QFont before = QApplication::font();
-        const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
-        QFont font = before;
-        if (!family.isEmpty()) {
-            font.setFamily(family);
-        }
-        font.setBold(bold);
-        QApplication::setFont(font);
-        CShellRig rig;
-        QVERIFY(rig.Start());
-        auto* field = qobject_cast<QLineEdit*>(rig.View().Control(1023));
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.Frame()));
-        const QMargins margins = field->textMargins();
-        const int nFrame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
-        // QLineEdit keeps 2 pixels beside its text inside the frame.
-        const int nFree = field->width() - 2 * nFrame - 2 * 2 - margins.left() - margins.right();
-        for (int nTyp = 0; nTyp < 11; ++nTyp) {
-            const QString name = CQuillonDoc::GetTypText(nTyp);
-            QVERIFY2(field->fontMetrics().horizontalAdvance(name) <= nFree, qPrintable(name));
-        }
     }
 
     void enablingRules() {
