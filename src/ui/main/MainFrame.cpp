@@ -11,6 +11,7 @@
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
 #include "ui/print/SheetPrinter.h"
+#include "ui/main/SvgIconEngine.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -70,7 +71,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     , m_ownChooser(seams.chooser ? nullptr : std::make_unique<CFileDialogChooser>(this))
     , m_session(doc, op, seams.chooser ? *seams.chooser : *m_ownChooser, recent) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillon.svg")));
+    setWindowIcon(CSvgIconEngine::Icon(QStringLiteral(":/icons/quillon.svg")));
     m_operator.SetWindow(this);
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
@@ -158,7 +159,8 @@ void CMainFrame::BuildToolbar() {
         if (action == nullptr) {
             action = MakeAction(button.nId, nullptr);
         }
-        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))));
+        action->setIcon(
+            CSvgIconEngine::Icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))));
         toolbar->addAction(action);
     }
 }
