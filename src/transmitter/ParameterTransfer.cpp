@@ -12,6 +12,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
+#include "transmitter/ParameterPruefung.h"
 
 #include <cmath>
 
@@ -300,6 +301,17 @@ bool CParameterTransfer::VerifyTransmitterRange() {
 }
 
 CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
+    const CParameterPruefung::Ergebnis pruefung = CParameterPruefung::Pruefe(m_doc);
+    if (!pruefung.fehler.isEmpty()) {
+        m_operator.Message(CParameterPruefung::FehlerText(pruefung), tr("Parameter senden"),
+                           IOperator::Icon::Error);
+        return SendResult::Refused;
+    }
+    if (!pruefung.warnungen.isEmpty() &&
+        !m_operator.AskYesNo(CParameterPruefung::WarnungText(pruefung), tr("Parameter senden"),
+                             IOperator::Icon::Warning)) {
+        return SendResult::Declined;
+    }
     const bool bYes = m_operator.AskYesNo(tr("Diese Vorgang überschreibt\ndie Transmitter-Parametrierung!\n\n"
                                              "Sind Sie sicher, dass sie die \nParametrierung ändern wollen?"),
                                           tr("Parameter senden"), IOperator::Icon::Warning);

@@ -24,6 +24,7 @@ public:
     /// How a send ended (the window shows the messages; the command-line tool also needs the outcome).
     enum class SendResult {
         Sent,         ///< every step was answered
+        Refused,      ///< the parameter set holds values that cannot be sent; nothing was sent
         Declined,     ///< the user did not confirm the question; nothing was sent
         RangeDiffers, ///< unit or base range of the transmitter differ, or could not be read
         Failed,       ///< the connect or a write step failed
@@ -33,7 +34,8 @@ public:
 
     /// Reads the whole parameter set; true when every step succeeded.
     bool ReceiveParameterSet();
-    /// Asks, checks and writes the parameter set by the sequence of the type.
+    /// Checks the parameter set (CParameterPruefung: refuses what cannot be sent, asks about values
+    /// outside the dialog limits), asks, checks unit and range and writes by the sequence of the type.
     SendResult SendParameterSet();
     /// Whether the transmitter's unit and base range equal the document's (step 1 of every send).
     bool VerifyTransmitterRange();
