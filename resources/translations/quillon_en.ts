@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -50,7 +50,7 @@ Options:
   --json                   show prints JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program's settings.
+Without options, port, type and interface come from the program&apos;s settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
@@ -318,6 +318,221 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CEditDataRules</name>
+    <message>
+        <source>Der Grundmessbereich hat keine Spanne.</source>
+        <translation>The base range has no span.</translation>
+    </message>
+    <message>
+        <source>0,0 ... 200,0 Sekunden</source>
+        <translation>0.0 ... 200.0 seconds</translation>
+    </message>
+    <message>
+        <source>3,5 ... 22,5 mA</source>
+        <translation>3,5 ... 22,5 mA</translation>
+    </message>
+    <message>
+        <source>max. 20 Zeichen</source>
+        <translation>max. 20 characters</translation>
+    </message>
+    <message>
+        <source>Maximale Spreizung 4:1</source>
+        <translation>Maximum turn-down 4:1</translation>
+    </message>
+    <message>
+        <source>Maximale Spreizung %1 : 1 !</source>
+        <translation>Maximum turn-down %1 : 1 !</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Min &gt; Max!</source>
+        <translation>Current limit min &gt; max!</translation>
+    </message>
+</context>
+<context>
+    <name>CKonfigurationRules</name>
+    <message>
+        <source>Passwort</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Tastensperre</source>
+        <translation>Key lock</translation>
+    </message>
+</context>
+<context>
+    <name>CLinTabRules</name>
+    <message>
+        <source>radiziert</source>
+        <translation>square root</translation>
+    </message>
+    <message>
+        <source>Anfang und Ende dürfen nicht gleich sein.</source>
+        <translation>Start and end must not be equal.</translation>
+    </message>
+    <message>
+        <source>Der Messbereich von 4 mA bis 20 mA hat keine Spanne.</source>
+        <translation>The range from 4 mA to 20 mA has no span.</translation>
+    </message>
+    <message>
+        <source>Geben Sie bitte eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Die Tabellenwerte müssen sich um mindestens %1 ändern !</source>
+        <translation>The table values must change by at least %1 !</translation>
+    </message>
+</context>
+<context>
+    <name>CNumberField</name>
+    <message>
+        <source>Geben Sie eine Zahl ein.</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
+        <translation>Enter no more than %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>CParameterPruefung</name>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Dämpfung</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temp.</source>
+        <translation>Temp. damping</translation>
+    </message>
+    <message>
+        <source>4mA Signal bei</source>
+        <translation>4mA signal at</translation>
+    </message>
+    <message>
+        <source>20mA Signal bei</source>
+        <translation>20mA signal at</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Max</source>
+        <translation>Current limit max</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Min</source>
+        <translation>Current limit min</translation>
+    </message>
+    <message>
+        <source>Transmitterfehler Strom</source>
+        <translation>Transmitter fault current</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster</source>
+        <translation>Zero window</translation>
+    </message>
+    <message>
+        <source>Tastensperre</source>
+        <translation>Key lock</translation>
+    </message>
+    <message>
+        <source>kein gültiger Zahlenwert</source>
+        <translation>not a valid number</translation>
+    </message>
+    <message>
+        <source>der Wert ist für die Übertragung zu groß</source>
+        <translation>the value is too large to be transferred</translation>
+    </message>
+    <message>
+        <source>Transmitter-Typ</source>
+        <translation>Transmitter type</translation>
+    </message>
+    <message>
+        <source>%1 ist kein bekannter Typ</source>
+        <translation>%1 is not a known type</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Anfang</source>
+        <translation>Base range start</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Ende</source>
+        <translation>Base range end</translation>
+    </message>
+    <message>
+        <source>Linearisierung Punkt %1</source>
+        <translation>Linearization point %1</translation>
+    </message>
+    <message>
+        <source>Dezimalstellen</source>
+        <translation>Decimals</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht übertragen werden</source>
+        <translation>%1 cannot be transferred</translation>
+    </message>
+    <message>
+        <source>der Transmitter hält höchstens 20 Zeichen</source>
+        <translation>the transmitter holds at most 20 characters</translation>
+    </message>
+    <message>
+        <source>Anfang und Ende sind gleich</source>
+        <translation>start and end are equal</translation>
+    </message>
+    <message>
+        <source>Anzeigeeinheit</source>
+        <translation>Display unit</translation>
+    </message>
+    <message>
+        <source>%1 ist keine bekannte Einheit</source>
+        <translation>%1 is not a known unit</translation>
+    </message>
+    <message>
+        <source>Stützpunkte</source>
+        <translation>Support points</translation>
+    </message>
+    <message>
+        <source>4mA- und 20mA-Wert sind gleich</source>
+        <translation>the 4mA and 20mA values are equal</translation>
+    </message>
+    <message>
+        <source>Der Parametersatz kann nicht gesendet werden:
+%1</source>
+        <translation>The parameter set cannot be sent:
+%1</translation>
+    </message>
+    <message>
+        <source>Der Parametersatz enthält Werte außerhalb der Eingabegrenzen:
+%1
+
+Trotzdem senden?</source>
+        <translation>The parameter set holds values outside the input limits:
+%1
+
+Send anyway?</translation>
+    </message>
+</context>
+<context>
     <name>CParameterTransfer</name>
     <message>
         <source>Datentransfer</source>
@@ -468,6 +683,77 @@ from the range set here!</translation>
     <message>
         <source>Sendefehler!</source>
         <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CRangePreset</name>
+    <message>
+        <source>0 ... 400mbar...</source>
+        <translation>0 ... 400mbar...</translation>
+    </message>
+    <message>
+        <source>0 ... 1 bar...</source>
+        <translation>0 ... 1 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 1,6 bar...</source>
+        <translation>0 ... 1.6 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 2,5 bar...</source>
+        <translation>0 ... 2.5 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 4 bar...</source>
+        <translation>0 ... 4 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 6 bar...</source>
+        <translation>0 ... 6 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 10 bar...</source>
+        <translation>0 ... 10 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 16 bar...</source>
+        <translation>0 ... 16 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 25 bar...</source>
+        <translation>0 ... 25 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 40 bar...</source>
+        <translation>0 ... 40 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 0 bar...</source>
+        <translation>-1 ... 0 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 0,6 bar...</source>
+        <translation>-1 ... 0.6 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 1,5 bar...</source>
+        <translation>-1 ... 1.5 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 3 bar...</source>
+        <translation>-1 ... 3 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 5 bar...</source>
+        <translation>-1 ... 5 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 9 bar...</source>
+        <translation>-1 ... 9 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 15 bar...</source>
+        <translation>-1 ... 15 bar...</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@ constexpr double kProzentStufe = 10.0;
 constexpr int kStromDezimalen = 2;
 constexpr double kFreiGrenze = 9999.0;
 constexpr int kMaxKomma = 3;
+constexpr int kZaehlerGenauigkeit = 6;
 
 bool IsKA71(const CLinTabWerte& werte) {
     return werte.eArt == CLinTabWerte::Art::KA71;
@@ -130,7 +131,10 @@ std::optional<CFieldProblem> CLinTabRules::FreiBereichVerlassen(CLinTabWerte& we
         return CFieldProblem{nFeld, CNumberField::MsgZahlZwischen(-grenze, grenze, m_locale)};
     }
     TakeEditedKA71(werte);
-    const int counts = static_cast<int>(std::trunc(value * f));
+    // 0.29 x 100 is 28.999... in binary: the typed digits count, not the representation error.
+    double scaled = value * f;
+    CUtils::RoundDouble(scaled, kZaehlerGenauigkeit);
+    const int counts = static_cast<int>(std::trunc(scaled));
     (bAnfang ? werte.bereich.nFreiAnfang : werte.bereich.nFreiEnde) = counts;
     ShowKA71(werte);
     return std::nullopt;
@@ -261,10 +265,16 @@ CLinTabRules::Ergebnis CLinTabRules::Result(const CLinTabWerte& werte) const {
         return {table, werte.bereich};
     }
     CLinTabWerte copy = werte;
+    CLinTabWerte shown = werte;
+    ShowKA71(shown);
     const QString ende = copy.strFreiEnde;
-    FreiBereichVerlassen(copy, kFeldFreiAnfang);
+    if (copy.strFreiAnfang != shown.strFreiAnfang) {
+        FreiBereichVerlassen(copy, kFeldFreiAnfang);
+    }
     copy.strFreiEnde = ende;
-    FreiBereichVerlassen(copy, kFeldFreiEnde);
+    if (copy.strFreiEnde != shown.strFreiEnde) {
+        FreiBereichVerlassen(copy, kFeldFreiEnde);
+    }
     TakeEditedKA71(copy);
     copy.stored.nAnzahl = copy.nAnzahl;
     return {copy.stored, copy.bereich};
