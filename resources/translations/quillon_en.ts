@@ -279,6 +279,29 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDemoMode</name>
+    <message>
+        <source>Der Demomodus kennt keinen Transmittertyp %1 (0 bis %2).</source>
+        <translation>The demo mode knows no transmitter type %1 (0 to %2).</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 wurde nicht gefunden (gesucht in: %2).</source>
+        <translation>The simulator %1 was not found (looked in: %2).</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 lässt sich nicht starten: %2</source>
+        <translation>The simulator %1 cannot be started: %2</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 hat nach %2 s noch kein Gerät gemeldet.</source>
+        <translation>The simulator %1 has not named a device after %2 s.</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 hat sich beendet, ohne ein Gerät zu melden: %2</source>
+        <translation>The simulator %1 ended without naming a device: %2</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentFile</name>
     <message>
         <source>Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.</source>
