@@ -302,6 +302,25 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDlgTransmitterHalvard</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Transmitter-Typ</source>
+        <translation>Transmitter type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentFile</name>
     <message>
         <source>Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.</source>
@@ -341,6 +360,138 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CEditCommands</name>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CEditData</name>
+    <message>
+        <source>Daten editieren</source>
+        <translation>Edit data</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich</source>
+        <translation>Base range</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Signalumformung</source>
+        <translation>Signal conversion</translation>
+    </message>
+    <message>
+        <source>4mA Signal bei</source>
+        <translation>4mA signal at</translation>
+    </message>
+    <message>
+        <source>20mA Signal bei</source>
+        <translation>20mA signal at</translation>
+    </message>
+    <message>
+        <source>Dämpfung:</source>
+        <translation>Damping:</translation>
+    </message>
+    <message>
+        <source>Sek.</source>
+        <translation>sec.</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temp.:</source>
+        <translation>Temp. damping:</translation>
+    </message>
+    <message>
+        <source>Lin.-Korrektur:</source>
+        <translation>Lin. correction:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Stromgrenzen</source>
+        <translation>Current limits</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Transmitterfehler</source>
+        <translation>Transmitter fault</translation>
+    </message>
+    <message>
+        <source>Strom:</source>
+        <translation>Current:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDataRX30</name>
+    <message>
+        <source>steigend</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>fallend</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>Kennlinie</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <source>Begrenzung Ausgang</source>
+        <translation>Output limits</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Signal:</translation>
+    </message>
+    <message>
+        <source>Eingabegrenzen</source>
+        <translation>Input limits</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDataRX31_3x</name>
+    <message>
+        <source>Dämpfung Druck:</source>
+        <translation>Pressure damping:</translation>
+    </message>
+</context>
+<context>
     <name>CEditDataRules</name>
     <message>
         <source>Der Grundmessbereich hat keine Spanne.</source>
@@ -372,6 +523,127 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CEditData_KA71</name>
+    <message>
+        <source>Wasser</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Benzin</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>Einheit:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>Medium:</source>
+        <translation>Medium:</translation>
+    </message>
+</context>
+<context>
+    <name>CEnterData</name>
+    <message>
+        <source>Dateneingabe</source>
+        <translation>Data entry</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CKonfiguration</name>
+    <message>
+        <source>Konfiguration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation>Measured values</translation>
+    </message>
+    <message>
+        <source>Messdruck:</source>
+        <translation>Pressure:</translation>
+    </message>
+    <message>
+        <source>Temperatur:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Neuer Messwert</source>
+        <translation>New measured value</translation>
+    </message>
+    <message>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>% FS</source>
+        <translation>% FS</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster</source>
+        <translation>Zero window</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>min.</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
     <name>CKonfigurationRules</name>
     <message>
         <source>Passwort</source>
@@ -380,6 +652,57 @@ Open the file anyway?</translation>
     <message>
         <source>Tastensperre</source>
         <translation>Key lock</translation>
+    </message>
+</context>
+<context>
+    <name>CLinTab</name>
+    <message>
+        <source>Linearitätskorrektur</source>
+        <translation>Linearity correction</translation>
+    </message>
+    <message>
+        <source>0% = </source>
+        <translation>0% = </translation>
+    </message>
+    <message>
+        <source>4mA = </source>
+        <translation>4mA = </translation>
+    </message>
+    <message>
+        <source>100% = </source>
+        <translation>100% = </translation>
+    </message>
+    <message>
+        <source>20mA = </source>
+        <translation>20mA = </translation>
+    </message>
+    <message>
+        <source>Stützpunkte</source>
+        <translation>Support points</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Messwert</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -403,6 +726,25 @@ Open the file anyway?</translation>
     <message>
         <source>Die Tabellenwerte müssen sich um mindestens %1 ändern !</source>
         <translation>The table values must change by at least %1 !</translation>
+    </message>
+</context>
+<context>
+    <name>CLinTab_Druck_KA71</name>
+    <message>
+        <source>Freier Messbereich</source>
+        <translation>Free range</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Komma:</source>
+        <translation>Decimal point:</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1119,21 @@ from the range set here!</translation>
     <message>
         <source>-1 ... 15 bar...</source>
         <translation>-1 ... 15 bar...</translation>
+    </message>
+</context>
+<context>
+    <name>CSeriennummer</name>
+    <message>
+        <source>Seriennummer ändern</source>
+        <translation>Change serial number</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbr.</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

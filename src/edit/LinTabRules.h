@@ -28,6 +28,8 @@ public:
 
     explicit CLinTabRules(QLocale locale);
 
+    const QLocale& Locale() const { return m_locale; }
+
     /// The editor on a table: counts outside 3..30 are bounded (the KA71 editor keeps "radiziert"), the
     /// KA71 editor converts its stored pairs to shown values.
     CLinTabWerte Load(CLinTabWerte::Art eArt, const CLinTabelle& table, float fWert4mA, float fWert20mA,
