@@ -33,6 +33,9 @@ void CEditDataDoc::SetContext(CEditDataWerte& werte, const CQuillonDoc& doc, con
     werte.strGrundEnde = rules.Text(werte.fGrundEnde);
     werte.strEinheit = doc.GetEinheitText();
     werte.strMessEinheit = werte.strEinheit;
+    for (int i = 0; i < CEinheiten::kUnitCount; ++i) {
+        werte.strEinheitNamen << CTypKatalog::GetEinheitText(werte.nTyp, i);
+    }
 }
 
 CEditDataWerte CEditDataDoc::Load(const CQuillonDoc& doc, const CEditDataRules& rules) {
@@ -65,7 +68,7 @@ CEditDataWerte CEditDataDoc::Load(const CQuillonDoc& doc, const CEditDataRules& 
     werte.nFreiEnde = doc.GetFreiEnde();
     werte.nFreiDezimalpunkt = doc.GetFreiDezimalpunkt();
     if (werte.eVariante == CEditDataWerte::Variante::KA71) {
-        werte.strMessEinheit = CEinheiten::UnitName(werte.nAnzeigeEinheit);
+        werte.strMessEinheit = werte.EinheitName(werte.nAnzeigeEinheit);
     }
     return werte;
 }

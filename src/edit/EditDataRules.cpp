@@ -425,7 +425,7 @@ CEditDataRules::EinheitWechsel CEditDataRules::ChangeAnzeigeEinheit(CEditDataWer
     werte.strMessAnfang = Text(anfang);
     werte.strMessEnde = Text(ende);
     werte.nAnzeigeEinheit = nNeu;
-    werte.strMessEinheit = CEinheiten::UnitName(nNeu);
+    werte.strMessEinheit = werte.EinheitName(nNeu);
     result.bUebernommen = true;
     return result;
 }

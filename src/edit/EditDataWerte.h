@@ -3,6 +3,7 @@
 #include "edit/LinTabelle.h"
 
 #include <QString>
+#include <QStringList>
 
 /// What the dialog "Daten editieren" shows and the user edits. Number fields are held as the texts the
 /// user sees, so that the check on "OK" can say which one is not a number; the rules read them.
@@ -51,6 +52,8 @@ struct CEditDataWerte {
     CLinTabelle linTab;
 
     // KA71 only.
+    /// The names of the seven display units as the document shows them (index = unit index).
+    QStringList strEinheitNamen;
     int nAnzeigeEinheit = 0;
     int nMedium = 0;
     int nFreiAnfang = 0;
@@ -58,4 +61,6 @@ struct CEditDataWerte {
     int nFreiDezimalpunkt = 0;
 
     bool LinKorrektur() const { return linTab.nAnzahl != 0; }
+    /// The name of a display unit: the document's, else the unit table's.
+    QString EinheitName(int nEinheit) const;
 };

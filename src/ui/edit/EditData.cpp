@@ -111,6 +111,7 @@ void CEditData::BuildSignal() {
     m_linKorrektur = new QCheckBox(tr("Lin.-Korrektur:"));
     m_linKorrektur->setLayoutDirection(Qt::RightToLeft);
     m_edit = new QPushButton(tr("Edit"));
+    m_edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_signalGrid->addWidget(m_linKorrektur, 4, 0);
     m_signalGrid->addWidget(m_edit, 4, 1);
     m_binder->Add(F::kLinKorrektur, m_linKorrektur);

@@ -12,7 +12,7 @@ CEditData_KA71::CEditData_KA71(const CEditDataWerte& werte, const QLocale& local
     , m_einheit(new QComboBox)
     , m_medium(new QComboBox) {
     for (int i = 0; i < CEinheiten::kUnitCount; ++i) {
-        m_einheit->addItem(CEinheiten::UnitName(i));
+        m_einheit->addItem(m_werte.EinheitName(i));
     }
     m_medium->addItems({tr("Wasser"), tr("Benzin"), tr("Diesel")});
     auto* einheitLabel = new QLabel(tr("Einheit:"));
