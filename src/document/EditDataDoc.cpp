@@ -1,19 +1,17 @@
 #include "document/EditDataDoc.h"
 
 #include "document/QuillonDoc.h"
-#include "document/TypKatalog.h"
 #include "edit/EditDataRules.h"
 #include "edit/Einheiten.h"
 #include "edit/KonfigurationRules.h"
 #include "edit/RangePreset.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int kErsterNeuerTyp = 2;
-constexpr int kLetzterTyp = 10;
 constexpr float kPresetFehlerstrom = 3.5f;
 constexpr float kPresetStromMin = 3.8f;
 constexpr int kPresetFreiEnde = 1000;
@@ -148,7 +146,9 @@ void CEditDataDoc::ApplyPreset(const CEditDataWerte& werte, const CEditDataRules
     doc.SetAnzeigeEinheit(werte.eVariante == CEditDataWerte::Variante::KA71 ? werte.nAnzeigeEinheit
                                                                             : werte.nEinheit);
     doc.SetDezimalstellen(werte.nDezimalstellen);
-    if (werte.nTyp >= kErsterNeuerTyp && werte.nTyp <= kLetzterTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(werte.nTyp);
+    if (typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle) {
+        // These values travel in the memory image: a new parameter set starts without them.
         doc.SetTastatursperre(0);
         doc.SetNullpunktsfenster(0);
     }

@@ -3,6 +3,7 @@
 #include "edit/Einheiten.h"
 #include "edit/LinTabGenerator.h"
 #include "edit/NumberField.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 
 #include <cmath>
@@ -15,16 +16,11 @@ constexpr int kTypRX31 = 2;
 constexpr int kTypVN62 = 7;
 constexpr int kTypRX96 = 8;
 constexpr int kTypRX84 = 9;
-constexpr int kTypKA71 = 10;
 constexpr float kSpreizungEditData = 0.25f;
 constexpr float kResetStromMin = 3.8f;
 constexpr float kResetFehlerstrom = 3.5f;
 constexpr int kResetFreiEnde = 1000;
 constexpr int kResetFreiKomma = 1;
-
-bool IsDreiLeiter(int nTyp) {
-    return nTyp == 4 || nTyp == 6;
-}
 
 } // namespace
 
@@ -43,7 +39,7 @@ CEditDataRules::Variante CEditDataRules::VarianteFor(int nTyp) {
     case 5:
     case 6:
         return Variante::RX30;
-    case kTypKA71:
+    case CTypKatalog::kKA71:
         return Variante::KA71;
     default:
         return Variante::EditData;
@@ -239,7 +235,7 @@ std::optional<CFieldProblem> CEditDataRules::CheckKA71(const CEditDataWerte& wer
     }
     float a = std::fabs(werte.fGrundEnde - werte.fGrundAnfang);
     float b = std::fabs(z.fMessEnde - z.fMessAnfang);
-    if (werte.nTyp == kTypKA71) {
+    if (CTypKatalog::IsKA71(werte.nTyp)) {
         b = static_cast<float>(std::fabs(converter.SpanToScale(b)));
         a = static_cast<float>(CEinheiten::kScale);
     }
@@ -329,7 +325,7 @@ void CEditDataRules::Reset(CEditDataWerte& werte) const {
         werte.nFreiDezimalpunkt = kResetFreiKomma;
         break;
     case Variante::RX30:
-        if (IsDreiLeiter(werte.nTyp)) {
+        if (CTypKatalog::IsDreiLeiter(werte.nTyp)) {
             z.fStromMin = 0.0f;
             z.fFehlerstrom = 0.0f;
         }

@@ -1,6 +1,7 @@
 #include "edit/KonfigurationRules.h"
 
 #include "edit/NumberField.h"
+#include "edit/TypKatalog.h"
 
 #include <cmath>
 #include <utility>
@@ -10,7 +11,6 @@ namespace {
 constexpr float kNullpunktMax = 1000.0f;
 constexpr int kTastensperreMax = 100;
 constexpr int kPasswortMax = 999;
-constexpr int kTypKA71 = 10;
 
 bool IsRX30Familie(int nTyp) {
     return nTyp >= 3 && nTyp <= 6;
@@ -31,19 +31,20 @@ float CKonfigurationRules::SpanneGrenze(int nTyp) {
 }
 
 int CKonfigurationRules::TastensperreGrenze(int nTyp) {
-    return nTyp == kTypKA71 ? kPasswortMax : kTastensperreMax;
+    return IstPasswort(nTyp) ? kPasswortMax : kTastensperreMax;
 }
 
 bool CKonfigurationRules::TemperaturSichtbar(int nTyp) {
-    return nTyp == 2 || nTyp == 7 || nTyp == 8 || nTyp == 9;
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->bTemperatur;
 }
 
 bool CKonfigurationRules::TastensperreSichtbar(int nTyp) {
-    return !IsRX30Familie(nTyp);
+    return CTypKatalog::HasTastatursperre(nTyp);
 }
 
 bool CKonfigurationRules::IstPasswort(int nTyp) {
-    return nTyp == kTypKA71;
+    return CTypKatalog::IsKA71(nTyp);
 }
 
 QString CKonfigurationRules::TastensperreLabel(int nTyp) {

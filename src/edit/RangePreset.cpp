@@ -1,5 +1,7 @@
 #include "edit/RangePreset.h"
 
+#include "edit/TypKatalog.h"
+
 namespace {
 
 constexpr std::array<CRangePreset::Preset, CRangePreset::kAnzahl> kPresets = {{
@@ -22,8 +24,6 @@ constexpr std::array<CRangePreset::Preset, CRangePreset::kAnzahl> kPresets = {{
     {QT_TRANSLATE_NOOP("CRangePreset", "-1 ... 15 bar..."), -1.0f, 15.0f, 2, 0},
 }};
 
-constexpr int kErsterNeuerTyp = 2;
-constexpr int kLetzterTyp = 10;
 constexpr int kBar = 1;
 constexpr int kMbar = 2;
 
@@ -42,7 +42,8 @@ QString CRangePreset::MenuText(int nIndex) {
 }
 
 int CRangePreset::UnitIndex(int nTyp, int nPresetEinheit) {
-    if (nTyp < kErsterNeuerTyp || nTyp > kLetzterTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    if (typ == nullptr || typ->einheiten == CTypKatalog::EinheitenListe::Alt) {
         return nPresetEinheit;
     }
     switch (nPresetEinheit) {

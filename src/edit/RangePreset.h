@@ -26,7 +26,7 @@ public:
     static const Preset& At(int nIndex);
     /// The menu entry, translated.
     static QString MenuText(int nIndex);
-    /// The unit index of the parameter set: types 2 to 10 use the common unit table (bar 1, mbar 2),
-    /// the older types their own list (bar 0, mbar 1).
+    /// The unit index of the parameter set: types with the common or the KA71 unit list use the unit
+    /// table (bar 1, mbar 2), the older types their own list (bar 0, mbar 1).
     static int UnitIndex(int nTyp, int nPresetEinheit);
 };

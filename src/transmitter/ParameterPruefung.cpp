@@ -2,9 +2,9 @@
 
 #include "document/EditDataDoc.h"
 #include "document/QuillonDoc.h"
-#include "document/TypKatalog.h"
 #include "edit/EditDataRules.h"
 #include "edit/KonfigurationRules.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
@@ -17,12 +17,17 @@ namespace {
 constexpr int kMaxDezimalen = 4;
 constexpr qsizetype kBezeichnungLaenge = 20;
 constexpr qsizetype kScaledLaenge = 6;
-constexpr int kErsterBildTyp = 2;
 constexpr double kWortMin = -32768.0;
 constexpr double kWortMax = 32767.0;
 constexpr double kWortOhneVorzeichenMax = 65535.0;
 constexpr double kLongMin = -2147483648.0;
 constexpr double kLongMax = 2147483647.0;
+
+/// The types whose parameter set travels as single commands (the others as memory images).
+bool SendetBefehle(int nTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->senden == CTypKatalog::Senden::Befehle;
+}
 
 /// x as the send rounds it (half away from zero), compared before any saturation.
 bool Passt(double x, double lo, double hi) {
@@ -108,7 +113,7 @@ CParameterPruefung::Ergebnis CParameterPruefung::Pruefe(const CQuillonDoc& doc, 
     if (s.HatFehler()) {
         return ergebnis; // the encodings below would only repeat what is not a number
     }
-    if (doc.GetTyp() < kErsterBildTyp) {
+    if (SendetBefehle(doc.GetTyp())) {
         PruefeBefehle(doc, s);
     } else {
         PruefeBild(doc, s);
@@ -220,7 +225,7 @@ void CParameterPruefung::PruefeTabelle(const CQuillonDoc& doc, Sammler& s) {
     const int nTyp = doc.GetTyp();
     const double anfang = doc.GetMessAnfang();
     const double spanne = doc.GetMessEnde() - anfang;
-    if (nTyp >= kErsterBildTyp && !doc.IsKA71() && spanne == 0.0) {
+    if (!SendetBefehle(nTyp) && !doc.IsKA71() && spanne == 0.0) {
         // The table travels as positions on the set range, which then has no span.
         s.Fehler(tr(EditFeldName(CEditDataWerte::kMessEnde)), tr("4mA- und 20mA-Wert sind gleich"));
         return;
@@ -231,7 +236,7 @@ void CParameterPruefung::PruefeTabelle(const CQuillonDoc& doc, Sammler& s) {
         const QString feld = tr("Linearisierung Punkt %1").arg(i + 1);
         const double x = doc.GetLinTabX(i);
         const double y = doc.GetLinTabY(i);
-        if (nTyp < kErsterBildTyp) {
+        if (SendetBefehle(nTyp)) {
             s.Kodiert(feld, x * 100.0, kWortMin, kWortOhneVorzeichenMax);
             s.Kodiert(feld, y * yFactor, kWortMin, kWortOhneVorzeichenMax);
         } else if (doc.IsKA71()) {
@@ -249,7 +254,7 @@ void CParameterPruefung::PruefeGrenzen(const CQuillonDoc& doc, const QLocale& lo
     if (const auto problem = editRules.Validate(CEditDataDoc::Load(doc, editRules))) {
         s.Warnung(tr(EditFeldName(problem->nField)), problem->strText);
     }
-    if (doc.GetTyp() < kErsterBildTyp) {
+    if (SendetBefehle(doc.GetTyp())) {
         return; // the older types take no corrections, zero window or key lock with the parameter set
     }
     const CKonfigurationRules konfigRules(locale);

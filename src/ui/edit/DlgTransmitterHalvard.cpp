@@ -1,6 +1,6 @@
 #include "ui/edit/DlgTransmitterHalvard.h"
 
-#include "document/TypKatalog.h"
+#include "edit/TypKatalog.h"
 #include "edit/TypAuswahl.h"
 
 #include <QButtonGroup>

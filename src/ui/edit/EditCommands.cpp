@@ -5,14 +5,19 @@
 #include "document/QuillonDoc.h"
 #include "edit/EditDataRules.h"
 #include "edit/KonfigurationRules.h"
+#include "edit/TypKatalog.h"
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditData.h"
 #include "ui/edit/Konfiguration.h"
 
 namespace {
 
-constexpr int kErsterKonfigurationsTyp = 2;
-constexpr int kLetzterKonfigurationsTyp = 10;
+/// The types whose configuration goes through "Konfiguration" (zero window and key lock in their memory
+/// image); the single-command types have the correction loop instead.
+bool HatKonfigurationsDialog(int nTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle;
+}
 
 } // namespace
 
@@ -55,8 +60,7 @@ bool CEditCommands::TransmitterTyp() {
 }
 
 void CEditCommands::Konfiguration(const KonfigurationTransfer& transfer) {
-    const int nTyp = m_doc.GetTyp();
-    if (nTyp < kErsterKonfigurationsTyp || nTyp > kLetzterKonfigurationsTyp) {
+    if (!HatKonfigurationsDialog(m_doc.GetTyp())) {
         transfer.korrekturSchleife();
         return;
     }
