@@ -163,7 +163,9 @@ CKonfigurationWerte CEditDataDoc::LoadKonfiguration(const CQuillonDoc& doc, cons
     werte.fSpanne = std::fabs(doc.GetGrundEnde() - doc.GetGrundAnfang());
     werte.strTemperatur =
         CUtils::FormatSigned(doc.GetTemperatur(), kMesswertBreite, kTemperaturDezimalen, locale);
-    if (!doc.IsKA71()) {
+    // Without a base span the KA71's display conversions would divide by zero; such a range shows the
+    // stored values, and the dialog refuses to store any.
+    if (!doc.IsKA71() || werte.fSpanne == 0.0f) {
         werte.strMesswert =
             CUtils::FormatSigned(doc.GetMesswert(0), kMesswertBreite, doc.GetDezimalstellen(), locale);
         werte.strEinheit = doc.GetEinheitText();

@@ -58,6 +58,10 @@ QString CKonfigurationRules::Text(double value) const {
 std::optional<CFieldProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
     using F = CKonfigurationWerte;
     Zahlen z;
+    if (!(werte.fSpanne > 0.0f) || !std::isfinite(werte.fSpanne)) {
+        // The corrections are shares of the base span; the KA71 also converts them through it.
+        return CFieldProblem{F::kOffset, tr("Der Grundmessbereich hat keine Spanne.")};
+    }
     const float offset = OffsetGrenze(werte.nTyp, werte.fSpanne);
     if (auto text = CNumberField::CheckFloat(werte.strOffset, -offset, offset, m_locale, z.fOffset)) {
         return CFieldProblem{F::kOffset, *text};

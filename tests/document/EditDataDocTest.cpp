@@ -158,6 +158,14 @@ private Q_SLOTS:
         QCOMPARE(doc->GetOffset(), -0.1f);
         QCOMPARE(doc->GetTastatursperre(), qint16(123));
 
+        // A KA71 without base span: no division by zero on the way in, nothing stored on the way out.
+        std::unique_ptr<CQuillonDoc> flat = Doc(10);
+        flat->SetGrundEnde(0.0f);
+        flat->SetOffset(0.5f);
+        werte = CEditDataDoc::LoadKonfiguration(*flat, rules, QLocale::c());
+        QCOMPARE(werte.strOffset, QStringLiteral("0.5"));
+        QCOMPARE(rules.Validate(werte)->strText, QStringLiteral("Der Grundmessbereich hat keine Spanne."));
+
         std::unique_ptr<CQuillonDoc> rx26 = Doc(3);
         rx26->SetTastatursperre(4);
         werte = CEditDataDoc::LoadKonfiguration(*rx26, rules, QLocale::c());

@@ -62,7 +62,7 @@ CEditData::CEditData(const CEditDataWerte& werte, const QLocale& locale, QWidget
 }
 
 QLineEdit* CEditData::AddRow(QGridLayout* grid, int nRow, const QString& label, const QString& unit,
-                             int nFeld, QLabel** unitLabel) {
+                             int nFeld, QLabel** unitLabel, QLabel** labelOut) {
     auto* edit = new QLineEdit;
     edit->setMinimumWidth(kFeldBreite);
     auto* labelWidget = new QLabel(label);
@@ -73,6 +73,9 @@ QLineEdit* CEditData::AddRow(QGridLayout* grid, int nRow, const QString& label, 
     grid->addWidget(unitWidget, nRow, 2);
     if (unitLabel != nullptr) {
         *unitLabel = unitWidget;
+    }
+    if (labelOut != nullptr) {
+        *labelOut = labelWidget;
     }
     m_binder->Add(nFeld, edit);
     return edit;
@@ -94,16 +97,14 @@ void CEditData::BuildSignal() {
     using F = CEditDataWerte;
     m_signalGroup = new QGroupBox(tr("Signalumformung"));
     m_signalGrid = new QGridLayout(m_signalGroup);
-    m_messAnfang =
-        AddRow(m_signalGrid, 0, tr("4mA Signal bei"), QString(), F::kMessAnfang, &m_messAnfangEinheit);
-    m_messEnde = AddRow(m_signalGrid, 1, tr("20mA Signal bei"), QString(), F::kMessEnde, &m_messEndeEinheit);
-    m_messAnfangLabel = qobject_cast<QLabel*>(m_signalGrid->itemAtPosition(0, 0)->widget());
-    m_messEndeLabel = qobject_cast<QLabel*>(m_signalGrid->itemAtPosition(1, 0)->widget());
-    m_daempfung = AddRow(m_signalGrid, 2, tr("Dämpfung:"), tr("Sek."), F::kDaempfung);
-    m_daempfungLabel = qobject_cast<QLabel*>(m_signalGrid->itemAtPosition(2, 0)->widget());
+    m_messAnfang = AddRow(m_signalGrid, 0, tr("4mA Signal bei"), QString(), F::kMessAnfang,
+                          &m_messAnfangEinheit, &m_messAnfangLabel);
+    m_messEnde = AddRow(m_signalGrid, 1, tr("20mA Signal bei"), QString(), F::kMessEnde, &m_messEndeEinheit,
+                        &m_messEndeLabel);
+    m_daempfung =
+        AddRow(m_signalGrid, 2, tr("Dämpfung:"), tr("Sek."), F::kDaempfung, nullptr, &m_daempfungLabel);
     m_tempDaempfung = AddRow(m_signalGrid, 3, tr("Dämpfung Temp.:"), tr("Sek."), F::kTempDaempfung,
-                             &m_tempDaempfungEinheit);
-    m_tempDaempfungLabel = qobject_cast<QLabel*>(m_signalGrid->itemAtPosition(3, 0)->widget());
+                             &m_tempDaempfungEinheit, &m_tempDaempfungLabel);
     for (QWidget* w : {static_cast<QWidget*>(m_tempDaempfung), static_cast<QWidget*>(m_tempDaempfungLabel),
                        static_cast<QWidget*>(m_tempDaempfungEinheit)}) {
         w->hide();
@@ -135,9 +136,8 @@ void CEditData::BuildStrom() {
     m_mAEinheiten << unit;
     m_fehlerGroup = new QGroupBox(tr("Transmitterfehler"));
     auto* fehlerGrid = new QGridLayout(m_fehlerGroup);
-    m_fehlerstrom = AddRow(fehlerGrid, 0, tr("Strom:"), tr("mA"), F::kFehlerstrom, &unit);
+    m_fehlerstrom = AddRow(fehlerGrid, 0, tr("Strom:"), tr("mA"), F::kFehlerstrom, &unit, &m_fehlerLabel);
     m_mAEinheiten << unit;
-    m_fehlerLabel = qobject_cast<QLabel*>(fehlerGrid->itemAtPosition(0, 0)->widget());
     fehlerGrid->setRowStretch(1, 1);
     row->addWidget(m_stromGroup);
     row->addWidget(m_fehlerGroup);

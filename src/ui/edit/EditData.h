@@ -39,7 +39,7 @@ protected:
     /// Copies the controls back into the values.
     virtual void Gather();
     QLineEdit* AddRow(QGridLayout* grid, int nRow, const QString& label, const QString& unit, int nFeld,
-                      QLabel** unitLabel = nullptr);
+                      QLabel** unitLabel = nullptr, QLabel** labelOut = nullptr);
     void ShowProblem(const CFieldProblem& problem);
 
     CEditDataRules m_rules;
