@@ -956,10 +956,6 @@ Open the file anyway?</translation>
         <translation>Transmitter fault current</translation>
     </message>
     <message>
-        <source>Messbereich</source>
-        <translation>Range</translation>
-    </message>
-    <message>
         <source>Offsetkorrektur</source>
         <translation>Offset correction</translation>
     </message>

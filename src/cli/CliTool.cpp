@@ -1,9 +1,10 @@
 #include "cli/CliTool.h"
 
+#include "base/TypKatalog.h"
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
-#include "edit/TypKatalog.h"
+#include "edit/SendeGrenzen.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
@@ -20,6 +21,8 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_connection(m_link, m_doc)
     , m_transfer(m_link, m_connection, m_doc) {
     m_doc.LoadSettings(profile);
+    // A file's values outside the edit dialogs' limits are a question before the send (--yes answers).
+    CSendeGrenzen::Install(m_transfer);
     if (portPins != nullptr) {
         m_link.PortMap().LoadPins(*portPins);
     }

@@ -3,7 +3,7 @@
 #include "document/Abgleichdaten.h"
 #include "document/InterfaceInfo.h"
 #include "document/ParameterSatz.h"
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,10 +1,10 @@
 #include "edit/EditDataRules.h"
 
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 #include "edit/LinTabGenerator.h"
 #include "edit/NumberField.h"
-#include "edit/TypKatalog.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 
 #include <cmath>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "edit/EditDataWerte.h"
 
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 
 QString CEditDataWerte::EinheitName(int nEinheit) const {
     const QString name = strEinheitNamen.value(nEinheit);

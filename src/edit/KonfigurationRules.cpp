@@ -1,7 +1,7 @@
 #include "edit/KonfigurationRules.h"
 
 #include "edit/NumberField.h"
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 #include <cmath>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "edit/LinTabGenerator.h"
 
-#include "edit/Einheiten.h"
-#include "edit/Utils.h"
+#include "base/Einheiten.h"
+#include "base/Utils.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "edit/LinTabRules.h"
 
 #include "edit/NumberField.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <cmath>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "edit/RangePreset.h"
 
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 namespace {
 

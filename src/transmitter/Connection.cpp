@@ -5,7 +5,7 @@
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,32 +1,54 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 class CQuillonDoc;
 
 /// The check of a parameter set before it is sent. A document file can hold values no dialog accepts
 /// (a damaged or hand-made file); sending them would leave zeros or clipped values in the transmitter
-/// while reporting success. So:
-/// - refusals: an unknown type, a value that is not finite, a value its encoding on the line cannot
-///   hold, a table count beyond 30, a span that a conversion divides by being zero; nothing is sent;
-/// - warnings: values the encoding holds but the edit dialogs would not accept; the user is asked.
-/// Every entry names the field.
+/// while reporting success. Refused are: an unknown type, a value that is not finite, a value its
+/// encoding on the line cannot hold, a table count beyond 30, a tag beyond 20 characters and a zero span
+/// that a conversion divides by. Every finding names the field.
+///
+/// Values the encoding holds but the edit dialogs would not accept are a question, not a refusal; the
+/// edit layer knows those limits (CSendeGrenzen) and CParameterTransfer asks through its hook.
 class CParameterPruefung {
     Q_DECLARE_TR_FUNCTIONS(CParameterPruefung)
 
 public:
-    struct Ergebnis {
-        QStringList fehler;
-        QStringList warnungen;
+    /// The fields of the parameter set as a person knows them from the edit dialogs.
+    enum class Feld {
+        Typ,
+        GrundAnfang,
+        GrundEnde,
+        MessAnfang,
+        MessEnde,
+        Daempfung,
+        TempDaempfung,
+        Offset,
+        Spanne,
+        StromMin,
+        StromMax,
+        Fehlerstrom,
+        Bezeichnung,
+        Nullpunktsfenster,
+        Tastensperre,
+        Dezimalstellen,
+        Anzeigeeinheit,
+        Stuetzpunkte,
     };
 
-    static Ergebnis Pruefe(const CQuillonDoc& doc, const QLocale& locale = QLocale());
+    static QString FeldName(Feld feld);
+    /// "field: text", the form of every finding.
+    static QString Befund(Feld feld, const QString& text);
+
+    /// The reasons the parameter set cannot be sent; empty when it can.
+    static QStringList Pruefe(const CQuillonDoc& doc);
 
     /// The message refusing the send, and the question before sending values outside the limits.
-    static QString FehlerText(const Ergebnis& ergebnis);
-    static QString WarnungText(const Ergebnis& ergebnis);
+    static QString FehlerText(const QStringList& fehler);
+    static QString WarnungText(const QStringList& warnungen);
 
 private:
     class Sammler;
@@ -35,5 +57,4 @@ private:
     static void PruefeBefehle(const CQuillonDoc& doc, Sammler& s);
     static void PruefeBild(const CQuillonDoc& doc, Sammler& s);
     static void PruefeTabelle(const CQuillonDoc& doc, Sammler& s);
-    static void PruefeGrenzen(const CQuillonDoc& doc, const QLocale& locale, Sammler& s);
 };

@@ -1,5 +1,7 @@
 #include "transmitter/ParameterTransfer.h"
 
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
@@ -7,8 +9,6 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/TypKatalog.h"
-#include "edit/Utils.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
@@ -334,15 +334,15 @@ bool CParameterTransfer::VerifyTransmitterRange() {
 }
 
 CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
-    const CParameterPruefung::Ergebnis pruefung = CParameterPruefung::Pruefe(m_doc);
-    if (!pruefung.fehler.isEmpty()) {
-        m_operator.Message(CParameterPruefung::FehlerText(pruefung), tr("Parameter senden"),
+    const QStringList fehler = CParameterPruefung::Pruefe(m_doc);
+    if (!fehler.isEmpty()) {
+        m_operator.Message(CParameterPruefung::FehlerText(fehler), tr("Parameter senden"),
                            IOperator::Icon::Error);
         return SendResult::Refused;
     }
-    if (!pruefung.warnungen.isEmpty() &&
-        !m_operator.AskYesNo(CParameterPruefung::WarnungText(pruefung), tr("Parameter senden"),
-                             IOperator::Icon::Warning)) {
+    const QStringList warnungen = m_grenzenPruefung ? m_grenzenPruefung(m_doc) : QStringList();
+    if (!warnungen.isEmpty() && !m_operator.AskYesNo(CParameterPruefung::WarnungText(warnungen),
+                                                     tr("Parameter senden"), IOperator::Icon::Warning)) {
         return SendResult::Declined;
     }
     const bool bYes = m_operator.AskYesNo(tr("Diese Vorgang überschreibt\ndie Transmitter-Parametrierung!\n\n"

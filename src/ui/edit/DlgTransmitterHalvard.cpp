@@ -1,6 +1,6 @@
 #include "ui/edit/DlgTransmitterHalvard.h"
 
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 #include "edit/TypAuswahl.h"
 
 #include <QButtonGroup>

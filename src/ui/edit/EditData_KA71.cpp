@@ -1,6 +1,6 @@
 #include "ui/edit/EditData_KA71.h"
 
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 #include "ui/edit/FieldBinder.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // document alone, OK writes exactly the dialog's values), the range presets and the configuration values
 // of the KA71 in its display unit.
 
-#include "document/EditDataDoc.h"
+#include "edit/EditDataDoc.h"
 
 #include "ScriptedOperator.h"
 #include "document/QuillonDoc.h"

@@ -1,12 +1,12 @@
-#include "document/EditDataDoc.h"
+#include "edit/EditDataDoc.h"
 
+#include "base/Einheiten.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "document/QuillonDoc.h"
 #include "edit/EditDataRules.h"
-#include "edit/Einheiten.h"
 #include "edit/KonfigurationRules.h"
 #include "edit/RangePreset.h"
-#include "edit/TypKatalog.h"
-#include "edit/Utils.h"
 
 #include <cmath>
 
