@@ -1,10 +1,10 @@
 #include "edit/EditDataRules.h"
 
 #include "base/Einheiten.h"
-#include "edit/LinTabGenerator.h"
-#include "edit/NumberField.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
+#include "edit/LinTabGenerator.h"
+#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>
@@ -217,16 +217,10 @@ std::optional<CFieldProblem> CEditDataRules::CheckKA71(const CEditDataWerte& wer
     if (auto p = CheckCommon(werte, z)) {
         return p;
     }
-    const CEinheiten converter(werte.nTyp, werte.fGrundAnfang, werte.fGrundEnde, werte.nDezimalstellen,
-                               werte.nEinheit, werte.nAnzeigeEinheit);
+    const CEinheiten converter = KA71Converter(werte);
     const CEinheiten::Range range = converter.ScaledRange();
-    double lo = range.lo;
-    double hi = range.hi;
-    if (werte.nEinheit != werte.nAnzeigeEinheit) {
-        lo /= CUtils::PowerOfTen(range.n);
-        hi /= CUtils::PowerOfTen(range.n);
-    }
-    if (auto p = CheckInRange(z, static_cast<float>(lo), static_cast<float>(hi))) {
+    const auto [lo, hi] = KA71Bereich(werte);
+    if (auto p = CheckInRange(z, lo, hi)) {
         return p;
     }
     if (range.hi == range.lo) {
@@ -295,7 +289,28 @@ QString CEditDataRules::Hint(const CEditDataWerte& werte, int nFeld) const {
     }
 }
 
+CEinheiten CEditDataRules::KA71Converter(const CEditDataWerte& werte) {
+    return CEinheiten(werte.nTyp, werte.fGrundAnfang, werte.fGrundEnde, werte.nDezimalstellen, werte.nEinheit,
+                      werte.nAnzeigeEinheit);
+}
+
+std::pair<float, float> CEditDataRules::KA71Bereich(const CEditDataWerte& werte) {
+    const CEinheiten::Range range = KA71Converter(werte).ScaledRange();
+    double lo = range.lo;
+    double hi = range.hi;
+    if (werte.nEinheit != werte.nAnzeigeEinheit) {
+        lo /= CUtils::PowerOfTen(range.n);
+        hi /= CUtils::PowerOfTen(range.n);
+    }
+    return {static_cast<float>(lo), static_cast<float>(hi)};
+}
+
 QString CEditDataRules::RangeHint(const CEditDataWerte& werte) const {
+    if (werte.eVariante == Variante::KA71 && werte.nEinheit != werte.nAnzeigeEinheit) {
+        // The output range is typed in the display unit: the limits it is checked against, in that unit.
+        const auto [lo, hi] = KA71Bereich(werte);
+        return Text(lo) + QStringLiteral(" ... ") + Text(hi) + QLatin1Char(' ') + werte.strMessEinheit;
+    }
     return werte.strGrundAnfang + QStringLiteral(" ... ") + werte.strGrundEnde + QLatin1Char(' ') +
            werte.strEinheit;
 }

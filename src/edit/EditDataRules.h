@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Einheiten.h"
 #include "edit/EditDataWerte.h"
 #include "edit/FieldProblem.h"
 #include "edit/LinTabRules.h"
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <optional>
+#include <utility>
 
 /// The logic of the dialog "Daten editieren" in its four variants: the checks on "OK" in their order
 /// with their messages, the hint line, "Rücksetzen", the "Lin.-Korrektur:" box with its table, the
@@ -93,6 +95,10 @@ private:
     static std::optional<CFieldProblem> CheckMinMax(const Zahlen& z);
     float Value(const QString& text) const;
     QString RangeHint(const CEditDataWerte& werte) const;
+    /// The KA71's converter from the transmitter's unit to the display unit, on the base range.
+    static CEinheiten KA71Converter(const CEditDataWerte& werte);
+    /// The base range in the display unit at display resolution: the output range's limits.
+    static std::pair<float, float> KA71Bereich(const CEditDataWerte& werte);
 
     QLocale m_locale;
 };

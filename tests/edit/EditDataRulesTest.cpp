@@ -290,8 +290,9 @@ private Q_SLOTS:
         QCOMPARE(werte.strMessEnde, QStringLiteral("10000"));
         QCOMPARE(werte.nAnzeigeEinheit, 2);
         QCOMPARE(werte.strMessEinheit, QStringLiteral("mbar"));
-        // In the new unit the dialog still passes its own check.
+        // In the new unit the dialog still passes its own check, and its hint names the new limits.
         QCOMPARE(rules.Validate(werte), std::nullopt);
+        QCOMPARE(rules.Hint(werte, F::kMessEnde), QStringLiteral("0 ... 10000 mbar"));
 
         // 0 to 100 bar in Pa does not fit the display: nothing changes.
         CEditDataWerte gross = Dialog(10);
