@@ -18,7 +18,8 @@ class IOperator;
 ///
 /// A failed step ends the sequence with its message; a reply too short for its decoder (a program error)
 /// is reported and ends the sequence the same way. Every sequence closes the port at its end, so that
-/// the next one connects afresh.
+/// the next one connects afresh. Each is one transmitter operation (CLinkOperation): refused while another
+/// runs, the range check inside a send being part of the send.
 class CParameterTransfer {
     Q_DECLARE_TR_FUNCTIONS(CParameterTransfer)
 
@@ -30,10 +31,11 @@ public:
     /// How a send ended (the window shows the messages; the command-line tool also needs the outcome).
     enum class SendResult {
         Sent,         ///< every step was answered
-        Refused,      ///< the parameter set holds values that cannot be sent; nothing was sent
+        Unsendable,   ///< the parameter set holds values that cannot be sent; nothing was sent
         Declined,     ///< the user did not confirm the question; nothing was sent
         RangeDiffers, ///< unit or base range of the transmitter differ, or could not be read
         Failed,       ///< the connect or a write step failed
+        Refused,      ///< another transmitter operation is running; nothing was asked or sent
     };
 
     CParameterTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);

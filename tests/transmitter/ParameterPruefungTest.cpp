@@ -102,7 +102,7 @@ private Q_SLOTS:
         rig.doc.SetStromgrenzeMax(22.0f);
         rig.doc.SetDaempfung(std::numeric_limits<float>::quiet_NaN());
         rig.op.Answer(IOperator::Answer::Yes);
-        QCOMPARE(rig.transfer.SendParameterSet(), CParameterTransfer::SendResult::Refused);
+        QCOMPARE(rig.transfer.SendParameterSet(), CParameterTransfer::SendResult::Unsendable);
         QVERIFY(rig.TakeFrames().isEmpty());
         QCOMPARE(rig.op.messages.size(), 1);
         QVERIFY(rig.op.messages.first().text.contains(QStringLiteral("Dämpfung")));
