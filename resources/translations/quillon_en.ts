@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -90,7 +90,7 @@ Options:
   --json                   show prints JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program's settings.
+Without options, port, type and interface come from the program&apos;s settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
@@ -1881,8 +1881,8 @@ from the range set here!</translation>
         <translation>(no printer set up)</translation>
     </message>
     <message>
-        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker "%1" lässt sich nicht ansprechen.</source>
-        <translation>The configuration sheet cannot be printed: the printer "%1" does not respond.</translation>
+        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker &quot;%1&quot; lässt sich nicht ansprechen.</source>
+        <translation>The configuration sheet cannot be printed: the printer &quot;%1&quot; does not respond.</translation>
     </message>
 </context>
 <context>

@@ -22,25 +22,25 @@ const std::vector<CommandEntry> kCommands = {
     {57616, QT_TRANSLATE_NOOP("CCommandTable", "Letzte Datei"), R::R, H::RecentFile},
     {57665, QT_TRANSLATE_NOOP("CCommandTable", "&Beenden"), R::R, H::Exit},
     // Parameter set
-    {32849, QT_TRANSLATE_NOOP("CCommandTable", "Transmitter-Typ..."), R::R, H::None},
-    {32834, QT_TRANSLATE_NOOP("CCommandTable", "Aktuelle Daten..."), R::RV, H::None},
-    {32800, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 400mbar..."), R::R, H::None},
-    {32801, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1 bar..."), R::R, H::None},
-    {32817, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1,6 bar..."), R::R, H::None},
-    {32816, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 2,5 bar..."), R::R, H::None},
-    {32811, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 4 bar..."), R::R, H::None},
-    {32812, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 6 bar..."), R::R, H::None},
-    {32802, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 10 bar..."), R::R, H::None},
-    {32809, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 16 bar..."), R::R, H::None},
-    {32810, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 25 bar..."), R::R, H::None},
-    {32815, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 40 bar..."), R::R, H::None},
-    {32818, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0 bar..."), R::R, H::None},
-    {32819, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0,6 bar..."), R::R, H::None},
-    {32825, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 1,5 bar..."), R::R, H::None},
-    {32821, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 3 bar..."), R::R, H::None},
-    {32822, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 5 bar..."), R::R, H::None},
-    {32823, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 9 bar..."), R::R, H::None},
-    {32820, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 15 bar..."), R::R, H::None},
+    {32849, QT_TRANSLATE_NOOP("CCommandTable", "Transmitter-Typ..."), R::R, H::TransmitterTyp},
+    {32834, QT_TRANSLATE_NOOP("CCommandTable", "Aktuelle Daten..."), R::RV, H::AktuelleDaten},
+    {32800, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 400mbar..."), R::R, H::RangePreset},
+    {32801, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1 bar..."), R::R, H::RangePreset},
+    {32817, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1,6 bar..."), R::R, H::RangePreset},
+    {32816, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 2,5 bar..."), R::R, H::RangePreset},
+    {32811, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 4 bar..."), R::R, H::RangePreset},
+    {32812, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 6 bar..."), R::R, H::RangePreset},
+    {32802, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 10 bar..."), R::R, H::RangePreset},
+    {32809, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 16 bar..."), R::R, H::RangePreset},
+    {32810, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 25 bar..."), R::R, H::RangePreset},
+    {32815, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 40 bar..."), R::R, H::RangePreset},
+    {32818, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0 bar..."), R::R, H::RangePreset},
+    {32819, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0,6 bar..."), R::R, H::RangePreset},
+    {32825, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 1,5 bar..."), R::R, H::RangePreset},
+    {32821, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 3 bar..."), R::R, H::RangePreset},
+    {32822, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 5 bar..."), R::R, H::RangePreset},
+    {32823, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 9 bar..."), R::R, H::RangePreset},
+    {32820, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 15 bar..."), R::R, H::RangePreset},
     // Transmitter
     {32804, QT_TRANSLATE_NOOP("CCommandTable", "Empfangen..."), R::R, H::Empfangen},
     {32805, QT_TRANSLATE_NOOP("CCommandTable", "Senden..."), R::RV, H::Senden},
@@ -222,6 +222,20 @@ QString CCommandTable::PlainText(const QString& menuText) {
     static const QRegularExpression kTrailingDots(QStringLiteral("\\.+$"));
     plain.remove(kTrailingDots);
     return plain.trimmed();
+}
+
+int CCommandTable::PresetIndex(int nId) {
+    int nIndex = 0;
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.handler != CommandHandler::RangePreset) {
+            continue;
+        }
+        if (entry.nId == nId) {
+            return nIndex;
+        }
+        ++nIndex;
+    }
+    return -1;
 }
 
 std::vector<int> CCommandTable::UnconnectedIds() {

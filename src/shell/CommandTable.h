@@ -22,6 +22,9 @@ enum class CommandHandler {
     Senden,
     Sprache,
     TestRs232,
+    AktuelleDaten,
+    RangePreset,
+    TransmitterTyp,
 };
 
 /// One command of the main window: its id, its German menu text (translated when shown), its enabling
@@ -86,6 +89,8 @@ public:
     static QString Translate(const char* text);
     /// The text of a command for a tool tip or a status line: no "&", no shortcut part, no trailing dots.
     static QString PlainText(const QString& menuText);
+    /// The position of a range preset command among the presets (the order of CRangePreset), or -1.
+    static int PresetIndex(int nId);
     /// The ids of all commands that have no handler yet.
     static std::vector<int> UnconnectedIds();
 };

@@ -6,6 +6,7 @@
 #include "shell/EnableRules.h"
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
+#include "ui/edit/EditCommands.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
@@ -101,7 +102,7 @@ QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
     action->setToolTip(CCommandTable::PlainText(text));
     action->setStatusTip(CCommandTable::PlainText(text));
     const CommandHandler handler = entry->handler;
-    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+    connect(action, &QAction::triggered, this, [this, handler, nId] { Run(handler, nId); });
     m_actions.insert(nId, action);
     return action;
 }
@@ -236,7 +237,7 @@ void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
     UpdateTitle();
 }
 
-void CMainFrame::Run(CommandHandler handler) {
+void CMainFrame::Run(CommandHandler handler, int nId) {
     if (!m_view->IsBereit()) {
         return; // nothing with a handler starts while a transmitter operation runs
     }
@@ -268,11 +269,28 @@ void CMainFrame::Run(CommandHandler handler) {
     case CommandHandler::TestRs232:
         m_view->OnTestRs232();
         break;
+    case CommandHandler::AktuelleDaten:
+    case CommandHandler::RangePreset:
+    case CommandHandler::TransmitterTyp:
+        RunEdit(handler, nId);
+        break;
     case CommandHandler::RecentFile:
     case CommandHandler::None:
         break;
     }
     UpdateCommands();
+}
+
+void CMainFrame::RunEdit(CommandHandler handler, int nId) {
+    CEditCommands commands(m_doc, this);
+    if (handler == CommandHandler::AktuelleDaten) {
+        commands.AktuelleDaten();
+    } else if (handler == CommandHandler::RangePreset) {
+        commands.RangePreset(CCommandTable::PresetIndex(nId));
+    } else {
+        commands.TransmitterTyp();
+    }
+    UpdateTitle();
 }
 
 void CMainFrame::OnSprache() {

@@ -68,7 +68,9 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void RebuildRecentFiles();
-    void Run(CommandHandler handler);
+    void Run(CommandHandler handler, int nId = 0);
+    /// The commands of the menu "Editieren" (CEditCommands).
+    void RunEdit(CommandHandler handler, int nId);
     void RunFileCommand(bool (CDocumentSession::*command)());
     void OnSprache();
     void OnBereitChanged(bool bBereit);
