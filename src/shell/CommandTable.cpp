@@ -7,104 +7,103 @@
 
 namespace {
 
-using H = CommandHandler;
 using R = EnableRule;
 
 const std::vector<CommandEntry> kCommands = {
     // File
-    {57600, QT_TRANSLATE_NOOP("CCommandTable", "&Neu\tStrg+N"), R::R, H::New},
-    {57601, QT_TRANSLATE_NOOP("CCommandTable", "Ö&ffnen...\tStrg+O"), R::R, H::Open},
-    {57603, QT_TRANSLATE_NOOP("CCommandTable", "S&peichern\tStrg+S"), R::R, H::Save},
-    {57604, QT_TRANSLATE_NOOP("CCommandTable", "Speichern &unter..."), R::R, H::SaveAs},
-    {57607, QT_TRANSLATE_NOOP("CCommandTable", "&Drucken...\tStrg+P"), R::R, H::None},
-    {57609, QT_TRANSLATE_NOOP("CCommandTable", "Sei&tenansicht"), R::R, H::None},
-    {57606, QT_TRANSLATE_NOOP("CCommandTable", "Drucker&einrichtung..."), R::R, H::None},
-    {57616, QT_TRANSLATE_NOOP("CCommandTable", "Letzte Datei"), R::R, H::RecentFile},
-    {57665, QT_TRANSLATE_NOOP("CCommandTable", "&Beenden"), R::R, H::Exit},
+    {57600, QT_TRANSLATE_NOOP("CCommandTable", "&Neu\tStrg+N"), R::R},
+    {57601, QT_TRANSLATE_NOOP("CCommandTable", "Ö&ffnen...\tStrg+O"), R::R},
+    {57603, QT_TRANSLATE_NOOP("CCommandTable", "S&peichern\tStrg+S"), R::R},
+    {57604, QT_TRANSLATE_NOOP("CCommandTable", "Speichern &unter..."), R::R},
+    {57607, QT_TRANSLATE_NOOP("CCommandTable", "&Drucken...\tStrg+P"), R::R},
+    {57609, QT_TRANSLATE_NOOP("CCommandTable", "Sei&tenansicht"), R::R},
+    {57606, QT_TRANSLATE_NOOP("CCommandTable", "Drucker&einrichtung..."), R::R},
+    {57616, QT_TRANSLATE_NOOP("CCommandTable", "Letzte Datei"), R::R},
+    {57665, QT_TRANSLATE_NOOP("CCommandTable", "&Beenden"), R::R},
     // Parameter set
-    {32849, QT_TRANSLATE_NOOP("CCommandTable", "Transmitter-Typ..."), R::R, H::TransmitterTyp},
-    {32834, QT_TRANSLATE_NOOP("CCommandTable", "Aktuelle Daten..."), R::RV, H::AktuelleDaten},
-    {32800, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 400mbar..."), R::R, H::RangePreset},
-    {32801, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1 bar..."), R::R, H::RangePreset},
-    {32817, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1,6 bar..."), R::R, H::RangePreset},
-    {32816, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 2,5 bar..."), R::R, H::RangePreset},
-    {32811, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 4 bar..."), R::R, H::RangePreset},
-    {32812, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 6 bar..."), R::R, H::RangePreset},
-    {32802, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 10 bar..."), R::R, H::RangePreset},
-    {32809, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 16 bar..."), R::R, H::RangePreset},
-    {32810, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 25 bar..."), R::R, H::RangePreset},
-    {32815, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 40 bar..."), R::R, H::RangePreset},
-    {32818, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0 bar..."), R::R, H::RangePreset},
-    {32819, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0,6 bar..."), R::R, H::RangePreset},
-    {32825, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 1,5 bar..."), R::R, H::RangePreset},
-    {32821, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 3 bar..."), R::R, H::RangePreset},
-    {32822, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 5 bar..."), R::R, H::RangePreset},
-    {32823, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 9 bar..."), R::R, H::RangePreset},
-    {32820, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 15 bar..."), R::R, H::RangePreset},
+    {32849, QT_TRANSLATE_NOOP("CCommandTable", "Transmitter-Typ..."), R::R},
+    {32834, QT_TRANSLATE_NOOP("CCommandTable", "Aktuelle Daten..."), R::RV},
+    {32800, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 400mbar..."), R::R},
+    {32801, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1 bar..."), R::R},
+    {32817, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1,6 bar..."), R::R},
+    {32816, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 2,5 bar..."), R::R},
+    {32811, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 4 bar..."), R::R},
+    {32812, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 6 bar..."), R::R},
+    {32802, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 10 bar..."), R::R},
+    {32809, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 16 bar..."), R::R},
+    {32810, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 25 bar..."), R::R},
+    {32815, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 40 bar..."), R::R},
+    {32818, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0 bar..."), R::R},
+    {32819, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 0,6 bar..."), R::R},
+    {32825, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 1,5 bar..."), R::R},
+    {32821, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 3 bar..."), R::R},
+    {32822, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 5 bar..."), R::R},
+    {32823, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 9 bar..."), R::R},
+    {32820, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 15 bar..."), R::R},
     // Transmitter
-    {32804, QT_TRANSLATE_NOOP("CCommandTable", "Empfangen..."), R::R, H::Empfangen},
-    {32805, QT_TRANSLATE_NOOP("CCommandTable", "Senden..."), R::RV, H::Senden},
-    {32806, QT_TRANSLATE_NOOP("CCommandTable", "Messung..."), R::R, H::None},
-    {32803, QT_TRANSLATE_NOOP("CCommandTable", "Konfiguration..."), R::RV, H::None},
+    {32804, QT_TRANSLATE_NOOP("CCommandTable", "Empfangen..."), R::R},
+    {32805, QT_TRANSLATE_NOOP("CCommandTable", "Senden..."), R::RV},
+    {32806, QT_TRANSLATE_NOOP("CCommandTable", "Messung..."), R::R},
+    {32803, QT_TRANSLATE_NOOP("CCommandTable", "Konfiguration..."), R::RV},
     // Options
-    {32776, QT_TRANSLATE_NOOP("CCommandTable", "Passwort..."), R::R, H::None},
-    {32808, QT_TRANSLATE_NOOP("CCommandTable", "Sprache..."), R::R, H::Sprache},
-    {32901, QT_TRANSLATE_NOOP("CCommandTable", "Setup Hardware..."), R::Always, H::None},
-    {32807, QT_TRANSLATE_NOOP("CCommandTable", "Schnittstelle wählen"), R::R, H::None},
-    {32850, QT_TRANSLATE_NOOP("CCommandTable", "Schnittstellenart..."), R::R, H::None},
+    {32776, QT_TRANSLATE_NOOP("CCommandTable", "Passwort..."), R::R},
+    {32808, QT_TRANSLATE_NOOP("CCommandTable", "Sprache..."), R::R},
+    {32901, QT_TRANSLATE_NOOP("CCommandTable", "Setup Hardware..."), R::Always},
+    {32807, QT_TRANSLATE_NOOP("CCommandTable", "Schnittstelle wählen"), R::R},
+    {32850, QT_TRANSLATE_NOOP("CCommandTable", "Schnittstellenart..."), R::R},
     // Help
-    {32903, QT_TRANSLATE_NOOP("CCommandTable", "Hilfe Software..."), R::Always, H::None},
-    {32904, QT_TRANSLATE_NOOP("CCommandTable", "Hilfe Transmitter..."), R::Always, H::None},
-    {32902, QT_TRANSLATE_NOOP("CCommandTable", "Anschlußhinweis...."), R::Always, H::None},
-    {32836, QT_TRANSLATE_NOOP("CCommandTable", "Hilfethemen..."), R::Always, H::None},
-    {57664, QT_TRANSLATE_NOOP("CCommandTable", "Inf&o über Varnex..."), R::Always, H::None},
+    {32903, QT_TRANSLATE_NOOP("CCommandTable", "Hilfe Software..."), R::Always},
+    {32904, QT_TRANSLATE_NOOP("CCommandTable", "Hilfe Transmitter..."), R::Always},
+    {32902, QT_TRANSLATE_NOOP("CCommandTable", "Anschlußhinweis...."), R::Always},
+    {32836, QT_TRANSLATE_NOOP("CCommandTable", "Hilfethemen..."), R::Always},
+    {57664, QT_TRANSLATE_NOOP("CCommandTable", "Inf&o über Varnex..."), R::Always},
     // Factory: test
-    {32771, QT_TRANSLATE_NOOP("CCommandTable", "Test RS232"), R::Always, H::TestRs232},
-    {32772, QT_TRANSLATE_NOOP("CCommandTable", "Connect RX93"), R::R01, H::None},
-    {32773, QT_TRANSLATE_NOOP("CCommandTable", "Gerätekennung"), R::Always, H::None},
-    {32774, QT_TRANSLATE_NOOP("CCommandTable", "Messwert"), R::Always, H::None},
-    {32775, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Wert"), R::R, H::None},
-    {32780, QT_TRANSLATE_NOOP("CCommandTable", "Mediumstemperatur"), R::Always, H::None},
-    {32781, QT_TRANSLATE_NOOP("CCommandTable", "Messbereichsanfang"), R::Always, H::None},
-    {32782, QT_TRANSLATE_NOOP("CCommandTable", "Messbereichsende"), R::Always, H::None},
-    {32783, QT_TRANSLATE_NOOP("CCommandTable", "Offsetkorrektur"), R::Always, H::None},
-    {32784, QT_TRANSLATE_NOOP("CCommandTable", "Spannekorrektur"), R::Always, H::None},
-    {32785, QT_TRANSLATE_NOOP("CCommandTable", "Dämpfung"), R::Always, H::None},
-    {32786, QT_TRANSLATE_NOOP("CCommandTable", "Messstelle"), R::Always, H::None},
-    {32789, QT_TRANSLATE_NOOP("CCommandTable", "Grundmessbreich Anfang"), R::Always, H::None},
-    {32790, QT_TRANSLATE_NOOP("CCommandTable", "Grundmessbereich Ende"), R::Always, H::None},
-    {32791, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer"), R::Always, H::None},
-    {32792, QT_TRANSLATE_NOOP("CCommandTable", "Einheit"), R::Always, H::None},
+    {32771, QT_TRANSLATE_NOOP("CCommandTable", "Test RS232"), R::Always},
+    {32772, QT_TRANSLATE_NOOP("CCommandTable", "Connect RX93"), R::R01},
+    {32773, QT_TRANSLATE_NOOP("CCommandTable", "Gerätekennung"), R::Always},
+    {32774, QT_TRANSLATE_NOOP("CCommandTable", "Messwert"), R::Always},
+    {32775, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Wert"), R::R},
+    {32780, QT_TRANSLATE_NOOP("CCommandTable", "Mediumstemperatur"), R::Always},
+    {32781, QT_TRANSLATE_NOOP("CCommandTable", "Messbereichsanfang"), R::Always},
+    {32782, QT_TRANSLATE_NOOP("CCommandTable", "Messbereichsende"), R::Always},
+    {32783, QT_TRANSLATE_NOOP("CCommandTable", "Offsetkorrektur"), R::Always},
+    {32784, QT_TRANSLATE_NOOP("CCommandTable", "Spannekorrektur"), R::Always},
+    {32785, QT_TRANSLATE_NOOP("CCommandTable", "Dämpfung"), R::Always},
+    {32786, QT_TRANSLATE_NOOP("CCommandTable", "Messstelle"), R::Always},
+    {32789, QT_TRANSLATE_NOOP("CCommandTable", "Grundmessbreich Anfang"), R::Always},
+    {32790, QT_TRANSLATE_NOOP("CCommandTable", "Grundmessbereich Ende"), R::Always},
+    {32791, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer"), R::Always},
+    {32792, QT_TRANSLATE_NOOP("CCommandTable", "Einheit"), R::Always},
     // Factory: calibration of the RX30 / RX31 / RX84 / RX96 family
-    {32798, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::RA, H::None},
-    {32844, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CRA, H::None},
-    {32842, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten scheiben..."), R::CRA, H::None},
-    {32846, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::RA, H::None},
-    {32813, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::RA, H::None},
-    {32885, QT_TRANSLATE_NOOP("CCommandTable", "Analogabgleich..."), R::RA, H::None},
-    {32897, QT_TRANSLATE_NOOP("CCommandTable", "Interface Version..."), R::RA, H::None},
+    {32798, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::RA},
+    {32844, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CRA},
+    {32842, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten scheiben..."), R::CRA},
+    {32846, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::RA},
+    {32813, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::RA},
+    {32885, QT_TRANSLATE_NOOP("CCommandTable", "Analogabgleich..."), R::RA},
+    {32897, QT_TRANSLATE_NOOP("CCommandTable", "Interface Version..."), R::RA},
     // Factory: RX93
-    {32797, QT_TRANSLATE_NOOP("CCommandTable", "Abgleich freigeben"), R::R01, H::None},
-    {32912, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R01, H::None},
-    {32799, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten ändern..."), R::R01, H::None},
-    {32837, QT_TRANSLATE_NOOP("CCommandTable", "Normalberieb"), R::R01, H::None},
-    {32913, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R01, H::None},
-    {32838, QT_TRANSLATE_NOOP("CCommandTable", "Temperaturabgleich..."), R::R01, H::None},
-    {32906, QT_TRANSLATE_NOOP("CCommandTable", "Abgleich-Wizzard"), R::Always, H::None},
+    {32797, QT_TRANSLATE_NOOP("CCommandTable", "Abgleich freigeben"), R::R01},
+    {32912, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R01},
+    {32799, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten ändern..."), R::R01},
+    {32837, QT_TRANSLATE_NOOP("CCommandTable", "Normalberieb"), R::R01},
+    {32913, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R01},
+    {32838, QT_TRANSLATE_NOOP("CCommandTable", "Temperaturabgleich..."), R::R01},
+    {32906, QT_TRANSLATE_NOOP("CCommandTable", "Abgleich-Wizzard"), R::Always},
     // Factory: VN62
-    {32908, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R7, H::None},
-    {32909, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CR7, H::None},
-    {32910, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::CR7, H::None},
-    {32914, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R7, H::None},
-    {32915, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R7, H::None},
-    {32916, QT_TRANSLATE_NOOP("CCommandTable", "Interface Version..."), R::R7, H::None},
-    {32911, QT_TRANSLATE_NOOP("CCommandTable", "DAC-Abgleich..."), R::R7, H::None},
+    {32908, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R7},
+    {32909, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CR7},
+    {32910, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::CR7},
+    {32914, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R7},
+    {32915, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R7},
+    {32916, QT_TRANSLATE_NOOP("CCommandTable", "Interface Version..."), R::R7},
+    {32911, QT_TRANSLATE_NOOP("CCommandTable", "DAC-Abgleich..."), R::R7},
     // Factory: KA71
-    {32918, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R10, H::None},
-    {32919, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::R10, H::None},
-    {32920, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::R10, H::None},
-    {32921, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R10, H::None},
-    {32922, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R10, H::None},
+    {32918, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R10},
+    {32919, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::R10},
+    {32920, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::R10},
+    {32921, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R10},
+    {32922, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R10},
 };
 
 const std::vector<ToolbarEntry> kToolbar = {
@@ -184,6 +183,12 @@ const std::vector<CommandEntry>& CCommandTable::Commands() {
     return kCommands;
 }
 
+const std::vector<int>& CCommandTable::RangePresetIds() {
+    static const std::vector<int> ids = {32800, 32801, 32817, 32816, 32811, 32812, 32802, 32809, 32810,
+                                         32815, 32818, 32819, 32825, 32821, 32822, 32823, 32820};
+    return ids;
+}
+
 const CommandEntry* CCommandTable::Find(int nId) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                     [nId](const CommandEntry& e) { return e.nId == nId; });
@@ -222,28 +227,4 @@ QString CCommandTable::PlainText(const QString& menuText) {
     static const QRegularExpression kTrailingDots(QStringLiteral("\\.+$"));
     plain.remove(kTrailingDots);
     return plain.trimmed();
-}
-
-int CCommandTable::PresetIndex(int nId) {
-    int nIndex = 0;
-    for (const CommandEntry& entry : kCommands) {
-        if (entry.handler != CommandHandler::RangePreset) {
-            continue;
-        }
-        if (entry.nId == nId) {
-            return nIndex;
-        }
-        ++nIndex;
-    }
-    return -1;
-}
-
-std::vector<int> CCommandTable::UnconnectedIds() {
-    std::vector<int> ids;
-    for (const CommandEntry& entry : kCommands) {
-        if (!entry.IsConnected()) {
-            ids.push_back(entry.nId);
-        }
-    }
-    return ids;
 }

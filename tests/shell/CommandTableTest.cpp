@@ -9,7 +9,6 @@
 
 #include <QSet>
 #include <QTest>
-#include <algorithm>
 
 namespace {
 
@@ -86,30 +85,15 @@ private Q_SLOTS:
         QCOMPARE(CCommandTable::PlainText(QStringLiteral("A&&B")), QStringLiteral("A&B"));
     }
 
-    void connectedCommands() {
-        const QList<int> connected = {57600, 57601, 57603, 57604, 57616, 57665, 32804, 32805, 32808, 32771,
-                                      // "Editieren": type, current data and the 17 range presets
-                                      32849, 32834, 32800, 32801, 32817, 32816, 32811, 32812, 32802, 32809,
-                                      32810, 32815, 32818, 32819, 32825, 32821, 32822, 32823, 32820};
-        for (const CommandEntry& entry : CCommandTable::Commands()) {
-            QCOMPARE(entry.IsConnected(), connected.contains(entry.nId));
-        }
-        QCOMPARE(CCommandTable::UnconnectedIds().size(), CCommandTable::Commands().size() - connected.size());
-    }
-
-    void presetsInTheOrderOfTheirRanges() {
-        QCOMPARE(CCommandTable::PresetIndex(32800), 0);  // "0 ... 400mbar..."
-        QCOMPARE(CCommandTable::PresetIndex(32815), 9);  // "0 ... 40 bar..."
-        QCOMPARE(CCommandTable::PresetIndex(32820), 16); // "-1 ... 15 bar..."
-        QCOMPARE(CCommandTable::PresetIndex(32834), -1);
+    void rangePresetsInTheOrderOfTheirRanges() {
+        const std::vector<int>& ids = CCommandTable::RangePresetIds();
+        QCOMPARE(int(ids.size()), CRangePreset::kAnzahl);
         for (int i = 0; i < CRangePreset::kAnzahl; ++i) {
-            const auto id =
-                std::find_if(CCommandTable::Commands().begin(), CCommandTable::Commands().end(),
-                             [i](const CommandEntry& e) { return CCommandTable::PresetIndex(e.nId) == i; });
-            QCOMPARE(QString::fromUtf8(id->text), QString::fromUtf8(CRangePreset::At(i).text));
+            const CommandEntry* entry = CCommandTable::Find(ids[static_cast<std::size_t>(i)]);
+            QVERIFY(entry != nullptr);
+            QCOMPARE(QString::fromUtf8(entry->text), QString::fromUtf8(CRangePreset::At(i).text));
         }
     }
-
     void rules_data() {
         QTest::addColumn<int>("rule");
         QTest::addColumn<QList<int>>("types"); // the types for which the rule enables a ready window

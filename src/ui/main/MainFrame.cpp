@@ -10,6 +10,7 @@
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
+#include "ui/print/SheetPrinter.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
+    ConnectCommands();
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
@@ -101,8 +103,7 @@ QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
     action->setShortcut(StandardShortcut(nId));
     action->setToolTip(CCommandTable::PlainText(text));
     action->setStatusTip(CCommandTable::PlainText(text));
-    const CommandHandler handler = entry->handler;
-    connect(action, &QAction::triggered, this, [this, handler, nId] { Run(handler, nId); });
+    connect(action, &QAction::triggered, this, [this, nId] { Run(nId); });
     m_actions.insert(nId, action);
     return action;
 }
@@ -199,7 +200,7 @@ void CMainFrame::UpdateCommands() {
         const bool bRule = CEnableRules::IsEnabled(entry->rule, state);
         // What the rule says stays visible on the action, also while no handler is connected yet.
         it.value()->setProperty(kRuleProperty, bRule);
-        it.value()->setEnabled(bRule && entry->IsConnected() && it.value() != m_recentAnchor);
+        it.value()->setEnabled(bRule && IsConnected(it.key()) && it.value() != m_recentAnchor);
     }
     for (QAction* action : std::as_const(m_recentActions)) {
         action->setEnabled(state.bBereit);
@@ -237,60 +238,82 @@ void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
     UpdateTitle();
 }
 
-void CMainFrame::Run(CommandHandler handler, int nId) {
-    if (!m_view->IsBereit()) {
-        return; // nothing with a handler starts while a transmitter operation runs
-    }
-    switch (handler) {
-    case CommandHandler::New:
-        RunFileCommand(&CDocumentSession::New);
-        break;
-    case CommandHandler::Open:
-        RunFileCommand(&CDocumentSession::Open);
-        break;
-    case CommandHandler::Save:
-        RunFileCommand(&CDocumentSession::Save);
-        break;
-    case CommandHandler::SaveAs:
-        RunFileCommand(&CDocumentSession::SaveAs);
-        break;
-    case CommandHandler::Exit:
-        close();
-        break;
-    case CommandHandler::Empfangen:
-        m_view->OnEmpfangen();
-        break;
-    case CommandHandler::Senden:
-        m_view->OnSenden();
-        break;
-    case CommandHandler::Sprache:
-        OnSprache();
-        break;
-    case CommandHandler::TestRs232:
-        m_view->OnTestRs232();
-        break;
-    case CommandHandler::AktuelleDaten:
-    case CommandHandler::RangePreset:
-    case CommandHandler::TransmitterTyp:
-        RunEdit(handler, nId);
-        break;
-    case CommandHandler::RecentFile:
-    case CommandHandler::None:
-        break;
-    }
-    UpdateCommands();
+void CMainFrame::ConnectCommand(int nId, std::function<void()> handler) {
+    m_handlers.insert(nId, std::move(handler));
 }
 
-void CMainFrame::RunEdit(CommandHandler handler, int nId) {
-    CEditCommands commands(m_doc, this);
-    if (handler == CommandHandler::AktuelleDaten) {
-        commands.AktuelleDaten();
-    } else if (handler == CommandHandler::RangePreset) {
-        commands.RangePreset(CCommandTable::PresetIndex(nId));
-    } else {
-        commands.TransmitterTyp();
+bool CMainFrame::IsConnected(int nId) const {
+    return m_handlers.contains(nId);
+}
+
+bool CMainFrame::Run(int nId) {
+    const CommandEntry* entry = CCommandTable::Find(nId);
+    const auto handler = m_handlers.constFind(nId);
+    if (entry == nullptr || handler == m_handlers.cend()) {
+        return false;
+    }
+    if (entry->rule != EnableRule::Always && !m_view->IsBereit()) {
+        return false; // nothing with a rule starts while a transmitter operation runs
+    }
+    (*handler)();
+    UpdateCommands();
+    return true;
+}
+
+/// The one list of the areas that carry out commands of the main window.
+void CMainFrame::ConnectCommands() {
+    ConnectFileCommands();
+    ConnectPrintCommands();
+    ConnectEditCommands();
+    ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
+    ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
+    ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
+    ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
+}
+
+void CMainFrame::ConnectFileCommands() {
+    ConnectCommand(CCommandTable::kNew, [this] { RunFileCommand(&CDocumentSession::New); });
+    ConnectCommand(CCommandTable::kOpen, [this] { RunFileCommand(&CDocumentSession::Open); });
+    ConnectCommand(CCommandTable::kSave, [this] { RunFileCommand(&CDocumentSession::Save); });
+    ConnectCommand(CCommandTable::kSaveAs, [this] { RunFileCommand(&CDocumentSession::SaveAs); });
+    ConnectCommand(CCommandTable::kExit, [this] { close(); });
+    // The recent-file entries open their own files; the table's entry only marks their place.
+    ConnectCommand(CCommandTable::kRecentFile, [] {});
+}
+
+void CMainFrame::ConnectPrintCommands() {
+    ConnectCommand(CCommandTable::kPrint, [this] { SheetPrinter().Print(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintPreview, [this] { SheetPrinter().Preview(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintSetup, [this] { SheetPrinter().PageSetup(this); });
+}
+
+void CMainFrame::ConnectEditCommands() {
+    ConnectCommand(CCommandTable::kAktuelleDaten, [this] { CEditCommands(m_doc, this).AktuelleDaten(); });
+    ConnectCommand(CCommandTable::kTransmitterTyp, [this] { CEditCommands(m_doc, this).TransmitterTyp(); });
+    const std::vector<int>& presets = CCommandTable::RangePresetIds();
+    for (int i = 0; i < static_cast<int>(presets.size()); ++i) {
+        ConnectCommand(presets[static_cast<std::size_t>(i)], [this, i] { OnRangePreset(i); });
+    }
+}
+
+void CMainFrame::OnRangePreset(int nPreset) {
+    // A preset starts a new, untitled parameter set: unsaved changes are asked about first, and a later
+    // "Speichern" must not write the preset over the file that was open.
+    if (m_session.New()) {
+        CEditCommands(m_doc, this).RangePreset(nPreset);
     }
     UpdateTitle();
+}
+
+CSheetPrinter& CMainFrame::SheetPrinter() {
+    if (!m_sheetPrinter) {
+        m_sheetPrinter = std::make_unique<CSheetPrinter>();
+    }
+    return *m_sheetPrinter;
+}
+
+bool CMainFrame::PrintWithoutDialog() {
+    return SheetPrinter().PrintWithoutDialog(this, m_doc);
 }
 
 void CMainFrame::OnSprache() {
