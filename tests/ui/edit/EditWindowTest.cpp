@@ -57,6 +57,23 @@ private Q_SLOTS:
         QCOMPARE(rig.Doc().GetMessEnde(), 35.0f);
     }
 
+    void presetLeavesAnUntitledDocument() {
+        CShellRig rig(CEdition::Kind::Kunde, 8);
+        QVERIFY(rig.Start());
+        rig.Trigger(CCommandTable::kEmpfangen);
+        const QString path = rig.dir.filePath(QStringLiteral("tank.qlc"));
+        rig.chooser.paths.enqueue(path);
+        rig.Trigger(CCommandTable::kSaveAs);
+        QVERIFY(!rig.Frame().Session().PathName().isEmpty());
+        CDialogDriver::Later(
+            [] { CDialogDriver::Click(CDialogDriver::Active<CEditData>(), QStringLiteral("Abbrechen")); });
+        rig.Trigger(kPreset0bis40bar);
+        // Cancelled: a cleared parameter set that may not be sent, and no file it could be saved over.
+        QVERIFY(rig.Frame().Session().PathName().isEmpty());
+        QVERIFY(!rig.Doc().IsGueltig());
+        QVERIFY(!rig.Action(CCommandTable::kSenden)->isEnabled());
+    }
+
     void valuesOutsideTheDialogLimitsAskBeforeTheSend() {
         CShellRig rig(CEdition::Kind::Kunde, 8);
         QVERIFY(rig.Start());
