@@ -1,7 +1,7 @@
 #include "edit/KonfigurationRules.h"
 
-#include "edit/NumberField.h"
 #include "base/TypKatalog.h"
+#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>

@@ -1,11 +1,11 @@
 #include "ui/edit/EditCommands.h"
 
+#include "base/TypKatalog.h"
 #include "core/Operator.h"
-#include "edit/EditDataDoc.h"
 #include "document/QuillonDoc.h"
+#include "edit/EditDataDoc.h"
 #include "edit/EditDataRules.h"
 #include "edit/KonfigurationRules.h"
-#include "base/TypKatalog.h"
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditData.h"
 #include "ui/edit/Konfiguration.h"
