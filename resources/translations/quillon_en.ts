@@ -727,6 +727,25 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDlgTransmitterHalvard</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Transmitter-Typ</source>
+        <translation>Transmitter type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CDoLoggen</name>
     <message>
         <source>Temperatur:</source>
@@ -796,6 +815,192 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CEditCommands</name>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CEditData</name>
+    <message>
+        <source>Daten editieren</source>
+        <translation>Edit data</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich</source>
+        <translation>Base range</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Signalumformung</source>
+        <translation>Signal conversion</translation>
+    </message>
+    <message>
+        <source>4mA Signal bei</source>
+        <translation>4mA signal at</translation>
+    </message>
+    <message>
+        <source>20mA Signal bei</source>
+        <translation>20mA signal at</translation>
+    </message>
+    <message>
+        <source>Dämpfung:</source>
+        <translation>Damping:</translation>
+    </message>
+    <message>
+        <source>Sek.</source>
+        <translation>sec.</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temp.:</source>
+        <translation>Temp. damping:</translation>
+    </message>
+    <message>
+        <source>Lin.-Korrektur:</source>
+        <translation>Lin. correction:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Stromgrenzen</source>
+        <translation>Current limits</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Transmitterfehler</source>
+        <translation>Transmitter fault</translation>
+    </message>
+    <message>
+        <source>Strom:</source>
+        <translation>Current:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDataRX30</name>
+    <message>
+        <source>steigend</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>fallend</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>Kennlinie</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <source>Begrenzung Ausgang</source>
+        <translation>Output limits</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Signal:</translation>
+    </message>
+    <message>
+        <source>Eingabegrenzen</source>
+        <translation>Input limits</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDataRX31_3x</name>
+    <message>
+        <source>Dämpfung Druck:</source>
+        <translation>Pressure damping:</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDataRules</name>
+    <message>
+        <source>Der Grundmessbereich hat keine Spanne.</source>
+        <translation>The base range has no span.</translation>
+    </message>
+    <message>
+        <source>0,0 ... 200,0 Sekunden</source>
+        <translation>0.0 ... 200.0 seconds</translation>
+    </message>
+    <message>
+        <source>3,5 ... 22,5 mA</source>
+        <translation>3,5 ... 22,5 mA</translation>
+    </message>
+    <message>
+        <source>max. 20 Zeichen</source>
+        <translation>max. 20 characters</translation>
+    </message>
+    <message>
+        <source>Maximale Spreizung 4:1</source>
+        <translation>Maximum turn-down 4:1</translation>
+    </message>
+    <message>
+        <source>Maximale Spreizung %1 : 1 !</source>
+        <translation>Maximum turn-down %1 : 1 !</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Min &gt; Max!</source>
+        <translation>Current limit min &gt; max!</translation>
+    </message>
+</context>
+<context>
+    <name>CEditData_KA71</name>
+    <message>
+        <source>Wasser</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Benzin</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>Einheit:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>Medium:</source>
+        <translation>Medium:</translation>
+    </message>
+</context>
+<context>
     <name>CEdition</name>
     <message>
         <source>Varnex Abgleich und Test</source>
@@ -820,6 +1025,29 @@ Open the file anyway?</translation>
     <message>
         <source>Dateityp Vx-Dat (*.qlc)</source>
         <translation>Vx-Dat files (*.qlc)</translation>
+    </message>
+</context>
+<context>
+    <name>CEnterData</name>
+    <message>
+        <source>Dateneingabe</source>
+        <translation>Data entry</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1159,96 @@ Open the file anyway?</translation>
     <message>
         <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
         <translation>Enter a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CKonfiguration</name>
+    <message>
+        <source>Konfiguration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation>Measured values</translation>
+    </message>
+    <message>
+        <source>Messdruck:</source>
+        <translation>Pressure:</translation>
+    </message>
+    <message>
+        <source>Temperatur:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Neuer Messwert</source>
+        <translation>New measured value</translation>
+    </message>
+    <message>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>% FS</source>
+        <translation>% FS</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster</source>
+        <translation>Zero window</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>min.</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>CKonfigurationRules</name>
+    <message>
+        <source>Passwort</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Tastensperre</source>
+        <translation>Key lock</translation>
+    </message>
+    <message>
+        <source>Der Grundmessbereich hat keine Spanne.</source>
+        <translation>The base range has no span.</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1467,99 @@ from the range set here!</translation>
     </message>
 </context>
 <context>
+    <name>CLinTab</name>
+    <message>
+        <source>Linearitätskorrektur</source>
+        <translation>Linearity correction</translation>
+    </message>
+    <message>
+        <source>0% = </source>
+        <translation>0% = </translation>
+    </message>
+    <message>
+        <source>4mA = </source>
+        <translation>4mA = </translation>
+    </message>
+    <message>
+        <source>100% = </source>
+        <translation>100% = </translation>
+    </message>
+    <message>
+        <source>20mA = </source>
+        <translation>20mA = </translation>
+    </message>
+    <message>
+        <source>Stützpunkte</source>
+        <translation>Support points</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Messwert</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CLinTabRules</name>
+    <message>
+        <source>radiziert</source>
+        <translation>square root</translation>
+    </message>
+    <message>
+        <source>Anfang und Ende dürfen nicht gleich sein.</source>
+        <translation>Start and end must not be equal.</translation>
+    </message>
+    <message>
+        <source>Der Messbereich von 4 mA bis 20 mA hat keine Spanne.</source>
+        <translation>The range from 4 mA to 20 mA has no span.</translation>
+    </message>
+    <message>
+        <source>Geben Sie bitte eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Die Tabellenwerte müssen sich um mindestens %1 ändern !</source>
+        <translation>The table values must change by at least %1 !</translation>
+    </message>
+</context>
+<context>
+    <name>CLinTab_Druck_KA71</name>
+    <message>
+        <source>Freier Messbereich</source>
+        <translation>Free range</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Komma:</source>
+        <translation>Decimal point:</translation>
+    </message>
+</context>
+<context>
     <name>CLoggen</name>
     <message>
         <source>Loggen</source>
@@ -1263,6 +1674,152 @@ Cancel it and close the program?</translation>
     <message>
         <source>Kann Datei nicht öffnen!</source>
         <translation>Cannot open file!</translation>
+    </message>
+</context>
+<context>
+    <name>CNumberField</name>
+    <message>
+        <source>Geben Sie eine Zahl ein.</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
+        <translation>Enter no more than %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>CParameterPruefung</name>
+    <message>
+        <source>Transmitter-Typ</source>
+        <translation>Transmitter type</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Anfang</source>
+        <translation>Base range start</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Ende</source>
+        <translation>Base range end</translation>
+    </message>
+    <message>
+        <source>4mA Signal bei</source>
+        <translation>4mA signal at</translation>
+    </message>
+    <message>
+        <source>20mA Signal bei</source>
+        <translation>20mA signal at</translation>
+    </message>
+    <message>
+        <source>Dämpfung</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temp.</source>
+        <translation>Temp. damping</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Min</source>
+        <translation>Current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Max</source>
+        <translation>Current limit max</translation>
+    </message>
+    <message>
+        <source>Transmitterfehler Strom</source>
+        <translation>Transmitter fault current</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster</source>
+        <translation>Zero window</translation>
+    </message>
+    <message>
+        <source>Tastensperre</source>
+        <translation>Key lock</translation>
+    </message>
+    <message>
+        <source>Dezimalstellen</source>
+        <translation>Decimals</translation>
+    </message>
+    <message>
+        <source>Anzeigeeinheit</source>
+        <translation>Display unit</translation>
+    </message>
+    <message>
+        <source>Stützpunkte</source>
+        <translation>Support points</translation>
+    </message>
+    <message>
+        <source>kein gültiger Zahlenwert</source>
+        <translation>not a valid number</translation>
+    </message>
+    <message>
+        <source>der Wert ist für die Übertragung zu groß</source>
+        <translation>the value is too large to be transferred</translation>
+    </message>
+    <message>
+        <source>%1 ist kein bekannter Typ</source>
+        <translation>%1 is not a known type</translation>
+    </message>
+    <message>
+        <source>Linearisierung Punkt %1</source>
+        <translation>Linearization point %1</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht übertragen werden</source>
+        <translation>%1 cannot be transferred</translation>
+    </message>
+    <message>
+        <source>der Transmitter hält höchstens 20 Zeichen</source>
+        <translation>the transmitter holds at most 20 characters</translation>
+    </message>
+    <message>
+        <source>Anfang und Ende sind gleich</source>
+        <translation>start and end are equal</translation>
+    </message>
+    <message>
+        <source>%1 ist keine bekannte Einheit</source>
+        <translation>%1 is not a known unit</translation>
+    </message>
+    <message>
+        <source>4mA- und 20mA-Wert sind gleich</source>
+        <translation>the 4mA and 20mA values are equal</translation>
+    </message>
+    <message>
+        <source>Der Parametersatz kann nicht gesendet werden:
+%1</source>
+        <translation>The parameter set cannot be sent:
+%1</translation>
+    </message>
+    <message>
+        <source>Der Parametersatz enthält Werte außerhalb der Eingabegrenzen:
+%1
+
+Trotzdem senden?</source>
+        <translation>The parameter set holds values outside the input limits:
+%1
+
+Send anyway?</translation>
     </message>
 </context>
 <context>
@@ -1518,6 +2075,92 @@ from the range set here!</translation>
     <message>
         <source>Fehlersignal:</source>
         <translation>Fault signal:</translation>
+    </message>
+</context>
+<context>
+    <name>CRangePreset</name>
+    <message>
+        <source>0 ... 400mbar...</source>
+        <translation>0 ... 400mbar...</translation>
+    </message>
+    <message>
+        <source>0 ... 1 bar...</source>
+        <translation>0 ... 1 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 1,6 bar...</source>
+        <translation>0 ... 1.6 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 2,5 bar...</source>
+        <translation>0 ... 2.5 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 4 bar...</source>
+        <translation>0 ... 4 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 6 bar...</source>
+        <translation>0 ... 6 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 10 bar...</source>
+        <translation>0 ... 10 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 16 bar...</source>
+        <translation>0 ... 16 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 25 bar...</source>
+        <translation>0 ... 25 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 40 bar...</source>
+        <translation>0 ... 40 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 0 bar...</source>
+        <translation>-1 ... 0 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 0,6 bar...</source>
+        <translation>-1 ... 0.6 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 1,5 bar...</source>
+        <translation>-1 ... 1.5 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 3 bar...</source>
+        <translation>-1 ... 3 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 5 bar...</source>
+        <translation>-1 ... 5 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 9 bar...</source>
+        <translation>-1 ... 9 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 15 bar...</source>
+        <translation>-1 ... 15 bar...</translation>
+    </message>
+</context>
+<context>
+    <name>CSeriennummer</name>
+    <message>
+        <source>Seriennummer ändern</source>
+        <translation>Change serial number</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbr.</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "core/Logging.h"
 #include "core/ProgramError.h"
 #include "document/Windows1252.h"
+#include "edit/SendeGrenzen.h"
 #include "link/TtyDevice.h"
 #include "measurement/LogFormat.h"
 #include "measurement/MessAnzeige.h"
@@ -39,6 +40,8 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     // Nothing but the operation runs in the tool: its waits are plain sleeps, without an event loop.
     m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
+    // A file's values outside the edit dialogs' limits are a question before the send (--yes answers).
+    CSendeGrenzen::Install(m_transfer);
     if (portPins != nullptr) {
         m_link.PortMap().LoadPins(*portPins);
     }

@@ -183,6 +183,12 @@ const std::vector<CommandEntry>& CCommandTable::Commands() {
     return kCommands;
 }
 
+const std::vector<int>& CCommandTable::RangePresetIds() {
+    static const std::vector<int> ids = {32800, 32801, 32817, 32816, 32811, 32812, 32802, 32809, 32810,
+                                         32815, 32818, 32819, 32825, 32821, 32822, 32823, 32820};
+    return ids;
+}
+
 const CommandEntry* CCommandTable::Find(int nId) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                     [nId](const CommandEntry& e) { return e.nId == nId; });

@@ -52,6 +52,7 @@ public:
     static constexpr int kRecentFile = 57616;
     static constexpr int kExit = 57665;
     static constexpr int kAktuelleDaten = 32834;
+    static constexpr int kTransmitterTyp = 32849;
     static constexpr int kEmpfangen = 32804;
     static constexpr int kSenden = 32805;
     static constexpr int kMessung = 32806;
@@ -61,6 +62,8 @@ public:
     static constexpr int kTestRs232 = 32771;
 
     static const std::vector<CommandEntry>& Commands();
+    /// The range preset commands of the menu "Editieren", in the order of CRangePreset.
+    static const std::vector<int>& RangePresetIds();
     /// The entry of an id; nullptr for an id the table does not hold.
     static const CommandEntry* Find(int nId);
     /// The menu bar of the edition: menu 132, or menu 129 with "Test" and "Abgleich".

@@ -1,13 +1,17 @@
 #include "shell/TransmitterSession.h"
 
 #include "document/QuillonDoc.h"
+#include "edit/SendeGrenzen.h"
 
 CTransmitterSession::CTransmitterSession(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device,
                                          CQuillonDoc& doc)
     : m_doc(doc)
     , m_link(op, clock, std::move(device))
     , m_connection(m_link, doc)
-    , m_transfer(m_link, m_connection, doc) {}
+    , m_transfer(m_link, m_connection, doc) {
+    // A parameter set with values outside the edit dialogs' limits is sent only after a question.
+    CSendeGrenzen::Install(m_transfer);
+}
 
 bool CTransmitterSession::Empfangen() {
     if (m_link.IsBusy()) {

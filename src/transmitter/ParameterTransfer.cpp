@@ -1,5 +1,7 @@
 #include "transmitter/ParameterTransfer.h"
 
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
@@ -7,14 +9,12 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "base/TypKatalog.h"
-#include "base/Utils.h"
 #include "link/LinkOperation.h"
-#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/ParameterPruefung.h"
 
 #include <cmath>
 
@@ -347,6 +347,17 @@ CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
         return SendResult::Refused;
+    }
+    const QStringList fehler = CParameterPruefung::Pruefe(m_doc);
+    if (!fehler.isEmpty()) {
+        m_operator.Message(CParameterPruefung::FehlerText(fehler), tr("Parameter senden"),
+                           IOperator::Icon::Error);
+        return SendResult::Unsendable;
+    }
+    const QStringList warnungen = m_grenzenPruefung ? m_grenzenPruefung(m_doc) : QStringList();
+    if (!warnungen.isEmpty() && !m_operator.AskYesNo(CParameterPruefung::WarnungText(warnungen),
+                                                     tr("Parameter senden"), IOperator::Icon::Warning)) {
+        return SendResult::Declined;
     }
     const bool bYes = m_operator.AskYesNo(tr("Diese Vorgang überschreibt\ndie Transmitter-Parametrierung!\n\n"
                                              "Sind Sie sicher, dass sie die \nParametrierung ändern wollen?"),

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
+#include <QStringList>
+#include <functional>
 
 class CConnection;
 class CQuillonDoc;
@@ -29,6 +31,7 @@ public:
     /// How a send ended (the window shows the messages; the command-line tool also needs the outcome).
     enum class SendResult {
         Sent,         ///< every step was answered
+        Unsendable,   ///< the parameter set holds values that cannot be sent; nothing was sent
         Declined,     ///< the user did not confirm the question; nothing was sent
         RangeDiffers, ///< unit or base range of the transmitter differ, or could not be read
         Failed,       ///< the connect or a write step failed
@@ -39,8 +42,15 @@ public:
 
     /// Reads the whole parameter set; true when every step succeeded.
     bool ReceiveParameterSet();
-    /// Asks, checks and writes the parameter set by the sequence of the type.
+    /// Finds the values of a parameter set that lie outside the edit dialogs' limits, each as "field:
+    /// message"; the edit layer provides it (CSendeGrenzen).
+    using GrenzenPruefung = std::function<QStringList(const CQuillonDoc&)>;
+
+    /// Checks the parameter set (CParameterPruefung refuses what cannot be sent; values outside the
+    /// dialog limits are asked about when a limit check is set), asks, checks unit and range and writes
+    /// by the sequence of the type.
     SendResult SendParameterSet();
+    void SetGrenzenPruefung(GrenzenPruefung pruefung) { m_grenzenPruefung = std::move(pruefung); }
     /// Whether the transmitter's unit and base range equal the document's (step 1 of every send).
     bool VerifyTransmitterRange();
 
@@ -75,4 +85,5 @@ private:
     CConnection& m_connection;
     CQuillonDoc& m_doc;
     IOperator& m_operator;
+    GrenzenPruefung m_grenzenPruefung;
 };

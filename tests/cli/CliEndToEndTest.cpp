@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -154,6 +155,41 @@ private Q_SLOTS:
         result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", Path(QStringLiteral("missing.qlc"))});
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(sim.Requests(), 0);
+    }
+
+    void sendChecksTheParameterSetBeforeSending() {
+        std::unique_ptr<CQuillonDoc> doc;
+        {
+            CSimProcess source;
+            QVERIFY(source.Start({"--baud", "0"}, false));
+            const QString file = Path(QStringLiteral("checked.qlc"));
+            QCOMPARE(RunCli(Link(source, 2) + QStringList{"receive", "-o", file}).exitCode, 0);
+            doc = Load(file);
+            QVERIFY(doc);
+        }
+        doc->SetDaempfung(std::numeric_limits<float>::quiet_NaN());
+        const QString broken = Path(QStringLiteral("nan.qlc"));
+        QVERIFY(doc->SaveFile(broken));
+        doc->SetDaempfung(250.0f);
+        const QString slow = Path(QStringLiteral("slow.qlc"));
+        QVERIFY(doc->SaveFile(slow));
+
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--baud", "0"}));
+        // Not a number: refused even with --yes, naming the field.
+        CCliProcess::Result result = RunCli(Link(sim, 2) + QStringList{"--yes", "send", broken});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Dämpfung")), qPrintable(result.err));
+        // Only outside the dialog's limits: a question, so without a terminal it needs --yes.
+        result = RunCli(Link(sim, 2) + QStringList{"send", slow});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("--yes")), qPrintable(result.err));
+        QCOMPARE(sim.Requests(), 0);
+
+        CSimProcess answered;
+        QVERIFY(answered.Start({"--baud", "0"}, false));
+        result = RunCli(Link(answered, 2) + QStringList{"--yes", "send", slow});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
     }
 
     void questionsNeedYesWithoutATerminal() {

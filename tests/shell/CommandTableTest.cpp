@@ -3,6 +3,7 @@
 
 #include "shell/CommandTable.h"
 
+#include "edit/RangePreset.h"
 #include "shell/Edition.h"
 #include "shell/EnableRules.h"
 
@@ -84,6 +85,15 @@ private Q_SLOTS:
         QCOMPARE(CCommandTable::PlainText(QStringLiteral("A&&B")), QStringLiteral("A&B"));
     }
 
+    void rangePresetsInTheOrderOfTheirRanges() {
+        const std::vector<int>& ids = CCommandTable::RangePresetIds();
+        QCOMPARE(int(ids.size()), CRangePreset::kAnzahl);
+        for (int i = 0; i < CRangePreset::kAnzahl; ++i) {
+            const CommandEntry* entry = CCommandTable::Find(ids[static_cast<std::size_t>(i)]);
+            QVERIFY(entry != nullptr);
+            QCOMPARE(QString::fromUtf8(entry->text), QString::fromUtf8(CRangePreset::At(i).text));
+        }
+    }
     void rules_data() {
         QTest::addColumn<int>("rule");
         QTest::addColumn<QList<int>>("types"); // the types for which the rule enables a ready window

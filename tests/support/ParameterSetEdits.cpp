@@ -60,7 +60,8 @@ void EditParameterSet(CQuillonDoc& doc) {
     doc.SetBezeichnung("PT-4711 KESSEL");
     doc.SetStromgrenzeMin(3.6f);
     doc.SetStromgrenzeMax(21.0f);
-    doc.SetFehlerstrom(3.4f);
+    // Inside the edit dialogs' limits (3.5 to 22.5 mA), so that a send asks no question about them.
+    doc.SetFehlerstrom(3.6f);
     EditTable(doc);
     if (HasImages(nTyp)) {
         doc.SetTempDaempfung(1.5f);

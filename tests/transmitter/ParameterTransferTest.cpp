@@ -263,6 +263,9 @@ private Q_SLOTS:
         QCOMPARE(rig.doc.GetEinheit(), rig.doc.GetAnzeigeEinheit());
         QCOMPARE(rig.doc.GetAnzeigeDezimalstellen(), 3);
         QCOMPARE(rig.doc.GetGrundEnde(), 2.5f);
+        // A set range of a few words is narrower than the edit dialog allows: the send asks about that
+        // first, then its own question.
+        rig.op.Answer(IOperator::Answer::Yes);
         rig.op.Answer(IOperator::Answer::Yes);
         QCOMPARE(rig.transfer.SendParameterSet(), CParameterTransfer::SendResult::Sent);
         QCOMPARE(int(transmitter.ParamWord(transmitter.ParamLayout().ma)), sent);

@@ -7,11 +7,12 @@
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
 #include "transmitter/TestMenu.h"
+#include "ui/edit/EditCommands.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
-#include "ui/print/SheetPrinter.h"
 #include "ui/main/SvgIconEngine.h"
+#include "ui/print/SheetPrinter.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -272,6 +273,7 @@ bool CMainFrame::Run(int nId) {
 void CMainFrame::ConnectCommands() {
     ConnectFileCommands();
     ConnectPrintCommands();
+    ConnectEditCommands();
     ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
     ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
     ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
@@ -311,6 +313,24 @@ void CMainFrame::ConnectPrintCommands() {
     ConnectCommand(CCommandTable::kPrint, [this] { SheetPrinter().Print(this, m_doc); });
     ConnectCommand(CCommandTable::kPrintPreview, [this] { SheetPrinter().Preview(this, m_doc); });
     ConnectCommand(CCommandTable::kPrintSetup, [this] { SheetPrinter().PageSetup(this); });
+}
+
+void CMainFrame::ConnectEditCommands() {
+    ConnectCommand(CCommandTable::kAktuelleDaten, [this] { CEditCommands(m_doc, this).AktuelleDaten(); });
+    ConnectCommand(CCommandTable::kTransmitterTyp, [this] { CEditCommands(m_doc, this).TransmitterTyp(); });
+    const std::vector<int>& presets = CCommandTable::RangePresetIds();
+    for (int i = 0; i < static_cast<int>(presets.size()); ++i) {
+        ConnectCommand(presets[static_cast<std::size_t>(i)], [this, i] { OnRangePreset(i); });
+    }
+}
+
+void CMainFrame::OnRangePreset(int nPreset) {
+    // A preset starts a new, untitled parameter set: unsaved changes are asked about first, and a later
+    // "Speichern" must not write the preset over the file that was open.
+    if (m_session.New()) {
+        CEditCommands(m_doc, this).RangePreset(nPreset);
+    }
+    UpdateTitle();
 }
 
 CSheetPrinter& CMainFrame::SheetPrinter() {

@@ -85,10 +85,12 @@ private:
     void ConnectFileCommands();
     void ConnectPrintCommands();
     void ConnectMeasurementCommands();
+    void ConnectEditCommands();
     /// The one printer of the run, made when first needed: finding the printers must not slow the start.
     CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());
     void OnSprache();
+    void OnRangePreset(int nPreset);
     void OnBereitChanged(bool bBereit);
 
     CEdition m_edition;

@@ -1,0 +1,455 @@
+#include "edit/EditDataRules.h"
+
+#include "base/Einheiten.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
+#include "edit/LinTabGenerator.h"
+#include "edit/NumberField.h"
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr int kTypProzent = 0;
+constexpr int kTypRX31 = 2;
+constexpr int kTypVN62 = 7;
+constexpr int kTypRX96 = 8;
+constexpr int kTypRX84 = 9;
+constexpr float kSpreizungEditData = 0.25f;
+constexpr float kResetStromMin = 3.8f;
+constexpr float kResetFehlerstrom = 3.5f;
+constexpr int kResetFreiEnde = 1000;
+constexpr int kResetFreiKomma = 1;
+
+} // namespace
+
+CEditDataRules::CEditDataRules(QLocale locale)
+    : m_locale(std::move(locale)) {}
+
+CEditDataRules::Variante CEditDataRules::VarianteFor(int nTyp) {
+    switch (nTyp) {
+    case kTypRX31:
+    case kTypVN62:
+    case kTypRX96:
+    case kTypRX84:
+        return Variante::RX31_3x;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        return Variante::RX30;
+    case CTypKatalog::kKA71:
+        return Variante::KA71;
+    default:
+        return Variante::EditData;
+    }
+}
+
+int CEditDataRules::MaxSpreizung(int nTyp) {
+    if (nTyp == kTypVN62) {
+        return 100;
+    }
+    return nTyp == kTypRX96 || nTyp == kTypRX84 ? 5 : 4;
+}
+
+bool CEditDataRules::HatTempDaempfung(const CEditDataWerte& werte) {
+    return werte.eVariante == Variante::RX31_3x && werte.nTyp == kTypRX31;
+}
+
+QString CEditDataRules::Text(double value) const {
+    return CNumberField::Format(value, m_locale);
+}
+
+float CEditDataRules::Value(const QString& text) const {
+    return static_cast<float>(CNumberField::Parse(text, m_locale).value_or(0.0));
+}
+
+void CEditDataRules::SetZahlen(CEditDataWerte& werte, const Zahlen& zahlen) const {
+    werte.strMessAnfang = Text(zahlen.fMessAnfang);
+    werte.strMessEnde = Text(zahlen.fMessEnde);
+    werte.strDaempfung = Text(zahlen.fDaempfung);
+    werte.strTempDaempfung = Text(zahlen.fTempDaempfung);
+    werte.strStromMin = Text(zahlen.fStromMin);
+    werte.strStromMax = Text(zahlen.fStromMax);
+    werte.strFehlerstrom = Text(zahlen.fFehlerstrom);
+}
+
+CEditDataRules::Zahlen CEditDataRules::GetZahlen(const CEditDataWerte& werte) const {
+    Zahlen z;
+    z.fMessAnfang = Value(werte.strMessAnfang);
+    z.fMessEnde = Value(werte.strMessEnde);
+    if (werte.eVariante == Variante::RX30) {
+        // The characteristic sets the output range; the fields do not exist in this variant.
+        z.fMessAnfang = werte.bFallend ? werte.fGrundEnde : werte.fGrundAnfang;
+        z.fMessEnde = werte.bFallend ? werte.fGrundAnfang : werte.fGrundEnde;
+    }
+    z.fDaempfung = Value(werte.strDaempfung);
+    z.fTempDaempfung = Value(werte.strTempDaempfung);
+    z.fStromMin = Value(werte.strStromMin);
+    z.fStromMax = Value(werte.strStromMax);
+    z.fFehlerstrom = Value(werte.strFehlerstrom);
+    return z;
+}
+
+std::optional<CFieldProblem> CEditDataRules::Validate(const CEditDataWerte& werte) const {
+    switch (werte.eVariante) {
+    case Variante::EditData:
+        return CheckEditData(werte);
+    case Variante::RX31_3x:
+        return CheckRX31(werte);
+    case Variante::KA71:
+        return CheckKA71(werte);
+    case Variante::RX30:
+        return CheckRX30(werte);
+    }
+    return std::nullopt;
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckFloat(const QString& text, int nFeld, float lo, float hi,
+                                                        float& value) const {
+    if (auto message = CNumberField::CheckFloat(text, lo, hi, m_locale, value)) {
+        return CFieldProblem{nFeld, *message};
+    }
+    return std::nullopt;
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckNumber(const QString& text, int nFeld, float& value) const {
+    const std::optional<double> parsed = CNumberField::Parse(text, m_locale);
+    if (!parsed || !std::isfinite(static_cast<float>(*parsed))) {
+        return CFieldProblem{nFeld, CNumberField::MsgZahl()};
+    }
+    value = static_cast<float>(*parsed);
+    return std::nullopt;
+}
+
+/// Tag, damping, output range as numbers and the three currents: the first steps of every variant but
+/// the RX26/KA52/KA28 one.
+std::optional<CFieldProblem> CEditDataRules::CheckCommon(const CEditDataWerte& werte, Zahlen& z) const {
+    using F = CEditDataWerte;
+    if (auto message = CNumberField::CheckLength(werte.strBezeichnung, kBezeichnungMax)) {
+        return CFieldProblem{F::kBezeichnung, *message};
+    }
+    if (auto p = CheckFloat(werte.strDaempfung, F::kDaempfung, 0.0f, kDaempfungMax, z.fDaempfung)) {
+        return p;
+    }
+    if (auto p = CheckNumber(werte.strMessAnfang, F::kMessAnfang, z.fMessAnfang)) {
+        return p;
+    }
+    if (auto p = CheckNumber(werte.strMessEnde, F::kMessEnde, z.fMessEnde)) {
+        return p;
+    }
+    if (auto p = CheckFloat(werte.strStromMax, F::kStromMax, kStromMin, kStromMax, z.fStromMax)) {
+        return p;
+    }
+    if (auto p = CheckFloat(werte.strStromMin, F::kStromMin, kStromMin, kStromMax, z.fStromMin)) {
+        return p;
+    }
+    if (auto p = CheckFloat(werte.strFehlerstrom, F::kFehlerstrom, kStromMin, kStromMax, z.fFehlerstrom)) {
+        return p;
+    }
+    if (HatTempDaempfung(werte)) {
+        return CheckFloat(werte.strTempDaempfung, F::kTempDaempfung, 0.0f, kDaempfungMax, z.fTempDaempfung);
+    }
+    return std::nullopt;
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckInRange(const Zahlen& z, float lo, float hi) const {
+    if (hi < lo) {
+        std::swap(lo, hi);
+    }
+    if (z.fMessAnfang < lo || z.fMessAnfang > hi) {
+        return CFieldProblem{CEditDataWerte::kMessAnfang, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
+    }
+    if (z.fMessEnde < lo || z.fMessEnde > hi) {
+        return CFieldProblem{CEditDataWerte::kMessEnde, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
+    }
+    return std::nullopt;
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckSpreizung(float a, float b, int nSpreizung) {
+    if (a / static_cast<float>(nSpreizung) > b) {
+        return CFieldProblem{CEditDataWerte::kMessAnfang, MsgSpreizung(nSpreizung)};
+    }
+    return std::nullopt;
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckMinMax(const Zahlen& z) {
+    if (z.fStromMax - z.fStromMin < 0.0f) {
+        return CFieldProblem{CEditDataWerte::kStromMin, MsgMinMax()};
+    }
+    return std::nullopt;
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckEditData(const CEditDataWerte& werte) const {
+    Zahlen z;
+    if (auto p = CheckCommon(werte, z)) {
+        return p;
+    }
+    if (auto p = CheckInRange(z, werte.fGrundAnfang, werte.fGrundEnde)) {
+        return p;
+    }
+    if (std::fabs(z.fMessEnde - z.fMessAnfang) <
+        kSpreizungEditData * std::fabs(werte.fGrundEnde - werte.fGrundAnfang)) {
+        return CFieldProblem{CEditDataWerte::kMessAnfang, MsgSpreizung4()};
+    }
+    return CheckMinMax(z);
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckRX31(const CEditDataWerte& werte) const {
+    Zahlen z;
+    if (auto p = CheckCommon(werte, z)) {
+        return p;
+    }
+    if (auto p = CheckInRange(z, werte.fGrundAnfang, werte.fGrundEnde)) {
+        return p;
+    }
+    const float a = std::fabs(werte.fGrundEnde - werte.fGrundAnfang);
+    const float b = std::fabs(z.fMessEnde - z.fMessAnfang);
+    if (auto p = CheckSpreizung(a, b, MaxSpreizung(werte.nTyp))) {
+        return p;
+    }
+    return CheckMinMax(z);
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckKA71(const CEditDataWerte& werte) const {
+    Zahlen z;
+    if (auto p = CheckCommon(werte, z)) {
+        return p;
+    }
+    const CEinheiten converter = KA71Converter(werte);
+    const CEinheiten::Range range = converter.ScaledRange();
+    const auto [lo, hi] = KA71Bereich(werte);
+    if (auto p = CheckInRange(z, lo, hi)) {
+        return p;
+    }
+    if (range.hi == range.lo) {
+        // The spread is measured on the 0..10000 scale of the base range, which then has no span.
+        return CFieldProblem{CEditDataWerte::kMessAnfang, tr("Der Grundmessbereich hat keine Spanne.")};
+    }
+    float a = std::fabs(werte.fGrundEnde - werte.fGrundAnfang);
+    float b = std::fabs(z.fMessEnde - z.fMessAnfang);
+    if (CTypKatalog::IsKA71(werte.nTyp)) {
+        b = static_cast<float>(std::fabs(converter.SpanToScale(b)));
+        a = static_cast<float>(CEinheiten::kScale);
+    }
+    if (auto p = CheckSpreizung(a, b, MaxSpreizung(werte.nTyp))) {
+        return p;
+    }
+    return CheckMinMax(z);
+}
+
+std::optional<CFieldProblem> CEditDataRules::CheckRX30(const CEditDataWerte& werte) const {
+    using F = CEditDataWerte;
+    Zahlen z;
+    if (auto message = CNumberField::CheckLength(werte.strBezeichnung, kBezeichnungMax)) {
+        return CFieldProblem{F::kBezeichnung, *message};
+    }
+    if (auto p = CheckFloat(werte.strDaempfung, F::kDaempfung, 0.0f, kDaempfungMax, z.fDaempfung)) {
+        return p;
+    }
+    if (auto p = CheckNumber(werte.strStromMax, F::kStromMax, z.fStromMax)) {
+        return p;
+    }
+    if (auto p = CheckNumber(werte.strStromMin, F::kStromMin, z.fStromMin)) {
+        return p;
+    }
+    if (auto p = CheckMinMax(z)) {
+        return p;
+    }
+    if (auto p = CheckFloat(werte.strStromMax, F::kStromMax, 0.0f, kStromMax, z.fStromMax)) {
+        return p;
+    }
+    if (auto p = CheckFloat(werte.strStromMin, F::kStromMin, 0.0f, kStromMax, z.fStromMin)) {
+        return p;
+    }
+    return CheckFloat(werte.strFehlerstrom, F::kFehlerstrom, 0.0f, kStromMax, z.fFehlerstrom);
+}
+
+QString CEditDataRules::Hint(const CEditDataWerte& werte, int nFeld) const {
+    switch (nFeld) {
+    case CEditDataWerte::kDaempfung:
+    case CEditDataWerte::kTempDaempfung:
+        return tr("0,0 ... 200,0 Sekunden");
+    case CEditDataWerte::kStromMin:
+    case CEditDataWerte::kStromMax:
+    case CEditDataWerte::kFehlerstrom:
+        if (werte.eVariante == Variante::RX30) {
+            return CNumberField::FormatFixed(0.0, 2, 1, m_locale) + QStringLiteral(" ... ") +
+                   CNumberField::FormatFixed(kStromMax, 2, 1, m_locale);
+        }
+        return tr("3,5 ... 22,5 mA");
+    case CEditDataWerte::kMessAnfang:
+    case CEditDataWerte::kMessEnde:
+        return RangeHint(werte);
+    case CEditDataWerte::kBezeichnung:
+        return tr("max. 20 Zeichen");
+    default:
+        return QString();
+    }
+}
+
+CEinheiten CEditDataRules::KA71Converter(const CEditDataWerte& werte) {
+    return CEinheiten(werte.nTyp, werte.fGrundAnfang, werte.fGrundEnde, werte.nDezimalstellen, werte.nEinheit,
+                      werte.nAnzeigeEinheit);
+}
+
+std::pair<float, float> CEditDataRules::KA71Bereich(const CEditDataWerte& werte) {
+    const CEinheiten::Range range = KA71Converter(werte).ScaledRange();
+    double lo = range.lo;
+    double hi = range.hi;
+    if (werte.nEinheit != werte.nAnzeigeEinheit) {
+        lo /= CUtils::PowerOfTen(range.n);
+        hi /= CUtils::PowerOfTen(range.n);
+    }
+    return {static_cast<float>(lo), static_cast<float>(hi)};
+}
+
+QString CEditDataRules::RangeHint(const CEditDataWerte& werte) const {
+    if (werte.eVariante == Variante::KA71 && werte.nEinheit != werte.nAnzeigeEinheit) {
+        // The output range is typed in the display unit: the limits it is checked against, in that unit.
+        const auto [lo, hi] = KA71Bereich(werte);
+        return Text(lo) + QStringLiteral(" ... ") + Text(hi) + QLatin1Char(' ') + werte.strMessEinheit;
+    }
+    return werte.strGrundAnfang + QStringLiteral(" ... ") + werte.strGrundEnde + QLatin1Char(' ') +
+           werte.strEinheit;
+}
+
+void CEditDataRules::Reset(CEditDataWerte& werte) const {
+    Zahlen z = GetZahlen(werte);
+    z.fDaempfung = 0.0f;
+    z.fStromMax = kStromMax;
+    z.fMessAnfang = werte.fGrundAnfang;
+    z.fMessEnde = werte.fGrundEnde;
+    z.fStromMin = kResetStromMin;
+    z.fFehlerstrom = kResetFehlerstrom;
+    switch (werte.eVariante) {
+    case Variante::EditData:
+        z.fStromMin = kStromMin;
+        z.fFehlerstrom = kStromMax;
+        break;
+    case Variante::RX31_3x:
+        z.fTempDaempfung = 0.0f;
+        break;
+    case Variante::KA71:
+        werte.nAnzeigeEinheit = werte.nEinheit;
+        werte.strMessEinheit = werte.strEinheit;
+        werte.nMedium = 0;
+        werte.nFreiAnfang = 0;
+        werte.nFreiEnde = kResetFreiEnde;
+        werte.nFreiDezimalpunkt = kResetFreiKomma;
+        break;
+    case Variante::RX30:
+        if (CTypKatalog::IsDreiLeiter(werte.nTyp)) {
+            z.fStromMin = 0.0f;
+            z.fFehlerstrom = 0.0f;
+        }
+        werte.bFallend = false;
+        break;
+    }
+    SetZahlen(werte, z);
+    if (werte.eVariante != Variante::RX30) {
+        werte.linTab = CLinTabelle{};
+    }
+}
+
+std::optional<CFieldProblem> CEditDataRules::SetLinKorrektur(CEditDataWerte& werte, bool bOn) const {
+    if (!bOn) {
+        werte.linTab = CLinTabelle{};
+        return std::nullopt;
+    }
+    if (auto problem = Validate(werte)) {
+        werte.linTab = CLinTabelle{};
+        return problem;
+    }
+    const Zahlen z = GetZahlen(werte);
+    if (werte.eVariante == Variante::KA71) {
+        werte.linTab = CLinTabGenerator::EvenKA71(CLinTabelle::kPunkte);
+    } else {
+        werte.linTab = CLinTabGenerator::ForEditData(werte.nTyp, CLinTabelle::kPunkte, z.fMessAnfang,
+                                                     z.fMessEnde, werte.nDezimalstellen);
+    }
+    return std::nullopt;
+}
+
+void CEditDataRules::MessbereichEdited(CEditDataWerte& werte) {
+    if (werte.eVariante == Variante::EditData || werte.eVariante == Variante::RX31_3x) {
+        werte.linTab = CLinTabelle{};
+    }
+}
+
+CLinTabWerte CEditDataRules::LinTabEditor(const CEditDataWerte& werte, const CLinTabRules& rules) const {
+    const Zahlen z = GetZahlen(werte);
+    if (werte.eVariante == Variante::KA71) {
+        CLinTabGenerator::KA71Bereich bereich;
+        bereich.nFreiAnfang = werte.nFreiAnfang;
+        bereich.nFreiEnde = werte.nFreiEnde;
+        bereich.nKomma = werte.nFreiDezimalpunkt;
+        bereich.fWert4mA = z.fMessAnfang;
+        bereich.fWert20mA = z.fMessEnde;
+        bereich.nAnzeigeDezimalen = CEinheiten(werte.nTyp, werte.fGrundAnfang, werte.fGrundEnde,
+                                               werte.nDezimalstellen, werte.nEinheit, werte.nAnzeigeEinheit)
+                                        .DisplayDecimals();
+        CLinTabelle stored = werte.linTab;
+        if (stored.nAnzahl == 1) {
+            stored.nAnzahl = 0; // "radiziert"
+        } else {
+            stored.nAnzahl = qBound(CLinTabelle::kMinPunkte, stored.nAnzahl, CLinTabelle::kPunkte);
+        }
+        return rules.LoadKA71(stored, bereich, werte.strMessEinheit, werte.nAnzeigeEinheit);
+    }
+    const CLinTabWerte::Art art = werte.eVariante == Variante::EditData && werte.nTyp == kTypProzent
+                                      ? CLinTabWerte::Art::Prozent
+                                      : CLinTabWerte::Art::Druck;
+    return rules.Load(art, werte.linTab, z.fMessAnfang, z.fMessEnde, werte.strMessEinheit,
+                      werte.nDezimalstellen);
+}
+
+void CEditDataRules::TakeLinTab(CEditDataWerte& werte, const CLinTabRules::Ergebnis& ergebnis) {
+    werte.linTab = ergebnis.table;
+    if (werte.eVariante == Variante::KA71) {
+        if (werte.linTab.nAnzahl == 0) {
+            werte.linTab.nAnzahl = 1; // "radiziert"
+        }
+        werte.nFreiAnfang = ergebnis.bereich.nFreiAnfang;
+        werte.nFreiEnde = ergebnis.bereich.nFreiEnde;
+        werte.nFreiDezimalpunkt = ergebnis.bereich.nKomma;
+    }
+}
+
+CEditDataRules::EinheitWechsel CEditDataRules::ChangeAnzeigeEinheit(CEditDataWerte& werte, int nNeu) const {
+    EinheitWechsel result;
+    result.problem = Validate(werte);
+    if (result.problem) {
+        return result;
+    }
+    const Zahlen z = GetZahlen(werte);
+    const int nAlt = werte.nAnzeigeEinheit;
+    const CEinheiten alt(werte.nTyp, z.fMessAnfang, z.fMessEnde, werte.nDezimalstellen, nAlt, nAlt);
+    const CEinheiten neu(werte.nTyp, z.fMessAnfang, z.fMessEnde, werte.nDezimalstellen, nAlt, nNeu);
+    if (nNeu < 0 || nNeu >= CEinheiten::kUnitCount || z.fMessAnfang == z.fMessEnde ||
+        neu.ScaledRange().overflow) {
+        return result;
+    }
+    const double anfang = neu.FromScale(alt.ToScale(z.fMessAnfang));
+    const double ende = neu.FromScale(alt.ToScale(z.fMessEnde));
+    werte.strMessAnfang = Text(anfang);
+    werte.strMessEnde = Text(ende);
+    werte.nAnzeigeEinheit = nNeu;
+    werte.strMessEinheit = werte.EinheitName(nNeu);
+    result.bUebernommen = true;
+    return result;
+}
+
+QString CEditDataRules::MsgSpreizung4() {
+    return tr("Maximale Spreizung 4:1");
+}
+
+QString CEditDataRules::MsgSpreizung(int nSpreizung) {
+    return tr("Maximale Spreizung %1 : 1 !")
+        .arg(QString::number(nSpreizung).rightJustified(3, QLatin1Char(' ')));
+}
+
+QString CEditDataRules::MsgMinMax() {
+    return tr("Stromgrenze Min > Max!");
+}

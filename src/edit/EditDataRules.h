@@ -1,0 +1,104 @@
+#pragma once
+
+#include "base/Einheiten.h"
+#include "edit/EditDataWerte.h"
+#include "edit/FieldProblem.h"
+#include "edit/LinTabRules.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <optional>
+#include <utility>
+
+/// The logic of the dialog "Daten editieren" in its four variants: the checks on "OK" in their order
+/// with their messages, the hint line, "Rücksetzen", the "Lin.-Korrektur:" box with its table, the
+/// table editor it opens, the falling characteristic of the RX26/KA52/KA28 and the KA71 display unit.
+class CEditDataRules {
+    Q_DECLARE_TR_FUNCTIONS(CEditDataRules)
+
+public:
+    using Variante = CEditDataWerte::Variante;
+
+    static constexpr int kBezeichnungMax = 20;
+    static constexpr float kDaempfungMax = 200.0f;
+    static constexpr float kStromMin = 3.5f;
+    static constexpr float kStromMax = 22.5f;
+    static constexpr int kMedien = 3;
+
+    /// Values for the numeric fields of a parameter set once the checks passed.
+    struct Zahlen {
+        float fMessAnfang = 0.0f;
+        float fMessEnde = 0.0f;
+        float fDaempfung = 0.0f;
+        float fTempDaempfung = 0.0f;
+        float fStromMin = 0.0f;
+        float fStromMax = 0.0f;
+        float fFehlerstrom = 0.0f;
+    };
+
+    /// The outcome of a display unit change: taken, or refused because the fields do not pass the check
+    /// (problem set) or because the range does not fit the display in the new unit (the selection
+    /// returns to the old unit).
+    struct EinheitWechsel {
+        bool bUebernommen = false;
+        std::optional<CFieldProblem> problem;
+    };
+
+    explicit CEditDataRules(QLocale locale);
+
+    static Variante VarianteFor(int nTyp);
+    /// Turn-down ratio: 100 for the VN62, 5 for the RX96 and RX84, 4 for every other type.
+    static int MaxSpreizung(int nTyp);
+    /// "Dämpfung Temp.:" is a field of the RX31 only.
+    static bool HatTempDaempfung(const CEditDataWerte& werte);
+
+    const QLocale& Locale() const { return m_locale; }
+    QString Text(double value) const;
+    /// The field texts of the numbers in werte's fields (the caller sets the context first).
+    void SetZahlen(CEditDataWerte& werte, const Zahlen& zahlen) const;
+    /// The numbers of the fields; only meaningful after Validate passed.
+    Zahlen GetZahlen(const CEditDataWerte& werte) const;
+
+    std::optional<CFieldProblem> Validate(const CEditDataWerte& werte) const;
+    QString Hint(const CEditDataWerte& werte, int nFeld) const;
+    void Reset(CEditDataWerte& werte) const;
+
+    /// Checking the box checks every field first (a failure leaves it unchecked) and generates 30
+    /// points; unchecking clears the table.
+    std::optional<CFieldProblem> SetLinKorrektur(CEditDataWerte& werte, bool bOn) const;
+    /// A keystroke in an output range field invalidates the generated table (not in the KA71, whose
+    /// table lives on its own scale).
+    static void MessbereichEdited(CEditDataWerte& werte);
+
+    /// The table editor that "Edit" opens, filled from the dialog.
+    CLinTabWerte LinTabEditor(const CEditDataWerte& werte, const CLinTabRules& rules) const;
+    /// Takes over what the table editor handed back after its "OK".
+    static void TakeLinTab(CEditDataWerte& werte, const CLinTabRules::Ergebnis& ergebnis);
+
+    EinheitWechsel ChangeAnzeigeEinheit(CEditDataWerte& werte, int nNeu) const;
+
+    static QString MsgSpreizung4();
+    static QString MsgSpreizung(int nSpreizung);
+    static QString MsgMinMax();
+
+private:
+    std::optional<CFieldProblem> CheckCommon(const CEditDataWerte& werte, Zahlen& z) const;
+    std::optional<CFieldProblem> CheckEditData(const CEditDataWerte& werte) const;
+    std::optional<CFieldProblem> CheckRX31(const CEditDataWerte& werte) const;
+    std::optional<CFieldProblem> CheckKA71(const CEditDataWerte& werte) const;
+    std::optional<CFieldProblem> CheckRX30(const CEditDataWerte& werte) const;
+    std::optional<CFieldProblem> CheckFloat(const QString& text, int nFeld, float lo, float hi,
+                                            float& value) const;
+    std::optional<CFieldProblem> CheckNumber(const QString& text, int nFeld, float& value) const;
+    std::optional<CFieldProblem> CheckInRange(const Zahlen& z, float lo, float hi) const;
+    static std::optional<CFieldProblem> CheckSpreizung(float a, float b, int nSpreizung);
+    static std::optional<CFieldProblem> CheckMinMax(const Zahlen& z);
+    float Value(const QString& text) const;
+    QString RangeHint(const CEditDataWerte& werte) const;
+    /// The KA71's converter from the transmitter's unit to the display unit, on the base range.
+    static CEinheiten KA71Converter(const CEditDataWerte& werte);
+    /// The base range in the display unit at display resolution: the output range's limits.
+    static std::pair<float, float> KA71Bereich(const CEditDataWerte& werte);
+
+    QLocale m_locale;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "edit/FieldProblem.h"
+
+#include <QString>
+#include <optional>
+
+/// The small dialog "Dateneingabe" of the test commands: an index and a value, handed on as typed.
+class CEnterDataRules {
+public:
+    enum Feld { kIndex, kWert };
+    static constexpr int kWertMax = 10;
+
+    static std::optional<CFieldProblem> Validate(const QString& strIndex, const QString& strWert);
+};

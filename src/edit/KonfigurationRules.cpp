@@ -1,0 +1,102 @@
+#include "edit/KonfigurationRules.h"
+
+#include "base/TypKatalog.h"
+#include "edit/NumberField.h"
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr float kNullpunktMax = 1000.0f;
+constexpr int kTastensperreMax = 100;
+constexpr int kPasswortMax = 999;
+
+bool IsRX30Familie(int nTyp) {
+    return nTyp >= 3 && nTyp <= 6;
+}
+
+} // namespace
+
+CKonfigurationRules::CKonfigurationRules(QLocale locale)
+    : m_locale(std::move(locale)) {}
+
+float CKonfigurationRules::OffsetGrenze(int nTyp, float fSpanne) {
+    const float span = std::fabs(fSpanne);
+    return IsRX30Familie(nTyp) ? span * 0.25f : span / 10.0f;
+}
+
+float CKonfigurationRules::SpanneGrenze(int nTyp) {
+    return nTyp == 3 ? 25.0f : 10.0f;
+}
+
+int CKonfigurationRules::TastensperreGrenze(int nTyp) {
+    return IstPasswort(nTyp) ? kPasswortMax : kTastensperreMax;
+}
+
+bool CKonfigurationRules::TemperaturSichtbar(int nTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->bTemperatur;
+}
+
+bool CKonfigurationRules::TastensperreSichtbar(int nTyp) {
+    return CTypKatalog::HasTastatursperre(nTyp);
+}
+
+bool CKonfigurationRules::IstPasswort(int nTyp) {
+    return CTypKatalog::IsKA71(nTyp);
+}
+
+QString CKonfigurationRules::TastensperreLabel(int nTyp) {
+    return IstPasswort(nTyp) ? tr("Passwort") : tr("Tastensperre");
+}
+
+QString CKonfigurationRules::Text(double value) const {
+    return CNumberField::Format(value, m_locale);
+}
+
+std::optional<CFieldProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
+    using F = CKonfigurationWerte;
+    Zahlen z;
+    if (!(werte.fSpanne > 0.0f) || !std::isfinite(werte.fSpanne)) {
+        // The corrections are shares of the base span; the KA71 also converts them through it.
+        return CFieldProblem{F::kOffset, tr("Der Grundmessbereich hat keine Spanne.")};
+    }
+    const float offset = OffsetGrenze(werte.nTyp, werte.fSpanne);
+    if (auto text = CNumberField::CheckFloat(werte.strOffset, -offset, offset, m_locale, z.fOffset)) {
+        return CFieldProblem{F::kOffset, *text};
+    }
+    const float spanne = SpanneGrenze(werte.nTyp);
+    if (auto text = CNumberField::CheckFloat(werte.strSpanne, -spanne, spanne, m_locale, z.fSpanne)) {
+        return CFieldProblem{F::kSpanne, *text};
+    }
+    if (auto text =
+            CNumberField::CheckFloat(werte.strNullpunkt, 0.0f, kNullpunktMax, m_locale, z.fNullpunkt)) {
+        return CFieldProblem{F::kNullpunkt, *text};
+    }
+    if (!TastensperreSichtbar(werte.nTyp)) {
+        return std::nullopt;
+    }
+    const int grenze = TastensperreGrenze(werte.nTyp);
+    if (auto text = CNumberField::CheckInt(werte.strTastensperre, 0, grenze, m_locale, z.nTastensperre)) {
+        return CFieldProblem{F::kTastensperre, *text};
+    }
+    return std::nullopt;
+}
+
+CKonfigurationRules::Zahlen CKonfigurationRules::GetZahlen(const CKonfigurationWerte& werte) const {
+    Zahlen z;
+    z.fOffset = static_cast<float>(CNumberField::Parse(werte.strOffset, m_locale).value_or(0.0));
+    z.fSpanne = static_cast<float>(CNumberField::Parse(werte.strSpanne, m_locale).value_or(0.0));
+    z.fNullpunkt =
+        std::trunc(static_cast<float>(CNumberField::Parse(werte.strNullpunkt, m_locale).value_or(0.0)));
+    z.nTastensperre = CNumberField::ParseInt(werte.strTastensperre, m_locale).value_or(0);
+    return z;
+}
+
+void CKonfigurationRules::Reset(CKonfigurationWerte& werte) const {
+    werte.strOffset = Text(0.0);
+    werte.strSpanne = Text(0.0);
+    werte.strNullpunkt = Text(0.0);
+    werte.strTastensperre = QStringLiteral("0");
+}

@@ -1,0 +1,74 @@
+#include "edit/SendeGrenzen.h"
+
+#include "base/TypKatalog.h"
+#include "document/QuillonDoc.h"
+#include "edit/EditDataDoc.h"
+#include "edit/EditDataRules.h"
+#include "edit/KonfigurationRules.h"
+#include "transmitter/ParameterPruefung.h"
+#include "transmitter/ParameterTransfer.h"
+
+namespace {
+
+using Feld = CParameterPruefung::Feld;
+
+Feld EditFeld(int nFeld) {
+    switch (nFeld) {
+    case CEditDataWerte::kBezeichnung:
+        return Feld::Bezeichnung;
+    case CEditDataWerte::kDaempfung:
+        return Feld::Daempfung;
+    case CEditDataWerte::kTempDaempfung:
+        return Feld::TempDaempfung;
+    case CEditDataWerte::kMessEnde:
+        return Feld::MessEnde;
+    case CEditDataWerte::kStromMax:
+        return Feld::StromMax;
+    case CEditDataWerte::kStromMin:
+        return Feld::StromMin;
+    case CEditDataWerte::kFehlerstrom:
+        return Feld::Fehlerstrom;
+    default:
+        return Feld::MessAnfang;
+    }
+}
+
+Feld KonfigurationFeld(int nFeld) {
+    switch (nFeld) {
+    case CKonfigurationWerte::kOffset:
+        return Feld::Offset;
+    case CKonfigurationWerte::kSpanne:
+        return Feld::Spanne;
+    case CKonfigurationWerte::kNullpunkt:
+        return Feld::Nullpunktsfenster;
+    default:
+        return Feld::Tastensperre;
+    }
+}
+
+/// The types whose corrections, zero window and key lock travel with the parameter set.
+bool HatKonfiguration(int nTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle;
+}
+
+} // namespace
+
+QStringList CSendeGrenzen::Warnungen(const CQuillonDoc& doc, const QLocale& locale) {
+    QStringList warnungen;
+    const CEditDataRules editRules(locale);
+    if (const auto problem = editRules.Validate(CEditDataDoc::Load(doc, editRules))) {
+        warnungen << CParameterPruefung::Befund(EditFeld(problem->nField), problem->strText);
+    }
+    if (HatKonfiguration(doc.GetTyp())) {
+        const CKonfigurationRules rules(locale);
+        if (const auto problem = rules.Validate(CEditDataDoc::LoadKonfiguration(doc, rules, locale))) {
+            warnungen << CParameterPruefung::Befund(KonfigurationFeld(problem->nField), problem->strText);
+        }
+    }
+    return warnungen;
+}
+
+void CSendeGrenzen::Install(CParameterTransfer& transfer) {
+    transfer.SetGrenzenPruefung([](const CQuillonDoc& doc) { return Warnungen(doc); });
+}

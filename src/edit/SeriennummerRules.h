@@ -1,0 +1,22 @@
+#pragma once
+
+#include "edit/FieldProblem.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+/// The dialog "Seriennummer ändern": the serial number "123456.78.901" in three fields of 6, 2 and 3
+/// characters, and the 16-character form the transmitter keeps.
+class CSeriennummerRules {
+public:
+    static constexpr int kFelder = 3;
+    static constexpr std::array<int, kFelder> kLaengen = {6, 2, 3};
+
+    /// Characters 1 to 6, 8 to 9 and 11 to 13 of the stored serial number (shorter texts give shorter
+    /// or empty fields).
+    static std::array<QString, kFelder> Split(const QString& strSeriennummer);
+    static std::optional<CFieldProblem> Validate(const std::array<QString, kFelder>& felder);
+    /// field 1, ".", field 2, ".", field 3 and three blanks.
+    static QString Compose(const std::array<QString, kFelder>& felder);
+};

@@ -1,0 +1,147 @@
+#include "ui/edit/Konfiguration.h"
+
+#include "ui/edit/FieldBinder.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFeldBreite = 90;
+
+} // namespace
+
+CKonfiguration::CKonfiguration(const CKonfigurationWerte& werte, const QLocale& locale, QWidget* parent)
+    : QDialog(parent)
+    , m_rules(locale)
+    , m_werte(werte)
+    , m_binder(new CFieldBinder(this)) {
+    setWindowTitle(tr("Konfiguration"));
+    auto* layout = new QVBoxLayout(this);
+    BuildMesswerte(layout);
+    BuildKalibrierung(layout);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CKonfiguration::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CKonfiguration::reject);
+    layout->addWidget(buttons);
+    Fill();
+}
+
+void CKonfiguration::BuildMesswerte(QVBoxLayout* layout) {
+    auto* group = new QGroupBox(tr("Messwerte"));
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(tr("Messdruck:")), 0, 0);
+    grid->addWidget(new QLabel(m_werte.strMesswert), 0, 1, Qt::AlignRight);
+    grid->addWidget(new QLabel(m_werte.strEinheit), 0, 2);
+    const bool bTemperatur = CKonfigurationRules::TemperaturSichtbar(m_werte.nTyp);
+    if (bTemperatur) {
+        grid->addWidget(new QLabel(tr("Temperatur:")), 1, 0);
+        grid->addWidget(new QLabel(m_werte.strTemperatur), 1, 1, Qt::AlignRight);
+        grid->addWidget(new QLabel(tr("°C")), 1, 2);
+    }
+    auto* neu = new QPushButton(tr("Neuer Messwert"));
+    neu->setAutoDefault(false);
+    grid->addWidget(neu, 0, 3, bTemperatur ? 2 : 1, 1);
+    connect(neu, &QPushButton::clicked, this, [this] { done(kNeuerMesswert); });
+    layout->addWidget(group);
+}
+
+QLineEdit* CKonfiguration::AddField(QGridLayout* grid, int nRow, const QString& label, const QString& unit,
+                                    int nFeld, QWidget** labelWidget, QWidget** unitWidget) {
+    auto* edit = new QLineEdit;
+    edit->setMinimumWidth(kFeldBreite);
+    auto* labelLabel = new QLabel(label);
+    labelLabel->setBuddy(edit);
+    auto* unitLabel = new QLabel(unit);
+    grid->addWidget(labelLabel, nRow, 0);
+    grid->addWidget(edit, nRow, 1);
+    grid->addWidget(unitLabel, nRow, 2);
+    m_binder->Add(nFeld, edit);
+    if (labelWidget != nullptr) {
+        *labelWidget = labelLabel;
+    }
+    if (unitWidget != nullptr) {
+        *unitWidget = unitLabel;
+    }
+    return edit;
+}
+
+void CKonfiguration::BuildKalibrierung(QVBoxLayout* layout) {
+    using F = CKonfigurationWerte;
+    auto* group = new QGroupBox(tr("Kalibrierung"));
+    auto* grid = new QGridLayout(group);
+    m_offset = AddField(grid, 0, tr("Offsetkorrektur"), m_werte.strEinheit, F::kOffset);
+    m_spanne = AddField(grid, 1, tr("Spannekorrektur"), tr("% FS"), F::kSpanne);
+    auto* auslesen = new QPushButton(tr("Auslesen"));
+    auto* uebertragen = new QPushButton(tr("Übertragen"));
+    for (QPushButton* button : {auslesen, uebertragen}) {
+        button->setAutoDefault(false);
+    }
+    grid->addWidget(auslesen, 0, 3);
+    grid->addWidget(uebertragen, 1, 3);
+    m_nullpunkt = AddField(grid, 2, tr("Nullpunktsfenster"), tr("Digits"), F::kNullpunkt);
+    QWidget* sperreLabel = nullptr;
+    QWidget* sperreEinheit = nullptr;
+    m_tastensperre = AddField(grid, 3, CKonfigurationRules::TastensperreLabel(m_werte.nTyp), tr("Min."),
+                              F::kTastensperre, &sperreLabel, &sperreEinheit);
+    const bool bSperre = CKonfigurationRules::TastensperreSichtbar(m_werte.nTyp);
+    for (QWidget* w : {static_cast<QWidget*>(m_tastensperre), sperreLabel}) {
+        w->setVisible(bSperre);
+    }
+    sperreEinheit->setVisible(bSperre && !CKonfigurationRules::IstPasswort(m_werte.nTyp));
+    auto* reset = new QPushButton(tr("Rücksetzen"));
+    reset->setAutoDefault(false);
+    grid->addWidget(reset, 3, 3);
+    layout->addWidget(group);
+    connect(auslesen, &QPushButton::clicked, this, [this] { done(kAuslesen); });
+    connect(uebertragen, &QPushButton::clicked, this, &CKonfiguration::OnUebertragen);
+    connect(reset, &QPushButton::clicked, this, &CKonfiguration::OnRuecksetzen);
+}
+
+void CKonfiguration::Fill() {
+    m_offset->setText(m_werte.strOffset);
+    m_spanne->setText(m_werte.strSpanne);
+    m_nullpunkt->setText(m_werte.strNullpunkt);
+    m_tastensperre->setText(m_werte.strTastensperre);
+}
+
+void CKonfiguration::Gather() {
+    m_werte.strOffset = m_offset->text();
+    m_werte.strSpanne = m_spanne->text();
+    m_werte.strNullpunkt = m_nullpunkt->text();
+    m_werte.strTastensperre = m_tastensperre->text();
+}
+
+bool CKonfiguration::Check() {
+    Gather();
+    if (const auto problem = m_rules.Validate(m_werte)) {
+        m_binder->Show(*problem);
+        return false;
+    }
+    return true;
+}
+
+void CKonfiguration::accept() {
+    if (Check()) {
+        QDialog::accept();
+    }
+}
+
+void CKonfiguration::OnUebertragen() {
+    if (Check()) {
+        done(kUebertragen);
+    }
+}
+
+void CKonfiguration::OnRuecksetzen() {
+    Gather();
+    m_rules.Reset(m_werte);
+    Fill();
+}

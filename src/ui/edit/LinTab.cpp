@@ -1,0 +1,170 @@
+#include "ui/edit/LinTab.h"
+
+#include "edit/NumberField.h"
+#include "ui/edit/FieldBinder.h"
+#include "ui/edit/LinTabDruck.h"
+#include "ui/edit/LinTab_Druck_KA71.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kZeilenJeBlock = 10;
+constexpr int kSpaltenJeBlock = 4;
+constexpr int kZellenBreite = 70;
+
+} // namespace
+
+std::unique_ptr<CLinTab> CLinTab::Create(const CLinTabWerte& werte, const CLinTabRules& rules,
+                                         QWidget* parent) {
+    switch (werte.eArt) {
+    case CLinTabWerte::Art::Druck:
+        return std::make_unique<CLinTabDruck>(werte, rules, parent);
+    case CLinTabWerte::Art::KA71:
+        return std::make_unique<CLinTab_Druck_KA71>(werte, rules, parent);
+    case CLinTabWerte::Art::Prozent:
+        break;
+    }
+    return std::make_unique<CLinTab>(werte, rules, parent);
+}
+
+CLinTab::CLinTab(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent)
+    : QDialog(parent)
+    , m_rules(rules)
+    , m_werte(werte)
+    , m_binder(new CFieldBinder(this))
+    , m_layout(new QVBoxLayout(this))
+    , m_topRow(new QHBoxLayout)
+    , m_anzahl(new QComboBox) {
+    setWindowTitle(tr("Linearitätskorrektur"));
+    BuildHeader();
+    BuildRows();
+    BuildButtons();
+    Fill();
+}
+
+void CLinTab::BuildHeader() {
+    const bool bProzent = m_werte.eArt == CLinTabWerte::Art::Prozent;
+    auto* bereich = new QGroupBox;
+    auto* grid = new QGridLayout(bereich);
+    m_wert4mA = new QLabel;
+    m_wert20mA = new QLabel;
+    grid->addWidget(new QLabel(bProzent ? tr("0% = ") : tr("4mA = ")), 0, 0);
+    grid->addWidget(m_wert4mA, 0, 1);
+    grid->addWidget(new QLabel(bProzent ? tr("100% = ") : tr("20mA = ")), 1, 0);
+    grid->addWidget(m_wert20mA, 1, 1);
+    m_topRow->addWidget(bereich);
+
+    auto* stuetz = new QGroupBox(tr("Stützpunkte"));
+    auto* stuetzLayout = new QVBoxLayout(stuetz);
+    m_anzahl->addItems(CLinTabRules::AnzahlTexte(m_werte.eArt));
+    stuetzLayout->addWidget(m_anzahl);
+    m_topRow->addWidget(stuetz);
+    m_topRow->addStretch();
+    m_layout->addLayout(m_topRow);
+    connect(m_anzahl, &QComboBox::activated, this, &CLinTab::OnAnzahl);
+}
+
+void CLinTab::BuildRows() {
+    const bool bKA71 = m_werte.eArt == CLinTabWerte::Art::KA71;
+    const bool bProzent = m_werte.eArt == CLinTabWerte::Art::Prozent;
+    auto* grid = new QGridLayout;
+    for (int block = 0; block < CLinTabelle::kPunkte / kZeilenJeBlock; ++block) {
+        const int c = block * kSpaltenJeBlock;
+        grid->addWidget(new QLabel(bKA71 ? tr("Anzeige") : tr("Ausgang")), 0, c + 1);
+        grid->addWidget(new QLabel(tr("Messwert")), 0, c + 2);
+        if (!bKA71) {
+            grid->addWidget(new QLabel(tr("mA")), 1, c + 1);
+            grid->addWidget(new QLabel(bProzent ? QStringLiteral("%") : m_werte.strEinheit), 1, c + 2);
+        }
+    }
+    for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
+        const int r = 2 + i % kZeilenJeBlock;
+        const int c = (i / kZeilenJeBlock) * kSpaltenJeBlock;
+        m_nummer[i] = new QLabel(QString::number(i + 1));
+        m_x[i] = new QLineEdit;
+        m_y[i] = new QLineEdit;
+        m_x[i]->setFixedWidth(kZellenBreite);
+        m_y[i]->setFixedWidth(kZellenBreite);
+        m_einheit[i] = new QLabel(bProzent ? QStringLiteral("%") : m_werte.strEinheit);
+        grid->addWidget(m_nummer[i], r, c, Qt::AlignRight);
+        grid->addWidget(m_x[i], r, c + 1);
+        grid->addWidget(m_y[i], r, c + 2);
+        grid->addWidget(m_einheit[i], r, c + 3);
+        m_binder->Add(i, m_x[i]);
+        m_binder->Add(CLinTabRules::kFeldY + i, m_y[i]);
+    }
+    m_layout->addLayout(grid);
+}
+
+void CLinTab::BuildButtons() {
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CLinTab::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CLinTab::reject);
+    m_layout->addStretch();
+    m_layout->addWidget(buttons);
+}
+
+void CLinTab::Fill() {
+    const QLocale locale = m_rules.Locale();
+    m_wert4mA->setText(CNumberField::Format(m_werte.fWert4mA, locale) + QLatin1Char(' ') +
+                       m_werte.strEinheit);
+    m_wert20mA->setText(CNumberField::Format(m_werte.fWert20mA, locale) + QLatin1Char(' ') +
+                        m_werte.strEinheit);
+    m_anzahl->setCurrentIndex(CLinTabRules::AnzahlToIndex(m_werte));
+    FillRows();
+}
+
+void CLinTab::FillRows() {
+    for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
+        const CLinTabRules::RowState state = CLinTabRules::Row(m_werte, i);
+        m_x[i]->setText(m_werte.strX[i]);
+        m_y[i]->setText(m_werte.strY[i]);
+        for (QLineEdit* cell : {m_x[i], m_y[i]}) {
+            cell->setEnabled(state.bEnabled);
+            cell->setReadOnly(state.bReadOnly);
+            cell->setVisible(state.bVisible);
+        }
+        m_nummer[i]->setVisible(state.bVisible);
+        m_einheit[i]->setVisible(state.bVisible);
+    }
+}
+
+void CLinTab::Gather() {
+    for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
+        m_werte.strX[i] = m_x[i]->text();
+        m_werte.strY[i] = m_y[i]->text();
+    }
+}
+
+void CLinTab::ShowProblem(const CFieldProblem& problem) {
+    m_binder->Show(problem);
+}
+
+CLinTabRules::Ergebnis CLinTab::Result() const {
+    return m_rules.Result(m_werte);
+}
+
+void CLinTab::accept() {
+    Gather();
+    if (const auto problem = m_rules.Validate(m_werte)) {
+        ShowProblem(*problem);
+        return;
+    }
+    QDialog::accept();
+}
+
+void CLinTab::OnAnzahl(int nIndex) {
+    m_rules.SetAnzahl(m_werte, CLinTabRules::IndexToAnzahl(m_werte.eArt, nIndex));
+    Fill();
+}

@@ -1,0 +1,156 @@
+// The smaller editing rules: the range presets, the type choice, the configuration dialog's limits and
+// rows by type, the value entry of the test commands and the serial number fields.
+
+#include "edit/EnterDataRules.h"
+#include "edit/KonfigurationRules.h"
+#include "edit/RangePreset.h"
+#include "edit/SeriennummerRules.h"
+#include "edit/TypAuswahl.h"
+
+#include <QTest>
+
+class EditChoicesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void presets() {
+        QCOMPARE(int(CRangePreset::All().size()), 17);
+        const CRangePreset::Preset& mbar = CRangePreset::At(0);
+        QCOMPARE(CRangePreset::MenuText(0), QStringLiteral("0 ... 400mbar..."));
+        QCOMPARE(mbar.fEnde, 400.0f);
+        QCOMPARE(mbar.nDezimalstellen, 1);
+        QCOMPARE(CRangePreset::UnitIndex(8, mbar.nEinheit), 2);
+        QCOMPARE(CRangePreset::UnitIndex(0, mbar.nEinheit), 1);
+        QCOMPARE(CRangePreset::UnitIndex(2, CRangePreset::At(1).nEinheit), 1);
+        QCOMPARE(CRangePreset::UnitIndex(1, CRangePreset::At(1).nEinheit), 0);
+        QCOMPARE(CRangePreset::MenuText(10), QStringLiteral("-1 ... 0 bar..."));
+        QCOMPARE(CRangePreset::At(10).fAnfang, -1.0f);
+        QCOMPARE(CRangePreset::At(10).fEnde, 0.0f);
+        QCOMPARE(CRangePreset::At(16).fEnde, 15.0f);
+        QCOMPARE(CRangePreset::At(99).fEnde, 400.0f);
+        for (const CRangePreset::Preset& preset : CRangePreset::All()) {
+            QVERIFY(preset.fEnde > preset.fAnfang);
+        }
+    }
+
+    void typeChoice() {
+        QCOMPARE(CTypAuswahl::TypFor(5), 0);
+        QCOMPARE(CTypAuswahl::KnopfFor(0), 5);
+        QCOMPARE(CTypAuswahl::KnopfFor(10), 6);
+        for (const int typ : {2, 5, 6, 7, 42}) {
+            QCOMPARE(CTypAuswahl::KnopfFor(typ), 0);
+        }
+        for (int knopf = 0; knopf < CTypAuswahl::kKnoepfe; ++knopf) {
+            QCOMPARE(CTypAuswahl::KnopfFor(CTypAuswahl::TypFor(knopf)), knopf);
+        }
+    }
+
+    void configurationLimits_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QString>("spanne");
+        QTest::addColumn<QString>("tastensperre");
+        QTest::addColumn<QString>("message");
+        const QString ok;
+        QTest::newRow("type 2 offset 1") << 2 << "1"
+                                         << "0"
+                                         << "0" << ok;
+        QTest::newRow("type 2 offset -1.1") << 2 << "-1.1"
+                                            << "0"
+                                            << "0"
+                                            << "Geben Sie eine Zahl zwischen -1 und 1 ein.";
+        QTest::newRow("type 5 offset 2.5") << 5 << "-2.5"
+                                           << "0"
+                                           << "0" << ok;
+        QTest::newRow("type 5 offset 2.6") << 5 << "2.6"
+                                           << "0"
+                                           << "0"
+                                           << "Geben Sie eine Zahl zwischen -2.5 und 2.5 ein.";
+        QTest::newRow("type 3 span 20") << 3 << "0"
+                                        << "20"
+                                        << "0" << ok;
+        QTest::newRow("type 4 span 20") << 4 << "0"
+                                        << "20"
+                                        << "0"
+                                        << "Geben Sie eine Zahl zwischen -10 und 10 ein.";
+        QTest::newRow("type 2 key lock 101") << 2 << "0"
+                                             << "0"
+                                             << "101"
+                                             << "Geben Sie eine ganze Zahl zwischen 0 und 100 ein.";
+        QTest::newRow("type 2 key lock 1.5") << 2 << "0"
+                                             << "0"
+                                             << "1.5"
+                                             << "Geben Sie eine ganze Zahl zwischen 0 und 100 ein.";
+        QTest::newRow("KA71 password 999") << 10 << "0"
+                                           << "0"
+                                           << "999" << ok;
+        QTest::newRow("type 3 has no key lock") << 3 << "0"
+                                                << "0"
+                                                << "5000" << ok;
+    }
+
+    void configurationLimits() {
+        QFETCH(int, typ);
+        QFETCH(QString, offset);
+        QFETCH(QString, spanne);
+        QFETCH(QString, tastensperre);
+        QFETCH(QString, message);
+        const CKonfigurationRules rules(QLocale::c());
+        CKonfigurationWerte werte;
+        werte.nTyp = typ;
+        werte.fSpanne = 10.0f;
+        rules.Reset(werte);
+        werte.strOffset = offset;
+        werte.strSpanne = spanne;
+        werte.strTastensperre = tastensperre;
+        const auto problem = rules.Validate(werte);
+        QCOMPARE(problem ? problem->strText : QString(), message);
+    }
+
+    void configurationRowsAndValues() {
+        QVERIFY(CKonfigurationRules::TemperaturSichtbar(9));
+        QVERIFY(!CKonfigurationRules::TemperaturSichtbar(10));
+        QVERIFY(!CKonfigurationRules::TastensperreSichtbar(6));
+        QVERIFY(CKonfigurationRules::TastensperreSichtbar(7));
+        QCOMPARE(CKonfigurationRules::TastensperreLabel(10), QStringLiteral("Passwort"));
+        QCOMPARE(CKonfigurationRules::TastensperreLabel(2), QStringLiteral("Tastensperre"));
+
+        const CKonfigurationRules rules(QLocale::c());
+        CKonfigurationWerte werte;
+        werte.fSpanne = 10.0f;
+        rules.Reset(werte);
+        werte.strNullpunkt = QStringLiteral("12.9");
+        werte.strTastensperre = QStringLiteral("7");
+        werte.strOffset = QStringLiteral("-0.25");
+        QCOMPARE(rules.Validate(werte), std::nullopt);
+        const CKonfigurationRules::Zahlen z = rules.GetZahlen(werte);
+        QCOMPARE(z.fNullpunkt, 12.0f);
+        QCOMPARE(z.nTastensperre, 7);
+        QCOMPARE(z.fOffset, -0.25f);
+        werte.strNullpunkt = QStringLiteral("1000.5");
+        QCOMPARE(rules.Validate(werte)->nField, int(CKonfigurationWerte::kNullpunkt));
+    }
+
+    void enterData() {
+        QCOMPARE(CEnterDataRules::Validate(QStringLiteral("123456789012"), QStringLiteral("1234567890")),
+                 std::nullopt);
+        const auto problem = CEnterDataRules::Validate(QString(), QStringLiteral("12345678901"));
+        QCOMPARE(problem->nField, int(CEnterDataRules::kWert));
+        QCOMPARE(problem->strText, QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
+    }
+
+    void serialNumber() {
+        const auto felder = CSeriennummerRules::Split(QStringLiteral("123456.78.901   "));
+        QCOMPARE(felder[0], QStringLiteral("123456"));
+        QCOMPARE(felder[1], QStringLiteral("78"));
+        QCOMPARE(felder[2], QStringLiteral("901"));
+        QCOMPARE(CSeriennummerRules::Compose(felder), QStringLiteral("123456.78.901   "));
+        QCOMPARE(CSeriennummerRules::Split(QStringLiteral("12"))[1], QString());
+        QCOMPARE(CSeriennummerRules::Validate({QStringLiteral("1234567"), QString(), QString()})->nField, 0);
+        QCOMPARE(CSeriennummerRules::Validate({QString(), QString(), QStringLiteral("1234")})->strText,
+                 QStringLiteral("Geben Sie nicht mehr als 3 Zeichen ein."));
+    }
+};
+
+QTEST_GUILESS_MAIN(EditChoicesTest)
+#include "EditChoicesTest.moc"
