@@ -32,6 +32,15 @@ QString CHelpDocuments::Locate(const QString& fileName, const QStringList& dirs)
     return QString();
 }
 
+QString CHelpDocuments::LocalizedFileName(const QString& fileName, bool bEnglish, const QStringList& dirs) {
+    if (!bEnglish) {
+        return fileName;
+    }
+    const QFileInfo info(fileName);
+    const QString english = info.completeBaseName() + QStringLiteral("_en.") + info.suffix();
+    return Locate(english, dirs).isEmpty() ? fileName : english;
+}
+
 bool CHelpDocuments::Open(const QString& fileName, const QStringList& dirs, const Opener& opener,
                           IOperator& op) {
     const QString path = Locate(fileName, dirs);

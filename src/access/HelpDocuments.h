@@ -24,6 +24,9 @@ public:
     static QStringList SearchDirs(const QString& programDir);
     /// The first directory of dirs that holds the file; empty when none does.
     static QString Locate(const QString& fileName, const QStringList& dirs);
+    /// With English chosen, the English document ("hilfe_software_en.pdf") where it exists; the German
+    /// one otherwise.
+    static QString LocalizedFileName(const QString& fileName, bool bEnglish, const QStringList& dirs);
     /// Opens the document, or tells the user that the file or a viewer for it is missing.
     static bool Open(const QString& fileName, const QStringList& dirs, const Opener& opener, IOperator& op);
 };

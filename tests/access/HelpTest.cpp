@@ -108,6 +108,18 @@ private Q_SLOTS:
         QVERIFY(CHelpDocuments::SearchDirs(programDir.path()).first() == programDir.path());
     }
 
+    void englishDocumentWhereItExists() {
+        QTemporaryDir dir;
+        WriteFile(dir.filePath(QStringLiteral("hilfe_software_en.pdf")), "%PDF-1.4");
+        const QStringList dirs{dir.path()};
+        QCOMPARE(CHelpDocuments::LocalizedFileName(CHelpDocuments::SoftwareFileName(), true, dirs),
+                 QStringLiteral("hilfe_software_en.pdf"));
+        QCOMPARE(CHelpDocuments::LocalizedFileName(CHelpDocuments::SoftwareFileName(), false, dirs),
+                 QStringLiteral("hilfe_software.pdf"));
+        QCOMPARE(CHelpDocuments::LocalizedFileName(CHelpDocuments::TransmitterFileName(), true, dirs),
+                 QStringLiteral("hilfe_transmitter.pdf"));
+    }
+
     void missingDocumentOrViewerIsTold() {
         QTemporaryDir dir;
         CScriptedOperator op;
