@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>CAbout</name>
+    <message>
+        <source>Info über Varnex</source>
+        <translation>About Varnex</translation>
+    </message>
+</context>
+<context>
     <name>CAboutRules</name>
     <message>
         <source>Varnex
@@ -16,6 +23,25 @@ von 4–20 mA Drucktransmittern
         <translation>Configuration, calibration and monitoring
 of 4–20 mA pressure transmitters
 through the programming interface PL45 or PL40</translation>
+    </message>
+</context>
+<context>
+    <name>CChangePsw</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Altes Passwort:</source>
+        <translation>Old password:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Passwortbestätigung:</source>
+        <translation>Confirm password:</translation>
     </message>
 </context>
 <context>
@@ -241,6 +267,21 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     </message>
 </context>
 <context>
+    <name>CComport</name>
+    <message>
+        <source>PL45 suchen</source>
+        <translation>Search PL45</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>PC-Schnittstelle</source>
+        <translation>PC port</translation>
+    </message>
+</context>
+<context>
     <name>CComportRules</name>
     <message>
         <source>Suche Interface...</source>
@@ -307,6 +348,17 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentFile</name>
     <message>
         <source>Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.</source>
@@ -343,6 +395,68 @@ Open the file anyway?</translation>
 %2</source>
         <translation>The file %1 cannot be saved.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CFreigabe</name>
+    <message>
+        <source>Freigeben</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Sperren</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Freigabe</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Interface</translation>
+    </message>
+</context>
+<context>
+    <name>CHardwareSetup</name>
+    <message>
+        <source>Interface suchen</source>
+        <translation>Search interface</translation>
+    </message>
+    <message>
+        <source>Verbindung prüfen</source>
+        <translation>Check connection</translation>
+    </message>
+    <message>
+        <source>Beim nächsten Programmstart anzeigen</source>
+        <translation>Show at next program start</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Hardware Setup</source>
+        <translation>Hardware setup</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>PC-Schnittstelle</source>
+        <translation>PC port</translation>
     </message>
 </context>
 <context>
@@ -457,6 +571,20 @@ Is a program for viewing PDF files installed?</translation>
     </message>
 </context>
 <context>
+    <name>CHilfethemen</name>
+    <message>
+        <source>Hilfethemen</source>
+        <translation>Help topics</translation>
+    </message>
+</context>
+<context>
+    <name>CHinweisText</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
     <name>CHinweisTextRules</name>
     <message>
         <source>Beim Anschluß des Programmier-Interfaces PL45 beachten Sie bitte folgenden Hinweis:
@@ -471,6 +599,17 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Beim nächsten Programmstart anzeigen</source>
         <translation>Show at next program start</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInterface</name>
+    <message>
+        <source>PC-Interface</source>
+        <translation>PC interface</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
     </message>
 </context>
 <context>
@@ -635,6 +774,17 @@ from the range set here!</translation>
     <message>
         <source>Sendefehler!</source>
         <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswort</name>
+    <message>
+        <source>Passworteingabe</source>
+        <translation>Password entry</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
     </message>
 </context>
 <context>
