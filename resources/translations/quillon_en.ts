@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -93,7 +93,7 @@ Options:
   --json                   show prints JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program&apos;s settings.
+Without options, port, type and interface come from the program's settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
@@ -348,6 +348,29 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDemoMode</name>
+    <message>
+        <source>Der Demomodus kennt keinen Transmittertyp %1 (0 bis %2).</source>
+        <translation>The demo mode knows no transmitter type %1 (0 to %2).</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 wurde nicht gefunden (gesucht in: %2).</source>
+        <translation>The simulator %1 was not found (looked in: %2).</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 lässt sich nicht starten: %2</source>
+        <translation>The simulator %1 cannot be started: %2</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 hat nach %2 s noch kein Gerät gemeldet.</source>
+        <translation>The simulator %1 has not named a device after %2 s.</translation>
+    </message>
+    <message>
+        <source>Der Simulator %1 hat sich beendet, ohne ein Gerät zu melden: %2</source>
+        <translation>The simulator %1 ended without naming a device: %2</translation>
+    </message>
+</context>
+<context>
     <name>CDialogButtons</name>
     <message>
         <source>OK</source>
@@ -505,20 +528,20 @@ Although the PL45 interface is connected to the PC through USB, a (virtual) COM 
 <context>
     <name>CHelpDocuments</name>
     <message>
-        <source>Die Hilfedatei &quot;%1&quot; wurde nicht gefunden.
+        <source>Die Hilfedatei "%1" wurde nicht gefunden.
 
 Gesucht in:
 %2</source>
-        <translation>The help file &quot;%1&quot; was not found.
+        <translation>The help file "%1" was not found.
 
 Searched in:
 %2</translation>
     </message>
     <message>
-        <source>Die Hilfedatei &quot;%1&quot; konnte nicht geöffnet werden.
+        <source>Die Hilfedatei "%1" konnte nicht geöffnet werden.
 
 Ist ein Programm zum Anzeigen von PDF-Dateien installiert?</source>
-        <translation>The help file &quot;%1&quot; could not be opened.
+        <translation>The help file "%1" could not be opened.
 
 Is a program for viewing PDF files installed?</translation>
     </message>

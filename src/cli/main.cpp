@@ -14,11 +14,18 @@ namespace {
 
 constexpr int kEnglisch = 1;
 
-/// The English catalogue next to the program, when the user chose English; German stays without it.
+/// The English catalogue, when the user chose English: next to the program (a build), else in the
+/// installed data folder (a package, whose programs live in /usr/bin); German stays without it.
 void LoadLanguage(QCoreApplication& app, const IProfileStore& profile, QTranslator& translator) {
-    if (profile.GetInt(QStringLiteral("Language"), 0) == kEnglisch &&
-        translator.load(QStringLiteral("quillon_en"), QCoreApplication::applicationDirPath())) {
-        app.installTranslator(&translator);
+    if (profile.GetInt(QStringLiteral("Language"), 0) != kEnglisch) {
+        return;
+    }
+    for (const QString& dir :
+         {QCoreApplication::applicationDirPath(), QStringLiteral(QUILLON_INSTALL_DATADIR)}) {
+        if (translator.load(QStringLiteral("quillon_en"), dir)) {
+            app.installTranslator(&translator);
+            return;
+        }
     }
 }
 

@@ -1,0 +1,35 @@
+# The Debian package: `cpack -G DEB` in a build configured with -DCMAKE_INSTALL_PREFIX=/usr
+# (scripts/package.sh does both). The package installs into the prefix the programs were built for, since
+# they look for their data (the English catalogue) there; outside /usr the desktop would not see the
+# launchers, the document type or the icon, so a Debian package for another prefix is refused.
+set(QUILLON_PACKAGE_MAINTAINER "Quillon maintainers <maintainers@quillon.invalid>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_PACKAGE_NAME quillon)
+set(CPACK_PACKAGE_VENDOR Quillon)
+set(CPACK_PACKAGE_CONTACT ${QUILLON_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configure, calibrate and monitor 4-20 mA pressure transmitters")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Quillon identifies a pressure transmitter connected through a programming
+interface (PL45 or PL40) on a serial port, reads and writes its whole
+parameter set, saves it as a document file (.qlc) and shows its measured
+values. The package holds the customer edition (quillon), the factory
+edition with calibration and test (quillon-factory), the command-line tool
+quillon-cli and the transmitter simulator quillon-sim, which lets a
+technician or trainer use the programs without hardware.]])
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+# The libraries the programs link (Qt, the C++ runtime) come from dpkg-shlibdeps; what Qt loads at run
+# time is named here: the window needs a platform plugin to open on X11 or Wayland.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET quillon OR TARGET quillon-factory)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+endif()
+# The package's launchers, document type and icon are picked up by the triggers of these packages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageCheck.cmake)
+include(CPack)

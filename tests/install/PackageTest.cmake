@@ -1,0 +1,48 @@
+# Builds the Debian package of the build and checks it: the dependencies dpkg-shlibdeps found for the
+# programs (and the platform plugin the window loads), everything below /usr where the desktop's triggers
+# look, the same files as cmake --install lays out.
+# The package is built for /usr whatever prefix the build has: only its control data and contents are
+# looked at here, not the paths compiled into the programs.
+#   cmake -DCPACK=… -DBUILD_DIR=… -DWORK_DIR=… -DWINDOW=0|1 -P PackageTest.cmake
+
+function(fail)
+    string(JOIN "" text ${ARGN})
+    message(FATAL_ERROR "${text}")
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CPACK} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}
+                        -D CPACK_PACKAGING_INSTALL_PREFIX=/usr
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+file(GLOB packages ${WORK_DIR}/*.deb)
+list(LENGTH packages count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 1)
+    fail("cpack -G DEB failed (${rc}):\n${out}${err}")
+endif()
+
+execute_process(COMMAND dpkg-deb -f ${packages} Package Depends Recommends OUTPUT_VARIABLE control)
+set(needed "Package: quillon" "libqt6core6 \\(>= 6\\." "libqt6serialport6" "libstdc\\+\\+6"
+    "Recommends: [^\n]*shared-mime-info")
+if(WINDOW)
+    list(APPEND needed "libqt6widgets6" "libqt6gui6" "qt6-qpa-plugins")
+endif()
+foreach(pattern IN LISTS needed)
+    if(NOT control MATCHES "${pattern}")
+        fail("the package's control data lack ${pattern}:\n${control}")
+    endif()
+endforeach()
+
+execute_process(COMMAND dpkg-deb -c ${packages} OUTPUT_VARIABLE contents)
+string(REGEX MATCHALL "\\./[^\n]*[^/\n]\n" files "${contents}")
+string(REPLACE "\n" "" files "${files}")
+list(SORT files)
+set(expected ./usr/bin/quillon-cli ./usr/bin/quillon-sim ./usr/share/icons/hicolor/scalable/apps/quillon.svg
+    ./usr/share/mime/packages/quillon.xml ./usr/share/quillon/quillon_en.qm)
+if(WINDOW)
+    list(APPEND expected ./usr/bin/quillon ./usr/bin/quillon-factory ./usr/share/applications/quillon.desktop
+         ./usr/share/applications/quillon-factory.desktop)
+endif()
+list(SORT expected)
+if(NOT files STREQUAL expected)
+    fail("the package holds:\n${contents}\nexpected the files:\n${expected}")
+endif()
