@@ -15,7 +15,8 @@ QString CHelpDocuments::TransmitterFileName() {
 }
 
 QStringList CHelpDocuments::SearchDirs(const QString& programDir) {
-    QStringList dirs{programDir, QDir(programDir).filePath(QStringLiteral("../share/quillon"))};
+    QStringList dirs{programDir, QStringLiteral(QUILLON_INSTALL_DATADIR),
+                     QDir(programDir).filePath(QStringLiteral("../share/quillon"))};
     for (const QString& dataDir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
         dirs.append(QDir(dataDir).filePath(QStringLiteral("quillon")));
     }

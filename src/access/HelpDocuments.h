@@ -19,8 +19,8 @@ public:
     static QString SoftwareFileName();
     static QString TransmitterFileName();
 
-    /// The program directory, then "../share/quillon" beside it, then "quillon" in every data
-    /// directory of the desktop.
+    /// The program directory, then the data folder of the install, then "../share/quillon" beside the
+    /// program (an install moved elsewhere), then "quillon" in every data directory of the desktop.
     static QStringList SearchDirs(const QString& programDir);
     /// The first directory of dirs that holds the file; empty when none does.
     static QString Locate(const QString& fileName, const QStringList& dirs);
