@@ -12,6 +12,7 @@ CPasswort::CPasswort(QWidget* parent)
     , m_pField(new QLineEdit(this)) {
     setWindowTitle(tr("Passworteingabe"));
     m_pField->setEchoMode(QLineEdit::Password);
+    m_pField->setMinimumWidth(200);
     auto* form = new QFormLayout;
     form->addRow(tr("Passwort:"), m_pField);
     auto* layout = new QVBoxLayout(this);

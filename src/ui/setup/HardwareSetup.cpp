@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,17 +36,22 @@ CHardwareSetup::CHardwareSetup(const CHardwareSetupRules& rules, CHardwareSetupR
     m_pOk->setDefault(true);
     m_pCancel->setAutoDefault(false);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(m_pSearch, 0, 0);
-    buttons->addWidget(m_pCheck, 0, 1);
-    buttons->addWidget(m_pOk, 1, 0);
-    buttons->addWidget(m_pCancel, 1, 1);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(m_pSearch);
+    actions->addWidget(m_pCheck);
+    actions->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pOk);
+    buttons->addWidget(m_pCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(notice);
-    layout->addLayout(buttons);
+    layout->addLayout(actions);
     layout->addWidget(m_pShowAtStart);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
     setMinimumWidth(420);
 
     connect(m_pInterface, &QComboBox::currentIndexChanged, this,
