@@ -47,58 +47,6 @@ through the programming interface PL45 or PL40</translation>
 <context>
     <name>CCliOptions</name>
     <message>
-        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
-
-Befehle:
-  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
-  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
-                           Schnittstelle und Version ausgeben
-  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
-  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
-  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
-
-Optionen:
-  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
-  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
-                           send nimmt den Typ aus der Datei)
-  --interface pl45|pl40    Programmier-Interface
-  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
-                           und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive
-  --json                   show gibt JSON aus
-  -h, --help               diese Hilfe
-
-Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
-Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
-Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
-</source>
-        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
-
-Commands:
-  identify                 connect, print identification, type with its name and the extended function set
-  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
-                           print port and version
-  receive -o FILE.qlc      read the whole parameter set and save it as a document file
-  send FILE.qlc            write the parameter set of a document file into the transmitter
-  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
-
-Options:
-  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
-  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
-                           send takes the type from the file)
-  --interface pl45|pl40    programming interface
-  --yes                    answer every yes/no question with yes (needed without a terminal for send
-                           and for files of the old format)
-  -o, --output FILE        target file of receive
-  --json                   show prints JSON
-  -h, --help               this help
-
-Without options, port, type and interface come from the program's settings.
-Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
-Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
-</translation>
-    </message>
-    <message>
         <source>Kein Befehl angegeben.</source>
         <translation>No command given.</translation>
     </message>
@@ -131,12 +79,72 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <translation>receive needs -o FILE.qlc.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive.</source>
-        <translation>-o belongs to receive only.</translation>
-    </message>
-    <message>
         <source>--json gehört nur zu show.</source>
         <translation>--json belongs to show only.</translation>
+    </message>
+    <message>
+        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
+
+Befehle:
+  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
+  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
+                           Schnittstelle und Version ausgeben
+  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
+  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
+  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
+  sheet DATEI.qlc -o BLATT.pdf
+                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne Bildschirm)
+
+Optionen:
+  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
+  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
+                           send nimmt den Typ aus der Datei)
+  --interface pl45|pl40    Programmier-Interface
+  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
+                           und für Dateien im alten Format)
+  -o, --output DATEI       Zieldatei von receive und sheet
+  --json                   show gibt JSON aus
+  -h, --help               diese Hilfe
+
+Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
+Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
+Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
+</source>
+        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+
+Commands:
+  identify                 connect, print identification, type with its name and the extended function set
+  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
+                           print port and version
+  receive -o FILE.qlc      read the whole parameter set and save it as a document file
+  send FILE.qlc            write the parameter set of a document file into the transmitter
+  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+  sheet FILE.qlc -o SHEET.pdf
+                           write the configuration sheet of a document file as a PDF (no display needed)
+
+Options:
+  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
+  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
+                           send takes the type from the file)
+  --interface pl45|pl40    programming interface
+  --yes                    answer every yes/no question with yes (needed without a terminal for send
+                           and for files of the old format)
+  -o, --output FILE        target file of receive and sheet
+  --json                   show prints JSON
+  -h, --help               this help
+
+Without options, port, type and interface come from the program's settings.
+Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
+Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
+</translation>
+    </message>
+    <message>
+        <source>sheet braucht -o BLATT.pdf.</source>
+        <translation>sheet needs -o SHEET.pdf.</translation>
+    </message>
+    <message>
+        <source>-o gehört nur zu receive und sheet.</source>
+        <translation>-o belongs only to receive and sheet.</translation>
     </message>
 </context>
 <context>
@@ -625,6 +633,149 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     </message>
 </context>
 <context>
+    <name>CKonfigurationsblatt</name>
+    <message>
+        <source>Typ:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Kennung:</source>
+        <translation>Identification:</translation>
+    </message>
+    <message>
+        <source>Serien-Nummer:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Eingang</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Messbereichsanfang:</source>
+        <translation>Measuring range start:</translation>
+    </message>
+    <message>
+        <source>Messbereichsende:</source>
+        <translation>Measuring range end:</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur (OFF):</source>
+        <translation>Offset correction (OFF):</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur (SPAN):</source>
+        <translation>Span correction (SPAN):</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster (NP):</source>
+        <translation>Zero window (NP):</translation>
+    </message>
+    <message>
+        <source>Tastatursperre (TAST):</source>
+        <translation>Keyboard lock (TAST):</translation>
+    </message>
+    <message>
+        <source>Dämpfung:</source>
+        <translation>Damping:</translation>
+    </message>
+    <message>
+        <source>Dämpfung Druck (DP):</source>
+        <translation>Pressure damping (DP):</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temperatur (DT):</source>
+        <translation>Temperature damping (DT):</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Kennlinie:</source>
+        <translation>Characteristic:</translation>
+    </message>
+    <message>
+        <source>fallend</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>steigend</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>4mA bei (MA):</source>
+        <translation>4mA at (MA):</translation>
+    </message>
+    <message>
+        <source>20mA bei (ME):</source>
+        <translation>20mA at (ME):</translation>
+    </message>
+    <message>
+        <source>min. Ausgangsgrenzwert:</source>
+        <translation>Min. output limit:</translation>
+    </message>
+    <message>
+        <source>max. Ausgangsgrenzwert:</source>
+        <translation>Max. output limit:</translation>
+    </message>
+    <message>
+        <source>Fehlersignal:</source>
+        <translation>Fault signal:</translation>
+    </message>
+    <message>
+        <source>Freier Messbereich</source>
+        <translation>Free range</translation>
+    </message>
+    <message>
+        <source>Anfang (MAF):</source>
+        <translation>Start (MAF):</translation>
+    </message>
+    <message>
+        <source>Ende (MEF):</source>
+        <translation>End (MEF):</translation>
+    </message>
+    <message>
+        <source>Dezimalpunkt (DPF):</source>
+        <translation>Decimal point (DPF):</translation>
+    </message>
+    <message>
+        <source>Medium (MED):</source>
+        <translation>Medium (MED):</translation>
+    </message>
+    <message>
+        <source>Halvard Drucktransmitter</source>
+        <translation>Halvard Pressure Transmitter</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>Linearitätskorrektur</source>
+        <translation>Linearization</translation>
+    </message>
+    <message>
+        <source>Druckdatum:</source>
+        <translation>Print date:</translation>
+    </message>
+    <message>
+        <source>Wasser</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Benzin</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+</context>
+<context>
     <name>CPCInterface</name>
     <message>
         <source>PC-Interface</source>
@@ -879,6 +1030,36 @@ Check that the directory is writable.</translation>
     <message>
         <source>Die Fernparametrierung wurde gesperrt.</source>
         <translation>Remote parametrization has been locked.</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetPdfWriter</name>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
+        <translation>The PDF output cannot be started.</translation>
+    </message>
+    <message>
+        <source>Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2</source>
+        <translation>The configuration sheet cannot be saved as %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetPrinter</name>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>(kein Drucker eingerichtet)</source>
+        <translation>(no printer set up)</translation>
+    </message>
+    <message>
+        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker "%1" lässt sich nicht ansprechen.</source>
+        <translation>The configuration sheet cannot be printed: the printer "%1" does not respond.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@ constexpr CommandName kCommands[] = {
     {"receive", CCliOptions::Command::Receive, 0, 0},
     {"send", CCliOptions::Command::Send, 1, 1},
     {"show", CCliOptions::Command::Show, 1, 1},
+    {"sheet", CCliOptions::Command::Sheet, 1, 1},
 };
 
 const CommandName* FindCommand(const QString& name) {
@@ -48,6 +49,9 @@ QString CCliOptions::HelpText() {
         "  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben\n"
         "  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als "
         "JSON)\n"
+        "  sheet DATEI.qlc -o BLATT.pdf\n"
+        "                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne "
+        "Bildschirm)\n"
         "\n"
         "Optionen:\n"
         "  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16\n"
@@ -57,7 +61,7 @@ QString CCliOptions::HelpText() {
         "  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für "
         "send\n"
         "                           und für Dateien im alten Format)\n"
-        "  -o, --output DATEI       Zieldatei von receive\n"
+        "  -o, --output DATEI       Zieldatei von receive und sheet\n"
         "  --json                   show gibt JSON aus\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
@@ -141,8 +145,13 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("receive braucht -o DATEI.qlc.");
         return std::nullopt;
     }
-    if (options.command != Command::Receive && parser.isSet(outputOption)) {
-        error = tr("-o gehört nur zu receive.");
+    if (options.command == Command::Sheet && options.output.isEmpty()) {
+        error = tr("sheet braucht -o BLATT.pdf.");
+        return std::nullopt;
+    }
+    if (options.command != Command::Receive && options.command != Command::Sheet &&
+        parser.isSet(outputOption)) {
+        error = tr("-o gehört nur zu receive und sheet.");
         return std::nullopt;
     }
     if (options.command != Command::Show && options.json) {

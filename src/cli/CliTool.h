@@ -35,6 +35,7 @@ private:
     int Receive();
     int Send();
     int Show();
+    int Sheet();
     bool LoadDocument(const QString& path);
     void PrintParameterSet();
     void Print(const QString& line);
