@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -133,7 +133,7 @@ Options:
   --json                   show prints JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program's settings.
+Without options, port, type and interface come from the program&apos;s settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
@@ -493,34 +493,6 @@ Open the file anyway?</translation>
 <context>
     <name>CHardwareSetupRules</name>
     <message>
-        <source>RX26 2-Leiter</source>
-        <translation>RX26 2-wire</translation>
-    </message>
-    <message>
-        <source>RX26 3-Leiter</source>
-        <translation>RX26 3-wire</translation>
-    </message>
-    <message>
-        <source>RX96 2-Leiter</source>
-        <translation>RX96 2-wire</translation>
-    </message>
-    <message>
-        <source>RX84 2-Leiter</source>
-        <translation>RX84 2-wire</translation>
-    </message>
-    <message>
-        <source>RX89 ab V. 2.3</source>
-        <translation>RX89 from V. 2.3</translation>
-    </message>
-    <message>
-        <source>RX89 bis V. 2.2</source>
-        <translation>RX89 up to V. 2.2</translation>
-    </message>
-    <message>
-        <source>KA71 2-Leiter</source>
-        <translation>KA71 2-wire</translation>
-    </message>
-    <message>
         <source>Hinweis:
 
 Obwohl beim Interface PL45 der PC-Anschluß über USB erfolgt, muss eine (virtuelle) COM-Schnittstelle ausgewählt werden, über die das Interface angesprochen wird.</source>
@@ -536,20 +508,20 @@ Although the PL45 interface is connected to the PC through USB, a (virtual) COM 
 <context>
     <name>CHelpDocuments</name>
     <message>
-        <source>Die Hilfedatei "%1" wurde nicht gefunden.
+        <source>Die Hilfedatei &quot;%1&quot; wurde nicht gefunden.
 
 Gesucht in:
 %2</source>
-        <translation>The help file "%1" was not found.
+        <translation>The help file &quot;%1&quot; was not found.
 
 Searched in:
 %2</translation>
     </message>
     <message>
-        <source>Die Hilfedatei "%1" konnte nicht geöffnet werden.
+        <source>Die Hilfedatei &quot;%1&quot; konnte nicht geöffnet werden.
 
 Ist ein Programm zum Anzeigen von PDF-Dateien installiert?</source>
-        <translation>The help file "%1" could not be opened.
+        <translation>The help file &quot;%1&quot; could not be opened.
 
 Is a program for viewing PDF files installed?</translation>
     </message>
@@ -1058,8 +1030,8 @@ Check that the directory is writable.</translation>
         <translation>(no printer set up)</translation>
     </message>
     <message>
-        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker "%1" lässt sich nicht ansprechen.</source>
-        <translation>The configuration sheet cannot be printed: the printer "%1" does not respond.</translation>
+        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker &quot;%1&quot; lässt sich nicht ansprechen.</source>
+        <translation>The configuration sheet cannot be printed: the printer &quot;%1&quot; does not respond.</translation>
     </message>
 </context>
 <context>

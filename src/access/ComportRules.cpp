@@ -2,7 +2,7 @@
 
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 
 CComportRules::CComportRules(CQuillonDoc& doc, CTransmitterLink& link, CConnection& connection)

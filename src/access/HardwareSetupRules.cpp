@@ -1,29 +1,18 @@
 #include "access/HardwareSetupRules.h"
 
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
+#include "edit/TypKatalog.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/Connection.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-/// The transmitter list in the dialog's order, with the type each entry stands for.
-struct TransmitterEntry {
-    const char* text;
-    int nTyp;
-};
-
-const std::array<TransmitterEntry, 7> kTransmitter = {{
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "RX26 2-Leiter"), 3},
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "RX26 3-Leiter"), 4},
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "RX96 2-Leiter"), 8},
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "RX84 2-Leiter"), 9},
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "RX89 ab V. 2.3"), 1},
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "RX89 bis V. 2.2"), 0},
-    {QT_TRANSLATE_NOOP("CHardwareSetupRules", "KA71 2-Leiter"), 10},
-}};
+/// The transmitter list in the dialog's order, by the type each entry stands for; the texts are the
+/// types' own names.
+constexpr std::array<int, 7> kTransmitterTypen = {3, 4, 8, 9, 1, 0, 10};
 
 constexpr int kPL45Index = 0;
 constexpr int kPL40Index = 1;
@@ -37,23 +26,22 @@ CHardwareSetupRules::CHardwareSetupRules(CQuillonDoc& doc, CTransmitterLink& lin
 
 QStringList CHardwareSetupRules::TransmitterTexts() {
     QStringList texts;
-    for (const TransmitterEntry& entry : kTransmitter) {
-        texts.append(tr(entry.text));
+    for (const int nTyp : kTransmitterTypen) {
+        texts.append(CTypKatalog::GetTypText(nTyp));
     }
     return texts;
 }
 
 int CHardwareSetupRules::TransmitterIndexForTyp(int nTyp) {
-    const auto it = std::find_if(kTransmitter.begin(), kTransmitter.end(),
-                                 [nTyp](const TransmitterEntry& entry) { return entry.nTyp == nTyp; });
-    return it == kTransmitter.end() ? 0 : static_cast<int>(it - kTransmitter.begin());
+    const auto* it = std::find(kTransmitterTypen.begin(), kTransmitterTypen.end(), nTyp);
+    return it == kTransmitterTypen.end() ? 0 : static_cast<int>(it - kTransmitterTypen.begin());
 }
 
 int CHardwareSetupRules::TypForTransmitterIndex(int nIndex) {
-    if (nIndex < 0 || nIndex >= static_cast<int>(kTransmitter.size())) {
-        return kTransmitter.front().nTyp;
+    if (nIndex < 0 || nIndex >= static_cast<int>(kTransmitterTypen.size())) {
+        return kTransmitterTypen.front();
     }
-    return kTransmitter.at(static_cast<size_t>(nIndex)).nTyp;
+    return kTransmitterTypen.at(static_cast<size_t>(nIndex));
 }
 
 QStringList CHardwareSetupRules::InterfaceTexts() {

@@ -1,7 +1,7 @@
 #include "access/RemoteParametrization.h"
 
 #include "core/Operator.h"
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 

@@ -1,6 +1,6 @@
 #include "DemoMode.h"
 
-#include "document/TypKatalog.h"
+#include "edit/TypKatalog.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -3,7 +3,7 @@
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
-#include "document/TypKatalog.h"
+#include "edit/TypKatalog.h"
 #include "edit/Utils.h"
 
 #include <string>
