@@ -5,7 +5,7 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <QLocale>
 #include <array>

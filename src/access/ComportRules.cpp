@@ -2,8 +2,9 @@
 
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
-#include "transmitter/Connection.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/Connection.h"
 
 CComportRules::CComportRules(CQuillonDoc& doc, CTransmitterLink& link, CConnection& connection)
     : m_doc(doc)
@@ -25,12 +26,21 @@ CComportRules::Values CComportRules::Load() {
 }
 
 void CComportRules::ProbePorts(Values& values) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        values.enabled.fill(false);
+        return;
+    }
     for (int i = 0; i < kPortCount; ++i) {
         values.enabled.at(static_cast<size_t>(i)) = m_link.Sio().TestPort(i);
     }
 }
 
 void CComportRules::SearchPL45(Values& values) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return;
+    }
     IOperator& op = m_link.Operator();
     op.BeginProgress(QString(), tr("Suche Interface..."), 0, kPortCount - 1);
     for (int i = 0; i < kPortCount; ++i) {

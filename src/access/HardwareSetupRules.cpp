@@ -1,7 +1,8 @@
 #include "access/HardwareSetupRules.h"
 
+#include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
-#include "edit/TypKatalog.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Connection.h"
 
@@ -134,6 +135,11 @@ void CHardwareSetupRules::Search(Values& values) {
 }
 
 void CHardwareSetupRules::Check(const Values& values) {
+    // One operation from switching the document to the dialog's values until they are back.
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return;
+    }
     const int nTyp = m_doc.GetTyp();
     const int nKind = m_doc.GetInterfaceVersion();
     const int nCom = m_doc.GetComPort();

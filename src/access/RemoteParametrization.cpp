@@ -1,9 +1,10 @@
 #include "access/RemoteParametrization.h"
 
 #include "core/Operator.h"
-#include "transmitter/Connection.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 
 CRemoteParametrization::CRemoteParametrization(CTransmitterLink& link, CConnection& connection)
     : m_link(link)
@@ -19,6 +20,10 @@ bool CRemoteParametrization::Transmit(bool bFreigeben) {
 }
 
 void CRemoteParametrization::SetRemoteParametrization(bool bFreigeben) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return;
+    }
     IOperator& op = m_link.Operator();
     const bool bSent = Transmit(bFreigeben);
     m_link.Sio().ClosePort();

@@ -13,7 +13,8 @@ class CRemoteParametrization {
 public:
     CRemoteParametrization(CTransmitterLink& link, CConnection& connection);
 
-    /// bFreigeben: release (payload "1"), else lock ("0"). Closes the port at the end.
+    /// bFreigeben: release (payload "1"), else lock ("0"). Closes the port at the end. Refused without a
+    /// word while another transmitter operation runs.
     void SetRemoteParametrization(bool bFreigeben);
 
 private:

@@ -1,6 +1,6 @@
 #include "DemoMode.h"
 
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

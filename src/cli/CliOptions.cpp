@@ -1,6 +1,6 @@
 #include "cli/CliOptions.h"
 
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 #include "link/PortMap.h"
 
 #include <QCommandLineParser>

@@ -2,13 +2,25 @@
 
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
+#include "core/Logging.h"
 #include "core/ProgramError.h"
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
+#include "link/TtyDevice.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
 #include <QJsonDocument>
 #include <QSettings>
+
+namespace {
+
+std::unique_ptr<IByteDevice> PlainTtyDevice() {
+    auto device = std::make_unique<CTtyDevice>();
+    device->SetRunEventLoop(false);
+    return device;
+}
+
+} // namespace
 
 CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
                    CTerminalOperator& op, FILE* out)
@@ -16,9 +28,11 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_operator(op)
     , m_out(out)
     , m_doc(op, QCoreApplication::applicationDirPath())
-    , m_link(op, m_clock)
+    , m_link(op, m_clock, PlainTtyDevice())
     , m_connection(m_link, m_doc)
     , m_transfer(m_link, m_connection, m_doc) {
+    // Nothing but the operation runs in the tool: its waits are plain sleeps, without an event loop.
+    m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
     if (portPins != nullptr) {
         m_link.PortMap().LoadPins(*portPins);
@@ -58,8 +72,8 @@ int CCliTool::Run() {
             return Sheet();
         }
     } catch (const CProgramError& error) {
-        m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(error.what())), QString(),
-                           IOperator::Icon::Error);
+        qCWarning(lcLink).noquote() << "program error:" << error.what();
+        m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
     }
     m_link.Sio().ClosePort();
     return kFailed;

@@ -5,8 +5,8 @@
 #include "document/Einstellungen.h"
 #include "document/ReplyDecoder.h"
 #include "document/Windows1252.h"
-#include "edit/TypKatalog.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 
 #include <utility>
 

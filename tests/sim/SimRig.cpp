@@ -1,6 +1,6 @@
 #include "SimRig.h"
 
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 
 #include <QTest>

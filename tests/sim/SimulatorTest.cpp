@@ -7,7 +7,7 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 
 #include <QTest>

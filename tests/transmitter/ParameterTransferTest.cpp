@@ -3,8 +3,8 @@
 
 #include "ParameterSetEdits.h"
 #include "SequenceRig.h"
-#include "edit/TypKatalog.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 #include "sim/SimTransmitter.h"
 #include "transmitter/Commands.h"

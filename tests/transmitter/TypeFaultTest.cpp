@@ -6,7 +6,7 @@
 
 #include "ParameterSetEdits.h"
 #include "SequenceRig.h"
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 #include "transmitter/Commands.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // The unit converter: the scaled display ranges (with the overflow case) and the 0 to 10000 scale.
 
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <QTest>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "edit/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 #include "core/ProgramError.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 
-#include "edit/TypKatalog.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // The access dialogs in the window: the start-up password prompt, the about box with its hidden
 // Ctrl+Enter entry and QlSet.cfg, "Freigabe" and "Passwort ändern".
 
-#include "ModalDriver.h"
+#include "../ModalDriver.h"
 #include "SequenceRig.h"
 #include "document/Einstellungen.h"
 #include "sim/SimTransmitter.h"

@@ -1,11 +1,8 @@
 // The hardware setup, the port and interface choice and the connection notice in the window, driven
 // like a user against the simulator.
 
-#include "ModalDriver.h"
+#include "../ModalDriver.h"
 #include "SequenceRig.h"
-#include "ui/access/AccessCommands.h"
-#include "ui/access/Passwort.h"
-#include "ui/access/StartupChecks.h"
 #include "ui/setup/Comport.h"
 #include "ui/setup/HardwareSetup.h"
 #include "ui/setup/HinweisText.h"
@@ -157,59 +154,6 @@ private Q_SLOTS:
         });
         QVERIFY(rig.commands.ChooseInterface());
         QCOMPARE(rig.seq.doc.GetInterfaceVersion(), 0);
-    }
-
-    void firstPaintRunsPasswordSetupAndNoticeInOrder() {
-        SetupRig rig(3);
-        CAccessCommands access(rig.seq.doc, rig.seq.op, rig.seq.link, rig.seq.connection, &rig.window);
-        rig.seq.doc.SetPasswort(QStringLiteral("GEHEIM"));
-        QStringList shown;
-        CModalDriver::WhenShown<CPasswort>([&shown](CPasswort* dialog) {
-            shown.append(dialog->windowTitle());
-            QTest::keyClicks(dialog->Field(), QStringLiteral("geheim"));
-            dialog->accept();
-            CModalDriver::WhenShown<CHardwareSetup>([&shown](CHardwareSetup* setup) {
-                shown.append(setup->windowTitle());
-                setup->CancelButton()->click();
-                CModalDriver::WhenShown<CHinweisText>([&shown](CHinweisText* notice) {
-                    shown.append(notice->windowTitle());
-                    notice->accept();
-                });
-            });
-        });
-        QVERIFY(CStartupChecks::Run(rig.seq.doc, access, rig.commands));
-        QCOMPARE(shown, (QStringList{QStringLiteral("Passworteingabe"), QStringLiteral("Hardware Setup"),
-                                     QStringLiteral("Hinweis")}));
-    }
-
-    void refusedPasswordEndsBeforeAnythingElse() {
-        SetupRig rig(3);
-        CAccessCommands access(rig.seq.doc, rig.seq.op, rig.seq.link, rig.seq.connection, &rig.window);
-        rig.seq.doc.SetPasswort(QStringLiteral("GEHEIM"));
-        bool bSetupShown = false;
-        CModalDriver::WhenShown<CHardwareSetup>([&bSetupShown](CHardwareSetup* setup) {
-            bSetupShown = true;
-            setup->reject();
-        });
-        CModalDriver::WhenShown<CPasswort>([](CPasswort* dialog) { dialog->reject(); });
-        QVERIFY(!CStartupChecks::Run(rig.seq.doc, access, rig.commands));
-        QTest::qWait(30);
-        QVERIFY(!bSetupShown);
-    }
-
-    void withoutPasswordAndBothSettingsOffNothingIsShown() {
-        SetupRig rig(3);
-        CAccessCommands access(rig.seq.doc, rig.seq.op, rig.seq.link, rig.seq.connection, &rig.window);
-        rig.seq.doc.SetShowHardwareSetup(0);
-        rig.seq.doc.SetStartupHinweis(0);
-        int nShown = 0;
-        CModalDriver::WhenShown<QDialog>([&nShown](QDialog* dialog) {
-            ++nShown;
-            dialog->reject();
-        });
-        QVERIFY(CStartupChecks::Run(rig.seq.doc, access, rig.commands));
-        QTest::qWait(30);
-        QCOMPARE(nShown, 0);
     }
 
     void noticeStoresTheCheckBoxOnOkOnly() {
