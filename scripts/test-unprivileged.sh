@@ -22,6 +22,17 @@ scratch="$(mktemp -d)"
 # and Qt wants the tests' runtime directory (build/xdg-runtime) to be the user's own. Hand those two over
 # for the run and give them back afterwards, so that root's runs keep working.
 mkdir -p build/Testing build/xdg-runtime
+# The user must reach the tree: a clone inside a private folder (root's home, a 0700 work folder) is
+# closed to it. Open the way (search permission only, no listing) on each folder above the tree that
+# closes it, and say so.
+folder="$(pwd)"
+while [ "$folder" != "/" ]; do
+    if ! setpriv --reuid="$user" --regid="$group" --clear-groups test -x "$folder"; then
+        echo "== Letting $user pass through $folder (o+x) to reach the build"
+        chmod o+x "$folder"
+    fi
+    folder="$(dirname "$folder")"
+done
 chown "$user:$group" "$scratch"
 chown -R "$user:$group" build/Testing build/xdg-runtime
 restore() {

@@ -1,9 +1,9 @@
 #include "app/QuillonApp.h"
 
 #include "app/DemoMode.h"
+#include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
 #include "document/SettingsProfileStore.h"
-#include "base/TypKatalog.h"
 #include "link/ByteDevice.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
@@ -73,7 +73,7 @@ void CQuillonApp::CreateWindow() {
     m_frame = std::make_unique<CMainFrame>(m_edition, *m_doc, *m_operator, m_recent, std::move(frameSeams));
     if (m_seams.bPortPins) {
         QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
-        m_frame->View()->Session().Link().Sio().Serial().PortMap().LoadPins(settings);
+        m_frame->View()->Session().Link().PortMap().LoadPins(settings);
     }
     // A refused program password ends the program before the person can do anything.
     QObject::connect(m_frame->View(), &CQuillonView::startupRefused, m_frame.get(),
@@ -98,6 +98,12 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     m_bStarted = true;
     if (options->bDemo && !StartDemo(*options)) {
         m_nFailureCode = 1;
+        return false;
+    }
+    if (options->bPrint) {
+        // Printing from the desktop: the sheet goes to the printer and the program ends unseen.
+        const bool bPrinted = m_frame->OpenCommandLine(options->file) && m_frame->PrintWithoutDialog();
+        m_nFailureCode = bPrinted ? 0 : 1;
         return false;
     }
     if (!options->file.isEmpty()) {
@@ -126,7 +132,7 @@ bool CQuillonApp::StartDemo(const CCommandLine::Options& options) {
 }
 
 void CQuillonApp::PinDemoDevice(const QString& devicePath) {
-    m_frame->View()->Session().Link().Sio().Serial().PortMap().Pin(m_doc->GetComPort() + 1, devicePath);
+    m_frame->View()->Session().Link().PortMap().Pin(m_doc->GetComPort() + 1, devicePath);
     m_frame->SetDemo(true);
 }
 

@@ -25,7 +25,7 @@ CLinkOperation::CLinkOperation(CTransmitterLink& link)
     if (m_link.m_nOperationDepth++ == 0) {
         m_link.m_nOperationLoopLevel = nLevel;
         // One listing of the serial devices per operation, however many ports it tries.
-        m_link.Sio().Serial().PortMap().Refresh();
+        m_link.PortMap().Refresh();
         m_link.Operator().SetBereit(false);
     }
 }

@@ -9,6 +9,7 @@
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
+#include "ui/print/SheetPrinter.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -67,6 +68,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
+    ConnectCommands();
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
@@ -100,8 +102,7 @@ QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
     action->setShortcut(StandardShortcut(nId));
     action->setToolTip(CCommandTable::PlainText(text));
     action->setStatusTip(CCommandTable::PlainText(text));
-    const CommandHandler handler = entry->handler;
-    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+    connect(action, &QAction::triggered, this, [this, nId] { Run(nId); });
     m_actions.insert(nId, action);
     return action;
 }
@@ -198,7 +199,7 @@ void CMainFrame::UpdateCommands() {
         const bool bRule = CEnableRules::IsEnabled(entry->rule, state);
         // What the rule says stays visible on the action, also while no handler is connected yet.
         it.value()->setProperty(kRuleProperty, bRule);
-        it.value()->setEnabled(bRule && entry->IsConnected() && it.value() != m_recentAnchor);
+        it.value()->setEnabled(bRule && IsConnected(it.key()) && it.value() != m_recentAnchor);
     }
     for (QAction* action : std::as_const(m_recentActions)) {
         action->setEnabled(state.bBereit);
@@ -236,43 +237,63 @@ void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
     UpdateTitle();
 }
 
-void CMainFrame::Run(CommandHandler handler) {
-    if (!m_view->IsBereit()) {
-        return; // nothing with a handler starts while a transmitter operation runs
+void CMainFrame::ConnectCommand(int nId, std::function<void()> handler) {
+    m_handlers.insert(nId, std::move(handler));
+}
+
+bool CMainFrame::IsConnected(int nId) const {
+    return m_handlers.contains(nId);
+}
+
+bool CMainFrame::Run(int nId) {
+    const CommandEntry* entry = CCommandTable::Find(nId);
+    const auto handler = m_handlers.constFind(nId);
+    if (entry == nullptr || handler == m_handlers.cend()) {
+        return false;
     }
-    switch (handler) {
-    case CommandHandler::New:
-        RunFileCommand(&CDocumentSession::New);
-        break;
-    case CommandHandler::Open:
-        RunFileCommand(&CDocumentSession::Open);
-        break;
-    case CommandHandler::Save:
-        RunFileCommand(&CDocumentSession::Save);
-        break;
-    case CommandHandler::SaveAs:
-        RunFileCommand(&CDocumentSession::SaveAs);
-        break;
-    case CommandHandler::Exit:
-        close();
-        break;
-    case CommandHandler::Empfangen:
-        m_view->OnEmpfangen();
-        break;
-    case CommandHandler::Senden:
-        m_view->OnSenden();
-        break;
-    case CommandHandler::Sprache:
-        OnSprache();
-        break;
-    case CommandHandler::TestRs232:
-        m_view->OnTestRs232();
-        break;
-    case CommandHandler::RecentFile:
-    case CommandHandler::None:
-        break;
+    if (entry->rule != EnableRule::Always && !m_view->IsBereit()) {
+        return false; // nothing with a rule starts while a transmitter operation runs
     }
+    (*handler)();
     UpdateCommands();
+    return true;
+}
+
+/// The one list of the areas that carry out commands of the main window.
+void CMainFrame::ConnectCommands() {
+    ConnectFileCommands();
+    ConnectPrintCommands();
+    ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
+    ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
+    ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
+    ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
+}
+
+void CMainFrame::ConnectFileCommands() {
+    ConnectCommand(CCommandTable::kNew, [this] { RunFileCommand(&CDocumentSession::New); });
+    ConnectCommand(CCommandTable::kOpen, [this] { RunFileCommand(&CDocumentSession::Open); });
+    ConnectCommand(CCommandTable::kSave, [this] { RunFileCommand(&CDocumentSession::Save); });
+    ConnectCommand(CCommandTable::kSaveAs, [this] { RunFileCommand(&CDocumentSession::SaveAs); });
+    ConnectCommand(CCommandTable::kExit, [this] { close(); });
+    // The recent-file entries open their own files; the table's entry only marks their place.
+    ConnectCommand(CCommandTable::kRecentFile, [] {});
+}
+
+void CMainFrame::ConnectPrintCommands() {
+    ConnectCommand(CCommandTable::kPrint, [this] { SheetPrinter().Print(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintPreview, [this] { SheetPrinter().Preview(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintSetup, [this] { SheetPrinter().PageSetup(this); });
+}
+
+CSheetPrinter& CMainFrame::SheetPrinter() {
+    if (!m_sheetPrinter) {
+        m_sheetPrinter = std::make_unique<CSheetPrinter>();
+    }
+    return *m_sheetPrinter;
+}
+
+bool CMainFrame::PrintWithoutDialog() {
+    return SheetPrinter().PrintWithoutDialog(this, m_doc);
 }
 
 void CMainFrame::OnSprache() {
