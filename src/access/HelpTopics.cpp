@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringList>
 #include <array>
 
 namespace {
@@ -49,13 +50,19 @@ QString CHelpTopics::FileName(int nNumber, bool bEnglish) {
 }
 
 QList<CHelpTopics::Page> CHelpTopics::ReadPages(const QString& dir, bool bEnglish) {
+    return ReadPages(QStringList{dir}, bEnglish);
+}
+
+QList<CHelpTopics::Page> CHelpTopics::ReadPages(const QStringList& dirs, bool bEnglish) {
     QList<Page> pages;
     for (int n = 1; n <= kPageCount; ++n) {
-        QFile file(QDir(dir).filePath(FileName(n, bEnglish)));
-        if (!file.open(QIODevice::ReadOnly)) {
-            continue;
+        for (const QString& dir : dirs) {
+            QFile file(QDir(dir).filePath(FileName(n, bEnglish)));
+            if (file.open(QIODevice::ReadOnly)) {
+                pages.append({n, Caption(n), DecodeText(file.read(kMaxBytes))});
+                break;
+            }
         }
-        pages.append({n, Caption(n), DecodeText(file.read(kMaxBytes))});
     }
     return pages;
 }

@@ -25,6 +25,9 @@ public:
     /// The pages of the files that can be read, in the order of their numbers; a missing file gives no
     /// page.
     static QList<Page> ReadPages(const QString& dir, bool bEnglish);
+    /// As above, each file taken from the first of the directories that holds it (beside the program,
+    /// then the installed data folder).
+    static QList<Page> ReadPages(const QStringList& dirs, bool bEnglish);
     /// The text of a file's first bytes up to a zero byte: UTF-8 where it is (a character cut at the
     /// limit is dropped), else the Windows code page the older help files were written in.
     static QString DecodeText(QByteArray bytes);

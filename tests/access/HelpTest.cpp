@@ -47,6 +47,20 @@ private Q_SLOTS:
         QCOMPARE(english.first().text, QStringLiteral("Receive"));
     }
 
+    void fileBesideTheProgramComesBeforeTheDataFolders() {
+        QTemporaryDir programDir;
+        QTemporaryDir dataDir;
+        WriteFile(programDir.filePath(QStringLiteral("Help2.txt")), "beside the program");
+        WriteFile(dataDir.filePath(QStringLiteral("Help2.txt")), "installed");
+        WriteFile(dataDir.filePath(QStringLiteral("Help7.txt")), "installed only");
+        const QList<CHelpTopics::Page> pages =
+            CHelpTopics::ReadPages({programDir.path(), dataDir.path()}, false);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages.at(0).text, QStringLiteral("beside the program"));
+        QCOMPARE(pages.at(1).caption, QStringLiteral("Messen"));
+        QCOMPARE(pages.at(1).text, QStringLiteral("installed only"));
+    }
+
     void longFileShowsItsFirst3999Bytes() {
         QTemporaryDir dir;
         QByteArray bytes;

@@ -22,6 +22,7 @@ bool CHelpCommands::OpenTransmitterHelp() {
 }
 
 void CHelpCommands::ShowHelpTopics() {
-    CHilfethemen sheet(CHelpTopics::ReadPages(m_strProgramDir, m_bEnglish), m_pParent);
+    CHilfethemen sheet(CHelpTopics::ReadPages(CHelpDocuments::SearchDirs(m_strProgramDir), m_bEnglish),
+                       m_pParent);
     sheet.exec();
 }
