@@ -1,6 +1,7 @@
 # The installed layout (cmake --install, and the Debian package):
 #   bin/                           quillon, quillon-factory, quillon-cli, quillon-sim
-#   share/quillon/                 quillon_en.qm, where the programs look when it is not beside them
+#   share/quillon/                 quillon_en.qm and the help documents (resources/help), where the
+#                                  programs look when they are not beside them
 #   share/applications/            one launcher per edition, both opening .qlc documents
 #   share/mime/packages/           the document type application/x-quillon-qlc (*.qlc)
 #   share/icons/hicolor/scalable/  the application icon

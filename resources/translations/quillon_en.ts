@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>CAbout</name>
+    <message>
+        <source>Info über Varnex</source>
+        <translation>About Varnex</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutRules</name>
+    <message>
+        <source>Varnex
+Version</source>
+        <translation>Varnex
+Version</translation>
+    </message>
+    <message>
+        <source>Konfiguration, Kalibrierung und Überwachung
+von 4–20 mA Drucktransmittern
+über das Programmier-Interface PL45 oder PL40</source>
+        <translation>Configuration, calibration and monitoring
+of 4–20 mA pressure transmitters
+through the programming interface PL45 or PL40</translation>
+    </message>
+</context>
+<context>
+    <name>CChangePsw</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Altes Passwort:</source>
+        <translation>Old password:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Passwortbestätigung:</source>
+        <translation>Confirm password:</translation>
+    </message>
+</context>
+<context>
     <name>CCliOptions</name>
     <message>
         <source>Kein Befehl angegeben.</source>
@@ -630,6 +673,32 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     </message>
 </context>
 <context>
+    <name>CComport</name>
+    <message>
+        <source>PL45 suchen</source>
+        <translation>Search PL45</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>PC-Schnittstelle</source>
+        <translation>PC port</translation>
+    </message>
+</context>
+<context>
+    <name>CComportRules</name>
+    <message>
+        <source>Suche Interface...</source>
+        <translation>Searching for the interface...</translation>
+    </message>
+    <message>
+        <source>Connect COM%1...</source>
+        <translation>Connect COM%1...</translation>
+    </message>
+</context>
+<context>
     <name>CConnection</name>
     <message>
         <source>Kann Transmitter nicht anprechen!
@@ -705,6 +774,17 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>Der Simulator %1 hat sich beendet, ohne ein Gerät zu melden: %2</source>
         <translation>The simulator %1 ended without naming a device: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1153,29 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CFreigabe</name>
+    <message>
+        <source>Freigeben</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Sperren</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Freigabe</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Interface</translation>
+    </message>
+</context>
+<context>
     <name>CGuiOperator</name>
     <message>
         <source>OK</source>
@@ -1093,6 +1196,159 @@ Open the file anyway?</translation>
     <message>
         <source>&amp;Wiederholen</source>
         <translation>&amp;Retry</translation>
+    </message>
+</context>
+<context>
+    <name>CHardwareSetup</name>
+    <message>
+        <source>Interface suchen</source>
+        <translation>Search interface</translation>
+    </message>
+    <message>
+        <source>Verbindung prüfen</source>
+        <translation>Check connection</translation>
+    </message>
+    <message>
+        <source>Beim nächsten Programmstart anzeigen</source>
+        <translation>Show at next program start</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Hardware Setup</source>
+        <translation>Hardware setup</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>PC-Schnittstelle</source>
+        <translation>PC port</translation>
+    </message>
+</context>
+<context>
+    <name>CHardwareSetupRules</name>
+    <message>
+        <source>Hinweis:
+
+Obwohl beim Interface PL45 der PC-Anschluß über USB erfolgt, muss eine (virtuelle) COM-Schnittstelle ausgewählt werden, über die das Interface angesprochen wird.</source>
+        <translation>Note:
+
+Although the PL45 interface is connected to the PC through USB, a (virtual) COM port must be chosen through which the interface is addressed.</translation>
+    </message>
+    <message>
+        <source>(nicht verfügbar)</source>
+        <translation>(not available)</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpDocuments</name>
+    <message>
+        <source>Die Hilfedatei &quot;%1&quot; wurde nicht gefunden.
+
+Gesucht in:
+%2</source>
+        <translation>The help file &quot;%1&quot; was not found.
+
+Searched in:
+%2</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei &quot;%1&quot; konnte nicht geöffnet werden.
+
+Ist ein Programm zum Anzeigen von PDF-Dateien installiert?</source>
+        <translation>The help file &quot;%1&quot; could not be opened.
+
+Is a program for viewing PDF files installed?</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpTopics</name>
+    <message>
+        <source>Programmer</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Menü</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parametrierung</source>
+        <translation>Parametrization</translation>
+    </message>
+    <message>
+        <source>Linearitätskorrektur</source>
+        <translation>Linearity correction</translation>
+    </message>
+    <message>
+        <source>Empfangen</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Messen</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Loggen</source>
+        <translation>Logging</translation>
+    </message>
+    <message>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Vor- Ort Bedienung</source>
+        <translation>On-site operation</translation>
+    </message>
+    <message>
+        <source>frei</source>
+        <translation>free</translation>
+    </message>
+</context>
+<context>
+    <name>CHilfethemen</name>
+    <message>
+        <source>Hilfethemen</source>
+        <translation>Help topics</translation>
+    </message>
+</context>
+<context>
+    <name>CHinweisText</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>CHinweisTextRules</name>
+    <message>
+        <source>Beim Anschluß des Programmier-Interfaces PL45 beachten Sie bitte folgenden Hinweis:
+Verbinden Sie erst das Interface mit dem Transmitter. Schließen Sie dann den PC über USB an.
+
+Für den direkten Transmitteranschluß verfügt der  PL45über eine interne 24V-Hilfsspannung, die bei Bedarf automatisch eingeschaltet wird. Beachten daher Sie den Status der entsprechenden LED, wenn Sie einen Transmitter anschließen!</source>
+        <translation>When connecting the programming interface PL45, please note:
+First connect the interface to the transmitter. Then connect the PC through USB.
+
+For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary supply that is switched on automatically when needed. Therefore watch the state of the corresponding LED when you connect a transmitter!</translation>
+    </message>
+    <message>
+        <source>Beim nächsten Programmstart anzeigen</source>
+        <translation>Show at next program start</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1952,28 @@ Cancel it and close the program?</translation>
     </message>
 </context>
 <context>
+    <name>CPCInterface</name>
+    <message>
+        <source>PC-Interface</source>
+        <translation>PC interface</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInterfaceRules</name>
+    <message>
+        <source>PL40 (bis 2005)</source>
+        <translation>PL40 (up to 2005)</translation>
+    </message>
+    <message>
+        <source>PL45 (ab 2006)</source>
+        <translation>PL45 (from 2006)</translation>
+    </message>
+</context>
+<context>
     <name>CParameterPruefung</name>
     <message>
         <source>Transmitter-Typ</source>
@@ -1976,6 +2254,36 @@ from the range set here!</translation>
     </message>
 </context>
 <context>
+    <name>CPasswort</name>
+    <message>
+        <source>Passworteingabe</source>
+        <translation>Password entry</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramPassword</name>
+    <message>
+        <source>Das Passwort ist nicht korrekt!</source>
+        <translation>The password is not correct!</translation>
+    </message>
+    <message>
+        <source>Die Passwörter sind nicht korrekt!</source>
+        <translation>The passwords are not correct!</translation>
+    </message>
+    <message>
+        <source>Ungültige Zeichen im Passwort!</source>
+        <translation>Invalid characters in the password!</translation>
+    </message>
+    <message>
+        <source>Das Passwort wurde geändert!</source>
+        <translation>The password has been changed!</translation>
+    </message>
+</context>
+<context>
     <name>CProgress</name>
     <message>
         <source>Datentransfer</source>
@@ -2146,6 +2454,58 @@ from the range set here!</translation>
     <message>
         <source>-1 ... 15 bar...</source>
         <translation>-1 ... 15 bar...</translation>
+    </message>
+</context>
+<context>
+    <name>CReleaseEntry</name>
+    <message>
+        <source>Die Passwörter sind nicht korrekt!</source>
+        <translation>The passwords are not correct!</translation>
+    </message>
+    <message>
+        <source>Das Passwort muß mindestens 3 Zeichen lang sein.</source>
+        <translation>The password must be at least 3 characters long.</translation>
+    </message>
+    <message>
+        <source>Das Passwort darf höchstens 255 Zeichen lang sein.</source>
+        <translation>The password may be at most 255 characters long.</translation>
+    </message>
+    <message>
+        <source>Ungültige Zeichen im Passwort!</source>
+        <translation>Invalid characters in the password!</translation>
+    </message>
+    <message>
+        <source>Das Passwort wurde geändert!</source>
+        <translation>The password has been changed!</translation>
+    </message>
+    <message>
+        <source>Passwort-Fehler</source>
+        <translation>Password error</translation>
+    </message>
+    <message>
+        <source>Das Freigabe-Passwort konnte nicht gespeichert werden:
+%1
+
+Prüfen Sie, ob das Verzeichnis beschreibbar ist.</source>
+        <translation>The release password could not be saved:
+%1
+
+Check that the directory is writable.</translation>
+    </message>
+</context>
+<context>
+    <name>CRemoteParametrization</name>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+    <message>
+        <source>Die Fernparametrierung wurde freigegeben.</source>
+        <translation>Remote parametrization has been released.</translation>
+    </message>
+    <message>
+        <source>Die Fernparametrierung wurde gesperrt.</source>
+        <translation>Remote parametrization has been locked.</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,7 @@ void CQuillonApp::CreateWindow() {
     frameSeams.device = std::move(m_seams.device);
     frameSeams.chooser = m_seams.chooser;
     m_frame = std::make_unique<CMainFrame>(m_edition, *m_doc, *m_operator, m_recent, std::move(frameSeams));
+    m_frame->SetEnglisch(m_bEnglisch);
     if (m_seams.bPortPins) {
         QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
         m_frame->View()->Session().Link().PortMap().LoadPins(settings);

@@ -200,14 +200,16 @@ std::vector<MenuNode> CCommandTable::Menus(const CEdition& edition) {
         DateiMenu(),
         ParameterMenu(),
         Ids(QT_TRANSLATE_NOOP("CCommandTable", "&Transmitter"), {32804, 32805, 32806}),
-        Ids(QT_TRANSLATE_NOOP("CCommandTable", "&Optionen"), {32776, 32808, 32901}),
+        Ids(QT_TRANSLATE_NOOP("CCommandTable", "&Optionen"), {32776, 32808, 32901, 32807, 32850}),
     };
+    std::vector<MenuNode> hilfe = {Cmd(32903), Cmd(32904), Cmd(32902), Sep(), Cmd(57664)};
     if (edition.IsWerk()) {
         menus.push_back(TestMenu());
         menus.push_back(AbgleichMenu());
+        // The help text files are a service aid: only the factory edition offers their sheet.
+        hilfe.insert(hilfe.begin() + 2, Cmd(32836));
     }
-    menus.push_back(Sub(QT_TRANSLATE_NOOP("CCommandTable", "&Hilfe"),
-                        {Cmd(32903), Cmd(32904), Cmd(32902), Sep(), Cmd(57664)}));
+    menus.push_back(Sub(QT_TRANSLATE_NOOP("CCommandTable", "&Hilfe"), std::move(hilfe)));
     return menus;
 }
 

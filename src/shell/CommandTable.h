@@ -58,7 +58,15 @@ public:
     static constexpr int kMessung = 32806;
     static constexpr int kKonfiguration = 32803;
     static constexpr int kSprache = 32808;
+    static constexpr int kPasswort = 32776;
+    static constexpr int kSetupHardware = 32901;
+    static constexpr int kSchnittstelle = 32807;
+    static constexpr int kSchnittstellenart = 32850;
     static constexpr int kHilfeSoftware = 32903;
+    static constexpr int kHilfeTransmitter = 32904;
+    static constexpr int kAnschlusshinweis = 32902;
+    static constexpr int kHilfethemen = 32836;
+    static constexpr int kInfo = 57664;
     static constexpr int kTestRs232 = 32771;
 
     static const std::vector<CommandEntry>& Commands();

@@ -1,6 +1,6 @@
 # Installs the build into a temporary root and checks what lands there: exactly the programs, the
-# catalogue, the launchers, the document type and the icon; the installed tools run; the launchers are
-# valid, start the installed programs and open the document type that the shared-mime-info entry
+# catalogue, the help documents, the launchers, the document type and the icon; the installed tools
+# run; the launchers are valid, start the installed programs and open the document type that the shared-mime-info entry
 # declares for *.qlc.
 #   cmake -DBUILD_DIR=… -DSOURCE_DIR=… -DWORK_DIR=… -DWINDOW=0|1 -P InstallLayoutTest.cmake
 
@@ -22,7 +22,11 @@ set(expected
     usr/bin/quillon-sim
     usr/share/icons/hicolor/scalable/apps/quillon.svg
     usr/share/mime/packages/quillon.xml
-    usr/share/quillon/quillon_en.qm)
+    usr/share/quillon/quillon_en.qm
+    usr/share/quillon/hilfe_software.pdf
+    usr/share/quillon/hilfe_software_en.pdf
+    usr/share/quillon/hilfe_transmitter.pdf
+    usr/share/quillon/hilfe_transmitter_en.pdf)
 set(editions)
 if(WINDOW)
     set(editions quillon quillon-factory)

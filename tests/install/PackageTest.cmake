@@ -37,7 +37,9 @@ string(REGEX MATCHALL "\\./[^\n]*[^/\n]\n" files "${contents}")
 string(REPLACE "\n" "" files "${files}")
 list(SORT files)
 set(expected ./usr/bin/quillon-cli ./usr/bin/quillon-sim ./usr/share/icons/hicolor/scalable/apps/quillon.svg
-    ./usr/share/mime/packages/quillon.xml ./usr/share/quillon/quillon_en.qm)
+    ./usr/share/mime/packages/quillon.xml ./usr/share/quillon/quillon_en.qm
+    ./usr/share/quillon/hilfe_software.pdf ./usr/share/quillon/hilfe_software_en.pdf
+    ./usr/share/quillon/hilfe_transmitter.pdf ./usr/share/quillon/hilfe_transmitter_en.pdf)
 if(WINDOW)
     list(APPEND expected ./usr/bin/quillon ./usr/bin/quillon-factory ./usr/share/applications/quillon.desktop
          ./usr/share/applications/quillon-factory.desktop)

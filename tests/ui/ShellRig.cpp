@@ -1,6 +1,7 @@
 #include "ShellRig.h"
 
 #include "document/QuillonDoc.h"
+#include "shell/StartupChecks.h"
 #include "sim/SimTransmitter.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
@@ -58,6 +59,10 @@ bool CShellRig::Start(const QStringList& arguments) {
         return false;
     }
     Frame().View()->Session().Link().Sio().Serial().PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
+    if (!bStartupChecks) {
+        // The first paint's dialogs would wait for a person; tests that want them set bStartupChecks.
+        View().StartupChecks() = CStartupChecks();
+    }
     return true;
 }
 

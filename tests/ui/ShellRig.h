@@ -32,7 +32,8 @@ public:
     explicit CShellRig(CEdition::Kind edition = CEdition::Kind::Kunde, int nSimTyp = 2);
     ~CShellRig();
 
-    /// Starts the program with these command-line arguments; the start-up checks are not shown.
+    /// Starts the program with these command-line arguments; the start-up checks are not shown unless
+    /// bStartupChecks was set before.
     bool Start(const QStringList& arguments = {});
     CMainFrame& Frame() const;
     CQuillonView& View() const;
@@ -57,6 +58,7 @@ public:
     std::unique_ptr<CSimPeer> peer;
     std::unique_ptr<CQuillonApp> app;
     QList<CGuiOperator::Shown> messages;
+    bool bStartupChecks = false;
 
 private:
     CEdition::Kind m_edition;

@@ -7,12 +7,15 @@
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
 #include "transmitter/TestMenu.h"
+#include "ui/access/AccessCommands.h"
 #include "ui/edit/EditCommands.h"
+#include "ui/help/HelpCommands.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
 #include "ui/main/SvgIconEngine.h"
 #include "ui/print/SheetPrinter.h"
+#include "ui/setup/SetupCommands.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -279,6 +282,7 @@ void CMainFrame::ConnectCommands() {
     ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
     ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
     ConnectMeasurementCommands();
+    ConnectAccessCommands();
 }
 
 void CMainFrame::ConnectMeasurementCommands() {
@@ -297,6 +301,44 @@ void CMainFrame::ConnectMeasurementCommands() {
     for (const int nId : kInterfaceVersion) {
         ConnectCommand(nId, [this] { m_view->OnInterfaceVersion(); });
     }
+}
+
+void CMainFrame::ConnectAccessCommands() {
+    CTransmitterSession& session = m_view->Session();
+    m_access =
+        std::make_unique<CAccessCommands>(m_doc, m_operator, session.Link(), session.Connection(), this);
+    m_setup = std::make_unique<CSetupCommands>(m_doc, session.Link(), session.Connection(), this);
+    SetEnglisch(false);
+    ConnectCommand(CCommandTable::kPasswort, [this] { m_access->ChangeProgramPassword(); });
+    ConnectCommand(CCommandTable::kInfo, [this] { m_access->About(); });
+    ConnectCommand(CCommandTable::kSetupHardware, [this] { SetupHardware(); });
+    ConnectCommand(CCommandTable::kSchnittstelle, [this] { m_setup->ChoosePort(); });
+    ConnectCommand(CCommandTable::kSchnittstellenart, [this] { m_setup->ChooseInterface(); });
+    ConnectCommand(CCommandTable::kAnschlusshinweis, [this] { m_setup->ShowConnectionNotice(); });
+    ConnectCommand(CCommandTable::kHilfeSoftware, [this] { m_help->OpenSoftwareHelp(); });
+    ConnectCommand(CCommandTable::kHilfeTransmitter, [this] { m_help->OpenTransmitterHelp(); });
+    ConnectCommand(CCommandTable::kHilfethemen, [this] { m_help->ShowHelpTopics(); });
+
+    CStartupChecks& checks = m_view->StartupChecks();
+    checks.SetPasswordCheck([this] { return m_access->CheckPassword(); });
+    checks.SetHardwareSetup([this] { SetupHardware(); });
+    checks.SetAnschlusshinweis([this] { m_setup->ShowConnectionNotice(); });
+}
+
+void CMainFrame::SetupHardware() {
+    // The setup's menu entry stays enabled during a transfer, but a type or port changed under a
+    // running receive would derail it: the setup waits until the transfer has ended.
+    if (!m_view->IsBereit()) {
+        return;
+    }
+    if (m_setup->SetupHardware()) {
+        m_view->ShowDocument();
+    }
+}
+
+void CMainFrame::SetEnglisch(bool bEnglisch) {
+    m_help =
+        std::make_unique<CHelpCommands>(QCoreApplication::applicationDirPath(), bEnglisch, m_operator, this);
 }
 
 void CMainFrame::ConnectFileCommands() {

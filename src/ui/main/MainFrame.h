@@ -10,10 +10,13 @@
 #include <functional>
 #include <memory>
 
+class CAccessCommands;
 class CGuiOperator;
+class CHelpCommands;
 class CQuillonDoc;
 class CQuillonView;
 class CRecentFiles;
+class CSetupCommands;
 class CSheetPrinter;
 class IByteDevice;
 class IClock;
@@ -64,6 +67,8 @@ public:
     /// "--print"); false, after telling the person, when printing failed.
     bool PrintWithoutDialog();
     void SetDemo(bool bDemo);
+    /// The language the program started in: the help topics and documents follow it.
+    void SetEnglisch(bool bEnglisch);
     void UpdateCommands();
     void UpdateTitle();
     /// Sizes the window to fit the form and centres it on the desktop (before it is first shown).
@@ -86,6 +91,10 @@ private:
     void ConnectPrintCommands();
     void ConnectMeasurementCommands();
     void ConnectEditCommands();
+    /// Hardware setup, port and interface choice, passwords, about, help; and the first paint's checks.
+    void ConnectAccessCommands();
+    /// "Setup Hardware...", also the first paint's; the form shows the chosen type afterwards.
+    void SetupHardware();
     /// The one printer of the run, made when first needed: finding the printers must not slow the start.
     CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());
@@ -102,6 +111,9 @@ private:
     std::unique_ptr<CSheetPrinter> m_sheetPrinter;
     CDocumentSession m_session;
     CQuillonView* m_view = nullptr;
+    std::unique_ptr<CAccessCommands> m_access;
+    std::unique_ptr<CSetupCommands> m_setup;
+    std::unique_ptr<CHelpCommands> m_help;
     QMultiHash<int, QAction*> m_actions;
     QHash<int, std::function<void()>> m_handlers;
     QMenu* m_fileMenu = nullptr;

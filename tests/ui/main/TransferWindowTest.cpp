@@ -67,7 +67,8 @@ private Q_SLOTS:
             checked = !rig.View().IsBereit();
             for (const CommandEntry& entry : CCommandTable::Commands()) {
                 QAction* action = rig.Action(entry.nId);
-                if (action && action->isEnabled()) {
+                // Help and about stay enabled during a transfer; everything else waits.
+                if (action && action->isEnabled() && entry.rule != EnableRule::Always) {
                     enabledMidway.append(QString::number(entry.nId));
                 }
                 if (action && entry.rule == EnableRule::Always &&

@@ -1,0 +1,17 @@
+#include "ui/help/Hilfe.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CHilfe::CHilfe(const QString& text, QWidget* parent)
+    : QWidget(parent)
+    , m_pText(new QPlainTextEdit(text, this)) {
+    m_pText->setReadOnly(true);
+    m_pText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pText);
+}
+
+QString CHilfe::Text() const {
+    return m_pText->toPlainText();
+}
