@@ -7,6 +7,7 @@ IOperator::Answer CFuzzOperator::ShowMessage(const QString&, const QString&, Ico
     ++m_nMessages;
     switch (buttons) {
     case Buttons::YesNo:
+    case Buttons::YesNoCancel:
         return m_bAnswerYes ? Answer::Yes : Answer::No;
     case Buttons::Ok:
         return Answer::Ok;
