@@ -1,6 +1,111 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>CAbgleichFelder</name>
+    <message>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalogAbgleichRules</name>
+    <message>
+        <source>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</source>
+        <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Gerät nicht kompatibel!</source>
+        <translation>Device not compatible!</translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl zwischen 0 und 22.5 eingeben.</source>
+        <translation>Please enter a number between 0 and 22.5.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationTransfer</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Daten...</source>
+        <translation>Writing data...</translation>
+    </message>
+    <message>
+        <source>Verbinde Hardware...</source>
+        <translation>Connecting hardware...</translation>
+    </message>
+    <message>
+        <source>Abgleich freigeben...</source>
+        <translation>Releasing calibration...</translation>
+    </message>
+    <message>
+        <source>Lese Abgleichdaten...</source>
+        <translation>Reading calibration data...</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!
+Abgleichwort %1 nicht gelesen.</source>
+        <translation>Receive error!
+Calibration word %1 not read.</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!
+Abgleich nicht freigegeben.</source>
+        <translation>Receive error!
+Calibration not released.</translation>
+    </message>
+    <message>
+        <source>Gerät nicht kompatibel!</source>
+        <translation>Device not compatible!</translation>
+    </message>
+    <message>
+        <source>Lese Kennung ...</source>
+        <translation>Reading identification ...</translation>
+    </message>
+    <message>
+        <source>Die Abgleichdaten gehören zu %1, angeschlossen ist %2.
+Nichts wurde geschrieben.</source>
+        <translation>The calibration data belong to %1, but %2 is connected.
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Beginn des Abgleichdaten-Blocks nicht bestätigt.</source>
+        <translation>Send error!
+Start of the calibration data block not acknowledged.</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Teil %1 von %2 (Adresse %3) nicht bestätigt; der Transmitter kann einen teilweise geschriebenen Block halten.</source>
+        <translation>Send error!
+Part %1 of %2 (address %3) not acknowledged; the transmitter may hold a partly written block.</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Ende des Abgleichdaten-Blocks nicht bestätigt.</source>
+        <translation>Send error!
+End of the calibration data block not acknowledged.</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+</context>
 <context>
     <name>CCliOptions</name>
     <message>
@@ -50,7 +155,7 @@ Options:
   --json                   show prints JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program's settings.
+Without options, port, type and interface come from the program&apos;s settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
@@ -279,6 +384,17 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDacAbglVN62Loop</name>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+</context>
+<context>
     <name>CDemoMode</name>
     <message>
         <source>Der Demomodus kennt keinen Transmittertyp %1 (0 bis %2).</source>
@@ -491,6 +607,17 @@ from the range set here!</translation>
     <message>
         <source>Sendefehler!</source>
         <translation>Send error!</translation>
+    </message>
+</context>
+<context>
+    <name>CRX93Commands</name>
+    <message>
+        <source>Index: bitte eine ganze Zahl zwischen 0 und %1 eingeben.</source>
+        <translation>Index: please enter an integer between 0 and %1.</translation>
+    </message>
+    <message>
+        <source>Wert: bitte eine ganze Zahl zwischen 0 und 65535 eingeben.</source>
+        <translation>Value: please enter an integer between 0 and 65535.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+#include <optional>
+
+class CConnection;
+class CTransmitterLink;
+
+/// The RX93's calibration commands of the factory menu: a connection test, releasing the calibration
+/// memory, and writing single calibration words ("a" writes a word, "c" stores the change). Each
+/// exchange is handed back so that the window can show it in "Sio-Transfer".
+class CRX93Commands {
+    Q_DECLARE_TR_FUNCTIONS(CRX93Commands)
+
+public:
+    static constexpr int kWaitBeforeReleaseMs = 1000;
+    static constexpr int kMaxIndex = 255 - '0';
+
+    /// One request and its reply (empty when none came).
+    struct Exchange {
+        QByteArray request;
+        QByteArray reply;
+        bool bOk = false;
+    };
+
+    /// A word entry ("Index", "Wert") checked: the index and the value text to send.
+    struct WordEntry {
+        int nIndex;
+        QByteArray value;
+    };
+
+    CRX93Commands(CTransmitterLink& link, CConnection& connection);
+
+    /// Connects and closes again; the line the main view shows ("Connecting Hardware..." and OK or Fail).
+    QString ConnectionTest();
+    /// Connects and releases the calibration memory with "P".
+    Exchange ReleaseCalibration();
+    /// Before single word writes: connect, wait a second, release with "P".
+    Exchange BeginWordWrites();
+    /// "a" with the index character and the value, then "c" when the word was taken.
+    Exchange WriteWord(const WordEntry& entry);
+    /// Checks an entry: the index 0..207 and the value an integer 0..65535; nothing and the message
+    /// otherwise.
+    static std::optional<WordEntry> ParseEntry(const QString& index, const QString& value, QString& error);
+    void ClosePort();
+
+private:
+    Exchange Send(quint8 command, const QByteArray& payload);
+
+    CTransmitterLink& m_link;
+    CConnection& m_connection;
+};
