@@ -13,6 +13,49 @@
     </message>
 </context>
 <context>
+    <name>CAbgleichJson</name>
+    <message>
+        <source>%1: eine Zahl erwartet.</source>
+        <translation>%1: a number expected.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb des Wertebereichs des Feldes.</source>
+        <translation>%1: %2 is outside the range of the field.</translation>
+    </message>
+    <message>
+        <source>%1: ein Text aus höchstens 16 Zeichen (Latin-1) erwartet.</source>
+        <translation>%1: a text of at most 16 characters (Latin-1) expected.</translation>
+    </message>
+    <message>
+        <source>%1: eine Liste mit %2 Zahlen erwartet.</source>
+        <translation>%1: a list of %2 numbers expected.</translation>
+    </message>
+    <message>
+        <source>%1: die Datei gehört zu Typ %2, angeschlossen ist Typ %3.</source>
+        <translation>%1: the file belongs to type %2, type %3 is connected.</translation>
+    </message>
+    <message>
+        <source>%1: true oder false erwartet.</source>
+        <translation>%1: true or false expected.</translation>
+    </message>
+    <message>
+        <source>%1: Schlüssel fehlt.</source>
+        <translation>%1: key missing.</translation>
+    </message>
+    <message>
+        <source>%1: unbekannter Schlüssel für diesen Transmitter.</source>
+        <translation>%1: unknown key for this transmitter.</translation>
+    </message>
+    <message>
+        <source>%1: die Datei gehört zu einem Transmitter ohne erweiterten Funktionsumfang, angeschlossen ist einer mit.</source>
+        <translation>%1: the file belongs to a transmitter without the extended function set, the connected one has it.</translation>
+    </message>
+    <message>
+        <source>%1: die Datei gehört zu einem Transmitter mit erweitertem Funktionsumfang, angeschlossen ist einer ohne.</source>
+        <translation>%1: the file belongs to a transmitter with the extended function set, the connected one lacks it.</translation>
+    </message>
+</context>
+<context>
     <name>CAnalogAbgleichRules</name>
     <message>
         <source>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</source>
@@ -109,58 +152,6 @@ End of the calibration data block not acknowledged.</translation>
 <context>
     <name>CCliOptions</name>
     <message>
-        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
-
-Befehle:
-  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
-  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
-                           Schnittstelle und Version ausgeben
-  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
-  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
-  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
-
-Optionen:
-  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
-  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
-                           send nimmt den Typ aus der Datei)
-  --interface pl45|pl40    Programmier-Interface
-  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
-                           und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive
-  --json                   show gibt JSON aus
-  -h, --help               diese Hilfe
-
-Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
-Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
-Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
-</source>
-        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
-
-Commands:
-  identify                 connect, print identification, type with its name and the extended function set
-  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
-                           print port and version
-  receive -o FILE.qlc      read the whole parameter set and save it as a document file
-  send FILE.qlc            write the parameter set of a document file into the transmitter
-  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
-
-Options:
-  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
-  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
-                           send takes the type from the file)
-  --interface pl45|pl40    programming interface
-  --yes                    answer every yes/no question with yes (needed without a terminal for send
-                           and for files of the old format)
-  -o, --output FILE        target file of receive
-  --json                   show prints JSON
-  -h, --help               this help
-
-Without options, port, type and interface come from the program&apos;s settings.
-Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
-Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
-</translation>
-    </message>
-    <message>
         <source>Kein Befehl angegeben.</source>
         <translation>No command given.</translation>
     </message>
@@ -193,12 +184,78 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <translation>receive needs -o FILE.qlc.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive.</source>
-        <translation>-o belongs to receive only.</translation>
-    </message>
-    <message>
         <source>--json gehört nur zu show.</source>
         <translation>--json belongs to show only.</translation>
+    </message>
+    <message>
+        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
+
+Befehle:
+  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
+  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
+                           Schnittstelle und Version ausgeben
+  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
+  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
+  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
+  calibration read -o DATEI.json
+                           die Abgleichdaten des Transmitters lesen und als JSON speichern
+  calibration write DATEI.json
+                           Abgleichdaten aus JSON prüfen und in den Transmitter schreiben
+
+Optionen:
+  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
+  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
+                           send nimmt den Typ aus der Datei; calibration nimmt ihn zum
+                           Verbinden, danach gilt die Kennung des Transmitters)
+  --interface pl45|pl40    Programmier-Interface
+  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
+                           und für Dateien im alten Format)
+  -o, --output DATEI       Zieldatei von receive und calibration read
+  --json                   show gibt JSON aus
+  -h, --help               diese Hilfe
+
+Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
+Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
+Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
+</source>
+        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+
+Commands:
+  identify                 connect, print identification, type with its name and the extended function set
+  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
+                           print port and version
+  receive -o FILE.qlc      read the whole parameter set and save it as a document file
+  send FILE.qlc            write the parameter set of a document file into the transmitter
+  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+  calibration read -o FILE.json
+                           read the transmitter&apos;s calibration data and save them as JSON
+  calibration write FILE.json
+                           check calibration data from JSON and write them into the transmitter
+
+Options:
+  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
+  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
+                           send takes the type from the file; calibration uses it to
+                           connect, after that the transmitter&apos;s identification counts)
+  --interface pl45|pl40    programming interface
+  --yes                    answer every yes/no question with yes (needed without a terminal for send
+                           and for files of the old format)
+  -o, --output FILE        target file of receive and calibration read
+  --json                   show prints JSON
+  -h, --help               this help
+
+Without options, port, type and interface come from the program&apos;s settings.
+Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
+Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
+</translation>
+    </message>
+    <message>
+        <source>calibration read braucht -o DATEI.json.</source>
+        <translation>calibration read needs -o FILE.json.</translation>
+    </message>
+    <message>
+        <source>-o gehört nur zu receive und calibration read.</source>
+        <translation>-o belongs to receive and calibration read only.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +383,28 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>%1 Punkte</source>
         <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden.
+%2</source>
+        <translation>The file %1 cannot be saved.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geöffnet werden.
+%2</source>
+        <translation>The file %1 cannot be opened.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält kein JSON-Objekt: %2</source>
+        <translation>The file %1 holds no JSON object: %2</translation>
+    </message>
+    <message>
+        <source>%1: nichts gesendet.
+%2</source>
+        <translation>%1: nothing sent.
+%2</translation>
     </message>
 </context>
 <context>

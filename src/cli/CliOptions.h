@@ -8,12 +8,13 @@
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc and
-/// show FILE.qlc [--json]. Port, type and interface kind not given here come from the user's settings.
+/// show FILE.qlc [--json], calibration read -o FILE.json and calibration write FILE.json. Port, type and
+/// interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
 public:
-    enum class Command { Identify, FindInterface, Receive, Send, Show };
+    enum class Command { Identify, FindInterface, Receive, Send, Show, CalibrationRead, CalibrationWrite };
 
     Command command = Command::Identify;
     /// The files or devices after the command.

@@ -1,11 +1,14 @@
 #include "cli/CliTool.h"
 
+#include "cli/AbgleichJson.h"
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
 #include "document/TypKatalog.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QSettings>
 
 CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
@@ -16,7 +19,8 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_doc(op, QCoreApplication::applicationDirPath())
     , m_link(op, m_clock)
     , m_connection(m_link, m_doc)
-    , m_transfer(m_link, m_connection, m_doc) {
+    , m_transfer(m_link, m_connection, m_doc)
+    , m_calibration(m_link, m_connection, m_doc) {
     m_doc.LoadSettings(profile);
     if (portPins != nullptr) {
         m_link.Sio().Serial().PortMap().LoadPins(*portPins);
@@ -52,6 +56,10 @@ int CCliTool::Run() {
             return Send();
         case CCliOptions::Command::Show:
             return Show();
+        case CCliOptions::Command::CalibrationRead:
+            return CalibrationRead();
+        case CCliOptions::Command::CalibrationWrite:
+            return CalibrationWrite();
         }
     } catch (const CProgramError& error) {
         m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(error.what())), QString(),
@@ -188,4 +196,58 @@ void CCliTool::PrintParameterSet() {
                   .arg(static_cast<double>(m_doc.GetLinTabX(i)), 10, 'f', 3)
                   .arg(static_cast<double>(m_doc.GetLinTabY(i)), 10, 'f', qBound(0, d, 6)));
     }
+}
+
+bool CCliTool::IdentifyTransmitter() {
+    QByteArray reply;
+    const bool bConnected = m_connection.ConnectTransmitter(reply);
+    m_link.Sio().ClosePort();
+    if (bConnected) {
+        m_doc.SetKennung(reply);
+    }
+    return bConnected;
+}
+
+int CCliTool::CalibrationRead() {
+    if (!IdentifyTransmitter() || !m_calibration.ReadCalibrationData()) {
+        return kFailed; // no file: a half-read record must never be written back by a script
+    }
+    const QJsonObject json =
+        CAbgleichJson::ToJson(m_doc.Abgleichdaten(), m_doc.GetTyp(), m_doc.IsErweitert());
+    QSaveFile file(m_options.output);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(json).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
+        m_operator.Message(
+            tr("Die Datei %1 kann nicht gespeichert werden.\n%2").arg(m_options.output, file.errorString()));
+        return kFailed;
+    }
+    return kSuccess;
+}
+
+int CCliTool::CalibrationWrite() {
+    const QString path = m_options.arguments.first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_operator.Message(tr("Die Datei %1 kann nicht geöffnet werden.\n%2").arg(path, file.errorString()));
+        return kFailed;
+    }
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isObject()) {
+        m_operator.Message(
+            tr("Die Datei %1 enthält kein JSON-Objekt: %2").arg(path, parseError.errorString()));
+        return kFailed;
+    }
+    // Only the identification is exchanged before the file has been checked against the transmitter.
+    if (!IdentifyTransmitter()) {
+        return kFailed;
+    }
+    QString error;
+    CAbgleichdaten record = m_doc.Abgleichdaten();
+    if (!CAbgleichJson::FromJson(document.object(), m_doc.GetTyp(), m_doc.IsErweitert(), record, error)) {
+        m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
+        return kFailed;
+    }
+    m_doc.Abgleichdaten() = record;
+    return m_calibration.WriteCalibrationData() ? kSuccess : kFailed;
 }

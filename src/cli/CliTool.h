@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/CalibrationTransfer.h"
 #include "cli/CliOptions.h"
 #include "core/SystemClock.h"
 #include "document/QuillonDoc.h"
@@ -35,6 +36,10 @@ private:
     int Receive();
     int Send();
     int Show();
+    int CalibrationRead();
+    int CalibrationWrite();
+    /// Connects and takes type and function set from the transmitter's identification.
+    bool IdentifyTransmitter();
     bool LoadDocument(const QString& path);
     void PrintParameterSet();
     void Print(const QString& line);
@@ -48,4 +53,5 @@ private:
     CTransmitterLink m_link;
     CConnection m_connection;
     CParameterTransfer m_transfer;
+    CCalibrationTransfer m_calibration;
 };
