@@ -23,10 +23,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries the programs link (Qt, the C++ runtime) come from dpkg-shlibdeps; what Qt loads at run
-# time is named here: the window needs a platform plugin to open on X11 or Wayland.
+# time is named here: the configuration sheet (window and quillon-cli sheet) draws in Arial's
+# metric-compatible face, and the window needs a platform plugin to open on X11 or Wayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 if(TARGET quillon OR TARGET quillon-factory)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
 endif()
 # The package's launchers, document type and icon are picked up by the triggers of these packages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")

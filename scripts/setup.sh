@@ -13,6 +13,7 @@ PACKAGES=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     # the Debian package and the checks of the installed launchers and document type
     dpkg-dev file desktop-file-utils shared-mime-info
+    fonts-liberation2 poppler-utils
 )
 
 quiet=false

@@ -188,6 +188,10 @@ End of the calibration data block not acknowledged.</translation>
         <translation>--json belongs to show only.</translation>
     </message>
     <message>
+        <source>calibration read braucht -o DATEI.json.</source>
+        <translation>calibration read needs -o FILE.json.</translation>
+    </message>
+    <message>
         <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
 
 Befehle:
@@ -197,6 +201,8 @@ Befehle:
   receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
   send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
   show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
+  sheet DATEI.qlc -o BLATT.pdf
+                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne Bildschirm)
   calibration read -o DATEI.json
                            die Abgleichdaten des Transmitters lesen und als JSON speichern
   calibration write DATEI.json
@@ -210,7 +216,7 @@ Optionen:
   --interface pl45|pl40    Programmier-Interface
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive und calibration read
+  -o, --output DATEI       Zieldatei von receive, sheet und calibration read
   --json                   show gibt JSON aus
   -h, --help               diese Hilfe
 
@@ -227,6 +233,8 @@ Commands:
   receive -o FILE.qlc      read the whole parameter set and save it as a document file
   send FILE.qlc            write the parameter set of a document file into the transmitter
   show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+  sheet FILE.qlc -o SHEET.pdf
+                           write the configuration sheet of a document file as a PDF (no display needed)
   calibration read -o FILE.json
                            read the transmitter&apos;s calibration data and save them as JSON
   calibration write FILE.json
@@ -240,7 +248,7 @@ Options:
   --interface pl45|pl40    programming interface
   --yes                    answer every yes/no question with yes (needed without a terminal for send
                            and for files of the old format)
-  -o, --output FILE        target file of receive and calibration read
+  -o, --output FILE        target file of receive, sheet and calibration read
   --json                   show prints JSON
   -h, --help               this help
 
@@ -250,12 +258,12 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
     </message>
     <message>
-        <source>calibration read braucht -o DATEI.json.</source>
-        <translation>calibration read needs -o FILE.json.</translation>
+        <source>sheet braucht -o BLATT.pdf.</source>
+        <translation>sheet needs -o SHEET.pdf.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive und calibration read.</source>
-        <translation>-o belongs to receive and calibration read only.</translation>
+        <source>-o gehört nur zu receive, sheet und calibration read.</source>
+        <translation>-o belongs to receive, sheet and calibration read only.</translation>
     </message>
 </context>
 <context>
@@ -536,6 +544,149 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CKonfigurationsblatt</name>
+    <message>
+        <source>Typ:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Kennung:</source>
+        <translation>Identification:</translation>
+    </message>
+    <message>
+        <source>Serien-Nummer:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Eingang</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Messbereichsanfang:</source>
+        <translation>Measuring range start:</translation>
+    </message>
+    <message>
+        <source>Messbereichsende:</source>
+        <translation>Measuring range end:</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur (OFF):</source>
+        <translation>Offset correction (OFF):</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur (SPAN):</source>
+        <translation>Span correction (SPAN):</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster (NP):</source>
+        <translation>Zero window (NP):</translation>
+    </message>
+    <message>
+        <source>Tastatursperre (TAST):</source>
+        <translation>Keyboard lock (TAST):</translation>
+    </message>
+    <message>
+        <source>Dämpfung:</source>
+        <translation>Damping:</translation>
+    </message>
+    <message>
+        <source>Dämpfung Druck (DP):</source>
+        <translation>Pressure damping (DP):</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temperatur (DT):</source>
+        <translation>Temperature damping (DT):</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Kennlinie:</source>
+        <translation>Characteristic:</translation>
+    </message>
+    <message>
+        <source>fallend</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>steigend</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>4mA bei (MA):</source>
+        <translation>4mA at (MA):</translation>
+    </message>
+    <message>
+        <source>20mA bei (ME):</source>
+        <translation>20mA at (ME):</translation>
+    </message>
+    <message>
+        <source>min. Ausgangsgrenzwert:</source>
+        <translation>Min. output limit:</translation>
+    </message>
+    <message>
+        <source>max. Ausgangsgrenzwert:</source>
+        <translation>Max. output limit:</translation>
+    </message>
+    <message>
+        <source>Fehlersignal:</source>
+        <translation>Fault signal:</translation>
+    </message>
+    <message>
+        <source>Freier Messbereich</source>
+        <translation>Free range</translation>
+    </message>
+    <message>
+        <source>Anfang (MAF):</source>
+        <translation>Start (MAF):</translation>
+    </message>
+    <message>
+        <source>Ende (MEF):</source>
+        <translation>End (MEF):</translation>
+    </message>
+    <message>
+        <source>Dezimalpunkt (DPF):</source>
+        <translation>Decimal point (DPF):</translation>
+    </message>
+    <message>
+        <source>Medium (MED):</source>
+        <translation>Medium (MED):</translation>
+    </message>
+    <message>
+        <source>Halvard Drucktransmitter</source>
+        <translation>Halvard Pressure Transmitter</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>Linearitätskorrektur</source>
+        <translation>Linearization</translation>
+    </message>
+    <message>
+        <source>Druckdatum:</source>
+        <translation>Print date:</translation>
+    </message>
+    <message>
+        <source>Wasser</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Benzin</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+</context>
+<context>
     <name>CParameterTransfer</name>
     <message>
         <source>Datentransfer</source>
@@ -697,6 +848,36 @@ from the range set here!</translation>
     <message>
         <source>Wert: bitte eine ganze Zahl zwischen 0 und 65535 eingeben.</source>
         <translation>Value: please enter an integer between 0 and 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetPdfWriter</name>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
+        <translation>The PDF output cannot be started.</translation>
+    </message>
+    <message>
+        <source>Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2</source>
+        <translation>The configuration sheet cannot be saved as %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetPrinter</name>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>(kein Drucker eingerichtet)</source>
+        <translation>(no printer set up)</translation>
+    </message>
+    <message>
+        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker &quot;%1&quot; lässt sich nicht ansprechen.</source>
+        <translation>The configuration sheet cannot be printed: the printer &quot;%1&quot; does not respond.</translation>
     </message>
 </context>
 <context>

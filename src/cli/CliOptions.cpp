@@ -21,6 +21,7 @@ constexpr CommandName kCommands[] = {
     {"receive", CCliOptions::Command::Receive, 0, 0},
     {"send", CCliOptions::Command::Send, 1, 1},
     {"show", CCliOptions::Command::Show, 1, 1},
+    {"sheet", CCliOptions::Command::Sheet, 1, 1},
     {"calibration read", CCliOptions::Command::CalibrationRead, 0, 0},
     {"calibration write", CCliOptions::Command::CalibrationWrite, 1, 1},
 };
@@ -55,6 +56,9 @@ QString CCliOptions::HelpText() {
         "  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben\n"
         "  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als "
         "JSON)\n"
+        "  sheet DATEI.qlc -o BLATT.pdf\n"
+        "                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne "
+        "Bildschirm)\n"
         "  calibration read -o DATEI.json\n"
         "                           die Abgleichdaten des Transmitters lesen und als JSON speichern\n"
         "  calibration write DATEI.json\n"
@@ -69,7 +73,7 @@ QString CCliOptions::HelpText() {
         "  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für "
         "send\n"
         "                           und für Dateien im alten Format)\n"
-        "  -o, --output DATEI       Zieldatei von receive und calibration read\n"
+        "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
         "  --json                   show gibt JSON aus\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
@@ -151,8 +155,8 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     options.assumeYes = parser.isSet(yesOption);
     options.json = parser.isSet(jsonOption);
     options.output = parser.value(outputOption);
-    const bool bWritesFile =
-        options.command == Command::Receive || options.command == Command::CalibrationRead;
+    const bool bWritesFile = options.command == Command::Receive || options.command == Command::Sheet ||
+                             options.command == Command::CalibrationRead;
     if (options.command == Command::Receive && options.output.isEmpty()) {
         error = tr("receive braucht -o DATEI.qlc.");
         return std::nullopt;
@@ -161,8 +165,12 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("calibration read braucht -o DATEI.json.");
         return std::nullopt;
     }
+    if (options.command == Command::Sheet && options.output.isEmpty()) {
+        error = tr("sheet braucht -o BLATT.pdf.");
+        return std::nullopt;
+    }
     if (!bWritesFile && parser.isSet(outputOption)) {
-        error = tr("-o gehört nur zu receive und calibration read.");
+        error = tr("-o gehört nur zu receive, sheet und calibration read.");
         return std::nullopt;
     }
     if (options.command != Command::Show && options.json) {

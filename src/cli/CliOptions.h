@@ -7,14 +7,23 @@
 
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
-/// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc and
-/// show FILE.qlc [--json], calibration read -o FILE.json and calibration write FILE.json. Port, type and
-/// interface kind not given here come from the user's settings.
+/// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
+/// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, calibration read -o FILE.json and
+/// calibration write FILE.json. Port, type and interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
 public:
-    enum class Command { Identify, FindInterface, Receive, Send, Show, CalibrationRead, CalibrationWrite };
+    enum class Command {
+        Identify,
+        FindInterface,
+        Receive,
+        Send,
+        Show,
+        Sheet,
+        CalibrationRead,
+        CalibrationWrite
+    };
 
     Command command = Command::Identify;
     /// The files or devices after the command.
@@ -33,4 +42,6 @@ public:
     /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
     static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);
     static QString HelpText();
+    /// The command draws and so needs the GUI part of Qt (fonts, painting), though never a display.
+    bool NeedsGui() const { return command == Command::Sheet; }
 };

@@ -5,6 +5,8 @@
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
 #include "document/TypKatalog.h"
+#include "sheet/Konfigurationsblatt.h"
+#include "sheet/SheetPdfWriter.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -56,6 +58,8 @@ int CCliTool::Run() {
             return Send();
         case CCliOptions::Command::Show:
             return Show();
+        case CCliOptions::Command::Sheet:
+            return Sheet();
         case CCliOptions::Command::CalibrationRead:
             return CalibrationRead();
         case CCliOptions::Command::CalibrationWrite:
@@ -149,6 +153,20 @@ int CCliTool::Show() {
                   .trimmed());
     } else {
         PrintParameterSet();
+    }
+    return kSuccess;
+}
+
+int CCliTool::Sheet() {
+    if (!LoadDocument(m_options.arguments.first())) {
+        return kFailed; // the old PDF, if any, stays as it was
+    }
+    const QLocale locale = QLocale::system();
+    const CKonfigurationsblatt blatt(m_doc, locale, QDate::currentDate());
+    QString error;
+    if (!CSheetPdfWriter::Write(m_options.output, blatt, CSheetPdfWriter::PaperFor(locale), error)) {
+        m_operator.Message(error, QString(), IOperator::Icon::Error);
+        return kFailed;
     }
     return kSuccess;
 }

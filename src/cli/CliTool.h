@@ -36,6 +36,7 @@ private:
     int Receive();
     int Send();
     int Show();
+    int Sheet();
     int CalibrationRead();
     int CalibrationWrite();
     /// Connects and takes type and function set from the transmitter's identification.

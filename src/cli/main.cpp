@@ -6,8 +6,10 @@
 #include "document/SettingsProfileStore.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTranslator>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -29,10 +31,30 @@ void LoadLanguage(QCoreApplication& app, const IProfileStore& profile, QTranslat
     }
 }
 
+/// The sheet command draws, which needs Qt's GUI part; every other command runs on the bare core. The
+/// drawing never needs a screen, so unless the user chose a platform it runs offscreen: a server without
+/// a display, or a terminal with a stale DISPLAY, makes the same PDF.
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    QString ignored;
+    const std::optional<CCliOptions> options = CCliOptions::Parse(arguments, ignored);
+    if (!options || !options->NeedsGui()) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setOrganizationName(QStringLiteral("Quillon"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
 

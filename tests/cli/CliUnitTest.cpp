@@ -57,6 +57,13 @@ private Q_SLOTS:
         QVERIFY(options->json);
         QCOMPARE(options->comNumber, std::optional<int>(3));
 
+        options = Parse({"sheet", "a.qlc", "-o", "a.pdf"});
+        QVERIFY(options);
+        QCOMPARE(options->command, CCliOptions::Command::Sheet);
+        QCOMPARE(options->output, QStringLiteral("a.pdf"));
+        QVERIFY(options->NeedsGui());
+        QVERIFY(!Parse({"show", "a.qlc"})->NeedsGui());
+
         options = Parse({"find-interface", "/dev/ttyUSB0", "/dev/ttyUSB1"});
         QVERIFY(options);
         QCOMPARE(options->arguments.size(), 2);
@@ -77,6 +84,8 @@ private Q_SLOTS:
         QTest::newRow("port neither path nor COM") << QStringList{"--port", "ttyUSB0", "identify"};
         QTest::newRow("json outside show") << QStringList{"identify", "--json"};
         QTest::newRow("output outside receive") << QStringList{"-o", "x.qlc", "identify"};
+        QTest::newRow("sheet without output") << QStringList{"sheet", "a.qlc"};
+        QTest::newRow("sheet without document") << QStringList{"sheet", "-o", "a.pdf"};
         QTest::newRow("unknown option") << QStringList{"--fast", "identify"};
     }
 

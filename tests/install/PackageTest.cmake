@@ -22,7 +22,7 @@ endif()
 
 execute_process(COMMAND dpkg-deb -f ${packages} Package Depends Recommends OUTPUT_VARIABLE control)
 set(needed "Package: quillon" "libqt6core6 \\(>= 6\\." "libqt6serialport6" "libstdc\\+\\+6"
-    "Recommends: [^\n]*shared-mime-info")
+    "fonts-liberation2" "Recommends: [^\n]*shared-mime-info")
 if(WINDOW)
     list(APPEND needed "libqt6widgets6" "libqt6gui6" "qt6-qpa-plugins")
 endif()

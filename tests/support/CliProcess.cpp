@@ -11,6 +11,9 @@ CCliProcess::Result CCliProcess::Run(const QStringList& arguments, int limitMs,
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configDir);
+    for (const QString& variable : m_unset) {
+        env.remove(variable);
+    }
     cli.setProcessEnvironment(env);
     QElapsedTimer elapsed;
     elapsed.start();

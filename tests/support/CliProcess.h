@@ -23,8 +23,12 @@ public:
 
     explicit CCliProcess(QString configDir);
 
+    /// Runs the tool without these environment variables (e.g. DISPLAY, QT_QPA_PLATFORM).
+    void Unset(const QStringList& variables) { m_unset = variables; }
+
     Result Run(const QStringList& arguments, int limitMs, const Watcher& watcher = {}) const;
 
 private:
     QString m_configDir;
+    QStringList m_unset;
 };

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "sheet/SheetCanvas.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+class CQuillonDoc;
+class QPainter;
+
+/// The configuration sheet: a one-page record of a transmitter's parameter set that the technician files
+/// with the measuring point. The KA71 has a sheet of its own (display range, free range, medium); every
+/// other type shares the standard sheet, with the rows its type has.
+///
+/// The sheet is drawn from the document's current values each time, on whatever device the painter works
+/// on: a printer, the print preview, a PDF or an image. Numbers use the locale's decimal separator, the
+/// print date its short date form.
+class CKonfigurationsblatt {
+    Q_DECLARE_TR_FUNCTIONS(CKonfigurationsblatt)
+
+public:
+    using Item = CSheetCanvas::Item;
+
+    /// The sheet reads the document whenever it is drawn, so the document must outlive it.
+    CKonfigurationsblatt(const CQuillonDoc& doc, const QLocale& locale, QDate druckdatum);
+
+    /// Draws the sheet on the painter's device and returns every text drawn with its box. An inactive
+    /// painter draws nothing.
+    QList<Item> Draw(QPainter& painter) const;
+
+private:
+    /// Where labels and values of a sheet variant stand, in inches from the left.
+    struct Spalten {
+        double label;
+        double wert;
+    };
+    /// One point of the linearization table as the sheet shows it.
+    struct Punkt {
+        QString x;
+        QString y;
+    };
+
+    void DrawStandard(CSheetCanvas& c) const;
+    void DrawStandardEingang(CSheetCanvas& c) const;
+    void DrawStandardDaempfung(CSheetCanvas& c) const;
+    void DrawStandardAusgang(CSheetCanvas& c) const;
+    void DrawKA71(CSheetCanvas& c) const;
+    void DrawKA71Eingang(CSheetCanvas& c) const;
+    void DrawKA71Ausgang(CSheetCanvas& c) const;
+    void DrawKA71FreierMessbereich(CSheetCanvas& c) const;
+    void DrawKopf(CSheetCanvas& c) const;
+    void DrawLinTab(CSheetCanvas& c) const;
+    void DrawDruckdatum(CSheetCanvas& c, const Spalten& spalten) const;
+    void Row(CSheetCanvas& c, const Spalten& spalten, const QString& label, const QString& wert) const;
+    void Heading(CSheetCanvas& c, const QString& text, int right) const;
+
+    Punkt StandardPunkt(int i) const;
+    Punkt KA71Punkt(int i) const;
+    /// The points the table holds: a count from a damaged file is cut to 0..30.
+    int Punkte() const;
+    /// A number with its decimals, as "%6.*f" shows it, without the leading blanks.
+    QString Zahl(double value, int decimals) const;
+    QString Stromwert(float mA) const;
+    QString AnzeigeWert(double value, int decimals) const;
+    QString DezimalpunktText() const;
+    QString MediumText() const;
+
+    const CQuillonDoc& m_doc;
+    QLocale m_locale;
+    QDate m_druckdatum;
+};

@@ -1,0 +1,85 @@
+#include "sheet/SheetCanvas.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+constexpr int kPointsPerInch = 72;
+constexpr int kTitlePoints = 18;
+constexpr int kTextPoints = 12;
+constexpr double kRightMarginInches = 0.5;
+
+/// Tags and identifications come from transmitters and files; a line break or tab in one must not
+/// break the row.
+QString Printable(const QString& text) {
+    QString result = text;
+    for (QChar& c : result) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+CSheetCanvas::CSheetCanvas(QPainter& painter)
+    : m_painter(painter)
+    , m_dpiX(painter.device()->logicalDpiX())
+    , m_dpiY(painter.device()->logicalDpiY())
+    , m_fonts{MakeFont(kTitlePoints, false), MakeFont(kTextPoints, true), MakeFont(kTextPoints, false)}
+    , m_y(m_dpiY) {}
+
+QFont CSheetCanvas::MakeFont(int points, bool underline) const {
+    // "Arial" by name: where it is missing, fontconfig puts in its metric twin (Liberation Sans), so rows
+    // keep their widths; the style hint keeps any other fallback a sans-serif face.
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    // The character height is the point size in this device's units, whatever its resolution.
+    font.setPixelSize(qMax(1, (points * m_dpiY + kPointsPerInch / 2) / kPointsPerInch));
+    font.setUnderline(underline);
+    return font;
+}
+
+const QFont& CSheetCanvas::FontOf(Font font) const {
+    return m_fonts.at(static_cast<std::size_t>(font));
+}
+
+int CSheetCanvas::X(double inches) const {
+    return qRound(inches * m_dpiX);
+}
+
+int CSheetCanvas::Right() const {
+    return m_painter.device()->width() - X(kRightMarginInches);
+}
+
+int CSheetCanvas::LineHeight(Font font) const {
+    const QFontMetrics metrics(FontOf(font), m_painter.device());
+    return metrics.height() + metrics.leading();
+}
+
+void CSheetCanvas::Down(int lines) {
+    m_y += lines * LineHeight(Font::Text);
+}
+
+void CSheetCanvas::Text(Font font, int x, int right, const QString& text, int linesBelow) {
+    const int width = right - x;
+    if (width <= 0 || text.isEmpty()) {
+        return;
+    }
+    m_painter.setFont(FontOf(font));
+    const QFontMetrics metrics(FontOf(font), m_painter.device());
+    const QString shown = metrics.elidedText(Printable(text), Qt::ElideRight, width);
+    if (shown.isEmpty()) {
+        return;
+    }
+    const int top = m_y + linesBelow * LineHeight(Font::Text);
+    // The box is the column; drawText clips at its right end whatever the shortening left over.
+    const QRect column(x, top, width, 2 * metrics.height());
+    QRect drawn;
+    m_painter.drawText(column, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown, &drawn);
+    m_items.append({shown, drawn});
+}

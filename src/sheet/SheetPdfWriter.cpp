@@ -1,0 +1,48 @@
+#include "sheet/SheetPdfWriter.h"
+
+#include "sheet/Konfigurationsblatt.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+QPageSize CSheetPdfWriter::PaperFor(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
+}
+
+bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& blatt, const QPageSize& paper,
+                            QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = Message(path, file.errorString());
+        return false;
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Quillon"));
+        pdf.setTitle(tr("Konfigurationsdaten"));
+        // No margins: the sheet's inch from the top and the left is measured from the paper's edge.
+        pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            file.cancelWriting();
+            error = Message(path, tr("Die PDF-Ausgabe lässt sich nicht beginnen."));
+            return false;
+        }
+        blatt.Draw(painter);
+        painter.end();
+    }
+    if (!file.commit()) {
+        error = Message(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString CSheetPdfWriter::Message(const QString& path, const QString& reason) {
+    return tr("Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}

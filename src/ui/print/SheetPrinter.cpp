@@ -1,0 +1,70 @@
+#include "ui/print/SheetPrinter.h"
+
+#include "document/QuillonDoc.h"
+#include "sheet/Konfigurationsblatt.h"
+
+#include <QDate>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+CSheetPrinter::CSheetPrinter(const QLocale& locale)
+    : m_locale(locale)
+    , m_printer(QPrinter::HighResolution) {
+    m_printer.setDocName(tr("Konfigurationsdaten"));
+}
+
+bool CSheetPrinter::Print(QWidget* parent, const CQuillonDoc& doc) {
+    QPrintDialog dialog(&m_printer, parent);
+    // The sheet is one page: there is no range to choose.
+    dialog.setMinMax(1, 1);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    return PrintOrTell(parent, doc);
+}
+
+void CSheetPrinter::Preview(QWidget* parent, const CQuillonDoc& doc) {
+    QPrintPreviewDialog dialog(&m_printer, parent);
+    // Each repaint draws the document as it is then.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this, &doc](QPrinter* printer) { PrintTo(*printer, doc); });
+    dialog.exec();
+}
+
+bool CSheetPrinter::PageSetup(QWidget* parent) {
+    QPageSetupDialog dialog(&m_printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CSheetPrinter::PrintWithoutDialog(QWidget* parent, const CQuillonDoc& doc) {
+    return PrintOrTell(parent, doc);
+}
+
+bool CSheetPrinter::PrintTo(QPrinter& printer, const CQuillonDoc& doc) const {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    CKonfigurationsblatt(doc, m_locale, QDate::currentDate()).Draw(painter);
+    return painter.end();
+}
+
+bool CSheetPrinter::PrintOrTell(QWidget* parent, const CQuillonDoc& doc) {
+    if (PrintTo(m_printer, doc)) {
+        return true;
+    }
+    QString name =
+        m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
+    if (name.isEmpty()) {
+        name = tr("(kein Drucker eingerichtet)");
+    }
+    QMessageBox::warning(parent, QString(),
+                         tr("Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker \"%1\" "
+                            "lässt sich nicht ansprechen.")
+                             .arg(name));
+    return false;
+}

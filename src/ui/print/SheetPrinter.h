@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPrinter>
+
+class CQuillonDoc;
+class QWidget;
+
+/// "Drucken...", "Seitenansicht" and "Druckereinrichtung..." of the configuration sheet, and printing
+/// without a dialog for a document given on the command line. One object lives for the whole run and
+/// keeps one printer, so the printer, paper and margins chosen once stay chosen.
+class CSheetPrinter {
+    Q_DECLARE_TR_FUNCTIONS(CSheetPrinter)
+
+public:
+    explicit CSheetPrinter(const QLocale& locale = QLocale::system());
+
+    /// The printer dialog for the one page, then the sheet. False when the user cancelled or printing
+    /// failed; a failure has been shown to the user.
+    bool Print(QWidget* parent, const CQuillonDoc& doc);
+    /// The print preview; printing from it uses the same printer.
+    void Preview(QWidget* parent, const CQuillonDoc& doc);
+    /// Paper, orientation and margins for the next prints. False when the user cancelled.
+    bool PageSetup(QWidget* parent);
+    /// Prints on the kept printer without asking (the system's default printer unless the user chose
+    /// another); a failure is shown to the user.
+    bool PrintWithoutDialog(QWidget* parent, const CQuillonDoc& doc);
+    /// Draws the sheet of today on any printer, without a dialog and without telling anyone. False when
+    /// the printer cannot be started.
+    bool PrintTo(QPrinter& printer, const CQuillonDoc& doc) const;
+
+    QPrinter& Printer() { return m_printer; }
+
+private:
+    bool PrintOrTell(QWidget* parent, const CQuillonDoc& doc);
+
+    QLocale m_locale;
+    QPrinter m_printer;
+};

@@ -1,0 +1,81 @@
+#include "SheetItems.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+constexpr double kA4WidthInches = 8.27;
+constexpr double kA4HeightInches = 11.69;
+constexpr double kMetersPerInch = 0.0254;
+
+} // namespace
+
+CSheetItems::CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi)
+    : m_dpi(dpi)
+    , m_pageWidth(qRound(kA4WidthInches * dpi)) {
+    QImage page(m_pageWidth, qRound(kA4HeightInches * dpi), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / kMetersPerInch));
+    page.setDotsPerMeterY(qRound(dpi / kMetersPerInch));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    m_items = CKonfigurationsblatt(doc, locale, QDate(2024, 12, 24)).Draw(painter);
+    CSheetCanvas canvas(painter);
+    m_lineHeight = canvas.LineHeight(CSheetCanvas::Font::Text);
+}
+
+const CSheetItems::Item* CSheetItems::Find(const QString& text) const {
+    for (const Item& item : m_items) {
+        if (item.text.trimmed() == text) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+QString CSheetItems::ValueOf(const QString& label) const {
+    const Item* found = Find(label);
+    if (found == nullptr) {
+        return QString();
+    }
+    const Item* nearest = nullptr;
+    for (const Item& item : m_items) {
+        if (item.rect.top() == found->rect.top() && item.rect.left() > found->rect.left() &&
+            (nearest == nullptr || item.rect.left() < nearest->rect.left())) {
+            nearest = &item;
+        }
+    }
+    return nearest != nullptr ? nearest->text.trimmed() : QString();
+}
+
+int CSheetItems::LinesBetween(const QString& upper, const QString& lower) const {
+    const Item* a = Find(upper);
+    const Item* b = Find(lower);
+    if (a == nullptr || b == nullptr) {
+        return -1000;
+    }
+    const int distance = b->rect.top() - a->rect.top();
+    return distance % m_lineHeight == 0 ? distance / m_lineHeight : -1000;
+}
+
+double CSheetItems::InchesFromLeft(const QString& text) const {
+    const Item* item = Find(text);
+    return item != nullptr ? static_cast<double>(item->rect.left()) / m_dpi : -1.0;
+}
+
+QStringList CSheetItems::Collisions() const {
+    QStringList found;
+    for (const Item& item : m_items) {
+        if (item.rect.right() >= m_pageWidth - m_dpi / 2) {
+            found.append(QStringLiteral("\"%1\" leaves the page").arg(item.text));
+        }
+        for (const Item& other : m_items) {
+            if (&other != &item && other.rect.top() == item.rect.top() &&
+                other.rect.left() > item.rect.left() && other.rect.left() <= item.rect.right()) {
+                found.append(QStringLiteral("\"%1\" runs into \"%2\"").arg(item.text, other.text));
+            }
+        }
+    }
+    return found;
+}
