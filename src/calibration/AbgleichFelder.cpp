@@ -27,7 +27,8 @@ bool Is(const char* name, const char* other) {
 }
 
 /// The 32-bit arrays and float arrays by name; nullptr when the name is none of them.
-std::array<qint32, 5>* IntArray5(CAbgleichdaten& r, const char* name) {
+template <class Record>
+auto IntArray5(Record& r, const char* name) -> decltype(&r.m_nAdc) {
     if (Is(name, "m_nAdc")) {
         return &r.m_nAdc;
     }
@@ -43,7 +44,8 @@ std::array<qint32, 5>* IntArray5(CAbgleichdaten& r, const char* name) {
     return nullptr;
 }
 
-std::array<float, 4>* FloatArray(CAbgleichdaten& r, const char* name) {
+template <class Record>
+auto FloatArray(Record& r, const char* name) -> decltype(&r.m_fTkOffset) {
     if (Is(name, "m_fTkOffset")) {
         return &r.m_fTkOffset;
     }
@@ -123,14 +125,13 @@ QList<Field> CAbgleichFelder::FieldsFor(int nTyp, bool bErweitert) {
 }
 
 double CAbgleichFelder::Number(const CAbgleichdaten& record, const char* name, int index) {
-    auto& r = const_cast<CAbgleichdaten&>(record);
-    if (const auto* values = IntArray5(r, name)) {
+    if (const auto* values = IntArray5(record, name)) {
         return At(*values, index);
     }
     if (Is(name, "m_nTemperaturAdc")) {
         return At(record.m_nTemperaturAdc, index);
     }
-    if (const auto* values = FloatArray(r, name)) {
+    if (const auto* values = FloatArray(record, name)) {
         return At(*values, index);
     }
     const Scalar* scalar = FindScalar(name);

@@ -10,6 +10,8 @@ constexpr int kBereichMin = -9999;
 constexpr int kBereichMax = 9999;
 constexpr int kAdcMax = 65535;
 constexpr double kOutputMax = 22.5;
+/// DAC entries 0..2 are the output's points; 3 and 4 hold the output range.
+constexpr std::size_t kDacPoints = 3;
 constexpr std::array<qint32, 5> kDefaultAdc{23504, 28828, 34152, 39476, 44800};
 constexpr std::array<qint32, 5> kDefaultDac{610, 2000, 3388, 400, 2000};
 
@@ -108,34 +110,28 @@ int CAnalogAbgleichRules::StepDac(int nValue, int nDelta) {
 
 std::optional<CAnalogAbgleichRules::Problem> CAnalogAbgleichRules::Validate(const Values& values) {
     const CAbgleichdaten& r = values.record;
-    const struct {
-        const char* field;
-        int value;
-        int nMin;
-        int nMax;
-    } checks[] = {
-        {"m_nBereichAnfang", r.m_nBereichAnfang, kBereichMin, kBereichMax},
-        {"m_nBereichEnde", r.m_nBereichEnde, kBereichMin, kBereichMax},
-        {"m_nAbglBereichAnfang", r.m_nAbglBereichAnfang, kBereichMin, kBereichMax},
-        {"m_nAbglBereichEnde", r.m_nAbglBereichEnde, kBereichMin, kBereichMax},
-        {"m_nAdc", qMin(qMin(qMin(r.m_nAdc[0], r.m_nAdc[1]), qMin(r.m_nAdc[2], r.m_nAdc[3])), r.m_nAdc[4]), 0,
-         kAdcMax},
-        {"m_nAdc", qMax(qMax(qMax(r.m_nAdc[0], r.m_nAdc[1]), qMax(r.m_nAdc[2], r.m_nAdc[3])), r.m_nAdc[4]), 0,
-         kAdcMax},
-        {"m_nDac", qMin(qMin(r.m_nDac[0], r.m_nDac[1]), r.m_nDac[2]), 0, kDacMax},
-        {"m_nDac", qMax(qMax(r.m_nDac[0], r.m_nDac[1]), r.m_nDac[2]), 0, kDacMax},
-    };
-    for (const auto& check : checks) {
-        if (check.value < check.nMin || check.value > check.nMax) {
-            return Problem{QString::fromLatin1(check.field), IntegerText(check.nMin, check.nMax)};
+    std::optional<Problem> problem;
+    const auto check = [&problem](const char* field, qint32 value, int nMin, int nMax) {
+        if (!problem && (value < nMin || value > nMax)) {
+            problem = Problem{QString::fromLatin1(field), IntegerText(nMin, nMax)};
         }
+    };
+    check("m_nBereichAnfang", r.m_nBereichAnfang, kBereichMin, kBereichMax);
+    check("m_nBereichEnde", r.m_nBereichEnde, kBereichMin, kBereichMax);
+    check("m_nAbglBereichAnfang", r.m_nAbglBereichAnfang, kBereichMin, kBereichMax);
+    check("m_nAbglBereichEnde", r.m_nAbglBereichEnde, kBereichMin, kBereichMax);
+    for (const qint32 adc : r.m_nAdc) {
+        check("m_nAdc", adc, 0, kAdcMax);
+    }
+    for (std::size_t i = 0; i < kDacPoints; ++i) {
+        check("m_nDac", r.m_nDac.at(i), 0, kDacMax);
     }
     for (const double value : {values.fOutputStart, values.fOutputEnd}) {
-        if (!(value >= 0.0 && value <= kOutputMax)) {
-            return Problem{QStringLiteral("output"), tr("Bitte eine Zahl zwischen 0 und 22.5 eingeben.")};
+        if (!problem && !(value >= 0.0 && value <= kOutputMax)) {
+            problem = Problem{QStringLiteral("output"), tr("Bitte eine Zahl zwischen 0 und 22.5 eingeben.")};
         }
     }
-    return std::nullopt;
+    return problem;
 }
 
 void CAnalogAbgleichRules::ApplyForSend(const Values& values, CQuillonDoc& doc) {

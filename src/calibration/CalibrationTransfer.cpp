@@ -127,6 +127,10 @@ bool CCalibrationTransfer::ReadCalibrationData() {
     bOk = bOk && CAbgleichLayout::FromWords(words, nTyp, bErweitert, record);
     if (HasRecord(nTyp)) {
         record.m_bGueltig = bOk;
+    } else if (bOk) {
+        // The RX89's words are no calibration record of the later types: what was decoded from them must
+        // not pass for one (a valid flag would enable the record's dialogs and its write).
+        record.m_bGueltig = false;
     }
     Finish(bOk);
     if (!bOk) {

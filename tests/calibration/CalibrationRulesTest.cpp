@@ -3,6 +3,7 @@
 
 #include "calibration/AbgleichFelder.h"
 #include "calibration/AbgleichLayout.h"
+#include "calibration/AbgleichRecordRules.h"
 #include "calibration/AnalogAbgleichRules.h"
 #include "calibration/DacAbglVN62Loop.h"
 #include "core/Operator.h"
@@ -121,6 +122,48 @@ private Q_SLOTS:
         QCOMPARE(CAbgleichFelder::Number(r, "m_nBereichEnde", 0), -5.0);
         CAbgleichFelder::SetText(r, QStringLiteral("AB"));
         QCOMPARE(CAbgleichFelder::Text(r), QStringLiteral("AB              "));
+    }
+
+    void recordDialogFormsShowTheirRows() {
+        CAbgleichdaten r;
+        r.m_nWerksOffset = -7;
+        r.m_fTkSpanne[3] = 0.25f;
+        const QList<CAbgleichRecordRules::Entry> rx31 =
+            CAbgleichRecordRules::Load(r, CAbgleichRecordRules::Form::RX31, false);
+        const QList<CAbgleichRecordRules::Entry> ka71 =
+            CAbgleichRecordRules::Load(r, CAbgleichRecordRules::Form::KA71, true);
+        const QList<CAbgleichRecordRules::Entry> vn62 =
+            CAbgleichRecordRules::Load(r, CAbgleichRecordRules::Form::VN62, false);
+        QCOMPARE(rx31.size(), 5 + 5 + 3 + 10 + 8);
+        QCOMPARE(ka71.size(), rx31.size() - 4);
+        QCOMPARE(vn62.size(), 4 * 5 + 2 + 4 + 8 + 4 * 4);
+        QCOMPARE(rx31.at(12).field, "m_nTemperaturAdc");
+        QVERIFY(!rx31.at(12).bEnabled);
+        QVERIFY(ka71.at(12).bEnabled);
+        QCOMPARE(rx31.at(13).text, QStringLiteral("-7"));
+        QCOMPARE(rx31.last().text, QStringLiteral("0.25"));
+        for (const CAbgleichRecordRules::Entry& entry : ka71) {
+            QVERIFY(QByteArray(entry.field) != "m_nWerksOffset" &&
+                    QByteArray(entry.field) != "m_nAbglBereichEnde");
+        }
+    }
+
+    void recordDialogKeepsLowBitsAndRefusesNonNumbers() {
+        CAbgleichdaten r;
+        r.m_nWerksOffset = -7;
+        QList<CAbgleichRecordRules::Entry> entries =
+            CAbgleichRecordRules::Load(r, CAbgleichRecordRules::Form::KA71, true);
+        entries[0].text = QStringLiteral("70000"); // m_nAdc[0]
+        entries[20].text = QStringLiteral("1,5");  // a float entry
+        const std::optional<CAbgleichRecordRules::Problem> problem = CAbgleichRecordRules::Validate(entries);
+        QVERIFY(problem);
+        QCOMPARE(problem->entry, 20);
+        entries[20].text = QStringLiteral("1.5");
+        QVERIFY(!CAbgleichRecordRules::Validate(entries));
+        CAbgleichRecordRules::Apply(entries, r);
+        QCOMPARE(r.m_nAdc[0], 4464);
+        QCOMPARE(r.m_fTkOffset[entries.at(20).index], 1.5f);
+        QCOMPARE(r.m_nWerksOffset, qint16(-7)); // not shown in the KA71 form: unchanged
     }
 
     void analogRefusesTheRX89AndStartsFromDefaults() {

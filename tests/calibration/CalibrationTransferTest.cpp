@@ -5,6 +5,7 @@
 
 #include "SequenceRig.h"
 #include "calibration/AbgleichFelder.h"
+#include "calibration/AbgleichKommandos.h"
 #include "calibration/AbgleichLayout.h"
 #include "calibration/DacAbglVN62Loop.h"
 #include "calibration/RX93Commands.h"
@@ -92,7 +93,8 @@ private Q_SLOTS:
         QFETCH(int, count);
         CSequenceRig rig(typ, CSimInterface::Kind::PL45, kennung);
         CCalibrationTransfer transfer(rig.link, rig.connection, rig.doc);
-        rig.sim.Transmitter().CalWords()[14] = 2; // KommaPos, or the KA71's Bereichende
+        rig.sim.Transmitter().CalWords()[14] = 2;  // KommaPos, or the KA71's Bereichende
+        rig.doc.Abgleichdaten().m_bGueltig = true; // from an earlier read of another transmitter
         QVERIFY(transfer.ReadCalibrationData());
         QVERIFY2(rig.op.messages.isEmpty(), qPrintable(rig.op.MessageTexts().join(" | ")));
         QCOMPARE(rig.doc.GetServiceWert(), 1);
@@ -128,6 +130,26 @@ private Q_SLOTS:
         if (typ == 2 && count == 96) {
             QCOMPARE(record.m_nTemperaturAdc[2], qint32(words.at(47)));
         }
+    }
+
+    void familyMenusReadByTheirFamilysLayout() {
+        using F = CAbgleichKommandos::Familie;
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::RX31, 0), 2);
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::RX31, 7), 2);
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::RX31, 9), 9);
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::RX31, 10), 10);
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::VN62, 3), 7);
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::RX93, 1), 1);
+        QCOMPARE(CAbgleichKommandos::TypForRead(F::KA71, 5), 5);
+
+        CSequenceRig rig(7);
+        rig.doc.SetTyp(2);
+        CCalibrationTransfer transfer(rig.link, rig.connection, rig.doc);
+        CAbgleichKommandos commands(transfer, rig.doc);
+        QVERIFY(commands.Read(F::VN62));
+        QCOMPARE(rig.doc.GetTyp(), 7);
+        QCOMPARE(CSequenceRig::Only(rig.TakeFrames(), Cmd::GetAbgleichWort).size(), 150);
+        QCOMPARE(rig.doc.Abgleichdaten().m_nDac2[2], qint32(rig.sim.Transmitter().CalWords().at(54)));
     }
 
     void aWordThatFailsLeavesTheRecordAndClearsItsValidFlag() {
