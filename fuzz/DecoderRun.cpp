@@ -5,7 +5,7 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <QLocale>
 #include <array>
@@ -120,8 +120,12 @@ void CDecoderRun::UseDocument(const CQuillonDoc& doc) {
     doc.GetAnzeigeDezimalstellen();
     doc.GetOffsetAnzeige();
     doc.GetNullpunktAnzeige();
-    doc.ToPerTenThousand(doc.GetMessAnfang());
-    doc.FromPerTenThousand(doc.GetMessEnde());
+    try {
+        // A display range beyond 16 bits is refused as a program error.
+        doc.ToPerTenThousand(doc.GetMessAnfang());
+        doc.FromPerTenThousand(doc.GetMessEnde());
+    } catch (const CProgramError&) {
+    }
     for (int i = 0; i < CQuillonDoc::kLinTabPunkte; ++i) {
         CUtils::FormatScaled(doc.GetLinTabX(i), 2);
         CUtils::FormatScaled(doc.GetLinTabY(i), doc.GetDezimalstellen());
@@ -130,7 +134,10 @@ void CDecoderRun::UseDocument(const CQuillonDoc& doc) {
     CUtils::FormatSigned(doc.GetMesswert(0), 10, doc.GetAnzeigeDezimalstellen(), QLocale::c());
     const CBlockImage image(doc);
     image.BuildParameterBlock();
-    image.BuildParameterBlockKA71();
+    try {
+        image.BuildParameterBlockKA71();
+    } catch (const CProgramError&) {
+    }
     image.BuildLinTabBlock();
     image.BuildLinTabBlockKA71();
 }

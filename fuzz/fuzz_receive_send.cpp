@@ -11,9 +11,9 @@
 #include "FuzzPeer.h"
 #include "core/VirtualClock.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
 #include "link/MemoryDevice.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 namespace {
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CQuillonDoc doc(op, QString());
     CConnection connection(link, doc);
     CParameterTransfer transfer(link, connection, doc);
-    link.Sio().Serial().PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
+    link.PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
     doc.SetComPort(0);
     doc.SetTyp(input.U8() % 11);
     doc.SetInterfaceVersion(input.U8() & 1);

@@ -1,6 +1,6 @@
 #include "DemoMode.h"
 
-#include "document/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,12 +1,13 @@
 #include "cli/CliOptions.h"
 
+#include "base/TypKatalog.h"
 #include "link/PortMap.h"
 
 #include <QCommandLineParser>
 
 namespace {
 
-constexpr int kMaxTyp = 10;
+constexpr int kMaxTyp = CTypKatalog::kTypAnzahl - 1;
 
 struct CommandName {
     const char* name;

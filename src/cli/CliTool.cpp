@@ -4,7 +4,7 @@
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
-#include "document/TypKatalog.h"
+#include "base/TypKatalog.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
@@ -25,7 +25,7 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_calibration(m_link, m_connection, m_doc) {
     m_doc.LoadSettings(profile);
     if (portPins != nullptr) {
-        m_link.Sio().Serial().PortMap().LoadPins(*portPins);
+        m_link.PortMap().LoadPins(*portPins);
     }
     ApplyLinkOptions();
 }
@@ -34,7 +34,7 @@ void CCliTool::ApplyLinkOptions() {
     if (m_options.comNumber) {
         m_doc.SetComPort(*m_options.comNumber - 1);
     } else if (!m_options.port.isEmpty()) {
-        m_link.Sio().Serial().PortMap().Pin(1, m_options.port);
+        m_link.PortMap().Pin(1, m_options.port);
         m_doc.SetComPort(0);
     }
     if (m_options.typ) {
@@ -99,7 +99,7 @@ int CCliTool::FindInterface() {
         available = m_connection.ProbePorts();
     } else {
         // The devices given stand for COM1, COM2, … in their order.
-        CPortMap& map = m_link.Sio().Serial().PortMap();
+        CPortMap& map = m_link.PortMap();
         for (int i = 0; i < m_options.arguments.size() && i < CConnection::kPortCount; ++i) {
             map.Pin(i + 1, m_options.arguments.at(i));
             available.append(m_link.Sio().TestPort(i));
@@ -110,7 +110,7 @@ int CCliTool::FindInterface() {
         return kFailed;
     }
     const int com = found->nPortIndex + 1;
-    Print(tr("Port: COM%1 (%2)").arg(com).arg(m_link.Sio().Serial().PortMap().DevicePath(com)));
+    Print(tr("Port: COM%1 (%2)").arg(com).arg(m_link.PortMap().DevicePath(com)));
     Print(
         tr("Version: %1.%2").arg(found->nVersion / 100).arg(found->nVersion % 100, 2, 10, QLatin1Char('0')));
     return kSuccess;

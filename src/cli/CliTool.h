@@ -4,8 +4,8 @@
 #include "cli/CliOptions.h"
 #include "core/SystemClock.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "document/BlockImage.h"
 
 #include "document/QuillonDoc.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <initializer_list>
 

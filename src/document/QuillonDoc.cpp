@@ -1,11 +1,12 @@
 #include "document/QuillonDoc.h"
 
+#include "core/ProgramError.h"
 #include "document/DocumentFile.h"
 #include "document/Einstellungen.h"
 #include "document/ReplyDecoder.h"
-#include "document/TypKatalog.h"
 #include "document/Windows1252.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 
 #include <utility>
 
@@ -165,15 +166,28 @@ double CQuillonDoc::ConvertToAnzeigeEinheit(double value) const {
 }
 
 CEinheiten::Range CQuillonDoc::GetAnzeigeBereich() const {
-    return DisplayUnitConverter().ScaledRange();
+    return DisplayUnitConverter().TruncatedRange();
+}
+
+CEinheiten::Range CQuillonDoc::ScaleRange() const {
+    const CEinheiten::Range range = GetAnzeigeBereich();
+    if (range.overflow) {
+        // Values on a scale over a range the transmitter's words cannot hold would be wrong on the wire.
+        throw CProgramError("KA71 display range beyond 16 bits");
+    }
+    return range;
 }
 
 double CQuillonDoc::FromPerTenThousand(double x) const {
-    return DisplayUnitConverter().FromScale(x);
+    const CEinheiten::Range range = ScaleRange();
+    const double v = range.lo + (range.hi - range.lo) * x / CEinheiten::kScale;
+    return GetEinheit() == GetAnzeigeEinheit() ? v : v / CUtils::PowerOfTen(range.n);
 }
 
 double CQuillonDoc::ToPerTenThousand(double value) const {
-    return DisplayUnitConverter().ToScale(value);
+    const CEinheiten::Range range = ScaleRange();
+    const double v = GetEinheit() == GetAnzeigeEinheit() ? value : value * CUtils::PowerOfTen(range.n);
+    return (v - range.lo) * CEinheiten::kScale / (range.hi - range.lo);
 }
 
 int CQuillonDoc::GetAnzeigeDezimalstellen() const {

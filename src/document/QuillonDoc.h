@@ -3,7 +3,7 @@
 #include "document/Abgleichdaten.h"
 #include "document/InterfaceInfo.h"
 #include "document/ParameterSatz.h"
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -95,9 +95,11 @@ public:
 
     // --- Display unit conversions (KA71) ------------------------------------------------------------
     double ConvertToAnzeigeEinheit(double value) const;
-    /// The KA71 display range as the 4-digit display shows it. Counts beyond 16 bits saturate at
-    /// +-32000, as in the unit converter, and are marked as overflow.
+    /// The KA71 display range as the transmitter's 16-bit words hold it: counts truncated toward zero
+    /// (0 to 32.1 kPa in Pa is 32100). A count beyond 16 bits is marked as overflow.
     CEinheiten::Range GetAnzeigeBereich() const;
+    /// Between the 0 to 10000 scale of the display range and range values. A display range beyond 16
+    /// bits is refused as a program error: the set range on the wire would be wrong.
     double FromPerTenThousand(double x) const;
     double ToPerTenThousand(double value) const;
     int GetAnzeigeDezimalstellen() const;
@@ -237,6 +239,8 @@ private:
     /// Converters of the offset and zero window: A keeps the range unit, B goes to the display unit.
     CEinheiten RangeUnitConverter() const;
     CEinheiten DisplayUnitConverter() const;
+    /// The display range for a conversion on the 0 to 10000 scale; one beyond 16 bits is a program error.
+    CEinheiten::Range ScaleRange() const;
 
     IOperator& m_operator;
     QString m_strProgrammVerzeichnis;

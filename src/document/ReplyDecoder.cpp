@@ -3,8 +3,8 @@
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
-#include "document/TypKatalog.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 
 #include <string>
 

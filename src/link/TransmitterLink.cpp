@@ -32,6 +32,14 @@ CTransmitterSio& CTransmitterLink::Sio() {
     return m_sio;
 }
 
+CSerial& CTransmitterLink::Serial() {
+    return m_sio.Serial();
+}
+
+CPortMap& CTransmitterLink::PortMap() {
+    return m_sio.Serial().PortMap();
+}
+
 IOperator& CTransmitterLink::Operator() {
     return m_operator;
 }
@@ -49,11 +57,12 @@ int CTransmitterLink::TransferDepth() const {
 }
 
 bool CTransmitterLink::EnsureConnected() {
-    if (m_sio.IsPortOpen()) {
-        return true;
+    if (!m_sio.IsPortOpen() && m_connectHook) {
+        // A connect that failed has told the user; only a port it could not open costs the attempt. One
+        // that is open (mode refused, an identification of the wrong length) still carries the command.
+        m_connectHook();
     }
-    const bool bConnected = m_connectHook ? m_connectHook() : false;
-    return bConnected && m_sio.IsPortOpen();
+    return m_sio.IsPortOpen();
 }
 
 bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply) {
@@ -63,7 +72,6 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
     bool bReceived = false;
     for (int attempt = 1; attempt <= kAttempts && !bReceived; ++attempt) {
         if (!EnsureConnected()) {
-            // A failed connect has told the user already; the attempt counts as failed.
             m_clock.SleepMs(kRetryPauseMs);
             continue;
         }
@@ -77,7 +85,8 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
         }
     }
     payload = lastFrame;
-    m_clock.SleepMs(10);
-    m_clock.SleepMs(10);
+    for (int pause = 0; pause < kRestPauses; ++pause) {
+        m_clock.SleepMs(kRestPauseMs);
+    }
     return bReceived;
 }

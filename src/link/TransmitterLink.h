@@ -16,6 +16,10 @@ class CTransmitterLink {
 public:
     static constexpr int kAttempts = 3;
     static constexpr int kRetryPauseMs = 100;
+    /// After every exchange the line rests twice this long before the next request: the gap between a
+    /// reply and the next request that the transmitters in the field have always been driven with.
+    static constexpr int kRestPauseMs = 10;
+    static constexpr int kRestPauses = 2;
 
     /// Connects to the transmitter when the port is closed (opening the port, setting the interface
     /// mode, resetting and identifying the transmitter); true on success.
@@ -24,6 +28,10 @@ public:
     CTransmitterLink(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device = nullptr);
 
     CTransmitterSio& Sio();
+    /// The port under the frames (RTS for the reset pulse).
+    CSerial& Serial();
+    /// Which device each COM number opens.
+    CPortMap& PortMap();
     IOperator& Operator();
     IClock& Clock();
     void SetConnectHook(ConnectHook hook);

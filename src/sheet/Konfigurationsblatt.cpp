@@ -1,8 +1,8 @@
 #include "sheet/Konfigurationsblatt.h"
 
 #include "document/QuillonDoc.h"
-#include "edit/Einheiten.h"
-#include "edit/Utils.h"
+#include "base/Einheiten.h"
+#include "base/Utils.h"
 
 #include <QPainter>
 #include <array>

@@ -1,7 +1,7 @@
 #include "sim/SimInterface.h"
 
 #include "core/Logging.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 CSimInterface::CSimInterface(Kind kind)
     : m_kind(kind) {}

@@ -1,8 +1,8 @@
 #include "sim/SimTransmitter.h"
 
 #include "core/Logging.h"
-#include "edit/Einheiten.h"
-#include "edit/Utils.h"
+#include "base/Einheiten.h"
+#include "base/Utils.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "transmitter/Commands.h"
 
 #include <string>

@@ -7,17 +7,17 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
-#include "link/Connection.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int kTypKA71 = 10;
 constexpr int kReceiveBarMax = 79;
 constexpr int kCommandSendBarMax = 22;
 constexpr int kImageSendBarMax = 46;
@@ -70,20 +70,41 @@ constexpr int kLinTabBlockStep = 24;
 constexpr int kLinTabPointStep = 50;
 constexpr int kLinTabPointStepKA71 = 100;
 
-/// Steps 5 to 11 of the command sequence (types 0 and 1): one scaled or text write each.
+/// The payload of a single write, taken from the document.
+using PayloadOf = QByteArray (*)(quint8 command, const CQuillonDoc& doc);
+
+/// A value as a scaled number with the decimals its command takes.
+template <float (CQuillonDoc::*Get)() const>
+QByteArray Scaled(quint8 command, const CQuillonDoc& doc) {
+    return CCommandSet::ScaledPayload(command, (doc.*Get)(), doc);
+}
+
+QByteArray Tag(quint8 /*command*/, const CQuillonDoc& doc) {
+    return doc.GetBezeichnung();
+}
+
+/// Steps 5 to 11 of the command sequence (types 0 and 1): one scaled or text write each, its payload and
+/// the text naming the step after it.
 struct SingleWrite {
     quint8 command;
+    PayloadOf payload;
     const char* textAfter;
 };
 
 const SingleWrite kSingleWrites[] = {
-    {Cmd::SetMessAnfang, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Messbereichsende ...")},
-    {Cmd::SetMessEnde, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Dämpfung ...")},
-    {Cmd::SetDaempfung, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Bezeichnung ...")},
-    {Cmd::SetBezeichnung, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Stromgrenze Min ...")},
-    {Cmd::SetStromgrenzeMin, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Stromgrenze Max ...")},
-    {Cmd::SetStromgrenzeMax, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Fehlersignal-Strom ...")},
-    {Cmd::SetFehlerstrom, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Linearitätskorrektur ...")},
+    {Cmd::SetMessAnfang, Scaled<&CQuillonDoc::GetMessAnfang>,
+     QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Messbereichsende ...")},
+    {Cmd::SetMessEnde, Scaled<&CQuillonDoc::GetMessEnde>,
+     QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Dämpfung ...")},
+    {Cmd::SetDaempfung, Scaled<&CQuillonDoc::GetDaempfung>,
+     QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Bezeichnung ...")},
+    {Cmd::SetBezeichnung, Tag, QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Stromgrenze Min ...")},
+    {Cmd::SetStromgrenzeMin, Scaled<&CQuillonDoc::GetStromgrenzeMin>,
+     QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Stromgrenze Max ...")},
+    {Cmd::SetStromgrenzeMax, Scaled<&CQuillonDoc::GetStromgrenzeMax>,
+     QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Fehlersignal-Strom ...")},
+    {Cmd::SetFehlerstrom, Scaled<&CQuillonDoc::GetFehlerstrom>,
+     QT_TRANSLATE_NOOP("CParameterTransfer", "Schreibe Linearitätskorrektur ...")},
 };
 constexpr int kFirstSingleWrite = 5;
 constexpr int kLinTabCountWriteStep = 12;
@@ -100,8 +121,16 @@ constexpr int kTableBuildStep = 17;
 constexpr int kTableBlockStep = 18;
 constexpr int kTableEndStep = 47;
 
-bool IsZweiLeiterBild(int nTyp) {
-    return nTyp >= 2 && nTyp <= 9;
+/// What the sequences ask of a type; a number without a row is sent like the oldest types (its connect
+/// fails before anything is written).
+CTypKatalog::Senden SendenOf(int nTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr ? typ->senden : CTypKatalog::Senden::Befehle;
+}
+
+CTypKatalog::Tabelle TabelleOf(int nTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr ? typ->tabelle : CTypKatalog::Tabelle::Bloecke;
 }
 
 /// A table value as the types 0 and 1 take it: v x f rounded to one decimal, fraction dropped, low 16
@@ -160,7 +189,7 @@ bool CParameterTransfer::ReceiveParameterSet() {
         bOk = step.bOk;
         bPastConnect = bPastConnect || (bOk && nStep == 0);
         nStep = step.nNext;
-        m_link.Clock().SleepMs(10);
+        m_link.Clock().SleepMs(kReceiveStepPauseMs);
     }
     if (!bOk) {
         m_operator.Message(tr("Empfangsfehler!"));
@@ -205,7 +234,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveStep(int nStep) {
         return {true, nStep + 1};
     }
     if (nStep >= kFreiWertStep && nStep < kLinTabCountStep) {
-        if (m_doc.GetTyp() != kTypKA71) {
+        if (!CTypKatalog::IsKA71(m_doc.GetTyp())) { // only the KA71 has a free range
             return {true, kLinTabCountStep};
         }
         const int index = nStep - kFreiWertStep;
@@ -221,11 +250,15 @@ CParameterTransfer::Step CParameterTransfer::ReceiveStep(int nStep) {
             return {false, kEnd};
         }
         decoder.DecodeLinTabAnzahl(reply);
-        const int nTyp = m_doc.GetTyp();
-        if (nTyp == kTypKA71) {
+        switch (TabelleOf(m_doc.GetTyp())) {
+        case CTypKatalog::Tabelle::Bloecke:
+            return {true, kLinTabBlockStep};
+        case CTypKatalog::Tabelle::Punkte:
+            return {true, kLinTabPointStep};
+        case CTypKatalog::Tabelle::PunkteKA71:
             return {true, kLinTabPointStepKA71};
         }
-        return {true, IsZweiLeiterBild(nTyp) ? kLinTabPointStep : kLinTabBlockStep};
+        return {true, kEnd};
     }
     return ReceiveLinTab(nStep);
 }
@@ -306,14 +339,14 @@ CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
     if (!bYes) {
         return SendResult::Declined;
     }
-    const bool bImages = m_doc.GetTyp() == kTypKA71 || IsZweiLeiterBild(m_doc.GetTyp());
+    const bool bImages = SendenOf(m_doc.GetTyp()) != CTypKatalog::Senden::Befehle;
     const SendResult result = RunSend(bImages ? kImageSendBarMax : kCommandSendBarMax, bImages);
     m_link.Sio().ClosePort();
     return result;
 }
 
 CParameterTransfer::SendResult CParameterTransfer::RunSend(int nBarMax, bool bImages) {
-    if (bImages && m_doc.GetTyp() >= 3 && m_doc.GetTyp() <= 6) {
+    if (bImages && !CTypKatalog::HasTastatursperre(m_doc.GetTyp())) {
         // These types have neither a keyboard lock nor the reserve word in their memory.
         m_doc.SetTastatursperre(0);
         m_doc.SetReserve(0);
@@ -363,31 +396,7 @@ CParameterTransfer::Step CParameterTransfer::CommandSendStep(int nStep, bool& bA
     }
     if (nStep >= kFirstSingleWrite && nStep < kLinTabCountWriteStep) {
         const SingleWrite& write = kSingleWrites[nStep - kFirstSingleWrite];
-        QByteArray payload;
-        switch (write.command) {
-        case Cmd::SetBezeichnung:
-            payload = m_doc.GetBezeichnung();
-            break;
-        case Cmd::SetMessAnfang:
-            payload = CCommandSet::ScaledPayload(write.command, m_doc.GetMessAnfang(), m_doc);
-            break;
-        case Cmd::SetMessEnde:
-            payload = CCommandSet::ScaledPayload(write.command, m_doc.GetMessEnde(), m_doc);
-            break;
-        case Cmd::SetDaempfung:
-            payload = CCommandSet::ScaledPayload(write.command, m_doc.GetDaempfung(), m_doc);
-            break;
-        case Cmd::SetStromgrenzeMin:
-            payload = CCommandSet::ScaledPayload(write.command, m_doc.GetStromgrenzeMin(), m_doc);
-            break;
-        case Cmd::SetStromgrenzeMax:
-            payload = CCommandSet::ScaledPayload(write.command, m_doc.GetStromgrenzeMax(), m_doc);
-            break;
-        case Cmd::SetFehlerstrom:
-            payload = CCommandSet::ScaledPayload(write.command, m_doc.GetFehlerstrom(), m_doc);
-            break;
-        }
-        if (!Transfer(write.command, payload)) {
+        if (!Transfer(write.command, write.payload(write.command, m_doc))) {
             return {false, kEnd};
         }
         SetText(write.textAfter);
@@ -419,7 +428,7 @@ QByteArray CParameterTransfer::LinTabBlockPayload(int nBlock) const {
 
 CParameterTransfer::Step CParameterTransfer::ImageSendStep(int nStep, bool& bAbort,
                                                            QList<QByteArray>& blocks) {
-    const bool bKA71 = m_doc.GetTyp() == kTypKA71;
+    const bool bKA71 = SendenOf(m_doc.GetTyp()) == CTypKatalog::Senden::BildKA71;
     const CBlockImage images(m_doc);
     switch (nStep) {
     case 0:

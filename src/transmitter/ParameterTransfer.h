@@ -21,6 +21,10 @@ class CParameterTransfer {
     Q_DECLARE_TR_FUNCTIONS(CParameterTransfer)
 
 public:
+    /// Between two receive steps the line rests and the progress window gets a moment to repaint (the
+    /// send goes from step to step without it).
+    static constexpr int kReceiveStepPauseMs = 10;
+
     /// How a send ended (the window shows the messages; the command-line tool also needs the outcome).
     enum class SendResult {
         Sent,         ///< every step was answered

@@ -7,7 +7,7 @@
 #include "ScriptedOperator.h"
 #include "SimProcess.h"
 #include "document/QuillonDoc.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 
 #include <QFile>

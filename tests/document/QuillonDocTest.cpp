@@ -6,6 +6,7 @@
 #include "ScriptedOperator.h"
 #include "ScriptedPeer.h"
 #include "core/ProgramError.h"
+#include "document/BlockImage.h"
 #include "document/Windows1252.h"
 
 #include <QSignalSpy>
@@ -219,6 +220,37 @@ private Q_SLOTS:
         QCOMPARE(range.n, 2);
         doc.SetTyp(2);
         QCOMPARE(doc.GetAnzeigeDezimalstellen(), 2);
+    }
+
+    void ka71DisplayRangeIsTruncatedToSixteenBits() {
+        // 0 to 32.1 kPa shown in Pa: 32100 counts, one more digit than the display's usual 4000.
+        CQuillonDoc doc(m_op, QString());
+        doc.SetTyp(10);
+        doc.SetEinheit(4);
+        doc.SetAnzeigeEinheit(3);
+        doc.SetGrundAnfang(-32.1f);
+        doc.SetGrundEnde(32.1f);
+        doc.SetDezimalstellen(1);
+        CEinheiten::Range range = doc.GetAnzeigeBereich();
+        QCOMPARE(range.lo, -32100.0);
+        QCOMPARE(range.hi, 32100.0);
+        QCOMPARE(range.n, 0);
+        QVERIFY(!range.overflow);
+        QCOMPARE(doc.ToPerTenThousand(32100.0), 10000.0);
+        QCOMPARE(doc.FromPerTenThousand(5000.0), 0.0);
+        // The set-range words of the send span the whole display range.
+        doc.SetMessAnfang(-32100.0f);
+        doc.SetMessEnde(32100.0f);
+        QCOMPARE(CBlockImage(doc).BuildParameterBlockKA71().left(8), QByteArray("00001027"));
+
+        // 0 to 40 kPa in Pa cannot be held in a 16-bit word: refused, never wrapped or clamped.
+        doc.SetGrundAnfang(0.0f);
+        doc.SetGrundEnde(40.0f);
+        range = doc.GetAnzeigeBereich();
+        QVERIFY(range.overflow);
+        QVERIFY_THROWS_EXCEPTION(CProgramError, doc.ToPerTenThousand(100.0));
+        QVERIFY_THROWS_EXCEPTION(CProgramError, doc.FromPerTenThousand(100.0));
+        QVERIFY_THROWS_EXCEPTION(CProgramError, CBlockImage(doc).BuildParameterBlockKA71());
     }
 
     void offsetAndZeroWindowInTheDisplayUnit() {

@@ -96,7 +96,7 @@ class PtyLinkTest : public QObject {
 
     std::unique_ptr<CTransmitterLink> LinkTo(const QString& path) {
         auto link = std::make_unique<CTransmitterLink>(m_operator, m_clock);
-        link->Sio().Serial().PortMap().Pin(1, path);
+        link->PortMap().Pin(1, path);
         return link;
     }
 
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(link->TransferCommand(0x31, payload, reply));
         QCOMPARE(reply, answer);
         QCOMPARE(peer.Request(), QByteArray::fromHex("0203313403"));
-        QVERIFY(link->Sio().Serial().SetRtsOn()); // no modem lines on a pseudo-terminal: a quiet no-op
+        QVERIFY(link->Serial().SetRtsOn()); // no modem lines on a pseudo-terminal: a quiet no-op
         QVERIFY(m_operator.messages.isEmpty());
     }
 

@@ -10,6 +10,13 @@
 
 #include <QTest>
 
+namespace {
+
+/// The rest of the line after every exchange.
+constexpr int kRestMs = CTransmitterLink::kRestPauses * CTransmitterLink::kRestPauseMs;
+
+} // namespace
+
 class TransferCommandTest : public QObject {
     Q_OBJECT
 
@@ -24,7 +31,7 @@ class TransferCommandTest : public QObject {
             auto memory = std::make_unique<CMemoryDevice>(clock);
             device = memory.get();
             link = std::make_unique<CTransmitterLink>(op, clock, std::move(memory));
-            link->Sio().Serial().PortMap().SetAvailableDevices({QStringLiteral("/dev/ttyUSB0")});
+            link->PortMap().SetAvailableDevices({QStringLiteral("/dev/ttyUSB0")});
             peer = std::make_unique<CScriptedPeer>(*device);
         }
         bool Open(bool echo = false) { return link->Sio().OpenPortSilent(0, echo); }
@@ -61,7 +68,7 @@ private Q_SLOTS:
         // Each attempt waits exactly 20 ticks of 100 ms, then 100 ms before the next; 2 x 10 ms at the end.
         QCOMPARE(rig.peer->requests.at(1).atMs - rig.peer->requests.at(0).atMs, 2100);
         QCOMPARE(rig.peer->requests.at(2).atMs - rig.peer->requests.at(1).atMs, 2100);
-        QCOMPARE(rig.clock.NowMs() - start, 3 * 2100 + 20);
+        QCOMPARE(rig.clock.NowMs() - start, 3 * 2100 + kRestMs);
         QCOMPARE(reply, QByteArray("untouched"));
         QCOMPARE(payload, CTransmitterSio::BuildFrame(0x45, "+00125"));
         QCOMPARE(rig.op.waitDepth, 0);
@@ -208,17 +215,46 @@ private Q_SLOTS:
         QByteArray payload;
         QByteArray reply;
         const qint64 start = rig.clock.NowMs();
-        // The connect fails (its three identification attempts time out, each after its own 20 ticks);
-        // the outer attempt counts as failed, the next one finds the port open and gets its answer.
+        // The connect fails (its three identification attempts time out, each after its own 20 ticks) but
+        // leaves the port open: the same attempt sends its command and gets the answer.
         QVERIFY(rig.link->TransferCommand(0x35, payload, reply));
         QCOMPARE(connects, 1);
         QCOMPARE(depthDuringIdentification, 2);
-        QCOMPARE(innerSpentMs, 3 * 2100 + 20);
+        QCOMPARE(innerSpentMs, 3 * 2100 + kRestMs);
         QCOMPARE(reply, CScriptedPeer::ReplyFrame("+001251"));
         QCOMPARE(rig.link->TransferDepth(), 0);
         QCOMPARE(rig.op.waitDepth, 0);
         QCOMPARE(rig.op.maxWaitDepth, 2);
-        QVERIFY(rig.clock.NowMs() - start > innerSpentMs + 100);
+        QCOMPARE(rig.peer->requests.size(), 3 + 1);
+        QVERIFY(rig.clock.NowMs() - start < innerSpentMs + 100);
+    }
+
+    void failedConnectWithAnOpenPortStillGetsThreeAttempts() {
+        Rig rig;
+        rig.peer->SetHandler([](const CScriptedPeer::Request& request) -> std::optional<QByteArray> {
+            // An identification of the wrong length: the connect fails, the port stays open.
+            if (request.command == 0x31) {
+                return CScriptedPeer::ReplyFrame("KA7101234");
+            }
+            return std::nullopt;
+        });
+        int connects = 0;
+        rig.link->SetConnectHook([&] {
+            ++connects;
+            QByteArray payload;
+            QByteArray reply;
+            return rig.link->Sio().OpenPortSilent(0, false) &&
+                   rig.link->TransferCommand(0x31, payload, reply) && reply.size() == 12;
+        });
+        QByteArray payload;
+        QByteArray reply;
+        QVERIFY(!rig.link->TransferCommand(0x35, payload, reply));
+        QCOMPARE(connects, 1);
+        int sent = 0;
+        for (const CScriptedPeer::Request& request : rig.peer->requests) {
+            sent += request.command == 0x35 ? 1 : 0;
+        }
+        QCOMPARE(sent, CTransmitterLink::kAttempts);
     }
 
     void closedPortWithoutConnectFailsWithoutSending() {
@@ -228,7 +264,7 @@ private Q_SLOTS:
         QVERIFY(!rig.link->TransferCommand(0x30, payload, reply));
         QVERIFY(payload.isEmpty());
         QVERIFY(rig.device->Written().isEmpty());
-        QCOMPARE(rig.clock.SleptMs(), 3 * 100 + 20);
+        QCOMPARE(rig.clock.SleptMs(), 3 * CTransmitterLink::kRetryPauseMs + kRestMs);
     }
 
     void programErrorLeavesNothingHalfDone() {

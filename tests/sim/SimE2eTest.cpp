@@ -88,7 +88,7 @@ void CSimE2eTest::identifiesAndWritesThroughThePseudoTerminal() {
     QVERIFY2(device.startsWith(QLatin1String("/dev/")), qPrintable(device));
 
     CTransmitterLink link(m_operator, m_clock);
-    link.Sio().Serial().PortMap().Pin(1, device);
+    link.PortMap().Pin(1, device);
     QVERIFY(link.Sio().OpenPortSilent(0, false));
     std::optional<QByteArray> reply = Transfer(link, 0x31);
     QVERIFY(reply);
@@ -119,7 +119,7 @@ void CSimE2eTest::identifiesAndWritesThroughThePseudoTerminal() {
     const QString again = Start({"--baud", "0", "--state", statePath});
     QVERIFY(!again.isEmpty());
     CTransmitterLink second(m_operator, m_clock);
-    second.Sio().Serial().PortMap().Pin(1, again);
+    second.PortMap().Pin(1, again);
     QVERIFY(second.Sio().OpenPortSilent(0, false));
     reply = Transfer(second, 0x3A);
     QVERIFY(reply);
@@ -130,7 +130,7 @@ void CSimE2eTest::sleepsWhileNobodyHasThePortOpen() {
     const QString device = Start({"--type", "7", "--baud", "1200"});
     QVERIFY(!device.isEmpty());
     CTransmitterLink link(m_operator, m_clock);
-    link.Sio().Serial().PortMap().Pin(1, device);
+    link.PortMap().Pin(1, device);
     QVERIFY(link.Sio().OpenPortSilent(0, false));
     const std::optional<QByteArray> reply = Transfer(link, 0x32);
     QVERIFY(reply);

@@ -1,6 +1,6 @@
 #include "SimRig.h"
 
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 
 #include <QTest>
@@ -16,7 +16,7 @@ CSimRig::CSimRig(int nTyp, CSimInterface::Kind kind, const QByteArray& kennung)
     , link(op, clock, MakeDevice(clock, device))
     , sim(CSimTransmitter(nTyp, kennung), kind)
     , peer(*device, sim) {
-    link.Sio().Serial().PortMap().Pin(1, QStringLiteral("/dev/sim"));
+    link.PortMap().Pin(1, QStringLiteral("/dev/sim"));
 }
 
 bool CSimRig::Open() {
@@ -25,9 +25,9 @@ bool CSimRig::Open() {
 
 void CSimRig::ResetPulse() {
     const bool bPl45 = sim.Interface().GetKind() == CSimInterface::Kind::PL45;
-    link.Sio().Serial().SetRtsOn();
+    link.Serial().SetRtsOn();
     clock.SleepMs(bPl45 ? 200 : 1000);
-    link.Sio().Serial().SetRtsOff();
+    link.Serial().SetRtsOff();
     clock.SleepMs(1000);
 }
 
@@ -47,7 +47,7 @@ bool CSimRig::Connect() {
         }
         ResetPulse();
     } else {
-        link.Sio().Serial().SetRtsOff();
+        link.Serial().SetRtsOff();
     }
     const std::optional<QByteArray> id = Transfer(0x31);
     return id && id->size() == 12;

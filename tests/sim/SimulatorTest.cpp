@@ -7,7 +7,7 @@
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 
 #include <QTest>
@@ -117,7 +117,7 @@ void CSimulatorTest::resetTypesWaitForThePulse() {
     QFETCH(int, typ);
     CSimRig rig(typ, Kind::PL40);
     QVERIFY(rig.Open());
-    rig.link.Sio().Serial().SetRtsOff();
+    rig.link.Serial().SetRtsOff();
     const bool bNeedsReset = typ == 0 || typ == 1 || typ == 4 || typ == 6 || typ == 10;
     QCOMPARE(!rig.Transfer(0x31).has_value(), bNeedsReset);
 
@@ -134,13 +134,13 @@ void CSimulatorTest::resetTypesWaitForThePulse() {
 void CSimulatorTest::rtsOnHoldsTheTransmitterInReset() {
     CSimRig rig(2);
     QVERIFY(rig.Connect());
-    rig.link.Sio().Serial().SetRtsOn();
+    rig.link.Serial().SetRtsOn();
     const int before = rig.sim.FrameCount();
     QVERIFY(!rig.Transfer(0x31));
     QCOMPARE(rig.sim.FrameCount() - before, 3); // heard three times, answered never
 
     // Restarting takes a moment: the first attempt right after RTS off goes unanswered, the retry not.
-    rig.link.Sio().Serial().SetRtsOff();
+    rig.link.Serial().SetRtsOff();
     const int restart = rig.sim.FrameCount();
     QVERIFY(rig.Transfer(0x31));
     QCOMPARE(rig.sim.FrameCount() - restart, 2);
@@ -176,7 +176,7 @@ void CSimulatorTest::pl45AnswersItsOwnCommands() {
     CSimRig rig(2, Kind::PL45);
     QVERIFY(rig.Open());
     // The interface answers even while the transmitter is held in reset.
-    rig.link.Sio().Serial().SetRtsOn();
+    rig.link.Serial().SetRtsOn();
     const std::optional<QByteArray> info = rig.Transfer(0xF0);
     QVERIFY(info);
     QCOMPARE(info->size(), 31);

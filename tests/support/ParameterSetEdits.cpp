@@ -1,13 +1,12 @@
 #include "ParameterSetEdits.h"
 
 #include "document/QuillonDoc.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 
 #include <QTest>
 
 namespace {
-
-constexpr int kKA71 = 10;
 
 float OnGrid(double value, int decimals) {
     auto f = static_cast<float>(value);
@@ -16,7 +15,14 @@ float OnGrid(double value, int decimals) {
 }
 
 bool HasImages(int nTyp) {
-    return nTyp >= 2;
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle;
+}
+
+bool HasTempDaempfung(int nTyp) {
+    // The KA71 block has no temperature damping.
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->senden == CTypKatalog::Senden::Bild;
 }
 
 void EditTable(CQuillonDoc& doc) {
@@ -24,10 +30,10 @@ void EditTable(CQuillonDoc& doc) {
     doc.SetLinTabAnzahl(3);
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<float>(i);
-        if (nTyp == kKA71) {
+        if (CTypKatalog::IsKA71(nTyp)) {
             doc.SetLinTabX(i, k * 5000.0f);
             doc.SetLinTabY(i, k * 4000.0f + 100.0f);
-        } else if (nTyp <= 1) {
+        } else if (!HasImages(nTyp)) {
             doc.SetLinTabX(i, 4.0f + 8.0f * k);
             doc.SetLinTabY(i, 0.5f * k);
         } else {
@@ -42,7 +48,7 @@ void EditTable(CQuillonDoc& doc) {
 void EditParameterSet(CQuillonDoc& doc) {
     const int nTyp = doc.GetTyp();
     const int d = doc.GetAnzeigeDezimalstellen();
-    if (nTyp == kKA71) {
+    if (CTypKatalog::IsKA71(nTyp)) {
         doc.SetMessAnfang(OnGrid(doc.FromPerTenThousand(1000), d));
         doc.SetMessEnde(OnGrid(doc.FromPerTenThousand(9000), d));
     } else {
@@ -60,8 +66,9 @@ void EditParameterSet(CQuillonDoc& doc) {
         doc.SetTempDaempfung(1.5f);
         doc.SetOffset(OnGrid((doc.GetGrundEnde() - doc.GetGrundAnfang()) / 100, doc.GetDezimalstellen()));
         doc.SetSpanne(0.2f);
-        // The RX26 and KA52/KA28 have no keyboard lock: the send writes 0 for them.
-        doc.SetTastatursperre(nTyp >= 3 && nTyp <= 6 ? 0 : 5);
+        // Not 0 for every type: the RX26 and KA52/KA28 have no keyboard lock, and only a value the send
+        // must drop shows that it does.
+        doc.SetTastatursperre(5);
         doc.SetNullpunktsfenster(12);
     }
 }
@@ -81,13 +88,15 @@ void CompareWrittenFields(const CQuillonDoc& expected, const CQuillonDoc& actual
         QCOMPARE(actual.GetLinTabX(i), expected.GetLinTabX(i));
         QCOMPARE(actual.GetLinTabY(i), expected.GetLinTabY(i));
     }
-    if (HasImages(nTyp) && nTyp != kKA71) { // the KA71 has no temperature damping
+    if (HasTempDaempfung(nTyp)) {
         QCOMPARE(actual.GetTempDaempfung(), expected.GetTempDaempfung());
     }
     if (HasImages(nTyp)) {
         QCOMPARE(actual.GetOffset(), expected.GetOffset());
         QCOMPARE(actual.GetSpanne(), expected.GetSpanne());
-        QCOMPARE(actual.GetTastatursperre(), expected.GetTastatursperre());
+        // The types without a keyboard lock hold 0 whatever the document said.
+        QCOMPARE(actual.GetTastatursperre(),
+                 CTypKatalog::HasTastatursperre(nTyp) ? expected.GetTastatursperre() : 0);
         QCOMPARE(actual.GetNullpunktsfenster(), expected.GetNullpunktsfenster());
     }
 }

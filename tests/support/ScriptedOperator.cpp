@@ -3,6 +3,7 @@
 IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QString& caption, Icon icon,
                                                  Buttons buttons) {
     messages.append({text, caption, icon, buttons});
+    Journal(QStringLiteral("message \"%1\" \"%2\"").arg(text, caption));
     if (!m_answers.isEmpty()) {
         return m_answers.dequeue();
     }
@@ -22,24 +23,29 @@ void CScriptedOperator::BeginProgress(const QString& caption, const QString& tex
     progressOpen = true;
     progressCaption = caption;
     progressTexts.append(text);
+    Journal(QStringLiteral("progress \"%1\" \"%2\"").arg(caption, text));
     SetProgressRange(minimum, maximum);
 }
 
 void CScriptedOperator::SetProgressRange(int minimum, int maximum) {
     progressMinimum = minimum;
     progressMaximum = maximum;
+    Journal(QStringLiteral("range %1..%2").arg(minimum).arg(maximum));
 }
 
 void CScriptedOperator::SetProgressPos(int pos) {
     progressPositions.append(pos);
+    Journal(QStringLiteral("bar %1").arg(pos));
 }
 
 void CScriptedOperator::SetProgressText(const QString& text) {
     progressTexts.append(text);
+    Journal(QStringLiteral("text \"%1\"").arg(text));
 }
 
 void CScriptedOperator::EndProgress() {
     progressOpen = false;
+    Journal(QStringLiteral("progress closed"));
 }
 
 void CScriptedOperator::BeginWaitCursor() {
@@ -61,4 +67,10 @@ QStringList CScriptedOperator::MessageTexts() const {
         texts.append(shown.text);
     }
     return texts;
+}
+
+void CScriptedOperator::Journal(const QString& line) const {
+    if (journal) {
+        journal(line);
+    }
 }

@@ -6,6 +6,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 /// The operator of unit tests: records every message and progress step and answers questions from a
 /// script. Without a scripted answer an "OK" box answers Ok, a yes/no box No, any other box Cancel.
@@ -40,9 +41,15 @@ public:
     int waitDepth = 0;
     int maxWaitDepth = 0;
 
+    /// When set, hears every message and progress call as one readable line, in the order they happen
+    /// (the transcripts of the sequences interleave them with the frames on the line).
+    std::function<void(const QString&)> journal;
+
     /// The texts of all messages shown, in order.
     QStringList MessageTexts() const;
 
 private:
+    void Journal(const QString& line) const;
+
     QQueue<IOperator::Answer> m_answers;
 };

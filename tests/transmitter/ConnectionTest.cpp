@@ -26,7 +26,7 @@ struct ScriptedRig {
         , peer(*device)
         , doc(op, QString())
         , connection(link, doc) {
-        link.Sio().Serial().PortMap().SetAvailableDevices({"/dev/ttyUSB0", "/dev/ttyUSB1"});
+        link.PortMap().SetAvailableDevices({"/dev/ttyUSB0", "/dev/ttyUSB1"});
         doc.SetTyp(nTyp);
         doc.SetInterfaceVersion(1);
     }

@@ -3,8 +3,10 @@
 
 #include "ParameterSetEdits.h"
 #include "SequenceRig.h"
-#include "edit/Utils.h"
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
+#include "sim/SimTransmitter.h"
 #include "transmitter/Commands.h"
 
 #include <QTest>
@@ -14,10 +16,10 @@ namespace {
 using Kind = CSimInterface::Kind;
 using Frame = CSequenceRig::Frame;
 
-constexpr int kKA71 = 10;
+constexpr int kKA71 = CTypKatalog::kKA71;
 
 bool HasImages(int nTyp) {
-    return nTyp >= 2;
+    return CTypKatalog::Find(nTyp)->senden != CTypKatalog::Senden::Befehle;
 }
 
 } // namespace
@@ -232,9 +234,39 @@ private Q_SLOTS:
         QCOMPARE(edges.size(), 3);
         QVERIFY(!edges.at(0).on);
         QVERIFY(edges.at(1).on);
-        QCOMPARE(edges.at(2).atMs - edges.at(1).atMs, 200);
+        const CTypKatalog::ResetPuls& puls = CTypKatalog::Find(kKA71)->pulsPL45;
+        QCOMPARE(edges.at(2).atMs - edges.at(1).atMs, puls.nAnMs);
         QVERIFY(rig.link.Sio().IsPortOpen());
         QVERIFY(rig.doc.IsErweitert());
+    }
+
+    void ka71UnchangedRoundTripKeepsTheSetRangeWords_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("sent");
+        // Equal units, base range 0 to 2.5 with 3 decimals: one display step of 0.001 is 4 words.
+        for (const int word : {0, 4, 1236, 5000, 9996, 10000}) {
+            QTest::addRow("%d on the display's grid", word) << word << word;
+        }
+        // 0.3085 is shown (and stored) with the display's 3 decimals as 0.309: the nearest point of its
+        // grid, 1236. The display cannot hold a set range between two of its points.
+        QTest::newRow("1234 between two points") << 1234 << 1236;
+    }
+
+    void ka71UnchangedRoundTripKeepsTheSetRangeWords() {
+        QFETCH(int, word);
+        QFETCH(int, sent);
+        CSequenceRig rig(kKA71);
+        CSimTransmitter& transmitter = rig.sim.Transmitter();
+        transmitter.SetParamWord(transmitter.ParamLayout().anzeigeEinheit, 1);
+        transmitter.SetParamWord(transmitter.ParamLayout().ma, static_cast<quint16>(word));
+        QVERIFY(rig.transfer.ReceiveParameterSet());
+        QCOMPARE(rig.doc.GetEinheit(), rig.doc.GetAnzeigeEinheit());
+        QCOMPARE(rig.doc.GetAnzeigeDezimalstellen(), 3);
+        QCOMPARE(rig.doc.GetGrundEnde(), 2.5f);
+        rig.op.Answer(IOperator::Answer::Yes);
+        QCOMPARE(rig.transfer.SendParameterSet(), CParameterTransfer::SendResult::Sent);
+        QCOMPARE(int(transmitter.ParamWord(transmitter.ParamLayout().ma)), sent);
+        QCOMPARE(int(transmitter.ParamWord(transmitter.ParamLayout().me)), CEinheiten::kScale);
     }
 
     void pl40ResetPulseIsASecondLong() {
@@ -245,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(frames.size(), 1); // no interface mode on the old interface
         const QList<CMemoryDevice::RtsEdge>& edges = rig.device->RtsEdges();
         QCOMPARE(edges.size(), 2);
-        QCOMPARE(edges.at(1).atMs - edges.at(0).atMs, 1000);
+        QCOMPARE(edges.at(1).atMs - edges.at(0).atMs, CTypKatalog::Find(1)->pulsPL40.nAnMs);
     }
 
     void wrongTypeChosenFailsToConnect_data() {

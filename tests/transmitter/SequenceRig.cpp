@@ -16,7 +16,7 @@ CSequenceRig::CSequenceRig(int nTyp, CSimInterface::Kind kind, const QByteArray&
     , doc(op, QString())
     , connection(link, doc)
     , transfer(link, connection, doc) {
-    link.Sio().Serial().PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
+    link.PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
     doc.SetTyp(nTyp);
     doc.SetComPort(0);
     doc.SetInterfaceVersion(kind == CSimInterface::Kind::PL45 ? 1 : 0);

@@ -3,11 +3,11 @@
 #include "ScriptedOperator.h"
 #include "core/VirtualClock.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
 #include "link/MemoryDevice.h"
 #include "link/TransmitterLink.h"
 #include "sim/SimPeer.h"
 #include "sim/Simulator.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 #include <QByteArray>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/TypKatalog.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -37,9 +39,9 @@ public:
 
     /// Connects by the variant of the type; on failure shows "Fail to Connect Transmitter".
     bool ConnectTransmitter(QByteArray& reply);
-    /// Identification without mode and reset (types 2, 3, 5, 7, 8, 9; a PL45 only).
+    /// Identification without mode and reset (a PL45 only).
     bool ConnectDirect(QByteArray& reply);
-    /// Interface mode (PL45), RTS reset pulse, then identification (types 0, 1, 4, 6, 10).
+    /// Interface mode (PL45), RTS reset pulse, then identification.
     bool ConnectWithReset(QByteArray& reply);
     bool SetInterfaceMode(int nTyp);
     /// Reads the interface's information (0xF0) into the document; true when it answered.
@@ -54,16 +56,14 @@ public:
     /// "Normalbetrieb": restarts the transmitter with an RTS pulse and leaves the port open.
     bool RestartTransmitter();
 
-    /// The interface mode code of a type for 0xF1; nothing where the type has none.
-    static std::optional<int> ModeCode(int nTyp);
-    /// Whether the type is connected with a reset pulse (else directly; types above 10 not at all).
-    static bool UsesReset(int nTyp);
-    static bool EchoFor(int nTyp);
+    /// "Normalbetrieb" of the RX93 calibration: a second of reset, then 1.5 s for the transmitter to boot
+    /// into normal operation.
+    static constexpr CTypKatalog::ResetPuls kPulsNormalbetrieb{0, 1000, 1500};
 
 private:
     bool OpenStep();
     bool Identify(QByteArray& reply);
-    void ResetPulse(int nBeforeMs, int nHighMs, int nAfterMs);
+    void ResetPulse(const CTypKatalog::ResetPuls& puls);
 
     CTransmitterLink& m_link;
     CQuillonDoc& m_doc;

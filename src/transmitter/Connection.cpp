@@ -1,18 +1,16 @@
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 
 namespace {
 
-constexpr int kTypKA71 = 10;
-constexpr int kMaxTyp = 10;
 constexpr int kIdentificationLength = 10;
 
 /// The fixed English text of a failed connect.
@@ -33,39 +31,13 @@ CConnection::~CConnection() {
     m_link.SetConnectHook(nullptr);
 }
 
-std::optional<int> CConnection::ModeCode(int nTyp) {
-    switch (nTyp) {
-    case 0:
-    case 1:
-    case kTypKA71:
-        return 0;
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-        return 5;
-    default: // type 4 has no mode: a PL45 cannot serve the 3-wire RX26
-        return std::nullopt;
-    }
-}
-
-bool CConnection::UsesReset(int nTyp) {
-    return nTyp == 0 || nTyp == 1 || nTyp == 4 || nTyp == 6 || nTyp == kTypKA71;
-}
-
-bool CConnection::EchoFor(int nTyp) {
-    return nTyp == 4 || nTyp == 6;
-}
-
 bool CConnection::ConnectTransmitter(QByteArray& reply) {
     CWaitCursor wait(m_link.Operator());
-    const int nTyp = m_doc.GetTyp();
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(m_doc.GetTyp());
     bool bConnected = false;
-    if (nTyp >= 0 && nTyp <= kMaxTyp) {
-        bConnected = UsesReset(nTyp) ? ConnectWithReset(reply) : ConnectDirect(reply);
+    if (typ != nullptr) {
+        bConnected = typ->verbindung == CTypKatalog::Verbindung::MitReset ? ConnectWithReset(reply)
+                                                                          : ConnectDirect(reply);
     }
     if (!bConnected) {
         m_link.Operator().Message(kFailToConnect);
@@ -76,7 +48,7 @@ bool CConnection::ConnectTransmitter(QByteArray& reply) {
 bool CConnection::OpenStep() {
     CTransmitterSio& sio = m_link.Sio();
     if (!sio.IsPortOpen()) {
-        sio.OpenPort(m_doc.GetComPort(), EchoFor(m_doc.GetTyp()));
+        sio.OpenPort(m_doc.GetComPort(), CTypKatalog::IsDreiLeiter(m_doc.GetTyp()));
     }
     return sio.IsPortOpen();
 }
@@ -86,7 +58,7 @@ bool CConnection::ConnectDirect(QByteArray& reply) {
     if (m_doc.GetInterfaceVersion() == 0 || !OpenStep()) {
         return false;
     }
-    m_link.Sio().Serial().SetRtsOff();
+    m_link.Serial().SetRtsOff();
     return Identify(reply);
 }
 
@@ -95,26 +67,30 @@ bool CConnection::ConnectWithReset(QByteArray& reply) {
     if (!OpenStep()) {
         return false;
     }
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(m_doc.GetTyp());
+    if (typ == nullptr) {
+        return false;
+    }
     if (m_doc.GetInterfaceVersion() != 0) {
         if (!SetInterfaceMode(m_doc.GetTyp())) {
             return false;
         }
-        ResetPulse(500, 200, 1000);
+        ResetPulse(typ->pulsPL45);
     } else {
-        ResetPulse(0, 1000, 1000);
+        ResetPulse(typ->pulsPL40);
     }
     return Identify(reply);
 }
 
-void CConnection::ResetPulse(int nBeforeMs, int nHighMs, int nAfterMs) {
-    // Plain sleeps: the transmitter restarts while RTS is held, and needs the time after it to boot.
+void CConnection::ResetPulse(const CTypKatalog::ResetPuls& puls) {
+    // The transmitter restarts while RTS is held, and needs the time after it to boot.
     IClock& clock = m_link.Clock();
-    CSerial& serial = m_link.Sio().Serial();
-    clock.SleepMs(nBeforeMs);
+    CSerial& serial = m_link.Serial();
+    clock.SleepMs(puls.nVorMs);
     serial.SetRtsOn();
-    clock.SleepMs(nHighMs);
+    clock.SleepMs(puls.nAnMs);
     serial.SetRtsOff();
-    clock.SleepMs(nAfterMs);
+    clock.SleepMs(puls.nNachMs);
 }
 
 bool CConnection::Identify(QByteArray& reply) {
@@ -128,16 +104,16 @@ bool CConnection::Identify(QByteArray& reply) {
 }
 
 bool CConnection::SetInterfaceMode(int nTyp) {
-    const std::optional<int> code = ModeCode(nTyp);
-    if (!code || nTyp > kMaxTyp) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    if (typ == nullptr || typ->nModus == CTypKatalog::kKeinModus) {
         return false;
     }
     CWaitCursor wait(m_link.Operator());
     if (!OpenStep()) {
         return false;
     }
-    m_link.Sio().Serial().SetRtsOff();
-    QByteArray payload = QByteArray::number(*code).rightJustified(2, '0') + "00";
+    m_link.Serial().SetRtsOff();
+    QByteArray payload = QByteArray::number(typ->nModus).rightJustified(2, '0') + "00";
     QByteArray reply;
     if (!m_link.TransferCommand(Cmd::SetInterfaceMode, payload, reply)) {
         return false;
@@ -244,6 +220,6 @@ bool CConnection::RestartTransmitter() {
     if (!OpenStep()) {
         return false;
     }
-    ResetPulse(0, 1000, 1500);
+    ResetPulse(kPulsNormalbetrieb);
     return true;
 }

@@ -1,8 +1,8 @@
 // The unit converter: the scaled display ranges (with the overflow case) and the 0 to 10000 scale.
 
-#include "edit/Einheiten.h"
+#include "base/Einheiten.h"
 
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <QTest>
 #include <cmath>
@@ -35,6 +35,13 @@ private Q_SLOTS:
         // overflows, and the unit change that asks for it is refused.
         QTest::newRow("negative range: larger end by sign")
             << -1.0f << 0.0f << 2 << 1 << 2 << -32000.0 << 0.0 << 3 << true;
+        // The unit change of the edit dialogs refuses what the display cannot show with 4 digits, even
+        // where the document's 16-bit display range (32100) would still hold it.
+        // 0.7 is 0.69999999 in single precision; its count is still 700, not 699.
+        QTest::newRow("single-precision end keeps its count")
+            << 0.0f << 0.7f << 3 << 1 << 2 << 0.0 << 700.0 << 0 << false;
+        QTest::newRow("kPa to Pa beyond the clamp")
+            << 0.0f << 32.1f << 1 << 4 << 3 << 0.0 << 32000.0 << 0 << true;
         QTest::newRow("negative start below the clamp")
             << -100.0f << 1.0f << 0 << 1 << 3 << -32000.0 << 32000.0 << 0 << true;
     }

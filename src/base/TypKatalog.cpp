@@ -1,26 +1,47 @@
-#include "document/TypKatalog.h"
+#include "base/TypKatalog.h"
 
 #include "core/ProgramError.h"
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <array>
 #include <cmath>
 
 namespace {
 
-constexpr std::array<const char*, CTypKatalog::kTypAnzahl> kTypTexte = {
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),
-    QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),
-};
+using T = CTypKatalog;
+using V = CTypKatalog::Verbindung;
+using S = CTypKatalog::Senden;
+using Tab = CTypKatalog::Tabelle;
+using E = CTypKatalog::EinheitenListe;
+
+/// On a PL45: half a second for the interface after its mode was set, 200 ms of reset, then a second
+/// for the transmitter to boot before it is asked who it is.
+constexpr T::ResetPuls kPulsPL45{500, 200, 1000};
+/// On the old interface, which has no mode to set: a second of reset and a second to boot.
+constexpr T::ResetPuls kPulsPL40{0, 1000, 1000};
+/// The directly connected types are never reset.
+constexpr T::ResetPuls kKeinPuls{0, 0, 0};
+/// The PL45's mode codes: 0 for the RX89 and the KA71, 5 for the other families.
+constexpr int kModusRX89 = 0;
+constexpr int kModus = 5;
+
+// clang-format off
+constexpr std::array<T::Typ, T::kTypAnzahl> kTypen = {{
+    // text                                              wires  connect      mode          PL45 pulse PL40 pulse  send         lock   table            temp.  units         KA71
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),      2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),       2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),                 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
+    // No PL45 serves the 3-wire RX26: it only works on the old interface.
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),        3, V::MitReset, T::kKeinModus, kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"), 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),        3, V::MitReset, kModus,       kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),        2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::BildKA71, true,  Tab::PunkteKA71, false, E::KA71,      true},
+}};
+// clang-format on
 
 /// Units of the oldest transmitters (types 0 and 1); rows 3 to 9 are free.
 constexpr std::array<const char*, 10> kEinheitenAlt = {
@@ -93,30 +114,45 @@ bool CTypKatalog::IsGueltigerTyp(int nTyp) {
     return nTyp >= 0 && nTyp < kTypAnzahl;
 }
 
+const CTypKatalog::Typ* CTypKatalog::Find(int nTyp) {
+    return IsGueltigerTyp(nTyp) ? &kTypen[static_cast<std::size_t>(nTyp)] : nullptr;
+}
+
 QString CTypKatalog::GetTypText(int nTyp) {
-    return Lookup(kTypTexte, nTyp);
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr ? tr(typ->text) : QString();
 }
 
 QString CTypKatalog::GetEinheitText(int nTyp, int nEinheit) {
-    if (IsKA71(nTyp)) {
+    const Typ* typ = Find(nTyp);
+    if (typ != nullptr && typ->einheiten == EinheitenListe::KA71) {
         return Lookup(kEinheitenKA71, nEinheit);
     }
     return GetEinheitTextFor(nTyp, nEinheit);
 }
 
 QString CTypKatalog::GetEinheitTextFor(int nTyp, int nEinheit) {
-    if (!IsGueltigerTyp(nTyp)) {
+    const Typ* typ = Find(nTyp);
+    if (typ == nullptr) {
         return QString();
     }
-    return nTyp <= 1 ? Lookup(kEinheitenAlt, nEinheit) : Lookup(kEinheiten, nEinheit);
+    return typ->einheiten == EinheitenListe::Alt ? Lookup(kEinheitenAlt, nEinheit)
+                                                 : Lookup(kEinheiten, nEinheit);
 }
 
 bool CTypKatalog::IsDreiLeiter(int nTyp) {
-    return nTyp == 4 || nTyp == 6;
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr && typ->nLeiter == 3;
 }
 
 bool CTypKatalog::IsKA71(int nTyp) {
-    return nTyp == kKA71;
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr && typ->bKA71;
+}
+
+bool CTypKatalog::HasTastatursperre(int nTyp) {
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr && typ->bTastatursperre;
 }
 
 std::optional<int> CTypKatalog::TypFromKennung(QByteArrayView kennung) {

@@ -18,8 +18,8 @@ public:
         double factorPerBar;
     };
 
-    /// The integer display range: lo and hi are counts, n their decimals; overflow when a count had to
-    /// be clamped to +-32000.
+    /// The integer display range: lo and hi are counts, n their decimals; overflow when a count lies
+    /// beyond what the range allows (ScaledRange: +-32000, TruncatedRange: 16 bits).
     struct Range {
         double lo = 0.0;
         double hi = 0.0;
@@ -32,7 +32,12 @@ public:
     bool IsKA71() const;
     /// value x factor[to] / factor[from].
     double Convert(double value) const;
+    /// The range the edit dialogs work with: counts clamped to +-32000, beyond that an overflow that
+    /// refuses the unit.
     Range ScaledRange() const;
+    /// The range as the KA71's 16-bit words hold it: counts truncated toward zero; a count beyond the
+    /// 16-bit range is an overflow (and is saturated there, never wrapped).
+    Range TruncatedRange() const;
     double ToScale(double value) const;
     double FromScale(double scale) const;
     double SpanToScale(double span) const;
@@ -47,7 +52,17 @@ public:
     static const std::array<Unit, kUnitCount>& Units();
 
 private:
+    /// The ends and the factor that scale the range to 400 to 4000 counts, before they are made integer.
+    struct Scaling {
+        double start;
+        double end;
+        double factor;
+        int n;
+    };
+
     bool UnitsDiffer() const;
+    Scaling Scale() const;
+    Range SameUnitRange() const;
 
     int m_nTyp;
     float m_fStart;

@@ -1,6 +1,6 @@
 // The number and hex encodings of payloads and replies, digit for digit.
 
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include "core/ProgramError.h"
 

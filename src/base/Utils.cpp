@@ -1,4 +1,4 @@
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include "core/ProgramError.h"
 

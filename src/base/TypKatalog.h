@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QString>
+#include <optional>
+
+/// The eleven transmitter types (m_nTyp 0 to 10), one row each: everything the program does differently
+/// for a type is a column of its row, so adding or fixing a type means editing one row. Any other type
+/// number has no row: empty names, no connection, nothing to send.
+class CTypKatalog {
+    Q_DECLARE_TR_FUNCTIONS(CTypKatalog)
+
+public:
+    static constexpr int kTypAnzahl = 11;
+    static constexpr int kKA71 = 10;
+    static constexpr int kVN62 = 7;
+    /// The mode code of a type that no PL45 serves.
+    static constexpr int kKeinModus = -1;
+
+    /// How the connection reaches the transmitter.
+    enum class Verbindung {
+        Direkt,   ///< identification only; needs a PL45 (an interface with its own commands)
+        MitReset, ///< interface mode (PL45), RTS reset pulse, then identification
+    };
+    /// How the parameter set is written.
+    enum class Senden {
+        Befehle,  ///< single commands and table blocks (0x45 ... 0x4F)
+        Bild,     ///< memory images of the 2-wire block layout (0x85 ... 0x87)
+        BildKA71, ///< memory images of the KA71 block layout
+    };
+    /// How the linearization table is read.
+    enum class Tabelle {
+        Bloecke,    ///< ten blocks of three 16-bit points, all read when one point is used
+        Punkte,     ///< point by point, current in mA and a share of the set range
+        PunkteKA71, ///< point by point as plain integers
+    };
+    /// Which list names the units.
+    enum class EinheitenListe { Alt, Gemeinsam, KA71 };
+
+    /// An RTS pulse that restarts the transmitter: the pause before it, how long RTS is held on (the
+    /// transmitter stays in reset), and the time the transmitter needs to boot afterwards.
+    struct ResetPuls {
+        int nVorMs;
+        int nAnMs;
+        int nNachMs;
+    };
+
+    struct Typ {
+        const char* text; ///< display name (translated by GetTypText)
+        int nLeiter;      ///< 2 or 3; the interface of a 3-wire transmitter echoes every byte sent
+        Verbindung verbindung;
+        int nModus;         ///< interface mode code for 0xF1, or kKeinModus
+        ResetPuls pulsPL45; ///< after the interface mode (MitReset only)
+        ResetPuls pulsPL40; ///< on an interface without commands of its own (MitReset only)
+        Senden senden;
+        bool bTastatursperre; ///< has a keyboard lock and the reserve word; without, the send writes 0
+        Tabelle tabelle;
+        bool bTemperatur; ///< measures a temperature besides the value
+        EinheitenListe einheiten;
+        bool bKA71; ///< display-range scaling, set range on 0..10000, free range, 2-digit units
+    };
+
+    static bool IsGueltigerTyp(int nTyp);
+    /// The row of a type; nullptr for a number outside 0..10.
+    static const Typ* Find(int nTyp);
+    static QString GetTypText(int nTyp);
+    /// The unit name of the list of the type's family: types 0 and 1 have their own list, the KA71 its
+    /// own, every other type the common one. A unit index the list does not hold gives an empty text.
+    static QString GetEinheitText(int nTyp, int nEinheit);
+    /// As GetEinheitText, but the KA71 uses the common list too.
+    static QString GetEinheitTextFor(int nTyp, int nEinheit);
+    /// 3-wire types; their interface echoes the line.
+    static bool IsDreiLeiter(int nTyp);
+    static bool IsKA71(int nTyp);
+    /// Whether the send writes the keyboard lock and the reserve word as they are (else as 0).
+    static bool HasTastatursperre(int nTyp);
+
+    /// The type an identification text names, or nothing when it names none. An identification that
+    /// names a model whose decisive character it does not hold (the sixth of an RX30, the third of a
+    /// "V2") is a program error (CProgramError).
+    static std::optional<int> TypFromKennung(QByteArrayView kennung);
+    /// The extended function set, judged from the identification reply as received (frame included).
+    /// Nothing when the reply is 10 characters or shorter: then it cannot tell.
+    static std::optional<bool> ErweitertFromReply(QByteArrayView reply);
+};

@@ -1,0 +1,2 @@
+// Fixture of LayerOrderFixture: a folder without a place among the layers.
+#pragma once
