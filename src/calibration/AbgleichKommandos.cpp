@@ -1,8 +1,8 @@
 #include "calibration/AbgleichKommandos.h"
 
+#include "base/TypKatalog.h"
 #include "calibration/CalibrationTransfer.h"
 #include "document/QuillonDoc.h"
-#include "document/TypKatalog.h"
 
 namespace {
 

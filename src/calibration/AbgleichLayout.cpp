@@ -1,6 +1,6 @@
 #include "calibration/AbgleichLayout.h"
 
-#include "edit/Utils.h"
+#include "base/Utils.h"
 
 #include <cstring>
 #include <type_traits>
@@ -15,9 +15,7 @@ constexpr int kReadVN62 = 150;
 constexpr int kReadKA71 = 44;
 constexpr int kReadOther = 83;
 
-bool HasZweiLeiterLayout(int nTyp) {
-    return nTyp >= 2 && nTyp <= 9;
-}
+constexpr int kErsterTypMitAbgleichdaten = 2;
 
 /// Appends the record's fields as words.
 class CWordWriter {
@@ -145,6 +143,17 @@ void Walk(Io& io, Record& record, int nTyp, bool bErweitert) {
 
 } // namespace
 
+CAbgleichLayout::Form CAbgleichLayout::FormOf(int nTyp) {
+    if (nTyp == kTypKA71) {
+        return Form::KA71;
+    }
+    if (nTyp == kTypVN62) {
+        return Form::VN62;
+    }
+    return (nTyp >= kErsterTypMitAbgleichdaten && CTypKatalog::IsGueltigerTyp(nTyp)) ? Form::ZweiLeiter
+                                                                                     : Form::Keine;
+}
+
 int CAbgleichLayout::WordCount(int nTyp, bool bErweitert) {
     if (nTyp == kTypKA71) {
         return kWordsKA71;
@@ -162,7 +171,7 @@ int CAbgleichLayout::ReadCount(int nTyp, bool bErweitert) {
     if (nTyp == kTypVN62) {
         return kReadVN62;
     }
-    if (HasZweiLeiterLayout(nTyp)) {
+    if (FormOf(nTyp) == Form::ZweiLeiter) {
         return bErweitert ? kReadZweiLeiter + 2 : kReadZweiLeiter;
     }
     return kReadOther;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TypKatalog.h"
 #include "document/Abgleichdaten.h"
 
 #include <QByteArray>
@@ -12,8 +13,18 @@
 /// the earlier character in the low byte.
 class CAbgleichLayout {
 public:
-    static constexpr int kTypVN62 = 7;
-    static constexpr int kTypKA71 = 10;
+    static constexpr int kTypVN62 = CTypKatalog::kVN62;
+    static constexpr int kTypKA71 = CTypKatalog::kKA71;
+
+    /// The form of a type's record; types of the same form can take each other's records.
+    enum class Form {
+        Keine,      ///< types 0 and 1 (the RX89): no record of this kind
+        ZweiLeiter, ///< types 2 to 9 except the VN62
+        VN62,
+        KA71,
+    };
+
+    static Form FormOf(int nTyp);
 
     /// Words the record occupies.
     static int WordCount(int nTyp, bool bErweitert);

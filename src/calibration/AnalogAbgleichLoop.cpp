@@ -5,9 +5,9 @@
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 
 namespace {
 

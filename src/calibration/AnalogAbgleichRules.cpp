@@ -1,8 +1,9 @@
 #include "calibration/AnalogAbgleichRules.h"
 
+#include "base/Utils.h"
 #include "calibration/AbgleichFelder.h"
+#include "calibration/AbgleichLayout.h"
 #include "document/QuillonDoc.h"
-#include "edit/Utils.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ QString IntegerText(int nMin, int nMax) {
 } // namespace
 
 bool CAnalogAbgleichRules::IsCompatible(int nTyp) {
-    return nTyp >= 2;
+    return CAbgleichLayout::FormOf(nTyp) != CAbgleichLayout::Form::Keine;
 }
 
 QString CAnalogAbgleichRules::IncompatibleText() {

@@ -1,16 +1,16 @@
 #include "calibration/CalibrationTransfer.h"
 
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "calibration/AbgleichLayout.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "document/TypKatalog.h"
-#include "edit/Utils.h"
-#include "link/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 namespace {
@@ -28,15 +28,7 @@ constexpr int kDacWords[] = {5, 6, 7};
 constexpr int kDac2Words[] = {0x34, 0x35, 0x36};
 
 bool HasRecord(int nTyp) {
-    return nTyp >= 2 && nTyp <= CTypKatalog::kKA71;
-}
-
-/// Which word layout a type's record has: types with the same one can take each other's records.
-int LayoutOf(int nTyp) {
-    if (nTyp == CTypKatalog::kKA71 || nTyp == CTypKatalog::kVN62) {
-        return nTyp;
-    }
-    return HasRecord(nTyp) ? 2 : -1;
+    return CAbgleichLayout::FormOf(nTyp) != CAbgleichLayout::Form::Keine;
 }
 
 } // namespace
@@ -154,7 +146,7 @@ bool CCalibrationTransfer::CheckWritable() {
     m_operator.SetProgressText(tr("Lese Kennung ..."));
     // Another family keeps other things at the same words: its calibration would be overwritten.
     const std::optional<int> nAttached = CTypKatalog::TypFromKennung(CReplyDecoder::ReplyData(reply));
-    if (nAttached && LayoutOf(*nAttached) != LayoutOf(nTyp)) {
+    if (nAttached && CAbgleichLayout::FormOf(*nAttached) != CAbgleichLayout::FormOf(nTyp)) {
         m_operator.Message(
             tr("Die Abgleichdaten gehören zu %1, angeschlossen ist %2.\nNichts wurde geschrieben.")
                 .arg(CTypKatalog::GetTypText(nTyp), CTypKatalog::GetTypText(*nAttached)));

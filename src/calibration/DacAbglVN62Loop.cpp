@@ -3,7 +3,7 @@
 #include "calibration/CalibrationTransfer.h"
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
-#include "link/Connection.h"
+#include "transmitter/Connection.h"
 
 CDacAbglVN62Loop::CDacAbglVN62Loop(CCalibrationTransfer& transfer, CConnection& connection, CQuillonDoc& doc,
                                    IOperator& op)

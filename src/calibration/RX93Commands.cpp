@@ -1,9 +1,9 @@
 #include "calibration/RX93Commands.h"
 
 #include "core/Clock.h"
-#include "link/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
 
 CRX93Commands::CRX93Commands(CTransmitterLink& link, CConnection& connection)
     : m_link(link)
