@@ -414,6 +414,10 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <translation>%1: nothing sent.
 %2</translation>
     </message>
+    <message>
+        <source>Gerät nicht kompatibel!</source>
+        <translation>Device not compatible!</translation>
+    </message>
 </context>
 <context>
     <name>CConnection</name>

@@ -115,14 +115,9 @@ bool CCalibrationTransfer::ReadCalibrationData() {
         m_operator.SetProgressText(tr("Lese Abgleichdaten..."));
         bOk = ReadWords(nCount, words, nFailed);
     }
-    CAbgleichdaten& record = m_doc.Abgleichdaten();
-    bOk = bOk && CAbgleichLayout::FromWords(words, nTyp, bErweitert, record);
-    if (HasRecord(nTyp)) {
-        record.m_bGueltig = bOk;
-    } else if (bOk) {
-        // The RX89's words are no calibration record of the later types: what was decoded from them must
-        // not pass for one (a valid flag would enable the record's dialogs and its write).
-        record.m_bGueltig = false;
+    bOk = bOk && TakeRecord(words, bErweitert);
+    if (!bOk && HasRecord(nTyp)) {
+        m_doc.Abgleichdaten().m_bGueltig = false;
     }
     Finish(bOk);
     if (!bOk) {
@@ -130,6 +125,18 @@ bool CCalibrationTransfer::ReadCalibrationData() {
                                         : tr("Empfangsfehler!\nAbgleich nicht freigegeben."));
     }
     return bOk;
+}
+
+bool CCalibrationTransfer::TakeRecord(const QList<quint16>& words, bool bErweitert) {
+    const int nTyp = m_doc.GetTyp();
+    CAbgleichdaten& record = m_doc.Abgleichdaten();
+    if (!CAbgleichLayout::FromWords(words, nTyp, bErweitert, record)) {
+        return false;
+    }
+    // The RX89's words are no calibration record of the later types: what was decoded from them must not
+    // pass for one (a valid flag would enable the record's dialogs and its write).
+    record.m_bGueltig = HasRecord(nTyp);
+    return true;
 }
 
 bool CCalibrationTransfer::CheckWritable() {
@@ -141,6 +148,7 @@ bool CCalibrationTransfer::CheckWritable() {
     m_operator.SetProgressPos(1);
     QByteArray reply;
     if (!m_connection.ConnectTransmitter(reply)) {
+        m_operator.Message(tr("Sendefehler!"));
         return false;
     }
     m_operator.SetProgressText(tr("Lese Kennung ..."));

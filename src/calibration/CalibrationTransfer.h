@@ -45,6 +45,8 @@ public:
 
 private:
     bool ReadWords(int nCount, QList<quint16>& words, int& nFailed);
+    /// Decodes the words into the document's record and sets its valid flag by the type's form.
+    bool TakeRecord(const QList<quint16>& words, bool bErweitert);
     bool CheckWritable();
     bool SendImage(const QByteArray& image);
     bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);

@@ -1,10 +1,11 @@
 #include "cli/CliTool.h"
 
+#include "base/TypKatalog.h"
+#include "calibration/AbgleichLayout.h"
 #include "cli/AbgleichJson.h"
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
 #include "core/ProgramError.h"
-#include "base/TypKatalog.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
@@ -227,7 +228,14 @@ bool CCliTool::IdentifyTransmitter() {
 }
 
 int CCliTool::CalibrationRead() {
-    if (!IdentifyTransmitter() || !m_calibration.ReadCalibrationData()) {
+    if (!IdentifyTransmitter()) {
+        return kFailed;
+    }
+    if (CAbgleichLayout::FormOf(m_doc.GetTyp()) == CAbgleichLayout::Form::Keine) {
+        m_operator.Message(tr("Gerät nicht kompatibel!"));
+        return kFailed; // the RX89 keeps no record of this form: its words would make a meaningless file
+    }
+    if (!m_calibration.ReadCalibrationData()) {
         return kFailed; // no file: a half-read record must never be written back by a script
     }
     const QJsonObject json =

@@ -6,8 +6,8 @@
 #include "ParameterSetEdits.h"
 #include "ScriptedOperator.h"
 #include "SimProcess.h"
-#include "document/QuillonDoc.h"
 #include "base/Utils.h"
+#include "document/QuillonDoc.h"
 #include "sim/SimCatalogue.h"
 
 #include <QFile>
@@ -182,6 +182,15 @@ private Q_SLOTS:
             RunCli(Link(sim, 2) + QStringList{"calibration", "write", Path("missing.json")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains("m_nAbglBereichEnde: Schlüssel fehlt."), qPrintable(result.err));
+        // The RX89 keeps no record of this form: no file is made of its words.
+        CSimProcess rx89;
+        QVERIFY(rx89.Start({"--baud", "0", "--type", "0"}, false));
+        const QString none = Path(QStringLiteral("rx89.json"));
+        result = RunCli(Link(rx89, 0) + QStringList{"calibration", "read", "-o", none});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Gerät nicht kompatibel!")), qPrintable(result.err));
+        QVERIFY(!QFile::exists(none));
+
         // Not one block write began: "begin block write" of the calibration area is 85 with payload "0".
         QCOMPARE(sim.TraceCount(QStringLiteral("REQ 02 04 85 30")), 0);
         QVERIFY(sim.TraceCount(QStringLiteral("REQ 02 03 50")) > 0);
