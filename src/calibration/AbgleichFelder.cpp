@@ -159,9 +159,10 @@ void CAbgleichFelder::SetNumber(CAbgleichdaten& record, const char* name, int in
 }
 
 QString CAbgleichFelder::Text(const CAbgleichdaten& record) {
+    // All sixteen characters, zero bytes included: a script that writes the text back unchanged must
+    // leave the transmitter's words as they were.
     const auto& text = record.m_szSeriennummer;
-    const auto end = std::find(text.begin(), text.end(), '\0');
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(end - text.begin()));
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void CAbgleichFelder::SetText(CAbgleichdaten& record, const QString& text) {

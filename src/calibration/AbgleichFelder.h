@@ -38,7 +38,9 @@ public:
 
     static double Number(const CAbgleichdaten& record, const char* name, int index);
     static void SetNumber(CAbgleichdaten& record, const char* name, int index, double value);
+    /// The serial text with all 16 characters.
     static QString Text(const CAbgleichdaten& record);
+    /// Takes up to 16 Latin-1 characters; blanks fill the rest.
     static void SetText(CAbgleichdaten& record, const QString& text);
 
     /// The value of an entry as a dialog shows it.

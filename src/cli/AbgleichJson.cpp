@@ -50,7 +50,7 @@ bool TakeText(const QJsonValue& value, const Field& field, CAbgleichdaten& recor
     const QString text = value.toString();
     bool bLatin = true;
     for (const QChar c : text) {
-        bLatin = bLatin && c.unicode() >= 0x20 && c.unicode() <= 0xFF;
+        bLatin = bLatin && c.unicode() <= 0xFF;
     }
     if (!value.isString() || text.size() > kSerialLength || !bLatin) {
         error = CAbgleichJson::tr("%1: ein Text aus höchstens 16 Zeichen (Latin-1) erwartet.")

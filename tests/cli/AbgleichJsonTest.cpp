@@ -25,6 +25,7 @@ CAbgleichdaten Sample() {
     r.m_fTkOffset = {1e-5f, -0.1f, 3.25f, 0.0f};
     r.m_fTkSpanne2 = {0.3f, 0.0f, 0.0f, -7.5e-8f};
     CAbgleichFelder::SetText(r, QStringLiteral("123456.78.901"));
+    r.m_szSeriennummer[15] = '\0'; // as some transmitters hold it: written back unchanged
     return r;
 }
 
