@@ -853,6 +853,26 @@ from the range set here!</translation>
         <source>Wert: bitte eine ganze Zahl zwischen 0 und 65535 eingeben.</source>
         <translation>Value: please enter an integer between 0 and 65535.</translation>
     </message>
+    <message>
+        <source>Connecting Hardware...</source>
+        <translation>Connecting Hardware...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Enable Abgleich</source>
+        <translation>Enable Abgleich</translation>
+    </message>
+    <message>
+        <source>Set AbglData</source>
+        <translation>Set AbglData</translation>
+    </message>
 </context>
 <context>
     <name>CSheetPdfWriter</name>

@@ -24,7 +24,7 @@ QString CRX93Commands::ConnectionTest() {
     QByteArray reply;
     const bool bOk = m_connection.ConnectTransmitter(reply);
     ClosePort();
-    return QStringLiteral("Connecting Hardware...") + (bOk ? QStringLiteral("OK") : QStringLiteral("Fail"));
+    return tr("Connecting Hardware...") + (bOk ? tr("OK") : tr("Fail"));
 }
 
 CRX93Commands::Exchange CRX93Commands::ReleaseCalibration() {
@@ -70,4 +70,32 @@ std::optional<CRX93Commands::WordEntry> CRX93Commands::ParseEntry(const QString&
         return std::nullopt;
     }
     return WordEntry{nIndex, value.trimmed().toLatin1()};
+}
+
+void CRX93Commands::RunRelease(IView& view) {
+    while (view.ShowExchange(tr("Enable Abgleich"), ReleaseCalibration())) {
+    }
+    ClosePort();
+}
+
+void CRX93Commands::RunWordWrites(IView& view) {
+    BeginWordWrites();
+    const QString index = QStringLiteral("00");
+    const QString value = QStringLiteral("12345");
+    for (;;) {
+        const std::optional<std::pair<QString, QString>> entered = view.EnterWord(index, value);
+        if (!entered) {
+            break;
+        }
+        QString error;
+        const std::optional<WordEntry> entry = ParseEntry(entered->first, entered->second, error);
+        if (!entry) {
+            view.ShowError(error);
+            continue;
+        }
+        if (!view.ShowExchange(tr("Set AbglData"), WriteWord(*entry))) {
+            break;
+        }
+    }
+    ClosePort();
 }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
+#include <utility>
 
 class CConnection;
 class CTransmitterLink;
@@ -31,7 +32,27 @@ public:
         QByteArray value;
     };
 
+    /// What the two loops ask of the window: the value entry dialog and the "Sio-Transfer" dialog.
+    class IView {
+    public:
+        virtual ~IView() = default;
+        /// "Index" and "Wert" with their presets; nothing when the user leaves with "Abbrechen".
+        virtual std::optional<std::pair<QString, QString>> EnterWord(const QString& index,
+                                                                     const QString& value) = 0;
+        /// Shows one exchange (bOk false: "FAIL") under the title; true for "Wiederholen".
+        virtual bool ShowExchange(const QString& title, const Exchange& exchange) = 0;
+        /// A refused entry.
+        virtual void ShowError(const QString& text) = 0;
+    };
+
     CRX93Commands(CTransmitterLink& link, CConnection& connection);
+
+    /// "Abgleich freigeben": releases and shows the exchange as "Enable Abgleich" until the user stops
+    /// repeating it; closes the port.
+    void RunRelease(IView& view);
+    /// "Abgleichdaten ändern...": releases once, then writes one word per entry and shows each exchange as
+    /// "Set AbglData" until an entry or the exchange is left; closes the port.
+    void RunWordWrites(IView& view);
 
     /// Connects and closes again; the line the main view shows ("Connecting Hardware..." and OK or Fail).
     QString ConnectionTest();

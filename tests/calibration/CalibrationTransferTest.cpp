@@ -69,6 +69,28 @@ public:
     }
 };
 
+class CScriptedRX93View : public CRX93Commands::IView {
+public:
+    QList<std::pair<QString, QString>> entries;
+    QList<bool> repeats;
+    QStringList titles;
+    QList<CRX93Commands::Exchange> exchanges;
+    QStringList errors;
+
+    std::optional<std::pair<QString, QString>> EnterWord(const QString&, const QString&) override {
+        if (entries.isEmpty()) {
+            return std::nullopt;
+        }
+        return entries.takeFirst();
+    }
+    bool ShowExchange(const QString& title, const CRX93Commands::Exchange& exchange) override {
+        titles << title;
+        exchanges << exchange;
+        return repeats.takeFirst();
+    }
+    void ShowError(const QString& text) override { errors << text; }
+};
+
 } // namespace
 
 class CalibrationTransferTest : public QObject {
@@ -353,6 +375,29 @@ private Q_SLOTS:
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetVerstaerkung).size(), 6);
         QVERIFY(rig.op.messages.isEmpty());
         QCOMPARE(view.shown.first().at(0), 611);
+    }
+
+    void rx93LoopsRepeatUntilLeft() {
+        CSequenceRig rig(1);
+        CRX93Commands rx93(rig.link, rig.connection);
+        CScriptedRX93View view;
+        view.repeats = {true, false};
+        rx93.RunRelease(view);
+        QCOMPARE(view.titles, (QStringList{"Enable Abgleich", "Enable Abgleich"}));
+        QVERIFY(view.exchanges.at(1).bOk);
+        QCOMPARE(CSequenceRig::Only(rig.TakeFrames(), Cmd::EnableAbgleich).size(), 2);
+        QVERIFY(!rig.link.Sio().IsPortOpen());
+
+        view.titles.clear();
+        view.entries = {{"5", "4711"}, {"5", "70000"}, {"6", "815"}};
+        view.repeats = {true, true};
+        rx93.RunWordWrites(view); // the entry dialog is left after the third entry
+        QCOMPARE(view.titles, (QStringList{"Set AbglData", "Set AbglData"}));
+        QCOMPARE(view.errors.size(), 1);
+        QCOMPARE(rig.sim.Transmitter().CalWords().at(5), quint16(4711));
+        QCOMPARE(rig.sim.Transmitter().CalWords().at(6), quint16(815));
+        QCOMPARE(rig.sim.Transmitter().StoreCount(), 2);
+        QVERIFY(!rig.link.Sio().IsPortOpen());
     }
 
     void rx93WordWritesAreStored() {
