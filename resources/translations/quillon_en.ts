@@ -269,10 +269,6 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 <context>
     <name>CCliTool</name>
     <message>
-        <source>Ungültiges Argument: %1</source>
-        <translation>Invalid argument: %1</translation>
-    </message>
-    <message>
         <source>Kennung: %1</source>
         <translation>Identification: %1</translation>
     </message>
@@ -418,6 +414,380 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <source>Gerät nicht kompatibel!</source>
         <translation>Device not compatible!</translation>
     </message>
+    <message>
+        <source>Ungültiges Argument.</source>
+        <translation>Invalid argument.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandLine</name>
+    <message>
+        <source>Unbekannter Transmitter-Typ: %1 (0 bis 10)</source>
+        <translation>Unknown transmitter type: %1 (0 to 10)</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Nur eine Datei kann geöffnet werden: %1</source>
+        <translation>Only one file can be opened: %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1 [--demo [TYP]] [DATEI.qlc]
+  --demo [TYP]  mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten
+</source>
+        <translation>Usage: %1 [--demo [TYPE]] [FILE.qlc]
+  --demo [TYPE]  work with a simulated transmitter of type 0 to 10
+</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandTable</name>
+    <message>
+        <source>&amp;Neu	Strg+N</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...	Strg+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>S&amp;peichern	Strg+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...	Strg+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Sei&amp;tenansicht</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Drucker&amp;einrichtung...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>Letzte Datei</source>
+        <translation>Recent File</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Transmitter-Typ...</source>
+        <translation>Transmitter Type...</translation>
+    </message>
+    <message>
+        <source>Aktuelle Daten...</source>
+        <translation>Current Data...</translation>
+    </message>
+    <message>
+        <source>0 ... 400mbar...</source>
+        <translation>0 ... 400mbar...</translation>
+    </message>
+    <message>
+        <source>0 ... 1 bar...</source>
+        <translation>0 ... 1 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 1,6 bar...</source>
+        <translation>0 ... 1.6 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 2,5 bar...</source>
+        <translation>0 ... 2.5 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 4 bar...</source>
+        <translation>0 ... 4 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 6 bar...</source>
+        <translation>0 ... 6 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 10 bar...</source>
+        <translation>0 ... 10 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 16 bar...</source>
+        <translation>0 ... 16 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 25 bar...</source>
+        <translation>0 ... 25 bar...</translation>
+    </message>
+    <message>
+        <source>0 ... 40 bar...</source>
+        <translation>0 ... 40 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 0 bar...</source>
+        <translation>-1 ... 0 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 0,6 bar...</source>
+        <translation>-1 ... 0.6 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 1,5 bar...</source>
+        <translation>-1 ... 1.5 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 3 bar...</source>
+        <translation>-1 ... 3 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 5 bar...</source>
+        <translation>-1 ... 5 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 9 bar...</source>
+        <translation>-1 ... 9 bar...</translation>
+    </message>
+    <message>
+        <source>-1 ... 15 bar...</source>
+        <translation>-1 ... 15 bar...</translation>
+    </message>
+    <message>
+        <source>Empfangen...</source>
+        <translation>Receive...</translation>
+    </message>
+    <message>
+        <source>Senden...</source>
+        <translation>Send...</translation>
+    </message>
+    <message>
+        <source>Messung...</source>
+        <translation>Measurement...</translation>
+    </message>
+    <message>
+        <source>Konfiguration...</source>
+        <translation>Configuration...</translation>
+    </message>
+    <message>
+        <source>Passwort...</source>
+        <translation>Password...</translation>
+    </message>
+    <message>
+        <source>Sprache...</source>
+        <translation>Language...</translation>
+    </message>
+    <message>
+        <source>Setup Hardware...</source>
+        <translation>Hardware Setup...</translation>
+    </message>
+    <message>
+        <source>Schnittstelle wählen</source>
+        <translation>Choose Port</translation>
+    </message>
+    <message>
+        <source>Schnittstellenart...</source>
+        <translation>Interface Kind...</translation>
+    </message>
+    <message>
+        <source>Hilfe Software...</source>
+        <translation>Software Help...</translation>
+    </message>
+    <message>
+        <source>Hilfe Transmitter...</source>
+        <translation>Transmitter Help...</translation>
+    </message>
+    <message>
+        <source>Anschlußhinweis....</source>
+        <translation>Connection Notice...</translation>
+    </message>
+    <message>
+        <source>Hilfethemen...</source>
+        <translation>Help Topics...</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Varnex...</source>
+        <translation>&amp;About Varnex...</translation>
+    </message>
+    <message>
+        <source>Test RS232</source>
+        <translation>Test RS232</translation>
+    </message>
+    <message>
+        <source>Connect RX93</source>
+        <translation>Connect RX93</translation>
+    </message>
+    <message>
+        <source>Gerätekennung</source>
+        <translation>Device Identification</translation>
+    </message>
+    <message>
+        <source>Messwert</source>
+        <translation>Measured Value</translation>
+    </message>
+    <message>
+        <source>ADC-Wert</source>
+        <translation>ADC Value</translation>
+    </message>
+    <message>
+        <source>Mediumstemperatur</source>
+        <translation>Medium Temperature</translation>
+    </message>
+    <message>
+        <source>Messbereichsanfang</source>
+        <translation>Range Start</translation>
+    </message>
+    <message>
+        <source>Messbereichsende</source>
+        <translation>Range End</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset Correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span Correction</translation>
+    </message>
+    <message>
+        <source>Dämpfung</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Messstelle</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Grundmessbreich Anfang</source>
+        <translation>Base Range Start</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Ende</source>
+        <translation>Base Range End</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial Number</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten lesen...</source>
+        <translation>Read Calibration Data...</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten anzeigen...</source>
+        <translation>Show Calibration Data...</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten scheiben...</source>
+        <translation>Write Calibration Data...</translation>
+    </message>
+    <message>
+        <source>ADC-Werte auslesen...</source>
+        <translation>Read ADC Values...</translation>
+    </message>
+    <message>
+        <source>Seriennummer ändern...</source>
+        <translation>Change Serial Number...</translation>
+    </message>
+    <message>
+        <source>Analogabgleich...</source>
+        <translation>Analog Calibration...</translation>
+    </message>
+    <message>
+        <source>Interface Version...</source>
+        <translation>Interface Version...</translation>
+    </message>
+    <message>
+        <source>Abgleich freigeben</source>
+        <translation>Enable Calibration</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten ändern...</source>
+        <translation>Change Calibration Data...</translation>
+    </message>
+    <message>
+        <source>Normalberieb</source>
+        <translation>Normal Operation</translation>
+    </message>
+    <message>
+        <source>Temperaturabgleich...</source>
+        <translation>Temperature Calibration...</translation>
+    </message>
+    <message>
+        <source>Abgleich-Wizzard</source>
+        <translation>Calibration Wizard</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten schreiben...</source>
+        <translation>Write Calibration Data...</translation>
+    </message>
+    <message>
+        <source>DAC-Abgleich...</source>
+        <translation>DAC Calibration...</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter</source>
+        <translation>&amp;Parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Messbereich</source>
+        <translation>&amp;Measuring Range</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Abgleich</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>RX30 / RX31 / RX84 / RX96</source>
+        <translation>RX30 / RX31 / RX84 / RX96</translation>
+    </message>
+    <message>
+        <source>RX93</source>
+        <translation>RX93</translation>
+    </message>
+    <message>
+        <source>Verbinde Hardware...</source>
+        <translation>Connect Hardware...</translation>
+    </message>
+    <message>
+        <source>VN62</source>
+        <translation>VN62</translation>
+    </message>
+    <message>
+        <source>KA71</source>
+        <translation>KA71</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Transmitter</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
 </context>
 <context>
     <name>CConnection</name>
@@ -545,6 +915,85 @@ Open the file anyway?</translation>
 %2</source>
         <translation>The file %1 cannot be saved.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentSession</name>
+    <message>
+        <source>Änderungen an %1 speichern?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CEdition</name>
+    <message>
+        <source>Varnex Abgleich und Test</source>
+        <translation>Varnex Calibration and Test</translation>
+    </message>
+    <message>
+        <source>Varnex</source>
+        <translation>Varnex</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 (Demo)</source>
+        <translation>%1 (Demo)</translation>
+    </message>
+    <message>
+        <source>Unbenannt</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Dateityp Vx-Dat (*.qlc)</source>
+        <translation>Vx-Dat files (*.qlc)</translation>
+    </message>
+</context>
+<context>
+    <name>CFileDialogChooser</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>CFormModel</name>
+    <message>
+        <source>fallend</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>steigend</source>
+        <translation>rising</translation>
+    </message>
+</context>
+<context>
+    <name>CGuiOperator</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Retry</translation>
     </message>
 </context>
 <context>
@@ -691,6 +1140,23 @@ Open the file anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Symbolleiste</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Bereit</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Eine Datenübertragung läuft.
+Soll sie abgebrochen und das Programm beendet werden?</source>
+        <translation>A data transfer is running.
+Cancel it and close the program?</translation>
+    </message>
+</context>
+<context>
     <name>CParameterTransfer</name>
     <message>
         <source>Datentransfer</source>
@@ -809,10 +1275,6 @@ Open the file anyway?</translation>
         <translation>Writing linearity correction ...</translation>
     </message>
     <message>
-        <source>Ungültiges Argument: %1</source>
-        <translation>Invalid argument: %1</translation>
-    </message>
-    <message>
         <source>Empfangsfehler!</source>
         <translation>Receive error!</translation>
     </message>
@@ -841,6 +1303,112 @@ from the range set here!</translation>
     <message>
         <source>Sendefehler!</source>
         <translation>Send error!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument.</source>
+        <translation>Invalid argument.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgress</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data Transfer</translation>
+    </message>
+</context>
+<context>
+    <name>CQuillonView</name>
+    <message>
+        <source>Grundmessbereich</source>
+        <translation>Base Range</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Signalumformung</source>
+        <translation>Signal Conversion</translation>
+    </message>
+    <message>
+        <source>4mA Signal bei</source>
+        <translation>4mA signal at</translation>
+    </message>
+    <message>
+        <source>20mA Signal bei</source>
+        <translation>20mA signal at</translation>
+    </message>
+    <message>
+        <source>Kennlinie:</source>
+        <translation>Characteristic:</translation>
+    </message>
+    <message>
+        <source>Dämpfung Druck:</source>
+        <translation>Pressure damping:</translation>
+    </message>
+    <message>
+        <source>Sek.</source>
+        <translation>sec.</translation>
+    </message>
+    <message>
+        <source>Dämpfung Temp.:</source>
+        <translation>Temp. damping:</translation>
+    </message>
+    <message>
+        <source>Linearitätskorrektur</source>
+        <translation>Linearity correction</translation>
+    </message>
+    <message>
+        <source>Stromgrenzen</source>
+        <translation>Current Limits</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Fehlerstrom</source>
+        <translation>Fault current</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Kennung:</source>
+        <translation>Identification:</translation>
+    </message>
+    <message>
+        <source>Serien-Nr.:</source>
+        <translation>Serial No.:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Analogabgleich</source>
+        <translation>Analog Calibration</translation>
+    </message>
+    <message>
+        <source>Begrenzung Ausgang</source>
+        <translation>Output Limits</translation>
+    </message>
+    <message>
+        <source>Fehlersignal:</source>
+        <translation>Fault signal:</translation>
     </message>
 </context>
 <context>
@@ -902,6 +1470,50 @@ from the range set here!</translation>
     <message>
         <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker &quot;%1&quot; lässt sich nicht ansprechen.</source>
         <translation>The configuration sheet cannot be printed: the printer &quot;%1&quot; does not respond.</translation>
+    </message>
+</context>
+<context>
+    <name>CSprache</name>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Landessprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSpracheRules</name>
+    <message>
+        <source>Bitte wählen Sie eine Sprache.</source>
+        <translation>Please choose a language.</translation>
+    </message>
+    <message>
+        <source>Die Einstellung wird erst nach Neustart
+des Programms wirksam.</source>
+        <translation>The setting takes effect
+when the program is started again.</translation>
+    </message>
+    <message>
+        <source>Sprachwahl</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>

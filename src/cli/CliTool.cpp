@@ -5,7 +5,9 @@
 #include "cli/AbgleichJson.h"
 #include "cli/ParameterJson.h"
 #include "cli/TerminalOperator.h"
+#include "core/Logging.h"
 #include "core/ProgramError.h"
+#include "link/TtyDevice.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
@@ -14,16 +16,28 @@
 #include <QSaveFile>
 #include <QSettings>
 
+namespace {
+
+std::unique_ptr<IByteDevice> PlainTtyDevice() {
+    auto device = std::make_unique<CTtyDevice>();
+    device->SetRunEventLoop(false);
+    return device;
+}
+
+} // namespace
+
 CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
                    CTerminalOperator& op, FILE* out)
     : m_options(options)
     , m_operator(op)
     , m_out(out)
     , m_doc(op, QCoreApplication::applicationDirPath())
-    , m_link(op, m_clock)
+    , m_link(op, m_clock, PlainTtyDevice())
     , m_connection(m_link, m_doc)
     , m_transfer(m_link, m_connection, m_doc)
     , m_calibration(m_link, m_connection, m_doc) {
+    // Nothing but the operation runs in the tool: its waits are plain sleeps, without an event loop.
+    m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
     if (portPins != nullptr) {
         m_link.PortMap().LoadPins(*portPins);
@@ -67,8 +81,8 @@ int CCliTool::Run() {
             return CalibrationWrite();
         }
     } catch (const CProgramError& error) {
-        m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(error.what())), QString(),
-                           IOperator::Icon::Error);
+        qCWarning(lcLink).noquote() << "program error:" << error.what();
+        m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
     }
     m_link.Sio().ClosePort();
     return kFailed;

@@ -28,6 +28,7 @@ IOperator::Answer CTerminalOperator::ShowMessage(const QString& text, const QStr
         // Nothing to retry by hand on a command line: the operation ends and its status says so.
         return Answer::Cancel;
     case Buttons::YesNo:
+    case Buttons::YesNoCancel:
         return Ask(text, buttons);
     }
     return Answer::Cancel;

@@ -10,6 +10,7 @@ public:
     virtual ~IClock() = default;
     /// Milliseconds on a monotonic scale; only differences mean anything.
     virtual qint64 NowMs() const = 0;
-    /// Sleeps for the given time (nothing for 0 or less). The user interface does not run meanwhile.
+    /// Sleeps for the given time (nothing for 0 or less). The system clock keeps the user interface
+    /// running meanwhile (see CSystemClock).
     virtual void SleepMs(qint64 ms) = 0;
 };

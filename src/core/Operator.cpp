@@ -7,3 +7,7 @@ void IOperator::Message(const QString& text, const QString& caption, Icon icon) 
 bool IOperator::AskYesNo(const QString& text, const QString& caption, Icon icon) {
     return ShowMessage(text, caption, icon, Buttons::YesNo) == Answer::Yes;
 }
+
+void IOperator::SetBereit(bool bBereit) {
+    Q_UNUSED(bBereit);
+}

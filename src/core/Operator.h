@@ -9,7 +9,7 @@
 class IOperator {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
-    enum class Buttons { Ok, OkCancel, YesNo, RetryCancel };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
     enum class Answer { Ok, Cancel, Yes, No, Retry };
 
     virtual ~IOperator() = default;
@@ -27,6 +27,11 @@ public:
     /// The wait cursor; calls nest, the cursor goes when the last EndWaitCursor balances the first Begin.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+
+    /// The ready state of the commands: false while a transmitter operation runs (the window disables
+    /// its commands then), true again when it has ended, whatever the outcome. Operators without
+    /// commands (the terminal, scripted tests) need not care: the default does nothing.
+    virtual void SetBereit(bool bBereit);
 
     /// A plain message box with only "OK".
     void Message(const QString& text, const QString& caption = QString(), Icon icon = Icon::None);

@@ -1,5 +1,7 @@
 #include "core/SystemClock.h"
 
+#include "core/EventLoopSleep.h"
+
 #include <chrono>
 #include <thread>
 
@@ -12,7 +14,16 @@ qint64 CSystemClock::NowMs() const {
 }
 
 void CSystemClock::SleepMs(qint64 ms) {
-    if (ms > 0) {
+    if (ms <= 0) {
+        return;
+    }
+    if (m_bRunEventLoop && CEventLoopSleep::IsAvailable()) {
+        CEventLoopSleep::SleepMs(ms);
+    } else {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
+}
+
+void CSystemClock::SetRunEventLoop(bool run) {
+    m_bRunEventLoop = run;
 }

@@ -112,6 +112,8 @@ public:
 
     // --- Parameter set -------------------------------------------------------------------------------
     const CParameterSatz& GetParameterSatz() const { return m_Parameter; }
+    /// Puts a parameter set back as a whole (a failed receive returns to the one shown before).
+    void SetParameterSatz(const CParameterSatz& satz) { m_Parameter = satz; }
     int GetTyp() const { return m_Parameter.m_nTyp; }
     void SetTyp(int nTyp) { m_Parameter.m_nTyp = nTyp; }
     const QByteArray& GetKennung() const { return m_Parameter.m_strKennung; }

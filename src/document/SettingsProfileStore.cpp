@@ -6,17 +6,26 @@ const QString kOrganisation = QStringLiteral("Quillon");
 const QString kApplication = QStringLiteral("Quillon");
 const QString kGroup = QStringLiteral("Settings");
 
-QString Key(const QString& key) {
-    return kGroup + QLatin1Char('/') + key;
-}
-
 } // namespace
 
 CSettingsProfileStore::CSettingsProfileStore()
-    : m_settings(std::make_unique<QSettings>(kOrganisation, kApplication)) {}
+    : CSettingsProfileStore(std::make_unique<QSettings>(kOrganisation, kApplication), kGroup) {}
 
 CSettingsProfileStore::CSettingsProfileStore(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : CSettingsProfileStore(std::make_unique<QSettings>(iniFile, QSettings::IniFormat), kGroup) {}
+
+CSettingsProfileStore::CSettingsProfileStore(std::unique_ptr<QSettings> settings, QString group)
+    : m_settings(std::move(settings))
+    , m_group(std::move(group)) {}
+
+std::unique_ptr<CSettingsProfileStore> CSettingsProfileStore::ForGroup(const QString& group) {
+    return std::unique_ptr<CSettingsProfileStore>(
+        new CSettingsProfileStore(std::make_unique<QSettings>(kOrganisation, kApplication), group));
+}
+
+QString CSettingsProfileStore::Key(const QString& key) const {
+    return m_group + QLatin1Char('/') + key;
+}
 
 CSettingsProfileStore::~CSettingsProfileStore() = default;
 

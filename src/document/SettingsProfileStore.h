@@ -14,6 +14,8 @@ public:
     /// The same keys in an INI file of one's choice, for tools and tests that must not touch the
     /// user's profile.
     explicit CSettingsProfileStore(const QString& iniFile);
+    /// Another group of the same profile (the window keeps its recent-file list in "Recent File List").
+    static std::unique_ptr<CSettingsProfileStore> ForGroup(const QString& group);
     ~CSettingsProfileStore() override;
 
     int GetInt(const QString& key, int defaultValue) const override;
@@ -25,5 +27,9 @@ public:
     void Sync();
 
 private:
+    CSettingsProfileStore(std::unique_ptr<QSettings> settings, QString group);
+    QString Key(const QString& key) const;
+
     std::unique_ptr<QSettings> m_settings;
+    QString m_group;
 };

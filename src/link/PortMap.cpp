@@ -59,18 +59,31 @@ QString CPortMap::DevicePath(int comNumber) const {
 }
 
 QStringList CPortMap::AvailableDevices() const {
-    if (m_availableOverride) {
-        return *m_availableOverride;
+    if (!m_devices) {
+        m_devices = SortDevices(m_enumerate());
     }
+    return *m_devices;
+}
+
+void CPortMap::Refresh() {
+    m_devices.reset();
+}
+
+void CPortMap::SetAvailableDevices(const QStringList& devices) {
+    SetEnumerator([devices] { return devices; });
+}
+
+void CPortMap::SetEnumerator(Enumerator enumerate) {
+    m_enumerate = std::move(enumerate);
+    Refresh();
+}
+
+QStringList CPortMap::SystemDevices() {
     QStringList devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         devices.append(info.systemLocation());
     }
-    return SortDevices(devices);
-}
-
-void CPortMap::SetAvailableDevices(const QStringList& devices) {
-    m_availableOverride = SortDevices(devices);
+    return devices;
 }
 
 std::optional<int> CPortMap::ParseComName(const QString& name) {

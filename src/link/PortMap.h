@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QSettings;
@@ -13,6 +14,11 @@ class QSettings;
 /// tool pins the device it is given). An unpinned number n is the n-th serial device of the machine in a
 /// stable order: the on-board ports /dev/ttyS* first, as their numbers never change, then the USB
 /// adapters /dev/ttyUSB* and /dev/ttyACM*, then anything else, each group by its number.
+///
+/// Listing the machine's devices asks the system each time, so the list is taken once and kept until
+/// Refresh: every transmitter operation (a receive, the 16-port probe, the interface search) and every
+/// dialog that shows the ports refreshes it once at its start, and a device plugged in meanwhile is seen
+/// by the next one.
 class CPortMap {
 public:
     static constexpr int kPortCount = 16;
@@ -23,10 +29,15 @@ public:
     void LoadPins(QSettings& settings);
     /// The device of a COM number; empty when there is none.
     QString DevicePath(int comNumber) const;
-    /// The serial devices of the machine in the stable order described above.
+    /// The serial devices of the machine in the stable order described above, as listed last.
     QStringList AvailableDevices() const;
+    /// Drops the list taken; the next look-up lists the devices again.
+    void Refresh();
     /// Replaces the machine's device list (tests, and machines whose ports the system does not list).
     void SetAvailableDevices(const QStringList& devices);
+    /// Lists the machine's serial devices in any order (by default the system's list of serial ports).
+    using Enumerator = std::function<QStringList()>;
+    void SetEnumerator(Enumerator enumerate);
 
     /// The COM number of a name like "COM3" or "com3"; nothing for anything else.
     static std::optional<int> ParseComName(const QString& name);
@@ -34,6 +45,9 @@ public:
     static QStringList SortDevices(QStringList devices);
 
 private:
+    static QStringList SystemDevices();
+
     QMap<int, QString> m_pins;
-    std::optional<QStringList> m_availableOverride;
+    Enumerator m_enumerate = SystemDevices;
+    mutable std::optional<QStringList> m_devices; ///< taken at the first look-up after a Refresh
 };

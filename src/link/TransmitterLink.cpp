@@ -56,6 +56,21 @@ int CTransmitterLink::TransferDepth() const {
     return m_nDepth;
 }
 
+bool CTransmitterLink::IsBusy() const {
+    return m_nOperationDepth > 0;
+}
+
+void CTransmitterLink::RequestCancel() {
+    if (IsBusy()) {
+        qCDebug(lcLink) << "cancel requested";
+        m_sio.SetCancelRequested(true);
+    }
+}
+
+bool CTransmitterLink::IsCancelRequested() const {
+    return m_sio.IsCancelRequested();
+}
+
 bool CTransmitterLink::EnsureConnected() {
     if (!m_sio.IsPortOpen() && m_connectHook) {
         // A connect that failed has told the user; only a port it could not open costs the attempt. One
@@ -70,7 +85,7 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
     CDepthGuard depth(m_nDepth);
     QByteArray lastFrame;
     bool bReceived = false;
-    for (int attempt = 1; attempt <= kAttempts && !bReceived; ++attempt) {
+    for (int attempt = 1; attempt <= kAttempts && !bReceived && !IsCancelRequested(); ++attempt) {
         if (!EnsureConnected()) {
             m_clock.SleepMs(kRetryPauseMs);
             continue;

@@ -44,7 +44,21 @@ public:
     /// own exchanges inside the outer one; each keeps its own time-out).
     int TransferDepth() const;
 
+    /// Whether a transmitter operation (CLinkOperation) is running; the window keeps its commands
+    /// disabled meanwhile.
+    bool IsBusy() const;
+    /// Asks the running operation to end (closing the window, "Abbrechen"). It ends at its next wait:
+    /// the exchange waiting for its reply gives up, the exchanges still to come fail at once without
+    /// sending anything, and the operation goes its usual way of failure, closing the port and telling the
+    /// user that it failed (after a send cancelled halfway the transmitter holds part of the new set, which
+    /// the user has to know). A fixed wait already begun, such as the reset pulse, still runs out. The
+    /// request ends with the operation; without a running operation it does nothing.
+    void RequestCancel();
+    bool IsCancelRequested() const;
+
 private:
+    friend class CLinkOperation;
+
     bool EnsureConnected();
 
     IOperator& m_operator;
@@ -52,4 +66,6 @@ private:
     CTransmitterSio m_sio;
     ConnectHook m_connectHook;
     int m_nDepth = 0;
+    int m_nOperationDepth = 0;     ///< nested CLinkOperation objects of the running operation
+    int m_nOperationLoopLevel = 0; ///< event loop level at which the running operation started
 };

@@ -116,6 +116,14 @@ void CTransmitterSio::DiscardWaiting(int maxCount) {
     }
 }
 
+void CTransmitterSio::SetCancelRequested(bool bCancel) {
+    m_bCancelRequested = bCancel;
+}
+
+bool CTransmitterSio::IsCancelRequested() const {
+    return m_bCancelRequested;
+}
+
 void CTransmitterSio::ResetReceiver() {
     m_state = State::WaitStx;
     m_bComplete = false;
@@ -183,31 +191,41 @@ QByteArray CTransmitterSio::ReceivedFrame() const {
     return QByteArray(reinterpret_cast<const char*>(m_buffer.data()), m_buffer[1] + 2);
 }
 
+int CTransmitterSio::TimeoutTicks() const {
+    return m_nTimeoutTicks;
+}
+
+void CTransmitterSio::TickTimeout() {
+    if (m_nTimeoutTicks > 0) {
+        --m_nTimeoutTicks;
+    }
+}
+
 bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     ResetReceiver();
     if (!m_serial.IsOpen()) {
         return false; // nothing can arrive on a closed port
     }
     // The link timer ticks every 100 ms from the start of the receive; every byte re-arms the counter.
-    int nTicks = kTicks;
+    m_nTimeoutTicks = kTicks;
     qint64 nextTickMs = m_clock.NowMs() + kTickMs;
-    while (nTicks != 0 && !m_bComplete) {
+    while (m_nTimeoutTicks > 0 && !m_bComplete && !m_bCancelRequested) {
         char byte = 0;
         if (m_serial.BytesWaiting() > 0 && m_serial.Read(&byte, 1) == 1) {
-            nTicks = kTicks;
+            m_nTimeoutTicks = kTicks;
             FeedByte(static_cast<quint8>(byte));
             continue;
         }
         const qint64 nowMs = m_clock.NowMs();
         if (nowMs >= nextTickMs) {
-            --nTicks;
+            TickTimeout();
             nextTickMs += kTickMs;
             continue;
         }
         m_serial.WaitForBytes(static_cast<int>(nextTickMs - nowMs));
     }
     if (!m_bComplete) {
-        qCDebug(lcLink) << "no reply within" << kTicks << "ticks";
+        qCDebug(lcLink) << (m_bCancelRequested ? "reply wait cancelled" : "no reply within 20 ticks");
         return false;
     }
     reply = ReceivedFrame();

@@ -61,8 +61,18 @@ public:
     bool IsFrameComplete() const;
     /// The frame received last, from STX to ETX; empty unless a frame is complete.
     QByteArray ReceivedFrame() const;
-    /// Waits for one reply frame. True and the whole frame in reply, or false after 20 silent ticks.
+    /// Waits for one reply frame. True and the whole frame in reply, or false after 20 silent ticks, or at
+    /// the next tick after a cancel was requested.
     bool ReceiveFrame(QByteArray& reply);
+    /// A cancelled operation stops waiting for replies (set and cleared by the link).
+    void SetCancelRequested(bool bCancel);
+    bool IsCancelRequested() const;
+    /// The receive inactivity counter: 20 at the start of a receive and after every byte, one less on
+    /// every tick of the link timer; the receive gives up at 0.
+    int TimeoutTicks() const;
+    /// One tick of the link timer from outside (the factory's "Test RS232" runs the timer on its own):
+    /// the counter goes down while it is above 0.
+    void TickTimeout();
 
 private:
     enum class State { WaitStx, Length, Body };
@@ -78,7 +88,9 @@ private:
     State m_state = State::WaitStx;
     bool m_bComplete = false;
     bool m_bEcho = false;
+    bool m_bCancelRequested = false;
     int m_nRemaining = 0;
+    int m_nTimeoutTicks = 0;
     int m_nWriteIndex = 0;
     quint8 m_sum = 0;
 };

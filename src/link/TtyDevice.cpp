@@ -1,13 +1,12 @@
 #include "link/TtyDevice.h"
 
+#include "core/EventLoopSleep.h"
 #include "core/Logging.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QSocketNotifier>
-#include <QThread>
 #include <QTimer>
 #include <cerrno>
 #include <chrono>
@@ -15,11 +14,17 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
+
+constexpr unsigned int kPtySlaveMajorFirst = 136;
+constexpr unsigned int kPtySlaveMajorLast = 143;
+constexpr unsigned int kBsdPtySlaveMajor = 3;
 
 struct BaudEntry {
     int rate;
@@ -42,11 +47,6 @@ bool SpeedCode(int baud, speed_t& code) {
     return false;
 }
 
-/// Modem-control ioctls fail with these on devices that have no such lines (pseudo-terminals).
-bool IsNoModemLines(int error) {
-    return error == ENOTTY || error == EINVAL;
-}
-
 } // namespace
 
 CTtyDevice::~CTtyDevice() {
@@ -65,15 +65,22 @@ bool CTtyDevice::Open(const QString& path, int baud) {
     }
     // Exclusive like the COM ports of old: TIOCEXCL keeps other openers out of the tty (except root),
     // the advisory lock keeps a second instance of the program out in every case.
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(m_fd, TIOCEXCL) != 0 || !Configure(baud)) {
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        NoteError();
+        qCDebug(lcLink) << "cannot lock" << path << LastErrorText();
+        ::close(m_fd); // the lock belongs to the instance that holds the port: leave its exclusive mode
+        m_fd = -1;
+        return false;
+    }
+    if (::ioctl(m_fd, TIOCEXCL) != 0 || !Configure(baud)) {
         NoteError();
         qCDebug(lcLink) << "cannot set up" << path << LastErrorText();
-        ::close(m_fd);
-        m_fd = -1;
+        CloseDescriptor();
         return false;
     }
     m_baud = baud;
     m_bHungUp = false;
+    m_bPseudoTerminal = IsPseudoTerminal(m_fd);
     qCDebug(lcLink) << "opened" << path << "at" << baud << "baud";
     return true;
 }
@@ -103,11 +110,18 @@ bool CTtyDevice::Configure(int baud) {
 
 void CTtyDevice::Close() {
     if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
+        CloseDescriptor();
         qCDebug(lcLink) << "closed";
     }
     m_bHungUp = false;
+}
+
+void CTtyDevice::CloseDescriptor() {
+    // The kernel keeps exclusive mode for as long as any descriptor holds the tty (the simulator, a modem
+    // manager), not only ours: without ending it, a user who is not root could not open the port again.
+    ::ioctl(m_fd, TIOCNXCL);
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 bool CTtyDevice::IsOpen() const {
@@ -163,8 +177,8 @@ bool CTtyDevice::Drain(int timeoutMs) {
         if (leftMs <= 0) {
             return false;
         }
-        const qint64 sleepUs = qBound<qint64>(1000, pending * charTimeUs, leftMs * 1000);
-        std::this_thread::sleep_for(std::chrono::microseconds(sleepUs));
+        // About 390 ms for a whole frame at 1200 baud: long enough that the window must go on meanwhile.
+        SleepMs(qBound<qint64>(1, (pending * charTimeUs + 999) / 1000, leftMs));
     }
 }
 
@@ -208,7 +222,7 @@ bool CTtyDevice::WaitReadable(int timeoutMs) {
     }
     if (m_bHungUp) {
         // Nothing will come; sleep out the time so that the caller's time-out still counts.
-        std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+        SleepMs(timeoutMs);
         return false;
     }
     return CanRunEventLoop() ? WaitInEventLoop(timeoutMs) : WaitInPoll(timeoutMs);
@@ -236,10 +250,7 @@ bool CTtyDevice::WaitInPoll(int timeoutMs) {
         }
         if ((pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
             NoteHangUp();
-            const qint64 rest = timeoutMs - elapsed.elapsed();
-            if (rest > 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(rest));
-            }
+            SleepMs(timeoutMs - elapsed.elapsed());
             return false;
         }
     }
@@ -268,8 +279,18 @@ bool CTtyDevice::WaitInEventLoop(int timeoutMs) {
 }
 
 bool CTtyDevice::CanRunEventLoop() const {
-    const QCoreApplication* app = QCoreApplication::instance();
-    return m_bRunEventLoop && app != nullptr && QThread::currentThread() == app->thread();
+    return m_bRunEventLoop && CEventLoopSleep::IsAvailable();
+}
+
+void CTtyDevice::SleepMs(qint64 ms) {
+    if (ms <= 0) {
+        return;
+    }
+    if (CanRunEventLoop()) {
+        CEventLoopSleep::SleepMs(ms);
+    } else {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
 }
 
 IByteDevice::LineResult CTtyDevice::SetRts(bool on) {
@@ -278,22 +299,37 @@ IByteDevice::LineResult CTtyDevice::SetRts(bool on) {
     }
     int lines = 0;
     if (::ioctl(m_fd, TIOCMGET, &lines) != 0) {
-        if (IsNoModemLines(errno)) {
-            return LineResult::NoModemLines;
-        }
-        NoteError();
-        return LineResult::ReadFailed;
+        return ModemLineError(LineResult::ReadFailed);
     }
     lines = on ? (lines | TIOCM_RTS) : (lines & ~TIOCM_RTS);
     if (::ioctl(m_fd, TIOCMSET, &lines) != 0) {
-        if (IsNoModemLines(errno)) {
-            return LineResult::NoModemLines;
-        }
-        NoteError();
-        return LineResult::WriteFailed;
+        return ModemLineError(LineResult::WriteFailed);
     }
     qCDebug(lcLink) << "RTS" << (on ? "on" : "off");
     return LineResult::Ok;
+}
+
+IByteDevice::LineResult CTtyDevice::ModemLineError(LineResult failure) {
+    const LineResult result = ModemLineFailure(errno, m_bPseudoTerminal, failure);
+    if (result != LineResult::NoModemLines) {
+        NoteError();
+    }
+    return result;
+}
+
+IByteDevice::LineResult CTtyDevice::ModemLineFailure(int error, bool bPseudoTerminal, LineResult failure) {
+    const bool bNoLines = error == ENOTTY || error == EINVAL;
+    return bPseudoTerminal && bNoLines ? LineResult::NoModemLines : failure;
+}
+
+bool CTtyDevice::IsPseudoTerminal(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode)) {
+        return false;
+    }
+    // The kernel's fixed device numbers: the slaves of /dev/ptmx (/dev/pts/N), and the old BSD ptys.
+    const unsigned int nMajor = major(status.st_rdev);
+    return (nMajor >= kPtySlaveMajorFirst && nMajor <= kPtySlaveMajorLast) || nMajor == kBsdPtySlaveMajor;
 }
 
 QString CTtyDevice::LastErrorText() const {

@@ -7,10 +7,14 @@
 ///
 /// Waiting for bytes sleeps in poll(), or, when the calling thread runs a Qt event loop, in a nested
 /// event loop woken by a socket notifier, so that windows repaint and timers run while the transmitter
-/// answers. A line that hangs up (adapter unplugged, simulator gone) is noticed and its waits sleep out
-/// their time instead of waking again and again.
+/// answers; the wait for a written frame to leave the port follows the same rule. A line that hangs up
+/// (adapter unplugged, simulator gone) is noticed and its waits sleep out their time instead of waking again
+/// and again.
 ///
-/// A pseudo-terminal has no modem-control lines: switching RTS there is a successful no-op.
+/// The port is exclusive while it is open and holds nothing once closed.
+///
+/// A pseudo-terminal has no modem-control lines: switching RTS there is a successful no-op; on any other
+/// tty a failed switch is reported.
 class CTtyDevice : public IByteDevice {
 public:
     CTtyDevice() = default;
@@ -29,14 +33,25 @@ public:
     LineResult SetRts(bool on) override;
     QString LastErrorText() const override;
 
-    /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep in poll().
+    /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep in poll() or
+    /// plainly.
     void SetRunEventLoop(bool run);
+
+    /// What a failed modem-line call means. Only a pseudo-terminal is excused for having no lines (it
+    /// answers ENOTTY or EINVAL); on a real adapter the same errors are failures that the user is warned
+    /// of, as the transmitter then misses its reset pulse.
+    static LineResult ModemLineFailure(int error, bool bPseudoTerminal, LineResult failure);
+    /// Whether the descriptor is the slave side of a pseudo-terminal (the simulator's /dev/pts/N).
+    static bool IsPseudoTerminal(int fd);
 
 private:
     bool Configure(int baud);
+    void CloseDescriptor();
     bool WaitInPoll(int timeoutMs);
     bool WaitInEventLoop(int timeoutMs);
     bool CanRunEventLoop() const;
+    void SleepMs(qint64 ms);
+    LineResult ModemLineError(LineResult failure);
     void NoteHangUp();
     void NoteError();
 
@@ -44,5 +59,6 @@ private:
     int m_baud = 0;
     int m_lastErrno = 0;
     bool m_bHungUp = false;
+    bool m_bPseudoTerminal = false;
     bool m_bRunEventLoop = true;
 };

@@ -6,6 +6,7 @@
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
 #include "base/Utils.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 
@@ -147,6 +148,10 @@ bool CConnection::GetInterfaceInfo(QByteArray& reply) {
 }
 
 bool CConnection::CheckTransmitter() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     IOperator& op = m_link.Operator();
     const QString check = QStringLiteral("Check");
     QByteArray reply;
@@ -175,6 +180,10 @@ bool CConnection::CheckTransmitter() {
 }
 
 QList<bool> CConnection::ProbePorts() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return QList<bool>(kPortCount, false);
+    }
     QList<bool> available;
     for (int i = 0; i < kPortCount; ++i) {
         available.append(m_link.Sio().TestPort(i));
@@ -183,6 +192,10 @@ QList<bool> CConnection::ProbePorts() {
 }
 
 std::optional<CConnection::FoundInterface> CConnection::SearchInterface(const QList<bool>& portAvailable) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return std::nullopt;
+    }
     IOperator& op = m_link.Operator();
     std::optional<FoundInterface> found;
     op.BeginProgress(QString(), tr("Suche Interface..."), 0, kPortCount - 1);
@@ -216,6 +229,10 @@ std::optional<CConnection::FoundInterface> CConnection::SearchInterface(const QL
 }
 
 bool CConnection::RestartTransmitter() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     CWaitCursor wait(m_link.Operator());
     if (!OpenStep()) {
         return false;

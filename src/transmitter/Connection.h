@@ -17,7 +17,9 @@ class CTransmitterLink;
 ///
 /// While it exists it is the link's connect-on-demand: TransferCommand on a closed port connects
 /// through ConnectTransmitter. Every operation leaves the port open; the operation that called it
-/// closes it.
+/// closes it. The operations the hardware setup calls on their own (CheckTransmitter, SearchInterface,
+/// ProbePorts, RestartTransmitter) are transmitter operations (CLinkOperation): refused while another
+/// one runs, unless that one calls them itself.
 class CConnection {
     Q_DECLARE_TR_FUNCTIONS(CConnection)
 

@@ -9,6 +9,8 @@
 #include "document/ReplyDecoder.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
+#include "link/LinkOperation.h"
+#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
@@ -166,14 +168,19 @@ void CParameterTransfer::SetText(const char* text) {
 }
 
 void CParameterTransfer::ReportProgramError(const char* what) {
-    qCWarning(lcTransmitter) << "program error:" << what;
-    m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(what)), QString(),
-                       IOperator::Icon::Error);
+    // The user reads the system's text for an invalid argument in the program's language; which reply
+    // was too short is for the service technician's trace.
+    qCWarning(lcLink).noquote() << "program error:" << what;
+    m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
 }
 
 // --- Receive -----------------------------------------------------------------------------------------
 
 bool CParameterTransfer::ReceiveParameterSet() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbinde), 0, kReceiveBarMax);
     int nStep = 0;
     bool bOk = true;
@@ -305,6 +312,10 @@ CParameterTransfer::Step CParameterTransfer::ReceiveLinTab(int nStep) {
 // --- Send --------------------------------------------------------------------------------------------
 
 bool CParameterTransfer::VerifyTransmitterRange() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     QByteArray reply;
     if (!Transfer(Cmd::GetDeviceInfo, {}, reply)) {
         return false;
@@ -333,6 +344,10 @@ bool CParameterTransfer::VerifyTransmitterRange() {
 }
 
 CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return SendResult::Refused;
+    }
     const bool bYes = m_operator.AskYesNo(tr("Diese Vorgang überschreibt\ndie Transmitter-Parametrierung!\n\n"
                                              "Sind Sie sicher, dass sie die \nParametrierung ändern wollen?"),
                                           tr("Parameter senden"), IOperator::Icon::Warning);

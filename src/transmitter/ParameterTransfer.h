@@ -16,7 +16,8 @@ class IOperator;
 ///
 /// A failed step ends the sequence with its message; a reply too short for its decoder (a program error)
 /// is reported and ends the sequence the same way. Every sequence closes the port at its end, so that
-/// the next one connects afresh.
+/// the next one connects afresh. Each is one transmitter operation (CLinkOperation): refused while another
+/// runs, the range check inside a send being part of the send.
 class CParameterTransfer {
     Q_DECLARE_TR_FUNCTIONS(CParameterTransfer)
 
@@ -31,6 +32,7 @@ public:
         Declined,     ///< the user did not confirm the question; nothing was sent
         RangeDiffers, ///< unit or base range of the transmitter differ, or could not be read
         Failed,       ///< the connect or a write step failed
+        Refused,      ///< another transmitter operation is running; nothing was asked or sent
     };
 
     CParameterTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);

@@ -88,6 +88,10 @@ private Q_SLOTS:
                  QStringLiteral("Receive error!"));
         QCOMPARE(translator.translate("CTransmitterSio", "COM-Port kann nicht geöffnet werden"),
                  QStringLiteral("COM port cannot be opened"));
+        // The window's texts come from the same catalogue: menus, form and the shell's messages.
+        QCOMPARE(translator.translate("CCommandTable", "&Datei"), QStringLiteral("&File"));
+        QCOMPARE(translator.translate("CQuillonView", "Begrenzung Ausgang"), QStringLiteral("Output Limits"));
+        QCOMPARE(translator.translate("CEdition", "Unbenannt"), QStringLiteral("Untitled"));
     }
 };
 

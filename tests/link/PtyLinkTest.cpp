@@ -1,20 +1,28 @@
 // The real tty code on a pseudo-terminal, in real time: a frame exchange with a peer on the master side,
 // the 2 s time-out of a silent or vanished device without spinning, an event loop that keeps running
-// during the wait, exclusive opening and RTS as a no-op.
+// during the wait, exclusive opening that ends with the port, and RTS as a no-op.
 
 #include "ScriptedOperator.h"
 #include "ScriptedPeer.h"
 #include "core/SystemClock.h"
 #include "link/TransmitterLink.h"
+#include "link/TtyDevice.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
+#include <cerrno>
 #include <ctime>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -85,6 +93,36 @@ private:
     std::thread m_thread;
     QByteArray m_request;
 };
+
+/// Whether a process without root's privileges can open the tty (root passes exclusive mode). Run as
+/// root, a child drops to "nobody" first; the tty is made readable for it for that.
+bool OpensAsUnprivilegedUser(const QByteArray& path) {
+    if (::geteuid() != 0) {
+        const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return fd >= 0;
+    }
+    const passwd* nobody = ::getpwnam("nobody");
+    if (nobody == nullptr || ::chmod(path.constData(), 0666) != 0) {
+        return false;
+    }
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only async-signal-safe calls in the child of a threaded process.
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) {
+            ::_exit(2);
+        }
+        const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ::_exit(fd >= 0 ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
 
 } // namespace
 
@@ -160,6 +198,50 @@ private Q_SLOTS:
         first->Sio().ClosePort();
         QVERIFY(second->Sio().TestPort(0));
         QVERIFY(!second->Sio().IsPortOpen());
+    }
+
+    void closedPortLeavesTheTtyFreeForOthers() {
+        // The simulator (or a modem manager) keeps a descriptor of the tty open after the port is closed;
+        // the kernel keeps exclusive mode as long as any descriptor is open, so the port must end it.
+        CPtyPeer peer;
+        const QByteArray slave = QFile::encodeName(peer.SlavePath());
+        const int held = ::open(slave.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        QVERIFY(held >= 0);
+        auto link = LinkTo(peer.SlavePath());
+        QVERIFY(link->Sio().OpenPortSilent(0, false));
+        int exclusive = 0;
+        QCOMPARE(::ioctl(held, TIOCGEXCL, &exclusive), 0);
+        QCOMPARE(exclusive, 1);
+        link->Sio().ClosePort();
+        QCOMPARE(::ioctl(held, TIOCGEXCL, &exclusive), 0);
+        QCOMPARE(exclusive, 0);
+
+        // A second operation opens again; as a user who is not root, as technicians run the program.
+        QVERIFY(link->Sio().OpenPortSilent(0, false));
+        link->Sio().ClosePort();
+        QVERIFY(OpensAsUnprivilegedUser(slave));
+        ::close(held);
+    }
+
+    void rtsErrorsAreExcusedOnlyOnAPseudoTerminal() {
+        using Line = IByteDevice::LineResult;
+        for (const int error : {ENOTTY, EINVAL}) {
+            QCOMPARE(CTtyDevice::ModemLineFailure(error, true, Line::ReadFailed), Line::NoModemLines);
+            // A USB adapter whose driver refuses the call: the reset pulse would silently not happen.
+            QCOMPARE(CTtyDevice::ModemLineFailure(error, false, Line::ReadFailed), Line::ReadFailed);
+            QCOMPARE(CTtyDevice::ModemLineFailure(error, false, Line::WriteFailed), Line::WriteFailed);
+        }
+        QCOMPARE(CTtyDevice::ModemLineFailure(EIO, true, Line::WriteFailed), Line::WriteFailed);
+
+        CPtyPeer peer;
+        const int slave =
+            ::open(QFile::encodeName(peer.SlavePath()).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        const int notATty = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        QVERIFY(slave >= 0 && notATty >= 0);
+        QVERIFY(CTtyDevice::IsPseudoTerminal(slave));
+        QVERIFY(!CTtyDevice::IsPseudoTerminal(notATty));
+        ::close(slave);
+        ::close(notATty);
     }
 
     void missingDeviceCannotBeOpened() {

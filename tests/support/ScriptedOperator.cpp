@@ -13,6 +13,7 @@ IOperator::Answer CScriptedOperator::ShowMessage(const QString& text, const QStr
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
     case Buttons::RetryCancel:
         return Answer::Cancel;
     }
@@ -55,6 +56,10 @@ void CScriptedOperator::BeginWaitCursor() {
 
 void CScriptedOperator::EndWaitCursor() {
     --waitDepth;
+}
+
+void CScriptedOperator::SetBereit(bool bBereit) {
+    bereitCalls.append(bBereit);
 }
 
 void CScriptedOperator::Answer(IOperator::Answer answer) {

@@ -27,6 +27,7 @@ public:
     void EndProgress() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    void SetBereit(bool bBereit) override;
 
     /// Queues the answer to the next message box.
     void Answer(Answer answer);
@@ -40,6 +41,8 @@ public:
     bool progressOpen = false;
     int waitDepth = 0;
     int maxWaitDepth = 0;
+    /// Every SetBereit call, in order.
+    QList<bool> bereitCalls;
 
     /// When set, hears every message and progress call as one readable line, in the order they happen
     /// (the transcripts of the sequences interleave them with the frames on the line).

@@ -7,6 +7,7 @@
 #include "core/VirtualClock.h"
 #include "transmitter/Commands.h"
 
+#include <QStringList>
 #include <QTest>
 
 namespace {
@@ -37,6 +38,12 @@ struct ScriptedRig {
         return device;
     }
 };
+
+QStringList g_logged;
+
+void CaptureLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    g_logged.append(QStringLiteral("%1: %2").arg(QString::fromLatin1(context.category), message));
+}
 
 QByteArray InterfaceInfo(const QByteArray& version) {
     return QByteArray("4501") + version + "0001" + "04B0" + "0000" + "0000" + "2006" + "1";
@@ -149,9 +156,19 @@ private Q_SLOTS:
         });
         CParameterTransfer transfer(rig.link, rig.connection, rig.doc);
         rig.doc.SetGueltig(true);
-        QVERIFY(!transfer.ReceiveParameterSet());
+        // The developer's detail goes to the link log; the user reads the program's own message only.
+        g_logged.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(CaptureLog);
+        const bool bReceived = transfer.ReceiveParameterSet();
+        qInstallMessageHandler(previous);
+        QVERIFY(!bReceived);
+        QVERIFY2(
+            g_logged.contains(QStringLiteral(
+                "quillon.link: program error: serial number reply of 5 characters, more than 13 needed")),
+            qPrintable(g_logged.join(QLatin1Char('\n'))));
         QCOMPARE(rig.op.messages.size(), 2);
-        QVERIFY(rig.op.messages.at(0).text.startsWith(QStringLiteral("Ungültiges Argument")));
+        QCOMPARE(rig.op.messages.at(0).text, QStringLiteral("Ungültiges Argument."));
+        QCOMPARE(rig.op.messages.at(0).icon, IOperator::Icon::Error);
         QCOMPARE(rig.op.messages.at(1).text, QStringLiteral("Empfangsfehler!"));
         QVERIFY(!rig.doc.IsGueltig());
         QVERIFY(rig.doc.GetSeriennummer().isEmpty());

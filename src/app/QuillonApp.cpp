@@ -1,0 +1,147 @@
+#include "app/QuillonApp.h"
+
+#include "app/DemoMode.h"
+#include "document/QuillonDoc.h"
+#include "document/SettingsProfileStore.h"
+#include "base/TypKatalog.h"
+#include "link/ByteDevice.h"
+#include "ui/main/MainFrame.h"
+#include "ui/main/QuillonView.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <cstdio>
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("Language");
+constexpr int kEnglisch = 1;
+
+} // namespace
+
+CQuillonApp::CQuillonApp(CEdition::Kind edition)
+    : CQuillonApp(edition, Seams{}) {}
+
+CQuillonApp::CQuillonApp(CEdition::Kind edition, Seams seams)
+    : m_edition(edition)
+    , m_seams(std::move(seams))
+    , m_verzeichnis(m_seams.verzeichnis ? *m_seams.verzeichnis : CProgrammVerzeichnis::OfThisProgram()) {}
+
+CQuillonApp::~CQuillonApp() {
+    ExitInstance();
+    m_frame.reset();
+    if (m_bEnglisch) {
+        QCoreApplication::removeTranslator(&m_translator);
+    }
+}
+
+void CQuillonApp::OpenProfile() {
+    if (m_seams.profile == nullptr) {
+        m_ownProfile = std::make_unique<CSettingsProfileStore>();
+    }
+    if (m_seams.recentFiles == nullptr) {
+        m_ownRecentFiles = CSettingsProfileStore::ForGroup(QStringLiteral("Recent File List"));
+    }
+    m_profile = m_seams.profile ? m_seams.profile : m_ownProfile.get();
+    m_recentStore = m_seams.recentFiles ? m_seams.recentFiles : m_ownRecentFiles.get();
+}
+
+void CQuillonApp::LoadLanguage() {
+    // Read before the document exists: every text of the window is created in the chosen language.
+    if (m_profile->GetInt(kLanguageKey, 0) != kEnglisch) {
+        return;
+    }
+    const QString catalogue = m_verzeichnis.FindFile(QStringLiteral("quillon_en.qm"));
+    if (!catalogue.isEmpty() && m_translator.load(catalogue)) {
+        m_bEnglisch = QCoreApplication::installTranslator(&m_translator);
+    }
+}
+
+void CQuillonApp::CreateWindow() {
+    m_operator = std::make_unique<CGuiOperator>(m_edition.Title());
+    m_operator->SetAnswerHook(m_seams.answers);
+    m_doc = std::make_unique<CQuillonDoc>(*m_operator, m_verzeichnis.CfgDir());
+    m_doc->LoadSettings(*m_profile);
+    m_doc->OnNewDocument();
+    m_recent.Load(*m_recentStore);
+    CMainFrame::Seams frameSeams;
+    frameSeams.clock = m_seams.clock;
+    frameSeams.device = std::move(m_seams.device);
+    frameSeams.chooser = m_seams.chooser;
+    m_frame = std::make_unique<CMainFrame>(m_edition, *m_doc, *m_operator, m_recent, std::move(frameSeams));
+    if (m_seams.bPortPins) {
+        QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
+        m_frame->View()->Session().Link().PortMap().LoadPins(settings);
+    }
+    // A refused program password ends the program before the person can do anything.
+    QObject::connect(m_frame->View(), &CQuillonView::startupRefused, m_frame.get(),
+                     [] { QCoreApplication::exit(0); });
+}
+
+bool CQuillonApp::InitInstance(const QStringList& arguments) {
+    OpenProfile();
+    LoadLanguage();
+    QString error;
+    const std::optional<CCommandLine::Options> options = CCommandLine::Parse(arguments, error);
+    if (!options) {
+        const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(program), qPrintable(error),
+                     qPrintable(CCommandLine::Usage(program)));
+        m_nFailureCode = kExitUsage;
+        return false;
+    }
+    // Numbers are shown and read with the person's decimal separator from now on.
+    QLocale::setDefault(QLocale::system());
+    CreateWindow();
+    m_bStarted = true;
+    if (options->bDemo && !StartDemo(*options)) {
+        m_nFailureCode = 1;
+        return false;
+    }
+    if (!options->file.isEmpty()) {
+        m_frame->OpenCommandLine(options->file);
+    }
+    m_frame->FitAndCenter();
+    m_frame->show();
+    return true;
+}
+
+bool CQuillonApp::StartDemo(const CCommandLine::Options& options) {
+    const int nTyp = options.nDemoTyp.value_or(
+        CTypKatalog::IsGueltigerTyp(m_doc->GetTyp()) ? m_doc->GetTyp() : CDemoMode::kDefaultTyp);
+    auto* demo = new CDemoMode(m_frame.get());
+    QString error;
+    if (!demo->Start(nTyp, &error)) {
+        m_operator->Message(error, QString(), IOperator::Icon::Error);
+        return false;
+    }
+    m_nSavedInterfaceVersion = m_doc->GetInterfaceVersion();
+    m_doc->SetTyp(nTyp);
+    m_doc->SetInterfaceVersion(demo->InterfaceVersion());
+    m_doc->UpdateAllViews();
+    PinDemoDevice(demo->DevicePath());
+    return true;
+}
+
+void CQuillonApp::PinDemoDevice(const QString& devicePath) {
+    m_frame->View()->Session().Link().PortMap().Pin(m_doc->GetComPort() + 1, devicePath);
+    m_frame->SetDemo(true);
+}
+
+void CQuillonApp::ExitInstance() {
+    if (!m_bStarted) {
+        return;
+    }
+    m_bStarted = false;
+    if (m_nSavedInterfaceVersion) {
+        // The simulator's interface kind belonged to the demo, not to the person's setup.
+        m_doc->SetInterfaceVersion(*m_nSavedInterfaceVersion);
+    }
+    m_doc->SaveSettings(*m_profile);
+    m_recent.Save(*m_recentStore);
+    if (auto* settings = dynamic_cast<CSettingsProfileStore*>(m_profile)) {
+        settings->Sync();
+    }
+}

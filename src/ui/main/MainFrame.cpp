@@ -1,0 +1,331 @@
+#include "ui/main/MainFrame.h"
+
+#include "core/SystemClock.h"
+#include "document/QuillonDoc.h"
+#include "link/ByteDevice.h"
+#include "shell/EnableRules.h"
+#include "shell/RecentFiles.h"
+#include "shell/SpracheRules.h"
+#include "ui/main/FileDialogChooser.h"
+#include "ui/main/GuiOperator.h"
+#include "ui/main/QuillonView.h"
+#include "ui/setup/Sprache.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+QKeySequence StandardShortcut(int nId) {
+    switch (nId) {
+    case CCommandTable::kNew:
+        return QKeySequence::New;
+    case CCommandTable::kOpen:
+        return QKeySequence::Open;
+    case CCommandTable::kSave:
+        return QKeySequence::Save;
+    case CCommandTable::kPrint:
+        return QKeySequence::Print;
+    default:
+        return QKeySequence();
+    }
+}
+
+/// A recent-file entry as the menu shows it: its number and the path, shortened in the middle.
+QString RecentText(int index, const QString& path) {
+    constexpr int kMaxChars = 60;
+    QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() > kMaxChars) {
+        shown = shown.left(kMaxChars / 2 - 2) + QStringLiteral("...") + shown.right(kMaxChars / 2 - 1);
+    }
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& op, CRecentFiles& recent,
+                       Seams seams, QWidget* parent)
+    : QMainWindow(parent)
+    , m_edition(edition)
+    , m_doc(doc)
+    , m_operator(op)
+    , m_recent(recent)
+    , m_ownClock(seams.clock ? nullptr : std::make_unique<CSystemClock>())
+    , m_ownChooser(seams.chooser ? nullptr : std::make_unique<CFileDialogChooser>(this))
+    , m_session(doc, op, seams.chooser ? *seams.chooser : *m_ownChooser, recent) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quillon.svg")));
+    m_operator.SetWindow(this);
+    m_view =
+        new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
+    setCentralWidget(m_view);
+    BuildMenus();
+    BuildToolbar();
+    BuildStatusBar();
+    setAcceptDrops(true);
+    connect(m_view, &CQuillonView::bereitChanged, this, &CMainFrame::OnBereitChanged);
+    connect(&m_doc, &CQuillonDoc::documentUpdated, this, &CMainFrame::UpdateCommands);
+    m_view->OnInitialUpdate();
+    RebuildRecentFiles();
+    UpdateCommands();
+    UpdateTitle();
+}
+
+CMainFrame::~CMainFrame() {
+    m_operator.SetWindow(nullptr);
+}
+
+QAction* CMainFrame::Action(int nId) const {
+    const QList<QAction*> actions = Actions(nId);
+    return actions.isEmpty() ? nullptr : actions.last(); // values() lists the first one inserted last
+}
+
+QList<QAction*> CMainFrame::Actions(int nId) const {
+    return m_actions.values(nId);
+}
+
+QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
+    const CommandEntry* entry = CCommandTable::Find(nId);
+    const QString text = CCommandTable::Translate(textOverride ? textOverride : entry->text);
+    auto* action = new QAction(text, this);
+    action->setObjectName(QStringLiteral("cmd%1").arg(nId));
+    action->setShortcut(StandardShortcut(nId));
+    action->setToolTip(CCommandTable::PlainText(text));
+    action->setStatusTip(CCommandTable::PlainText(text));
+    const CommandHandler handler = entry->handler;
+    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+    m_actions.insert(nId, action);
+    return action;
+}
+
+void CMainFrame::AddNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
+    for (const MenuNode& node : nodes) {
+        switch (node.kind) {
+        case MenuNode::Kind::Command:
+            menu->addAction(MakeAction(node.nId, node.text));
+            break;
+        case MenuNode::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuNode::Kind::Submenu:
+            AddNodes(menu->addMenu(CCommandTable::Translate(node.text)), node.children);
+            break;
+        case MenuNode::Kind::RecentFiles:
+            m_fileMenu = menu;
+            m_recentAnchor = MakeAction(node.nId, nullptr);
+            menu->addAction(m_recentAnchor);
+            break;
+        }
+    }
+    // Rules are evaluated when a menu opens, as the state may have changed without a signal.
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+}
+
+void CMainFrame::BuildMenus() {
+    for (const MenuNode& top : CCommandTable::Menus(m_edition)) {
+        AddNodes(menuBar()->addMenu(CCommandTable::Translate(top.text)), top.children);
+    }
+    if (m_fileMenu != nullptr) {
+        connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::RebuildRecentFiles);
+    }
+}
+
+void CMainFrame::BuildToolbar() {
+    QToolBar* toolbar = addToolBar(tr("Symbolleiste"));
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    for (const ToolbarEntry& button : CCommandTable::Toolbar()) {
+        if (button.nId == 0) {
+            toolbar->addSeparator();
+            continue;
+        }
+        QAction* action = Action(button.nId);
+        if (action == nullptr) {
+            action = MakeAction(button.nId, nullptr);
+        }
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))));
+        toolbar->addAction(action);
+    }
+}
+
+void CMainFrame::BuildStatusBar() {
+    statusBar()->showMessage(tr("Bereit"));
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty()) {
+            statusBar()->showMessage(tr("Bereit")); // the idle text when no command is being pointed at
+        }
+    });
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    for (QAction* action : std::as_const(m_recentActions)) {
+        m_fileMenu->removeAction(action);
+        delete action;
+    }
+    m_recentActions.clear();
+    const QStringList entries = m_recent.Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        auto* action = new QAction(RecentText(i, entries.at(i)), this);
+        action->setObjectName(QStringLiteral("recent%1").arg(i + 1));
+        action->setStatusTip(entries.at(i));
+        connect(action, &QAction::triggered, this, [this, i] {
+            if (m_view->IsBereit()) {
+                m_session.OpenRecent(i);
+                RebuildRecentFiles();
+                UpdateTitle();
+            }
+        });
+        m_fileMenu->insertAction(m_recentAnchor, action);
+        m_recentActions.append(action);
+    }
+    // The entry "Letzte Datei" stands in, grayed, while the list is empty.
+    m_recentAnchor->setVisible(entries.isEmpty());
+    m_recentAnchor->setEnabled(false);
+    UpdateCommands();
+}
+
+void CMainFrame::UpdateCommands() {
+    const CommandState state = CommandState::Of(m_doc, m_view->IsBereit());
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const CommandEntry* entry = CCommandTable::Find(it.key());
+        const bool bRule = CEnableRules::IsEnabled(entry->rule, state);
+        // What the rule says stays visible on the action, also while no handler is connected yet.
+        it.value()->setProperty(kRuleProperty, bRule);
+        it.value()->setEnabled(bRule && entry->IsConnected() && it.value() != m_recentAnchor);
+    }
+    for (QAction* action : std::as_const(m_recentActions)) {
+        action->setEnabled(state.bBereit);
+    }
+}
+
+void CMainFrame::FitAndCenter() {
+    adjustSize();
+    if (const QScreen* desktop = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(desktop->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(m_edition.WindowTitle(m_session.Title(), m_bDemo));
+}
+
+void CMainFrame::SetDemo(bool bDemo) {
+    m_bDemo = bDemo;
+    UpdateTitle();
+}
+
+bool CMainFrame::OpenCommandLine(const QString& path) {
+    const bool bOpened = m_session.OpenCommandLine(path);
+    RebuildRecentFiles();
+    UpdateTitle();
+    return bOpened;
+}
+
+void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
+    (m_session.*command)();
+    RebuildRecentFiles();
+    UpdateTitle();
+}
+
+void CMainFrame::Run(CommandHandler handler) {
+    if (!m_view->IsBereit()) {
+        return; // nothing with a handler starts while a transmitter operation runs
+    }
+    switch (handler) {
+    case CommandHandler::New:
+        RunFileCommand(&CDocumentSession::New);
+        break;
+    case CommandHandler::Open:
+        RunFileCommand(&CDocumentSession::Open);
+        break;
+    case CommandHandler::Save:
+        RunFileCommand(&CDocumentSession::Save);
+        break;
+    case CommandHandler::SaveAs:
+        RunFileCommand(&CDocumentSession::SaveAs);
+        break;
+    case CommandHandler::Exit:
+        close();
+        break;
+    case CommandHandler::Empfangen:
+        m_view->OnEmpfangen();
+        break;
+    case CommandHandler::Senden:
+        m_view->OnSenden();
+        break;
+    case CommandHandler::Sprache:
+        OnSprache();
+        break;
+    case CommandHandler::TestRs232:
+        m_view->OnTestRs232();
+        break;
+    case CommandHandler::RecentFile:
+    case CommandHandler::None:
+        break;
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::OnSprache() {
+    CSprache dialog(CSpracheRules::Load(m_doc), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const CSpracheRules::Notice notice = CSpracheRules::Apply(dialog.Values(), m_doc);
+    m_operator.ShowMessage(notice.text, notice.caption, IOperator::Icon::Information, IOperator::Buttons::Ok);
+}
+
+void CMainFrame::OnBereitChanged(bool bBereit) {
+    UpdateCommands();
+    if (bBereit && m_bClosePending) {
+        // The operation has ended after the person chose to close: close now, outside its call stack.
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_view->IsBereit()) {
+        event->ignore();
+        if (!m_bClosePending &&
+            m_operator.AskYesNo(tr("Eine Datenübertragung läuft.\nSoll sie abgebrochen und das Programm "
+                                   "beendet werden?"))) {
+            m_bClosePending = true;
+            m_view->RequestCancel();
+        }
+        return;
+    }
+    m_bClosePending = false;
+    if (!m_session.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile() || !m_view->IsBereit()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // One document at a time: the first file dropped is opened.
+    m_session.OpenDropped(urls.first().toLocalFile());
+    RebuildRecentFiles();
+    UpdateTitle();
+}

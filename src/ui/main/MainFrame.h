@@ -1,0 +1,90 @@
+#pragma once
+
+#include "shell/CommandTable.h"
+#include "shell/DocumentSession.h"
+#include "shell/Edition.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <memory>
+
+class CGuiOperator;
+class CQuillonDoc;
+class CQuillonView;
+class CRecentFiles;
+class IByteDevice;
+class IClock;
+class IFileChooser;
+class QMenu;
+
+/// The main window: menus of the edition and the toolbar built from the command table, the status bar
+/// with "Bereit", the title "<document> - Varnex", and the form view in the middle. Every command is
+/// enabled by its rule whenever a menu opens and whenever the ready flag or the document changes; the
+/// commands whose part of the program is not built yet stay disabled.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// The action property that holds whether the command's rule allows it now.
+    static constexpr const char* kRuleProperty = "ruleEnabled";
+
+    /// What tests replace: the link's clock and byte device (nullptr: the machine's serial port) and
+    /// the file choosers (nullptr: the desktop's dialogs).
+    struct Seams {
+        IClock* clock = nullptr;
+        std::unique_ptr<IByteDevice> device;
+        IFileChooser* chooser = nullptr;
+    };
+
+    CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& op, CRecentFiles& recent, Seams seams,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CQuillonView* View() const { return m_view; }
+    CDocumentSession& Session() { return m_session; }
+    /// The first action of a command id (menu and toolbar share it); nullptr when there is none.
+    QAction* Action(int nId) const;
+    QList<QAction*> Actions(int nId) const;
+    QList<QAction*> RecentFileActions() const { return m_recentActions; }
+
+    /// The file of the command line; false when it could not be opened (an empty document then).
+    bool OpenCommandLine(const QString& path);
+    void SetDemo(bool bDemo);
+    void UpdateCommands();
+    void UpdateTitle();
+    /// Sizes the window to fit the form and centres it on the desktop (before it is first shown).
+    void FitAndCenter();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenus();
+    void AddNodes(QMenu* menu, const std::vector<MenuNode>& nodes);
+    QAction* MakeAction(int nId, const char* textOverride);
+    void BuildToolbar();
+    void BuildStatusBar();
+    void RebuildRecentFiles();
+    void Run(CommandHandler handler);
+    void RunFileCommand(bool (CDocumentSession::*command)());
+    void OnSprache();
+    void OnBereitChanged(bool bBereit);
+
+    CEdition m_edition;
+    CQuillonDoc& m_doc;
+    CGuiOperator& m_operator;
+    CRecentFiles& m_recent;
+    std::unique_ptr<IClock> m_ownClock;
+    std::unique_ptr<IFileChooser> m_ownChooser;
+    CDocumentSession m_session;
+    CQuillonView* m_view = nullptr;
+    QMultiHash<int, QAction*> m_actions;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentAnchor = nullptr;
+    QList<QAction*> m_recentActions;
+    bool m_bDemo = false;
+    bool m_bClosePending = false;
+};

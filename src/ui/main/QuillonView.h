@@ -1,0 +1,95 @@
+#pragma once
+
+#include "shell/StartupChecks.h"
+#include "shell/TransmitterSession.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class CGuiOperator;
+class CQuillonDoc;
+class IByteDevice;
+class IClock;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+
+/// The form of the main window: the parameter set of the document in read-only fields whose layout
+/// depends on the transmitter type. It owns the transmitter side of the window (link, connection,
+/// receive and send) and the link timer of "Test RS232", keeps the ready flag m_bBereit, and runs the
+/// start-up checks once, after its first paint.
+///
+/// Every control of the form carries its id as object name ("ctl1015"), so tests find it by the id.
+class CQuillonView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kTestTimerMs = 500;
+
+    CQuillonView(CQuillonDoc& doc, CGuiOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device,
+                 QWidget* parent = nullptr);
+    ~CQuillonView() override;
+
+    CQuillonDoc& Document() { return m_doc; }
+    CTransmitterSession& Session() { return m_session; }
+    CStartupChecks& StartupChecks() { return m_startupChecks; }
+
+    /// The control of a form id; nullptr for an id the form does not have.
+    QWidget* Control(int nId) const;
+
+    /// Commands may start (no transmitter operation runs).
+    bool IsBereit() const;
+    /// Asks the running transmitter operation to end at its next wait (the window is being closed).
+    void RequestCancel();
+    /// A transmitter operation starts (false) or ends (true). Operations may nest (a connect inside a
+    /// receive); the view is ready again when the outermost one has ended.
+    void SetBereit(bool bBereit);
+
+    void OnInitialUpdate();
+    void ShowDocument();
+    void LayoutForType(int nTyp);
+
+    void OnEmpfangen();
+    void OnSenden();
+    void OnTestRs232();
+    bool IsTestTimerActive() const { return m_testTimer.isActive(); }
+
+signals:
+    /// The ready flag changed: the window enables its commands again or disables them.
+    void bereitChanged(bool bBereit);
+    /// A start-up check refused to go on (program password): the program ends.
+    void startupRefused();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    /// Sets the ready flag for the lifetime of one operation started by the view.
+    class COperation;
+
+    void BuildForm();
+    QGroupBox* BuildGrundmessbereich();
+    QGroupBox* BuildSignalumformung();
+    QGroupBox* BuildStromgrenzen();
+    QWidget* BuildKennzeichnung();
+    void AlignLabelColumns(const QList<QGroupBox*>& groups);
+    QWidget* Field(int nId, int nChars);
+    QLabel* Label(const QString& text, int nId = 0);
+    void SetText(int nId, const QString& text);
+    void SetVisible(std::initializer_list<int> ids, bool bVisible);
+    void RunStartupChecks();
+
+    CQuillonDoc& m_doc;
+    CGuiOperator& m_operator;
+    CTransmitterSession m_session;
+    CStartupChecks m_startupChecks;
+    QHash<int, QWidget*> m_controls;
+    QLocale m_locale;
+    QTimer m_testTimer;
+    int m_nBusy = 0;
+    bool m_bBereitGemeldet = true;
+    bool m_bErsterAufruf = true;
+};
