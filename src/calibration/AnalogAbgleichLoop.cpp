@@ -5,6 +5,7 @@
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
@@ -39,6 +40,10 @@ std::optional<qint32> CAnalogAbgleichLoop::ReplyNumber(const QByteArray& reply) 
 }
 
 bool CAnalogAbgleichLoop::Run(IView& view) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     if (!CAnalogAbgleichRules::IsCompatible(m_doc.GetTyp())) {
         m_link.Operator().Message(CAnalogAbgleichRules::IncompatibleText());
         return false;

@@ -8,6 +8,7 @@
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
@@ -94,6 +95,10 @@ bool CCalibrationTransfer::ReadWords(int nCount, QList<quint16>& words, int& nFa
 }
 
 bool CCalibrationTransfer::ReadCalibrationData() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     const int nTyp = m_doc.GetTyp();
     m_doc.SetServiceWert(0);
     m_operator.BeginProgress(tr(kDatentransfer), tr("Verbinde Hardware..."), 0,
@@ -191,6 +196,10 @@ bool CCalibrationTransfer::SendImage(const QByteArray& image) {
 }
 
 bool CCalibrationTransfer::WriteCalibrationData() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_doc.SetServiceWert(0);
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kWriteBarMax);
     bool bOk = CheckWritable();
@@ -204,6 +213,10 @@ bool CCalibrationTransfer::WriteCalibrationData() {
 }
 
 bool CCalibrationTransfer::ReadDac2Points() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kDac2BarMax);
     std::array<qint32, 6> values{};
     bool bOk = true;
@@ -228,6 +241,10 @@ bool CCalibrationTransfer::ReadDac2Points() {
 }
 
 bool CCalibrationTransfer::WriteGainWords() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     const CAbgleichdaten& record = m_doc.Abgleichdaten();
     bool bOk = true;
     for (std::size_t i = 0; i < 6 && bOk; ++i) {
@@ -243,6 +260,10 @@ bool CCalibrationTransfer::WriteGainWords() {
 }
 
 bool CCalibrationTransfer::SetDac(int nValue) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
     return Transfer(Cmd::SetDac, QByteArray::number(nValue).rightJustified(6, '0'));
 }
 

@@ -33,6 +33,7 @@ public:
     bool WriteGainWords();
     /// Drives the output to a fixed DAC value; 65535 hands it back to the transmitter.
     bool SetDac(int nValue);
+    CTransmitterLink& Link() { return m_link; }
     /// Ends the conversation so that the next operation connects afresh.
     void ClosePort();
 

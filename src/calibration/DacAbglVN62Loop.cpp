@@ -3,6 +3,7 @@
 #include "calibration/CalibrationTransfer.h"
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
+#include "link/LinkOperation.h"
 #include "transmitter/Connection.h"
 
 CDacAbglVN62Loop::CDacAbglVN62Loop(CCalibrationTransfer& transfer, CConnection& connection, CQuillonDoc& doc,
@@ -46,6 +47,10 @@ void CDacAbglVN62Loop::SendDac(int nValue) {
 }
 
 bool CDacAbglVN62Loop::Run(IView& view) {
+    const CLinkOperation operation(m_transfer.Link());
+    if (operation.IsRefused()) {
+        return false;
+    }
     QByteArray reply;
     if (!m_connection.ConnectTransmitter(reply)) {
         m_operator.Message(tr("Empfangsfehler!"));

@@ -1,6 +1,7 @@
 #include "calibration/RX93Commands.h"
 
 #include "core/Clock.h"
+#include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
@@ -21,6 +22,10 @@ void CRX93Commands::ClosePort() {
 }
 
 QString CRX93Commands::ConnectionTest() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return QString();
+    }
     QByteArray reply;
     const bool bOk = m_connection.ConnectTransmitter(reply);
     ClosePort();
@@ -73,12 +78,20 @@ std::optional<CRX93Commands::WordEntry> CRX93Commands::ParseEntry(const QString&
 }
 
 void CRX93Commands::RunRelease(IView& view) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return;
+    }
     while (view.ShowExchange(tr("Enable Abgleich"), ReleaseCalibration())) {
     }
     ClosePort();
 }
 
 void CRX93Commands::RunWordWrites(IView& view) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return;
+    }
     BeginWordWrites();
     const QString index = QStringLiteral("00");
     const QString value = QStringLiteral("12345");
