@@ -22,6 +22,11 @@ enum class CommandHandler {
     Senden,
     Sprache,
     TestRs232,
+    AbgleichLesenRX31, ///< "Abgleichdaten lesen..." of the RX30/RX31/RX84/RX96 submenu
+    AbgleichLesenRX93,
+    AbgleichLesenVN62,
+    AbgleichLesenKA71,
+    AbgleichSchreiben, ///< "Abgleichdaten scheiben/schreiben..." of every family
 };
 
 /// One command of the main window: its id, its German menu text (translated when shown), its enabling

@@ -268,6 +268,21 @@ void CMainFrame::Run(CommandHandler handler) {
     case CommandHandler::TestRs232:
         m_view->OnTestRs232();
         break;
+    case CommandHandler::AbgleichLesenRX31:
+        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::RX31);
+        break;
+    case CommandHandler::AbgleichLesenRX93:
+        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::RX93);
+        break;
+    case CommandHandler::AbgleichLesenVN62:
+        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::VN62);
+        break;
+    case CommandHandler::AbgleichLesenKA71:
+        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::KA71);
+        break;
+    case CommandHandler::AbgleichSchreiben:
+        m_view->OnAbgleichSchreiben();
+        break;
     case CommandHandler::RecentFile:
     case CommandHandler::None:
         break;

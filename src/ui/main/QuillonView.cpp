@@ -58,7 +58,8 @@ CQuillonView::CQuillonView(CQuillonDoc& doc, CGuiOperator& op, IClock& clock,
     : QWidget(parent)
     , m_doc(doc)
     , m_operator(op)
-    , m_session(op, clock, std::move(device), doc) {
+    , m_session(op, clock, std::move(device), doc)
+    , m_calibration(m_session.Link(), m_session.Connection(), doc) {
     setObjectName(QStringLiteral("view"));
     m_testTimer.setInterval(kTestTimerMs);
     connect(&m_testTimer, &QTimer::timeout, this, [this] { m_session.Link().Sio().TickTimeout(); });
@@ -318,6 +319,23 @@ void CQuillonView::OnSenden() {
     }
     COperation operation(m_operator);
     m_session.Senden();
+}
+
+void CQuillonView::OnAbgleichLesen(CAbgleichKommandos::Familie familie) {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    CAbgleichKommandos(m_calibration, m_doc).Read(familie);
+    ShowDocument(); // the family's menu may have changed the type
+}
+
+void CQuillonView::OnAbgleichSchreiben() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_calibration.WriteCalibrationData();
 }
 
 void CQuillonView::OnTestRs232() {
