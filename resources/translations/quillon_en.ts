@@ -879,6 +879,188 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDlgRX31Abgl</name>
+    <message>
+        <source>RX31 Abgleichdaten</source>
+        <translation>RX31 calibration data</translation>
+    </message>
+    <message>
+        <source>adc</source>
+        <translation>adc</translation>
+    </message>
+    <message>
+        <source>dac</source>
+        <translation>dac</translation>
+    </message>
+    <message>
+        <source>TemperaturADC</source>
+        <translation>Temperature ADC</translation>
+    </message>
+    <message>
+        <source>Werks-Offsetabgleich</source>
+        <translation>Factory offset calibration</translation>
+    </message>
+    <message>
+        <source>Werks-Spanneabgleich</source>
+        <translation>Factory span calibration</translation>
+    </message>
+    <message>
+        <source>10000 = neutral; Wertebereich 9000 ( = -10%)  ... 11000 (+10%)</source>
+        <translation>10000 = neutral; range 9000 ( = -10%)  ... 11000 (+10%)</translation>
+    </message>
+    <message>
+        <source>KommaPos</source>
+        <translation>Decimal position</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>Abgleichsbereich</source>
+        <translation>Calibration range</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>0 = x1;  1 = x2;  2 = x4;  3 = x8;  4 = x16;  5 = x32 </source>
+        <translation>0 = x1;  1 = x2;  2 = x4;  3 = x8;  4 = x16;  5 = x32 </translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>0 = keine Einheit, 1 = bar, 2 = mbar, 3 = Pa, 4 = kPa, 5 = °C, 6 = °F, 7 = %</source>
+        <translation>0 = no unit, 1 = bar, 2 = mbar, 3 = Pa, 4 = kPa, 5 = °C, 6 = °F, 7 = %</translation>
+    </message>
+    <message>
+        <source>EnableParametrierung</source>
+        <translation>EnableParametrization</translation>
+    </message>
+    <message>
+        <source>TK-Formel Offset</source>
+        <translation>TC formula offset</translation>
+    </message>
+    <message>
+        <source> +   * x +   * x^2 +   * x ^ 3</source>
+        <translation> +   * x +   * x^2 +   * x ^ 3</translation>
+    </message>
+    <message>
+        <source>TK-Formel Spanne</source>
+        <translation>TC formula span</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgVN62Abgl</name>
+    <message>
+        <source>VN62 Abgleichdaten</source>
+        <translation>VN62 calibration data</translation>
+    </message>
+    <message>
+        <source>10000 = neutral,
+ 9000  = -10% 
+11000 = +10%</source>
+        <translation>10000 = neutral,
+ 9000  = -10% 
+11000 = +10%</translation>
+    </message>
+    <message>
+        <source>P1-Druckabgleich ADC0:</source>
+        <translation>P1 pressure calibration ADC0:</translation>
+    </message>
+    <message>
+        <source>P2-Druckabgleich ADC1</source>
+        <translation>P2 pressure calibration ADC1</translation>
+    </message>
+    <message>
+        <source>Analogausgang 0: DAC0</source>
+        <translation>Analog output 0: DAC0</translation>
+    </message>
+    <message>
+        <source>Analogausgang 1: DAC1</source>
+        <translation>Analog output 1: DAC1</translation>
+    </message>
+    <message>
+        <source>TemperaturADC</source>
+        <translation>Temperature ADC</translation>
+    </message>
+    <message>
+        <source>Werks-Offsetabgleich</source>
+        <translation>Factory offset calibration</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>Werks-Spanneabgleich</source>
+        <translation>Factory span calibration</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>KommaPos</source>
+        <translation>Decimal position</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>Abgleichsbereich</source>
+        <translation>Calibration range</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>EnableFernParametrierung</source>
+        <translation>EnableRemoteParametrization</translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation>P1</translation>
+    </message>
+    <message>
+        <source>TK-Offset</source>
+        <translation>TC offset</translation>
+    </message>
+    <message>
+        <source>TK-Spanne</source>
+        <translation>TC span</translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation>P2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentFile</name>
     <message>
         <source>Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.</source>

@@ -77,7 +77,7 @@ const std::vector<CommandEntry> kCommands = {
     {32792, QT_TRANSLATE_NOOP("CCommandTable", "Einheit"), R::Always, H::None},
     // Factory: calibration of the RX30 / RX31 / RX84 / RX96 family
     {32798, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::RA, H::AbgleichLesenRX31},
-    {32844, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CRA, H::None},
+    {32844, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CRA, H::AbgleichAnzeigenRX31},
     {32842, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten scheiben..."), R::CRA, H::AbgleichSchreiben},
     {32846, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::RA, H::None},
     {32813, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::RA, H::None},
@@ -93,7 +93,7 @@ const std::vector<CommandEntry> kCommands = {
     {32906, QT_TRANSLATE_NOOP("CCommandTable", "Abgleich-Wizzard"), R::Always, H::None},
     // Factory: VN62
     {32908, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R7, H::AbgleichLesenVN62},
-    {32909, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CR7, H::None},
+    {32909, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CR7, H::AbgleichAnzeigenVN62},
     {32910, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::CR7, H::AbgleichSchreiben},
     {32914, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R7, H::None},
     {32915, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R7, H::None},
@@ -101,7 +101,7 @@ const std::vector<CommandEntry> kCommands = {
     {32911, QT_TRANSLATE_NOOP("CCommandTable", "DAC-Abgleich..."), R::R7, H::None},
     // Factory: KA71
     {32918, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R10, H::AbgleichLesenKA71},
-    {32919, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::R10, H::None},
+    {32919, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::R10, H::AbgleichAnzeigenKA71},
     {32920, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::R10, H::AbgleichSchreiben},
     {32921, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R10, H::None},
     {32922, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R10, H::None},

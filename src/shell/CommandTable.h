@@ -27,6 +27,9 @@ enum class CommandHandler {
     AbgleichLesenVN62,
     AbgleichLesenKA71,
     AbgleichSchreiben, ///< "Abgleichdaten scheiben/schreiben..." of every family
+    AbgleichAnzeigenRX31,
+    AbgleichAnzeigenVN62,
+    AbgleichAnzeigenKA71,
 };
 
 /// One command of the main window: its id, its German menu text (translated when shown), its enabling

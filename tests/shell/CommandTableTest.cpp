@@ -85,7 +85,9 @@ private Q_SLOTS:
     }
 
     void connectedCommands() {
-        const QList<int> connected = {57600, 57601, 57603, 57604, 57616, 57665, 32804, 32805, 32808, 32771};
+        const QList<int> connected = {57600, 57601, 57603, 57604, 57616, 57665, 32804, 32805, 32808, 32771,
+                                      // the calibration record commands of the factory submenus
+                                      32798, 32842, 32844, 32908, 32909, 32910, 32912, 32918, 32919, 32920};
         for (const CommandEntry& entry : CCommandTable::Commands()) {
             QCOMPARE(entry.IsConnected(), connected.contains(entry.nId));
         }

@@ -6,6 +6,8 @@
 #include "shell/EnableRules.h"
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
+#include "ui/calibration/DlgRX31Abgl.h"
+#include "ui/calibration/DlgVN62Abgl.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
@@ -283,11 +285,36 @@ void CMainFrame::Run(CommandHandler handler) {
     case CommandHandler::AbgleichSchreiben:
         m_view->OnAbgleichSchreiben();
         break;
+    case CommandHandler::AbgleichAnzeigenRX31:
+        OnAbgleichAnzeigen(CAbgleichRecordRules::Form::RX31);
+        break;
+    case CommandHandler::AbgleichAnzeigenVN62:
+        OnAbgleichAnzeigen(CAbgleichRecordRules::Form::VN62);
+        break;
+    case CommandHandler::AbgleichAnzeigenKA71:
+        OnAbgleichAnzeigen(CAbgleichRecordRules::Form::KA71);
+        break;
     case CommandHandler::RecentFile:
     case CommandHandler::None:
         break;
     }
     UpdateCommands();
+}
+
+void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {
+    // The dialog edits a copy; the document's record changes only on "OK".
+    CAbgleichdaten record = m_doc.Abgleichdaten();
+    if (form == CAbgleichRecordRules::Form::VN62) {
+        CDlgVN62Abgl dialog(record, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            m_doc.Abgleichdaten() = record;
+        }
+        return;
+    }
+    CDlgRX31Abgl dialog(record, form, m_doc.IsErweitert(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_doc.Abgleichdaten() = record;
+    }
 }
 
 void CMainFrame::OnSprache() {

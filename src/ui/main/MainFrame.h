@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/AbgleichRecordRules.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentSession.h"
 #include "shell/Edition.h"
@@ -70,6 +71,7 @@ private:
     void RebuildRecentFiles();
     void Run(CommandHandler handler);
     void RunFileCommand(bool (CDocumentSession::*command)());
+    void OnAbgleichAnzeigen(CAbgleichRecordRules::Form form);
     void OnSprache();
     void OnBereitChanged(bool bBereit);
 
