@@ -434,11 +434,19 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <translation>Only one file can be opened: %1</translation>
     </message>
     <message>
+        <source>--print braucht eine Datei und geht nicht mit --demo</source>
+        <translation>--print needs a file and cannot be combined with --demo</translation>
+    </message>
+    <message>
         <source>Aufruf: %1 [--demo [TYP]] [DATEI.qlc]
+       %1 --print DATEI.qlc
   --demo [TYP]  mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten
+  --print       das Konfigurationsblatt der Datei drucken und beenden
 </source>
         <translation>Usage: %1 [--demo [TYPE]] [FILE.qlc]
+       %1 --print FILE.qlc
   --demo [TYPE]  work with a simulated transmitter of type 0 to 10
+  --print        print the file&apos;s configuration sheet and exit
 </translation>
     </message>
 </context>

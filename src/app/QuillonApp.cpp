@@ -1,9 +1,9 @@
 #include "app/QuillonApp.h"
 
 #include "app/DemoMode.h"
+#include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
 #include "document/SettingsProfileStore.h"
-#include "base/TypKatalog.h"
 #include "link/ByteDevice.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
@@ -98,6 +98,12 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     m_bStarted = true;
     if (options->bDemo && !StartDemo(*options)) {
         m_nFailureCode = 1;
+        return false;
+    }
+    if (options->bPrint) {
+        // Printing from the desktop: the sheet goes to the printer and the program ends unseen.
+        const bool bPrinted = m_frame->OpenCommandLine(options->file) && m_frame->PrintWithoutDialog();
+        m_nFailureCode = bPrinted ? 0 : 1;
         return false;
     }
     if (!options->file.isEmpty()) {

@@ -26,6 +26,8 @@ std::optional<CCommandLine::Options> CCommandLine::Parse(const QStringList& argu
                     return std::nullopt;
                 }
             }
+        } else if (argument == QLatin1String("--print")) {
+            options.bPrint = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             error = tr("Unbekannte Option: %1").arg(argument);
             return std::nullopt;
@@ -36,11 +38,17 @@ std::optional<CCommandLine::Options> CCommandLine::Parse(const QStringList& argu
             return std::nullopt;
         }
     }
+    if (options.bPrint && (options.file.isEmpty() || options.bDemo)) {
+        error = tr("--print braucht eine Datei und geht nicht mit --demo");
+        return std::nullopt;
+    }
     return options;
 }
 
 QString CCommandLine::Usage(const QString& program) {
     return tr("Aufruf: %1 [--demo [TYP]] [DATEI.qlc]\n"
-              "  --demo [TYP]  mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten\n")
+              "       %1 --print DATEI.qlc\n"
+              "  --demo [TYP]  mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten\n"
+              "  --print       das Konfigurationsblatt der Datei drucken und beenden\n")
         .arg(program);
 }

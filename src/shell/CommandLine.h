@@ -5,8 +5,9 @@
 #include <QStringList>
 #include <optional>
 
-/// The window's command line: a document file to open, and "--demo [TYPE]" to run against the
-/// simulated transmitter of a type (0 to 10) instead of a serial port.
+/// The window's command line: a document file to open, "--print" to print its configuration sheet on
+/// the printer without showing the window, and "--demo [TYPE]" to run against the simulated transmitter
+/// of a type (0 to 10) instead of a serial port.
 class CCommandLine {
     Q_DECLARE_TR_FUNCTIONS(CCommandLine)
 
@@ -14,6 +15,8 @@ public:
     struct Options {
         QString file;
         bool bDemo = false;
+        /// Print the file's configuration sheet and end, as the desktop's "print" action of a document.
+        bool bPrint = false;
         /// The demo's transmitter type; without one the type of the profile is used.
         std::optional<int> nDemoTyp;
     };

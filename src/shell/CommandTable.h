@@ -8,39 +8,14 @@
 
 class CEdition;
 
-/// Who carries a command out. Commands whose part of the program is not built yet have None: they keep
-/// their place in the menus and their rule, and stay disabled until a handler is connected.
-enum class CommandHandler {
-    None,
-    New,
-    Open,
-    Save,
-    SaveAs,
-    RecentFile,
-    Exit,
-    Empfangen,
-    Senden,
-    Sprache,
-    TestRs232,
-    AbgleichLesenRX31, ///< "Abgleichdaten lesen..." of the RX30/RX31/RX84/RX96 submenu
-    AbgleichLesenRX93,
-    AbgleichLesenVN62,
-    AbgleichLesenKA71,
-    AbgleichSchreiben, ///< "Abgleichdaten scheiben/schreiben..." of every family
-    AbgleichAnzeigenRX31,
-    AbgleichAnzeigenVN62,
-    AbgleichAnzeigenKA71,
-};
-
-/// One command of the main window: its id, its German menu text (translated when shown), its enabling
-/// rule and its handler.
+/// One command of the main window: its id, its German menu text (translated when shown) and its enabling
+/// rule. Who carries it out is not data of the core: each area of the window connects its handlers to
+/// the ids it serves (CMainFrame::ConnectCommand); a command no area has connected keeps its place in the
+/// menus and its rule, and stays disabled.
 struct CommandEntry {
     int nId;
     const char* text;
     EnableRule rule;
-    CommandHandler handler;
-
-    bool IsConnected() const { return handler != CommandHandler::None; }
 };
 
 /// One node of a menu bar: a command, a separator, a submenu or the place of the recent-file entries.
@@ -72,6 +47,8 @@ public:
     static constexpr int kSave = 57603;
     static constexpr int kSaveAs = 57604;
     static constexpr int kPrint = 57607;
+    static constexpr int kPrintPreview = 57609;
+    static constexpr int kPrintSetup = 57606;
     static constexpr int kRecentFile = 57616;
     static constexpr int kExit = 57665;
     static constexpr int kAktuelleDaten = 32834;
@@ -94,6 +71,4 @@ public:
     static QString Translate(const char* text);
     /// The text of a command for a tool tip or a status line: no "&", no shortcut part, no trailing dots.
     static QString PlainText(const QString& menuText);
-    /// The ids of all commands that have no handler yet.
-    static std::vector<int> UnconnectedIds();
 };

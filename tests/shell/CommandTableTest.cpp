@@ -84,16 +84,6 @@ private Q_SLOTS:
         QCOMPARE(CCommandTable::PlainText(QStringLiteral("A&&B")), QStringLiteral("A&B"));
     }
 
-    void connectedCommands() {
-        const QList<int> connected = {57600, 57601, 57603, 57604, 57616, 57665, 32804, 32805, 32808, 32771,
-                                      // the calibration record commands of the factory submenus
-                                      32798, 32842, 32844, 32908, 32909, 32910, 32912, 32918, 32919, 32920};
-        for (const CommandEntry& entry : CCommandTable::Commands()) {
-            QCOMPARE(entry.IsConnected(), connected.contains(entry.nId));
-        }
-        QCOMPARE(CCommandTable::UnconnectedIds().size(), CCommandTable::Commands().size() - connected.size());
-    }
-
     void rules_data() {
         QTest::addColumn<int>("rule");
         QTest::addColumn<QList<int>>("types"); // the types for which the rule enables a ready window

@@ -44,10 +44,16 @@ private Q_SLOTS:
         options = CCommandLine::Parse({QStringLiteral("--demo"), QStringLiteral("c.qlc")}, error);
         QVERIFY(options && options->bDemo && !options->nDemoTyp && options->file == QStringLiteral("c.qlc"));
 
-        for (const QStringList& wrong : {QStringList{QStringLiteral("--demo"), QStringLiteral("11")},
-                                         QStringList{QStringLiteral("--demo"), QStringLiteral("2x")},
-                                         QStringList{QStringLiteral("--fast")},
-                                         QStringList{QStringLiteral("a.qlc"), QStringLiteral("b.qlc")}}) {
+        options = CCommandLine::Parse({QStringLiteral("--print"), QStringLiteral("d.qlc")}, error);
+        QVERIFY(options && options->bPrint && options->file == QStringLiteral("d.qlc"));
+
+        for (const QStringList& wrong :
+             {QStringList{QStringLiteral("--demo"), QStringLiteral("11")},
+              QStringList{QStringLiteral("--print")},
+              QStringList{QStringLiteral("--print"), QStringLiteral("--demo"), QStringLiteral("d.qlc")},
+              QStringList{QStringLiteral("--demo"), QStringLiteral("2x")},
+              QStringList{QStringLiteral("--fast")},
+              QStringList{QStringLiteral("a.qlc"), QStringLiteral("b.qlc")}}) {
             error.clear();
             QVERIFY(!CCommandLine::Parse(wrong, error));
             QVERIFY(!error.isEmpty());

@@ -11,6 +11,7 @@
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
 #include "ui/main/QuillonView.h"
+#include "ui/print/SheetPrinter.h"
 #include "ui/setup/Sprache.h"
 
 #include <QCloseEvent>
@@ -69,6 +70,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
+    ConnectCommands();
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
@@ -102,8 +104,7 @@ QAction* CMainFrame::MakeAction(int nId, const char* textOverride) {
     action->setShortcut(StandardShortcut(nId));
     action->setToolTip(CCommandTable::PlainText(text));
     action->setStatusTip(CCommandTable::PlainText(text));
-    const CommandHandler handler = entry->handler;
-    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+    connect(action, &QAction::triggered, this, [this, nId] { Run(nId); });
     m_actions.insert(nId, action);
     return action;
 }
@@ -200,7 +201,7 @@ void CMainFrame::UpdateCommands() {
         const bool bRule = CEnableRules::IsEnabled(entry->rule, state);
         // What the rule says stays visible on the action, also while no handler is connected yet.
         it.value()->setProperty(kRuleProperty, bRule);
-        it.value()->setEnabled(bRule && entry->IsConnected() && it.value() != m_recentAnchor);
+        it.value()->setEnabled(bRule && IsConnected(it.key()) && it.value() != m_recentAnchor);
     }
     for (QAction* action : std::as_const(m_recentActions)) {
         action->setEnabled(state.bBereit);
@@ -238,67 +239,69 @@ void CMainFrame::RunFileCommand(bool (CDocumentSession::*command)()) {
     UpdateTitle();
 }
 
-void CMainFrame::Run(CommandHandler handler) {
-    if (!m_view->IsBereit()) {
-        return; // nothing with a handler starts while a transmitter operation runs
+void CMainFrame::ConnectCommand(int nId, std::function<void()> handler) {
+    m_handlers.insert(nId, std::move(handler));
+}
+
+bool CMainFrame::IsConnected(int nId) const {
+    return m_handlers.contains(nId);
+}
+
+bool CMainFrame::Run(int nId) {
+    const CommandEntry* entry = CCommandTable::Find(nId);
+    const auto handler = m_handlers.constFind(nId);
+    if (entry == nullptr || handler == m_handlers.cend()) {
+        return false;
     }
-    switch (handler) {
-    case CommandHandler::New:
-        RunFileCommand(&CDocumentSession::New);
-        break;
-    case CommandHandler::Open:
-        RunFileCommand(&CDocumentSession::Open);
-        break;
-    case CommandHandler::Save:
-        RunFileCommand(&CDocumentSession::Save);
-        break;
-    case CommandHandler::SaveAs:
-        RunFileCommand(&CDocumentSession::SaveAs);
-        break;
-    case CommandHandler::Exit:
-        close();
-        break;
-    case CommandHandler::Empfangen:
-        m_view->OnEmpfangen();
-        break;
-    case CommandHandler::Senden:
-        m_view->OnSenden();
-        break;
-    case CommandHandler::Sprache:
-        OnSprache();
-        break;
-    case CommandHandler::TestRs232:
-        m_view->OnTestRs232();
-        break;
-    case CommandHandler::AbgleichLesenRX31:
-        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::RX31);
-        break;
-    case CommandHandler::AbgleichLesenRX93:
-        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::RX93);
-        break;
-    case CommandHandler::AbgleichLesenVN62:
-        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::VN62);
-        break;
-    case CommandHandler::AbgleichLesenKA71:
-        m_view->OnAbgleichLesen(CAbgleichKommandos::Familie::KA71);
-        break;
-    case CommandHandler::AbgleichSchreiben:
-        m_view->OnAbgleichSchreiben();
-        break;
-    case CommandHandler::AbgleichAnzeigenRX31:
-        OnAbgleichAnzeigen(CAbgleichRecordRules::Form::RX31);
-        break;
-    case CommandHandler::AbgleichAnzeigenVN62:
-        OnAbgleichAnzeigen(CAbgleichRecordRules::Form::VN62);
-        break;
-    case CommandHandler::AbgleichAnzeigenKA71:
-        OnAbgleichAnzeigen(CAbgleichRecordRules::Form::KA71);
-        break;
-    case CommandHandler::RecentFile:
-    case CommandHandler::None:
-        break;
+    if (entry->rule != EnableRule::Always && !m_view->IsBereit()) {
+        return false; // nothing with a rule starts while a transmitter operation runs
     }
+    (*handler)();
     UpdateCommands();
+    return true;
+}
+
+/// The one list of the areas that carry out commands of the main window.
+void CMainFrame::ConnectCommands() {
+    ConnectFileCommands();
+    ConnectPrintCommands();
+    ConnectCalibrationCommands();
+    ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
+    ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
+    ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
+    ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
+}
+
+void CMainFrame::ConnectFileCommands() {
+    ConnectCommand(CCommandTable::kNew, [this] { RunFileCommand(&CDocumentSession::New); });
+    ConnectCommand(CCommandTable::kOpen, [this] { RunFileCommand(&CDocumentSession::Open); });
+    ConnectCommand(CCommandTable::kSave, [this] { RunFileCommand(&CDocumentSession::Save); });
+    ConnectCommand(CCommandTable::kSaveAs, [this] { RunFileCommand(&CDocumentSession::SaveAs); });
+    ConnectCommand(CCommandTable::kExit, [this] { close(); });
+    // The recent-file entries open their own files; the table's entry only marks their place.
+    ConnectCommand(CCommandTable::kRecentFile, [] {});
+}
+
+void CMainFrame::ConnectPrintCommands() {
+    ConnectCommand(CCommandTable::kPrint, [this] { SheetPrinter().Print(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintPreview, [this] { SheetPrinter().Preview(this, m_doc); });
+    ConnectCommand(CCommandTable::kPrintSetup, [this] { SheetPrinter().PageSetup(this); });
+}
+
+void CMainFrame::ConnectCalibrationCommands() {
+    using Familie = CAbgleichKommandos::Familie;
+    using Form = CAbgleichRecordRules::Form;
+    // Factory submenus "RX30 / RX31 / RX84 / RX96", "RX93", "VN62" and "KA71".
+    ConnectCommand(32798, [this] { m_view->OnAbgleichLesen(Familie::RX31); });
+    ConnectCommand(32912, [this] { m_view->OnAbgleichLesen(Familie::RX93); });
+    ConnectCommand(32908, [this] { m_view->OnAbgleichLesen(Familie::VN62); });
+    ConnectCommand(32918, [this] { m_view->OnAbgleichLesen(Familie::KA71); });
+    for (const int nId : {32842, 32910, 32920}) {
+        ConnectCommand(nId, [this] { m_view->OnAbgleichSchreiben(); });
+    }
+    ConnectCommand(32844, [this] { OnAbgleichAnzeigen(Form::RX31); });
+    ConnectCommand(32909, [this] { OnAbgleichAnzeigen(Form::VN62); });
+    ConnectCommand(32919, [this] { OnAbgleichAnzeigen(Form::KA71); });
 }
 
 void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {
@@ -315,6 +318,17 @@ void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {
     if (dialog.exec() == QDialog::Accepted) {
         m_doc.Abgleichdaten() = record;
     }
+}
+
+CSheetPrinter& CMainFrame::SheetPrinter() {
+    if (!m_sheetPrinter) {
+        m_sheetPrinter = std::make_unique<CSheetPrinter>();
+    }
+    return *m_sheetPrinter;
+}
+
+bool CMainFrame::PrintWithoutDialog() {
+    return SheetPrinter().PrintWithoutDialog(this, m_doc);
 }
 
 void CMainFrame::OnSprache() {

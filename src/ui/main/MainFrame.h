@@ -8,12 +8,14 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class CGuiOperator;
 class CQuillonDoc;
 class CQuillonView;
 class CRecentFiles;
+class CSheetPrinter;
 class IByteDevice;
 class IClock;
 class IFileChooser;
@@ -49,8 +51,19 @@ public:
     QList<QAction*> Actions(int nId) const;
     QList<QAction*> RecentFileActions() const { return m_recentActions; }
 
+    /// Connects the handler that carries out a command of the table. Each area of the window connects
+    /// its own commands (ConnectCommands lists the areas); a command without a handler stays disabled.
+    /// Whatever the area, a command with a rule never starts while a transmitter operation runs.
+    void ConnectCommand(int nId, std::function<void()> handler);
+    bool IsConnected(int nId) const;
+    /// Carries out a command as its menu entry would; false when it is not connected or refused now.
+    bool Run(int nId);
+
     /// The file of the command line; false when it could not be opened (an empty document then).
     bool OpenCommandLine(const QString& path);
+    /// Prints the configuration sheet of the open document without a dialog (the command line's
+    /// "--print"); false, after telling the person, when printing failed.
+    bool PrintWithoutDialog();
     void SetDemo(bool bDemo);
     void UpdateCommands();
     void UpdateTitle();
@@ -69,7 +82,12 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void RebuildRecentFiles();
-    void Run(CommandHandler handler);
+    void ConnectCommands();
+    void ConnectFileCommands();
+    void ConnectPrintCommands();
+    void ConnectCalibrationCommands();
+    /// The one printer of the run, made when first needed: finding the printers must not slow the start.
+    CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());
     void OnAbgleichAnzeigen(CAbgleichRecordRules::Form form);
     void OnSprache();
@@ -81,9 +99,11 @@ private:
     CRecentFiles& m_recent;
     std::unique_ptr<IClock> m_ownClock;
     std::unique_ptr<IFileChooser> m_ownChooser;
+    std::unique_ptr<CSheetPrinter> m_sheetPrinter;
     CDocumentSession m_session;
     CQuillonView* m_view = nullptr;
     QMultiHash<int, QAction*> m_actions;
+    QHash<int, std::function<void()>> m_handlers;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentAnchor = nullptr;
     QList<QAction*> m_recentActions;

@@ -189,6 +189,23 @@ private Q_SLOTS:
         QCOMPARE(kunde.Frame().menuBar()->actions().size() + 2, rig.Frame().menuBar()->actions().size());
     }
 
+    /// An area connects its commands by id; the rule still decides, and an unconnected id does nothing.
+    void connectedHandlersRunByTheirRule() {
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        rig.Trigger(CCommandTable::kNew);
+        int nRuns = 0;
+        rig.Frame().ConnectCommand(CCommandTable::kKonfiguration, [&nRuns] { ++nRuns; });
+        rig.Frame().UpdateCommands();
+        QVERIFY(!rig.Action(CCommandTable::kKonfiguration)->isEnabled()); // RV: no valid document yet
+        rig.Doc().SetGueltig(true);
+        rig.Doc().UpdateAllViews();
+        QVERIFY(rig.Action(CCommandTable::kKonfiguration)->isEnabled());
+        rig.Action(CCommandTable::kKonfiguration)->trigger();
+        QCOMPARE(nRuns, 1);
+        QVERIFY(!rig.Frame().Run(4711)); // not a command of the table
+    }
+
     void openAndSaveThroughTheMenu() {
         CShellRig rig;
         QVERIFY(rig.Start());
