@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>CAbgleichFelder</name>
+    <message>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+</context>
+<context>
+    <name>CAbgleichJson</name>
+    <message>
+        <source>%1: eine Zahl erwartet.</source>
+        <translation>%1: a number expected.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb des Wertebereichs des Feldes.</source>
+        <translation>%1: %2 is outside the range of the field.</translation>
+    </message>
+    <message>
+        <source>%1: ein Text aus höchstens 16 Zeichen (Latin-1) erwartet.</source>
+        <translation>%1: a text of at most 16 characters (Latin-1) expected.</translation>
+    </message>
+    <message>
+        <source>%1: eine Liste mit %2 Zahlen erwartet.</source>
+        <translation>%1: a list of %2 numbers expected.</translation>
+    </message>
+    <message>
+        <source>%1: die Datei gehört zu Typ %2, angeschlossen ist Typ %3.</source>
+        <translation>%1: the file belongs to type %2, type %3 is connected.</translation>
+    </message>
+    <message>
+        <source>%1: true oder false erwartet.</source>
+        <translation>%1: true or false expected.</translation>
+    </message>
+    <message>
+        <source>%1: die Datei gehört zu einem Transmitter ohne erweiterten Funktionsumfang, angeschlossen ist einer mit.</source>
+        <translation>%1: the file belongs to a transmitter without the extended function set, the connected one has it.</translation>
+    </message>
+    <message>
+        <source>%1: die Datei gehört zu einem Transmitter mit erweitertem Funktionsumfang, angeschlossen ist einer ohne.</source>
+        <translation>%1: the file belongs to a transmitter with the extended function set, the connected one lacks it.</translation>
+    </message>
+    <message>
+        <source>%1: Schlüssel fehlt.</source>
+        <translation>%1: key missing.</translation>
+    </message>
+    <message>
+        <source>%1: unbekannter Schlüssel für diesen Transmitter.</source>
+        <translation>%1: unknown key for this transmitter.</translation>
+    </message>
+</context>
+<context>
     <name>CAbout</name>
     <message>
         <source>Info über Varnex</source>
@@ -23,6 +77,100 @@ von 4–20 mA Drucktransmittern
         <translation>Configuration, calibration and monitoring
 of 4–20 mA pressure transmitters
 through the programming interface PL45 or PL40</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalogAbgleichRules</name>
+    <message>
+        <source>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</source>
+        <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Gerät nicht kompatibel!</source>
+        <translation>Device not compatible!</translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl zwischen 0 und 22.5 eingeben.</source>
+        <translation>Please enter a number between 0 and 22.5.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationTransfer</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Daten...</source>
+        <translation>Writing data...</translation>
+    </message>
+    <message>
+        <source>Verbinde Hardware...</source>
+        <translation>Connecting hardware...</translation>
+    </message>
+    <message>
+        <source>Abgleich freigeben...</source>
+        <translation>Releasing calibration...</translation>
+    </message>
+    <message>
+        <source>Lese Abgleichdaten...</source>
+        <translation>Reading calibration data...</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!
+Abgleichwort %1 nicht gelesen.</source>
+        <translation>Receive error!
+Calibration word %1 not read.</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!
+Abgleich nicht freigegeben.</source>
+        <translation>Receive error!
+Calibration not released.</translation>
+    </message>
+    <message>
+        <source>Gerät nicht kompatibel!</source>
+        <translation>Device not compatible!</translation>
+    </message>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+    <message>
+        <source>Lese Kennung ...</source>
+        <translation>Reading identification ...</translation>
+    </message>
+    <message>
+        <source>Die Abgleichdaten gehören zu %1, angeschlossen ist %2.
+Nichts wurde geschrieben.</source>
+        <translation>The calibration data belong to %1, but %2 is connected.
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Beginn des Abgleichdaten-Blocks nicht bestätigt.</source>
+        <translation>Send error!
+Start of the calibration data block not acknowledged.</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Teil %1 von %2 (Adresse %3) nicht bestätigt; der Transmitter kann einen teilweise geschriebenen Block halten.</source>
+        <translation>Send error!
+Part %1 of %2 (address %3) not acknowledged; the transmitter may hold a partly written block.</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Ende des Abgleichdaten-Blocks nicht bestätigt.</source>
+        <translation>Send error!
+End of the calibration data block not acknowledged.</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
     </message>
 </context>
 <context>
@@ -95,6 +243,10 @@ through the programming interface PL45 or PL40</translation>
         <translation>--interval needs a whole number from %1 to %2: %3</translation>
     </message>
     <message>
+        <source>sheet braucht -o BLATT.pdf.</source>
+        <translation>sheet needs -o SHEET.pdf.</translation>
+    </message>
+    <message>
         <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
 
 Befehle:
@@ -110,15 +262,20 @@ Befehle:
                            Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine
                            Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N Messungen
                            oder mit Strg+C nach der laufenden Messung
+  calibration read -o DATEI.json
+                           die Abgleichdaten des Transmitters lesen und als JSON speichern
+  calibration write DATEI.json
+                           Abgleichdaten aus JSON prüfen und in den Transmitter schreiben
 
 Optionen:
   --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
   --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
-                           send nimmt den Typ aus der Datei)
+                           send nimmt den Typ aus der Datei; calibration nimmt ihn zum
+                           Verbinden, danach gilt die Kennung des Transmitters)
   --interface pl45|pl40    Programmier-Interface
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive und sheet
+  -o, --output DATEI       Zieldatei von receive, sheet und calibration read
   --json                   show gibt JSON aus
   -h, --help               diese Hilfe
 
@@ -126,45 +283,15 @@ Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
 Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
 Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
 </source>
-        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
-
-Commands:
-  identify                 connect, print identification, type with its name and the extended function set
-  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
-                           print port and version
-  receive -o FILE.qlc      read the whole parameter set and save it as a document file
-  send FILE.qlc            write the parameter set of a document file into the transmitter
-  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
-  sheet FILE.qlc -o SHEET.pdf
-                           write the configuration sheet of a document file as a PDF (no display needed)
-  measure [--count N] [--interval S] [--log FILE]
-                           read the measured value (and temperature) every S seconds (2 to 120) and print
-                           one line each, with --log also append it to FILE; ends after N samples
-                           or with Ctrl+C after the sample in progress
-
-Options:
-  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
-  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
-                           send takes the type from the file)
-  --interface pl45|pl40    programming interface
-  --yes                    answer every yes/no question with yes (needed without a terminal for send
-                           and for files of the old format)
-  -o, --output FILE        target file of receive and sheet
-  --json                   show prints JSON
-  -h, --help               this help
-
-Without options, port, type and interface come from the program&apos;s settings.
-Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
-Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>sheet braucht -o BLATT.pdf.</source>
-        <translation>sheet needs -o SHEET.pdf.</translation>
+        <source>calibration read braucht -o DATEI.json.</source>
+        <translation>calibration read needs -o FILE.json.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive und sheet.</source>
-        <translation>-o belongs only to receive and sheet.</translation>
+        <source>-o gehört nur zu receive, sheet und calibration read.</source>
+        <translation>-o belongs to receive, sheet and calibration read only.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +419,32 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>Ungültiges Argument.</source>
         <translation>Invalid argument.</translation>
+    </message>
+    <message>
+        <source>Gerät nicht kompatibel!</source>
+        <translation>Device not compatible!</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden.
+%2</source>
+        <translation>The file %1 cannot be saved.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geöffnet werden.
+%2</source>
+        <translation>The file %1 cannot be opened.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält kein JSON-Objekt: %2</source>
+        <translation>The file %1 holds no JSON object: %2</translation>
+    </message>
+    <message>
+        <source>%1: nichts gesendet.
+%2</source>
+        <translation>%1: nothing sent.
+%2</translation>
     </message>
 </context>
 <context>
@@ -754,6 +907,17 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDacAbglVN62Loop</name>
+    <message>
+        <source>Sendefehler!</source>
+        <translation>Send error!</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+</context>
+<context>
     <name>CDemoMode</name>
     <message>
         <source>Der Demomodus kennt keinen Transmittertyp %1 (0 bis %2).</source>
@@ -778,6 +942,89 @@ Connected: KXP03 from 2006</translation>
 </context>
 <context>
     <name>CDialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgRX31Abgl</name>
+    <message>
+        <source>RX31 Abgleichdaten</source>
+        <translation>RX31 calibration data</translation>
+    </message>
+    <message>
+        <source>adc</source>
+        <translation>adc</translation>
+    </message>
+    <message>
+        <source>dac</source>
+        <translation>dac</translation>
+    </message>
+    <message>
+        <source>TemperaturADC</source>
+        <translation>Temperature ADC</translation>
+    </message>
+    <message>
+        <source>Werks-Offsetabgleich</source>
+        <translation>Factory offset calibration</translation>
+    </message>
+    <message>
+        <source>Werks-Spanneabgleich</source>
+        <translation>Factory span calibration</translation>
+    </message>
+    <message>
+        <source>10000 = neutral; Wertebereich 9000 ( = -10%)  ... 11000 (+10%)</source>
+        <translation>10000 = neutral; range 9000 ( = -10%)  ... 11000 (+10%)</translation>
+    </message>
+    <message>
+        <source>KommaPos</source>
+        <translation>Decimal position</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>Abgleichsbereich</source>
+        <translation>Calibration range</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>0 = x1;  1 = x2;  2 = x4;  3 = x8;  4 = x16;  5 = x32 </source>
+        <translation>0 = x1;  1 = x2;  2 = x4;  3 = x8;  4 = x16;  5 = x32 </translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>0 = keine Einheit, 1 = bar, 2 = mbar, 3 = Pa, 4 = kPa, 5 = °C, 6 = °F, 7 = %</source>
+        <translation>0 = no unit, 1 = bar, 2 = mbar, 3 = Pa, 4 = kPa, 5 = °C, 6 = °F, 7 = %</translation>
+    </message>
+    <message>
+        <source>EnableParametrierung</source>
+        <translation>EnableParametrization</translation>
+    </message>
+    <message>
+        <source>TK-Formel Offset</source>
+        <translation>TC formula offset</translation>
+    </message>
+    <message>
+        <source> +   * x +   * x^2 +   * x ^ 3</source>
+        <translation> +   * x +   * x^2 +   * x ^ 3</translation>
+    </message>
+    <message>
+        <source>TK-Formel Spanne</source>
+        <translation>TC formula span</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -815,6 +1062,105 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>Transmitter-Typ</source>
         <translation>Transmitter type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgVN62Abgl</name>
+    <message>
+        <source>VN62 Abgleichdaten</source>
+        <translation>VN62 calibration data</translation>
+    </message>
+    <message>
+        <source>10000 = neutral,
+ 9000  = -10% 
+11000 = +10%</source>
+        <translation>10000 = neutral,
+ 9000  = -10% 
+11000 = +10%</translation>
+    </message>
+    <message>
+        <source>P1-Druckabgleich ADC0:</source>
+        <translation>P1 pressure calibration ADC0:</translation>
+    </message>
+    <message>
+        <source>P2-Druckabgleich ADC1</source>
+        <translation>P2 pressure calibration ADC1</translation>
+    </message>
+    <message>
+        <source>Analogausgang 0: DAC0</source>
+        <translation>Analog output 0: DAC0</translation>
+    </message>
+    <message>
+        <source>Analogausgang 1: DAC1</source>
+        <translation>Analog output 1: DAC1</translation>
+    </message>
+    <message>
+        <source>TemperaturADC</source>
+        <translation>Temperature ADC</translation>
+    </message>
+    <message>
+        <source>Werks-Offsetabgleich</source>
+        <translation>Factory offset calibration</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>Werks-Spanneabgleich</source>
+        <translation>Factory span calibration</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>KommaPos</source>
+        <translation>Decimal position</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>Abgleichsbereich</source>
+        <translation>Calibration range</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>EnableFernParametrierung</source>
+        <translation>EnableRemoteParametrization</translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation>P1</translation>
+    </message>
+    <message>
+        <source>TK-Offset</source>
+        <translation>TC offset</translation>
+    </message>
+    <message>
+        <source>TK-Spanne</source>
+        <translation>TC span</translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation>P2</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2383,6 +2729,37 @@ from the range set here!</translation>
     <message>
         <source>Fehlersignal:</source>
         <translation>Fault signal:</translation>
+    </message>
+</context>
+<context>
+    <name>CRX93Commands</name>
+    <message>
+        <source>Connecting Hardware...</source>
+        <translation>Connecting Hardware...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Index: bitte eine ganze Zahl zwischen 0 und %1 eingeben.</source>
+        <translation>Index: please enter an integer between 0 and %1.</translation>
+    </message>
+    <message>
+        <source>Wert: bitte eine ganze Zahl zwischen 0 und 65535 eingeben.</source>
+        <translation>Value: please enter an integer between 0 and 65535.</translation>
+    </message>
+    <message>
+        <source>Enable Abgleich</source>
+        <translation>Enable Abgleich</translation>
+    </message>
+    <message>
+        <source>Set AbglData</source>
+        <translation>Set AbglData</translation>
     </message>
 </context>
 <context>

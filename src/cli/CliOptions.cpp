@@ -24,7 +24,14 @@ constexpr CommandName kCommands[] = {
     {"show", CCliOptions::Command::Show, 1, 1},
     {"sheet", CCliOptions::Command::Sheet, 1, 1},
     {"measure", CCliOptions::Command::Measure, 0, 0},
+    {"calibration read", CCliOptions::Command::CalibrationRead, 0, 0},
+    {"calibration write", CCliOptions::Command::CalibrationWrite, 1, 1},
 };
+
+/// "calibration" takes its action as the next word; every other command is one word.
+int CommandWords(const QStringList& positional) {
+    return positional.size() >= 2 && positional.first() == QLatin1String("calibration") ? 2 : 1;
+}
 
 const CommandName* FindCommand(const QString& name) {
     for (const CommandName& command : kCommands) {
@@ -59,16 +66,21 @@ QString CCliOptions::HelpText() {
         "                           Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N "
         "Messungen\n"
         "                           oder mit Strg+C nach der laufenden Messung\n"
+        "  calibration read -o DATEI.json\n"
+        "                           die Abgleichdaten des Transmitters lesen und als JSON speichern\n"
+        "  calibration write DATEI.json\n"
+        "                           Abgleichdaten aus JSON prüfen und in den Transmitter schreiben\n"
         "\n"
         "Optionen:\n"
         "  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16\n"
         "  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;\n"
-        "                           send nimmt den Typ aus der Datei)\n"
+        "                           send nimmt den Typ aus der Datei; calibration nimmt ihn zum\n"
+        "                           Verbinden, danach gilt die Kennung des Transmitters)\n"
         "  --interface pl45|pl40    Programmier-Interface\n"
         "  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für "
         "send\n"
         "                           und für Dateien im alten Format)\n"
-        "  -o, --output DATEI       Zieldatei von receive und sheet\n"
+        "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
         "  --json                   show gibt JSON aus\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
@@ -107,16 +119,18 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("Kein Befehl angegeben.");
         return std::nullopt;
     }
-    const CommandName* command = FindCommand(positional.first());
+    const int nWords = CommandWords(positional);
+    const QString name = positional.mid(0, nWords).join(QLatin1Char(' '));
+    const CommandName* command = FindCommand(name);
     if (command == nullptr) {
-        error = tr("Unbekannter Befehl: %1").arg(positional.first());
+        error = tr("Unbekannter Befehl: %1").arg(name);
         return std::nullopt;
     }
     options.command = command->command;
-    options.arguments = positional.mid(1);
+    options.arguments = positional.mid(nWords);
     const int count = static_cast<int>(options.arguments.size());
     if (count < command->minArguments || (command->maxArguments >= 0 && count > command->maxArguments)) {
-        error = tr("Falsche Anzahl von Argumenten für %1.").arg(positional.first());
+        error = tr("Falsche Anzahl von Argumenten für %1.").arg(name);
         return std::nullopt;
     }
     if (parser.isSet(portOption)) {
@@ -151,17 +165,22 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     options.assumeYes = parser.isSet(yesOption);
     options.json = parser.isSet(jsonOption);
     options.output = parser.value(outputOption);
+    const bool bWritesFile = options.command == Command::Receive || options.command == Command::Sheet ||
+                             options.command == Command::CalibrationRead;
     if (options.command == Command::Receive && options.output.isEmpty()) {
         error = tr("receive braucht -o DATEI.qlc.");
+        return std::nullopt;
+    }
+    if (options.command == Command::CalibrationRead && options.output.isEmpty()) {
+        error = tr("calibration read braucht -o DATEI.json.");
         return std::nullopt;
     }
     if (options.command == Command::Sheet && options.output.isEmpty()) {
         error = tr("sheet braucht -o BLATT.pdf.");
         return std::nullopt;
     }
-    if (options.command != Command::Receive && options.command != Command::Sheet &&
-        parser.isSet(outputOption)) {
-        error = tr("-o gehört nur zu receive und sheet.");
+    if (!bWritesFile && parser.isSet(outputOption)) {
+        error = tr("-o gehört nur zu receive, sheet und calibration read.");
         return std::nullopt;
     }
     if (options.command != Command::Show && options.json) {

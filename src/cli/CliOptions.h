@@ -8,13 +8,24 @@
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
-/// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf and measure [--count N] [--interval S] [--log FILE].
-/// Port, type and interface kind not given here come from the user's settings.
+/// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
+/// calibration read -o FILE.json and calibration write FILE.json. Port, type and interface kind not
+/// given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
 public:
-    enum class Command { Identify, FindInterface, Receive, Send, Show, Sheet, Measure };
+    enum class Command {
+        Identify,
+        FindInterface,
+        Receive,
+        Send,
+        Show,
+        Sheet,
+        Measure,
+        CalibrationRead,
+        CalibrationWrite
+    };
     static constexpr int kIntervallMin = 2;
     static constexpr int kIntervallMax = 120;
 

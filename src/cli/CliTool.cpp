@@ -1,6 +1,8 @@
 #include "cli/CliTool.h"
 
 #include "base/TypKatalog.h"
+#include "calibration/AbgleichLayout.h"
+#include "cli/AbgleichJson.h"
 #include "cli/ParameterJson.h"
 #include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
@@ -14,7 +16,9 @@
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -36,7 +40,8 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_link(op, m_clock, PlainTtyDevice())
     , m_connection(m_link, m_doc)
     , m_transfer(m_link, m_connection, m_doc)
-    , m_messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(QLocale::system())) {
+    , m_messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(QLocale::system()))
+    , m_calibration(m_link, m_connection, m_doc) {
     // Nothing but the operation runs in the tool: its waits are plain sleeps, without an event loop.
     m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
@@ -80,6 +85,10 @@ int CCliTool::Run() {
             return Sheet();
         case CCliOptions::Command::Measure:
             return Measure();
+        case CCliOptions::Command::CalibrationRead:
+            return CalibrationRead();
+        case CCliOptions::Command::CalibrationWrite:
+            return CalibrationWrite();
         }
     } catch (const CProgramError& error) {
         qCWarning(lcLink).noquote() << "program error:" << error.what();
@@ -267,4 +276,65 @@ void CCliTool::PrintParameterSet() {
                   .arg(static_cast<double>(m_doc.GetLinTabX(i)), 10, 'f', 3)
                   .arg(static_cast<double>(m_doc.GetLinTabY(i)), 10, 'f', qBound(0, d, 6)));
     }
+}
+
+bool CCliTool::IdentifyTransmitter() {
+    QByteArray reply;
+    const bool bConnected = m_connection.ConnectTransmitter(reply);
+    m_link.Sio().ClosePort();
+    if (bConnected) {
+        m_doc.SetKennung(reply);
+    }
+    return bConnected;
+}
+
+int CCliTool::CalibrationRead() {
+    if (!IdentifyTransmitter()) {
+        return kFailed;
+    }
+    if (CAbgleichLayout::FormOf(m_doc.GetTyp()) == CAbgleichLayout::Form::Keine) {
+        m_operator.Message(tr("Gerät nicht kompatibel!"));
+        return kFailed; // the RX89 keeps no record of this form: its words would make a meaningless file
+    }
+    if (!m_calibration.ReadCalibrationData()) {
+        return kFailed; // no file: a half-read record must never be written back by a script
+    }
+    const QJsonObject json =
+        CAbgleichJson::ToJson(m_doc.Abgleichdaten(), m_doc.GetTyp(), m_doc.IsErweitert());
+    QSaveFile file(m_options.output);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(json).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
+        m_operator.Message(
+            tr("Die Datei %1 kann nicht gespeichert werden.\n%2").arg(m_options.output, file.errorString()));
+        return kFailed;
+    }
+    return kSuccess;
+}
+
+int CCliTool::CalibrationWrite() {
+    const QString path = m_options.arguments.first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_operator.Message(tr("Die Datei %1 kann nicht geöffnet werden.\n%2").arg(path, file.errorString()));
+        return kFailed;
+    }
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isObject()) {
+        m_operator.Message(
+            tr("Die Datei %1 enthält kein JSON-Objekt: %2").arg(path, parseError.errorString()));
+        return kFailed;
+    }
+    // Only the identification is exchanged before the file has been checked against the transmitter.
+    if (!IdentifyTransmitter()) {
+        return kFailed;
+    }
+    QString error;
+    CAbgleichdaten record = m_doc.Abgleichdaten();
+    if (!CAbgleichJson::FromJson(document.object(), m_doc.GetTyp(), m_doc.IsErweitert(), record, error)) {
+        m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
+        return kFailed;
+    }
+    m_doc.Abgleichdaten() = record;
+    return m_calibration.WriteCalibrationData() ? kSuccess : kFailed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/CalibrationTransfer.h"
 #include "cli/CliOptions.h"
 #include "core/SystemClock.h"
 #include "document/QuillonDoc.h"
@@ -40,6 +41,10 @@ private:
     int Measure();
     /// One sample of measure: its line on the output and, with --log, in the log file.
     bool MeasureSample();
+    int CalibrationRead();
+    int CalibrationWrite();
+    /// Connects and takes type and function set from the transmitter's identification.
+    bool IdentifyTransmitter();
     bool LoadDocument(const QString& path);
     void PrintParameterSet();
     void Print(const QString& line);
@@ -54,4 +59,5 @@ private:
     CConnection m_connection;
     CParameterTransfer m_transfer;
     CMessung m_messung;
+    CCalibrationTransfer m_calibration;
 };

@@ -6,11 +6,14 @@
 #include "ParameterSetEdits.h"
 #include "ScriptedOperator.h"
 #include "SimProcess.h"
-#include "document/QuillonDoc.h"
 #include "base/Utils.h"
+#include "document/QuillonDoc.h"
 #include "sim/SimCatalogue.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
@@ -39,6 +42,18 @@ class CliEndToEndTest : public QObject {
     static QStringList Link(const CSimProcess& sim, int typ, const char* kind = "pl45") {
         return {
             "--port", sim.Device(), "--type", QString::number(typ), "--interface", QString::fromLatin1(kind)};
+    }
+
+    static QJsonObject ReadJson(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                              : QJsonObject();
+    }
+
+    static void WriteJson(const QString& path, const QJsonObject& json) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(json).toJson());
     }
 
     std::unique_ptr<CQuillonDoc> Load(const QString& path) {
@@ -92,6 +107,94 @@ private Q_SLOTS:
         std::unique_ptr<CQuillonDoc> back = Load(again);
         QVERIFY(back);
         CompareWrittenFields(*received, *back);
+    }
+
+    void calibrationWriteThenReadBack_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("typ");
+        QTest::newRow("RX31 with extended set") << QStringLiteral("rx31") << 2;
+        QTest::newRow("VN62") << QStringLiteral("vn62") << 7;
+        QTest::newRow("KA71") << QStringLiteral("ka71") << 10;
+    }
+
+    void calibrationWriteThenReadBack() {
+        QFETCH(QString, model);
+        QFETCH(int, typ);
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--baud", "0", "--model", model}, false));
+        const QStringList link = Link(sim, typ);
+        const QString first = Path(QStringLiteral("calibration-%1.json").arg(model));
+        CCliProcess::Result result = RunCli(link + QStringList{"calibration", "read", "-o", first});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        QJsonObject record = ReadJson(first);
+        QCOMPARE(record.value("m_nTyp").toInt(), typ);
+        QCOMPARE(record.value("m_bErweitert").toBool(), typ != 7);
+        QCOMPARE(record.value("m_nTemperaturAdc").toArray().size(), typ == 7 ? 2 : 3);
+        QCOMPARE(record.contains("m_nWerksOffset"), typ != 10);
+        QCOMPARE(record.contains("m_nAdc2"), typ == 7);
+
+        // Read, modify, write: a calibration station's script.
+        QJsonArray adc = record.value("m_nAdc").toArray();
+        adc[2] = 33333;
+        record.insert("m_nAdc", adc);
+        record.insert("m_nGain", 5);
+        record.insert("m_szSeriennummer", "CAL-4711");
+        record.insert("m_fTkSpanne", QJsonArray{0.5, -0.25, 1e-5, 3.0});
+        const QString edited = Path(QStringLiteral("edited-%1.json").arg(model));
+        WriteJson(edited, record);
+        result = RunCli(link + QStringList{"calibration", "write", edited});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+
+        const QString again = Path(QStringLiteral("again-%1.json").arg(model));
+        result = RunCli(link + QStringList{"calibration", "read", "-o", again});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        QJsonObject back = ReadJson(again);
+        record.insert("m_szSeriennummer", "CAL-4711        "); // filled up with blanks as in the transmitter
+        QCOMPARE(back, record);
+    }
+
+    void calibrationWriteRefusesABadFileBeforeWriting() {
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--baud", "0", "--model", "rx31-305"}));
+        const QString good = Path(QStringLiteral("good.json"));
+        QVERIFY(RunCli(Link(sim, 2) + QStringList{"calibration", "read", "-o", good}).exitCode == 0);
+        const QJsonObject record = ReadJson(good);
+
+        const QList<std::pair<QString, QJsonValue>> faults{{"m_nTyp", 10},
+                                                           {"m_bErweitert", true},
+                                                           {"m_nGain", "4"},
+                                                           {"m_nAdc", QJsonArray{1, 2, 3}},
+                                                           {"m_nWerksOffset", 40000},
+                                                           {"m_szSeriennummer", "much longer than sixteen"}};
+        for (const auto& [key, value] : faults) {
+            QJsonObject bad = record;
+            bad.insert(key, value);
+            const QString path = Path(QStringLiteral("bad-%1.json").arg(key));
+            WriteJson(path, bad);
+            const CCliProcess::Result result =
+                RunCli(Link(sim, 2) + QStringList{"calibration", "write", path});
+            QCOMPARE(result.exitCode, 1);
+            QVERIFY2(result.err.contains(key + QLatin1Char(':')), qPrintable(result.err));
+        }
+        QJsonObject missing = record;
+        missing.remove("m_nAbglBereichEnde");
+        WriteJson(Path("missing.json"), missing);
+        CCliProcess::Result result =
+            RunCli(Link(sim, 2) + QStringList{"calibration", "write", Path("missing.json")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("m_nAbglBereichEnde: Schlüssel fehlt."), qPrintable(result.err));
+        // The RX89 keeps no record of this form: no file is made of its words.
+        CSimProcess rx89;
+        QVERIFY(rx89.Start({"--baud", "0", "--type", "0"}, false));
+        const QString none = Path(QStringLiteral("rx89.json"));
+        result = RunCli(Link(rx89, 0) + QStringList{"calibration", "read", "-o", none});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Gerät nicht kompatibel!")), qPrintable(result.err));
+        QVERIFY(!QFile::exists(none));
+
+        // Not one block write began: "begin block write" of the calibration area is 85 with payload "0".
+        QCOMPARE(sim.TraceCount(QStringLiteral("REQ 02 04 85 30")), 0);
+        QVERIFY(sim.TraceCount(QStringLiteral("REQ 02 03 50")) > 0);
     }
 
     void identifyAndFindInterface() {

@@ -8,6 +8,8 @@
 #include "shell/SpracheRules.h"
 #include "transmitter/TestMenu.h"
 #include "ui/access/AccessCommands.h"
+#include "ui/calibration/DlgRX31Abgl.h"
+#include "ui/calibration/DlgVN62Abgl.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/help/HelpCommands.h"
 #include "ui/main/FileDialogChooser.h"
@@ -277,6 +279,7 @@ void CMainFrame::ConnectCommands() {
     ConnectFileCommands();
     ConnectPrintCommands();
     ConnectEditCommands();
+    ConnectCalibrationCommands();
     ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
     ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
     ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
@@ -373,6 +376,38 @@ void CMainFrame::OnRangePreset(int nPreset) {
         CEditCommands(m_doc, this).RangePreset(nPreset);
     }
     UpdateTitle();
+}
+
+void CMainFrame::ConnectCalibrationCommands() {
+    using Familie = CAbgleichKommandos::Familie;
+    using Form = CAbgleichRecordRules::Form;
+    // Factory submenus "RX30 / RX31 / RX84 / RX96", "RX93", "VN62" and "KA71".
+    ConnectCommand(32798, [this] { m_view->OnAbgleichLesen(Familie::RX31); });
+    ConnectCommand(32912, [this] { m_view->OnAbgleichLesen(Familie::RX93); });
+    ConnectCommand(32908, [this] { m_view->OnAbgleichLesen(Familie::VN62); });
+    ConnectCommand(32918, [this] { m_view->OnAbgleichLesen(Familie::KA71); });
+    for (const int nId : {32842, 32910, 32920}) {
+        ConnectCommand(nId, [this] { m_view->OnAbgleichSchreiben(); });
+    }
+    ConnectCommand(32844, [this] { OnAbgleichAnzeigen(Form::RX31); });
+    ConnectCommand(32909, [this] { OnAbgleichAnzeigen(Form::VN62); });
+    ConnectCommand(32919, [this] { OnAbgleichAnzeigen(Form::KA71); });
+}
+
+void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {
+    // The dialog edits a copy; the document's record changes only on "OK".
+    CAbgleichdaten record = m_doc.Abgleichdaten();
+    if (form == CAbgleichRecordRules::Form::VN62) {
+        CDlgVN62Abgl dialog(record, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            m_doc.Abgleichdaten() = record;
+        }
+        return;
+    }
+    CDlgRX31Abgl dialog(record, form, m_doc.IsErweitert(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_doc.Abgleichdaten() = record;
+    }
 }
 
 CSheetPrinter& CMainFrame::SheetPrinter() {

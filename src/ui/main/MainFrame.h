@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/AbgleichRecordRules.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentSession.h"
 #include "shell/Edition.h"
@@ -95,9 +96,11 @@ private:
     void ConnectAccessCommands();
     /// "Setup Hardware...", also the first paint's; the form shows the chosen type afterwards.
     void SetupHardware();
+    void ConnectCalibrationCommands();
     /// The one printer of the run, made when first needed: finding the printers must not slow the start.
     CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());
+    void OnAbgleichAnzeigen(CAbgleichRecordRules::Form form);
     void OnSprache();
     void OnRangePreset(int nPreset);
     void OnBereitChanged(bool bBereit);

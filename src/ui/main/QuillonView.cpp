@@ -59,6 +59,7 @@ CQuillonView::CQuillonView(CQuillonDoc& doc, CGuiOperator& op, IClock& clock,
     , m_doc(doc)
     , m_operator(op)
     , m_session(op, clock, std::move(device), doc)
+    , m_calibration(m_session.Link(), m_session.Connection(), doc)
     , m_measurement(this, m_session.Link(), m_session.Connection(), m_session.Transfer(), doc, m_locale) {
     setObjectName(QStringLiteral("view"));
     m_testTimer.setInterval(kTestTimerMs);
@@ -319,6 +320,23 @@ void CQuillonView::OnSenden() {
     }
     COperation operation(m_operator);
     m_session.Senden();
+}
+
+void CQuillonView::OnAbgleichLesen(CAbgleichKommandos::Familie familie) {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    CAbgleichKommandos(m_calibration, m_doc).Read(familie);
+    ShowDocument(); // the family's menu may have changed the type
+}
+
+void CQuillonView::OnAbgleichSchreiben() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_calibration.WriteCalibrationData();
 }
 
 void CQuillonView::OnTestRs232() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calibration/AbgleichKommandos.h"
+#include "calibration/CalibrationTransfer.h"
 #include "shell/StartupChecks.h"
 #include "shell/TransmitterSession.h"
 #include "ui/measurement/MeasurementCommands.h"
@@ -67,6 +69,10 @@ public:
     void OnNormalbetrieb();
     void OnAdcWerte();
     void OnInterfaceVersion();
+    /// "Abgleichdaten lesen..." of a family's factory submenu.
+    void OnAbgleichLesen(CAbgleichKommandos::Familie familie);
+    /// "Abgleichdaten scheiben/schreiben...": the document's calibration record into the transmitter.
+    void OnAbgleichSchreiben();
     bool IsTestTimerActive() const { return m_testTimer.isActive(); }
 
 signals:
@@ -97,6 +103,7 @@ private:
     CQuillonDoc& m_doc;
     CGuiOperator& m_operator;
     CTransmitterSession m_session;
+    CCalibrationTransfer m_calibration;
     CStartupChecks m_startupChecks;
     QHash<int, QWidget*> m_controls;
     QLocale m_locale;

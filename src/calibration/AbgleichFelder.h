@@ -1,0 +1,55 @@
+#pragma once
+
+#include "document/Abgleichdaten.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <optional>
+
+/// The fields of the calibration record by name, as the record dialogs and the command-line tool show
+/// and take them: which fields a type has, how wide each is, and reading and writing an entry as text
+/// or number. A dialog entry that is a number but too wide keeps its low 16 bits, as the transmitter's
+/// words do; an entry that is no number is refused.
+class CAbgleichFelder {
+    Q_DECLARE_TR_FUNCTIONS(CAbgleichFelder)
+
+public:
+    enum class Kind {
+        Word,     ///< 32-bit field holding one unsigned word (0..65535)
+        Signed,   ///< 16-bit signed
+        Unsigned, ///< 16-bit unsigned
+        Float,    ///< 32-bit float
+        Text,     ///< the 16-character serial text
+    };
+
+    struct Field {
+        const char* name; ///< the record's field name, e.g. "m_nAdc"
+        Kind kind;
+        int count; ///< entries (1 for a single value)
+    };
+
+    /// The fields of the record of a type, in record order. The KA71 has no factory offset, span and
+    /// calibration range; the VN62 has its second input and output; the third temperature reading needs
+    /// the extended set (always there on the KA71, never on the VN62).
+    static QList<Field> FieldsFor(int nTyp, bool bErweitert);
+    /// Entries of m_nTemperaturAdc the type has.
+    static int TemperaturAdcCount(int nTyp, bool bErweitert);
+
+    static double Number(const CAbgleichdaten& record, const char* name, int index);
+    static void SetNumber(CAbgleichdaten& record, const char* name, int index, double value);
+    /// The serial text with all 16 characters.
+    static QString Text(const CAbgleichdaten& record);
+    /// Takes up to 16 Latin-1 characters; blanks fill the rest.
+    static void SetText(CAbgleichdaten& record, const QString& text);
+
+    /// The value of an entry as a dialog shows it.
+    static QString Display(const CAbgleichdaten& record, const Field& field, int index);
+    /// Takes a dialog entry: an integer field keeps the low 16 bits of any integer, a float field any
+    /// number. Nothing (and the message) when the text is no number.
+    static std::optional<double> ParseEntry(const Field& field, const QString& text, QString& error);
+    /// Whether a value fits the field's width exactly (no low-bits truncation), for scripted input.
+    static bool InRange(const Field& field, double value);
+    /// The value that a 16-bit word keeps of an integer.
+    static double LowBits(const Field& field, qint64 value);
+};

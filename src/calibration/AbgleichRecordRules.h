@@ -1,0 +1,39 @@
+#pragma once
+
+#include "document/Abgleichdaten.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <optional>
+
+/// The rules of the two calibration record dialogs, "RX31 Abgleichdaten" (also in its KA71 form) and
+/// "VN62 Abgleichdaten": which entries each shows, their texts, which are enabled, the check of every
+/// entry and the write-back on "OK". An integer entry keeps the low 16 bits of any integer, as the
+/// transmitter's word does; an entry that is no number keeps the dialog open. Nothing is sent.
+class CAbgleichRecordRules {
+public:
+    enum class Form {
+        RX31, ///< types 2..9 and 10 from the RX31 family's menu
+        KA71, ///< without factory offset, span and calibration range
+        VN62, ///< two inputs and two outputs
+    };
+
+    struct Entry {
+        const char* field; ///< the record's field name
+        int index;         ///< entry of a multi-entry field, else 0
+        QString text;
+        bool bEnabled = true;
+    };
+
+    struct Problem {
+        int entry; ///< index into the entries
+        QString text;
+    };
+
+    static QList<Entry> Load(const CAbgleichdaten& record, Form form, bool bErweitert);
+    /// The first entry that is no number, or nothing.
+    static std::optional<Problem> Validate(const QList<Entry>& entries);
+    /// Writes every entry back; fields the form does not show stay as they are. Call after Validate.
+    static void Apply(const QList<Entry>& entries, CAbgleichdaten& record);
+};

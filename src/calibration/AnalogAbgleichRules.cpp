@@ -1,0 +1,145 @@
+#include "calibration/AnalogAbgleichRules.h"
+
+#include "base/Utils.h"
+#include "calibration/AbgleichFelder.h"
+#include "calibration/AbgleichLayout.h"
+#include "document/QuillonDoc.h"
+
+namespace {
+
+constexpr int kBereichMin = -9999;
+constexpr int kBereichMax = 9999;
+constexpr int kAdcMax = 65535;
+constexpr double kOutputMax = 22.5;
+/// DAC entries 0..2 are the output's points; 3 and 4 hold the output range.
+constexpr std::size_t kDacPoints = 3;
+constexpr std::array<qint32, 5> kDefaultAdc{23504, 28828, 34152, 39476, 44800};
+constexpr std::array<qint32, 5> kDefaultDac{610, 2000, 3388, 400, 2000};
+
+struct RangeChoice {
+    CAnalogAbgleichRules::OutputRange range;
+    double start;
+    double end;
+};
+
+constexpr RangeChoice kRanges[] = {
+    {CAnalogAbgleichRules::OutputRange::Volt0To10, 0.0, 10.0},
+    {CAnalogAbgleichRules::OutputRange::MilliAmp4To20, 4.0, 20.0},
+    {CAnalogAbgleichRules::OutputRange::MilliAmp0To20, 0.0, 20.0},
+};
+
+QString IntegerText(int nMin, int nMax) {
+    return CAnalogAbgleichRules::tr("Bitte eine ganze Zahl zwischen %1 und %2 eingeben.").arg(nMin).arg(nMax);
+}
+
+} // namespace
+
+bool CAnalogAbgleichRules::IsCompatible(int nTyp) {
+    return CAbgleichLayout::FormOf(nTyp) != CAbgleichLayout::Form::Keine;
+}
+
+QString CAnalogAbgleichRules::IncompatibleText() {
+    return tr("Gerät nicht kompatibel!");
+}
+
+void CAnalogAbgleichRules::SetDefaultRecord(CAbgleichdaten& record) {
+    record.m_nAdc = kDefaultAdc;
+    record.m_nTemperaturAdc[0] = 34792;
+    record.m_nTemperaturAdc[1] = 45128;
+    record.m_nWerksOffset = 0;
+    record.m_nWerksSpanne = 10000;
+    record.m_nKommaPos = 3;
+    record.m_nBereichAnfang = 0;
+    record.m_nBereichEnde = 1000;
+    record.m_nGain = 4;
+    record.m_nAbglEinheit = 1;
+    record.m_nEnableParametrierung = 1;
+    record.m_fTkOffset = {};
+    record.m_fTkSpanne = {};
+    record.m_szSeriennummer.fill(' ');
+    record.m_nAbglBereichAnfang = 0;
+    record.m_nAbglBereichEnde = 1000;
+}
+
+void CAnalogAbgleichRules::SetDefaultDac(CAbgleichdaten& record) {
+    record.m_nDac = kDefaultDac;
+}
+
+CAnalogAbgleichRules::Values CAnalogAbgleichRules::Load(const CQuillonDoc& doc) {
+    Values values;
+    values.record = doc.Abgleichdaten();
+    if (!values.record.m_bGueltig) {
+        SetDefaultRecord(values.record);
+        SetDefaultDac(values.record);
+    }
+    TakeOutputRange(values);
+    return values;
+}
+
+void CAnalogAbgleichRules::TakeOutputRange(Values& values) {
+    values.fOutputStart = values.record.m_nDac[3] / 100;
+    values.fOutputEnd = values.record.m_nDac[4] / 100;
+}
+
+CAnalogAbgleichRules::OutputRange CAnalogAbgleichRules::RangeOf(double fStart, double fEnd) {
+    for (const RangeChoice& choice : kRanges) {
+        if (fStart == choice.start && fEnd == choice.end) {
+            return choice.range;
+        }
+    }
+    return OutputRange::None;
+}
+
+void CAnalogAbgleichRules::SetRange(Values& values, OutputRange range) {
+    for (const RangeChoice& choice : kRanges) {
+        if (choice.range == range) {
+            values.fOutputStart = choice.start;
+            values.fOutputEnd = choice.end;
+        }
+    }
+}
+
+std::array<int, 5> CAnalogAbgleichRules::PointLabels(const CAbgleichdaten& record) {
+    const int a = record.m_nAbglBereichAnfang;
+    const int e = record.m_nAbglBereichEnde;
+    return {a, a + (e - a) / 4, a + (e - a) / 2, a + (e - a) * 3 / 4, e};
+}
+
+int CAnalogAbgleichRules::StepDac(int nValue, int nDelta) {
+    return qBound(0, nValue + nDelta, kDacMax);
+}
+
+std::optional<CAnalogAbgleichRules::Problem> CAnalogAbgleichRules::Validate(const Values& values) {
+    const CAbgleichdaten& r = values.record;
+    std::optional<Problem> problem;
+    const auto check = [&problem](const char* field, qint32 value, int nMin, int nMax) {
+        if (!problem && (value < nMin || value > nMax)) {
+            problem = Problem{QString::fromLatin1(field), IntegerText(nMin, nMax)};
+        }
+    };
+    check("m_nBereichAnfang", r.m_nBereichAnfang, kBereichMin, kBereichMax);
+    check("m_nBereichEnde", r.m_nBereichEnde, kBereichMin, kBereichMax);
+    check("m_nAbglBereichAnfang", r.m_nAbglBereichAnfang, kBereichMin, kBereichMax);
+    check("m_nAbglBereichEnde", r.m_nAbglBereichEnde, kBereichMin, kBereichMax);
+    for (const qint32 adc : r.m_nAdc) {
+        check("m_nAdc", adc, 0, kAdcMax);
+    }
+    for (std::size_t i = 0; i < kDacPoints; ++i) {
+        check("m_nDac", r.m_nDac.at(i), 0, kDacMax);
+    }
+    for (const double value : {values.fOutputStart, values.fOutputEnd}) {
+        if (!problem && !(value >= 0.0 && value <= kOutputMax)) {
+            problem = Problem{QStringLiteral("output"), tr("Bitte eine Zahl zwischen 0 und 22.5 eingeben.")};
+        }
+    }
+    return problem;
+}
+
+void CAnalogAbgleichRules::ApplyForSend(const Values& values, CQuillonDoc& doc) {
+    CAbgleichdaten record = values.record;
+    record.m_nDac[3] = CUtils::RoundToInt(values.fOutputStart * 100.0);
+    record.m_nDac[4] = CUtils::RoundToInt(values.fOutputEnd * 100.0);
+    // The document's valid flag tells whether its record came from a transmitter; sending keeps it.
+    record.m_bGueltig = doc.Abgleichdaten().m_bGueltig;
+    doc.Abgleichdaten() = record;
+}

@@ -1,0 +1,272 @@
+#include "calibration/CalibrationTransfer.h"
+
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
+#include "calibration/AbgleichLayout.h"
+#include "core/Clock.h"
+#include "core/Logging.h"
+#include "core/Operator.h"
+#include "document/QuillonDoc.h"
+#include "document/ReplyDecoder.h"
+#include "link/LinkOperation.h"
+#include "link/TransmitterLink.h"
+#include "transmitter/Commands.h"
+#include "transmitter/Connection.h"
+#include "transmitter/ParameterTransfer.h"
+
+namespace {
+
+const char* const kDatentransfer = QT_TRANSLATE_NOOP("CCalibrationTransfer", "Datentransfer");
+const char* const kVerbindeTransmitter =
+    QT_TRANSLATE_NOOP("CCalibrationTransfer", "Verbinde Transmitter ...");
+const char* const kSchreibeDaten = QT_TRANSLATE_NOOP("CCalibrationTransfer", "Schreibe Daten...");
+
+constexpr int kWordReplyDigits = 5;
+constexpr int kWriteBarMax = 15;
+constexpr int kFirstChunkStep = 4;
+constexpr int kDac2BarMax = 7;
+constexpr int kDacWords[] = {5, 6, 7};
+constexpr int kDac2Words[] = {0x34, 0x35, 0x36};
+
+bool HasRecord(int nTyp) {
+    return CAbgleichLayout::FormOf(nTyp) != CAbgleichLayout::Form::Keine;
+}
+
+} // namespace
+
+CCalibrationTransfer::CCalibrationTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc)
+    : m_link(link)
+    , m_connection(connection)
+    , m_doc(doc)
+    , m_operator(link.Operator()) {}
+
+bool CCalibrationTransfer::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
+    QByteArray request = payload;
+    reply.clear();
+    return m_link.TransferCommand(command, request, reply);
+}
+
+bool CCalibrationTransfer::Transfer(quint8 command, const QByteArray& payload) {
+    QByteArray reply;
+    return Transfer(command, payload, reply);
+}
+
+void CCalibrationTransfer::Finish(bool bOk) {
+    m_doc.SetServiceWert(bOk ? 1 : 0);
+    m_operator.EndProgress();
+    m_link.Sio().ClosePort();
+}
+
+QByteArray CCalibrationTransfer::WordPayload(int nWord) {
+    return QByteArray(1, static_cast<char>(nWord + '0'));
+}
+
+QByteArray CCalibrationTransfer::RegisterPayload(int nWord, quint16 value) {
+    return "0" + CUtils::ByteToHex(static_cast<quint8>(nWord)) + CUtils::WordToHexHighFirst(value);
+}
+
+std::optional<quint16> CCalibrationTransfer::ReadWord(int nWord) {
+    QByteArray reply;
+    if (!Transfer(Cmd::GetAbgleichWort, WordPayload(nWord), reply)) {
+        return std::nullopt;
+    }
+    // A reply without five digits is no word: taking it as 0 would silently corrupt the record.
+    const QByteArray digits = CReplyDecoder::ReplyData(reply).left(kWordReplyDigits);
+    bool bOk = false;
+    const uint value = digits.toUInt(&bOk);
+    if (digits.size() != kWordReplyDigits || !bOk || value > 0xFFFF) {
+        qCWarning(lcTransmitter) << "calibration word" << nWord << "unreadable:" << reply.toHex(' ');
+        return std::nullopt;
+    }
+    return static_cast<quint16>(value);
+}
+
+bool CCalibrationTransfer::ReadWords(int nCount, QList<quint16>& words, int& nFailed) {
+    for (int i = 0; i < nCount; ++i) {
+        m_operator.SetProgressPos(i + 2);
+        const std::optional<quint16> word = ReadWord(i);
+        if (!word) {
+            nFailed = i;
+            return false;
+        }
+        words.append(*word);
+    }
+    return true;
+}
+
+bool CCalibrationTransfer::ReadCalibrationData() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
+    const int nTyp = m_doc.GetTyp();
+    m_doc.SetServiceWert(0);
+    m_operator.BeginProgress(tr(kDatentransfer), tr("Verbinde Hardware..."), 0,
+                             CAbgleichLayout::ReadCount(nTyp, m_doc.IsErweitert()) + 2);
+    QByteArray reply;
+    if (!m_connection.ConnectTransmitter(reply)) {
+        Finish(false);
+        return false;
+    }
+    // The identification has just told whether the transmitter has the extended function set.
+    const bool bErweitert = m_doc.IsErweitert();
+    const int nCount = CAbgleichLayout::ReadCount(nTyp, bErweitert);
+    m_operator.SetProgressRange(0, nCount + 2);
+    m_operator.SetProgressText(tr("Abgleich freigeben..."));
+    QList<quint16> words;
+    int nFailed = -1;
+    bool bOk = Transfer(Cmd::EnableAbgleich, {});
+    if (bOk) {
+        m_operator.SetProgressText(tr("Lese Abgleichdaten..."));
+        bOk = ReadWords(nCount, words, nFailed);
+    }
+    bOk = bOk && TakeRecord(words, bErweitert);
+    if (!bOk && HasRecord(nTyp)) {
+        m_doc.Abgleichdaten().m_bGueltig = false;
+    }
+    Finish(bOk);
+    if (!bOk) {
+        m_operator.Message(nFailed >= 0 ? tr("Empfangsfehler!\nAbgleichwort %1 nicht gelesen.").arg(nFailed)
+                                        : tr("Empfangsfehler!\nAbgleich nicht freigegeben."));
+    }
+    return bOk;
+}
+
+bool CCalibrationTransfer::TakeRecord(const QList<quint16>& words, bool bErweitert) {
+    const int nTyp = m_doc.GetTyp();
+    CAbgleichdaten& record = m_doc.Abgleichdaten();
+    if (!CAbgleichLayout::FromWords(words, nTyp, bErweitert, record)) {
+        return false;
+    }
+    // The RX89's words are no calibration record of the later types: what was decoded from them must not
+    // pass for one (a valid flag would enable the record's dialogs and its write).
+    record.m_bGueltig = HasRecord(nTyp);
+    return true;
+}
+
+bool CCalibrationTransfer::CheckWritable() {
+    const int nTyp = m_doc.GetTyp();
+    if (!HasRecord(nTyp)) {
+        m_operator.Message(tr("Gerät nicht kompatibel!"));
+        return false;
+    }
+    m_operator.SetProgressPos(1);
+    QByteArray reply;
+    if (!m_connection.ConnectTransmitter(reply)) {
+        m_operator.Message(tr("Sendefehler!"));
+        return false;
+    }
+    m_operator.SetProgressText(tr("Lese Kennung ..."));
+    // Another family keeps other things at the same words: its calibration would be overwritten.
+    const std::optional<int> nAttached = CTypKatalog::TypFromKennung(CReplyDecoder::ReplyData(reply));
+    if (nAttached && CAbgleichLayout::FormOf(*nAttached) != CAbgleichLayout::FormOf(nTyp)) {
+        m_operator.Message(
+            tr("Die Abgleichdaten gehören zu %1, angeschlossen ist %2.\nNichts wurde geschrieben.")
+                .arg(CTypKatalog::GetTypText(nTyp), CTypKatalog::GetTypText(*nAttached)));
+        return false;
+    }
+    return true;
+}
+
+bool CCalibrationTransfer::SendImage(const QByteArray& image) {
+    const QList<QByteArray> chunks = CParameterTransfer::ImageBlocks(image);
+    if (!Transfer(Cmd::SpeicherBeginn, "0")) {
+        m_operator.Message(tr("Sendefehler!\nBeginn des Abgleichdaten-Blocks nicht bestätigt."));
+        return false;
+    }
+    m_operator.SetProgressText(tr(kSchreibeDaten));
+    for (int k = 0; k < chunks.size(); ++k) {
+        m_operator.SetProgressPos(qMin(kFirstChunkStep + k, kWriteBarMax));
+        if (!Transfer(Cmd::SpeicherBlock, chunks.at(k))) {
+            m_operator.Message(
+                tr("Sendefehler!\nTeil %1 von %2 (Adresse %3) nicht bestätigt; der Transmitter "
+                   "kann einen teilweise geschriebenen Block halten.")
+                    .arg(k + 1)
+                    .arg(chunks.size())
+                    .arg(QString::fromLatin1(chunks.at(k).left(2))));
+            return false;
+        }
+        m_operator.SetProgressText(tr(kSchreibeDaten));
+    }
+    if (!Transfer(Cmd::SpeicherEnde, "0")) {
+        m_operator.Message(tr("Sendefehler!\nEnde des Abgleichdaten-Blocks nicht bestätigt."));
+        return false;
+    }
+    return true;
+}
+
+bool CCalibrationTransfer::WriteCalibrationData() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
+    m_doc.SetServiceWert(0);
+    m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kWriteBarMax);
+    bool bOk = CheckWritable();
+    if (bOk) {
+        bOk = SendImage(
+            CAbgleichLayout::BlockImage(m_doc.Abgleichdaten(), m_doc.GetTyp(), m_doc.IsErweitert()));
+    }
+    Finish(bOk);
+    m_doc.UpdateAllViews();
+    return bOk;
+}
+
+bool CCalibrationTransfer::ReadDac2Points() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
+    m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kDac2BarMax);
+    std::array<qint32, 6> values{};
+    bool bOk = true;
+    for (std::size_t i = 0; i < values.size() && bOk; ++i) {
+        m_operator.SetProgressPos(static_cast<int>(i) + 1);
+        const int nWord = i < 3 ? kDacWords[i] : kDac2Words[i - 3];
+        const std::optional<quint16> word = ReadWord(nWord);
+        bOk = word.has_value();
+        values[i] = word.value_or(0);
+    }
+    Finish(bOk);
+    if (!bOk) {
+        m_operator.Message(tr("Empfangsfehler!"));
+        return false;
+    }
+    CAbgleichdaten& record = m_doc.Abgleichdaten();
+    for (std::size_t i = 0; i < 3; ++i) {
+        record.m_nDac[i] = values[i];
+        record.m_nDac2[i] = values[i + 3];
+    }
+    return true;
+}
+
+bool CCalibrationTransfer::WriteGainWords() {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
+    const CAbgleichdaten& record = m_doc.Abgleichdaten();
+    bool bOk = true;
+    for (std::size_t i = 0; i < 6 && bOk; ++i) {
+        const int nWord = i < 3 ? kDacWords[i] : kDac2Words[i - 3];
+        const qint32 value = i < 3 ? record.m_nDac[i] : record.m_nDac2[i - 3];
+        bOk = Transfer(Cmd::SetVerstaerkung, RegisterPayload(nWord, static_cast<quint16>(value)));
+    }
+    m_doc.SetServiceWert(bOk ? 1 : 0);
+    if (!bOk) {
+        m_operator.Message(tr("Sendefehler!"));
+    }
+    return bOk;
+}
+
+bool CCalibrationTransfer::SetDac(int nValue) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        return false;
+    }
+    return Transfer(Cmd::SetDac, QByteArray::number(nValue).rightJustified(6, '0'));
+}
+
+void CCalibrationTransfer::ClosePort() {
+    m_link.Sio().ClosePort();
+}

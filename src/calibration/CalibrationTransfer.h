@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+#include <optional>
+
+class CConnection;
+class CQuillonDoc;
+class CTransmitterLink;
+class IOperator;
+
+/// Moves the document's calibration record between program and transmitter: reading it word by word,
+/// writing it as one block image, and the VN62's six DAC words of its two outputs. Every operation
+/// shows the progress window, closes the port at its end and leaves its outcome in the document's
+/// transfer slot (1 success, 0 failure) as well as returning it.
+class CCalibrationTransfer {
+    Q_DECLARE_TR_FUNCTIONS(CCalibrationTransfer)
+
+public:
+    static constexpr int kChunkDigits = 20;
+
+    CCalibrationTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
+
+    /// Reads the record. A failure leaves the record as it was and clears its valid flag (types 2..10).
+    bool ReadCalibrationData();
+    /// Writes the record as block image. Refuses types without a calibration record and a transmitter
+    /// whose identification shows another record layout than the document's type, before writing.
+    bool WriteCalibrationData();
+    /// VN62: the DAC points of both outputs into m_nDac and m_nDac2 entries 0..2; all six or none.
+    bool ReadDac2Points();
+    /// VN62: writes the same six words with register writes.
+    bool WriteGainWords();
+    /// Drives the output to a fixed DAC value; 65535 hands it back to the transmitter.
+    bool SetDac(int nValue);
+    CTransmitterLink& Link() { return m_link; }
+    /// Ends the conversation so that the next operation connects afresh.
+    void ClosePort();
+
+    /// Reads one calibration word with "Q"; nothing when there is no reply or no number in it.
+    std::optional<quint16> ReadWord(int nWord);
+    /// The "e" payload of a calibration word write: "0", word number and value as hex, high byte first.
+    static QByteArray RegisterPayload(int nWord, quint16 value);
+    /// The "Q" payload of a word: one character of value word + 48.
+    static QByteArray WordPayload(int nWord);
+
+private:
+    bool ReadWords(int nCount, QList<quint16>& words, int& nFailed);
+    /// Decodes the words into the document's record and sets its valid flag by the type's form.
+    bool TakeRecord(const QList<quint16>& words, bool bErweitert);
+    bool CheckWritable();
+    bool SendImage(const QByteArray& image);
+    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
+    bool Transfer(quint8 command, const QByteArray& payload);
+    void Finish(bool bOk);
+
+    CTransmitterLink& m_link;
+    CConnection& m_connection;
+    CQuillonDoc& m_doc;
+    IOperator& m_operator;
+};

@@ -1,0 +1,161 @@
+#include "cli/AbgleichJson.h"
+
+#include "calibration/AbgleichFelder.h"
+
+#include <QJsonArray>
+#include <QSet>
+#include <array>
+#include <charconv>
+
+namespace {
+
+using Field = CAbgleichFelder::Field;
+using Kind = CAbgleichFelder::Kind;
+
+const QString kTypKey = QStringLiteral("m_nTyp");
+const QString kErweitertKey = QStringLiteral("m_bErweitert");
+constexpr int kSerialLength = 16;
+
+QJsonValue NumberValue(const CAbgleichdaten& record, const Field& field, int index) {
+    const double value = CAbgleichFelder::Number(record, field.name, index);
+    if (field.kind == Kind::Float) {
+        // The shortest text that reads back as the same float: 1e-05 stays 1e-05 in the file, not the
+        // double nearest to the float, so that a script sees the number the technician entered.
+        std::array<char, 32> text{};
+        const auto result = std::to_chars(text.data(), text.data() + text.size(), static_cast<float>(value));
+        return QByteArray(text.data(), result.ptr - text.data()).toDouble();
+    }
+    return static_cast<qint64>(value);
+}
+
+bool TakeNumber(const QJsonValue& value, const Field& field, int index, CAbgleichdaten& record,
+                QString& error) {
+    const QString key = field.count > 1 ? QStringLiteral("%1[%2]").arg(QLatin1String(field.name)).arg(index)
+                                        : QLatin1String(field.name);
+    if (!value.isDouble()) {
+        error = CAbgleichJson::tr("%1: eine Zahl erwartet.").arg(key);
+        return false;
+    }
+    if (!CAbgleichFelder::InRange(field, value.toDouble())) {
+        error = CAbgleichJson::tr("%1: %2 liegt außerhalb des Wertebereichs des Feldes.")
+                    .arg(key)
+                    .arg(value.toDouble());
+        return false;
+    }
+    CAbgleichFelder::SetNumber(record, field.name, index, value.toDouble());
+    return true;
+}
+
+bool TakeText(const QJsonValue& value, const Field& field, CAbgleichdaten& record, QString& error) {
+    const QString text = value.toString();
+    bool bLatin = true;
+    for (const QChar c : text) {
+        bLatin = bLatin && c.unicode() <= 0xFF;
+    }
+    if (!value.isString() || text.size() > kSerialLength || !bLatin) {
+        error = CAbgleichJson::tr("%1: ein Text aus höchstens 16 Zeichen (Latin-1) erwartet.")
+                    .arg(QLatin1String(field.name));
+        return false;
+    }
+    CAbgleichFelder::SetText(record, text);
+    return true;
+}
+
+bool TakeField(const QJsonValue& value, const Field& field, CAbgleichdaten& record, QString& error) {
+    if (field.kind == Kind::Text) {
+        return TakeText(value, field, record, error);
+    }
+    if (field.count == 1) {
+        return TakeNumber(value, field, 0, record, error);
+    }
+    const QJsonArray entries = value.toArray();
+    if (!value.isArray() || entries.size() != field.count) {
+        error = CAbgleichJson::tr("%1: eine Liste mit %2 Zahlen erwartet.")
+                    .arg(QLatin1String(field.name))
+                    .arg(field.count);
+        return false;
+    }
+    for (int i = 0; i < field.count; ++i) {
+        if (!TakeNumber(entries.at(i), field, i, record, error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckForm(const QJsonObject& json, int nTyp, bool bErweitert, QString& error) {
+    if (!json.value(kTypKey).isDouble()) {
+        error = CAbgleichJson::tr("%1: eine Zahl erwartet.").arg(kTypKey);
+        return false;
+    }
+    if (json.value(kTypKey).toDouble() != nTyp) {
+        error = CAbgleichJson::tr("%1: die Datei gehört zu Typ %2, angeschlossen ist Typ %3.")
+                    .arg(kTypKey)
+                    .arg(json.value(kTypKey).toDouble())
+                    .arg(nTyp);
+        return false;
+    }
+    if (!json.value(kErweitertKey).isBool()) {
+        error = CAbgleichJson::tr("%1: true oder false erwartet.").arg(kErweitertKey);
+        return false;
+    }
+    if (json.value(kErweitertKey).toBool() != bErweitert) {
+        error = bErweitert ? CAbgleichJson::tr("%1: die Datei gehört zu einem Transmitter ohne erweiterten "
+                                               "Funktionsumfang, angeschlossen ist einer mit.")
+                                 .arg(kErweitertKey)
+                           : CAbgleichJson::tr("%1: die Datei gehört zu einem Transmitter mit erweitertem "
+                                               "Funktionsumfang, angeschlossen ist einer ohne.")
+                                 .arg(kErweitertKey);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QJsonObject CAbgleichJson::ToJson(const CAbgleichdaten& record, int nTyp, bool bErweitert) {
+    QJsonObject json{{kTypKey, nTyp}, {kErweitertKey, bErweitert}};
+    for (const Field& field : CAbgleichFelder::FieldsFor(nTyp, bErweitert)) {
+        const QString key = QLatin1String(field.name);
+        if (field.kind == Kind::Text) {
+            json.insert(key, CAbgleichFelder::Text(record));
+        } else if (field.count == 1) {
+            json.insert(key, NumberValue(record, field, 0));
+        } else {
+            QJsonArray entries;
+            for (int i = 0; i < field.count; ++i) {
+                entries.append(NumberValue(record, field, i));
+            }
+            json.insert(key, entries);
+        }
+    }
+    return json;
+}
+
+bool CAbgleichJson::FromJson(const QJsonObject& json, int nTyp, bool bErweitert, CAbgleichdaten& record,
+                             QString& error) {
+    if (!CheckForm(json, nTyp, bErweitert, error)) {
+        return false;
+    }
+    QSet<QString> known{kTypKey, kErweitertKey};
+    CAbgleichdaten taken = record;
+    for (const Field& field : CAbgleichFelder::FieldsFor(nTyp, bErweitert)) {
+        const QString key = QLatin1String(field.name);
+        known.insert(key);
+        if (!json.contains(key)) {
+            error = tr("%1: Schlüssel fehlt.").arg(key);
+            return false;
+        }
+        if (!TakeField(json.value(key), field, taken, error)) {
+            return false;
+        }
+    }
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        if (!known.contains(it.key())) {
+            error = tr("%1: unbekannter Schlüssel für diesen Transmitter.").arg(it.key());
+            return false;
+        }
+    }
+    record = taken;
+    return true;
+}

@@ -1,0 +1,131 @@
+// The factory edition's calibration record commands through the window against the in-process
+// simulator: reading enables showing and writing, and a write carries the document's record into the
+// transmitter.
+
+#include "ShellRig.h"
+#include "document/QuillonDoc.h"
+#include "sim/SimTransmitter.h"
+#include "ui/calibration/DlgRX31Abgl.h"
+#include "ui/calibration/DlgVN62Abgl.h"
+#include "ui/main/MainFrame.h"
+#include "ui/main/QuillonView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr int kLesenRX31 = 32798;
+constexpr int kScheibenRX31 = 32842;
+constexpr int kLesenVN62 = 32908;
+constexpr int kSchreibenVN62 = 32910;
+constexpr int kAnzeigenRX31 = 32844;
+
+/// Runs once the modal dialog opened by the next command is up.
+void OnDialog(const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+}
+
+void Click(QWidget* dialog, const char* name) {
+    dialog->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+} // namespace
+
+class CalibrationMenuTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readEnablesWritingAndWriteReachesTheTransmitter() {
+        CShellRig rig(CEdition::Kind::Werk, 2);
+        QVERIFY(rig.Start());
+        rig.Doc().SetTyp(2);
+        rig.Frame().show();
+        rig.Frame().UpdateCommands();
+        QVERIFY(rig.Action(kLesenRX31)->isEnabled());
+        QVERIFY(!rig.Action(kScheibenRX31)->isEnabled()); // no record read yet
+
+        rig.Trigger(kLesenRX31);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(rig.Doc().Abgleichdaten().m_bGueltig);
+        QCOMPARE(rig.Doc().Abgleichdaten().m_nAdc[4], qint32(rig.sim.Transmitter().CalWords().at(4)));
+        QVERIFY(rig.Action(kScheibenRX31)->isEnabled());
+        QVERIFY(!rig.Action(kSchreibenVN62)->isEnabled());
+
+        rig.Doc().Abgleichdaten().m_nGain = 5;
+        rig.Trigger(kScheibenRX31);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QCOMPARE(rig.sim.Transmitter().CalWords().at(17), quint16(5));
+        QVERIFY(rig.View().IsBereit());
+    }
+
+    void recordDialogEditsTheDocumentsRecordOnlyOnOk() {
+        CShellRig rig(CEdition::Kind::Werk, 2);
+        QVERIFY(rig.Start());
+        rig.Doc().SetTyp(2);
+        rig.Frame().show();
+        rig.Trigger(kLesenRX31);
+        rig.Frame().UpdateCommands();
+        QVERIFY(rig.Action(kAnzeigenRX31)->isEnabled());
+
+        OnDialog([](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>("m_nGain.0")->setText("70000"); // keeps the low 16 bits
+            Click(dialog, "ok");
+        });
+        rig.Trigger(kAnzeigenRX31);
+        QCOMPARE(rig.Doc().Abgleichdaten().m_nGain, quint16(4464));
+
+        bool bWarned = false;
+        OnDialog([&bWarned](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>("m_nGain.0")->setText("3");
+            dialog->findChild<QLineEdit*>("m_fTkOffset.1")->setText("zwei");
+            QTimer::singleShot(0, [&bWarned, dialog] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                bWarned = box != nullptr;
+                if (box != nullptr) {
+                    box->accept();
+                }
+                Click(dialog, "cancel"); // still open after the refusal
+            });
+            Click(dialog, "ok");
+        });
+        rig.Trigger(kAnzeigenRX31);
+        QVERIFY(bWarned);
+        QCOMPARE(rig.Doc().Abgleichdaten().m_nGain, quint16(4464));
+    }
+
+    void recordDialogFormsShowTheirFields() {
+        CAbgleichdaten record;
+        CDlgRX31Abgl ka71(record, CAbgleichRecordRules::Form::KA71, true);
+        QVERIFY(ka71.findChild<QLineEdit*>("m_nWerksOffset.0") == nullptr);
+        QVERIFY(ka71.findChild<QLineEdit*>("m_nTemperaturAdc.2")->isEnabled());
+        CDlgRX31Abgl rx31(record, CAbgleichRecordRules::Form::RX31, false);
+        QVERIFY(rx31.findChild<QLineEdit*>("m_nAbglBereichEnde.0") != nullptr);
+        QVERIFY(!rx31.findChild<QLineEdit*>("m_nTemperaturAdc.2")->isEnabled());
+        CDlgVN62Abgl vn62(record);
+        QVERIFY(vn62.findChild<QLineEdit*>("m_fTkSpanne2.3") != nullptr);
+        QVERIFY(vn62.findChild<QLineEdit*>("m_nTemperaturAdc.2") == nullptr);
+    }
+
+    void theVN62MenuReadsAsAVN62() {
+        CShellRig rig(CEdition::Kind::Werk, 7);
+        QVERIFY(rig.Start());
+        rig.Doc().SetTyp(7);
+        rig.Frame().show();
+        rig.Frame().UpdateCommands();
+        QVERIFY(rig.Action(kLesenVN62)->isEnabled());
+        rig.Trigger(kLesenVN62);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QCOMPARE(rig.Doc().GetTyp(), 7);
+        QCOMPARE(rig.Doc().Abgleichdaten().m_nDac2[0], qint32(rig.sim.Transmitter().CalWords().at(52)));
+        QVERIFY(rig.Action(kSchreibenVN62)->isEnabled());
+    }
+};
+
+QTEST_MAIN(CalibrationMenuTest)
+#include "CalibrationMenuTest.moc"
