@@ -283,7 +283,42 @@ Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
 Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
 Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+
+Commands:
+  identify                 connect, print identification, type with its name and the extended function set
+  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
+                           print port and version
+  receive -o FILE.qlc      read the whole parameter set and save it as a document file
+  send FILE.qlc            write the parameter set of a document file into the transmitter
+  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+  sheet FILE.qlc -o SHEET.pdf
+                           write the configuration sheet of a document file as a PDF (no display needed)
+  measure [--count N] [--interval S] [--log FILE]
+                           read the measured value (and temperature) every S seconds (2 to 120) and print
+                           one line each, with --log also append it to FILE; ends after N samples
+                           or with Ctrl+C after the sample in progress
+  calibration read -o FILE.json
+                           read the transmitter&apos;s calibration data and save them as JSON
+  calibration write FILE.json
+                           check calibration data from JSON and write them into the transmitter
+
+Options:
+  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
+  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
+                           send takes the type from the file; calibration uses it to
+                           connect, after that the transmitter&apos;s identification counts)
+  --interface pl45|pl40    programming interface
+  --yes                    answer every yes/no question with yes (needed without a terminal for send
+                           and for files of the old format)
+  -o, --output FILE        target file of receive, sheet and calibration read
+  --json                   show prints JSON
+  -h, --help               this help
+
+Without options, port, type and interface come from the program&apos;s settings.
+Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
+Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
+</translation>
     </message>
     <message>
         <source>calibration read braucht -o DATEI.json.</source>
