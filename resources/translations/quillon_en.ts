@@ -452,10 +452,6 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <translation>%1 points</translation>
     </message>
     <message>
-        <source>Ungültiges Argument.</source>
-        <translation>Invalid argument.</translation>
-    </message>
-    <message>
         <source>Gerät nicht kompatibel!</source>
         <translation>Device not compatible!</translation>
     </message>
@@ -2057,10 +2053,6 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
         <translation>Reading current temperature ...</translation>
     </message>
     <message>
-        <source>Ungültiges Argument: %1</source>
-        <translation>Invalid argument: %1</translation>
-    </message>
-    <message>
         <source>Lese Offsetkorrektur ...</source>
         <translation>Reading offset correction ...</translation>
     </message>
@@ -2291,10 +2283,6 @@ Cancel it and close the program?</translation>
     <message>
         <source>Datentransfer</source>
         <translation>Data transfer</translation>
-    </message>
-    <message>
-        <source>Ungültiges Argument: %1</source>
-        <translation>Invalid argument: %1</translation>
     </message>
     <message>
         <source>Verbinde Transmitter ...</source>
@@ -2629,10 +2617,6 @@ from the range set here!</translation>
         <source>Sendefehler!</source>
         <translation>Send error!</translation>
     </message>
-    <message>
-        <source>Ungültiges Argument.</source>
-        <translation>Invalid argument.</translation>
-    </message>
 </context>
 <context>
     <name>CPasswort</name>
@@ -2643,6 +2627,13 @@ from the range set here!</translation>
     <message>
         <source>Passwort:</source>
         <translation>Password:</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramErrorReport</name>
+    <message>
+        <source>Ungültiges Argument.</source>
+        <translation>Invalid argument.</translation>
     </message>
 </context>
 <context>

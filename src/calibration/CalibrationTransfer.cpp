@@ -40,17 +40,6 @@ CCalibrationTransfer::CCalibrationTransfer(CTransmitterLink& link, CConnection& 
     , m_doc(doc)
     , m_operator(link.Operator()) {}
 
-bool CCalibrationTransfer::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
-    QByteArray request = payload;
-    reply.clear();
-    return m_link.TransferCommand(command, request, reply);
-}
-
-bool CCalibrationTransfer::Transfer(quint8 command, const QByteArray& payload) {
-    QByteArray reply;
-    return Transfer(command, payload, reply);
-}
-
 void CCalibrationTransfer::Finish(bool bOk) {
     m_doc.SetServiceWert(bOk ? 1 : 0);
     m_operator.EndProgress();
@@ -67,7 +56,7 @@ QByteArray CCalibrationTransfer::RegisterPayload(int nWord, quint16 value) {
 
 std::optional<quint16> CCalibrationTransfer::ReadWord(int nWord) {
     QByteArray reply;
-    if (!Transfer(Cmd::GetAbgleichWort, WordPayload(nWord), reply)) {
+    if (!m_link.Transfer(Cmd::GetAbgleichWort, WordPayload(nWord), reply)) {
         return std::nullopt;
     }
     // A reply without five digits is no word: taking it as 0 would silently corrupt the record.
@@ -115,7 +104,7 @@ bool CCalibrationTransfer::ReadCalibrationData() {
     m_operator.SetProgressText(tr("Abgleich freigeben..."));
     QList<quint16> words;
     int nFailed = -1;
-    bool bOk = Transfer(Cmd::EnableAbgleich, {});
+    bool bOk = m_link.Transfer(Cmd::EnableAbgleich, {});
     if (bOk) {
         m_operator.SetProgressText(tr("Lese Abgleichdaten..."));
         bOk = ReadWords(nCount, words, nFailed);
@@ -170,14 +159,14 @@ bool CCalibrationTransfer::CheckWritable() {
 
 bool CCalibrationTransfer::SendImage(const QByteArray& image) {
     const QList<QByteArray> chunks = CParameterTransfer::ImageBlocks(image);
-    if (!Transfer(Cmd::SpeicherBeginn, "0")) {
+    if (!m_link.Transfer(Cmd::SpeicherBeginn, "0")) {
         m_operator.Message(tr("Sendefehler!\nBeginn des Abgleichdaten-Blocks nicht bestätigt."));
         return false;
     }
     m_operator.SetProgressText(tr(kSchreibeDaten));
     for (int k = 0; k < chunks.size(); ++k) {
         m_operator.SetProgressPos(qMin(kFirstChunkStep + k, kWriteBarMax));
-        if (!Transfer(Cmd::SpeicherBlock, chunks.at(k))) {
+        if (!m_link.Transfer(Cmd::SpeicherBlock, chunks.at(k))) {
             m_operator.Message(
                 tr("Sendefehler!\nTeil %1 von %2 (Adresse %3) nicht bestätigt; der Transmitter "
                    "kann einen teilweise geschriebenen Block halten.")
@@ -188,7 +177,7 @@ bool CCalibrationTransfer::SendImage(const QByteArray& image) {
         }
         m_operator.SetProgressText(tr(kSchreibeDaten));
     }
-    if (!Transfer(Cmd::SpeicherEnde, "0")) {
+    if (!m_link.Transfer(Cmd::SpeicherEnde, "0")) {
         m_operator.Message(tr("Sendefehler!\nEnde des Abgleichdaten-Blocks nicht bestätigt."));
         return false;
     }
@@ -250,7 +239,7 @@ bool CCalibrationTransfer::WriteGainWords() {
     for (std::size_t i = 0; i < 6 && bOk; ++i) {
         const int nWord = i < 3 ? kDacWords[i] : kDac2Words[i - 3];
         const qint32 value = i < 3 ? record.m_nDac[i] : record.m_nDac2[i - 3];
-        bOk = Transfer(Cmd::SetVerstaerkung, RegisterPayload(nWord, static_cast<quint16>(value)));
+        bOk = m_link.Transfer(Cmd::SetVerstaerkung, RegisterPayload(nWord, static_cast<quint16>(value)));
     }
     m_doc.SetServiceWert(bOk ? 1 : 0);
     if (!bOk) {
@@ -264,7 +253,7 @@ bool CCalibrationTransfer::SetDac(int nValue) {
     if (operation.IsRefused()) {
         return false;
     }
-    return Transfer(Cmd::SetDac, QByteArray::number(nValue).rightJustified(6, '0'));
+    return m_link.Transfer(Cmd::SetDac, QByteArray::number(nValue).rightJustified(6, '0'));
 }
 
 void CCalibrationTransfer::ClosePort() {

@@ -50,8 +50,6 @@ private:
     bool TakeRecord(const QList<quint16>& words, bool bErweitert);
     bool CheckWritable();
     bool SendImage(const QByteArray& image);
-    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
-    bool Transfer(quint8 command, const QByteArray& payload);
     void Finish(bool bOk);
 
     CTransmitterLink& m_link;

@@ -8,6 +8,7 @@
 #include "cli/TerminalOperator.h"
 #include "core/Logging.h"
 #include "core/ProgramError.h"
+#include "core/ProgramErrorReport.h"
 #include "document/Windows1252.h"
 #include "edit/SendeGrenzen.h"
 #include "link/TtyDevice.h"
@@ -91,8 +92,7 @@ int CCliTool::Run() {
             return CalibrationWrite();
         }
     } catch (const CProgramError& error) {
-        qCWarning(lcLink).noquote() << "program error:" << error.what();
-        m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
+        CProgramErrorReport::Show(m_operator, error.what());
     }
     m_link.Sio().ClosePort();
     return kFailed;

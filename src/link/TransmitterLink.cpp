@@ -52,6 +52,17 @@ void CTransmitterLink::SetConnectHook(ConnectHook hook) {
     m_connectHook = std::move(hook);
 }
 
+bool CTransmitterLink::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
+    QByteArray request = payload;
+    reply.clear();
+    return TransferCommand(command, request, reply);
+}
+
+bool CTransmitterLink::Transfer(quint8 command, const QByteArray& payload) {
+    QByteArray reply;
+    return Transfer(command, payload, reply);
+}
+
 int CTransmitterLink::TransferDepth() const {
     return m_nDepth;
 }

@@ -40,6 +40,11 @@ public:
     /// when a reply frame arrived. Afterwards payload holds the request frame that was sent last, or is
     /// empty when none was built. A payload over 42 characters is a program error (CProgramError).
     bool TransferCommand(quint8 command, QByteArray& payload, QByteArray& reply);
+    /// TransferCommand for the sequences, which never need the request frame back: the reply frame (empty
+    /// when none came) into reply.
+    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
+    /// The same when only the answer's arrival matters.
+    bool Transfer(quint8 command, const QByteArray& payload = QByteArray());
     /// How many TransferCommand calls are running, the outer one included (a connect on demand runs its
     /// own exchanges inside the outer one; each keeps its own time-out).
     int TransferDepth() const;

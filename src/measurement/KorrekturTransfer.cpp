@@ -5,6 +5,7 @@
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
+#include "core/ProgramErrorReport.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
 #include "link/LinkOperation.h"
@@ -64,21 +65,8 @@ void CKorrekturTransfer::SetFirstAccess(bool bFirst) {
     m_bFirstAccess = bFirst;
 }
 
-bool CKorrekturTransfer::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
-    QByteArray request = payload;
-    reply.clear();
-    return m_link.TransferCommand(command, request, reply);
-}
-
-bool CKorrekturTransfer::Transfer(quint8 command, const QByteArray& payload) {
-    QByteArray reply;
-    return Transfer(command, payload, reply);
-}
-
 void CKorrekturTransfer::ReportProgramError(const char* what) {
-    qCWarning(lcTransmitter) << "program error:" << what;
-    m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(what)), QString(),
-                       IOperator::Icon::Error);
+    CProgramErrorReport::Show(m_operator, what);
 }
 
 bool CKorrekturTransfer::HasNullpunktUndSperre(const QByteArray& reply) {
@@ -120,12 +108,12 @@ bool CKorrekturTransfer::ReadSequence(bool bCorrections) {
 
 bool CKorrekturTransfer::ReadMesswert(bool bFirstDiscarded) {
     // The first reading after a pause may be stale; the transmitter gets time to measure afresh.
-    if (bFirstDiscarded && !Transfer(Cmd::GetAktMesswert)) {
+    if (bFirstDiscarded && !m_link.Transfer(Cmd::GetAktMesswert)) {
         return false;
     }
     m_link.Clock().SleepMs(kMesswertPauseMs);
     QByteArray reply;
-    if (!Transfer(Cmd::GetAktMesswert, {}, reply)) {
+    if (!m_link.Transfer(Cmd::GetAktMesswert, {}, reply)) {
         return false;
     }
     CReplyDecoder decoder(m_doc);
@@ -137,7 +125,7 @@ bool CKorrekturTransfer::ReadMesswert(bool bFirstDiscarded) {
 
 bool CKorrekturTransfer::ReadTemperatur() {
     QByteArray reply;
-    if (!Transfer(Cmd::GetTemperatur, {}, reply)) {
+    if (!m_link.Transfer(Cmd::GetTemperatur, {}, reply)) {
         return false;
     }
     CReplyDecoder(m_doc).DecodeTemperatur(reply);
@@ -166,7 +154,7 @@ bool CKorrekturTransfer::ReadSteps(bool bCorrections) {
             break;
         }
         m_operator.SetProgressText(tr(read.text));
-        if (!Transfer(read.command, {}, reply)) {
+        if (!m_link.Transfer(read.command, {}, reply)) {
             return false;
         }
         (decoder.*read.decoder)(reply);
@@ -208,23 +196,24 @@ bool CKorrekturTransfer::WriteSteps() {
     }
     m_operator.SetProgressText(tr("Schreibe Offsetkorrektur ..."));
     m_operator.SetProgressPos(3);
-    if (!Transfer(Cmd::SetOffset, CUtils::FormatScaled(m_doc.GetOffset(), m_doc.GetDezimalstellen()))) {
+    if (!m_link.Transfer(Cmd::SetOffset,
+                         CUtils::FormatScaled(m_doc.GetOffset(), m_doc.GetDezimalstellen()))) {
         return false;
     }
     m_operator.SetProgressText(tr("Schreibe Spannekorrektur ..."));
     m_operator.SetProgressPos(4);
-    if (!Transfer(Cmd::SetSpanne, CUtils::FormatScaled(1.0f - m_doc.GetSpanne() / 100.0f, 4))) {
+    if (!m_link.Transfer(Cmd::SetSpanne, CUtils::FormatScaled(1.0f - m_doc.GetSpanne() / 100.0f, 4))) {
         return false;
     }
     if (bNullpunktUndSperre) {
         m_operator.SetProgressText(tr("Schreibe Nullpunktsfenster ..."));
         m_operator.SetProgressPos(5);
-        if (!Transfer(Cmd::SetNullpunktsfenster, SixDigits(m_doc.GetNullpunktsfenster()))) {
+        if (!m_link.Transfer(Cmd::SetNullpunktsfenster, SixDigits(m_doc.GetNullpunktsfenster()))) {
             return false;
         }
         m_operator.SetProgressText(tr("Schreibe Tastensperre ..."));
         m_operator.SetProgressPos(6);
-        if (!Transfer(Cmd::SetTastatursperre, SixDigits(m_doc.GetTastatursperre()))) {
+        if (!m_link.Transfer(Cmd::SetTastatursperre, SixDigits(m_doc.GetTastatursperre()))) {
             return false;
         }
     }

@@ -41,8 +41,6 @@ public:
     static bool HasNullpunktUndSperre(const QByteArray& reply);
 
 private:
-    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
-    bool Transfer(quint8 command, const QByteArray& payload = QByteArray());
     bool ReadMesswert(bool bFirstDiscarded);
     bool ReadTemperatur();
     bool ReadSteps(bool bCorrections);

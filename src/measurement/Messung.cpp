@@ -5,6 +5,7 @@
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
+#include "core/ProgramErrorReport.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
 #include "link/LinkOperation.h"
@@ -54,9 +55,7 @@ void CMessung::FailToConnectHardware() {
 }
 
 void CMessung::ReportProgramError(const char* what) {
-    qCWarning(lcTransmitter) << "program error:" << what;
-    m_operator.Message(tr("Ungültiges Argument: %1").arg(QString::fromUtf8(what)), QString(),
-                       IOperator::Icon::Error);
+    CProgramErrorReport::Show(m_operator, what);
 }
 
 void CMessung::Run(const ShowLoggen& showLoggen, const RunLogging& runLogging) {

@@ -6,6 +6,7 @@
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
+#include "core/ProgramErrorReport.h"
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
@@ -152,26 +153,12 @@ CParameterTransfer::CParameterTransfer(CTransmitterLink& link, CConnection& conn
     , m_doc(doc)
     , m_operator(link.Operator()) {}
 
-bool CParameterTransfer::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
-    QByteArray request = payload;
-    reply.clear();
-    return m_link.TransferCommand(command, request, reply);
-}
-
-bool CParameterTransfer::Transfer(quint8 command, const QByteArray& payload) {
-    QByteArray reply;
-    return Transfer(command, payload, reply);
-}
-
 void CParameterTransfer::SetText(const char* text) {
     m_operator.SetProgressText(tr(text));
 }
 
 void CParameterTransfer::ReportProgramError(const char* what) {
-    // The user reads the system's text for an invalid argument in the program's language; which reply
-    // was too short is for the service technician's trace.
-    qCWarning(lcLink).noquote() << "program error:" << what;
-    m_operator.Message(tr("Ungültiges Argument."), QString(), IOperator::Icon::Error);
+    CProgramErrorReport::Show(m_operator, what);
 }
 
 // --- Receive -----------------------------------------------------------------------------------------
@@ -220,7 +207,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveStep(int nStep) {
     }
     if (nStep == 1) {
         m_doc.ClearParameters();
-        if (!Transfer(Cmd::GetDeviceInfo, {}, reply)) {
+        if (!m_link.Transfer(Cmd::GetDeviceInfo, {}, reply)) {
             return {false, kEnd};
         }
         m_doc.SetErweitert(reply);
@@ -230,7 +217,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveStep(int nStep) {
     }
     if (nStep >= kFirstSingleRead && nStep <= kLastSingleRead) {
         const SingleRead& read = kSingleReads[nStep - kFirstSingleRead];
-        if (!Transfer(read.command, {}, reply)) {
+        if (!m_link.Transfer(read.command, {}, reply)) {
             return {false, kEnd};
         }
         if (read.command == Cmd::GetGrundAnfang) {
@@ -245,7 +232,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveStep(int nStep) {
             return {true, kLinTabCountStep};
         }
         const int index = nStep - kFreiWertStep;
-        if (!Transfer(Cmd::GetFreiWert, QByteArray(1, static_cast<char>('0' + index)), reply)) {
+        if (!m_link.Transfer(Cmd::GetFreiWert, QByteArray(1, static_cast<char>('0' + index)), reply)) {
             return {false, kEnd};
         }
         decoder.DecodeFreiBereich(reply, index);
@@ -253,7 +240,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveStep(int nStep) {
         return {true, nStep + 1};
     }
     if (nStep == kLinTabCountStep) {
-        if (!Transfer(Cmd::GetLinTabAnzahl, {}, reply)) {
+        if (!m_link.Transfer(Cmd::GetLinTabAnzahl, {}, reply)) {
             return {false, kEnd};
         }
         decoder.DecodeLinTabAnzahl(reply);
@@ -280,7 +267,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveLinTab(int nStep) {
             return {true, kEnd};
         }
         const int block = nStep - kLinTabBlockStep;
-        if (!Transfer(Cmd::GetLinTabBlock, QByteArray::number(block), reply)) {
+        if (!m_link.Transfer(Cmd::GetLinTabBlock, QByteArray::number(block), reply)) {
             return {false, kEnd};
         }
         decoder.DecodeLinTabBlock(reply, block);
@@ -298,7 +285,7 @@ CParameterTransfer::Step CParameterTransfer::ReceiveLinTab(int nStep) {
     if (point >= nAnzahl) {
         return {true, kEnd};
     }
-    if (!Transfer(Cmd::GetLinTabBlock, QByteArray(1, static_cast<char>('0' + point)), reply)) {
+    if (!m_link.Transfer(Cmd::GetLinTabBlock, QByteArray(1, static_cast<char>('0' + point)), reply)) {
         return {false, kEnd};
     }
     if (bKA71) {
@@ -317,25 +304,25 @@ bool CParameterTransfer::VerifyTransmitterRange() {
         return false;
     }
     QByteArray reply;
-    if (!Transfer(Cmd::GetDeviceInfo, {}, reply)) {
+    if (!m_link.Transfer(Cmd::GetDeviceInfo, {}, reply)) {
         return false;
     }
     m_doc.SetErweitert(reply);
     SetText(kLeseDisplayInfo);
 
-    if (!Transfer(Cmd::GetEinheit, {}, reply) || reply.size() < 3 ||
+    if (!m_link.Transfer(Cmd::GetEinheit, {}, reply) || reply.size() < 3 ||
         reply.at(2) != static_cast<char>('0' + m_doc.GetEinheit())) {
         return false;
     }
     SetText(kLeseGrundAnfang);
 
-    if (!Transfer(Cmd::GetGrundAnfang, {}, reply) ||
+    if (!m_link.Transfer(Cmd::GetGrundAnfang, {}, reply) ||
         static_cast<float>(CUtils::ParseReplyValue(reply)) != m_doc.GetGrundAnfang()) {
         return false;
     }
     SetText(kLeseGrundEnde);
 
-    if (!Transfer(Cmd::GetGrundEnde, {}, reply) ||
+    if (!m_link.Transfer(Cmd::GetGrundEnde, {}, reply) ||
         static_cast<float>(CUtils::ParseReplyValue(reply)) != m_doc.GetGrundEnde()) {
         return false;
     }
@@ -422,7 +409,7 @@ CParameterTransfer::Step CParameterTransfer::CommandSendStep(int nStep, bool& bA
     }
     if (nStep >= kFirstSingleWrite && nStep < kLinTabCountWriteStep) {
         const SingleWrite& write = kSingleWrites[nStep - kFirstSingleWrite];
-        if (!Transfer(write.command, write.payload(write.command, m_doc))) {
+        if (!m_link.Transfer(write.command, write.payload(write.command, m_doc))) {
             return {false, kEnd};
         }
         SetText(write.textAfter);
@@ -430,11 +417,12 @@ CParameterTransfer::Step CParameterTransfer::CommandSendStep(int nStep, bool& bA
     }
     if (nStep == kLinTabCountWriteStep) {
         const QByteArray count = QByteArray::number(m_doc.GetLinTabAnzahl()).rightJustified(2, '0');
-        return {Transfer(Cmd::SetLinTabAnzahl, count), kLinTabBlockWriteStep};
+        return {m_link.Transfer(Cmd::SetLinTabAnzahl, count), kLinTabBlockWriteStep};
     }
     if (nStep >= kLinTabBlockWriteStep && nStep < kCommandSendEndStep) {
         // All ten blocks, whatever the count: the transmitter keeps the whole table.
-        const bool bOk = Transfer(Cmd::SetLinTabBlock, LinTabBlockPayload(nStep - kLinTabBlockWriteStep));
+        const bool bOk =
+            m_link.Transfer(Cmd::SetLinTabBlock, LinTabBlockPayload(nStep - kLinTabBlockWriteStep));
         return {bOk, nStep + 1};
     }
     return {true, kEnd};
@@ -461,19 +449,19 @@ CParameterTransfer::Step CParameterTransfer::ImageSendStep(int nStep, bool& bAbo
     case 1:
         return CommandSendStep(nStep, bAbort).bOk ? Step{true, nStep + 1} : Step{false, kEnd};
     case kParamBeginStep:
-        return {Transfer(Cmd::SpeicherBeginn, "1"), kParamBuildStep};
+        return {m_link.Transfer(Cmd::SpeicherBeginn, "1"), kParamBuildStep};
     case kParamBuildStep:
         blocks = ImageBlocks(bKA71 ? images.BuildParameterBlockKA71() : images.BuildParameterBlock());
         return {true, kParamBlockStep};
     case kParamEndStep:
-        return {Transfer(Cmd::SpeicherEnde, "1"), kTableBeginStep};
+        return {m_link.Transfer(Cmd::SpeicherEnde, "1"), kTableBeginStep};
     case kTableBeginStep:
-        return {Transfer(Cmd::SpeicherBeginn, "2"), kTableBuildStep};
+        return {m_link.Transfer(Cmd::SpeicherBeginn, "2"), kTableBuildStep};
     case kTableBuildStep:
         blocks = ImageBlocks(bKA71 ? images.BuildLinTabBlockKA71() : images.BuildLinTabBlock());
         return {true, kTableBlockStep};
     case kTableEndStep:
-        return {Transfer(Cmd::SpeicherEnde, "2"), kEnd};
+        return {m_link.Transfer(Cmd::SpeicherEnde, "2"), kEnd};
     default:
         break;
     }
@@ -503,7 +491,7 @@ CParameterTransfer::Step CParameterTransfer::SendImageBlock(int nStep, int nFirs
     if (block >= blocks.size()) {
         return {true, nNextWhenDone};
     }
-    if (!Transfer(Cmd::SpeicherBlock, blocks.at(block))) {
+    if (!m_link.Transfer(Cmd::SpeicherBlock, blocks.at(block))) {
         return {false, kEnd};
     }
     SetText(kSchreibeDaten);

@@ -75,8 +75,6 @@ private:
                         bool bOnlyOne);
     SendResult RunSend(int nLastStep, bool bImages);
 
-    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
-    bool Transfer(quint8 command, const QByteArray& payload);
     QByteArray LinTabBlockPayload(int nBlock) const;
     void SetText(const char* text);
     void ReportProgramError(const char* what);

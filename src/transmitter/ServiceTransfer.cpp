@@ -36,17 +36,6 @@ CServiceTransfer::CServiceTransfer(CTransmitterLink& link, CConnection& connecti
     , m_doc(doc)
     , m_operator(link.Operator()) {}
 
-bool CServiceTransfer::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {
-    QByteArray request = payload;
-    reply.clear();
-    return m_link.TransferCommand(command, request, reply);
-}
-
-bool CServiceTransfer::Transfer(quint8 command, const QByteArray& payload) {
-    QByteArray reply;
-    return Transfer(command, payload, reply);
-}
-
 bool CServiceTransfer::RunInternalCommand(int nId) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
@@ -72,7 +61,7 @@ bool CServiceTransfer::ServiceSetDac() {
     if (operation.IsRefused()) {
         return false;
     }
-    if (Transfer(Cmd::SetDac, QString::asprintf("%06d", m_doc.GetServiceWert()).toLatin1())) {
+    if (m_link.Transfer(Cmd::SetDac, QString::asprintf("%06d", m_doc.GetServiceWert()).toLatin1())) {
         return true;
     }
     m_operator.Message(tr("Kann DAC nicht setzen!"), QStringLiteral("SetDAC"));
@@ -86,7 +75,7 @@ bool CServiceTransfer::ServiceSetGain() {
     }
     const QByteArray payload =
         "011" + QString::asprintf("%04X", static_cast<quint32>(m_doc.GetServiceWert())).toLatin1();
-    if (Transfer(Cmd::SetVerstaerkung, payload)) {
+    if (m_link.Transfer(Cmd::SetVerstaerkung, payload)) {
         return true;
     }
     m_operator.Message(tr("Kann Verstärkung nicht setzen!"), QStringLiteral("SetVerstärkung"));
@@ -107,7 +96,7 @@ bool CServiceTransfer::GetAdcInto(quint8 command) {
         return false;
     }
     QByteArray reply;
-    if (Transfer(command, "0", reply)) {
+    if (m_link.Transfer(command, "0", reply)) {
         m_doc.SetServiceWert(LeadingNumber(reply, kAdcDigits));
         return true;
     }
@@ -151,7 +140,7 @@ bool CServiceTransfer::WriteGainWords() {
             gain.bZweiterAusgang ? record.m_nDac2.at(gain.nIndex) : record.m_nDac.at(gain.nIndex);
         const QByteArray payload =
             QString::asprintf("0%02X%04X", gain.nChannel, static_cast<quint32>(word) & 0xFFFFu).toLatin1();
-        bOk = Transfer(Cmd::SetVerstaerkung, payload);
+        bOk = m_link.Transfer(Cmd::SetVerstaerkung, payload);
     }
     if (!bOk) {
         m_operator.Message(tr("Empfangsfehler!"));
@@ -185,11 +174,11 @@ QString CServiceTransfer::AdcText(const AdcWerte& werte) {
 bool CServiceTransfer::ReadAdcValues(AdcWerte& werte) {
     CWaitCursor wait(m_operator);
     QByteArray reply;
-    if (!Transfer(Cmd::GetAktAdc, "0", reply)) {
+    if (!m_link.Transfer(Cmd::GetAktAdc, "0", reply)) {
         return false;
     }
     werte.kanal = AdcGroups(reply);
-    if (!Transfer(Cmd::GetTempAdc, "0", reply)) {
+    if (!m_link.Transfer(Cmd::GetTempAdc, "0", reply)) {
         return false;
     }
     werte.temperatur = static_cast<quint16>(LeadingNumber(reply, kMaxDigits));
@@ -221,11 +210,11 @@ bool CServiceTransfer::ChangeSerialNumber(const QByteArray& part1, const QByteAr
         return false;
     }
     QByteArray reply;
-    bool bOk = m_connection.ConnectTransmitter(reply) && Transfer(Cmd::EnableAbgleich, QByteArray());
+    bool bOk = m_connection.ConnectTransmitter(reply) && m_link.Transfer(Cmd::EnableAbgleich, QByteArray());
     if (bOk) {
         const QByteArray joined = part1 + '.' + part2 + '.' + part3 + "   ";
         m_doc.SetSeriennummer(joined.left(kSerialLength));
-        bOk = Transfer(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
+        bOk = m_link.Transfer(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
     }
     if (!bOk) {
         m_operator.Message(tr("Fehler beim Übertragen\nder Seriennummer!"), QString(),

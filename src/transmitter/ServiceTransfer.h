@@ -63,8 +63,6 @@ public:
     static QString AdcText(const AdcWerte& werte);
 
 private:
-    bool Transfer(quint8 command, const QByteArray& payload, QByteArray& reply);
-    bool Transfer(quint8 command, const QByteArray& payload);
     bool GetAdcInto(quint8 command);
     bool ReadAdcValues(AdcWerte& werte);
 
