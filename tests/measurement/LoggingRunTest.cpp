@@ -13,6 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLON_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLON_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 const QDateTime kStart(QDate(2026, 3, 9), QTime(8, 0, 0));
@@ -202,7 +210,14 @@ private Q_SLOTS:
         QCOMPARE(Lines(path).size(), kTicks);
         QVERIFY(!rig.run.IsLogAktiv());
         QVERIFY(rig.op.progressTexts.isEmpty()); // a tick opens no window that could pile up
+#ifndef QUILLON_ADDRESS_SANITIZER
         QVERIFY2(after - before < 512, qPrintable(QStringLiteral("%1 kB -> %2 kB").arg(before).arg(after)));
+#else
+        // AddressSanitizer keeps freed blocks in quarantine, so the resident size grows with every
+        // allocation there; its leak check at exit speaks for the memory instead.
+        Q_UNUSED(before);
+        Q_UNUSED(after);
+#endif
     }
 };
 
