@@ -2468,6 +2468,10 @@ Trotzdem senden?</source>
 
 Send anyway?</translation>
     </message>
+    <message>
+        <source>Der Anzeigebereich passt nicht in 16 Bit</source>
+        <translation>The display range does not fit into 16 bits</translation>
+    </message>
 </context>
 <context>
     <name>CParameterTransfer</name>

@@ -3,6 +3,7 @@
 #include "base/Einheiten.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
+#include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
@@ -170,8 +171,13 @@ void CParameterPruefung::PruefeBild(const CQuillonDoc& doc, Sammler& s) {
             s.Fehler(Feld::GrundAnfang, tr("Anfang und Ende sind gleich"));
             return;
         }
-        s.Kodiert(Feld::MessAnfang, doc.ToPerTenThousand(doc.GetMessAnfang()), kWortMin, kWortMax);
-        s.Kodiert(Feld::MessEnde, doc.ToPerTenThousand(doc.GetMessEnde()), kWortMin, kWortMax);
+        try {
+            s.Kodiert(Feld::MessAnfang, doc.ToPerTenThousand(doc.GetMessAnfang()), kWortMin, kWortMax);
+            s.Kodiert(Feld::MessEnde, doc.ToPerTenThousand(doc.GetMessEnde()), kWortMin, kWortMax);
+        } catch (const CProgramError&) {
+            // The KA71 shows its range in 16-bit display counts; a range beyond them cannot be sent.
+            s.Fehler(Feld::GrundAnfang, tr("Der Anzeigebereich passt nicht in 16 Bit"));
+        }
         if (doc.GetAnzeigeEinheit() < 0 || doc.GetAnzeigeEinheit() >= CEinheiten::kUnitCount) {
             s.Fehler(Feld::Anzeigeeinheit, tr("%1 ist keine bekannte Einheit").arg(doc.GetAnzeigeEinheit()));
         }
