@@ -4,6 +4,7 @@
 #include "link/PortMap.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 namespace {
 
@@ -26,11 +27,29 @@ constexpr CommandName kCommands[] = {
     {"measure", CCliOptions::Command::Measure, 0, 0},
     {"calibration read", CCliOptions::Command::CalibrationRead, 0, 0},
     {"calibration write", CCliOptions::Command::CalibrationWrite, 1, 1},
+    {"temperature read", CCliOptions::Command::TemperatureRead, 0, 0},
+    {"temperature write", CCliOptions::Command::TemperatureWrite, 0, 0},
 };
 
-/// "calibration" takes its action as the next word; every other command is one word.
+/// The options of temperature write: I-Min, I-Max, temperatures.
+const char* const kTemperatureRows[] = {"imin", "imax", "temp"};
+
+/// "calibration" and "temperature" take their action as the next word; every other command is one word.
 int CommandWords(const QStringList& positional) {
-    return positional.size() >= 2 && positional.first() == QLatin1String("calibration") ? 2 : 1;
+    return positional.size() >= 2 && (positional.first() == QLatin1String("calibration") ||
+                                      positional.first() == QLatin1String("temperature"))
+               ? 2
+               : 1;
+}
+
+/// One value as the transmitter's word can hold it: -32768..65535 (signed or unsigned 16 bits).
+std::optional<qint32> ParseWord(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < -0x8000 || value > 0xFFFF) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 const CommandName* FindCommand(const QString& name) {
@@ -70,6 +89,10 @@ QString CCliOptions::HelpText() {
         "                           die Abgleichdaten des Transmitters lesen und als JSON speichern\n"
         "  calibration write DATEI.json\n"
         "                           Abgleichdaten aus JSON prüfen und in den Transmitter schreiben\n"
+        "  temperature read [--json]\n"
+        "                           den Temperaturabgleich lesen: I-Min, I-Max, Temperaturen und Checksumme\n"
+        "  temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N\n"
+        "                           den Temperaturabgleich prüfen, berechnen und schreiben (je sechs Werte)\n"
         "\n"
         "Optionen:\n"
         "  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16\n"
@@ -81,7 +104,7 @@ QString CCliOptions::HelpText() {
         "send\n"
         "                           und für Dateien im alten Format)\n"
         "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
-        "  --json                   show gibt JSON aus\n"
+        "  --json                   show und temperature read geben JSON aus\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
         "Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.\n"
@@ -103,8 +126,14 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("n"));
     const QCommandLineOption intervalOption(QStringLiteral("interval"), QString(), QStringLiteral("s"));
     const QCommandLineOption logOption(QStringLiteral("log"), QString(), QStringLiteral("file"));
+    QList<QCommandLineOption> rowOptions;
+    for (const char* row : kTemperatureRows) {
+        rowOptions.append(QCommandLineOption(QString::fromLatin1(row), QString(), QStringLiteral("list")));
+    }
+    const QCommandLineOption checksumOption(QStringLiteral("checksum"), QString(), QStringLiteral("n"));
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
-                       helpOption, countOption, intervalOption, logOption});
+                       helpOption, countOption, intervalOption, logOption, checksumOption});
+    parser.addOptions(rowOptions);
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -183,9 +212,26 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("-o gehört nur zu receive, sheet und calibration read.");
         return std::nullopt;
     }
-    if (options.command != Command::Show && options.json) {
-        error = tr("--json gehört nur zu show.");
+    if (options.command != Command::Show && options.command != Command::TemperatureRead && options.json) {
+        error = tr("--json gehört nur zu show und temperature read.");
         return std::nullopt;
+    }
+    const bool bTemperatureOptions =
+        parser.isSet(checksumOption) ||
+        std::any_of(rowOptions.cbegin(), rowOptions.cend(),
+                    [&parser](const QCommandLineOption& option) { return parser.isSet(option); });
+    if (options.command != Command::TemperatureWrite && bTemperatureOptions) {
+        error = tr("--imin, --imax, --temp und --checksum gehören nur zu temperature write.");
+        return std::nullopt;
+    }
+    if (options.command == Command::TemperatureWrite) {
+        QStringList rows;
+        for (const QCommandLineOption& option : rowOptions) {
+            rows.append(parser.value(option));
+        }
+        if (!ParseTemperatureOptions(rows, parser.value(checksumOption), options, error)) {
+            return std::nullopt;
+        }
     }
     options.logFile = parser.value(logOption);
     const bool bMeasureOptions =
@@ -222,5 +268,42 @@ bool CCliOptions::ParseMeasureOptions(const QString& count, const QString& inter
         }
         options.interval = seconds;
     }
+    return true;
+}
+
+bool CCliOptions::ParseTemperatureOptions(const QStringList& rows, const QString& checksum,
+                                          CCliOptions& options, QString& error) {
+    CTempAbgleich::Row* targets[] = {&options.temperatur.iMin, &options.temperatur.iMax,
+                                     &options.temperatur.temp};
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString name = QStringLiteral("--") + QString::fromLatin1(kTemperatureRows[r]);
+        const QStringList values = rows.at(r).split(QLatin1Char(','));
+        if (rows.at(r).isEmpty() || values.size() != CTempAbgleich::kEntries) {
+            error =
+                tr("%1 braucht genau %2 durch Komma getrennte Werte.").arg(name).arg(CTempAbgleich::kEntries);
+            return false;
+        }
+        for (int i = 0; i < values.size(); ++i) {
+            const std::optional<qint32> value = ParseWord(values.at(i));
+            if (!value) {
+                error = tr("%1: Wert %2 ist keine Zahl von -32768 bis 65535: %3")
+                            .arg(name)
+                            .arg(i + 1)
+                            .arg(values.at(i));
+                return false;
+            }
+            (*targets[r])[static_cast<std::size_t>(i)] = *value;
+        }
+    }
+    if (checksum.isEmpty()) {
+        error = tr("temperature write braucht --checksum N.");
+        return false;
+    }
+    const std::optional<qint32> value = ParseWord(checksum);
+    if (!value) {
+        error = tr("--checksum ist keine Zahl von -32768 bis 65535: %1").arg(checksum);
+        return false;
+    }
+    options.temperatur.checksum = *value;
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calibration/TempAbgleich.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -9,7 +11,8 @@
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
 /// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
-/// calibration read -o FILE.json and calibration write FILE.json. Port, type and interface kind not
+/// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json] and
+/// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N. Port, type and interface kind not
 /// given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
@@ -24,7 +27,9 @@ public:
         Sheet,
         Measure,
         CalibrationRead,
-        CalibrationWrite
+        CalibrationWrite,
+        TemperatureRead,
+        TemperatureWrite
     };
     static constexpr int kIntervallMin = 2;
     static constexpr int kIntervallMax = 120;
@@ -46,6 +51,8 @@ public:
     std::optional<int> interval;
     QString logFile;
     bool help = false;
+    /// temperature write: the six values of each row and the checksum, each within 16 bits.
+    CTempAbgleich::Werte temperatur;
 
     /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
     static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);
@@ -57,4 +64,7 @@ private:
     /// The options of measure; false with the error when one is wrong or given to another command.
     static bool ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,
                                     QString& error);
+    /// The rows and checksum of temperature write; false with the error when one is missing or wrong.
+    static bool ParseTemperatureOptions(const QStringList& rows, const QString& checksum,
+                                        CCliOptions& options, QString& error);
 };

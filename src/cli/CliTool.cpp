@@ -18,11 +18,28 @@
 #include "sheet/SheetPdfWriter.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QSettings>
 
 namespace {
+
+QJsonArray RowJson(const CTempAbgleich::Row& row) {
+    QJsonArray array;
+    for (const qint32 value : row) {
+        array.append(value);
+    }
+    return array;
+}
+
+QString RowText(const CTempAbgleich::Row& row) {
+    QStringList values;
+    for (const qint32 value : row) {
+        values.append(QString::number(value));
+    }
+    return values.join(QLatin1Char(' '));
+}
 
 std::unique_ptr<IByteDevice> PlainTtyDevice() {
     auto device = std::make_unique<CTtyDevice>();
@@ -42,7 +59,8 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     , m_connection(m_link, m_doc)
     , m_transfer(m_link, m_connection, m_doc)
     , m_messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(QLocale::system()))
-    , m_calibration(m_link, m_connection, m_doc) {
+    , m_calibration(m_link, m_connection, m_doc)
+    , m_temperatur(m_link, m_connection) {
     // Nothing but the operation runs in the tool: its waits are plain sleeps, without an event loop.
     m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
@@ -90,6 +108,10 @@ int CCliTool::Run() {
             return CalibrationRead();
         case CCliOptions::Command::CalibrationWrite:
             return CalibrationWrite();
+        case CCliOptions::Command::TemperatureRead:
+            return TemperatureRead();
+        case CCliOptions::Command::TemperatureWrite:
+            return TemperatureWrite();
         }
     } catch (const CProgramError& error) {
         CProgramErrorReport::Show(m_operator, error.what());
@@ -337,4 +359,29 @@ int CCliTool::CalibrationWrite() {
     }
     m_doc.Abgleichdaten() = record;
     return m_calibration.WriteCalibrationData() ? kSuccess : kFailed;
+}
+
+int CCliTool::TemperatureRead() {
+    CTempAbgleich::Werte werte;
+    if (!m_temperatur.ReadTemperatureData(werte)) {
+        return kFailed;
+    }
+    if (m_options.json) {
+        const QJsonObject json{{QStringLiteral("imin"), RowJson(werte.iMin)},
+                               {QStringLiteral("imax"), RowJson(werte.iMax)},
+                               {QStringLiteral("temp"), RowJson(werte.temp)},
+                               {QStringLiteral("checksum"), werte.checksum}};
+        Print(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)));
+        return kSuccess;
+    }
+    Print(tr("I-Min (4mA): %1").arg(RowText(werte.iMin)));
+    Print(tr("I-Max (20mA): %1").arg(RowText(werte.iMax)));
+    Print(tr("Temperaturen: %1").arg(RowText(werte.temp)));
+    Print(tr("Checksumme: %1").arg(werte.checksum));
+    return kSuccess;
+}
+
+int CCliTool::TemperatureWrite() {
+    // The options were checked for count and 16 bits; the checksum is checked before anything is sent.
+    return m_temperatur.WriteTemperatureData(m_options.temperatur) ? kSuccess : kFailed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/CalibrationTransfer.h"
+#include "calibration/TempAbgleichTransfer.h"
 #include "cli/CliOptions.h"
 #include "core/SystemClock.h"
 #include "document/QuillonDoc.h"
@@ -43,6 +44,8 @@ private:
     bool MeasureSample();
     int CalibrationRead();
     int CalibrationWrite();
+    int TemperatureRead();
+    int TemperatureWrite();
     /// Connects and takes type and function set from the transmitter's identification.
     bool IdentifyTransmitter();
     bool LoadDocument(const QString& path);
@@ -60,4 +63,5 @@ private:
     CParameterTransfer m_transfer;
     CMessung m_messung;
     CCalibrationTransfer m_calibration;
+    CTempAbgleichTransfer m_temperatur;
 };

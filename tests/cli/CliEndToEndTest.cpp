@@ -197,6 +197,45 @@ private Q_SLOTS:
         QVERIFY(sim.TraceCount(QStringLiteral("REQ 02 03 50")) > 0);
     }
 
+    void temperatureWriteThenReadBack() {
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--baud", "0", "--type", "1"}));
+        const QStringList link = Link(sim, 1);
+        CCliProcess::Result result = RunCli(link + QStringList{"temperature", "read", "--json"});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        const QJsonObject factory = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        QCOMPARE(factory.value("imin").toArray().size(), 6);
+        QCOMPARE(factory.value("temp").toArray().at(5).toInt(), 80); // the sixth point sits in slot 6
+
+        const QStringList values{"--imin", "1600,1610,1590,1605,1620,1585",
+                                 "--imax", "8000,8010,7990,8020,7980,8005",
+                                 "--temp", "-10,0,25,50,85,120"};
+        // 1600+1610+...: the sum of the 18 values kept below 10000.
+        result = RunCli(link + QStringList{"temperature", "write"} + values + QStringList{"--checksum", "8"});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Falsche Checksumme!")), qPrintable(result.err));
+        result =
+            RunCli(link + QStringList{"temperature", "write"} + values + QStringList{"--checksum", "7885"});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+
+        result = RunCli(link + QStringList{"temperature", "read"});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        QCOMPARE(result.out, QStringLiteral("I-Min (4mA): 1600 1610 1590 1605 1620 1585\n"
+                                            "I-Max (20mA): 8000 8010 7990 8020 7980 8005\n"
+                                            "Temperaturen: -10 0 25 50 85 120\n"
+                                            "Checksumme: 7885\n"));
+        // A list of the wrong length is a usage error: the transmitter hears nothing of it.
+        CSimProcess untouched;
+        QVERIFY(untouched.Start({"--baud", "0", "--type", "1"}));
+        result = RunCli(Link(untouched, 1) + QStringList{"temperature", "write", "--imin", "1,2,3", "--imax",
+                                                         "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum",
+                                                         "0"});
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(untouched.Requests(), 0);
+        // Only "c" after the 40 words stores them: the wrong checksum above sent no word.
+        QCOMPARE(sim.TraceCount(QStringLiteral("REQ 02 03 63")), 1);
+    }
+
     void identifyAndFindInterface() {
         CSimProcess sim;
         QVERIFY(sim.Start({"--baud", "0", "--model", "rx31-305"}, false));

@@ -100,6 +100,42 @@ private Q_SLOTS:
         QTest::newRow("count 0") << QStringList{"measure", "--count", "0"};
         QTest::newRow("log outside measure") << QStringList{"identify", "--log", "m.log"};
         QTest::newRow("measure with a file") << QStringList{"measure", "m.log"};
+        const QStringList six{"--imin", "1,2,3,4,5,6", "--imax", "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6"};
+        QTest::newRow("temperature write without checksum") << QStringList{"temperature", "write"} + six;
+        QTest::newRow("temperature write with five values")
+            << QStringList{"temperature", "write",  "--imin",      "1,2,3,4,5",  "--imax",
+                           "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum", "0"};
+        QTest::newRow("temperature write with seven values")
+            << QStringList{"temperature",   "write",  "--imin",      "1,2,3,4,5,6", "--imax",
+                           "1,2,3,4,5,6,7", "--temp", "1,2,3,4,5,6", "--checksum",  "0"};
+        QTest::newRow("temperature write without a row") << QStringList{
+            "temperature", "write", "--imin", "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum", "0"};
+        QTest::newRow("value beyond 16 bits")
+            << QStringList{"temperature", "write",  "--imin",      "1,2,3,4,5,65536", "--imax",
+                           "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum",      "0"};
+        QTest::newRow("negative beyond 16 bits")
+            << QStringList{"temperature", "write",  "--checksum",  "0",      "--imin",
+                           "1,2,3,4,5,6", "--imax", "1,2,3,4,5,6", "--temp", "-32769,2,3,4,5,6"};
+        QTest::newRow("checksum beyond 16 bits")
+            << QStringList{"temperature", "write"} + six + QStringList{"--checksum", "70000"};
+        QTest::newRow("value not a number")
+            << QStringList{"temperature", "write",  "--imin",      "1,2,x,4,5,6", "--imax",
+                           "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum",  "0"};
+        QTest::newRow("rows outside temperature write")
+            << QStringList{"temperature", "read", "--checksum", "0"};
+    }
+
+    void temperatureWriteTakesSixValuesPerRow() {
+        const std::optional<CCliOptions> options =
+            Parse({"temperature", "write", "--imin", "1600, 1610,0,0,0,65535", "--imax", "8000,0,0,0,0,1",
+                   "--temp", "-10,25,0,0,0,-32768", "--checksum", "42"});
+        QVERIFY(options);
+        QCOMPARE(options->command, CCliOptions::Command::TemperatureWrite);
+        QCOMPARE(options->temperatur.iMin, (CTempAbgleich::Row{1600, 1610, 0, 0, 0, 65535}));
+        QCOMPARE(options->temperatur.iMax[5], 1);
+        QCOMPARE(options->temperatur.temp[5], -32768);
+        QCOMPARE(options->temperatur.checksum, 42);
+        QVERIFY(Parse({"temperature", "read", "--json"})->json);
     }
 
     void usageErrors() {
