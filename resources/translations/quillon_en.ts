@@ -2,6 +2,218 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>CAbglMessbereichRules</name>
+    <message>
+        <source>Der Messbereich ist mit dieser Kommaposition zu groß für den Transmitter. Wählen Sie weniger Nachkommastellen.</source>
+        <translation>With this decimal position the range is too large for the transmitter. Choose fewer decimals.</translation>
+    </message>
+</context>
+<context>
+    <name>CAbglOptionenRules</name>
+    <message>
+        <source>Die Seriennummer besteht aus Ziffern: %1, %2 und %3 Stellen.</source>
+        <translation>The serial number consists of digits: %1, %2 and %3 places.</translation>
+    </message>
+</context>
+<context>
+    <name>CAbglWizard</name>
+    <message>
+        <source>Analogabgleich</source>
+        <translation>Analog Calibration</translation>
+    </message>
+    <message>
+        <source>&lt; Zurück</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>Weiter &gt;</source>
+        <translation>Next &gt;</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+    <message>
+        <source>Der Abgleich wurde abgebrochen.
+Der Transmitter behält die zuletzt geschriebenen Abgleichdaten.</source>
+        <translation>The calibration was cancelled.
+The transmitter keeps the calibration data written last.</translation>
+    </message>
+</context>
+<context>
+    <name>CAbglWizardPage</name>
+    <message>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+</context>
+<context>
+    <name>CAbglWizardRules</name>
+    <message>
+        <source>RX26 - RX30 2Leiter</source>
+        <translation>RX26 - RX30 2-wire</translation>
+    </message>
+    <message>
+        <source>RX26 - RX30 3Leiter</source>
+        <translation>RX26 - RX30 3-wire</translation>
+    </message>
+    <message>
+        <source>KA52 / 53 2Leiter</source>
+        <translation>KA52 / 53 2-wire</translation>
+    </message>
+    <message>
+        <source>KA28 3Leiter</source>
+        <translation>KA28 3-wire</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>mbar</source>
+        <translation>mbar</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CAbglWizardTransfer</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Transmitter ...</source>
+        <translation>Connecting transmitter ...</translation>
+    </message>
+    <message>
+        <source>Lese Messbereich Ende ...</source>
+        <translation>Reading range end ...</translation>
+    </message>
+    <message>
+        <source>Lese Messbereich Anfang ...</source>
+        <translation>Reading range start ...</translation>
+    </message>
+    <message>
+        <source>Lese aktuellen Messwert ...</source>
+        <translation>Reading current measured value ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Offsetkorrektur ...</source>
+        <translation>Writing offset correction ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Spannekorrektur ...</source>
+        <translation>Writing span correction ...</translation>
+    </message>
+    <message>
+        <source>Verbinde Hardware...</source>
+        <translation>Connecting hardware...</translation>
+    </message>
+    <message>
+        <source>Abgleich freigeben...</source>
+        <translation>Releasing calibration...</translation>
+    </message>
+    <message>
+        <source>Lese Abgleichdaten...</source>
+        <translation>Reading calibration data...</translation>
+    </message>
+    <message>
+        <source>Lese Seriennummer ...</source>
+        <translation>Reading serial number ...</translation>
+    </message>
+    <message>
+        <source>Lese Nullpunktsunterdrückung...</source>
+        <translation>Reading zero suppression...</translation>
+    </message>
+    <message>
+        <source>Lese Offsetkorrektur ...</source>
+        <translation>Reading offset correction ...</translation>
+    </message>
+    <message>
+        <source>Lese Spannekorrektur ...</source>
+        <translation>Reading span correction ...</translation>
+    </message>
+    <message>
+        <source>Lese Dämpfung ...</source>
+        <translation>Reading damping ...</translation>
+    </message>
+    <message>
+        <source>Lese Fehlersignal-Strom ...</source>
+        <translation>Reading fault signal current ...</translation>
+    </message>
+    <message>
+        <source>Lese Stromgrenze Min. ...</source>
+        <translation>Reading current limit min. ...</translation>
+    </message>
+    <message>
+        <source>Lese Stromgrenze Max ....</source>
+        <translation>Reading current limit max ....</translation>
+    </message>
+    <message>
+        <source>Schreibe Messbereichsanfang ...</source>
+        <translation>Writing range start ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Messbereichsende ...</source>
+        <translation>Writing range end ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Dämpfung ...</source>
+        <translation>Writing damping ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Nullpunktsfenster ...</source>
+        <translation>Writing zero window ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Stromgrenze Min ...</source>
+        <translation>Writing current limit min ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Stromgrenze Max ...</source>
+        <translation>Writing current limit max ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Fehlersignal-Strom ...</source>
+        <translation>Writing fault signal current ...</translation>
+    </message>
+    <message>
+        <source>Schreibe Daten...</source>
+        <translation>Writing data...</translation>
+    </message>
+</context>
+<context>
     <name>CAbgleichFelder</name>
     <message>
         <source>Bitte eine Zahl eingeben.</source>
@@ -227,10 +439,6 @@ End of the calibration data block not acknowledged.</translation>
         <translation>receive needs -o FILE.qlc.</translation>
     </message>
     <message>
-        <source>--json gehört nur zu show.</source>
-        <translation>--json belongs to show only.</translation>
-    </message>
-    <message>
         <source>--count, --interval und --log gehören nur zu measure.</source>
         <translation>--count, --interval and --log belong to measure only.</translation>
     </message>
@@ -245,6 +453,14 @@ End of the calibration data block not acknowledged.</translation>
     <message>
         <source>sheet braucht -o BLATT.pdf.</source>
         <translation>sheet needs -o SHEET.pdf.</translation>
+    </message>
+    <message>
+        <source>calibration read braucht -o DATEI.json.</source>
+        <translation>calibration read needs -o FILE.json.</translation>
+    </message>
+    <message>
+        <source>-o gehört nur zu receive, sheet und calibration read.</source>
+        <translation>-o belongs to receive, sheet and calibration read only.</translation>
     </message>
     <message>
         <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
@@ -266,6 +482,10 @@ Befehle:
                            die Abgleichdaten des Transmitters lesen und als JSON speichern
   calibration write DATEI.json
                            Abgleichdaten aus JSON prüfen und in den Transmitter schreiben
+  temperature read [--json]
+                           den Temperaturabgleich lesen: I-Min, I-Max, Temperaturen und Checksumme
+  temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N
+                           den Temperaturabgleich prüfen, berechnen und schreiben (je sechs Werte)
 
 Optionen:
   --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
@@ -276,7 +496,7 @@ Optionen:
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
   -o, --output DATEI       Zieldatei von receive, sheet und calibration read
-  --json                   show gibt JSON aus
+  --json                   show und temperature read geben JSON aus
   -h, --help               diese Hilfe
 
 Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
@@ -302,6 +522,10 @@ Commands:
                            read the transmitter&apos;s calibration data and save them as JSON
   calibration write FILE.json
                            check calibration data from JSON and write them into the transmitter
+  temperature read [--json]
+                           read the temperature calibration: I-Min, I-Max, temperatures and checksum
+  temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N
+                           check, compute and write the temperature calibration (six values each)
 
 Options:
   --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
@@ -312,7 +536,7 @@ Options:
   --yes                    answer every yes/no question with yes (needed without a terminal for send
                            and for files of the old format)
   -o, --output FILE        target file of receive, sheet and calibration read
-  --json                   show prints JSON
+  --json                   show and temperature read print JSON
   -h, --help               this help
 
 Without options, port, type and interface come from the program&apos;s settings.
@@ -321,12 +545,28 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
     </message>
     <message>
-        <source>calibration read braucht -o DATEI.json.</source>
-        <translation>calibration read needs -o FILE.json.</translation>
+        <source>--json gehört nur zu show und temperature read.</source>
+        <translation>--json belongs to show and temperature read only.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive, sheet und calibration read.</source>
-        <translation>-o belongs to receive, sheet and calibration read only.</translation>
+        <source>--imin, --imax, --temp und --checksum gehören nur zu temperature write.</source>
+        <translation>--imin, --imax, --temp and --checksum belong to temperature write only.</translation>
+    </message>
+    <message>
+        <source>%1 braucht genau %2 durch Komma getrennte Werte.</source>
+        <translation>%1 needs exactly %2 comma-separated values.</translation>
+    </message>
+    <message>
+        <source>%1: Wert %2 ist keine Zahl von -32768 bis 65535: %3</source>
+        <translation>%1: value %2 is no number from -32768 to 65535: %3</translation>
+    </message>
+    <message>
+        <source>temperature write braucht --checksum N.</source>
+        <translation>temperature write needs --checksum N.</translation>
+    </message>
+    <message>
+        <source>--checksum ist keine Zahl von -32768 bis 65535: %1</source>
+        <translation>--checksum is no number from -32768 to 65535: %1</translation>
     </message>
 </context>
 <context>
@@ -476,6 +716,22 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 %2</source>
         <translation>%1: nothing sent.
 %2</translation>
+    </message>
+    <message>
+        <source>I-Min (4mA): %1</source>
+        <translation>I-Min (4mA): %1</translation>
+    </message>
+    <message>
+        <source>I-Max (20mA): %1</source>
+        <translation>I-Max (20mA): %1</translation>
+    </message>
+    <message>
+        <source>Temperaturen: %1</source>
+        <translation>Temperatures: %1</translation>
+    </message>
+    <message>
+        <source>Checksumme: %1</source>
+        <translation>Checksum: %1</translation>
     </message>
 </context>
 <context>
@@ -2667,6 +2923,240 @@ from the range set here!</translation>
     </message>
 </context>
 <context>
+    <name>CPropFinish</name>
+    <message>
+        <source>Abgleich beendet</source>
+        <translation>Calibration finished</translation>
+    </message>
+    <message>
+        <source>Der Abgleich ist beendet.</source>
+        <translation>The calibration is finished.</translation>
+    </message>
+    <message>
+        <source>Weiter : Einen neuen Transmitter abgleichen</source>
+        <translation>Next : calibrate another transmitter</translation>
+    </message>
+    <message>
+        <source>Abbrechen: Abgleich beenden</source>
+        <translation>Cancel: end the calibration</translation>
+    </message>
+</context>
+<context>
+    <name>CPropPageADC</name>
+    <message>
+        <source>ADC-Abgleich</source>
+        <translation>ADC calibration</translation>
+    </message>
+    <message>
+        <source>setzen</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Verstärkung</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Abgleichpunkte</source>
+        <translation>Calibration points</translation>
+    </message>
+    <message>
+        <source>auslesen</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>T-ADC</source>
+        <translation>T-ADC</translation>
+    </message>
+    <message>
+        <source>ADC-Wertebereich: 15000 - 50000 (ggf. Verstärk. anpassen)</source>
+        <translation>ADC value range: 15000 - 50000 (adjust the gain if needed)</translation>
+    </message>
+</context>
+<context>
+    <name>CPropPageDAC</name>
+    <message>
+        <source>DAC-Abgleich</source>
+        <translation>DAC calibration</translation>
+    </message>
+    <message>
+        <source>Abgleichpunkte</source>
+        <translation>Calibration points</translation>
+    </message>
+    <message>
+        <source>Anfang</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ausg. setzen</source>
+        <translation>Set output</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Ausgang freigeben</source>
+        <translation>Release output</translation>
+    </message>
+</context>
+<context>
+    <name>CPropPageMessbereich</name>
+    <message>
+        <source>Abgleich vom Analogausgang überspringen</source>
+        <translation>Skip the calibration of the analog output</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Abgleichsbereich</source>
+        <translation>Calibration range</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Kommaposition</source>
+        <translation>Decimal position</translation>
+    </message>
+    <message>
+        <source>Ausgangsbereich</source>
+        <translation>Output range</translation>
+    </message>
+    <message>
+        <source>0-10V</source>
+        <translation>0-10V</translation>
+    </message>
+    <message>
+        <source>0-5V</source>
+        <translation>0-5V</translation>
+    </message>
+    <message>
+        <source>0-20mA</source>
+        <translation>0-20mA</translation>
+    </message>
+    <message>
+        <source>4-.20mA</source>
+        <translation>4-.20mA</translation>
+    </message>
+</context>
+<context>
+    <name>CPropPageOptionen</name>
+    <message>
+        <source>Zusätzliche Optionen</source>
+        <translation>Additional options</translation>
+    </message>
+    <message>
+        <source>steigend</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>fallend</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>Kennlinie:</source>
+        <translation>Characteristic:</translation>
+    </message>
+    <message>
+        <source>Dämpfung *):</source>
+        <translation>Damping *):</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster *):</source>
+        <translation>Zero window *):</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <source>Ausg. Min *):</source>
+        <translation>Output min *):</translation>
+    </message>
+    <message>
+        <source>Ausg. Max *):</source>
+        <translation>Output max *):</translation>
+    </message>
+    <message>
+        <source>Fehlersignal *):</source>
+        <translation>Fault signal *):</translation>
+    </message>
+    <message>
+        <source>Seriennummer:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Werks Offset- / Spannekorrektur</source>
+        <translation>Factory offset / span correction</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur:</source>
+        <translation>Offset correction:</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur:</source>
+        <translation>Span correction:</translation>
+    </message>
+    <message>
+        <source>%FS</source>
+        <translation>%FS</translation>
+    </message>
+    <message>
+        <source>Messwert:</source>
+        <translation>Measured value:</translation>
+    </message>
+    <message>
+        <source>Offset u. Spanne senden</source>
+        <translation>Send offset and span</translation>
+    </message>
+    <message>
+        <source>*) Die Werte werden erst nach einem PowerOn-Reset wirksam!</source>
+        <translation>*) The values take effect only after a power-on reset!</translation>
+    </message>
+</context>
+<context>
+    <name>CPropPageWelcome</name>
+    <message>
+        <source>Neuabgleich</source>
+        <translation>New calibration</translation>
+    </message>
+    <message>
+        <source>Nachabgleich</source>
+        <translation>Recalibration</translation>
+    </message>
+    <message>
+        <source>nur Optionen (Offset Spanne, Kennlinie, Dämpfung,...)</source>
+        <translation>Options only (offset, span, characteristic, damping,...)</translation>
+    </message>
+    <message>
+        <source>Analogabgleich</source>
+        <translation>Analog Calibration</translation>
+    </message>
+    <message>
+        <source>Analogabgleich RX26, RX30, KA28</source>
+        <translation>Analog calibration RX26, RX30, KA28</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+</context>
+<context>
     <name>CQuillonView</name>
     <message>
         <source>Grundmessbereich</source>
@@ -3045,6 +3535,99 @@ when the program is started again.</translation>
     <message>
         <source>Sprachwahl</source>
         <translation>Language</translation>
+    </message>
+</context>
+<context>
+    <name>CTempAbgleich</name>
+    <message>
+        <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CTempAbgleichDialog</name>
+    <message>
+        <source>I-Min (4mA)</source>
+        <translation>I-Min (4mA)</translation>
+    </message>
+    <message>
+        <source>I-Max 20mA</source>
+        <translation>I-Max 20mA</translation>
+    </message>
+    <message>
+        <source>Temperaturen</source>
+        <translation>Temperatures</translation>
+    </message>
+    <message>
+        <source>Temperaturabgleichdaten</source>
+        <translation>Temperature calibration data</translation>
+    </message>
+    <message>
+        <source>Checksumme</source>
+        <translation>Checksum</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Empfangen</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+</context>
+<context>
+    <name>CTempAbgleichTransfer</name>
+    <message>
+        <source>Datentransfer</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Verbinde Hardware...</source>
+        <translation>Connecting hardware...</translation>
+    </message>
+    <message>
+        <source>Abgleich freigeben...</source>
+        <translation>Releasing calibration...</translation>
+    </message>
+    <message>
+        <source>Lese Temperaturabgleich...</source>
+        <translation>Reading temperature calibration...</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler!</source>
+        <translation>Receive error!</translation>
+    </message>
+    <message>
+        <source>Die Referenzwörter des Transmitters sind ungültig (r0 = r1 oder r2 = r3): die Temperaturkompensation kann nicht berechnet werden.
+Nichts wurde geschrieben.</source>
+        <translation>The transmitter&apos;s reference words are invalid (r0 = r1 or r2 = r3): the temperature compensation cannot be computed.
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Lese Daten...</source>
+        <translation>Reading data...</translation>
+    </message>
+    <message>
+        <source>Schreibe Temperaturabgleich...</source>
+        <translation>Writing temperature calibration...</translation>
+    </message>
+    <message>
+        <source>Falsche Checksumme!</source>
+        <translation>Wrong checksum!</translation>
+    </message>
+    <message>
+        <source>Sendefehler!
+Der Temperaturabgleich ist nicht vollständig geschrieben.</source>
+        <translation>Send error!
+The temperature calibration is not completely written.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "ui/access/AccessCommands.h"
 #include "ui/calibration/DlgRX31Abgl.h"
 #include "ui/calibration/DlgVN62Abgl.h"
+#include "ui/calibration/WizardCommands.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/help/HelpCommands.h"
 #include "ui/main/FileDialogChooser.h"
@@ -280,6 +281,7 @@ void CMainFrame::ConnectCommands() {
     ConnectPrintCommands();
     ConnectEditCommands();
     ConnectCalibrationCommands();
+    CWizardCommands::Connect(*this, *m_view);
     ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
     ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
     ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });

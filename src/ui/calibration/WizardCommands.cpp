@@ -1,0 +1,41 @@
+#include "ui/calibration/WizardCommands.h"
+
+#include "calibration/TempAbgleichTransfer.h"
+#include "link/TransmitterLink.h"
+#include "ui/calibration/AbglWizard.h"
+#include "ui/calibration/TempAbgleichDialog.h"
+#include "ui/main/MainFrame.h"
+#include "ui/main/QuillonView.h"
+
+#include <QPushButton>
+
+void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view) {
+    frame.ConnectCommand(kAbglWizard, [&frame, &view] { RunWizard(frame, view); });
+    frame.ConnectCommand(kTempAbgleich, [&frame, &view] { RunTempAbgleich(frame, view); });
+    if (auto* button = qobject_cast<QPushButton*>(view.Control(kAnalogabgleichButton))) {
+        QObject::connect(button, &QPushButton::clicked, &frame, [&frame] { frame.Run(kAbglWizard); });
+    }
+}
+
+void CWizardCommands::RunWizard(CMainFrame& frame, CQuillonView& view) {
+    if (!view.IsBereit()) {
+        return;
+    }
+    CTransmitterSession& session = view.Session();
+    CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
+    wizard.exec();
+    view.ShowDocument(); // the wizard changed the type and the values the form shows
+}
+
+void CWizardCommands::RunTempAbgleich(CMainFrame& frame, CQuillonView& view) {
+    if (!view.IsBereit()) {
+        return;
+    }
+    CTransmitterSession& session = view.Session();
+    CTempAbgleichTransfer transfer(session.Link(), session.Connection());
+    CTempAbgleichDialog::Aktionen aktionen{
+        [&transfer](CTempAbgleich::Werte& werte) { return transfer.ReadTemperatureData(werte); },
+        [&transfer](const CTempAbgleich::Werte& werte) { return transfer.WriteTemperatureData(werte); }};
+    CTempAbgleichDialog dialog(std::move(aktionen), session.Link().Operator(), &frame);
+    dialog.exec();
+}
