@@ -19,6 +19,8 @@ using R = CAbglWizardRules;
 
 constexpr QWizard::WizardButton kBack = QWizard::CustomButton1;
 constexpr QWizard::WizardButton kNext = QWizard::CustomButton2;
+constexpr int kMinBreite = 600;
+constexpr int kMinHoehe = 560;
 
 } // namespace
 
@@ -32,6 +34,8 @@ CAbglWizard::CAbglWizard(CQuillonDoc& doc, CTransmitterLink& link, CConnection& 
     setObjectName(QStringLiteral("AbglWizard"));
     setWindowTitle(tr("Analogabgleich"));
     setWizardStyle(QWizard::ClassicStyle);
+    // Large enough for the options page, so that the window keeps its size from page to page.
+    setMinimumSize(kMinBreite, kMinHoehe);
     setOption(QWizard::HaveCustomButton1);
     setOption(QWizard::HaveCustomButton2);
     setButtonText(kBack, tr("< Zurück"));

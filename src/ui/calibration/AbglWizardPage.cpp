@@ -9,6 +9,13 @@ CAbglWizardPage::CAbglWizardPage(CAbglWizard& wizard)
     : QWizardPage(&wizard)
     , m_wizard(wizard) {}
 
+namespace {
+
+/// The document keeps single precision: more digits would show its rounding (4.67 as 4.670000076).
+constexpr int kStellen = 7;
+
+} // namespace
+
 std::optional<double> CAbglWizardPage::Number(QLineEdit* edit) {
     bool bOk = false;
     const double value = edit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&bOk);
@@ -28,5 +35,5 @@ void CAbglWizardPage::Refuse(QWidget* field, const QString& text) {
 }
 
 QString CAbglWizardPage::Text(double value) {
-    return QString::number(value, 'g', 10);
+    return QString::number(value, 'g', kStellen);
 }

@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kPunkte = 1359;
 constexpr int kFirstEdit = 1001;
+constexpr int kKnopfBreite = 28;
 
 QPushButton* Button(const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -51,6 +52,8 @@ CPropPageDAC::CPropPageDAC(CAbglWizard& wizard)
         p.edit->setMaximumWidth(80);
         p.minus = Button(QStringLiteral("-"), this);
         p.plus = Button(QStringLiteral("+"), this);
+        p.minus->setMaximumWidth(kKnopfBreite);
+        p.plus->setMaximumWidth(kKnopfBreite);
         p.setzen = Button(tr("Ausg. setzen"), this);
         p.setzen->setObjectName(QStringLiteral("setzen%1").arg(i));
         grid->addWidget(new QLabel(tr(names[i]), this), i, 0);
