@@ -60,8 +60,9 @@ std::optional<CTempAbgleich::Problem> CTempAbgleich::Validate(const Werte& werte
             }
         }
     }
-    if (werte.checksum < 0 || werte.checksum > kCurrentMax) {
-        return Problem{3, 0, range(0, kCurrentMax)};
+    // The sum keeps its sign: values whose sum is negative have a negative checksum, which must pass.
+    if (werte.checksum < -kCurrentMax || werte.checksum > kCurrentMax) {
+        return Problem{3, 0, range(-kCurrentMax, kCurrentMax)};
     }
     return std::nullopt;
 }

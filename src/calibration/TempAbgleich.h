@@ -63,7 +63,8 @@ public:
     /// The sum of the 18 values, each taken as a signed 16-bit number, kept below 10000 in magnitude
     /// after every step (the remainder takes the sign of the sum).
     static qint32 Checksum(const Werte& werte);
-    /// The first value outside its range: currents 0..9999, temperatures -999..9999, checksum 0..9999.
+    /// The first value outside its range: currents 0..9999, temperatures -999..9999, checksum
+    /// -9999..9999 (the checksum of values with a negative sum is negative).
     static std::optional<Problem> Validate(const Werte& werte);
     /// The 16-bit value as the transmitter keeps it of a signed number (two's complement).
     static quint16 Word(qint32 value);

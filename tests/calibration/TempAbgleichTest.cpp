@@ -94,6 +94,14 @@ private Q_SLOTS:
         w.temp[3] = 0;
         w.iMin[0] = 10000;
         QCOMPARE(T::Validate(w)->nRow, 0);
+        // Cold points only: the checksum that "Empfangen" shows is negative and must be sendable.
+        T::Werte kalt;
+        kalt.temp = {-20, -15, -10, -5, -1, -30};
+        kalt.checksum = T::Checksum(kalt);
+        QCOMPARE(kalt.checksum, -81);
+        QVERIFY(!T::Validate(kalt));
+        kalt.checksum = 10000;
+        QCOMPARE(T::Validate(kalt)->nRow, 3);
     }
 
     void writeFillsTheSlotsAndLeavesSlotFive() {
