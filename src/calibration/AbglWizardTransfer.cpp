@@ -5,6 +5,8 @@
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
+#include "core/ProgramError.h"
+#include "core/ProgramErrorReport.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
 #include "link/LinkOperation.h"
@@ -231,7 +233,18 @@ bool CAbglWizardTransfer::ReadWizardParameters() {
     if (!Begin(tr(kVerbindeTransmitter), kReadBarMax)) {
         return End(false);
     }
-    return End(ReadParameters());
+    return End(Guarded([this] { return ReadParameters(); }));
+}
+
+bool CAbglWizardTransfer::Guarded(const std::function<bool()>& steps) {
+    // A reply too short for its decoder ends the operation with the program's message; it must never
+    // leave the window's event handling as an exception.
+    try {
+        return steps();
+    } catch (const CProgramError& error) {
+        CProgramErrorReport::Show(m_operator, error.what());
+        return false;
+    }
 }
 
 bool CAbglWizardTransfer::WriteRegister(const QString& text, const char* reg, qint32 value) {
@@ -299,5 +312,5 @@ bool CAbglWizardTransfer::ReadMeasuredValue() {
         return End(false);
     }
     m_operator.SetProgressPos(1);
-    return End(ReadMesswert());
+    return End(Guarded([this] { return ReadMesswert(); }));
 }

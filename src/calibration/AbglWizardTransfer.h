@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <functional>
 #include <optional>
 
 class CConnection;
@@ -41,6 +42,8 @@ public:
 private:
     bool Begin(const QString& text, int nBarMax);
     bool End(bool bOk);
+    /// Runs the reading steps; a program error (a reply too short to decode) is reported as a failure.
+    bool Guarded(const std::function<bool()>& steps);
     std::optional<quint16> ReadWord(int nWord);
     bool Read(quint8 command, void (CReplyDecoder::*decode)(const QByteArray&));
     bool ReadParameters();

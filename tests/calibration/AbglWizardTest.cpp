@@ -1,6 +1,7 @@
 // The calibration wizard without its window: page rules, page graph, and its transmitter operations
 // against the in-process simulator on a virtual clock.
 
+#include "ScriptedPeer.h"
 #include "SequenceRig.h"
 #include "calibration/AbglMessbereichRules.h"
 #include "calibration/AbglOptionenRules.h"
@@ -16,6 +17,33 @@ namespace {
 
 using R = CAbglWizardRules;
 using Frame = CSequenceRig::Frame;
+
+/// The program's side on a scripted line, for replies the simulator never sends.
+struct ScriptedRig {
+    CVirtualClock clock{1000};
+    CScriptedOperator op;
+    CMemoryDevice* device = nullptr;
+    CTransmitterLink link;
+    CScriptedPeer peer;
+    CQuillonDoc doc;
+    CConnection connection;
+
+    ScriptedRig()
+        : link(op, clock, MakeDevice(clock, device))
+        , peer(*device)
+        , doc(op, QString())
+        , connection(link, doc) {
+        link.PortMap().SetAvailableDevices({"/dev/ttyUSB0"});
+        doc.SetTyp(2);
+        doc.SetInterfaceVersion(1);
+    }
+
+    static std::unique_ptr<CMemoryDevice> MakeDevice(CVirtualClock& clock, CMemoryDevice*& raw) {
+        auto device = std::make_unique<CMemoryDevice>(clock);
+        raw = device.get();
+        return device;
+    }
+};
 
 } // namespace
 
@@ -244,6 +272,27 @@ private Q_SLOTS:
         QCOMPARE(words.at(12), 5);
         QVERIFY(wizard.ReadMeasuredValue());
         QCOMPARE(rig.op.progressTexts.last(), QStringLiteral("Lese aktuellen Messwert ..."));
+    }
+
+    void replyTooShortToDecodeIsAFailureNotAnException() {
+        ScriptedRig rig;
+        rig.peer.SetHandler([](const CScriptedPeer::Request& request) -> std::optional<QByteArray> {
+            switch (request.command) {
+            case Cmd::GetDeviceInfo:
+                return CScriptedPeer::ReplyFrame("RX310309");
+            case Cmd::GetSeriennummer:
+                return CScriptedPeer::ReplyFrame("12345"); // a serial number has more than 13 characters
+            default:
+                return CScriptedPeer::ReplyFrame("OK");
+            }
+        });
+        CAbglWizardTransfer wizard(rig.link, rig.connection, rig.doc);
+        rig.doc.SetServiceWert(1);
+        QVERIFY(!wizard.ReadWizardParameters());
+        QCOMPARE(rig.doc.GetServiceWert(), 0);
+        QCOMPARE(rig.op.MessageTexts(), QStringList{QStringLiteral("Ungültiges Argument.")});
+        QVERIFY(!rig.op.progressOpen);
+        QVERIFY(!rig.link.Sio().IsPortOpen());
     }
 
     void silentTransmitterFailsAndFreesThePage() {
