@@ -12,6 +12,7 @@
 #include "ui/calibration/PropPageWelcome.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 namespace {
 
@@ -73,6 +74,10 @@ IOperator& CAbglWizard::Operator() {
 void CAbglWizard::UpdateButtons() {
     button(kBack)->setEnabled(!m_bBusy && currentId() != R::kWelcome);
     button(kNext)->setEnabled(!m_bBusy);
+    // Enter in an entry goes on as "Weiter >" does (the wizard's own buttons are not shown).
+    if (auto* next = qobject_cast<QPushButton*>(button(kNext))) {
+        next->setDefault(true);
+    }
     button(QWizard::CancelButton)->setEnabled(!m_bBusy);
 }
 
