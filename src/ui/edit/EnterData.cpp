@@ -8,12 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CEnterData::CEnterData(QWidget* parent)
+CEnterData::CEnterData(const QString& strWert, QWidget* parent)
     : QDialog(parent)
     , m_binder(new CFieldBinder(this))
     , m_index(new QLineEdit)
-    , m_wert(new QLineEdit) {
+    , m_wert(new QLineEdit(strWert)) {
     setWindowTitle(tr("Dateneingabe"));
+    setObjectName(QStringLiteral("enterData"));
     auto* layout = new QFormLayout(this);
     layout->addRow(tr("Index"), m_index);
     layout->addRow(tr("Wert"), m_wert);
