@@ -26,6 +26,11 @@ CEnterData::CEnterData(const QString& strWert, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &CEnterData::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEnterData::reject);
     layout->addRow(buttons);
+    if (!strWert.isEmpty()) {
+        // The preset shows the form the command expects; the person types over it at once.
+        m_wert->setFocus();
+        m_wert->selectAll();
+    }
 }
 
 QString CEnterData::Index() const {
