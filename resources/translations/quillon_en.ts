@@ -2976,6 +2976,13 @@ Check that the directory is writable.</translation>
     </message>
 </context>
 <context>
+    <name>CSeriennummerRules</name>
+    <message>
+        <source>Geben Sie %1 Zeichen ein.</source>
+        <translation>Enter %1 characters.</translation>
+    </message>
+</context>
+<context>
     <name>CServiceTransfer</name>
     <message>
         <source>Kann DAC nicht setzen!</source>

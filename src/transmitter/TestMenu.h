@@ -24,9 +24,9 @@ public:
     enum class Submenu { None, Lesen, Aendern };
 
     struct Entry {
-        /// The command id of the entry. The entries below "Ändern" that have no id of their own in the
-        /// menus of the earlier program carry Quillon's own ids (33100 to 33108); no stored file and no
-        /// device knows command ids, so these are free to choose.
+        /// The command id of the entry. The entries after the submenus "Lesen" and "Ändern", which the
+        /// earlier program's menu gave no id, carry Quillon's own ids (33100 to 33108); no stored file
+        /// and no device knows command ids, so these are free to choose.
         int nId;
         Submenu submenu;
         const char* text; ///< the menu text
