@@ -1111,6 +1111,58 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>Messstellenbezeichung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Ausgang lesen</source>
+        <translation>Read output</translation>
+    </message>
+    <message>
+        <source>Parametrierung sperren</source>
+        <translation>Lock parametrization</translation>
+    </message>
+    <message>
+        <source>Parametrierung freigeben</source>
+        <translation>Release parametrization</translation>
+    </message>
+    <message>
+        <source>Fehlersignal lesen</source>
+        <translation>Read fault signal</translation>
+    </message>
+    <message>
+        <source>Stromgrenze min lesen</source>
+        <translation>Read current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze max lesen</source>
+        <translation>Read current limit max</translation>
+    </message>
+    <message>
+        <source>Fehlersignal ändern</source>
+        <translation>Change fault signal</translation>
+    </message>
+    <message>
+        <source>Stromgrenze min änderen</source>
+        <translation>Change current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze max ändern</source>
+        <translation>Change current limit max</translation>
+    </message>
+    <message>
+        <source>LinTab lesen</source>
+        <translation>Read lin. table</translation>
+    </message>
+    <message>
+        <source>LinTab schreiben</source>
+        <translation>Write lin. table</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Change</translation>
+    </message>
 </context>
 <context>
     <name>CComport</name>
@@ -2528,13 +2580,6 @@ Cancel it and close the program?</translation>
     </message>
 </context>
 <context>
-    <name>CMeasurementCommands</name>
-    <message>
-        <source>Wert</source>
-        <translation>Value</translation>
-    </message>
-</context>
-<context>
     <name>CMessung</name>
     <message>
         <source>Datentransfer</source>
@@ -3418,6 +3463,13 @@ Check that the directory is writable.</translation>
     <message>
         <source>Abbr.</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSeriennummerRules</name>
+    <message>
+        <source>Geben Sie %1 Zeichen ein.</source>
+        <translation>Enter %1 characters.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,9 @@ std::optional<CFieldProblem> CSeriennummerRules::Validate(const std::array<QStri
         if (auto text = CNumberField::CheckLength(felder[i], kLaengen[i])) {
             return CFieldProblem{static_cast<int>(i), *text};
         }
+        if (felder[i].size() < kLaengen[i]) {
+            return CFieldProblem{static_cast<int>(i), tr("Geben Sie %1 Zeichen ein.").arg(kLaengen[i])};
+        }
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "edit/FieldProblem.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <optional>
@@ -9,6 +10,8 @@
 /// The dialog "Seriennummer ändern": the serial number "123456.78.901" in three fields of 6, 2 and 3
 /// characters, and the 16-character form the transmitter keeps.
 class CSeriennummerRules {
+    Q_DECLARE_TR_FUNCTIONS(CSeriennummerRules)
+
 public:
     static constexpr int kFelder = 3;
     static constexpr std::array<int, kFelder> kLaengen = {6, 2, 3};
@@ -16,6 +19,8 @@ public:
     /// Characters 1 to 6, 8 to 9 and 11 to 13 of the stored serial number (shorter texts give shorter
     /// or empty fields).
     static std::array<QString, kFelder> Split(const QString& strSeriennummer);
+    /// Each field must be filled to its width: the transmitter takes the serial number as exactly 13
+    /// characters, and a shorter part would shift the points of the number it keeps.
     static std::optional<CFieldProblem> Validate(const std::array<QString, kFelder>& felder);
     /// field 1, ".", field 2, ".", field 3 and three blanks.
     static QString Compose(const std::array<QString, kFelder>& felder);

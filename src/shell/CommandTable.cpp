@@ -74,6 +74,26 @@ const std::vector<CommandEntry> kCommands = {
     {32790, QT_TRANSLATE_NOOP("CCommandTable", "Grundmessbereich Ende"), R::Always},
     {32791, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer"), R::Always},
     {32792, QT_TRANSLATE_NOOP("CCommandTable", "Einheit"), R::Always},
+    // Factory: test, the single writes below "Ändern" and the entries after it. The ids from 33100 on
+    // are Quillon's own (the earlier program's menu gave these entries none); no stored file or device
+    // depends on them. They send to the transmitter, so they wait while a transfer runs.
+    {32787, QT_TRANSLATE_NOOP("CCommandTable", "Messbereichsanfang"), R::R},
+    {32788, QT_TRANSLATE_NOOP("CCommandTable", "Messbereichsende"), R::R},
+    {32793, QT_TRANSLATE_NOOP("CCommandTable", "Offsetkorrektur"), R::R},
+    {32794, QT_TRANSLATE_NOOP("CCommandTable", "Spannekorrektur"), R::R},
+    {32795, QT_TRANSLATE_NOOP("CCommandTable", "Dämpfung"), R::R},
+    {32796, QT_TRANSLATE_NOOP("CCommandTable", "Messstellenbezeichung"), R::R},
+    {33100, QT_TRANSLATE_NOOP("CCommandTable", "Ausgang lesen"), R::R},
+    {33101, QT_TRANSLATE_NOOP("CCommandTable", "Parametrierung sperren"), R::R},
+    {33102, QT_TRANSLATE_NOOP("CCommandTable", "Parametrierung freigeben"), R::R},
+    {33103, QT_TRANSLATE_NOOP("CCommandTable", "Fehlersignal lesen"), R::R},
+    {33104, QT_TRANSLATE_NOOP("CCommandTable", "Stromgrenze min lesen"), R::R},
+    {33105, QT_TRANSLATE_NOOP("CCommandTable", "Stromgrenze max lesen"), R::R},
+    {33106, QT_TRANSLATE_NOOP("CCommandTable", "Fehlersignal ändern"), R::R},
+    {33107, QT_TRANSLATE_NOOP("CCommandTable", "Stromgrenze min änderen"), R::R},
+    {33108, QT_TRANSLATE_NOOP("CCommandTable", "Stromgrenze max ändern"), R::R},
+    {33109, QT_TRANSLATE_NOOP("CCommandTable", "LinTab lesen"), R::R},
+    {33110, QT_TRANSLATE_NOOP("CCommandTable", "LinTab schreiben"), R::R},
     // Factory: calibration of the RX30 / RX31 / RX84 / RX96 family
     {32798, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::RA},
     {32844, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CRA},
@@ -160,8 +180,11 @@ MenuNode TestMenu() {
     return Sub(
         QT_TRANSLATE_NOOP("CCommandTable", "Test"),
         {Cmd(32771), Cmd(32772),
-         Ids(QT_TRANSLATE_NOOP("CCommandTable", "Lesen"),
-             {32773, 32774, 32775, 32780, 32781, 32782, 32783, 32784, 32785, 32786, 32789, 32790, 32791})});
+         Ids(QT_TRANSLATE_NOOP("CCommandTable", "Lesen"), {32773, 32774, 32775, 32780, 32781, 32782, 32783,
+                                                           32784, 32785, 32786, 32789, 32790, 32791, 32792}),
+         Ids(QT_TRANSLATE_NOOP("CCommandTable", "Ändern"), {32787, 32788, 32793, 32794, 32795, 32796}),
+         Cmd(33100), Sep(), Cmd(33101), Cmd(33102), Sep(), Cmd(33103), Cmd(33104), Cmd(33105), Cmd(33106),
+         Cmd(33107), Cmd(33108), Sep(), Cmd(33109), Cmd(33110)});
 }
 
 MenuNode AbgleichMenu() {

@@ -55,20 +55,22 @@ const QList<CTestMenu::Entry>& CTestMenu::Entries() {
         {32795, S::Aendern, QT_TR_NOOP("Dämpfung"), Cmd::SetDaempfung, "Set Dämpfung", P::User, ""},
         {32796, S::Aendern, QT_TR_NOOP("Messstellenbezeichung"), Cmd::SetBezeichnung,
          "Set Messstellenbezeichnung", P::User, ""},
-        {0, S::None, QT_TR_NOOP("Ausgang lesen"), Cmd::GetAktOutput, "Get Akt Output", P::Empty, ""},
-        {0, S::None, QT_TR_NOOP("Parametrierung sperren"), Cmd::SetFreigabe, "Parametrierung sperren",
+        {33100, S::None, QT_TR_NOOP("Ausgang lesen"), Cmd::GetAktOutput, "Get Akt Output", P::Empty, ""},
+        {33101, S::None, QT_TR_NOOP("Parametrierung sperren"), Cmd::SetFreigabe, "Parametrierung sperren",
          P::Fixed, "0"},
-        {0, S::None, QT_TR_NOOP("Parametrierung freigeben"), Cmd::SetFreigabe, "Parametrierung freigeben",
+        {33102, S::None, QT_TR_NOOP("Parametrierung freigeben"), Cmd::SetFreigabe, "Parametrierung freigeben",
          P::Fixed, "1"},
-        {0, S::None, QT_TR_NOOP("Fehlersignal lesen"), Cmd::GetFehlerstrom, "Get Fehlersignal", P::Empty, ""},
-        {0, S::None, QT_TR_NOOP("Stromgrenze min lesen"), Cmd::GetStromgrenzeMin, "Get Stromgrenze Min",
+        {33103, S::None, QT_TR_NOOP("Fehlersignal lesen"), Cmd::GetFehlerstrom, "Get Fehlersignal", P::Empty,
+         ""},
+        {33104, S::None, QT_TR_NOOP("Stromgrenze min lesen"), Cmd::GetStromgrenzeMin, "Get Stromgrenze Min",
          P::Empty, ""},
-        {0, S::None, QT_TR_NOOP("Stromgrenze max lesen"), Cmd::GetStromgrenzeMax, "Get Stromgrenze Max",
+        {33105, S::None, QT_TR_NOOP("Stromgrenze max lesen"), Cmd::GetStromgrenzeMax, "Get Stromgrenze Max",
          P::Empty, ""},
-        {0, S::None, QT_TR_NOOP("Fehlersignal ändern"), Cmd::SetFehlerstrom, "Set Fehlersignal", P::User, ""},
-        {0, S::None, QT_TR_NOOP("Stromgrenze min änderen"), Cmd::SetStromgrenzeMin, "Set Stromgrenze Min",
+        {33106, S::None, QT_TR_NOOP("Fehlersignal ändern"), Cmd::SetFehlerstrom, "Set Fehlersignal", P::User,
+         ""},
+        {33107, S::None, QT_TR_NOOP("Stromgrenze min änderen"), Cmd::SetStromgrenzeMin, "Set Stromgrenze Min",
          P::User, ""},
-        {0, S::None, QT_TR_NOOP("Stromgrenze max ändern"), Cmd::SetStromgrenzeMax, "Set Stromgenze Max",
+        {33108, S::None, QT_TR_NOOP("Stromgrenze max ändern"), Cmd::SetStromgrenzeMax, "Set Stromgenze Max",
          P::User, ""},
     };
     return entries;
@@ -76,7 +78,7 @@ const QList<CTestMenu::Entry>& CTestMenu::Entries() {
 
 const CTestMenu::Entry* CTestMenu::Find(int nId) {
     for (const Entry& entry : Entries()) {
-        if (entry.nId == nId && nId != 0) {
+        if (entry.nId == nId) {
             return &entry;
         }
     }

@@ -24,7 +24,10 @@ public:
     enum class Submenu { None, Lesen, Aendern };
 
     struct Entry {
-        int nId; ///< the command id of the entry, 0 where the menu gives none
+        /// The command id of the entry. The entries after the submenus "Lesen" and "Ändern", which the
+        /// earlier program's menu gave no id, carry Quillon's own ids (33100 to 33108); no stored file
+        /// and no device knows command ids, so these are free to choose.
+        int nId;
         Submenu submenu;
         const char* text; ///< the menu text
         quint8 command;
@@ -41,6 +44,9 @@ public:
     };
 
     static constexpr int kMaxPayload = 42;
+    /// The menu's "LinTab lesen" and "LinTab schreiben": Quillon's own command ids, like those above.
+    static constexpr int kLinTabLesen = 33109;
+    static constexpr int kLinTabSchreiben = 33110;
 
     CTestMenu(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
 

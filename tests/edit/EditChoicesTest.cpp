@@ -147,8 +147,16 @@ private Q_SLOTS:
         QCOMPARE(CSeriennummerRules::Compose(felder), QStringLiteral("123456.78.901   "));
         QCOMPARE(CSeriennummerRules::Split(QStringLiteral("12"))[1], QString());
         QCOMPARE(CSeriennummerRules::Validate({QStringLiteral("1234567"), QString(), QString()})->nField, 0);
-        QCOMPARE(CSeriennummerRules::Validate({QString(), QString(), QStringLiteral("1234")})->strText,
+        QCOMPARE(CSeriennummerRules::Validate(
+                     {QStringLiteral("123456"), QStringLiteral("78"), QStringLiteral("1234")})
+                     ->strText,
                  QStringLiteral("Geben Sie nicht mehr als 3 Zeichen ein."));
+        // A part shorter than its width would shift the points of the 13 characters the transmitter keeps.
+        const auto kurz = CSeriennummerRules::Validate(
+            {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("901")});
+        QCOMPARE(kurz->nField, 1);
+        QCOMPARE(kurz->strText, QStringLiteral("Geben Sie 2 Zeichen ein."));
+        QCOMPARE(CSeriennummerRules::Validate(felder), std::nullopt);
     }
 };
 

@@ -8,12 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CEnterData::CEnterData(QWidget* parent)
+CEnterData::CEnterData(const QString& strWert, QWidget* parent)
     : QDialog(parent)
     , m_binder(new CFieldBinder(this))
     , m_index(new QLineEdit)
-    , m_wert(new QLineEdit) {
+    , m_wert(new QLineEdit(strWert)) {
     setWindowTitle(tr("Dateneingabe"));
+    setObjectName(QStringLiteral("enterData"));
     auto* layout = new QFormLayout(this);
     layout->addRow(tr("Index"), m_index);
     layout->addRow(tr("Wert"), m_wert);
@@ -25,6 +26,11 @@ CEnterData::CEnterData(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &CEnterData::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEnterData::reject);
     layout->addRow(buttons);
+    if (!strWert.isEmpty()) {
+        // The preset shows the form the command expects; the person types over it at once.
+        m_wert->setFocus();
+        m_wert->selectAll();
+    }
 }
 
 QString CEnterData::Index() const {

@@ -6,12 +6,12 @@ class CFieldBinder;
 class QLineEdit;
 
 /// "Dateneingabe": an index and a value for the test commands that write single values, handed on as
-/// typed.
+/// typed. The value may start with a preset (the wire form a command expects, such as "+00000").
 class CEnterData : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CEnterData(QWidget* parent = nullptr);
+    explicit CEnterData(const QString& strWert = QString(), QWidget* parent = nullptr);
 
     QString Index() const;
     QString Wert() const;

@@ -22,6 +22,7 @@ CKonfiguration::CKonfiguration(const CKonfigurationWerte& werte, const QLocale& 
     , m_werte(werte)
     , m_binder(new CFieldBinder(this)) {
     setWindowTitle(tr("Konfiguration"));
+    setObjectName(QStringLiteral("konfiguration"));
     auto* layout = new QVBoxLayout(this);
     BuildMesswerte(layout);
     BuildKalibrierung(layout);

@@ -13,6 +13,7 @@ CSeriennummer::CSeriennummer(const QString& strSeriennummer, QWidget* parent)
     : QDialog(parent)
     , m_binder(new CFieldBinder(this)) {
     setWindowTitle(tr("Seriennummer ändern"));
+    setObjectName(QStringLiteral("seriennummer"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     const auto texte = CSeriennummerRules::Split(strSeriennummer);

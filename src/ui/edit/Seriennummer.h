@@ -17,11 +17,11 @@ public:
 
     /// The new serial number as the transmitter keeps it ("123456.78.901" and three blanks).
     QString Seriennummer() const;
+    /// The three parts as typed.
+    std::array<QString, CSeriennummerRules::kFelder> Felder() const;
     void accept() override;
 
 private:
-    std::array<QString, CSeriennummerRules::kFelder> Felder() const;
-
     CFieldBinder* m_binder;
     std::array<QLineEdit*, CSeriennummerRules::kFelder> m_felder{};
 };

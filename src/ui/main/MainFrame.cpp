@@ -38,6 +38,7 @@ constexpr int kConnectRX93 = 32772;
 constexpr int kNormalbetrieb = 32837;
 constexpr int kAdcWerte[] = {32846, 32914, 32921};
 constexpr int kInterfaceVersion[] = {32897, 32916};
+constexpr int kSeriennummerAendern[] = {32813, 32913, 32915, 32922};
 
 QKeySequence StandardShortcut(int nId) {
     switch (nId) {
@@ -297,6 +298,12 @@ void CMainFrame::ConnectMeasurementCommands() {
         if (nId != 0) {
             ConnectCommand(nId, [this, nId] { m_view->OnTestBefehl(nId); });
         }
+    }
+    ConnectCommand(CTestMenu::kLinTabLesen, [this] { m_view->OnTestLinTabLesen(); });
+    ConnectCommand(CTestMenu::kLinTabSchreiben, [this] { m_view->OnTestLinTabSchreiben(); });
+    ConnectCommand(CCommandTable::kKonfiguration, [this] { m_view->OnKonfiguration(); });
+    for (const int nId : kSeriennummerAendern) {
+        ConnectCommand(nId, [this] { m_view->OnSeriennummer(); });
     }
     ConnectCommand(kConnectRX93, [this] { m_view->OnConnectRX93(); });
     ConnectCommand(kNormalbetrieb, [this] { m_view->OnNormalbetrieb(); });

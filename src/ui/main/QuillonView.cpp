@@ -359,6 +359,40 @@ void CQuillonView::OnKorrektur() {
     m_measurement.OnKorrektur();
 }
 
+void CQuillonView::OnKonfiguration() {
+    if (!IsBereit()) {
+        return;
+    }
+    // No view operation around it: the loop is one link operation of its own, and the correction loop
+    // of the older types is started as a command of its own.
+    m_measurement.OnKonfiguration([this] { OnKorrektur(); });
+}
+
+void CQuillonView::OnSeriennummer() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnChangeSerialNumber();
+    ShowDocument();
+}
+
+void CQuillonView::OnTestLinTabLesen() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnTestReadTable();
+}
+
+void CQuillonView::OnTestLinTabSchreiben() {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    m_measurement.OnTestWriteTableCount();
+}
+
 void CQuillonView::OnTestBefehl(int nId) {
     const CTestMenu::Entry* entry = CTestMenu::Find(nId);
     if (entry == nullptr || !IsBereit()) {

@@ -62,8 +62,15 @@ public:
     void OnMessung();
     /// The offset and span correction of the types without configuration dialog (0, 1 and above 10).
     void OnKorrektur();
+    /// "Konfiguration...": the configuration dialog with the transmitter, or OnKorrektur by type.
+    void OnKonfiguration();
+    /// "Seriennummer ändern..." of the factory submenus.
+    void OnSeriennummer();
     /// A single command of the "Test" menu, by its command id.
     void OnTestBefehl(int nId);
+    /// "LinTab lesen" and "LinTab schreiben" of the "Test" menu.
+    void OnTestLinTabLesen();
+    void OnTestLinTabSchreiben();
     /// "Connect RX93" / "Verbinde Hardware...": connects and shows what the transmitter answered.
     void OnConnectRX93();
     void OnNormalbetrieb();

@@ -1,16 +1,21 @@
 #include "ui/measurement/MeasurementCommands.h"
 
 #include "document/QuillonDoc.h"
+#include "document/Windows1252.h"
+#include "link/LinkOperation.h"
+#include "link/TransmitterLink.h"
 #include "measurement/KorrekturSchleife.h"
 #include "measurement/KorrekturTransfer.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"
+#include "ui/edit/EditCommands.h"
+#include "ui/edit/EnterData.h"
+#include "ui/edit/Seriennummer.h"
 #include "ui/measurement/DlgSioTransfer.h"
 #include "ui/measurement/DoLoggen.h"
 #include "ui/measurement/Kalibrierung.h"
 #include "ui/measurement/Loggen.h"
 
-#include <QInputDialog>
 #include <QMessageBox>
 
 CMeasurementCommands::CMeasurementCommands(QWidget* parent, CTransmitterLink& link, CConnection& connection,
@@ -57,6 +62,32 @@ void CMeasurementCommands::OnKorrektur() {
     });
 }
 
+void CMeasurementCommands::OnKonfiguration(const std::function<void()>& korrekturSchleife) {
+    CKorrekturTransfer korrektur(m_link, m_connection, m_transfer, m_doc);
+    // The loop is one transmitter operation: between its transfers, while the dialog is up, the window's
+    // commands stay disabled and nothing else may use the link.
+    std::optional<CLinkOperation> operation;
+    CEditCommands::KonfigurationTransfer transfer;
+    transfer.korrekturSchleife = korrekturSchleife;
+    transfer.begin = [&] {
+        operation.emplace(m_link);
+        korrektur.SetFirstAccess(true);
+    };
+    transfer.lesen = [&](bool bKorrekturen) { return korrektur.ReadSequence(bKorrekturen); };
+    transfer.schreiben = [&] {
+        // As in the correction loop, only the loop's first access reads the whole parameter set first,
+        // whether it was a read or a write.
+        const bool bOk = korrektur.WriteSequence();
+        korrektur.SetFirstAccess(false);
+        return bOk;
+    };
+    transfer.end = [&] {
+        m_link.Sio().ClosePort();
+        operation.reset();
+    };
+    CEditCommands(m_doc, m_parent, m_locale).Konfiguration(transfer);
+}
+
 bool CMeasurementCommands::ShowExchange(const CSioTransferRecord& record) {
     CDlgSioTransfer dialog(record, m_parent);
     return dialog.exec() == CDlgSioTransfer::kWiederholen;
@@ -65,11 +96,11 @@ bool CMeasurementCommands::ShowExchange(const CSioTransferRecord& record) {
 std::optional<QByteArray> CMeasurementCommands::AskPayload(const QString& caption, const QString& preset) {
     QString text = preset;
     for (;;) {
-        bool bOk = false;
-        text = QInputDialog::getText(m_parent, caption, tr("Wert"), QLineEdit::Normal, text, &bOk);
-        if (!bOk) {
+        CEnterData dialog(text, m_parent);
+        if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;
         }
+        text = dialog.Wert();
         QString error;
         if (const std::optional<QByteArray> payload = CTestMenu::CheckUserPayload(text, error)) {
             return payload;
@@ -126,6 +157,17 @@ bool CMeasurementCommands::OnNormalbetrieb() {
 
 bool CMeasurementCommands::OnShowAdcValues() {
     return m_service.ShowAdcValues();
+}
+
+bool CMeasurementCommands::OnChangeSerialNumber() {
+    CSeriennummer dialog(m_doc.GetSeriennummerText(), m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const auto felder = dialog.Felder();
+    return m_service.ChangeSerialNumber(CWindows1252::FromUnicode(felder[0]),
+                                        CWindows1252::FromUnicode(felder[1]),
+                                        CWindows1252::FromUnicode(felder[2]));
 }
 
 bool CMeasurementCommands::OnServiceCommand(int nId) {

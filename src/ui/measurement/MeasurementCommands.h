@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <functional>
 #include <optional>
 
 class CConnection;
@@ -27,6 +28,10 @@ public:
     void OnMessung();
     /// "Konfiguration..." of the types without configuration dialog: the correction loop.
     void OnKorrektur();
+    /// "Konfiguration...": the configuration dialog loop of the types 2 to 10 with the transmitter, as
+    /// one transmitter operation from the first dialog to the port's closing; the other types run
+    /// korrekturSchleife (the view's correction loop) instead.
+    void OnKonfiguration(const std::function<void()>& korrekturSchleife);
     /// One entry of the "Test" menu, until the user leaves "Sio-Transfer" with "OK".
     void OnTestEntry(const CTestMenu::Entry& entry);
     /// "LinTab lesen", "LinTab schreiben", "Interface Version...".
@@ -39,11 +44,14 @@ public:
     bool OnNormalbetrieb();
     /// "ADC-Werte auslesen...": the converter values in a message box.
     bool OnShowAdcValues();
+    /// "Seriennummer ändern...": the serial number in "Seriennummer ändern", then into the transmitter;
+    /// nothing is sent when the person cancels.
+    bool OnChangeSerialNumber();
     /// The internal commands 50003, 50005, 50006 and 50007 of the calibration pages.
     bool OnServiceCommand(int nId);
 
-    /// The text a person types for a command: asked with its preset until it fits a request or the
-    /// person cancels (nothing).
+    /// The text a person types for a command in "Dateneingabe": asked with its preset until it fits a
+    /// request or the person cancels (nothing).
     std::optional<QByteArray> AskPayload(const QString& caption, const QString& preset);
 
 private:

@@ -1,12 +1,18 @@
 // The editing commands of the window against the in-process simulator: a range preset edited in its
 // dialog, sent and read back; the type choice from the menu; a send of values outside the dialog limits
-// asks first.
+// asks first; "Konfiguration..." reading and writing the transmitter, or running the correction loop.
 
 #include "DialogDriver.h"
 #include "ShellRig.h"
+#include "document/DocumentFile.h"
 #include "document/QuillonDoc.h"
 #include "edit/EditDataWerte.h"
+#include "edit/KonfigurationWerte.h"
+#include "edit/NumberField.h"
+#include "measurement/ModalDriver.h"
 #include "shell/CommandTable.h"
+#include "sim/SimTransmitter.h"
+#include "transmitter/Commands.h"
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditData.h"
 #include "ui/main/MainFrame.h"
@@ -20,6 +26,20 @@ namespace {
 
 constexpr int kTransmitterTyp = 32849;
 constexpr int kPreset0bis40bar = 32815;
+
+QString Shown(QWidget* dialog, int nFeld) {
+    return CDialogDriver::Field(dialog, nFeld)->text();
+}
+
+QString Zahl(double value) {
+    return CNumberField::Format(value, QLocale());
+}
+
+/// The whole parameter set as a file holds it, and the document's state around it.
+QByteArray Stand(const CQuillonDoc& doc) {
+    return CDocumentFile::Store(doc.GetParameterSatz()) + QByteArray::number(doc.GetMesswert(0)) +
+           (doc.IsGueltig() ? "G" : "-") + (doc.IsModified() ? "M" : "-");
+}
 
 } // namespace
 
@@ -86,6 +106,95 @@ private Q_SLOTS:
         QCOMPARE(rig.messages.size(), 1);
         QVERIFY(rig.MessageTexts().first().contains(QStringLiteral("Dämpfung")));
         QCOMPARE(rig.sim.Transmitter().Tag(), tag);
+    }
+
+    void konfigurationReadsAndWritesTheTransmitter() {
+        using K = CKonfigurationWerte;
+        CShellRig rig(CEdition::Kind::Kunde, 2);
+        QVERIFY(rig.Start());
+        rig.Frame().show();
+        rig.Trigger(CCommandTable::kEmpfangen);
+        QCOMPARE(rig.Doc().GetDezimalstellen(), 3);
+        CSimTransmitter& sim = rig.sim.Transmitter();
+        const auto& layout = sim.ParamLayout();
+        sim.SetParamWord(layout.offset, 125); // 0.125 bar
+        sim.SetParamWord(layout.nullpunkt, 12);
+        sim.SetParamWord(layout.tastatursperre, 7);
+
+        bool bEmpfangenEnabled = true;
+        QStringList read;
+        CModalDriver driver;
+        driver.Then(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
+            bEmpfangenEnabled = rig.Action(CCommandTable::kEmpfangen)->isEnabled();
+            CDialogDriver::Click(dialog, QStringLiteral("Auslesen"));
+        });
+        driver.Then(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
+            read << Shown(dialog, K::kOffset) << Shown(dialog, K::kNullpunkt)
+                 << Shown(dialog, K::kTastensperre);
+            CDialogDriver::Type(dialog, K::kOffset, Zahl(0.5));
+            CDialogDriver::Type(dialog, K::kSpanne, Zahl(2.0));
+            CDialogDriver::Click(dialog, QStringLiteral("Übertragen"));
+        });
+        driver.Then(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
+            read << Shown(dialog, K::kOffset);
+            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        });
+        rig.Trigger(CCommandTable::kKonfiguration);
+        QVERIFY(driver.Done());
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(!bEmpfangenEnabled); // the loop is one transmitter operation
+        QCOMPARE(read, (QStringList{Zahl(0.125), Zahl(12), QStringLiteral("7"), Zahl(0.5)}));
+        QCOMPARE(sim.ParamWord(layout.offset), quint16(500));
+        QCOMPARE(sim.ParamWord(layout.spanne), quint16(9800));
+        QCOMPARE(rig.Doc().GetOffset(), 0.5f);
+        QCOMPARE(rig.Doc().GetSpanne(), 2.0f);
+        QVERIFY(rig.View().IsBereit());
+        QVERIFY(!rig.View().Session().Link().Sio().IsPortOpen());
+    }
+
+    void konfigurationWithASilentTransmitterKeepsTheDocument() {
+        CShellRig rig(CEdition::Kind::Kunde, 2);
+        QVERIFY(rig.Start());
+        rig.Trigger(CCommandTable::kEmpfangen);
+        rig.Doc().SetOffset(0.25f); // not what the transmitter holds
+        const QByteArray before = Stand(rig.Doc());
+        CSimulator::Faults faults;
+        for (int command = 0; command < Cmd::GetInterfaceInfo; ++command) {
+            faults.silentCommands.append(static_cast<quint8>(command)); // the interface still answers
+        }
+        rig.sim.SetFaults(faults);
+        CModalDriver driver;
+        driver.Then(QStringLiteral("konfiguration"),
+                    [](QWidget* dialog) { CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert")); });
+        rig.Trigger(CCommandTable::kKonfiguration);
+        QVERIFY(driver.Done());
+        // The failed read ends the loop: no second dialog, nothing changed.
+        QVERIFY(!rig.messages.isEmpty());
+        QCOMPARE(rig.messages.last().text, QStringLiteral("Fail to receive data!"));
+        QCOMPARE(Stand(rig.Doc()), before);
+        QVERIFY(rig.View().IsBereit());
+        QVERIFY(rig.Action(CCommandTable::kEmpfangen)->isEnabled());
+    }
+
+    /// The RX89 has no configuration dialog: the same command runs the correction loop with the
+    /// transmitter.
+    void konfigurationOfTheOlderTypesIsTheCorrectionLoop() {
+        CShellRig rig(CEdition::Kind::Kunde, 0);
+        QVERIFY(rig.Start());
+        rig.Doc().SetTyp(0);
+        rig.Trigger(CCommandTable::kEmpfangen);
+        QVERIFY(rig.Doc().IsGueltig());
+        rig.Doc().SetMesswert(0, -99.0f);
+        CModalDriver driver;
+        driver.Then(QStringLiteral("kalibrierung"),
+                    [](QWidget* dialog) { CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert")); });
+        driver.Then(QStringLiteral("kalibrierung"),
+                    [](QWidget* dialog) { CDialogDriver::Click(dialog, QStringLiteral("Abbrechen")); });
+        rig.Trigger(CCommandTable::kKonfiguration);
+        QVERIFY(driver.Done());
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(rig.Doc().GetMesswert(0) != -99.0f);
+        QVERIFY(rig.View().IsBereit());
     }
 
     void typeChoiceFromTheMenu() {

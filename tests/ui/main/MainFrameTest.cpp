@@ -167,7 +167,7 @@ private Q_SLOTS:
         rig.Doc().UpdateAllViews();
         QVERIFY(rig.Action(CCommandTable::kSenden)->isEnabled());
         QVERIFY(RuleAllows(rig, CCommandTable::kKonfiguration));
-        QVERIFY(!rig.Action(CCommandTable::kKonfiguration)->isEnabled()); // no handler yet
+        QVERIFY(rig.Action(CCommandTable::kKonfiguration)->isEnabled());
 
         rig.Doc().SetTyp(7);
         rig.Doc().UpdateAllViews();

@@ -216,18 +216,25 @@ private Q_SLOTS:
         CModalDriver driver;
         const auto type = [](const QString& text) {
             return [text](QWidget* input) {
-                input->findChild<QLineEdit*>()->setText(text);
-                QMetaObject::invokeMethod(input, "accept");
+                QCOMPARE(input->findChild<QLineEdit*>(QStringLiteral("feld1"))->text(),
+                         QStringLiteral("+00000"));
+                input->findChild<QLineEdit*>(QStringLiteral("feld1"))->setText(text);
+                // Queued: the refusal's message box must not open inside the driver's own timer call.
+                QMetaObject::invokeMethod(input, "accept", Qt::QueuedConnection);
             };
         };
-        driver.Then(QString(), type(QString(43, QLatin1Char('1'))));
+        // "Dateneingabe" takes at most ten characters and stays open with the value's preset.
+        driver.Then(QStringLiteral("enterData"), type(QString(43, QLatin1Char('1'))));
         driver.Then(QStringLiteral("messagebox"), CloseBox);
-        driver.Then(QString(), type(QStringLiteral("+00015")));
+        driver.Then(QStringLiteral("enterData"), [](QWidget* input) {
+            input->findChild<QLineEdit*>(QStringLiteral("feld1"))->setText(QStringLiteral("+00015"));
+            QMetaObject::invokeMethod(input, "accept");
+        });
         driver.Then(QStringLiteral("sioTransfer"), [](QWidget* dialog) { Click(dialog, "ok"); });
         rig.TakeFrames();
         commands.OnTestEntry(*CTestMenu::Find(32795));
         QVERIFY(driver.Done());
-        QCOMPARE(driver.messages.value(0), QStringLiteral("Die Eingabe ist zu lang: höchstens 42 Zeichen."));
+        QCOMPARE(driver.messages.value(0), QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
         const QList<CSequenceRig::Frame> sent = CSequenceRig::Only(rig.TakeFrames(), Cmd::SetDaempfung);
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent.first().payload, QByteArray("+00015"));

@@ -1,10 +1,13 @@
 // The measurement and test commands through the window's menus against the in-process simulator, on the
-// product's clock: "Messung..." with a logging run, a single "Test" command and "Connect RX93".
+// product's clock: "Messung..." with a logging run, the entries of the "Test" menu, "Connect RX93" and
+// "Seriennummer ändern...".
 
 #include "ModalDriver.h"
 #include "ShellRig.h"
 #include "document/QuillonDoc.h"
 #include "shell/CommandTable.h"
+#include "sim/SimTransmitter.h"
+#include "transmitter/TestMenu.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
 
@@ -12,6 +15,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +26,40 @@ namespace {
 int LinesIn(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count('\n')) : 0;
+}
+
+QStringList Texts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+    }
+    return texts;
+}
+
+QMenu* Menu(QWidget* parent, const QString& title) {
+    for (QMenu* menu : parent->findChildren<QMenu*>()) {
+        if (menu->title() == title) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
+/// What "Sio-Transfer" shows: its caption, the data sent and the first byte received.
+QString Exchange(QWidget* dialog) {
+    return dialog->windowTitle() + QLatin1Char(':') +
+           dialog->findChild<QLineEdit*>(QStringLiteral("sentText"))->text() + QLatin1Char(':') +
+           dialog->findChild<QPlainTextEdit*>(QStringLiteral("receivedHex"))->toPlainText().left(2);
+}
+
+/// Types the value into "Dateneingabe" (after noting its preset) and confirms it.
+CModalDriver::Action Enter(QStringList& presets, const QString& wert) {
+    return [&presets, wert](QWidget* dialog) {
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("feld1"));
+        presets << field->text();
+        field->setText(wert);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
 }
 
 } // namespace
@@ -69,6 +108,104 @@ private Q_SLOTS:
         QVERIFY(driver.Done());
         QCOMPARE(sent, QStringLiteral("02 03 31 34 03 "));
         QVERIFY(rig.View().IsBereit());
+    }
+
+    void testMenuHoldsEveryEntryAndEachKindReachesTheTransmitter() {
+        CShellRig rig(CEdition::Kind::Werk, 2);
+        QVERIFY(rig.Start());
+        rig.Trigger(CCommandTable::kEmpfangen);
+        QMenu* test = Menu(&rig.Frame(), QStringLiteral("Test"));
+        QVERIFY(test);
+        QCOMPARE(Texts(test),
+                 (QStringList{"Test RS232", "Connect RX93", "Lesen", "Ändern", "Ausgang lesen", "",
+                              "Parametrierung sperren", "Parametrierung freigeben", "", "Fehlersignal lesen",
+                              "Stromgrenze min lesen", "Stromgrenze max lesen", "Fehlersignal ändern",
+                              "Stromgrenze min änderen", "Stromgrenze max ändern", "", "LinTab lesen",
+                              "LinTab schreiben"}));
+        QCOMPARE(Texts(Menu(test, QStringLiteral("Ändern"))),
+                 (QStringList{"Messbereichsanfang", "Messbereichsende", "Offsetkorrektur", "Spannekorrektur",
+                              "Dämpfung", "Messstellenbezeichung"}));
+        QVERIFY(Texts(Menu(test, QStringLiteral("Lesen"))).contains(QStringLiteral("Einheit")));
+        for (const int nId : {32787, 32788, 32793, 32794, 32795, 32796, 33100, 33101, 33102, 33103, 33104,
+                              33105, 33106, 33107, 33108, 33109, 33110}) {
+            QVERIFY2(rig.Action(nId)->isEnabled(), qPrintable(QString::number(nId)));
+        }
+
+        CSimTransmitter& sim = rig.sim.Transmitter();
+        sim.SetReleased(false);
+        QStringList presets;
+        QStringList exchanges;
+        CModalDriver driver;
+        const auto note = [&](QWidget* dialog) {
+            exchanges << Exchange(dialog);
+            dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        };
+        driver.Then(QStringLiteral("sioTransfer"), note); // "Ausgang lesen": no payload
+        rig.Trigger(33100);
+        driver.Then(QStringLiteral("sioTransfer"), note); // "Parametrierung freigeben": a fixed payload
+        rig.Trigger(33102);
+        QVERIFY(sim.Released());
+        driver.Then(QStringLiteral("enterData"), Enter(presets, QStringLiteral("+00042")));
+        driver.Then(QStringLiteral("sioTransfer"), note); // "Dämpfung" below "Ändern": typed
+        rig.Trigger(32795);
+        QCOMPARE(sim.ParamWord(sim.ParamLayout().daempfung), quint16(42));
+        driver.Then(QStringLiteral("enterData"), Enter(presets, QStringLiteral("05")));
+        driver.Then(QStringLiteral("sioTransfer"), note); // "LinTab schreiben"
+        rig.Trigger(CTestMenu::kLinTabSchreiben);
+        QCOMPARE(sim.TableCount(), 5);
+        driver.Then(QStringLiteral("sioTransfer"), note); // "LinTab lesen": the last of the ten blocks
+        rig.Trigger(CTestMenu::kLinTabLesen);
+        QVERIFY(driver.Done());
+        QCOMPARE(presets, (QStringList{"+00000", "20"}));
+        QCOMPARE(exchanges, (QStringList{"Get Akt Output:0:02", "Parametrierung freigeben:@1:02",
+                                         "Set Dämpfung:I+00042:02",
+                                         QStringLiteral("Set LinTabCount:\u201e05:02"), "Get LinTab:?9:02"}));
+
+        // "Abbrechen" in "Dateneingabe" sends nothing.
+        const int nFrames = rig.sim.FrameCount();
+        driver.Then(QStringLiteral("enterData"),
+                    [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
+        rig.Trigger(32787);
+        QVERIFY(driver.Done());
+        QCOMPARE(rig.sim.FrameCount(), nFrames);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(rig.View().IsBereit());
+    }
+
+    void serialNumberChangesInTheTransmitter() {
+        CShellRig rig(CEdition::Kind::Werk, 2);
+        QVERIFY(rig.Start());
+        rig.Trigger(CCommandTable::kEmpfangen);
+        for (const int nId : {32813, 32913, 32915, 32922}) {
+            QVERIFY(rig.Frame().IsConnected(nId));
+        }
+        const QByteArray before = rig.sim.Transmitter().Serial();
+        QCOMPARE(rig.Doc().GetSeriennummer(), before.left(13));
+        QStringList shown;
+        CModalDriver driver;
+        driver.Then(QStringLiteral("seriennummer"), [&](QWidget* dialog) {
+            for (int i = 0; i < 3; ++i) {
+                shown << dialog->findChild<QLineEdit*>(QStringLiteral("feld%1").arg(i))->text();
+            }
+            dialog->findChild<QLineEdit*>(QStringLiteral("feld1"))->setText(QStringLiteral("99"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        rig.Trigger(32813);
+        QVERIFY(driver.Done());
+        QCOMPARE(shown.join(QLatin1Char('.')).toLatin1(), before.left(13));
+        const QByteArray changed = before.left(7) + "99" + before.mid(9, 4);
+        QCOMPARE(rig.sim.Transmitter().Serial().left(13), changed);
+        QCOMPARE(rig.Doc().GetSeriennummer(), changed);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+
+        // "Abbr." sends nothing.
+        const int nFrames = rig.sim.FrameCount();
+        driver.Then(QStringLiteral("seriennummer"),
+                    [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
+        rig.Trigger(32813);
+        QVERIFY(driver.Done());
+        QCOMPARE(rig.sim.FrameCount(), nFrames);
+        QCOMPARE(rig.sim.Transmitter().Serial().left(13), changed);
     }
 
     void connectRX93TellsWhatAnswered() {
