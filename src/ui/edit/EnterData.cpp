@@ -27,6 +27,11 @@ CEnterData::CEnterData(QWidget* parent)
     layout->addRow(buttons);
 }
 
+void CEnterData::SetPresets(const QString& index, const QString& wert) {
+    m_index->setText(index);
+    m_wert->setText(wert);
+}
+
 QString CEnterData::Index() const {
     return m_index->text();
 }
