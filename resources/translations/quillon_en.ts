@@ -1253,10 +1253,6 @@ Connected: KXP03 from 2006</translation>
         <translation>TC formula offset</translation>
     </message>
     <message>
-        <source> +   * x +   * x^2 +   * x ^ 3</source>
-        <translation> +   * x +   * x^2 +   * x ^ 3</translation>
-    </message>
-    <message>
         <source>TK-Formel Spanne</source>
         <translation>TC formula span</translation>
     </message>

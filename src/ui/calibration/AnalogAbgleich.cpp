@@ -44,8 +44,8 @@ CAnalogAbgleich::CAnalogAbgleich(int nTyp, QWidget* parent)
     setObjectName(QStringLiteral("dlgAnalogAbgleich"));
     auto* columns = new QHBoxLayout;
     columns->addWidget(BuildBereich(nTyp));
-    columns->addWidget(BuildAdc());
-    columns->addWidget(BuildDac());
+    columns->addWidget(BuildAdc(), 0, Qt::AlignTop);
+    columns->addWidget(BuildDac(), 0, Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(BuildButtons());
@@ -142,7 +142,6 @@ QGroupBox* CAnalogAbgleich::BuildAdc() {
     grid->addWidget(new QLabel(tr("T-ADC"), this), kAdcRows, 0, Qt::AlignRight);
     grid->addWidget(tempAdc, kAdcRows, 1);
     grid->addWidget(ActionButton(tr("Get"), QStringLiteral("getTemp"), Action::GetTempAdc), kAdcRows, 2);
-    grid->setRowStretch(kAdcRows + 1, 1);
     return group;
 }
 
@@ -187,7 +186,6 @@ QGroupBox* CAnalogAbgleich::BuildDac() {
     output->addWidget(Edit(kOutputEnd, 5));
     output->addStretch();
     grid->addLayout(output, kDacRows + 2, 0, 1, 5);
-    grid->setRowStretch(kDacRows + 3, 1);
     return group;
 }
 

@@ -3,6 +3,8 @@
 CDlgRX31Abgl::CDlgRX31Abgl(CAbgleichdaten& record, CAbgleichRecordRules::Form form, bool bErweitert,
                            QWidget* parent)
     : CDlgAbgleichdaten(record, tr("RX31 Abgleichdaten"), QStringLiteral("dlgRX31Abgl"), parent) {
+    const QStringList polynom{QStringLiteral(" +"), QStringLiteral("* x +"), QStringLiteral("* x^2 +"),
+                              QStringLiteral("* x ^ 3")};
     const QList<CAbglEintraege::Beschriftung> rows{
         {"m_nAdc", tr("adc"), QString()},
         {"m_nDac", tr("dac"), QString()},
@@ -19,8 +21,8 @@ CDlgRX31Abgl::CDlgRX31Abgl(CAbgleichdaten& record, CAbgleichRecordRules::Form fo
         {"m_nAbglEinheit", tr("Einheit"),
          tr("0 = keine Einheit, 1 = bar, 2 = mbar, 3 = Pa, 4 = kPa, 5 = °C, 6 = °F, 7 = %")},
         {"m_nEnableParametrierung", tr("EnableParametrierung"), QString()},
-        {"m_fTkOffset", tr("TK-Formel Offset"), tr(" +   * x +   * x^2 +   * x ^ 3")},
-        {"m_fTkSpanne", tr("TK-Formel Spanne"), tr(" +   * x +   * x^2 +   * x ^ 3")},
+        {"m_fTkOffset", tr("TK-Formel Offset"), QString(), polynom},
+        {"m_fTkSpanne", tr("TK-Formel Spanne"), QString(), polynom},
     };
     Build(CAbgleichRecordRules::Load(record, form, bErweitert), rows);
 }
