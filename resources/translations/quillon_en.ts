@@ -292,6 +292,133 @@ through the programming interface PL45 or PL40</translation>
     </message>
 </context>
 <context>
+    <name>CAnalogAbgleich</name>
+    <message>
+        <source>Analogabgleich RX30 / RX31 / RX84 / RX96</source>
+        <translation>Analog calibration RX30 / RX31 / RX84 / RX96</translation>
+    </message>
+    <message>
+        <source>Transmitter-Typ:</source>
+        <translation>Transmitter type:</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich</source>
+        <translation>Basic measuring range</translation>
+    </message>
+    <message>
+        <source>MB-Anfang</source>
+        <translation>MR start</translation>
+    </message>
+    <message>
+        <source>MB-Ende</source>
+        <translation>MR end</translation>
+    </message>
+    <message>
+        <source>Abgl-Anf.</source>
+        <translation>Cal. start</translation>
+    </message>
+    <message>
+        <source>Abgl-Ende</source>
+        <translation>Cal. end</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Komma</source>
+        <translation>Decimal point</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>T-ADC</source>
+        <translation>T-ADC</translation>
+    </message>
+    <message>
+        <source>DAC</source>
+        <translation>DAC</translation>
+    </message>
+    <message>
+        <source>4mA</source>
+        <translation>4mA</translation>
+    </message>
+    <message>
+        <source>12mA</source>
+        <translation>12mA</translation>
+    </message>
+    <message>
+        <source>20mA</source>
+        <translation>20mA</translation>
+    </message>
+    <message>
+        <source>Freigeben</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>0-10V</source>
+        <translation>0-10V</translation>
+    </message>
+    <message>
+        <source>4-20mA</source>
+        <translation>4-20mA</translation>
+    </message>
+    <message>
+        <source>0-20mA</source>
+        <translation>0-20mA</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Def.-DAC</source>
+        <translation>Def. DAC</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
     <name>CAnalogAbgleichRules</name>
     <message>
         <source>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</source>
@@ -304,6 +431,13 @@ through the programming interface PL45 or PL40</translation>
     <message>
         <source>Bitte eine Zahl zwischen 0 und 22.5 eingeben.</source>
         <translation>Please enter a number between 0 and 22.5.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationCommands</name>
+    <message>
+        <source>Abgleichdaten ändern</source>
+        <translation>Change calibration data</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1380,65 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDacAbglVN62</name>
+    <message>
+        <source>DAC-Abgleich VN62</source>
+        <translation>DAC calibration VN62</translation>
+    </message>
+    <message>
+        <source>DAC0: Analogausgang 1</source>
+        <translation>DAC0: analog output 1</translation>
+    </message>
+    <message>
+        <source>DAC1: Analogausgang 2</source>
+        <translation>DAC1: analog output 2</translation>
+    </message>
+    <message>
+        <source>DAC-Abgl lesen</source>
+        <translation>Read DAC cal.</translation>
+    </message>
+    <message>
+        <source>DAC-Abgl senden</source>
+        <translation>Send DAC cal.</translation>
+    </message>
+    <message>
+        <source>DAC freigeben</source>
+        <translation>Release DAC</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>4mA</source>
+        <translation>4mA</translation>
+    </message>
+    <message>
+        <source>12mA</source>
+        <translation>12mA</translation>
+    </message>
+    <message>
+        <source>20mA</source>
+        <translation>20mA</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Bitte eine ganze Zahl zwischen 0 und %1 eingeben.</source>
+        <translation>Please enter a whole number between 0 and %1.</translation>
+    </message>
+</context>
+<context>
     <name>CDacAbglVN62Loop</name>
     <message>
         <source>Sendefehler!</source>
@@ -1281,6 +1474,17 @@ Connected: KXP03 from 2006</translation>
 </context>
 <context>
     <name>CDialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgAbgleichdaten</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -1357,20 +1561,8 @@ Connected: KXP03 from 2006</translation>
         <translation>TC formula offset</translation>
     </message>
     <message>
-        <source> +   * x +   * x^2 +   * x ^ 3</source>
-        <translation> +   * x +   * x^2 +   * x ^ 3</translation>
-    </message>
-    <message>
         <source>TK-Formel Spanne</source>
         <translation>TC formula span</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1500,14 +1692,6 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>P2</source>
         <translation>P2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>

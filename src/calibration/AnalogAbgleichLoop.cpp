@@ -7,37 +7,15 @@
 #include "document/QuillonDoc.h"
 #include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
-#include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
-
-namespace {
-
-constexpr int kReplyNumberDigits = 6;
-constexpr int kDataStart = 2;
-
-/// "d" takes the DAC value as a 16-bit signed number in six digits.
-QByteArray DacPayload(qint32 value) {
-    return QString::asprintf("%06d", static_cast<int>(static_cast<qint16>(value))).toLatin1();
-}
-
-} // namespace
 
 CAnalogAbgleichLoop::CAnalogAbgleichLoop(CTransmitterLink& link, CConnection& connection,
                                          CCalibrationTransfer& transfer, CQuillonDoc& doc)
     : m_link(link)
     , m_connection(connection)
     , m_transfer(transfer)
-    , m_doc(doc) {}
-
-std::optional<qint32> CAnalogAbgleichLoop::ReplyNumber(const QByteArray& reply) {
-    const QByteArray digits = reply.mid(kDataStart, kReplyNumberDigits);
-    bool bOk = false;
-    const qint32 value = digits.toInt(&bOk);
-    if (!bOk || digits.size() != kReplyNumberDigits) {
-        return std::nullopt;
-    }
-    return value;
-}
+    , m_doc(doc)
+    , m_service(link, connection, doc) {}
 
 bool CAnalogAbgleichLoop::Run(IView& view) {
     const CLinkOperation operation(m_link);
@@ -70,14 +48,15 @@ void CAnalogAbgleichLoop::Act(const Outcome& outcome, CAnalogAbgleichRules::Valu
         GetTempAdc(values);
         break;
     case Action::SetDac:
-        Send(Cmd::SetDac, DacPayload(record.m_nDac.at(qMin<std::size_t>(row, 2))));
+        // "d" takes the DAC value as a 16-bit signed number.
+        Send(&CServiceTransfer::ServiceSetDac,
+             static_cast<qint16>(record.m_nDac.at(qMin<std::size_t>(row, 2))));
         break;
     case Action::Freigeben:
-        Send(Cmd::SetDac, QString::asprintf("%06d", CAnalogAbgleichRules::kDacFrei).toLatin1());
+        Send(&CServiceTransfer::ServiceSetDac, CAnalogAbgleichRules::kDacFrei);
         break;
     case Action::SetGain:
-        Send(Cmd::SetVerstaerkung,
-             "011" + QByteArray::number(record.m_nGain, 16).toUpper().rightJustified(4, '0'));
+        Send(&CServiceTransfer::ServiceSetGain, record.m_nGain);
         break;
     case Action::Auslesen:
         m_transfer.ReadCalibrationData();
@@ -112,30 +91,21 @@ void CAnalogAbgleichLoop::GetAdc(int nRow, CAnalogAbgleichRules::Values& values)
         // The transmitter needs a moment after its restart before its converter reads true.
         m_link.Clock().SleepMs(kWaitBeforeAdcMs);
     }
-    if (const std::optional<qint32> value = Read(Cmd::GetAktAdc, "0")) {
-        values.record.m_nAdc.at(static_cast<std::size_t>(nRow)) = *value;
+    // A failed reading leaves the row as it was (the service slot is 0 then, not a reading).
+    if (m_service.ServiceGetAdc()) {
+        values.record.m_nAdc.at(static_cast<std::size_t>(nRow)) = m_doc.GetServiceWert();
     }
 }
 
 void CAnalogAbgleichLoop::GetTempAdc(CAnalogAbgleichRules::Values& values) {
     CWaitCursor wait(m_link.Operator());
-    if (const std::optional<qint32> value = Read(Cmd::GetTempAdc, {})) {
-        values.record.m_nTemperaturAdc[0] = *value;
+    if (m_service.ServiceGetTempAdc()) {
+        values.record.m_nTemperaturAdc[0] = m_doc.GetServiceWert();
     }
 }
 
-void CAnalogAbgleichLoop::Send(quint8 command, const QByteArray& payload) {
+void CAnalogAbgleichLoop::Send(bool (CServiceTransfer::*transfer)(), qint32 value) {
     CWaitCursor wait(m_link.Operator());
-    QByteArray request = payload;
-    QByteArray reply;
-    m_link.TransferCommand(command, request, reply);
-}
-
-std::optional<qint32> CAnalogAbgleichLoop::Read(quint8 command, const QByteArray& payload) {
-    QByteArray request = payload;
-    QByteArray reply;
-    if (!m_link.TransferCommand(command, request, reply)) {
-        return std::nullopt;
-    }
-    return ReplyNumber(reply);
+    m_doc.SetServiceWert(value);
+    (m_service.*transfer)();
 }

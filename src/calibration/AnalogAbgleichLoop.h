@@ -1,10 +1,9 @@
 #pragma once
 
 #include "calibration/AnalogAbgleichRules.h"
+#include "transmitter/ServiceTransfer.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
-#include <optional>
 
 class CCalibrationTransfer;
 class CConnection;
@@ -14,7 +13,8 @@ class CTransmitterLink;
 /// "Analogabgleich...": the dialog ends for every action with its button, the loop carries the action
 /// out on the transmitter and shows the dialog again with the updated values, until "OK" or
 /// "Abbrechen". The dialog's copy of the record reaches the document only by "Senden"; "Auslesen"
-/// replaces both by what the transmitter holds. A failed single command leaves its value as it was.
+/// replaces both by what the transmitter holds. The single commands are the service transfers of the
+/// calibration pages; a failed one says so in its own message and leaves its value as it was.
 class CAnalogAbgleichLoop {
     Q_DECLARE_TR_FUNCTIONS(CAnalogAbgleichLoop)
 
@@ -54,18 +54,16 @@ public:
     /// Runs the dialog loop; false when the type has no record of this form (after the message).
     bool Run(IView& view);
 
-    /// The decimal number in reply positions 2..7, or nothing.
-    static std::optional<qint32> ReplyNumber(const QByteArray& reply);
-
 private:
     void Act(const Outcome& outcome, CAnalogAbgleichRules::Values& values);
     void GetAdc(int nRow, CAnalogAbgleichRules::Values& values);
     void GetTempAdc(CAnalogAbgleichRules::Values& values);
-    void Send(quint8 command, const QByteArray& payload);
-    std::optional<qint32> Read(quint8 command, const QByteArray& payload);
+    /// One service transfer with value in the document's service slot.
+    void Send(bool (CServiceTransfer::*transfer)(), qint32 value);
 
     CTransmitterLink& m_link;
     CConnection& m_connection;
     CCalibrationTransfer& m_transfer;
     CQuillonDoc& m_doc;
+    CServiceTransfer m_service;
 };

@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr int kBereichMin = -9999;
-constexpr int kBereichMax = 9999;
-constexpr int kAdcMax = 65535;
-constexpr double kOutputMax = 22.5;
+constexpr int kBereichMin = CAnalogAbgleichRules::kBereichMin;
+constexpr int kBereichMax = CAnalogAbgleichRules::kBereichMax;
+constexpr int kAdcMax = CAnalogAbgleichRules::kAdcMax;
+constexpr double kOutputMax = CAnalogAbgleichRules::kOutputMax;
 /// DAC entries 0..2 are the output's points; 3 and 4 hold the output range.
 constexpr std::size_t kDacPoints = 3;
 constexpr std::array<qint32, 5> kDefaultAdc{23504, 28828, 34152, 39476, 44800};
@@ -30,6 +30,10 @@ constexpr RangeChoice kRanges[] = {
 
 QString IntegerText(int nMin, int nMax) {
     return CAnalogAbgleichRules::tr("Bitte eine ganze Zahl zwischen %1 und %2 eingeben.").arg(nMin).arg(nMax);
+}
+
+QString OutputText() {
+    return CAnalogAbgleichRules::tr("Bitte eine Zahl zwischen 0 und 22.5 eingeben.");
 }
 
 } // namespace
@@ -129,7 +133,7 @@ std::optional<CAnalogAbgleichRules::Problem> CAnalogAbgleichRules::Validate(cons
     }
     for (const double value : {values.fOutputStart, values.fOutputEnd}) {
         if (!problem && !(value >= 0.0 && value <= kOutputMax)) {
-            problem = Problem{QStringLiteral("output"), tr("Bitte eine Zahl zwischen 0 und 22.5 eingeben.")};
+            problem = Problem{QStringLiteral("output"), OutputText()};
         }
     }
     return problem;
@@ -142,4 +146,26 @@ void CAnalogAbgleichRules::ApplyForSend(const Values& values, CQuillonDoc& doc) 
     // The document's valid flag tells whether its record came from a transmitter; sending keeps it.
     record.m_bGueltig = doc.Abgleichdaten().m_bGueltig;
     doc.Abgleichdaten() = record;
+}
+
+std::optional<QString> CAnalogAbgleichRules::ParseInteger(const QString& text, int nMin, int nMax,
+                                                          int& value) {
+    bool bOk = false;
+    const int parsed = text.trimmed().toInt(&bOk);
+    if (!bOk || parsed < nMin || parsed > nMax) {
+        return IntegerText(nMin, nMax);
+    }
+    value = parsed;
+    return std::nullopt;
+}
+
+std::optional<QString> CAnalogAbgleichRules::ParseOutput(const QString& text, double& value) {
+    bool bOk = false;
+    QString decimal = text.trimmed();
+    const double parsed = decimal.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&bOk);
+    if (!bOk || !(parsed >= 0.0 && parsed <= kOutputMax)) {
+        return OutputText();
+    }
+    value = parsed;
+    return std::nullopt;
 }

@@ -18,6 +18,10 @@ class CAnalogAbgleichRules {
 
 public:
     static constexpr int kDacMax = 4095;
+    static constexpr int kBereichMin = -9999;
+    static constexpr int kBereichMax = 9999;
+    static constexpr int kAdcMax = 65535;
+    static constexpr double kOutputMax = 22.5;
     static constexpr int kDacFrei = 65535; ///< hands the output back to the transmitter
 
     enum class OutputRange { None, Volt0To10, MilliAmp4To20, MilliAmp0To20 };
@@ -51,6 +55,11 @@ public:
     static std::array<int, 5> PointLabels(const CAbgleichdaten& record);
     /// A DAC value moved by one, kept within 0..4095.
     static int StepDac(int nValue, int nDelta);
+
+    /// An integer entry of the dialog in nMin..nMax into value; the message when it is none.
+    static std::optional<QString> ParseInteger(const QString& text, int nMin, int nMax, int& value);
+    /// An output range entry (0..22.5, "," or ".") into value; the message when it is none.
+    static std::optional<QString> ParseOutput(const QString& text, double& value);
 
     /// The first entry out of range, or nothing.
     static std::optional<Problem> Validate(const Values& values);

@@ -95,6 +95,20 @@ private Q_SLOTS:
         QVERIFY(!r.rig.link.Sio().IsPortOpen());
     }
 
+    void aSilentCommandSaysSoAndKeepsTheValue() {
+        Rig r(2);
+        CSimulator::Faults faults;
+        faults.silentCommands = {Cmd::GetAktAdc, Cmd::SetDac};
+        r.rig.sim.SetFaults(faults);
+        CScriptedView view;
+        view.steps = {Press(Action::GetAdc, 2), Press(Action::SetDac, 0), Press(Action::Ok)};
+        QVERIFY(r.loop.Run(view));
+        QCOMPARE(view.shown.at(1).record.m_nAdc[2], 34152); // the default record's, not the empty slot's 0
+        QCOMPARE(r.rig.op.MessageTexts(), (QStringList{QStringLiteral("Kann ADC-Wert nicht auslesen!"),
+                                                       QStringLiteral("Kann DAC nicht setzen!")}));
+        QVERIFY(!r.rig.link.Sio().IsPortOpen());
+    }
+
     void readThenSendDropsTheHundredthsOfTheOutputRange() {
         Rig r(2);
         r.rig.sim.Transmitter().CalWords()[9] = 2050; // output end 20.50 mA

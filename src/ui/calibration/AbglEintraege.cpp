@@ -1,6 +1,7 @@
 #include "ui/calibration/AbglEintraege.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <cstring>
@@ -9,6 +10,19 @@ namespace {
 
 constexpr int kFirstEditColumn = 1;
 constexpr int kNoteColumn = 6;
+/// "-32768" and "65535"; a float such as "-1.23457e-05".
+constexpr int kIntegerChars = 6;
+constexpr int kFloatChars = 11;
+
+const CAbglEintraege::Beschriftung* RowOf(const QList<CAbglEintraege::Beschriftung>& rows,
+                                          const char* field) {
+    for (const CAbglEintraege::Beschriftung& row : rows) {
+        if (std::strcmp(row.field, field) == 0) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -18,24 +32,57 @@ CAbglEintraege::CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries
     , m_entries(entries) {
     auto* grid = new QGridLayout(this);
     int nRow = -1;
+    int nColumn = kFirstEditColumn;
     const char* current = nullptr;
+    const Beschriftung* row = nullptr;
+    // A row's note stands right behind its last edit, so that a short row does not widen the table.
+    const auto placeNote = [&] {
+        if (row != nullptr && !row->note.isEmpty()) {
+            grid->addWidget(new QLabel(row->note, this), nRow, nColumn, 1, kNoteColumn - nColumn + 1);
+        }
+    };
     for (const CAbgleichRecordRules::Entry& entry : entries) {
         if (current == nullptr || std::strcmp(current, entry.field) != 0) {
-            current = entry.field;
-            ++nRow;
-            for (const Beschriftung& row : rows) {
-                if (std::strcmp(row.field, entry.field) == 0) {
-                    grid->addWidget(new QLabel(row.label, this), nRow, 0);
-                    grid->addWidget(new QLabel(row.note, this), nRow, kNoteColumn);
+            const Beschriftung* next = RowOf(rows, entry.field);
+            const bool bSameRow =
+                row != nullptr && next != nullptr && !next->label.isEmpty() && next->label == row->label;
+            if (!bSameRow) {
+                placeNote();
+                ++nRow;
+                nColumn = kFirstEditColumn;
+                if (next != nullptr) {
+                    grid->addWidget(new QLabel(next->label, this), nRow, 0);
                 }
             }
+            current = entry.field;
+            row = next;
         }
-        auto* edit = new QLineEdit(entry.text, this);
-        edit->setObjectName(QStringLiteral("%1.%2").arg(QLatin1String(entry.field)).arg(entry.index));
-        edit->setEnabled(entry.bEnabled);
-        grid->addWidget(edit, nRow, kFirstEditColumn + entry.index);
-        m_edits.append(edit);
+        const QString suffix =
+            row != nullptr && entry.index < row->suffixes.size() ? row->suffixes.at(entry.index) : QString();
+        grid->addWidget(Cell(entry, suffix), nRow, nColumn++);
     }
+    placeNote();
+    grid->setColumnStretch(kNoteColumn, 1);
+}
+
+QWidget* CAbglEintraege::Cell(const CAbgleichRecordRules::Entry& entry, const QString& suffix) {
+    auto* edit = new QLineEdit(entry.text, this);
+    edit->setObjectName(QStringLiteral("%1.%2").arg(QLatin1String(entry.field)).arg(entry.index));
+    edit->setEnabled(entry.bEnabled);
+    const bool bFloat = std::strncmp(entry.field, "m_f", 3) == 0;
+    const int nChars = bFloat ? kFloatChars : kIntegerChars;
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * nChars + 12);
+    m_edits.append(edit);
+    if (suffix.isEmpty()) {
+        return edit;
+    }
+    auto* cell = new QWidget(this);
+    auto* layout = new QHBoxLayout(cell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit);
+    layout->addWidget(new QLabel(suffix, cell));
+    layout->addStretch();
+    return cell;
 }
 
 QList<CAbgleichRecordRules::Entry> CAbglEintraege::Entries() const {

@@ -3,13 +3,15 @@
 #include "calibration/AbgleichRecordRules.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class QLineEdit;
 
 /// The table of a calibration record dialog: one row per field with its label, an edit per entry and a
-/// note. Shared by "RX31 Abgleichdaten" and "VN62 Abgleichdaten"; each edit is named after its field
-/// and entry ("m_nAdc.2") so that tests find it.
+/// note; consecutive fields with the same label (the start and end of a range) share one row. Shared by
+/// "RX31 Abgleichdaten" and "VN62 Abgleichdaten"; each edit is named after its field and entry
+/// ("m_nAdc.2") so that tests find it, and is wide enough for every value its field can hold.
 class CAbglEintraege : public QWidget {
     Q_OBJECT
 
@@ -19,6 +21,8 @@ public:
         const char* field;
         QString label;
         QString note;
+        /// Text behind each entry's edit (the terms of a polynomial), if any.
+        QStringList suffixes = {};
     };
 
     CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries, const QList<Beschriftung>& rows,
@@ -29,6 +33,8 @@ public:
     void FocusEntry(int nEntry);
 
 private:
+    QWidget* Cell(const CAbgleichRecordRules::Entry& entry, const QString& suffix);
+
     QList<CAbgleichRecordRules::Entry> m_entries;
     QList<QLineEdit*> m_edits;
 };

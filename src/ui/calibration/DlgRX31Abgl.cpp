@@ -1,18 +1,10 @@
 #include "ui/calibration/DlgRX31Abgl.h"
 
-#include "ui/calibration/AbglEintraege.h"
-
-#include <QDialogButtonBox>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 CDlgRX31Abgl::CDlgRX31Abgl(CAbgleichdaten& record, CAbgleichRecordRules::Form form, bool bErweitert,
                            QWidget* parent)
-    : QDialog(parent)
-    , m_record(record) {
-    setWindowTitle(tr("RX31 Abgleichdaten"));
-    setObjectName(QStringLiteral("dlgRX31Abgl"));
+    : CDlgAbgleichdaten(record, tr("RX31 Abgleichdaten"), QStringLiteral("dlgRX31Abgl"), parent) {
+    const QStringList polynom{QStringLiteral(" +"), QStringLiteral("* x +"), QStringLiteral("* x^2 +"),
+                              QStringLiteral("* x ^ 3")};
     const QList<CAbglEintraege::Beschriftung> rows{
         {"m_nAdc", tr("adc"), QString()},
         {"m_nDac", tr("dac"), QString()},
@@ -29,30 +21,8 @@ CDlgRX31Abgl::CDlgRX31Abgl(CAbgleichdaten& record, CAbgleichRecordRules::Form fo
         {"m_nAbglEinheit", tr("Einheit"),
          tr("0 = keine Einheit, 1 = bar, 2 = mbar, 3 = Pa, 4 = kPa, 5 = °C, 6 = °F, 7 = %")},
         {"m_nEnableParametrierung", tr("EnableParametrierung"), QString()},
-        {"m_fTkOffset", tr("TK-Formel Offset"), tr(" +   * x +   * x^2 +   * x ^ 3")},
-        {"m_fTkSpanne", tr("TK-Formel Spanne"), tr(" +   * x +   * x^2 +   * x ^ 3")},
+        {"m_fTkOffset", tr("TK-Formel Offset"), QString(), polynom},
+        {"m_fTkSpanne", tr("TK-Formel Spanne"), QString(), polynom},
     };
-    m_table = new CAbglEintraege(CAbgleichRecordRules::Load(record, form, bErweitert), rows, this);
-
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgRX31Abgl::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgRX31Abgl::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_table);
-    layout->addWidget(buttons);
-}
-
-void CDlgRX31Abgl::accept() {
-    const QList<CAbgleichRecordRules::Entry> entries = m_table->Entries();
-    if (const std::optional<CAbgleichRecordRules::Problem> problem =
-            CAbgleichRecordRules::Validate(entries)) {
-        QMessageBox::warning(this, windowTitle(), problem->text);
-        m_table->FocusEntry(problem->entry);
-        return;
-    }
-    CAbgleichRecordRules::Apply(entries, m_record);
-    QDialog::accept();
+    Build(CAbgleichRecordRules::Load(record, form, bErweitert), rows);
 }

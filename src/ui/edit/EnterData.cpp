@@ -33,6 +33,11 @@ CEnterData::CEnterData(const QString& strWert, QWidget* parent)
     }
 }
 
+void CEnterData::SetPresets(const QString& index, const QString& wert) {
+    m_index->setText(index);
+    m_wert->setText(wert);
+}
+
 QString CEnterData::Index() const {
     return m_index->text();
 }

@@ -13,6 +13,8 @@ class CEnterData : public QDialog {
 public:
     explicit CEnterData(const QString& strWert = QString(), QWidget* parent = nullptr);
 
+    /// The texts the fields start with.
+    void SetPresets(const QString& index, const QString& wert);
     QString Index() const;
     QString Wert() const;
     void accept() override;

@@ -401,6 +401,12 @@ void CMainFrame::ConnectCalibrationCommands() {
     ConnectCommand(32844, [this] { OnAbgleichAnzeigen(Form::RX31); });
     ConnectCommand(32909, [this] { OnAbgleichAnzeigen(Form::VN62); });
     ConnectCommand(32919, [this] { OnAbgleichAnzeigen(Form::KA71); });
+    // "Verbinde Hardware..." of the RX93 submenu is the Test menu's "Connect RX93" (32772), connected
+    // with the measurement commands.
+    ConnectCommand(32885, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnAnalogAbgleich); });
+    ConnectCommand(32911, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnDacAbglVN62); });
+    ConnectCommand(32797, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnRX93Freigeben); });
+    ConnectCommand(32799, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnRX93Aendern); });
 }
 
 void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {

@@ -60,7 +60,8 @@ CQuillonView::CQuillonView(CQuillonDoc& doc, CGuiOperator& op, IClock& clock,
     , m_operator(op)
     , m_session(op, clock, std::move(device), doc)
     , m_calibration(m_session.Link(), m_session.Connection(), doc)
-    , m_measurement(this, m_session.Link(), m_session.Connection(), m_session.Transfer(), doc, m_locale) {
+    , m_measurement(this, m_session.Link(), m_session.Connection(), m_session.Transfer(), doc, m_locale)
+    , m_abgleich(this, m_session.Link(), m_session.Connection(), m_calibration, doc) {
     setObjectName(QStringLiteral("view"));
     m_testTimer.setInterval(kTestTimerMs);
     connect(&m_testTimer, &QTimer::timeout, this, [this] { m_session.Link().Sio().TickTimeout(); });
@@ -337,6 +338,14 @@ void CQuillonView::OnAbgleichSchreiben() {
     }
     COperation operation(m_operator);
     m_calibration.WriteCalibrationData();
+}
+
+void CQuillonView::OnAbgleichBefehl(void (CCalibrationCommands::*befehl)()) {
+    if (!IsBereit()) {
+        return;
+    }
+    COperation operation(m_operator);
+    (m_abgleich.*befehl)();
 }
 
 void CQuillonView::OnTestRs232() {

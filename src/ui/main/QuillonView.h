@@ -4,6 +4,7 @@
 #include "calibration/CalibrationTransfer.h"
 #include "shell/StartupChecks.h"
 #include "shell/TransmitterSession.h"
+#include "ui/calibration/CalibrationCommands.h"
 #include "ui/measurement/MeasurementCommands.h"
 
 #include <QHash>
@@ -80,6 +81,9 @@ public:
     void OnAbgleichLesen(CAbgleichKommandos::Familie familie);
     /// "Abgleichdaten scheiben/schreiben...": the document's calibration record into the transmitter.
     void OnAbgleichSchreiben();
+    /// A calibration command with its dialog loop ("Analogabgleich...", "DAC-Abgleich...", the RX93's
+    /// "Abgleich freigeben" and "Abgleichdaten ändern...") as one transmitter operation.
+    void OnAbgleichBefehl(void (CCalibrationCommands::*befehl)());
     bool IsTestTimerActive() const { return m_testTimer.isActive(); }
 
 signals:
@@ -116,6 +120,7 @@ private:
     QLocale m_locale;
     QTimer m_testTimer;
     CMeasurementCommands m_measurement;
+    CCalibrationCommands m_abgleich;
     int m_nBusy = 0;
     bool m_bBereitGemeldet = true;
     bool m_bErsterAufruf = true;

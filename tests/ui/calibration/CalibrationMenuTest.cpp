@@ -109,6 +109,20 @@ private Q_SLOTS:
         QVERIFY(!rx31.findChild<QLineEdit*>("m_nTemperaturAdc.2")->isEnabled());
         CDlgVN62Abgl vn62(record);
         QVERIFY(vn62.findChild<QLineEdit*>("m_fTkSpanne2.3") != nullptr);
+        // Every edit shows the widest value its field can hold, not just its last digits.
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&rx31, &vn62}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                const bool bFloat = edit->objectName().startsWith(QStringLiteral("m_f"));
+                const QString widest = bFloat ? QStringLiteral("-1.23457e-05") : QStringLiteral("-32768");
+                QVERIFY2(edit->width() >= edit->fontMetrics().horizontalAdvance(widest) + 6,
+                         qPrintable(edit->objectName()));
+            }
+        }
+        // The start and end of a range share their row.
+        QCOMPARE(rx31.findChild<QLineEdit*>("m_nBereichEnde.0")->y(),
+                 rx31.findChild<QLineEdit*>("m_nBereichAnfang.0")->y());
         QVERIFY(vn62.findChild<QLineEdit*>("m_nTemperaturAdc.2") == nullptr);
     }
 
