@@ -40,7 +40,7 @@ void CCalibrationCommands::OnRX93Aendern() {
 
 std::optional<std::pair<QString, QString>> CCalibrationCommands::EnterWord(const QString& index,
                                                                            const QString& value) {
-    CEnterData dialog(m_parent);
+    CEnterData dialog(value, m_parent);
     dialog.SetPresets(index, value);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
