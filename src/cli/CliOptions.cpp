@@ -26,6 +26,7 @@ constexpr CommandName kCommands[] = {
     {"measure", CCliOptions::Command::Measure, 0, 0},
     {"calibration read", CCliOptions::Command::CalibrationRead, 0, 0},
     {"calibration write", CCliOptions::Command::CalibrationWrite, 1, 1},
+    {"diff", CCliOptions::Command::Diff, 1, 2},
 };
 
 /// "calibration" takes its action as the next word; every other command is one word.
@@ -55,12 +56,21 @@ QString CCliOptions::HelpText() {
         "durchsuchen,\n"
         "                           Schnittstelle und Version ausgeben\n"
         "  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern\n"
-        "  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben\n"
+        "  send DATEI.qlc [--verify] [--set FELD=WERT ...]\n"
+        "                           den Parametersatz einer Dokumentdatei in den Transmitter schreiben;\n"
+        "                           --verify liest ihn danach zurück und vergleicht, --set ersetzt Felder\n"
+        "                           der Datei (z. B. --set m_strBezeichnung=PT-101), geprüft wie im\n"
+        "                           Bearbeiten-Dialog\n"
+        "  diff DATEI.qlc [DATEI2.qlc] [--json]\n"
+        "                           eine Dokumentdatei mit dem Transmitter (oder mit DATEI2) vergleichen,\n"
+        "                           in Einheiten und Dezimalstellen der Anzeige; Rückgabewert 0 gleich,\n"
+        "                           1 verschieden, 2 Fehler\n"
         "  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als "
         "JSON)\n"
-        "  sheet DATEI.qlc -o BLATT.pdf\n"
+        "  sheet DATEI.qlc -o BLATT.pdf [--before VORHER.qlc]\n"
         "                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne "
-        "Bildschirm)\n"
+        "Bildschirm);\n"
+        "                           mit --before stehen die Werte von VORHER.qlc daneben (Vorher/Nachher)\n"
         "  measure [--count N] [--interval S] [--log DATEI]\n"
         "                           Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine\n"
         "                           Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N "
@@ -81,7 +91,7 @@ QString CCliOptions::HelpText() {
         "send\n"
         "                           und für Dateien im alten Format)\n"
         "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
-        "  --json                   show gibt JSON aus\n"
+        "  --json                   show und diff geben JSON aus\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
         "Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.\n"
@@ -103,8 +113,12 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("n"));
     const QCommandLineOption intervalOption(QStringLiteral("interval"), QString(), QStringLiteral("s"));
     const QCommandLineOption logOption(QStringLiteral("log"), QString(), QStringLiteral("file"));
+    const QCommandLineOption verifyOption(QStringList{QStringLiteral("verify")});
+    const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("field=value"));
+    const QCommandLineOption beforeOption(QStringLiteral("before"), QString(), QStringLiteral("file"));
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
-                       helpOption, countOption, intervalOption, logOption});
+                       helpOption, countOption, intervalOption, logOption, verifyOption, setOption,
+                       beforeOption});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -183,8 +197,19 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("-o gehört nur zu receive, sheet und calibration read.");
         return std::nullopt;
     }
-    if (options.command != Command::Show && options.json) {
-        error = tr("--json gehört nur zu show.");
+    if (options.command != Command::Show && options.command != Command::Diff && options.json) {
+        error = tr("--json gehört nur zu show und diff.");
+        return std::nullopt;
+    }
+    options.verify = parser.isSet(verifyOption);
+    options.sets = parser.values(setOption);
+    if (options.command != Command::Send && (options.verify || !options.sets.isEmpty())) {
+        error = tr("--verify und --set gehören nur zu send.");
+        return std::nullopt;
+    }
+    options.before = parser.value(beforeOption);
+    if (options.command != Command::Sheet && parser.isSet(beforeOption)) {
+        error = tr("--before gehört nur zu sheet.");
         return std::nullopt;
     }
     options.logFile = parser.value(logOption);
