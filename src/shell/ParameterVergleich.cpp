@@ -256,8 +256,18 @@ CParameterVergleich::Zeile FeldZeile(const Feld& feld, const CQuillonDoc& a, con
     const double vb = feld.zahl(b);
     const QString ea = feld.einheit != nullptr ? feld.einheit(a) : QString();
     const QString eb = feld.einheit != nullptr ? feld.einheit(b) : QString();
-    zeile.links = ZahlText(va, feld.dezimalen(a), ea, locale);
-    zeile.rechts = ZahlText(vb, feld.dezimalen(b), eb, locale);
+    if (feld.dezimalen == Null) {
+        // Counts and codes: plain whole numbers, not the form's signed values.
+        const auto ganz = [&locale](double v, const QString& e) {
+            const QString zahl = locale.toString(static_cast<qint64>(v));
+            return e.isEmpty() ? zahl : zahl + QLatin1Char(' ') + e;
+        };
+        zeile.links = ganz(va, ea);
+        zeile.rechts = ganz(vb, eb);
+    } else {
+        zeile.links = ZahlText(va, feld.dezimalen(a), ea, locale);
+        zeile.rechts = ZahlText(vb, feld.dezimalen(b), eb, locale);
+    }
     const double schritt = feld.schritt != nullptr ? qMax(feld.schritt(a), feld.schritt(b)) : 0.0;
     zeile.bVerschieden =
         zeile.links != zeile.rechts &&
