@@ -3142,6 +3142,14 @@ Different from what was sent:
         <source>Parameter senden</source>
         <translation>Send parameters</translation>
     </message>
+    <message>
+        <source>Das Senden ist fehlgeschlagen: der Transmitter enthält teils neue, teils alte Werte.
+Nicht übernommen:
+%1</source>
+        <translation>Sending failed: the transmitter holds partly new, partly old values.
+Not taken over:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CSerienVorgabe</name>

@@ -182,22 +182,33 @@ int CCliTool::Send() {
             return kFailed;
         }
     }
+    std::optional<CParameterSatz> vorher;
+    if (m_options.verify) {
+        // What the transmitter holds now: a send that fails half-way can then tell the old set from a
+        // mix. A transmitter that cannot be read could not be verified either: nothing is sent.
+        CSendePruefung asFound(m_link, m_doc, QLocale::system());
+        if (!asFound.Lesen()) {
+            m_operator.Message(tr("Nichts gesendet."));
+            return kFailed;
+        }
+        vorher = asFound.Gelesen().GetParameterSatz();
+    }
     const CParameterTransfer::SendResult result = m_transfer.SendParameterSet();
     if (result == CParameterTransfer::SendResult::Declined && m_operator.QuestionUnanswered()) {
         m_operator.Message(tr("Ohne Terminal braucht send die Option --yes."));
     }
-    return CheckAfterSend(result);
+    return CheckAfterSend(result, vorher);
 }
 
-int CCliTool::CheckAfterSend(CParameterTransfer::SendResult result) {
+int CCliTool::CheckAfterSend(CParameterTransfer::SendResult result,
+                             const std::optional<CParameterSatz>& vorher) {
     const bool bSent = result == CParameterTransfer::SendResult::Sent;
     const bool bUnklar = result == CParameterTransfer::SendResult::Failed && m_transfer.MayHaveWritten();
     if (!(bSent && m_options.verify) && !bUnklar) {
         return bSent ? kSuccess : kFailed;
     }
     CSendePruefung pruefung(m_link, m_doc, QLocale::system());
-    const CSendePruefung::Ergebnis ergebnis =
-        bSent ? pruefung.NachSenden() : pruefung.NachFehler(std::nullopt);
+    const CSendePruefung::Ergebnis ergebnis = bSent ? pruefung.NachSenden() : pruefung.NachFehler(vorher);
     const QString meldung = CSendePruefung::Meldung(ergebnis);
     if (ergebnis.IstErfolg()) {
         Print(meldung);

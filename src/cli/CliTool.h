@@ -48,8 +48,9 @@ private:
     /// The result of diff on the output, as text or JSON; the exit status it means.
     int PrintDiff(const CParameterVergleich::Ergebnis& ergebnis, const QString& links, const QString& rechts);
     /// After the send: the read-back of --verify, or after a failure that may have written, which set
-    /// the transmitter holds. Returns the exit status.
-    int CheckAfterSend(CParameterTransfer::SendResult result);
+    /// the transmitter holds (vorher: the set read before the send, with --verify). Returns the exit
+    /// status.
+    int CheckAfterSend(CParameterTransfer::SendResult result, const std::optional<CParameterSatz>& vorher);
     /// Connects and takes type and function set from the transmitter's identification.
     bool IdentifyTransmitter();
     bool LoadDocument(const QString& path);

@@ -73,7 +73,7 @@ CSendePruefung::Ergebnis CSendePruefung::NachFehler(const std::optional<CParamet
         ergebnis.befund = Befund::NeuerSatz;
         return ergebnis;
     }
-    ergebnis.befund = Befund::Gemischt;
+    ergebnis.befund = Befund::NichtNeu;
     // The set held before counts only when it was read from this very transmitter.
     const bool bSelbesGeraet = vorher && vorher->m_strKennung == m_gelesen.GetKennung() &&
                                vorher->m_strSeriennummer == m_gelesen.GetSeriennummer();
@@ -84,9 +84,8 @@ CSendePruefung::Ergebnis CSendePruefung::NachFehler(const std::optional<CParamet
         const bool bUnterscheidbar =
             !CParameterVergleich::Vergleiche(m_gesendet, alt, m_locale, CParameterVergleich::Umfang::Gesendet)
                  .Gleich();
-        if (bUnterscheidbar && AbweichungenVon(alt).isEmpty()) {
-            ergebnis.befund = Befund::AlterSatz;
-        }
+        ergebnis.befund =
+            bUnterscheidbar && AbweichungenVon(alt).isEmpty() ? Befund::AlterSatz : Befund::Gemischt;
     }
     return ergebnis;
 }
@@ -115,6 +114,10 @@ QString CSendePruefung::Meldung(const Ergebnis& ergebnis) {
         return tr("Das Senden ist fehlgeschlagen: der Transmitter enthält unverändert den alten "
                   "Parametersatz.");
     case Befund::Gemischt:
+        return tr("Das Senden ist fehlgeschlagen: der Transmitter enthält teils neue, teils alte Werte.\n"
+                  "Nicht übernommen:\n%1")
+            .arg(felder);
+    case Befund::NichtNeu:
         return tr("Das Senden ist fehlgeschlagen: der Transmitter enthält nicht den neuen Parametersatz.\n"
                   "Abweichend vom Gesendeten:\n%1")
             .arg(felder);

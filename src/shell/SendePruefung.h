@@ -29,7 +29,8 @@ public:
         NichtGeprueft, ///< the read-back failed: nothing is known
         NeuerSatz,     ///< the send reported a failure, yet the whole new set arrived
         AlterSatz,     ///< the send failed and the transmitter still holds the set it held before
-        Gemischt,      ///< the send failed part-way: some fields new, the named ones not
+        Gemischt,      ///< the send failed part-way: some fields new, the named ones still old
+        NichtNeu,      ///< the send failed; without the set held before, only the fields not new are known
     };
 
     struct Ergebnis {
@@ -49,7 +50,7 @@ public:
     /// After a send that failed once it may have written (CParameterTransfer::MayHaveWritten). `vorher`
     /// is what the transmitter held before the send, when known (as found; used only when its
     /// identification and serial number are the read-back's); without it a set that is not the new one
-    /// is reported with the fields that differ from the new one.
+    /// is reported as NichtNeu with the fields that differ from the new one.
     Ergebnis NachFehler(const std::optional<CParameterSatz>& vorher);
 
     /// Connects and takes the identification into Gelesen() (its type tells whether a compare makes

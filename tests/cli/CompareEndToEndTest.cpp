@@ -126,6 +126,21 @@ private Q_SLOTS:
         QVERIFY(result.err.contains(QStringLiteral("Sendefehler!")));
         QVERIFY2(result.err.contains(QStringLiteral("vollständigen neuen Parametersatz")),
                  qPrintable(result.err));
+
+        // With --verify the set held before is read first: the parameters arrived, the table did not.
+        doc->SetLinTabAnzahl(2);
+        doc->SetLinTabX(0, 4.0f);
+        doc->SetLinTabY(0, 0.0f);
+        doc->SetLinTabX(1, 20.0f);
+        doc->SetLinTabY(1, doc->GetMessEnde());
+        doc->SetBezeichnungText(QStringLiteral("MIT TABELLE"));
+        QVERIFY(Save(*doc, "mix.qlc"));
+        const CCliProcess::Result mix =
+            RunCli(Link(sim, 2) + QStringList{"--yes", "send", Path("mix.qlc"), "--verify"});
+        QCOMPARE(mix.exitCode, 1);
+        QVERIFY2(mix.err.contains(QStringLiteral("teils neue, teils alte Werte")), qPrintable(mix.err));
+        QVERIFY(mix.err.contains(QStringLiteral("(m_nLinTabAnzahl)")));
+        QVERIFY(!mix.err.contains(QStringLiteral("(m_strBezeichnung)")));
     }
 
     void seriesOfThreeSendsWithTheirOwnTags() {

@@ -146,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(alt.NachFehler(rig.vorher).befund, CSendePruefung::Befund::AlterSatz);
         // Without it, a set that is not the new one is named field by field.
         const CSendePruefung::Ergebnis ohne = alt.NachFehler(std::nullopt);
-        QCOMPARE(ohne.befund, CSendePruefung::Befund::Gemischt);
+        QCOMPARE(ohne.befund, CSendePruefung::Befund::NichtNeu);
         QCOMPARE(ohne.abweichungen.size(), 2);
 
         // The damping arrived, the tag did not.
