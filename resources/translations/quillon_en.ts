@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -597,6 +597,26 @@ End of the calibration data block not acknowledged.</translation>
         <translation>-o belongs to receive, sheet and calibration read only.</translation>
     </message>
     <message>
+        <source>--imin, --imax, --temp und --checksum gehören nur zu temperature write.</source>
+        <translation>--imin, --imax, --temp and --checksum belong to temperature write only.</translation>
+    </message>
+    <message>
+        <source>%1 braucht genau %2 durch Komma getrennte Werte.</source>
+        <translation>%1 needs exactly %2 comma-separated values.</translation>
+    </message>
+    <message>
+        <source>%1: Wert %2 ist keine Zahl von -32768 bis 65535: %3</source>
+        <translation>%1: value %2 is no number from -32768 to 65535: %3</translation>
+    </message>
+    <message>
+        <source>temperature write braucht --checksum N.</source>
+        <translation>temperature write needs --checksum N.</translation>
+    </message>
+    <message>
+        <source>--checksum ist keine Zahl von -32768 bis 65535: %1</source>
+        <translation>--checksum is no number from -32768 to 65535: %1</translation>
+    </message>
+    <message>
         <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
 
 Befehle:
@@ -604,10 +624,19 @@ Befehle:
   find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
                            Schnittstelle und Version ausgeben
   receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
-  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben
+  send DATEI.qlc [--verify] [--set FELD=WERT ...]
+                           den Parametersatz einer Dokumentdatei in den Transmitter schreiben;
+                           --verify liest ihn danach zurück und vergleicht, --set ersetzt Felder
+                           der Datei (z. B. --set m_strBezeichnung=PT-101), geprüft wie im
+                           Bearbeiten-Dialog
+  diff DATEI.qlc [DATEI2.qlc] [--json]
+                           eine Dokumentdatei mit dem Transmitter (oder mit DATEI2) vergleichen,
+                           in Einheiten und Dezimalstellen der Anzeige; Rückgabewert 0 gleich,
+                           1 verschieden, 2 Fehler
   show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
-  sheet DATEI.qlc -o BLATT.pdf
-                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne Bildschirm)
+  sheet DATEI.qlc -o BLATT.pdf [--before VORHER.qlc]
+                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne Bildschirm);
+                           mit --before stehen die Werte von VORHER.qlc daneben (Vorher/Nachher)
   measure [--count N] [--interval S] [--log DATEI]
                            Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine
                            Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N Messungen
@@ -630,7 +659,7 @@ Optionen:
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
   -o, --output DATEI       Zieldatei von receive, sheet und calibration read
-  --json                   show und temperature read geben JSON aus
+  --json                   show, diff und temperature read geben JSON aus
   -h, --help               diese Hilfe
 
 Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
@@ -644,16 +673,25 @@ Commands:
   find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
                            print port and version
   receive -o FILE.qlc      read the whole parameter set and save it as a document file
-  send FILE.qlc            write the parameter set of a document file into the transmitter
+  send FILE.qlc [--verify] [--set FIELD=VALUE ...]
+                           write the parameter set of a document file into the transmitter;
+                           --verify reads it back afterwards and compares, --set replaces fields
+                           of the file (e.g. --set m_strBezeichnung=PT-101), checked as in the
+                           edit dialog
+  diff FILE.qlc [FILE2.qlc] [--json]
+                           compare a document file with the transmitter (or with FILE2),
+                           in the units and decimals of the form; exit status 0 equal,
+                           1 different, 2 error
   show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
-  sheet FILE.qlc -o SHEET.pdf
-                           write the configuration sheet of a document file as a PDF (no display needed)
+  sheet FILE.qlc -o SHEET.pdf [--before BEFORE.qlc]
+                           write the configuration sheet of a document file as a PDF (no display needed);
+                           with --before the values of BEFORE.qlc stand beside them (before/after)
   measure [--count N] [--interval S] [--log FILE]
                            read the measured value (and temperature) every S seconds (2 to 120) and print
                            one line each, with --log also append it to FILE; ends after N samples
                            or with Ctrl+C after the sample in progress
   calibration read -o FILE.json
-                           read the transmitter&apos;s calibration data and save them as JSON
+                           read the transmitter's calibration data and save them as JSON
   calibration write FILE.json
                            check calibration data from JSON and write them into the transmitter
   temperature read [--json]
@@ -665,42 +703,30 @@ Options:
   --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
   --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
                            send takes the type from the file; calibration uses it to
-                           connect, after that the transmitter&apos;s identification counts)
+                           connect, after that the transmitter's identification counts)
   --interface pl45|pl40    programming interface
   --yes                    answer every yes/no question with yes (needed without a terminal for send
                            and for files of the old format)
   -o, --output FILE        target file of receive, sheet and calibration read
-  --json                   show and temperature read print JSON
+  --json                   show, diff and temperature read print JSON
   -h, --help               this help
 
-Without options, port, type and interface come from the program&apos;s settings.
+Without options, port, type and interface come from the program's settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
 Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
     </message>
     <message>
-        <source>--json gehört nur zu show und temperature read.</source>
-        <translation>--json belongs to show and temperature read only.</translation>
+        <source>--json gehört nur zu show, diff und temperature read.</source>
+        <translation>--json belongs to show, diff and temperature read only.</translation>
     </message>
     <message>
-        <source>--imin, --imax, --temp und --checksum gehören nur zu temperature write.</source>
-        <translation>--imin, --imax, --temp and --checksum belong to temperature write only.</translation>
+        <source>--verify und --set gehören nur zu send.</source>
+        <translation>--verify and --set belong to send only.</translation>
     </message>
     <message>
-        <source>%1 braucht genau %2 durch Komma getrennte Werte.</source>
-        <translation>%1 needs exactly %2 comma-separated values.</translation>
-    </message>
-    <message>
-        <source>%1: Wert %2 ist keine Zahl von -32768 bis 65535: %3</source>
-        <translation>%1: value %2 is no number from -32768 to 65535: %3</translation>
-    </message>
-    <message>
-        <source>temperature write braucht --checksum N.</source>
-        <translation>temperature write needs --checksum N.</translation>
-    </message>
-    <message>
-        <source>--checksum ist keine Zahl von -32768 bis 65535: %1</source>
-        <translation>--checksum is no number from -32768 to 65535: %1</translation>
+        <source>--before gehört nur zu sheet.</source>
+        <translation>--before belongs to sheet only.</translation>
     </message>
 </context>
 <context>
@@ -867,6 +893,32 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <source>Checksumme: %1</source>
         <translation>Checksum: %1</translation>
     </message>
+    <message>
+        <source>%1
+Nichts gesendet.</source>
+        <translation>%1
+Nothing sent.</translation>
+    </message>
+    <message>
+        <source>Parameter senden</source>
+        <translation>Send parameters</translation>
+    </message>
+    <message>
+        <source>Nichts gesendet.</source>
+        <translation>Nothing sent.</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Typ verschieden: %1 ist %2 %3, %4 ist %5 %6; nichts verglichen.</source>
+        <translation>Types differ: %1 is %2 %3, %4 is %5 %6; nothing compared.</translation>
+    </message>
+    <message>
+        <source>%1 gilt für einen anderen Transmittertyp (%2) als %3 (%4).</source>
+        <translation>%1 is for another transmitter type (%2) than %3 (%4).</translation>
+    </message>
 </context>
 <context>
     <name>CCommandLine</name>
@@ -895,7 +947,7 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <translation>Usage: %1 [--demo [TYPE]] [FILE.qlc]
        %1 --print FILE.qlc
   --demo [TYPE]  work with a simulated transmitter of type 0 to 10
-  --print        print the file&apos;s configuration sheet and exit
+  --print        print the file's configuration sheet and exit
 </translation>
     </message>
 </context>
@@ -1296,6 +1348,10 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>Ändern</source>
         <translation>Change</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleichen...</source>
+        <translation>Co&amp;mpare...</translation>
     </message>
 </context>
 <context>
@@ -2105,6 +2161,10 @@ Open the file anyway?</translation>
         <source>PC-Schnittstelle</source>
         <translation>PC port</translation>
     </message>
+    <message>
+        <source>Nach dem Senden prüfen</source>
+        <translation>Verify after sending</translation>
+    </message>
 </context>
 <context>
     <name>CHardwareSetupRules</name>
@@ -2124,20 +2184,20 @@ Although the PL45 interface is connected to the PC through USB, a (virtual) COM 
 <context>
     <name>CHelpDocuments</name>
     <message>
-        <source>Die Hilfedatei &quot;%1&quot; wurde nicht gefunden.
+        <source>Die Hilfedatei "%1" wurde nicht gefunden.
 
 Gesucht in:
 %2</source>
-        <translation>The help file &quot;%1&quot; was not found.
+        <translation>The help file "%1" was not found.
 
 Searched in:
 %2</translation>
     </message>
     <message>
-        <source>Die Hilfedatei &quot;%1&quot; konnte nicht geöffnet werden.
+        <source>Die Hilfedatei "%1" konnte nicht geöffnet werden.
 
 Ist ein Programm zum Anzeigen von PDF-Dateien installiert?</source>
-        <translation>The help file &quot;%1&quot; could not be opened.
+        <translation>The help file "%1" could not be opened.
 
 Is a program for viewing PDF files installed?</translation>
     </message>
@@ -2517,6 +2577,18 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Diesel</source>
         <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>Vorher</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Nachher</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>* Wert geändert (Vorher: wie empfangen, Nachher: wie gesendet)</source>
+        <translation>* Value changed (Before: as received, After: as sent)</translation>
     </message>
 </context>
 <context>
@@ -3108,6 +3180,113 @@ from the range set here!</translation>
     </message>
 </context>
 <context>
+    <name>CParameterVergleich</name>
+    <message>
+        <source>Kennung</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Dezimalstellen</source>
+        <translation>Decimals</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Anfang</source>
+        <translation>Base range start</translation>
+    </message>
+    <message>
+        <source>Grundmessbereich Ende</source>
+        <translation>Base range end</translation>
+    </message>
+    <message>
+        <source>Messbereich Anfang</source>
+        <translation>Range start</translation>
+    </message>
+    <message>
+        <source>Messbereich Ende</source>
+        <translation>Range end</translation>
+    </message>
+    <message>
+        <source>Offsetkorrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+    <message>
+        <source>Spannekorrektur</source>
+        <translation>Span correction</translation>
+    </message>
+    <message>
+        <source>Dämpfung</source>
+        <translation>Damping</translation>
+    </message>
+    <message>
+        <source>Temperatur-Dämpfung</source>
+        <translation>Temperature damping</translation>
+    </message>
+    <message>
+        <source>Tastatursperre</source>
+        <translation>Keyboard lock</translation>
+    </message>
+    <message>
+        <source>Nullpunktsfenster</source>
+        <translation>Zero window</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Min</source>
+        <translation>Current limit min</translation>
+    </message>
+    <message>
+        <source>Stromgrenze Max</source>
+        <translation>Current limit max</translation>
+    </message>
+    <message>
+        <source>Fehlersignal-Strom</source>
+        <translation>Fault signal current</translation>
+    </message>
+    <message>
+        <source>Anzeigeeinheit</source>
+        <translation>Display unit</translation>
+    </message>
+    <message>
+        <source>Freier Bereich Dezimalstellen</source>
+        <translation>Free range decimals</translation>
+    </message>
+    <message>
+        <source>Freier Bereich Anfang</source>
+        <translation>Free range start</translation>
+    </message>
+    <message>
+        <source>Freier Bereich Ende</source>
+        <translation>Free range end</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Linearisierung Punkte</source>
+        <translation>Linearization points</translation>
+    </message>
+    <message>
+        <source>Linearisierung Punkt %1 Druck</source>
+        <translation>Linearization point %1 pressure</translation>
+    </message>
+    <message>
+        <source>Linearisierung Punkt %1 Strom</source>
+        <translation>Linearization point %1 current</translation>
+    </message>
+</context>
+<context>
     <name>CPasswort</name>
     <message>
         <source>Passworteingabe</source>
@@ -3635,6 +3814,86 @@ Check that the directory is writable.</translation>
     </message>
 </context>
 <context>
+    <name>CSendePruefung</name>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>%1 (%2): gesendet %3, im Transmitter %4</source>
+        <translation>%1 (%2): sent %3, in the transmitter %4</translation>
+    </message>
+    <message>
+        <source>Geprüft: der Transmitter enthält die gesendeten Werte.</source>
+        <translation>Verified: the transmitter holds the values sent.</translation>
+    </message>
+    <message>
+        <source>Prüfung nach dem Senden: der Transmitter enthält andere Werte als gesendet:
+%1
+Der Transmitter arbeitet mit den zurückgelesenen Werten.</source>
+        <translation>Check after sending: the transmitter holds other values than sent:
+%1
+The transmitter works with the values read back.</translation>
+    </message>
+    <message>
+        <source>Nicht geprüft: die Parameter konnten nicht zurückgelesen werden.
+Welche Werte der Transmitter enthält, ist unbekannt.</source>
+        <translation>Not verified: the parameters could not be read back.
+Which values the transmitter holds is unknown.</translation>
+    </message>
+    <message>
+        <source>Das Senden meldete einen Fehler, der Transmitter enthält aber den vollständigen neuen Parametersatz.</source>
+        <translation>Sending reported an error, but the transmitter holds the complete new parameter set.</translation>
+    </message>
+    <message>
+        <source>Das Senden ist fehlgeschlagen: der Transmitter enthält unverändert den alten Parametersatz.</source>
+        <translation>Sending failed: the transmitter still holds the old parameter set, unchanged.</translation>
+    </message>
+    <message>
+        <source>Das Senden ist fehlgeschlagen: der Transmitter enthält teils neue, teils alte Werte.
+Nicht übernommen:
+%1</source>
+        <translation>Sending failed: the transmitter holds partly new, partly old values.
+Not taken over:
+%1</translation>
+    </message>
+    <message>
+        <source>Das Senden ist fehlgeschlagen: der Transmitter enthält nicht den neuen Parametersatz.
+Abweichend vom Gesendeten:
+%1</source>
+        <translation>Sending failed: the transmitter does not hold the new parameter set.
+Different from what was sent:
+%1</translation>
+    </message>
+    <message>
+        <source>Parameter senden</source>
+        <translation>Send parameters</translation>
+    </message>
+</context>
+<context>
+    <name>CSerienVorgabe</name>
+    <message>
+        <source>--set %1: unbekanntes Feld. Möglich sind: %2</source>
+        <translation>--set %1: unknown field. Possible are: %2</translation>
+    </message>
+    <message>
+        <source>--set %1: "%2" ist keine Zahl.</source>
+        <translation>--set %1: "%2" is not a number.</translation>
+    </message>
+    <message>
+        <source>--set %1: der Messbereich dieses Parametersatzes lässt sich nur im Dialog ändern.</source>
+        <translation>--set %1: the range of this parameter set can only be changed in the dialog.</translation>
+    </message>
+    <message>
+        <source>--set %1: diesen Wert hat der Transmittertyp nicht.</source>
+        <translation>--set %1: the transmitter type has no such value.</translation>
+    </message>
+    <message>
+        <source>--set %1: %2</source>
+        <translation>--set %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CSeriennummer</name>
     <message>
         <source>Seriennummer ändern</source>
@@ -3725,8 +3984,8 @@ the serial number!</translation>
         <translation>(no printer set up)</translation>
     </message>
     <message>
-        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker &quot;%1&quot; lässt sich nicht ansprechen.</source>
-        <translation>The configuration sheet cannot be printed: the printer &quot;%1&quot; does not respond.</translation>
+        <source>Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker "%1" lässt sich nicht ansprechen.</source>
+        <translation>The configuration sheet cannot be printed: the printer "%1" does not respond.</translation>
     </message>
 </context>
 <context>
@@ -3844,7 +4103,7 @@ when the program is started again.</translation>
     <message>
         <source>Die Referenzwörter des Transmitters sind ungültig (r0 = r1 oder r2 = r3): die Temperaturkompensation kann nicht berechnet werden.
 Nichts wurde geschrieben.</source>
-        <translation>The transmitter&apos;s reference words are invalid (r0 = r1 or r2 = r3): the temperature compensation cannot be computed.
+        <translation>The transmitter's reference words are invalid (r0 = r1 or r2 = r3): the temperature compensation cannot be computed.
 Nothing was written.</translation>
     </message>
     <message>
@@ -4081,6 +4340,54 @@ The temperature calibration is not completely written.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+</context>
+<context>
+    <name>CVergleich</name>
+    <message>
+        <source>Wert des Transmitters übernehmen</source>
+        <translation>Take the transmitter's value</translation>
+    </message>
+    <message>
+        <source>Wert des Dokuments zurücksetzen</source>
+        <translation>Put the document's value back</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Dokument</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Rot markierte Zeilen unterscheiden sich.</source>
+        <translation>Rows marked red differ.</translation>
+    </message>
+</context>
+<context>
+    <name>CVergleichCommand</name>
+    <message>
+        <source>Der Transmitter ist ein %1, das Dokument gilt für %2.
+Es wurde nichts verglichen.</source>
+        <translation>The transmitter is a %1, the document is for %2.
+Nothing was compared.</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
     </message>
 </context>
 </TS>

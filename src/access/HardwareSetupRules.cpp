@@ -120,6 +120,7 @@ CHardwareSetupRules::Values CHardwareSetupRules::Load() {
     values.nInterfaceKind = m_doc.GetInterfaceVersion();
     values.nTyp = m_doc.GetTyp();
     values.bShowAtStart = m_doc.GetShowHardwareSetup() != 0;
+    values.bVerifyAfterSend = m_doc.GetVerifyAfterSend() != 0;
     ProbePorts(values);
     return values;
 }
@@ -155,6 +156,7 @@ void CHardwareSetupRules::Check(const Values& values) {
 
 void CHardwareSetupRules::Apply(const Values& values) {
     m_doc.SetShowHardwareSetup(values.bShowAtStart ? 1 : 0);
+    m_doc.SetVerifyAfterSend(values.bVerifyAfterSend ? 1 : 0);
     m_doc.SetTyp(values.nTyp);
     m_doc.SetInterfaceVersion(values.nInterfaceKind);
     m_doc.SetComPort(values.nComIndex);

@@ -30,6 +30,7 @@ public:
         int nInterfaceKind = 1;    ///< 1 PL45, 0 PL40
         int nTyp = 0;
         bool bShowAtStart = true;
+        bool bVerifyAfterSend = false; ///< "Nach dem Senden prüfen"
     };
 
     /// One entry of the port list: the COM number it stands for and its text.

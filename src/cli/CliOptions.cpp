@@ -29,6 +29,7 @@ constexpr CommandName kCommands[] = {
     {"calibration write", CCliOptions::Command::CalibrationWrite, 1, 1},
     {"temperature read", CCliOptions::Command::TemperatureRead, 0, 0},
     {"temperature write", CCliOptions::Command::TemperatureWrite, 0, 0},
+    {"diff", CCliOptions::Command::Diff, 1, 2},
 };
 
 /// The options of temperature write: I-Min, I-Max, temperatures.
@@ -74,12 +75,21 @@ QString CCliOptions::HelpText() {
         "durchsuchen,\n"
         "                           Schnittstelle und Version ausgeben\n"
         "  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern\n"
-        "  send DATEI.qlc           den Parametersatz einer Dokumentdatei in den Transmitter schreiben\n"
+        "  send DATEI.qlc [--verify] [--set FELD=WERT ...]\n"
+        "                           den Parametersatz einer Dokumentdatei in den Transmitter schreiben;\n"
+        "                           --verify liest ihn danach zurück und vergleicht, --set ersetzt Felder\n"
+        "                           der Datei (z. B. --set m_strBezeichnung=PT-101), geprüft wie im\n"
+        "                           Bearbeiten-Dialog\n"
+        "  diff DATEI.qlc [DATEI2.qlc] [--json]\n"
+        "                           eine Dokumentdatei mit dem Transmitter (oder mit DATEI2) vergleichen,\n"
+        "                           in Einheiten und Dezimalstellen der Anzeige; Rückgabewert 0 gleich,\n"
+        "                           1 verschieden, 2 Fehler\n"
         "  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als "
         "JSON)\n"
-        "  sheet DATEI.qlc -o BLATT.pdf\n"
+        "  sheet DATEI.qlc -o BLATT.pdf [--before VORHER.qlc]\n"
         "                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne "
-        "Bildschirm)\n"
+        "Bildschirm);\n"
+        "                           mit --before stehen die Werte von VORHER.qlc daneben (Vorher/Nachher)\n"
         "  measure [--count N] [--interval S] [--log DATEI]\n"
         "                           Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine\n"
         "                           Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N "
@@ -104,7 +114,7 @@ QString CCliOptions::HelpText() {
         "send\n"
         "                           und für Dateien im alten Format)\n"
         "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
-        "  --json                   show und temperature read geben JSON aus\n"
+        "  --json                   show, diff und temperature read geben JSON aus\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
         "Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.\n"
@@ -131,8 +141,12 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         rowOptions.append(QCommandLineOption(QString::fromLatin1(row), QString(), QStringLiteral("list")));
     }
     const QCommandLineOption checksumOption(QStringLiteral("checksum"), QString(), QStringLiteral("n"));
+    const QCommandLineOption verifyOption(QStringList{QStringLiteral("verify")});
+    const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("field=value"));
+    const QCommandLineOption beforeOption(QStringLiteral("before"), QString(), QStringLiteral("file"));
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
-                       helpOption, countOption, intervalOption, logOption, checksumOption});
+                       helpOption, countOption, intervalOption, logOption, checksumOption, verifyOption,
+                       setOption, beforeOption});
     parser.addOptions(rowOptions);
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -212,8 +226,20 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("-o gehört nur zu receive, sheet und calibration read.");
         return std::nullopt;
     }
-    if (options.command != Command::Show && options.command != Command::TemperatureRead && options.json) {
-        error = tr("--json gehört nur zu show und temperature read.");
+    if (options.command != Command::Show && options.command != Command::Diff &&
+        options.command != Command::TemperatureRead && options.json) {
+        error = tr("--json gehört nur zu show, diff und temperature read.");
+        return std::nullopt;
+    }
+    options.verify = parser.isSet(verifyOption);
+    options.sets = parser.values(setOption);
+    if (options.command != Command::Send && (options.verify || !options.sets.isEmpty())) {
+        error = tr("--verify und --set gehören nur zu send.");
+        return std::nullopt;
+    }
+    options.before = parser.value(beforeOption);
+    if (options.command != Command::Sheet && parser.isSet(beforeOption)) {
+        error = tr("--before gehört nur zu sheet.");
         return std::nullopt;
     }
     const bool bTemperatureOptions =

@@ -11,8 +11,9 @@
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
 /// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
-/// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json] and
-/// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N. Port, type and interface kind not
+/// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json],
+/// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N and diff FILE.qlc [FILE2.qlc] [--json];
+/// send takes --verify and any number of --set FIELD=VALUE. Port, type and interface kind not
 /// given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
@@ -29,7 +30,8 @@ public:
         CalibrationRead,
         CalibrationWrite,
         TemperatureRead,
-        TemperatureWrite
+        TemperatureWrite,
+        Diff
     };
     static constexpr int kIntervallMin = 2;
     static constexpr int kIntervallMax = 120;
@@ -45,6 +47,12 @@ public:
     std::optional<int> interfaceVersion;
     bool assumeYes = false;
     bool json = false;
+    /// send: read the parameter set back and compare it with what was sent.
+    bool verify = false;
+    /// send: "FIELD=VALUE" overrides of the file's fields, in their order.
+    QStringList sets;
+    /// sheet: the document of the values before the change (as found), shown beside the file's.
+    QString before;
     QString output;
     /// measure: samples to take (none: until Ctrl+C), seconds between them, the log file to append to.
     std::optional<int> count;

@@ -11,11 +11,13 @@
 #include "core/ProgramErrorReport.h"
 #include "document/Windows1252.h"
 #include "edit/SendeGrenzen.h"
+#include "edit/SerienVorgabe.h"
 #include "link/TtyDevice.h"
 #include "measurement/LogFormat.h"
 #include "measurement/MessAnzeige.h"
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
+#include "shell/SendePruefung.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -112,12 +114,15 @@ int CCliTool::Run() {
             return TemperatureRead();
         case CCliOptions::Command::TemperatureWrite:
             return TemperatureWrite();
+        case CCliOptions::Command::Diff:
+            return Diff();
         }
     } catch (const CProgramError& error) {
         CProgramErrorReport::Show(m_operator, error.what());
     }
     m_link.Sio().ClosePort();
-    return kFailed;
+    // diff keeps 1 for "differ", like diff(1): its failures are 2.
+    return m_options.command == CCliOptions::Command::Diff ? kUsage : kFailed;
 }
 
 void CCliTool::Print(const QString& line) {
@@ -184,11 +189,123 @@ int CCliTool::Send() {
     if (!LoadDocument(m_options.arguments.first())) {
         return kFailed; // refused before anything is sent
     }
+    if (!m_options.sets.isEmpty()) {
+        QString warnung;
+        if (const std::optional<QString> fehler = CSerienVorgabe::Anwenden(m_options.sets, m_doc, warnung)) {
+            m_operator.Message(tr("%1\nNichts gesendet.").arg(*fehler), QString(), IOperator::Icon::Error);
+            return kFailed;
+        }
+        if (!warnung.isEmpty() &&
+            !m_operator.AskYesNo(warnung, tr("Parameter senden"), IOperator::Icon::Warning)) {
+            m_operator.Message(m_operator.QuestionUnanswered()
+                                   ? tr("Ohne Terminal braucht send die Option --yes.")
+                                   : tr("Nichts gesendet."));
+            return kFailed;
+        }
+    }
+    std::optional<CParameterSatz> vorher;
+    if (m_options.verify) {
+        // What the transmitter holds now: a send that fails half-way can then tell the old set from a
+        // mix. A transmitter that cannot be read could not be verified either: nothing is sent.
+        CSendePruefung asFound(m_link, m_doc, QLocale::system());
+        if (!asFound.Lesen()) {
+            m_operator.Message(tr("Nichts gesendet."));
+            return kFailed;
+        }
+        vorher = asFound.Gelesen().GetParameterSatz();
+    }
     const CParameterTransfer::SendResult result = m_transfer.SendParameterSet();
     if (result == CParameterTransfer::SendResult::Declined && m_operator.QuestionUnanswered()) {
         m_operator.Message(tr("Ohne Terminal braucht send die Option --yes."));
     }
-    return result == CParameterTransfer::SendResult::Sent ? kSuccess : kFailed;
+    return CheckAfterSend(result, vorher);
+}
+
+int CCliTool::CheckAfterSend(CParameterTransfer::SendResult result,
+                             const std::optional<CParameterSatz>& vorher) {
+    const bool bSent = result == CParameterTransfer::SendResult::Sent;
+    const bool bUnklar = result == CParameterTransfer::SendResult::Failed && m_transfer.MayHaveWritten();
+    if (!(bSent && m_options.verify) && !bUnklar) {
+        return bSent ? kSuccess : kFailed;
+    }
+    CSendePruefung pruefung(m_link, m_doc, QLocale::system());
+    const CSendePruefung::Ergebnis ergebnis = bSent ? pruefung.NachSenden() : pruefung.NachFehler(vorher);
+    const QString meldung = CSendePruefung::Meldung(ergebnis);
+    if (ergebnis.IstErfolg()) {
+        Print(meldung);
+        return kSuccess;
+    }
+    m_operator.Message(meldung, QString(), IOperator::Icon::Error);
+    return kFailed; // a failed send stays a failure even when the whole new set arrived
+}
+
+int CCliTool::Diff() {
+    CQuillonDoc datei(m_operator, QCoreApplication::applicationDirPath());
+    if (!datei.LoadFile(m_options.arguments.first())) {
+        if (m_operator.QuestionUnanswered()) {
+            m_operator.Message(tr("Ohne Terminal braucht diese Frage die Option --yes."));
+        }
+        return kUsage;
+    }
+    if (m_options.arguments.size() > 1) {
+        if (!LoadDocument(m_options.arguments.at(1))) {
+            return kUsage;
+        }
+        return PrintDiff(CParameterVergleich::Vergleiche(datei, m_doc, QLocale::system()),
+                         m_options.arguments.first(), m_options.arguments.at(1));
+    }
+    // Against the transmitter: connect for the file's type, then read into the tool's own set; the
+    // file stays as it is.
+    if (!m_options.typ) {
+        m_doc.SetTyp(datei.GetTyp());
+    }
+    if (!IdentifyTransmitter()) {
+        return kUsage;
+    }
+    if (m_doc.GetTyp() == datei.GetTyp() && !m_transfer.ReceiveParameterSet()) {
+        return kUsage;
+    }
+    return PrintDiff(CParameterVergleich::Vergleiche(datei, m_doc, QLocale::system()),
+                     m_options.arguments.first(), tr("Transmitter"));
+}
+
+int CCliTool::PrintDiff(const CParameterVergleich::Ergebnis& ergebnis, const QString& links,
+                        const QString& rechts) {
+    if (m_options.json) {
+        QJsonObject json;
+        json.insert(QStringLiteral("left"), links);
+        json.insert(QStringLiteral("right"), rechts);
+        json.insert(QStringLiteral("equal"), ergebnis.Gleich());
+        json.insert(QStringLiteral("typeMismatch"), ergebnis.bTypVerschieden);
+        json.insert(QStringLiteral("leftType"), ergebnis.nTypLinks);
+        json.insert(QStringLiteral("rightType"), ergebnis.nTypRechts);
+        QJsonArray unterschiede;
+        for (const CParameterVergleich::Zeile& zeile : ergebnis.zeilen) {
+            if (zeile.bVerschieden) {
+                unterschiede.append(QJsonObject{{QStringLiteral("field"), zeile.feld},
+                                                {QStringLiteral("label"), zeile.label},
+                                                {QStringLiteral("left"), zeile.links},
+                                                {QStringLiteral("right"), zeile.rechts}});
+            }
+        }
+        json.insert(QStringLiteral("differences"), unterschiede);
+        Print(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
+    } else if (ergebnis.bTypVerschieden) {
+        Print(tr("Typ verschieden: %1 ist %2 %3, %4 ist %5 %6; nichts verglichen.")
+                  .arg(links)
+                  .arg(ergebnis.nTypLinks)
+                  .arg(CQuillonDoc::GetTypText(ergebnis.nTypLinks), rechts)
+                  .arg(ergebnis.nTypRechts)
+                  .arg(CQuillonDoc::GetTypText(ergebnis.nTypRechts)));
+    } else {
+        for (const CParameterVergleich::Zeile& zeile : ergebnis.zeilen) {
+            if (zeile.bVerschieden) {
+                Print(QStringLiteral("%1 (%2): %3 | %4")
+                          .arg(zeile.label, zeile.feld, zeile.links, zeile.rechts));
+            }
+        }
+    }
+    return ergebnis.Gleich() ? kSuccess : kFailed;
 }
 
 int CCliTool::Show() {
@@ -208,8 +325,22 @@ int CCliTool::Sheet() {
     if (!LoadDocument(m_options.arguments.first())) {
         return kFailed; // the old PDF, if any, stays as it was
     }
+    CQuillonDoc vorher(m_operator, QCoreApplication::applicationDirPath());
+    if (!m_options.before.isEmpty()) {
+        if (!vorher.LoadFile(m_options.before)) {
+            return kFailed;
+        }
+        if (vorher.GetTyp() != m_doc.GetTyp()) {
+            m_operator.Message(tr("%1 gilt für einen anderen Transmittertyp (%2) als %3 (%4).")
+                                   .arg(m_options.before, CQuillonDoc::GetTypText(vorher.GetTyp()),
+                                        m_options.arguments.first(), CQuillonDoc::GetTypText(m_doc.GetTyp())),
+                               QString(), IOperator::Icon::Error);
+            return kFailed;
+        }
+    }
     const QLocale locale = QLocale::system();
-    const CKonfigurationsblatt blatt(m_doc, locale, QDate::currentDate());
+    CKonfigurationsblatt blatt(m_doc, locale, QDate::currentDate());
+    blatt.SetVorher(m_options.before.isEmpty() ? nullptr : &vorher);
     QString error;
     if (!CSheetPdfWriter::Write(m_options.output, blatt, CSheetPdfWriter::PaperFor(locale), error)) {
         m_operator.Message(error, QString(), IOperator::Icon::Error);

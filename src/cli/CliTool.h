@@ -7,6 +7,7 @@
 #include "document/QuillonDoc.h"
 #include "link/TransmitterLink.h"
 #include "measurement/Messung.h"
+#include "shell/ParameterVergleich.h"
 #include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
@@ -46,6 +47,13 @@ private:
     int CalibrationWrite();
     int TemperatureRead();
     int TemperatureWrite();
+    int Diff();
+    /// The result of diff on the output, as text or JSON; the exit status it means.
+    int PrintDiff(const CParameterVergleich::Ergebnis& ergebnis, const QString& links, const QString& rechts);
+    /// After the send: the read-back of --verify, or after a failure that may have written, which set
+    /// the transmitter holds (vorher: the set read before the send, with --verify). Returns the exit
+    /// status.
+    int CheckAfterSend(CParameterTransfer::SendResult result, const std::optional<CParameterSatz>& vorher);
     /// Connects and takes type and function set from the transmitter's identification.
     bool IdentifyTransmitter();
     bool LoadDocument(const QString& path);

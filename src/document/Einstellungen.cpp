@@ -22,7 +22,7 @@ struct IntKey {
     void (CQuillonDoc::*set)(int);
 };
 
-const std::array<IntKey, 9> kIntKeys = {{
+const std::array<IntKey, 10> kIntKeys = {{
     {"COM", 0, &CQuillonDoc::GetComPort, &CQuillonDoc::SetComPort},
     {"Language", 0, &CQuillonDoc::GetSprache, &CQuillonDoc::SetSprache},
     {"LogIntervall", 2, &CQuillonDoc::GetLogIntervall, &CQuillonDoc::SetLogIntervall},
@@ -32,6 +32,7 @@ const std::array<IntKey, 9> kIntKeys = {{
     {"InterfaceVersion", 1, &CQuillonDoc::GetInterfaceVersion, &CQuillonDoc::SetInterfaceVersion},
     {"ShowHardwareSetup", 1, &CQuillonDoc::GetShowHardwareSetup, &CQuillonDoc::SetShowHardwareSetup},
     {"StartupHinweis", 1, &CQuillonDoc::GetStartupHinweis, &CQuillonDoc::SetStartupHinweis},
+    {"VerifyAfterSend", 0, &CQuillonDoc::GetVerifyAfterSend, &CQuillonDoc::SetVerifyAfterSend},
 }};
 
 QString CfgPfad(const QString& programDir) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/Einheiten.h"
 #include "document/Abgleichdaten.h"
 #include "document/InterfaceInfo.h"
 #include "document/ParameterSatz.h"
-#include "base/Einheiten.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -199,6 +199,9 @@ public:
     void SetShowHardwareSetup(int n) { m_bShowHardwareSetup = n; }
     int GetStartupHinweis() const { return m_bStartupHinweis; }
     void SetStartupHinweis(int n) { m_bStartupHinweis = n; }
+    /// "Nach dem Senden prüfen": read the parameter set back after every send (off by default).
+    int GetVerifyAfterSend() const { return m_bVerifyAfterSend; }
+    void SetVerifyAfterSend(int n) { m_bVerifyAfterSend = n != 0 ? 1 : 0; }
     int GetComPort() const { return m_nComPort; }
     void SetComPort(int n) { m_nComPort = n; }
     /// 0 German, 1 English; any other value leaves it unchanged.
@@ -258,6 +261,7 @@ private:
 
     int m_bShowHardwareSetup = 1;
     int m_bStartupHinweis = 1;
+    int m_bVerifyAfterSend = 0;
     int m_nComPort = 0;
     int m_nSprache = 0;
     QString m_strLogFile;

@@ -1,10 +1,11 @@
 #include "sheet/Konfigurationsblatt.h"
 
-#include "document/QuillonDoc.h"
 #include "base/Einheiten.h"
 #include "base/Utils.h"
+#include "document/QuillonDoc.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <array>
 
 namespace {
@@ -15,6 +16,8 @@ constexpr double kL = 1.0;
 constexpr double kV = 4.0;
 constexpr double kH = 2.5;
 constexpr double kI = 5.0;
+/// With a "Vorher" column the KA71 sheet's values move this far left, to give both columns room.
+constexpr double kKA71Einzug = 0.4;
 /// The table's columns, relative to the start of its block: number, first and second coordinate.
 constexpr double kPunktX = 0.5;
 constexpr double kPunktY = 1.5;
@@ -47,13 +50,37 @@ QList<CKonfigurationsblatt::Item> CKonfigurationsblatt::Draw(QPainter& painter) 
     if (!painter.isActive()) {
         return {};
     }
+    m_vorherWerte = m_vorher != nullptr ? VorherWerte(painter) : QStringList();
+    m_nRow = 0;
     CSheetCanvas canvas(painter);
-    if (m_doc.IsKA71()) {
-        DrawKA71(canvas);
-    } else {
-        DrawStandard(canvas);
-    }
+    DrawSheet(canvas);
     return canvas.Items();
+}
+
+void CKonfigurationsblatt::SetVorher(const CQuillonDoc* vorher) {
+    m_vorher = vorher != nullptr && vorher->GetTyp() == m_doc.GetTyp() ? vorher : nullptr;
+}
+
+void CKonfigurationsblatt::DrawSheet(CSheetCanvas& c) const {
+    if (m_doc.IsKA71()) {
+        DrawKA71(c);
+    } else {
+        DrawStandard(c);
+    }
+}
+
+QStringList CKonfigurationsblatt::VorherWerte(QPainter& painter) const {
+    // The "as found" sheet is drawn on a picture nobody shows, only to take its rows' values: both sets
+    // are of one type, so their rows come in the same order.
+    CKonfigurationsblatt vorher(*m_vorher, m_locale, m_druckdatum);
+    QStringList werte;
+    vorher.m_pSammler = &werte;
+    QPicture picture;
+    QPainter sammler(&picture);
+    sammler.setFont(painter.font());
+    CSheetCanvas canvas(sammler);
+    vorher.DrawSheet(canvas);
+    return werte;
 }
 
 // --- Standard sheet -----------------------------------------------------------------------------------
@@ -225,7 +252,15 @@ void CKonfigurationsblatt::DrawKA71FreierMessbereich(CSheetCanvas& c) const {
 
 void CKonfigurationsblatt::DrawKopf(CSheetCanvas& c) const {
     c.Text(CSheetCanvas::Font::Title, c.X(kL), c.Right(), tr("Halvard Drucktransmitter"));
-    c.SetY(c.Y() + 2 * c.LineHeight(CSheetCanvas::Font::Title));
+    const int y = c.Y();
+    if (!m_vorherWerte.isEmpty()) {
+        const Spalten spalten = m_doc.IsKA71() ? Spalten{kH, kI} : Spalten{kL, kV};
+        const int mitte = NachherX(c, spalten);
+        c.SetY(y + c.LineHeight(CSheetCanvas::Font::Title));
+        c.Text(CSheetCanvas::Font::Heading, VorherX(c, spalten), mitte, tr("Vorher"));
+        c.Text(CSheetCanvas::Font::Heading, mitte, c.Right(), tr("Nachher"));
+    }
+    c.SetY(y + 2 * c.LineHeight(CSheetCanvas::Font::Title));
     // On the KA71 sheet the type stands beside this heading, so it ends where the labels begin.
     Heading(c, tr("Konfigurationsdaten"), m_doc.IsKA71() ? c.X(kH) : c.Right());
 }
@@ -259,13 +294,39 @@ void CKonfigurationsblatt::DrawDruckdatum(CSheetCanvas& c, const Spalten& spalte
     const auto text = CSheetCanvas::Font::Text;
     c.Text(text, c.X(kL), c.X(spalten.wert), tr("Druckdatum:"));
     c.Text(text, c.X(spalten.wert), c.Right(), m_locale.toString(m_druckdatum, QLocale::ShortFormat));
+    if (!m_vorherWerte.isEmpty()) {
+        c.Down(1);
+        c.Text(text, c.X(kL), c.Right(),
+               tr("* Wert geändert (Vorher: wie empfangen, Nachher: wie gesendet)"));
+    }
 }
 
 void CKonfigurationsblatt::Row(CSheetCanvas& c, const Spalten& spalten, const QString& label,
                                const QString& wert) const {
+    if (m_pSammler != nullptr) {
+        m_pSammler->append(wert);
+        return;
+    }
     const auto text = CSheetCanvas::Font::Text;
     c.Text(text, c.X(spalten.label), c.X(spalten.wert), label);
-    c.Text(text, c.X(spalten.wert), c.Right(), wert);
+    if (m_vorherWerte.isEmpty()) {
+        c.Text(text, c.X(spalten.wert), c.Right(), wert);
+        return;
+    }
+    const QString vorher = m_nRow < m_vorherWerte.size() ? m_vorherWerte.at(m_nRow) : QString();
+    ++m_nRow;
+    const int mitte = NachherX(c, spalten);
+    c.Text(text, VorherX(c, spalten), mitte, vorher);
+    c.Text(text, mitte, c.Right(), vorher == wert ? wert : QStringLiteral("* ") + wert);
+}
+
+int CKonfigurationsblatt::VorherX(const CSheetCanvas& c, const Spalten& spalten) {
+    // The KA71 sheet's values begin far right; two columns of them start where its labels end.
+    return c.X(spalten.wert == kI ? kI - kKA71Einzug : spalten.wert);
+}
+
+int CKonfigurationsblatt::NachherX(const CSheetCanvas& c, const Spalten& spalten) {
+    return (VorherX(c, spalten) + c.Right()) / 2;
 }
 
 void CKonfigurationsblatt::Heading(CSheetCanvas& c, const QString& text, int right) const {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class CQuillonDoc;
 class QPainter;
@@ -31,6 +32,12 @@ public:
     /// painter draws nothing.
     QList<Item> Draw(QPainter& painter) const;
 
+    /// The record of a change: the values the transmitter held before ("as found") stand in a column
+    /// "Vorher" beside the document's ("Nachher"), a row whose values differ is marked with "*". A set
+    /// of another type has other rows and is not shown. nullptr: the plain sheet. The set must outlive
+    /// the sheet.
+    void SetVorher(const CQuillonDoc* vorher);
+
 private:
     /// Where labels and values of a sheet variant stand, in inches from the left.
     struct Spalten {
@@ -43,6 +50,9 @@ private:
         QString y;
     };
 
+    void DrawSheet(CSheetCanvas& c) const;
+    /// The value texts of the "as found" set's rows, in the order the rows are drawn.
+    QStringList VorherWerte(QPainter& painter) const;
     void DrawStandard(CSheetCanvas& c) const;
     void DrawStandardEingang(CSheetCanvas& c) const;
     void DrawStandardDaempfung(CSheetCanvas& c) const;
@@ -56,6 +66,9 @@ private:
     void DrawDruckdatum(CSheetCanvas& c, const Spalten& spalten) const;
     void Row(CSheetCanvas& c, const Spalten& spalten, const QString& label, const QString& wert) const;
     void Heading(CSheetCanvas& c, const QString& text, int right) const;
+    /// With an "as found" column: where the "Nachher" column begins.
+    static int NachherX(const CSheetCanvas& c, const Spalten& spalten);
+    static int VorherX(const CSheetCanvas& c, const Spalten& spalten);
 
     Punkt StandardPunkt(int i) const;
     Punkt KA71Punkt(int i) const;
@@ -71,4 +84,10 @@ private:
     const CQuillonDoc& m_doc;
     QLocale m_locale;
     QDate m_druckdatum;
+    const CQuillonDoc* m_vorher = nullptr;
+    /// While drawing: the "as found" values (empty: one column) and the next row's index; while the
+    /// "as found" sheet collects them, the list it appends to.
+    mutable QStringList m_vorherWerte;
+    mutable int m_nRow = 0;
+    mutable QStringList* m_pSammler = nullptr;
 };

@@ -68,6 +68,8 @@ public:
     static constexpr int kHilfethemen = 32836;
     static constexpr int kInfo = 57664;
     static constexpr int kTestRs232 = 32771;
+    /// "Vergleichen...": an id of Quillon's own (no stored file or device depends on it).
+    static constexpr int kVergleichen = 33170;
 
     static const std::vector<CommandEntry>& Commands();
     /// The range preset commands of the menu "Editieren", in the order of CRangePreset.

@@ -78,6 +78,8 @@ std::optional<CSimOptions> CSimOptions::Parse(const QStringList& arguments, QStr
             options.faults.bAnswerOnlyRetry = true;
         } else if (arg == QLatin1String("--reject-mode")) {
             options.faults.bRejectMode = true;
+        } else if (arg == QLatin1String("--store-wrong-damping")) {
+            options.faults.bStoreDaempfungWrong = true;
         } else if (!kValueOptions.contains(arg)) {
             error = QStringLiteral("unknown option %1 (see --help)").arg(arg);
             return std::nullopt;
@@ -165,6 +167,8 @@ QString CSimOptions::HelpText() {
                "  --slow-bytes MS     pause MS milliseconds between the bytes of a reply\n"
                "  --vanish-after N    the port disappears after N request frames\n"
                "  --reject-mode       the interface refuses every interface mode (0xF1)\n"
+               "  --store-wrong-damping\n"
+               "                      store every damping written 1.0 s too high\n"
                "\n"
                "Models:\n") +
            models;

@@ -189,6 +189,17 @@ void CSimulator::ReleaseHeld(bool bEcho, QList<Output>& out) {
     m_held.clear();
 }
 
+void CSimulator::StoreDaempfungWrong(quint8 command, const QByteArray& payload) {
+    constexpr quint8 kSetDaempfung = 0x49;
+    constexpr quint8 kEndWrite = 0x87;
+    constexpr int kEineSekunde = 10; // the damping word counts tenths of a second
+    if (command == kSetDaempfung || (command == kEndWrite && payload == "1")) {
+        const int word = m_transmitter.ParamLayout().daempfung;
+        m_transmitter.SetParamWord(word, static_cast<quint16>(m_transmitter.ParamWord(word) + kEineSekunde));
+        Trace(QStringLiteral("    (fault: damping stored 1.0 s too high)"));
+    }
+}
+
 void CSimulator::OnFrame(qint64 doneUs, QList<Output>& out) {
     const int length = static_cast<quint8>(m_request.at(1));
     quint8 sum = 0;
@@ -214,6 +225,9 @@ void CSimulator::OnFrame(qint64 doneUs, QList<Output>& out) {
         delayMs += m_interface.AnswerDelayMs(command);
     } else if (IsListening(doneUs / 1000)) {
         data = m_transmitter.Answer(command, payload, doneUs / 1000);
+        if (data && m_faults.bStoreDaempfungWrong) {
+            StoreDaempfungWrong(command, payload);
+        }
     } else {
         Trace(QStringLiteral("    (no answer: transmitter in reset or not restarted)"));
     }

@@ -40,6 +40,9 @@ public:
         int nSlowGapMs = 0;            ///< extra pause between the bytes of a reply
         int nVanishAfter = 0;          ///< the port disappears after this many request frames (0 = never)
         bool bRejectMode = false;      ///< the interface refuses every mode (0xF1)
+        /// The transmitter stores every damping written 1.0 s too high (a write that reaches the device
+        /// but lands wrong, as only a read-back shows).
+        bool bStoreDaempfungWrong = false;
     };
 
     /// One byte from the device side and the time (ms, the caller's clock) it can be read.
@@ -92,6 +95,8 @@ private:
     void Echo(quint8 byte, qint64 atUs, QList<Output>& out);
     void ReleaseHeld(bool bEcho, QList<Output>& out);
     void OnFrame(qint64 doneUs, QList<Output>& out);
+    /// The fault bStoreDaempfungWrong, after the transmitter took a write.
+    void StoreDaempfungWrong(quint8 command, const QByteArray& payload);
     bool HeardByDevice(quint8 command, const QByteArray& payload);
     void Send(const QByteArray& data, qint64 startUs, QList<Output>& out);
     QByteArray ReplyFrame(const QByteArray& data) const;

@@ -352,6 +352,7 @@ CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
     if (!bYes) {
         return SendResult::Declined;
     }
+    m_bMayHaveWritten = false;
     const bool bImages = SendenOf(m_doc.GetTyp()) != CTypKatalog::Senden::Befehle;
     const SendResult result = RunSend(bImages ? kImageSendBarMax : kCommandSendBarMax, bImages);
     m_link.Sio().ClosePort();
@@ -378,6 +379,9 @@ CParameterTransfer::SendResult CParameterTransfer::RunSend(int nBarMax, bool bIm
             ReportProgramError(error.what());
         }
         bOk = step.bOk;
+        if (!bOk) {
+            m_bMayHaveWritten = nStep >= (bImages ? kParamEndStep : kFirstSingleWrite);
+        }
         nStep = step.nNext;
     }
     SendResult result = SendResult::Sent;

@@ -51,6 +51,11 @@ public:
     /// by the sequence of the type.
     SendResult SendParameterSet();
     void SetGrenzenPruefung(GrenzenPruefung pruefung) { m_grenzenPruefung = std::move(pruefung); }
+    /// After a send that failed: whether the transmitter may hold some or all of the new values. A
+    /// memory image takes effect with its end command, so a failure at or after that command (its reply
+    /// lost, its retry unanswered) leaves the new set, the old one or a mix; so does a failure after the
+    /// first single write of the command types. Only a read-back tells which.
+    bool MayHaveWritten() const { return m_bMayHaveWritten; }
     /// Whether the transmitter's unit and base range equal the document's (step 1 of every send).
     bool VerifyTransmitterRange();
 
@@ -84,4 +89,5 @@ private:
     CQuillonDoc& m_doc;
     IOperator& m_operator;
     GrenzenPruefung m_grenzenPruefung;
+    bool m_bMayHaveWritten = false;
 };

@@ -72,11 +72,13 @@ private Q_SLOTS:
             values.nTyp = CHardwareSetupRules::TypForTransmitterIndex(
                 CHardwareSetupRules::TransmitterIndexForTyp(values.nTyp));
             values.bShowAtStart = false;
+            values.bVerifyAfterSend = !values.bVerifyAfterSend;
             return Result::Ok;
         });
         QVERIFY(bOk);
         QCOMPARE(rig.seq.doc.GetTyp(), 3);
         QCOMPARE(rig.seq.doc.GetShowHardwareSetup(), 0);
+        QCOMPARE(rig.seq.doc.GetVerifyAfterSend(), 1);
     }
 
     void searchServesOnlyThePL45() {

@@ -45,6 +45,7 @@ private Q_SLOTS:
         QCOMPARE(doc.GetLinTabOption(), 1);
         QCOMPARE(doc.GetShowHardwareSetup(), 1);
         QCOMPARE(doc.GetStartupHinweis(), 1);
+        QCOMPARE(doc.GetVerifyAfterSend(), 0); // a send stays as it always was until the user asks
         QCOMPARE(doc.GetPasswort(), QString());
         QCOMPARE(doc.GetLogFile(), QString());
     }
@@ -93,6 +94,7 @@ private Q_SLOTS:
         doc.SetInterfaceVersion(0);
         doc.SetShowHardwareSetup(0);
         doc.SetStartupHinweis(3);
+        doc.SetVerifyAfterSend(1);
         CMemoryProfileStore profile;
         doc.SaveSettings(profile);
         const QHash<QString, QVariant> expected = {
@@ -107,6 +109,7 @@ private Q_SLOTS:
             {QStringLiteral("InterfaceVersion"), 0},
             {QStringLiteral("ShowHardwareSetup"), 0},
             {QStringLiteral("StartupHinweis"), 3},
+            {QStringLiteral("VerifyAfterSend"), 1},
         };
         QCOMPARE(profile.Values(), expected);
 

@@ -230,6 +230,37 @@ private Q_SLOTS:
         std::unique_ptr<CQuillonDoc> negative = Damaged(2, -7, 3, 0);
         QVERIFY(!CSheetItems(*negative, kDeutsch).Has("Linearitätskorrektur"));
     }
+
+    void asFoundBesideAsLeftWithChangesMarked_data() {
+        QTest::addColumn<int>("typ");
+        QTest::newRow("RX31") << 2;
+        QTest::newRow("KA71") << 10;
+    }
+
+    void asFoundBesideAsLeftWithChangesMarked() {
+        QFETCH(int, typ);
+        std::unique_ptr<CQuillonDoc> vorher = Doc(typ);
+        std::unique_ptr<CQuillonDoc> nachher = Doc(typ);
+        nachher->SetBezeichnung("PT-4712");
+        nachher->SetDaempfung(2.0f);
+        CSheetItems sheet(*nachher, kDeutsch, 300, vorher.get());
+        QVERIFY(sheet.Has("Vorher") && sheet.Has("Nachher"));
+        QCOMPARE(sheet.ValueOf("Bezeichnung:"), QStringLiteral("PT-4711 Kessel 2"));
+        QCOMPARE(sheet.ValueOf("PT-4711 Kessel 2"), QStringLiteral("* PT-4712"));
+        QCOMPARE(sheet.ValueOf("Dämpfung Druck (DP):"), QStringLiteral("0,0 s"));
+        QCOMPARE(sheet.ValueOf("0,0 s"), QStringLiteral("* 2,0 s"));
+        // Identification and serial number stand in both columns, unmarked.
+        QCOMPARE(sheet.ValueOf("Kennung:"), QStringLiteral("RX31xx309"));
+        QCOMPARE(sheet.ValueOf("RX31xx309"), QStringLiteral("RX31xx309"));
+        QVERIFY(sheet.Has("Druckdatum:"));
+        QVERIFY2(sheet.Collisions().isEmpty(), qPrintable(sheet.Collisions().join('\n')));
+
+        // A set of another type has other rows: the plain sheet.
+        std::unique_ptr<CQuillonDoc> fremd = Doc(typ == 2 ? 10 : 2);
+        CSheetItems plain(*nachher, kDeutsch, 300, fremd.get());
+        QVERIFY(!plain.Has("Vorher"));
+        QCOMPARE(plain.ValueOf("Bezeichnung:"), QStringLiteral("PT-4712"));
+    }
 };
 
 QTEST_MAIN(KonfigurationsblattTest)

@@ -12,7 +12,7 @@ constexpr double kMetersPerInch = 0.0254;
 
 } // namespace
 
-CSheetItems::CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi)
+CSheetItems::CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi, const CQuillonDoc* vorher)
     : m_dpi(dpi)
     , m_pageWidth(qRound(kA4WidthInches * dpi)) {
     QImage page(m_pageWidth, qRound(kA4HeightInches * dpi), QImage::Format_RGB32);
@@ -20,7 +20,9 @@ CSheetItems::CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi)
     page.setDotsPerMeterY(qRound(dpi / kMetersPerInch));
     page.fill(Qt::white);
     QPainter painter(&page);
-    m_items = CKonfigurationsblatt(doc, locale, QDate(2024, 12, 24)).Draw(painter);
+    CKonfigurationsblatt blatt(doc, locale, QDate(2024, 12, 24));
+    blatt.SetVorher(vorher);
+    m_items = blatt.Draw(painter);
     CSheetCanvas canvas(painter);
     m_lineHeight = canvas.LineHeight(CSheetCanvas::Font::Text);
 }

@@ -14,8 +14,9 @@ class CSheetItems {
 public:
     using Item = CKonfigurationsblatt::Item;
 
-    /// Draws the sheet on an A4 image of the given resolution.
-    CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi = 300);
+    /// Draws the sheet on an A4 image of the given resolution, with the "as found" column of vorher.
+    CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi = 300,
+                const CQuillonDoc* vorher = nullptr);
 
     const QList<Item>& Items() const { return m_items; }
     int Dpi() const { return m_dpi; }

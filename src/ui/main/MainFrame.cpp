@@ -11,6 +11,7 @@
 #include "ui/calibration/DlgRX31Abgl.h"
 #include "ui/calibration/DlgVN62Abgl.h"
 #include "ui/calibration/WizardCommands.h"
+#include "ui/compare/VergleichCommand.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/help/HelpCommands.h"
 #include "ui/main/FileDialogChooser.h"
@@ -289,6 +290,15 @@ void CMainFrame::ConnectCommands() {
     ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
     ConnectMeasurementCommands();
     ConnectAccessCommands();
+    ConnectCompareCommands();
+}
+
+void CMainFrame::ConnectCompareCommands() {
+    ConnectCommand(CCommandTable::kVergleichen, [this] {
+        if (m_view->IsBereit()) {
+            CVergleichCommand::Run(m_doc, m_view->Session(), m_operator, this);
+        }
+    });
 }
 
 void CMainFrame::ConnectMeasurementCommands() {
@@ -428,6 +438,9 @@ void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {
 CSheetPrinter& CMainFrame::SheetPrinter() {
     if (!m_sheetPrinter) {
         m_sheetPrinter = std::make_unique<CSheetPrinter>();
+        // The sheet of a received and edited set shows what the transmitter held before beside it.
+        m_sheetPrinter->SetVorherQuelle(
+            [this](const CQuillonDoc& doc) { return m_view->Session().AsFoundFor(doc); });
     }
     return *m_sheetPrinter;
 }

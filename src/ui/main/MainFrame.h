@@ -97,6 +97,7 @@ private:
     /// "Setup Hardware...", also the first paint's; the form shows the chosen type afterwards.
     void SetupHardware();
     void ConnectCalibrationCommands();
+    void ConnectCompareCommands();
     /// The one printer of the run, made when first needed: finding the printers must not slow the start.
     CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());

@@ -1,5 +1,6 @@
 #include "ui/print/SheetPrinter.h"
 
+#include "document/ParameterSatz.h"
 #include "document/QuillonDoc.h"
 #include "sheet/Konfigurationsblatt.h"
 
@@ -49,7 +50,14 @@ bool CSheetPrinter::PrintTo(QPrinter& printer, const CQuillonDoc& doc) const {
     if (!painter.begin(&printer)) {
         return false;
     }
-    CKonfigurationsblatt(doc, m_locale, QDate::currentDate()).Draw(painter);
+    std::unique_ptr<CQuillonDoc> vorher;
+    if (const std::optional<CParameterSatz> satz = m_vorherQuelle ? m_vorherQuelle(doc) : std::nullopt) {
+        vorher = std::make_unique<CQuillonDoc>(doc.Operator(), doc.GetProgrammVerzeichnis());
+        vorher->SetParameterSatz(*satz);
+    }
+    CKonfigurationsblatt blatt(doc, m_locale, QDate::currentDate());
+    blatt.SetVorher(vorher.get());
+    blatt.Draw(painter);
     return painter.end();
 }
 

@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPrinter>
+#include <functional>
+#include <optional>
 
 class CQuillonDoc;
+struct CParameterSatz;
 class QWidget;
 
 /// "Drucken...", "Seitenansicht" and "Druckereinrichtung..." of the configuration sheet, and printing
@@ -32,9 +35,15 @@ public:
 
     QPrinter& Printer() { return m_printer; }
 
+    /// Where the sheet finds the values the transmitter held before the change ("as found"); with a
+    /// set, the sheet shows them beside the document's ("Vorher"/"Nachher").
+    using VorherQuelle = std::function<std::optional<CParameterSatz>(const CQuillonDoc&)>;
+    void SetVorherQuelle(VorherQuelle quelle) { m_vorherQuelle = std::move(quelle); }
+
 private:
     bool PrintOrTell(QWidget* parent, const CQuillonDoc& doc);
 
     QLocale m_locale;
     QPrinter m_printer;
+    VorherQuelle m_vorherQuelle;
 };

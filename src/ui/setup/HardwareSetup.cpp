@@ -21,6 +21,7 @@ CHardwareSetup::CHardwareSetup(const CHardwareSetupRules& rules, CHardwareSetupR
     , m_pSearch(EndButton(tr("Interface suchen"), CodeSearch))
     , m_pCheck(EndButton(tr("Verbindung prüfen"), CodeCheck))
     , m_pShowAtStart(new QCheckBox(tr("Beim nächsten Programmstart anzeigen"), this))
+    , m_pVerifyAfterSend(new QCheckBox(tr("Nach dem Senden prüfen"), this))
     , m_pOk(EndButton(tr("OK"), Accepted))
     , m_pCancel(new QPushButton(tr("Abbrechen"), this)) {
     setWindowTitle(tr("Hardware Setup"));
@@ -49,6 +50,8 @@ CHardwareSetup::CHardwareSetup(const CHardwareSetupRules& rules, CHardwareSetupR
     layout->addLayout(form);
     layout->addWidget(notice);
     layout->addLayout(actions);
+    m_pVerifyAfterSend->setObjectName(QStringLiteral("verifyAfterSend"));
+    layout->addWidget(m_pVerifyAfterSend);
     layout->addWidget(m_pShowAtStart);
     layout->addSpacing(6);
     layout->addLayout(buttons);
@@ -77,6 +80,7 @@ void CHardwareSetup::FillControls() {
     m_pPort->setCurrentIndex(m_rules.CurrentPortEntry(m_values));
     m_pSearch->setEnabled(CHardwareSetupRules::IsSearchEnabled(m_pInterface->currentIndex()));
     m_pShowAtStart->setChecked(m_values.bShowAtStart);
+    m_pVerifyAfterSend->setChecked(m_values.bVerifyAfterSend);
 }
 
 void CHardwareSetup::ReadBack() {
@@ -86,6 +90,7 @@ void CHardwareSetup::ReadBack() {
         m_values.nComIndex = *nCom;
     }
     m_values.bShowAtStart = m_pShowAtStart->isChecked();
+    m_values.bVerifyAfterSend = m_pVerifyAfterSend->isChecked();
 }
 
 void CHardwareSetup::EndWith(int nCode) {

@@ -33,6 +33,7 @@ public:
     QPushButton* SearchButton() const { return m_pSearch; }
     QPushButton* CheckButton() const { return m_pCheck; }
     QCheckBox* ShowAtStartBox() const { return m_pShowAtStart; }
+    QCheckBox* VerifyAfterSendBox() const { return m_pVerifyAfterSend; }
     QPushButton* OkButton() const { return m_pOk; }
     QPushButton* CancelButton() const { return m_pCancel; }
 
@@ -50,6 +51,7 @@ private:
     QPushButton* m_pSearch;
     QPushButton* m_pCheck;
     QCheckBox* m_pShowAtStart;
+    QCheckBox* m_pVerifyAfterSend;
     QPushButton* m_pOk;
     QPushButton* m_pCancel;
 };

@@ -46,11 +46,15 @@ private Q_SLOTS:
             QCOMPARE(dialog->TransmitterBox()->currentText(), QStringLiteral("RX26 2-Leiter"));
             QCOMPARE(dialog->TransmitterBox()->count(), 7);
             dialog->ShowAtStartBox()->setChecked(false);
+            QCOMPARE(dialog->VerifyAfterSendBox()->text(), QStringLiteral("Nach dem Senden prüfen"));
+            QVERIFY(!dialog->VerifyAfterSendBox()->isChecked());
+            dialog->VerifyAfterSendBox()->setChecked(true);
             dialog->OkButton()->click();
         });
         QVERIFY(rig.commands.SetupHardware());
         QCOMPARE(rig.seq.doc.GetTyp(), 3);
         QCOMPARE(rig.seq.doc.GetShowHardwareSetup(), 0);
+        QCOMPARE(rig.seq.doc.GetVerifyAfterSend(), 1);
     }
 
     void searchButtonOnlyForThePL45() {

@@ -1,0 +1,143 @@
+#include "edit/SerienVorgabe.h"
+
+#include "document/QuillonDoc.h"
+#include "edit/EditDataDoc.h"
+#include "edit/EditDataRules.h"
+
+#include <QLocale>
+#include <QSet>
+
+namespace {
+
+using F = CEditDataWerte::Feld;
+
+struct Ziel {
+    const char* name;
+    F feld;
+    QString CEditDataWerte::*text;
+};
+
+const Ziel kZiele[] = {
+    {"m_strBezeichnung", F::kBezeichnung, &CEditDataWerte::strBezeichnung},
+    {"m_fMessAnfang", F::kMessAnfang, &CEditDataWerte::strMessAnfang},
+    {"m_fMessEnde", F::kMessEnde, &CEditDataWerte::strMessEnde},
+    {"m_fDaempfung", F::kDaempfung, &CEditDataWerte::strDaempfung},
+    {"m_fTempDaempfung", F::kTempDaempfung, &CEditDataWerte::strTempDaempfung},
+    {"m_fStromgrenzeMin", F::kStromMin, &CEditDataWerte::strStromMin},
+    {"m_fStromgrenzeMax", F::kStromMax, &CEditDataWerte::strStromMax},
+    {"m_fFehlerstrom", F::kFehlerstrom, &CEditDataWerte::strFehlerstrom},
+};
+
+const Ziel* FindZiel(const QString& name) {
+    for (const Ziel& ziel : kZiele) {
+        if (name == QLatin1String(ziel.name)) {
+            return &ziel;
+        }
+    }
+    return nullptr;
+}
+
+void Schreiben(F feld, const QString& text, const CEditDataRules::Zahlen& z, CQuillonDoc& doc) {
+    switch (feld) {
+    case F::kBezeichnung:
+        doc.SetBezeichnungText(text);
+        return;
+    case F::kMessAnfang:
+        doc.SetMessAnfang(z.fMessAnfang);
+        return;
+    case F::kMessEnde:
+        doc.SetMessEnde(z.fMessEnde);
+        return;
+    case F::kDaempfung:
+        doc.SetDaempfung(z.fDaempfung);
+        return;
+    case F::kTempDaempfung:
+        doc.SetTempDaempfung(z.fTempDaempfung);
+        return;
+    case F::kStromMin:
+        doc.SetStromgrenzeMin(z.fStromMin);
+        return;
+    case F::kStromMax:
+        doc.SetStromgrenzeMax(z.fStromMax);
+        return;
+    case F::kFehlerstrom:
+        doc.SetFehlerstrom(z.fFehlerstrom);
+        return;
+    case F::kLinKorrektur:
+    case F::kAnzeigeEinheit:
+        return;
+    }
+}
+
+} // namespace
+
+QStringList CSerienVorgabe::FeldNamen() {
+    QStringList namen;
+    for (const Ziel& ziel : kZiele) {
+        namen.append(QLatin1String(ziel.name));
+    }
+    return namen;
+}
+
+std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQuillonDoc& doc,
+                                                QString& warnung) {
+    const CEditDataRules rules(QLocale::c());
+    CEditDataWerte werte = CEditDataDoc::Load(doc, rules);
+    const std::optional<CFieldProblem> eigenes = rules.Validate(werte);
+    QSet<int> gesetzt;
+    for (const QString& vorgabe : vorgaben) {
+        const qsizetype gleich = vorgabe.indexOf(QLatin1Char('='));
+        const QString name = gleich < 0 ? vorgabe : vorgabe.left(gleich);
+        const Ziel* ziel = FindZiel(name);
+        if (gleich < 0 || ziel == nullptr) {
+            return tr("--set %1: unbekanntes Feld. Möglich sind: %2")
+                .arg(vorgabe, FeldNamen().join(QStringLiteral(", ")));
+        }
+        const QString wert = vorgabe.mid(gleich + 1);
+        if (ziel->feld != F::kBezeichnung) {
+            bool ok = false;
+            QLocale::c().toFloat(wert, &ok);
+            if (!ok) {
+                return tr("--set %1: \"%2\" ist keine Zahl.").arg(name, wert);
+            }
+        }
+        const bool bBereich = ziel->feld == F::kMessAnfang || ziel->feld == F::kMessEnde;
+        if (bBereich && (doc.IsKA71() || doc.GetLinTabAnzahl() != 0 ||
+                         werte.eVariante == CEditDataWerte::Variante::RX30)) {
+            // The range is shown in another unit, set by the characteristic, or a table hangs on it:
+            // that needs the dialog, which keeps them consistent.
+            return tr("--set %1: der Messbereich dieses Parametersatzes lässt sich nur im Dialog ändern.")
+                .arg(name);
+        }
+        if (ziel->feld == F::kTempDaempfung && !CEditDataRules::HatTempDaempfung(werte)) {
+            return tr("--set %1: diesen Wert hat der Transmittertyp nicht.").arg(name);
+        }
+        werte.*(ziel->text) = wert;
+        gesetzt.insert(ziel->feld);
+    }
+    // The file's own problem, unchanged by these values, is left to the send's check of every file; any
+    // other problem comes from the values set here (a range check may name the other end of the range).
+    const std::optional<CFieldProblem> problem = rules.Validate(werte);
+    const bool bDateiEigen = problem && eigenes && !gesetzt.contains(problem->nField) &&
+                             problem->nField == eigenes->nField && problem->strText == eigenes->strText;
+    if (problem && !bDateiEigen) {
+        QString feldName = QStringLiteral("?");
+        for (const Ziel& ziel : kZiele) {
+            if (ziel.feld == problem->nField) {
+                feldName = QLatin1String(ziel.name);
+            }
+        }
+        if (!problem->bWarning) {
+            return tr("--set %1: %2").arg(feldName, problem->strText);
+        }
+        warnung = tr("--set %1: %2").arg(feldName, problem->strText);
+    }
+    const CEditDataRules::Zahlen zahlen = rules.GetZahlen(werte);
+    for (const Ziel& ziel : kZiele) {
+        if (gesetzt.contains(ziel.feld)) {
+            Schreiben(ziel.feld, werte.*(ziel.text), zahlen, doc);
+        }
+    }
+    doc.SetModifiedFlag();
+    return std::nullopt;
+}
