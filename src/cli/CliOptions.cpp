@@ -82,6 +82,8 @@ QString CCliOptions::HelpText() {
         "                           und für Dateien im alten Format)\n"
         "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
         "  --json                   show gibt JSON aus\n"
+        "  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und\n"
+        "                           empfangenen Telegramme) in DATEI schreiben\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
         "Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.\n"
@@ -103,8 +105,9 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("n"));
     const QCommandLineOption intervalOption(QStringLiteral("interval"), QString(), QStringLiteral("s"));
     const QCommandLineOption logOption(QStringLiteral("log"), QString(), QStringLiteral("file"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("file"));
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
-                       helpOption, countOption, intervalOption, logOption});
+                       helpOption, countOption, intervalOption, logOption, traceOption});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -188,6 +191,11 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         return std::nullopt;
     }
     options.logFile = parser.value(logOption);
+    options.traceFile = parser.value(traceOption);
+    if (parser.isSet(traceOption) && options.traceFile.isEmpty()) {
+        error = tr("--trace braucht eine Datei.");
+        return std::nullopt;
+    }
     const bool bMeasureOptions =
         parser.isSet(countOption) || parser.isSet(intervalOption) || parser.isSet(logOption);
     if (options.command != Command::Measure && bMeasureOptions) {

@@ -9,8 +9,8 @@
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
 /// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
-/// calibration read -o FILE.json and calibration write FILE.json. Port, type and interface kind not
-/// given here come from the user's settings.
+/// calibration read -o FILE.json and calibration write FILE.json, and for any command --trace FILE. Port,
+/// type and interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
@@ -45,6 +45,8 @@ public:
     std::optional<int> count;
     std::optional<int> interval;
     QString logFile;
+    /// --trace: after any command the link trace of the run is written to this file.
+    QString traceFile;
     bool help = false;
 
     /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
