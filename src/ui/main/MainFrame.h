@@ -22,6 +22,7 @@ class CSheetPrinter;
 class IByteDevice;
 class IClock;
 class IFileChooser;
+class CDiagnoseCommands;
 class QMenu;
 
 /// The main window: menus of the edition and the toolbar built from the command table, the status bar
@@ -97,6 +98,8 @@ private:
     /// "Setup Hardware...", also the first paint's; the form shows the chosen type afterwards.
     void SetupHardware();
     void ConnectCalibrationCommands();
+    /// "Verbindungsprotokoll..." and "Fehlerbericht speichern...".
+    void ConnectDiagnoseCommands(IFileChooser& chooser);
     /// The one printer of the run, made when first needed: finding the printers must not slow the start.
     CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());
@@ -117,6 +120,7 @@ private:
     std::unique_ptr<CAccessCommands> m_access;
     std::unique_ptr<CSetupCommands> m_setup;
     std::unique_ptr<CHelpCommands> m_help;
+    std::unique_ptr<CDiagnoseCommands> m_diagnose;
     QMultiHash<int, QAction*> m_actions;
     QHash<int, std::function<void()>> m_handlers;
     QMenu* m_fileMenu = nullptr;
