@@ -87,7 +87,9 @@ CTrendModel::Axis CTrendModel::ValueAxis(int nMaxTicks) const {
         take(m_sollBereich->first);
         take(m_sollBereich->second);
     }
-    return NiceAxis(lo, hi, nMaxTicks);
+    // A little room above and below, so that range lines on the axis ends stay apart from the frame.
+    const double margin = (hi - lo) * 0.04;
+    return NiceAxis(lo - margin, hi + margin, nMaxTicks);
 }
 
 CTrendModel::Axis CTrendModel::TemperaturAxis(int nMaxTicks) const {
@@ -100,6 +102,14 @@ CTrendModel::Axis CTrendModel::TemperaturAxis(int nMaxTicks) const {
             hi = bAny ? std::max(hi, *s.temperatur) : *s.temperatur;
             bAny = true;
         }
+    }
+    // The temperature moves in tenths: a span of at least 2 °C keeps its last digit from looking like a
+    // swing across the whole plot.
+    constexpr double kMinSpan = 2.0;
+    if (hi - lo < kMinSpan) {
+        const double mid = (hi + lo) / 2.0;
+        lo = mid - kMinSpan / 2.0;
+        hi = mid + kMinSpan / 2.0;
     }
     return NiceAxis(lo, hi, nMaxTicks);
 }

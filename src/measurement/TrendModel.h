@@ -56,9 +56,9 @@ public:
     void SetUnit(const QString& unit) { m_unit = unit; }
     const QString& Unit() const { return m_unit; }
 
-    /// The value axis: the measured values and the set range with a margin, on round steps.
+    /// The value axis: the measured values and the set range with a small margin, on round steps.
     Axis ValueAxis(int nMaxTicks = 6) const;
-    /// The temperature axis (only meaningful when HasTemperatur()).
+    /// The temperature axis, at least 2 °C high (only meaningful when HasTemperatur()).
     Axis TemperaturAxis(int nMaxTicks = 6) const;
     /// The time axis: the live window ending at the newest sample, or the span of all samples.
     std::pair<qint64, qint64> TimeSpan() const;

@@ -36,6 +36,7 @@ CDlgVerbindungsprotokoll::CDlgVerbindungsprotokoll(CLinkTrace& trace, CLoggingSw
     m_table->verticalHeader()->setVisible(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* save = buttons->addButton(tr("Speichern..."), QDialogButtonBox::ActionRole);
@@ -87,6 +88,7 @@ void CDlgVerbindungsprotokoll::Refresh() {
     if (nExcess > 0) {
         m_table->model()->removeRows(0, nExcess);
     }
+    const bool bFirstFill = m_table->rowCount() == 0;
     int row = m_table->rowCount();
     m_table->setRowCount(row + static_cast<int>(entries.size()));
     for (const CLinkTrace::Entry& entry : entries) {
@@ -97,6 +99,9 @@ void CDlgVerbindungsprotokoll::Refresh() {
         ++row;
     }
     m_nShownSequence = entries.last().nSequence;
+    if (bFirstFill) {
+        m_table->resizeColumnsToContents(); // once: later rows keep the columns where the person left them
+    }
     m_table->setUpdatesEnabled(true);
     if (bAtEnd) {
         m_table->scrollToBottom(); // follow the line unless the person scrolled back to read

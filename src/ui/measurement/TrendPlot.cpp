@@ -167,8 +167,13 @@ void CTrendPlot::paintEvent(QPaintEvent*) {
     }
     painter.setPen(palette().color(QPalette::Text));
     painter.drawRect(plot);
-    const QString from = QDateTime::fromMSecsSinceEpoch(t0).toString(QStringLiteral("HH:mm:ss"));
-    const QString to = QDateTime::fromMSecsSinceEpoch(t1).toString(QStringLiteral("HH:mm:ss"));
+    // A log of several days needs the date at the ends; the live trend's minutes do not.
+    constexpr qint64 kDayMs = 24LL * 3600 * 1000;
+    const QString timeForm = t1 - t0 >= kDayMs
+                                 ? m_locale.dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm")
+                                 : QStringLiteral("HH:mm:ss");
+    const QString from = m_locale.toString(QDateTime::fromMSecsSinceEpoch(t0), timeForm);
+    const QString to = m_locale.toString(QDateTime::fromMSecsSinceEpoch(t1), timeForm);
     if (!m_model.Samples().empty()) {
         const QRect timeRow(plot.left(), plot.bottom() + 4, plot.width(), metrics.height());
         painter.drawText(timeRow, Qt::AlignLeft, from);
