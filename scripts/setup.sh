@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
+    # the zip file of "Fehlerbericht speichern..."
+    libzip-dev
     # the Debian package and the checks of the installed launchers and document type
     dpkg-dev file desktop-file-utils shared-mime-info
     fonts-liberation2 poppler-utils

@@ -617,6 +617,18 @@ End of the calibration data block not acknowledged.</translation>
         <translation>--checksum is no number from -32768 to 65535: %1</translation>
     </message>
     <message>
+        <source>--json gehört nur zu show, diff und temperature read.</source>
+        <translation>--json belongs to show, diff and temperature read only.</translation>
+    </message>
+    <message>
+        <source>--verify und --set gehören nur zu send.</source>
+        <translation>--verify and --set belong to send only.</translation>
+    </message>
+    <message>
+        <source>--before gehört nur zu sheet.</source>
+        <translation>--before belongs to sheet only.</translation>
+    </message>
+    <message>
         <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
 
 Befehle:
@@ -660,6 +672,8 @@ Optionen:
                            und für Dateien im alten Format)
   -o, --output DATEI       Zieldatei von receive, sheet und calibration read
   --json                   show, diff und temperature read geben JSON aus
+  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und
+                           empfangenen Telegramme) in DATEI schreiben
   -h, --help               diese Hilfe
 
 Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
@@ -709,6 +723,8 @@ Options:
                            and for files of the old format)
   -o, --output FILE        target file of receive, sheet and calibration read
   --json                   show, diff and temperature read print JSON
+  --trace FILE             after the command write the link trace (the frames sent and
+                           received) to FILE
   -h, --help               this help
 
 Without options, port, type and interface come from the program's settings.
@@ -717,16 +733,8 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 </translation>
     </message>
     <message>
-        <source>--json gehört nur zu show, diff und temperature read.</source>
-        <translation>--json belongs to show, diff and temperature read only.</translation>
-    </message>
-    <message>
-        <source>--verify und --set gehören nur zu send.</source>
-        <translation>--verify and --set belong to send only.</translation>
-    </message>
-    <message>
-        <source>--before gehört nur zu sheet.</source>
-        <translation>--before belongs to sheet only.</translation>
+        <source>--trace braucht eine Datei.</source>
+        <translation>--trace needs a file.</translation>
     </message>
 </context>
 <context>
@@ -918,6 +926,10 @@ Nothing sent.</translation>
     <message>
         <source>%1 gilt für einen anderen Transmittertyp (%2) als %3 (%4).</source>
         <translation>%1 is for another transmitter type (%2) than %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Das Verbindungsprotokoll kann nicht gespeichert werden: %1</source>
+        <translation>The link trace cannot be saved: %1</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1365,14 @@ Nothing sent.</translation>
         <source>&amp;Vergleichen...</source>
         <translation>Co&amp;mpare...</translation>
     </message>
+    <message>
+        <source>Verbindungsprotokoll...</source>
+        <translation>Link Trace...</translation>
+    </message>
+    <message>
+        <source>Fehlerbericht speichern...</source>
+        <translation>Save Problem Report...</translation>
+    </message>
 </context>
 <context>
     <name>CComport</name>
@@ -1529,6 +1549,17 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CDiagnoseCommands</name>
+    <message>
+        <source>Zip-Dateien (*.zip);;Alle Dateien (*)</source>
+        <translation>Zip files (*.zip);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Der Fehlerbericht kann nicht gespeichert werden: %1</source>
+        <translation>The problem report cannot be saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>CDialogButtons</name>
     <message>
         <source>OK</source>
@@ -1548,6 +1579,33 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgLogAnzeige</name>
+    <message>
+        <source>Log-Datei anzeigen</source>
+        <translation>Show Log File</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kann Datei nicht öffnen!</source>
+        <translation>Cannot open file!</translation>
+    </message>
+    <message>
+        <source>Datei wird gelesen... %1 %</source>
+        <translation>Reading the file... %1 %</translation>
+    </message>
+    <message>
+        <source>Messwerte: %1</source>
+        <translation>Measured values: %1</translation>
+    </message>
+    <message>
+        <source>nicht lesbare Zeilen übersprungen: %1</source>
+        <translation>unreadable lines skipped: %1</translation>
     </message>
 </context>
 <context>
@@ -1748,6 +1806,33 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>P2</source>
         <translation>P2</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgVerbindungsprotokoll</name>
+    <message>
+        <source>Verbindungsprotokoll</source>
+        <translation>Link Trace</translation>
+    </message>
+    <message>
+        <source>Speichern...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Protokollkategorien (ausführliche Meldungen)</source>
+        <translation>Logging categories (detailed messages)</translation>
+    </message>
+    <message>
+        <source>Textdateien (*.txt);;Alle Dateien (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Das Verbindungsprotokoll kann nicht gespeichert werden: %1</source>
+        <translation>The link trace cannot be saved: %1</translation>
     </message>
 </context>
 <context>
@@ -2806,6 +2891,14 @@ from the range set here!</translation>
         <source>Datei:</source>
         <translation>File:</translation>
     </message>
+    <message>
+        <source>Log-Datei anzeigen...</source>
+        <translation>Show Log File...</translation>
+    </message>
+    <message>
+        <source>Log-Datei anzeigen</source>
+        <translation>Show Log File</translation>
+    </message>
 </context>
 <context>
     <name>CLoggenRules</name>
@@ -2816,6 +2909,25 @@ from the range set here!</translation>
     <message>
         <source>Log-Dateien (*.log);;Alle Dateien (*)</source>
         <translation>Log files (*.log);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CLoggingSwitches</name>
+    <message>
+        <source>Schnittstelle und Telegramme</source>
+        <translation>port and frames</translation>
+    </message>
+    <message>
+        <source>Transmitter-Abläufe</source>
+        <translation>transmitter sequences</translation>
+    </message>
+    <message>
+        <source>Dokumentdateien</source>
+        <translation>document files</translation>
+    </message>
+    <message>
+        <source>Simulator</source>
+        <translation>simulator</translation>
     </message>
 </context>
 <context>
@@ -4230,6 +4342,97 @@ The temperature calibration is not completely written.</translation>
     <message>
         <source>Die Eingabe enthält Zeichen, die der Transmitter nicht kennt.</source>
         <translation>The entry holds characters the transmitter does not know.</translation>
+    </message>
+</context>
+<context>
+    <name>CTraceFormat</name>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Befehl</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Daten hex</source>
+        <translation>Data hex</translation>
+    </message>
+    <message>
+        <source>Daten Text</source>
+        <translation>Data text</translation>
+    </message>
+    <message>
+        <source>Prüfsumme</source>
+        <translation>Checksum</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>(verborgen)</source>
+        <translation>(hidden)</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>falsch</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>Antwort verworfen</source>
+        <translation>reply dropped</translation>
+    </message>
+    <message>
+        <source>Antwort verworfen: kein ETX</source>
+        <translation>reply dropped: no ETX</translation>
+    </message>
+    <message>
+        <source>Antwort verworfen: Längenbyte ungültig</source>
+        <translation>reply dropped: invalid length byte</translation>
+    </message>
+    <message>
+        <source>Zeitüberschreitung: keine Antwort</source>
+        <translation>time-out: no reply</translation>
+    </message>
+    <message>
+        <source>Warten abgebrochen</source>
+        <translation>wait cancelled</translation>
+    </message>
+    <message>
+        <source>Wiederholung nach Versuch %1</source>
+        <translation>repeated after attempt %1</translation>
+    </message>
+    <message>
+        <source>Verbindungsprotokoll</source>
+        <translation>link trace</translation>
+    </message>
+    <message>
+        <source>Programmversion</source>
+        <translation>program version</translation>
+    </message>
+    <message>
+        <source>Gespeichert</source>
+        <translation>saved</translation>
+    </message>
+    <message>
+        <source>Einträge</source>
+        <translation>entries</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,8 @@ QString CCliOptions::HelpText() {
         "                           und für Dateien im alten Format)\n"
         "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
         "  --json                   show, diff und temperature read geben JSON aus\n"
+        "  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und\n"
+        "                           empfangenen Telegramme) in DATEI schreiben\n"
         "  -h, --help               diese Hilfe\n"
         "\n"
         "Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.\n"
@@ -144,9 +146,10 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption verifyOption(QStringList{QStringLiteral("verify")});
     const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("field=value"));
     const QCommandLineOption beforeOption(QStringLiteral("before"), QString(), QStringLiteral("file"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("file"));
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
                        helpOption, countOption, intervalOption, logOption, checksumOption, verifyOption,
-                       setOption, beforeOption});
+                       setOption, beforeOption, traceOption});
     parser.addOptions(rowOptions);
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -260,6 +263,11 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         }
     }
     options.logFile = parser.value(logOption);
+    options.traceFile = parser.value(traceOption);
+    if (parser.isSet(traceOption) && options.traceFile.isEmpty()) {
+        error = tr("--trace braucht eine Datei.");
+        return std::nullopt;
+    }
     const bool bMeasureOptions =
         parser.isSet(countOption) || parser.isSet(intervalOption) || parser.isSet(logOption);
     if (options.command != Command::Measure && bMeasureOptions) {

@@ -13,8 +13,8 @@
 /// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
 /// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json],
 /// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N and diff FILE.qlc [FILE2.qlc] [--json];
-/// send takes --verify and any number of --set FIELD=VALUE. Port, type and interface kind not
-/// given here come from the user's settings.
+/// send takes --verify and any number of --set FIELD=VALUE; any command takes --trace FILE. Port, type
+/// and interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
@@ -58,6 +58,8 @@ public:
     std::optional<int> count;
     std::optional<int> interval;
     QString logFile;
+    /// --trace: after any command the link trace of the run is written to this file.
+    QString traceFile;
     bool help = false;
     /// temperature write: the six values of each row and the checksum, each within 16 bits.
     CTempAbgleich::Werte temperatur;

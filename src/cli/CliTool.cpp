@@ -1,5 +1,6 @@
 #include "cli/CliTool.h"
 
+#include "access/AboutRules.h"
 #include "base/TypKatalog.h"
 #include "calibration/AbgleichLayout.h"
 #include "cli/AbgleichJson.h"
@@ -18,6 +19,7 @@
 #include "sheet/Konfigurationsblatt.h"
 #include "sheet/SheetPdfWriter.h"
 #include "shell/SendePruefung.h"
+#include "transmitter/TraceFormat.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -90,6 +92,22 @@ void CCliTool::ApplyLinkOptions() {
 }
 
 int CCliTool::Run() {
+    const quint64 nTraceStart = CLinkTrace::Global().LastSequence();
+    const int code = RunCommand();
+    if (m_options.traceFile.isEmpty()) {
+        return code;
+    }
+    QString error;
+    if (!CTraceFormat::Save(m_options.traceFile, CLinkTrace::Global().EntriesAfter(nTraceStart),
+                            CAboutRules::ProgramVersion(), error)) {
+        m_operator.Message(tr("Das Verbindungsprotokoll kann nicht gespeichert werden: %1").arg(error),
+                           QString(), IOperator::Icon::Error);
+        return kFailed;
+    }
+    return code;
+}
+
+int CCliTool::RunCommand() {
     try {
         switch (m_options.command) {
         case CCliOptions::Command::Identify:

@@ -31,9 +31,12 @@ public:
     CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
              CTerminalOperator& op, FILE* out = stdout);
 
+    /// Runs the command; with --trace then writes the link trace (a trace that cannot be written fails
+    /// the run).
     int Run();
 
 private:
+    int RunCommand();
     int Identify();
     int FindInterface();
     int Receive();

@@ -107,6 +107,9 @@ bool CTransmitterLink::TransferCommand(quint8 command, QByteArray& payload, QByt
         bReceived = m_sio.ReceiveFrame(reply);
         if (!bReceived) {
             qCDebug(lcLink) << "command" << Qt::hex << command << "attempt" << attempt << "without reply";
+            if (attempt < kAttempts && !IsCancelRequested()) {
+                m_sio.TraceEvent(CLinkTrace::Status::Retry, attempt);
+            }
             m_clock.SleepMs(kRetryPauseMs);
         }
     }

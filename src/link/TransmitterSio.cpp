@@ -94,6 +94,8 @@ int CTransmitterSio::SendFrame(const QByteArray& frame) {
     // Stale bytes of an earlier exchange (a late reply, bytes after an ETX) never reach the receiver.
     DiscardWaiting(-1);
     qCDebug(lcLink).noquote() << "TX" << frame.left(total).toHex(' ');
+    m_lastCommand = total > 2 ? static_cast<quint8>(frame.at(2)) : 0;
+    Record(CLinkTrace::Direction::Tx, CLinkTrace::Status::Ok, frame.left(total));
     const int written = m_serial.Write(frame.constData(), total);
     m_serial.Flush();
     if (m_bEcho) {
@@ -133,8 +135,10 @@ void CTransmitterSio::StoreByte(quint8 byte) {
     m_buffer[static_cast<size_t>(m_nWriteIndex++)] = byte;
 }
 
-bool CTransmitterSio::DropFrame(const char* reason) {
+bool CTransmitterSio::DropFrame(const char* reason, CLinkTrace::Status status) {
     qCDebug(lcLink) << "reply dropped:" << reason;
+    Record(CLinkTrace::Direction::Rx, status,
+           QByteArray(reinterpret_cast<const char*>(m_buffer.data()), m_nWriteIndex));
     ResetReceiver();
     return false;
 }
@@ -154,7 +158,8 @@ bool CTransmitterSio::FeedByte(quint8 byte) {
     case State::Length:
         // Length bytes 0 and 1 cannot belong to a frame; like one above 50 they send us hunting for STX.
         if (byte > kMaxReplyLength || byte < 2) {
-            return DropFrame("bad length byte");
+            StoreByte(byte); // shown in the trace; the next frame starts at index 0 again
+            return DropFrame("bad length byte", CLinkTrace::Status::BadLength);
         }
         m_nRemaining = byte;
         m_sum = byte;
@@ -169,10 +174,10 @@ bool CTransmitterSio::FeedByte(quint8 byte) {
             return true;
         }
         if (m_nRemaining == 1) {
-            return byte == m_sum ? true : DropFrame("checksum");
+            return byte == m_sum ? true : DropFrame("checksum", CLinkTrace::Status::ChecksumWrong);
         }
         if (byte != kEtx) {
-            return DropFrame("no ETX");
+            return DropFrame("no ETX", CLinkTrace::Status::NoEtx);
         }
         m_bComplete = true;
         return true;
@@ -226,9 +231,40 @@ bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     }
     if (!m_bComplete) {
         qCDebug(lcLink) << (m_bCancelRequested ? "reply wait cancelled" : "no reply within 20 ticks");
+        Record(CLinkTrace::Direction::Event,
+               m_bCancelRequested ? CLinkTrace::Status::Cancelled : CLinkTrace::Status::Timeout,
+               QByteArray());
         return false;
     }
     reply = ReceivedFrame();
     qCDebug(lcLink).noquote() << "RX" << reply.toHex(' ');
+    Record(CLinkTrace::Direction::Rx, CLinkTrace::Status::Ok, reply);
     return true;
+}
+
+void CTransmitterSio::SetTrace(CLinkTrace* pTrace) {
+    m_pTrace = pTrace;
+}
+
+CLinkTrace* CTransmitterSio::Trace() const {
+    return m_pTrace;
+}
+
+void CTransmitterSio::TraceEvent(CLinkTrace::Status status, int nAttempt) {
+    Record(CLinkTrace::Direction::Event, status, QByteArray(), nAttempt);
+}
+
+void CTransmitterSio::Record(CLinkTrace::Direction direction, CLinkTrace::Status status,
+                             const QByteArray& bytes, int nAttempt) {
+    if (m_pTrace == nullptr) {
+        return;
+    }
+    CLinkTrace::Entry entry;
+    entry.nClockMs = m_clock.NowMs();
+    entry.direction = direction;
+    entry.status = status;
+    entry.command = m_lastCommand;
+    entry.nAttempt = nAttempt;
+    entry.bytes = bytes;
+    m_pTrace->Record(std::move(entry));
 }

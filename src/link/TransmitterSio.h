@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LinkTrace.h"
 #include "link/Serial.h"
 
 #include <QByteArray>
@@ -74,16 +75,26 @@ public:
     /// the counter goes down while it is above 0.
     void TickTimeout();
 
+    /// The ring the frames are recorded in (CLinkTrace::Global() unless set; nullptr records nothing).
+    void SetTrace(CLinkTrace* pTrace);
+    CLinkTrace* Trace() const;
+    /// Records an event without a frame (a repeated attempt) for the command sent last.
+    void TraceEvent(CLinkTrace::Status status, int nAttempt = 0);
+
 private:
     enum class State { WaitStx, Length, Body };
 
     void StoreByte(quint8 byte);
-    bool DropFrame(const char* reason);
+    bool DropFrame(const char* reason, CLinkTrace::Status status);
+    void Record(CLinkTrace::Direction direction, CLinkTrace::Status status, const QByteArray& bytes,
+                int nAttempt = 0);
     void DiscardWaiting(int maxCount);
 
     IOperator& m_operator;
     IClock& m_clock;
     CSerial m_serial;
+    CLinkTrace* m_pTrace = &CLinkTrace::Global();
+    quint8 m_lastCommand = 0; ///< command byte of the request sent last, for the trace of its reply
     std::array<quint8, 100> m_buffer{};
     State m_state = State::WaitStx;
     bool m_bComplete = false;

@@ -27,6 +27,11 @@ public:
     /// One whole line, CR LF included, in the 8-bit code page of the program's files.
     QByteArray Line(const QDateTime& time, double messwert, double temperatur, int nTyp, int precision) const;
 
+    const QString& DateFormat() const { return m_dateFormat; }
+    const QString& TimeFormat() const { return m_timeFormat; }
+    QChar DecimalPoint() const { return m_decimalPoint; }
+    const QLocale& Locale() const { return m_locale; }
+
 private:
     QString m_dateFormat;
     QString m_timeFormat;

@@ -78,5 +78,8 @@ void CLoggingRun::Tick() {
     m_anzeige.temperatur = CMessAnzeige::FormatTemperatur(temperatur, m_locale);
     m_anzeige.zeit = m_messung.Format().Time(time);
     m_anzeige.bTemperatur = CMessAnzeige::HasTemperatur(m_doc.GetTyp());
+    m_anzeige.time = time;
+    m_anzeige.fMesswert = messwert;
+    m_anzeige.fTemperatur = temperatur;
     emit sampleTaken();
 }

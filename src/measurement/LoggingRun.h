@@ -26,6 +26,9 @@ public:
         QString temperatur; ///< formatted with one decimal
         QString zeit;       ///< time of the sample in the locale's time form
         bool bTemperatur = false;
+        QDateTime time;         ///< time of the sample
+        double fMesswert = 0.0; ///< the values as numbers, for the live trend
+        double fTemperatur = 0.0;
     };
     using Now = std::function<QDateTime()>;
 
@@ -46,6 +49,7 @@ public:
     int SampleCount() const { return m_nSamples; }
     const Anzeige& LetzteAnzeige() const { return m_anzeige; }
     const QTimer& Timer() const { return m_timer; }
+    const CQuillonDoc& Doc() const { return m_doc; }
 
 signals:
     /// A sample was read; LetzteAnzeige holds its values.

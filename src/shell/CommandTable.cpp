@@ -58,6 +58,8 @@ const std::vector<CommandEntry> kCommands = {
     {32902, QT_TRANSLATE_NOOP("CCommandTable", "Anschlußhinweis...."), R::Always},
     {32836, QT_TRANSLATE_NOOP("CCommandTable", "Hilfethemen..."), R::Always},
     {57664, QT_TRANSLATE_NOOP("CCommandTable", "Inf&o über Varnex..."), R::Always},
+    {33190, QT_TRANSLATE_NOOP("CCommandTable", "Verbindungsprotokoll..."), R::Always},
+    {33191, QT_TRANSLATE_NOOP("CCommandTable", "Fehlerbericht speichern..."), R::Always},
     // Factory: test
     {32771, QT_TRANSLATE_NOOP("CCommandTable", "Test RS232"), R::Always},
     {32772, QT_TRANSLATE_NOOP("CCommandTable", "Connect RX93"), R::R01},
@@ -227,7 +229,8 @@ std::vector<MenuNode> CCommandTable::Menus(const CEdition& edition) {
         Ids(QT_TRANSLATE_NOOP("CCommandTable", "&Transmitter"), {32804, 32805, 32806}),
         Ids(QT_TRANSLATE_NOOP("CCommandTable", "&Optionen"), {32776, 32808, 32901, 32807, 32850}),
     };
-    std::vector<MenuNode> hilfe = {Cmd(32903), Cmd(32904), Cmd(32902), Sep(), Cmd(57664)};
+    std::vector<MenuNode> hilfe = {Cmd(32903), Cmd(32904), Cmd(32902), Sep(),
+                                   Cmd(33190), Cmd(33191), Sep(),      Cmd(57664)};
     if (edition.IsWerk()) {
         menus.push_back(TestMenu());
         menus.push_back(AbgleichMenu());

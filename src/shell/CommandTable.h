@@ -70,6 +70,10 @@ public:
     static constexpr int kTestRs232 = 32771;
     /// "Vergleichen...": an id of Quillon's own (no stored file or device depends on it).
     static constexpr int kVergleichen = 33170;
+    /// Service aids of the Hilfe menu. Their ids are Quillon's own (33190-33209): no stored file or
+    /// device depends on them.
+    static constexpr int kVerbindungsprotokoll = 33190;
+    static constexpr int kFehlerbericht = 33191;
 
     static const std::vector<CommandEntry>& Commands();
     /// The range preset commands of the menu "Editieren", in the order of CRangePreset.

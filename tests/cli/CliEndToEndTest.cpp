@@ -243,6 +243,20 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, QStringLiteral("Kennung: RX31-305\nTyp: 2 RX31\nErweitert: nein\n"));
 
+        // --trace writes the run's frames, the identification's request and reply among them.
+        const QString trace = Path(QStringLiteral("identify-trace.txt"));
+        result = RunCli(Link(sim, 2) + QStringList{"--trace", trace, "identify"});
+        QCOMPARE(result.exitCode, 0);
+        QFile traceFile(trace);
+        QVERIFY(traceFile.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(traceFile.readAll());
+        QVERIFY2(text.contains(QStringLiteral("\tTX\t31\tGet Device Info\t")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\tRX\t31\tGet Device Info\t")));
+        QVERIFY(text.contains(QStringLiteral("RX31-305")));
+        // A trace that cannot be written fails the run, after the command.
+        result = RunCli(Link(sim, 2) + QStringList{"--trace", Path("no/such/dir/t.txt"), "identify"});
+        QCOMPARE(result.exitCode, 1);
+
         result = RunCli({"find-interface", "/dev/quillon-no-such-port", sim.Device()});
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.out.startsWith(QStringLiteral("Port: COM2 (%1)\nVersion: 1.").arg(sim.Device())),

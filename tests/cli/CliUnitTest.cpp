@@ -74,6 +74,9 @@ private Q_SLOTS:
         QCOMPARE(options->count, 3);
         QCOMPARE(options->interval, 120);
         QCOMPARE(options->logFile, QStringLiteral("m.log"));
+        options = Parse({"--trace", "t.txt", "show", "a.qlc"});
+        QVERIFY(options);
+        QCOMPARE(options->traceFile, QStringLiteral("t.txt"));
         options = Parse({"measure"});
         QVERIFY(options && !options->count && !options->interval && options->logFile.isEmpty());
     }
@@ -99,6 +102,7 @@ private Q_SLOTS:
         QTest::newRow("interval 121") << QStringList{"measure", "--interval", "121"};
         QTest::newRow("count 0") << QStringList{"measure", "--count", "0"};
         QTest::newRow("log outside measure") << QStringList{"identify", "--log", "m.log"};
+        QTest::newRow("trace without file") << QStringList{"identify", "--trace", ""};
         QTest::newRow("measure with a file") << QStringList{"measure", "m.log"};
         const QStringList six{"--imin", "1,2,3,4,5,6", "--imax", "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6"};
         QTest::newRow("temperature write without checksum") << QStringList{"temperature", "write"} + six;

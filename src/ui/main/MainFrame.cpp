@@ -13,6 +13,7 @@
 #include "ui/calibration/WizardCommands.h"
 #include "ui/compare/VergleichCommand.h"
 #include "ui/edit/EditCommands.h"
+#include "ui/help/DiagnoseCommands.h"
 #include "ui/help/HelpCommands.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
@@ -85,6 +86,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
+    ConnectDiagnoseCommands(seams.chooser ? *seams.chooser : *m_ownChooser);
     ConnectCommands();
     BuildMenus();
     BuildToolbar();
@@ -345,6 +347,13 @@ void CMainFrame::ConnectAccessCommands() {
     checks.SetPasswordCheck([this] { return m_access->CheckPassword(); });
     checks.SetHardwareSetup([this] { SetupHardware(); });
     checks.SetAnschlusshinweis([this] { m_setup->ShowConnectionNotice(); });
+}
+
+void CMainFrame::ConnectDiagnoseCommands(IFileChooser& chooser) {
+    m_diagnose = std::make_unique<CDiagnoseCommands>(m_doc, m_edition.Title(), chooser, m_operator, this);
+    m_diagnose->ApplyLoggingSwitches();
+    ConnectCommand(CCommandTable::kVerbindungsprotokoll, [this] { m_diagnose->ShowVerbindungsprotokoll(); });
+    ConnectCommand(CCommandTable::kFehlerbericht, [this] { m_diagnose->SaveProblemReport(); });
 }
 
 void CMainFrame::SetupHardware() {

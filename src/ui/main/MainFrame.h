@@ -22,6 +22,7 @@ class CSheetPrinter;
 class IByteDevice;
 class IClock;
 class IFileChooser;
+class CDiagnoseCommands;
 class QMenu;
 
 /// The main window: menus of the edition and the toolbar built from the command table, the status bar
@@ -98,6 +99,8 @@ private:
     void SetupHardware();
     void ConnectCalibrationCommands();
     void ConnectCompareCommands();
+    /// "Verbindungsprotokoll..." and "Fehlerbericht speichern...".
+    void ConnectDiagnoseCommands(IFileChooser& chooser);
     /// The one printer of the run, made when first needed: finding the printers must not slow the start.
     CSheetPrinter& SheetPrinter();
     void RunFileCommand(bool (CDocumentSession::*command)());
@@ -118,6 +121,7 @@ private:
     std::unique_ptr<CAccessCommands> m_access;
     std::unique_ptr<CSetupCommands> m_setup;
     std::unique_ptr<CHelpCommands> m_help;
+    std::unique_ptr<CDiagnoseCommands> m_diagnose;
     QMultiHash<int, QAction*> m_actions;
     QHash<int, std::function<void()>> m_handlers;
     QMenu* m_fileMenu = nullptr;

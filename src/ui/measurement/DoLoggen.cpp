@@ -1,6 +1,8 @@
 #include "ui/measurement/DoLoggen.h"
 
 #include "measurement/LoggingRun.h"
+#include "measurement/MessAnzeige.h"
+#include "ui/measurement/TrendPlot.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -28,7 +30,8 @@ CDoLoggen::CDoLoggen(CLoggingRun& run, QWidget* parent)
     , m_temperaturLabel(new QLabel(tr("Temperatur:"), this))
     , m_temperatur(Value(this, 1026))
     , m_grad(new QLabel(QStringLiteral("°C"), this))
-    , m_zeit(Value(this, 1049)) {
+    , m_zeit(Value(this, 1049))
+    , m_plot(new CTrendPlot(CTrendModel::kDefaultWindowMs, this)) {
     setWindowTitle(tr("Daten loggen"));
     setObjectName(QStringLiteral("doLoggen"));
     m_einheit->setObjectName(QStringLiteral("ctl1002"));
@@ -50,6 +53,7 @@ CDoLoggen::CDoLoggen(CLoggingRun& run, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(m_plot);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -63,6 +67,22 @@ void CDoLoggen::ShowSample() {
     m_einheit->setText(anzeige.einheit);
     m_temperatur->setText(anzeige.temperatur);
     m_zeit->setText(anzeige.zeit);
+    if (m_run.SampleCount() > m_nPlotted) {
+        m_nPlotted = m_run.SampleCount();
+        // Units and range can change with the first sample's units reply: taken afresh each time.
+        CTrendModel& model = m_plot->Model();
+        const auto [anfang, ende] = CTrendModel::SollBereichOf(m_run.Doc());
+        model.SetSollBereich(anfang, ende);
+        model.SetDecimals(CMessAnzeige::Precision(m_run.Doc()));
+        model.SetUnit(anzeige.einheit);
+        CTrendModel::Sample sample;
+        sample.nMs = anzeige.time.toMSecsSinceEpoch();
+        sample.messwert = anzeige.fMesswert;
+        if (anzeige.bTemperatur) {
+            sample.temperatur = anzeige.fTemperatur;
+        }
+        m_plot->AddSample(sample);
+    }
     for (QWidget* row : {static_cast<QWidget*>(m_temperaturLabel), static_cast<QWidget*>(m_temperatur),
                          static_cast<QWidget*>(m_grad)}) {
         row->setVisible(anzeige.bTemperatur);

@@ -1,8 +1,11 @@
 #include "ui/measurement/Loggen.h"
 
+#include "ui/measurement/DlgLogAnzeige.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -95,6 +98,11 @@ QWidget* CLoggen::BuildSettings() {
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &CLoggen::ChooseFile);
     grid->addWidget(choose, 1, 4);
+    auto* show = new QPushButton(tr("Log-Datei anzeigen..."), group);
+    show->setObjectName(QStringLiteral("logAnzeigen"));
+    show->setAutoDefault(false);
+    connect(show, &QPushButton::clicked, this, &CLoggen::ShowLogFile);
+    grid->addWidget(show, 2, 1, 1, 3, Qt::AlignLeft);
     m_datei->setMinimumWidth(m_datei->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     return group;
 }
@@ -109,6 +117,21 @@ void CLoggen::ChooseFile() {
     if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty()) {
         m_datei->setText(chooser.selectedFiles().constFirst());
     }
+}
+
+void CLoggen::ShowLogFile() {
+    QString path = m_datei->text();
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        path =
+            QFileDialog::getOpenFileName(this, tr("Log-Datei anzeigen"), path, CLoggenRules::LogFileFilter());
+        if (path.isEmpty()) {
+            return;
+        }
+    }
+    auto* dialog =
+        new CDlgLogAnzeige(path, CLogFormat::FromLocale(QLocale::system()), m_values.einheit, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 CLoggenRules::Values CLoggen::Values() const {

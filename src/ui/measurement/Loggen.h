@@ -28,6 +28,8 @@ private:
     QWidget* BuildValues();
     QWidget* BuildSettings();
     void ChooseFile();
+    /// "Log-Datei anzeigen...": the trend of the log file named in the dialog, in a window of its own.
+    void ShowLogFile();
 
     CLoggenRules::Values m_values;
     QLineEdit* m_intervall;

@@ -1,0 +1,135 @@
+#include "transmitter/TraceFormat.h"
+
+#include "transmitter/CommandSet.h"
+#include "transmitter/Commands.h"
+
+#include <QSaveFile>
+
+namespace {
+
+using Direction = CLinkTrace::Direction;
+using Status = CLinkTrace::Status;
+
+/// Tabs and line ends inside a cell would break the file's columns.
+QString PrintableText(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        text.append(u >= 0x20 && u < 0x7F ? QChar(u) : QChar(u'.'));
+    }
+    return text;
+}
+
+QString DirectionText(Direction direction) {
+    switch (direction) {
+    case Direction::Tx:
+        return QStringLiteral("TX");
+    case Direction::Rx:
+        return QStringLiteral("RX");
+    case Direction::Event:
+        return QStringLiteral("--");
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList CTraceFormat::Headers() {
+    return {tr("Zeit"),      tr("Richtung"),   tr("Befehl"),    tr("Titel"),
+            tr("Daten hex"), tr("Daten Text"), tr("Prüfsumme"), tr("Hinweis")};
+}
+
+bool CTraceFormat::IsSecret(const CLinkTrace::Entry& entry) {
+    switch (entry.direction) {
+    case Direction::Tx:
+        return entry.command == Cmd::SetTastatursperre;
+    case Direction::Rx:
+        return entry.command == Cmd::GetTastatursperre;
+    case Direction::Event:
+        return false;
+    }
+    return true;
+}
+
+QByteArray CTraceFormat::Payload(const CLinkTrace::Entry& entry) {
+    const QByteArray& bytes = entry.bytes;
+    if (entry.direction == Direction::Event || bytes.size() < 2) {
+        return QByteArray();
+    }
+    const bool bWhole = entry.status == Status::Ok;
+    // A request: STX, length, command, payload, sum, ETX. A reply: STX, length, data, sum, ETX.
+    const qsizetype nStart = entry.direction == Direction::Tx ? 3 : 2;
+    const qsizetype nEnd = bWhole ? bytes.size() - 2 : bytes.size();
+    return nEnd > nStart ? bytes.mid(nStart, nEnd - nStart) : QByteArray();
+}
+
+QStringList CTraceFormat::Row(const CLinkTrace::Entry& entry) {
+    QStringList row;
+    row.reserve(kColumnCount);
+    row << entry.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    row << DirectionText(entry.direction);
+    row << QStringLiteral("%1").arg(entry.command, 2, 16, QLatin1Char('0')).toUpper();
+    const CCommandSet::Command* command = CCommandSet::Find(entry.command);
+    row << (command != nullptr ? QString::fromUtf8(command->title) : tr("unbekannt"));
+    const QByteArray payload = Payload(entry);
+    if (IsSecret(entry) && !payload.isEmpty()) {
+        row << tr("(verborgen)") << tr("(verborgen)");
+    } else {
+        row << QString::fromLatin1(payload.toHex(' ')).toUpper() << PrintableText(payload);
+    }
+    QString pruefsumme;
+    QString hinweis;
+    switch (entry.status) {
+    case Status::Ok:
+        pruefsumme = entry.direction == Direction::Rx ? tr("ok") : QString();
+        break;
+    case Status::ChecksumWrong:
+        pruefsumme = tr("falsch");
+        hinweis = tr("Antwort verworfen");
+        break;
+    case Status::NoEtx:
+        pruefsumme = tr("ok");
+        hinweis = tr("Antwort verworfen: kein ETX");
+        break;
+    case Status::BadLength:
+        hinweis = tr("Antwort verworfen: Längenbyte ungültig");
+        break;
+    case Status::Timeout:
+        hinweis = tr("Zeitüberschreitung: keine Antwort");
+        break;
+    case Status::Cancelled:
+        hinweis = tr("Warten abgebrochen");
+        break;
+    case Status::Retry:
+        hinweis = tr("Wiederholung nach Versuch %1").arg(entry.nAttempt);
+        break;
+    }
+    row << pruefsumme << hinweis;
+    return row;
+}
+
+QString CTraceFormat::Text(const QList<CLinkTrace::Entry>& entries, const QString& programVersion) {
+    QString text;
+    text += QStringLiteral("# Quillon %1\n").arg(tr("Verbindungsprotokoll"));
+    text += QStringLiteral("# %1 %2\n").arg(tr("Programmversion"), programVersion);
+    text += QStringLiteral("# %1 %2\n")
+                .arg(tr("Gespeichert"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
+    text += QStringLiteral("# %1 %2\n").arg(tr("Einträge")).arg(entries.size());
+    text += Headers().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const CLinkTrace::Entry& entry : entries) {
+        text += Row(entry).join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool CTraceFormat::Save(const QString& path, const QList<CLinkTrace::Entry>& entries,
+                        const QString& programVersion, QString& error) {
+    QSaveFile file(path);
+    const QByteArray bytes = Text(entries, programVersion).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
