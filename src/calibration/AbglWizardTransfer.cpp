@@ -2,8 +2,8 @@
 
 #include "base/Utils.h"
 #include "calibration/AbglWizardRules.h"
+#include "calibration/CalibrationTransfer.h"
 #include "core/Clock.h"
-#include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 #include "core/ProgramErrorReport.h"
@@ -29,7 +29,6 @@ const char* const kLeseMesswert = QT_TRANSLATE_NOOP("CAbglWizardTransfer", "Lese
 const char* const kSchreibeOffset = QT_TRANSLATE_NOOP("CAbglWizardTransfer", "Schreibe Offsetkorrektur ...");
 const char* const kSchreibeSpanne = QT_TRANSLATE_NOOP("CAbglWizardTransfer", "Schreibe Spannekorrektur ...");
 
-constexpr int kWordReplyDigits = 5;
 constexpr int kDacFirstWord = 5;
 constexpr int kDacWords = 5;
 constexpr int kWordWerksOffset = 12;
@@ -71,22 +70,6 @@ bool CAbglWizardTransfer::End(bool bOk) {
     return bOk;
 }
 
-std::optional<quint16> CAbglWizardTransfer::ReadWord(int nWord) {
-    QByteArray reply;
-    if (!m_link.Transfer(Cmd::GetAbgleichWort, QByteArray(1, static_cast<char>(nWord + '0')), reply)) {
-        return std::nullopt;
-    }
-    // A reply without its five digits is no word: taken as 0 it would become the record's value.
-    const QByteArray digits = CReplyDecoder::ReplyData(reply).left(kWordReplyDigits);
-    bool bOk = false;
-    const uint value = digits.toUInt(&bOk);
-    if (digits.size() != kWordReplyDigits || !bOk || value > 0xFFFF) {
-        qCWarning(lcTransmitter) << "wizard word" << nWord << "unreadable:" << reply.toHex(' ');
-        return std::nullopt;
-    }
-    return static_cast<quint16>(value);
-}
-
 bool CAbglWizardTransfer::ReadDacPoints() {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
@@ -103,7 +86,7 @@ bool CAbglWizardTransfer::ReadDacPoints() {
     m_operator.SetProgressRange(0, 2);
     std::array<qint32, kDacWords> words{};
     for (int i = 0; i < kDacWords; ++i) {
-        const std::optional<quint16> word = ReadWord(kDacFirstWord + i);
+        const std::optional<quint16> word = CCalibrationTransfer::ReadWord(m_link, kDacFirstWord + i);
         if (!word) {
             return End(false);
         }
@@ -144,7 +127,7 @@ bool CAbglWizardTransfer::ReadParameters() {
         m_operator.SetProgressPos(++m_nBar);
     };
     const auto word = [this](int nWord, qint16& target) {
-        const std::optional<quint16> value = ReadWord(nWord);
+        const std::optional<quint16> value = CCalibrationTransfer::ReadWord(m_link, nWord);
         if (value) {
             target = static_cast<qint16>(*value);
         }

@@ -44,7 +44,6 @@ private:
     bool End(bool bOk);
     /// Runs the reading steps; a program error (a reply too short to decode) is reported as a failure.
     bool Guarded(const std::function<bool()>& steps);
-    std::optional<quint16> ReadWord(int nWord);
     bool Read(quint8 command, void (CReplyDecoder::*decode)(const QByteArray&));
     bool ReadParameters();
     bool ReadMesswert();

@@ -55,8 +55,12 @@ QByteArray CCalibrationTransfer::RegisterPayload(int nWord, quint16 value) {
 }
 
 std::optional<quint16> CCalibrationTransfer::ReadWord(int nWord) {
+    return ReadWord(m_link, nWord);
+}
+
+std::optional<quint16> CCalibrationTransfer::ReadWord(CTransmitterLink& link, int nWord) {
     QByteArray reply;
-    if (!m_link.Transfer(Cmd::GetAbgleichWort, WordPayload(nWord), reply)) {
+    if (!link.Transfer(Cmd::GetAbgleichWort, WordPayload(nWord), reply)) {
         return std::nullopt;
     }
     // A reply without five digits is no word: taking it as 0 would silently corrupt the record.

@@ -39,6 +39,9 @@ public:
 
     /// Reads one calibration word with "Q"; nothing when there is no reply or no number in it.
     std::optional<quint16> ReadWord(int nWord);
+    /// The one reading of a calibration word, for every sequence that reads the record's words (records,
+    /// wizard, temperature tables): a reply without its five digits is a failure, never a 0.
+    static std::optional<quint16> ReadWord(CTransmitterLink& link, int nWord);
     /// The "e" payload of a calibration word write: "0", word number and value as hex, high byte first.
     static QByteArray RegisterPayload(int nWord, quint16 value);
     /// The "Q" payload of a word: one character of value word + 48.

@@ -1,7 +1,7 @@
 #include "calibration/TempAbgleichTransfer.h"
 
+#include "calibration/CalibrationTransfer.h"
 #include "core/Clock.h"
-#include "core/Logging.h"
 #include "core/Operator.h"
 #include "document/ReplyDecoder.h"
 #include "link/LinkOperation.h"
@@ -17,7 +17,6 @@ namespace {
 const char* const kDatentransfer = QT_TRANSLATE_NOOP("CTempAbgleichTransfer", "Datentransfer");
 const char* const kVerbindeHardware = QT_TRANSLATE_NOOP("CTempAbgleichTransfer", "Verbinde Hardware...");
 
-constexpr int kWordReplyDigits = 5;
 constexpr int kReadBarMax = 23;
 constexpr int kWriteBarMax = 21;
 constexpr int kFirstReadWord = CTempAbgleich::kWordIMin;
@@ -37,22 +36,6 @@ CTempAbgleichTransfer::CTempAbgleichTransfer(CTransmitterLink& link, CConnection
 
 QByteArray CTempAbgleichTransfer::WritePayload(int nWord, quint16 value) {
     return QByteArray(1, static_cast<char>(nWord + '0')) + QByteArray::number(value).rightJustified(5, '0');
-}
-
-std::optional<quint16> CTempAbgleichTransfer::ReadWord(int nWord) {
-    QByteArray reply;
-    if (!m_link.Transfer(Cmd::GetAbgleichWort, QByteArray(1, static_cast<char>(nWord + '0')), reply)) {
-        return std::nullopt;
-    }
-    // A reply without its five digits is no word: taken as 0 it would end up in the tables.
-    const QByteArray digits = CReplyDecoder::ReplyData(reply).left(kWordReplyDigits);
-    bool bOk = false;
-    const uint value = digits.toUInt(&bOk);
-    if (digits.size() != kWordReplyDigits || !bOk || value > 0xFFFF) {
-        qCWarning(lcTransmitter) << "temperature word" << nWord << "unreadable:" << reply.toHex(' ');
-        return std::nullopt;
-    }
-    return static_cast<quint16>(value);
 }
 
 bool CTempAbgleichTransfer::WriteWord(int nWord, qint32 value) {
@@ -87,7 +70,7 @@ bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Werte& werte) {
     QList<quint16> words;
     for (int n = kFirstReadWord; n <= kLastReadWord; ++n) {
         m_operator.SetProgressPos(n - kReadBarOffset);
-        const std::optional<quint16> word = ReadWord(n);
+        const std::optional<quint16> word = CCalibrationTransfer::ReadWord(m_link, n);
         if (!word) {
             Finish();
             m_operator.Message(tr("Empfangsfehler!"));
@@ -111,7 +94,7 @@ bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Werte& werte) {
 
 bool CTempAbgleichTransfer::ReadMemory(CTempAbgleich::Speicher& speicher) {
     for (std::size_t k = 0; k < T::kReferenceWords.size(); ++k) {
-        const std::optional<quint16> word = ReadWord(T::kReferenceWords[k]);
+        const std::optional<quint16> word = CCalibrationTransfer::ReadWord(m_link, T::kReferenceWords[k]);
         if (!word) {
             m_operator.Message(tr("Empfangsfehler!"));
             return false;
@@ -132,7 +115,7 @@ bool CTempAbgleichTransfer::ReadMemory(CTempAbgleich::Speicher& speicher) {
         const auto e = static_cast<std::size_t>(s);
         for (auto [table, base] : {std::pair{&speicher.a, T::kTableA}, std::pair{&speicher.b, T::kTableB},
                                    std::pair{&speicher.c, T::kTableC}}) {
-            const std::optional<quint16> word = ReadWord(base + s);
+            const std::optional<quint16> word = CCalibrationTransfer::ReadWord(m_link, base + s);
             if (!word) {
                 m_operator.Message(tr("Empfangsfehler!"));
                 return false;

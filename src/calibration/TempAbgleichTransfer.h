@@ -34,7 +34,6 @@ public:
     static QByteArray WritePayload(int nWord, quint16 value);
 
 private:
-    std::optional<quint16> ReadWord(int nWord);
     bool WriteWord(int nWord, qint32 value);
     bool ReadMemory(CTempAbgleich::Speicher& speicher);
     bool WriteMemory(const CTempAbgleich::Werte& werte, const CTempAbgleich::Speicher& speicher);
