@@ -12,9 +12,9 @@
 /// with the commands identify, find-interface [DEV...], receive -o FILE.qlc, send FILE.qlc,
 /// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
 /// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json],
-/// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N and diff FILE.qlc [FILE2.qlc] [--json];
-/// send takes --verify and any number of --set FIELD=VALUE; any command takes --trace FILE. Port, type
-/// and interface kind not given here come from the user's settings.
+/// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N and diff FILE.qlc [FILE2.qlc]
+/// [--json]; send takes --verify and any number of --set FIELD=VALUE; any command takes --trace FILE. Port,
+/// type and interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 

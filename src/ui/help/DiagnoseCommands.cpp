@@ -5,8 +5,8 @@
 #include "document/QuillonDoc.h"
 #include "document/SettingsProfileStore.h"
 #include "link/LinkTrace.h"
-#include "shell/LoggingSwitches.h"
 #include "shell/FileChooser.h"
+#include "shell/LoggingSwitches.h"
 #include "shell/ProblemReport.h"
 #include "ui/help/DlgVerbindungsprotokoll.h"
 
