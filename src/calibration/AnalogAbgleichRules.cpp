@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int kBereichMin = CAnalogAbgleichRules::kBereichMin;
-constexpr int kBereichMax = CAnalogAbgleichRules::kBereichMax;
-constexpr int kAdcMax = CAnalogAbgleichRules::kAdcMax;
-constexpr double kOutputMax = CAnalogAbgleichRules::kOutputMax;
 /// DAC entries 0..2 are the output's points; 3 and 4 hold the output range.
 constexpr std::size_t kDacPoints = 3;
 constexpr std::array<qint32, 5> kDefaultAdc{23504, 28828, 34152, 39476, 44800};
