@@ -64,11 +64,11 @@ std::optional<int> CPropPageWelcome::Leave() {
         bOk = w.Run([&w] { return w.Transfer().ReadDacPoints(); });
     } else {
         nav.modus = m_nach->isChecked() ? R::Modus::Nachabgleich : R::Modus::NurOptionen;
-        if (nav.modus == R::Modus::Nachabgleich) {
-            // Its own failure has been said; what counts is whether the values of the pages came.
-            w.Run([&w] { return w.Calibration().ReadCalibrationData(); });
-        }
-        bOk = w.Run([&w] { return w.Transfer().ReadWizardParameters(); });
+        // A "Nachabgleich" goes on only with the transmitter's own record: the input page writes the record
+        // back, and one that was not read would overwrite the transmitter's calibration.
+        bOk = nav.modus != R::Modus::Nachabgleich ||
+              w.Run([&w] { return w.Calibration().ReadCalibrationData(); });
+        bOk = bOk && w.Run([&w] { return w.Transfer().ReadWizardParameters(); });
     }
     if (!bOk) {
         w.ShowEmpfangsfehler();

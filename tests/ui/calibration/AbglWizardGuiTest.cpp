@@ -1,8 +1,8 @@
 // The calibration wizard and the temperature calibration through the window against the in-process
-// simulator: a whole "Neuabgleich", cancelling on every page, the busy flag during a transfer, and a
-// transmitter that goes silent.
+// simulator: a whole "Neuabgleich" and "Nachabgleich", cancelling on every page, the busy flag during a
+// transfer, and a transmitter that goes silent.
 
-#include "ModalDriver.h"
+#include "../ModalDriver.h"
 #include "ShellRig.h"
 #include "calibration/AbglWizardRules.h"
 #include "calibration/TempAbgleich.h"
@@ -145,6 +145,68 @@ private Q_SLOTS:
         QCOMPARE(words.at(6), 1999);
         QCOMPARE(words.at(16), 1600);
         QCOMPARE(rig->Doc().GetSeriennummer().left(13), QByteArray("000012.03.045"));
+        QVERIFY(rig->View().IsBereit());
+    }
+
+    /// A "Nachabgleich" starts from the transmitter's own record: without it the wizard stays on its first
+    /// page; with it the pages show it, the record goes back unchanged when the input page opens, and only
+    /// what the technician changed reaches the transmitter.
+    void nachabgleichStartsFromTheTransmittersRecord() {
+        std::unique_ptr<CShellRig> rig = StartRig();
+        QVERIFY(rig);
+        CSimTransmitter& sim = rig->sim.Transmitter();
+        const CSimCatalogue::CalLayout& cal = sim.CalLayout();
+        QList<quint16>& words = sim.CalWords();
+        // A record the wizard's reset would never produce, so that what the pages show can only be read.
+        words[cal.dac] = 612;
+        words[cal.dac + 1] = 2011;
+        words[cal.dac + 2] = 3290;
+        words[cal.adc + 1] = 24321;
+        words[cal.adc + 2] = 31111;
+        const QList<quint16> before = words;
+        QList<quint16> atAdcPage;
+        WithWizard(*rig, [&](CAbglWizard& w) {
+            Child<QAbstractButton>(w.currentPage(), "nachabgleich")->click();
+            // The record is refused, the rest would come: the input page would write a record never read.
+            CSimulator::Faults faults;
+            faults.silentCommands = {Cmd::EnableAbgleich};
+            rig->sim.SetFaults(faults);
+            w.GoNext();
+            QCOMPARE(w.currentId(), int(R::kWelcome));
+            QCOMPARE(rig->MessageTexts().last(), QStringLiteral("Empfangsfehler!"));
+            rig->sim.SetFaults(CSimulator::Faults());
+            rig->messages.clear();
+
+            QVERIFY(Step(w, R::kMessbereich));
+            QVERIFY(Step(w, R::kDac));
+
+            QWidget* page = w.currentPage();
+            Child<QComboBox>(page, "ctl1359")->setCurrentIndex(1); // three points: the middle as read
+            QCOMPARE(Child<QLineEdit>(page, "ctl1001")->text(), QStringLiteral("612"));
+            QCOMPARE(Child<QLineEdit>(page, "ctl1002")->text(), QStringLiteral("2011"));
+            QCOMPARE(Child<QLineEdit>(page, "ctl1003")->text(), QStringLiteral("3290"));
+            QVERIFY(Step(w, R::kAdc));
+            atAdcPage = sim.CalWords();
+
+            page = w.currentPage();
+            Child<QComboBox>(page, "ctl1255")->setCurrentIndex(2); // five points
+            QStringList rows;
+            for (int i = 0; i < 5; ++i) {
+                rows << Child<QLineEdit>(page, QStringLiteral("ctl%1").arg(1256 + i))->text();
+            }
+            QCOMPARE(rows, (QStringList{"20000", "24321", "31111", "35000", "40000"}));
+            SetEdit(page, "ctl1258", "30500");
+            QVERIFY(Step(w, R::kOptionen));
+            QVERIFY(Step(w, R::kFinish));
+            QVERIFY(Step(w, R::kWelcome));
+        });
+        QVERIFY2(rig->messages.isEmpty(), qPrintable(rig->MessageTexts().join(" | ")));
+        QCOMPARE(atAdcPage, before);
+        QList<quint16> expected = before;
+        expected[cal.adc + 2] = 30500;
+        QCOMPARE(sim.CalWords(), expected);
+        QCOMPARE(rig->Doc().Abgleichdaten().m_nAdc,
+                 (std::array<qint32, 5>{20000, 24321, 30500, 35000, 40000}));
         QVERIFY(rig->View().IsBereit());
     }
 

@@ -2,7 +2,7 @@
 // against the in-process simulator: "Analogabgleich...", the VN62's "DAC-Abgleich..." and the RX93's
 // "Abgleich freigeben" and "Abgleichdaten ändern...".
 
-#include "ModalDriver.h"
+#include "../ModalDriver.h"
 #include "ShellRig.h"
 #include "document/QuillonDoc.h"
 #include "sim/SimTransmitter.h"

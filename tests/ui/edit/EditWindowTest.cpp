@@ -2,6 +2,7 @@
 // dialog, sent and read back; the type choice from the menu; a send of values outside the dialog limits
 // asks first; "Konfiguration..." reading and writing the transmitter, or running the correction loop.
 
+#include "../ModalDriver.h"
 #include "DialogDriver.h"
 #include "ShellRig.h"
 #include "document/DocumentFile.h"
@@ -9,7 +10,6 @@
 #include "edit/EditDataWerte.h"
 #include "edit/KonfigurationWerte.h"
 #include "edit/NumberField.h"
-#include "measurement/ModalDriver.h"
 #include "shell/CommandTable.h"
 #include "sim/SimTransmitter.h"
 #include "transmitter/Commands.h"

@@ -2,7 +2,7 @@
 // and "Sio-Transfer" show, what they refuse, and "Messung..." from the first dialog to a logged line
 // against the in-process simulator.
 
-#include "ModalDriver.h"
+#include "../ModalDriver.h"
 #include "SequenceRig.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"

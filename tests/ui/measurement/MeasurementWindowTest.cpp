@@ -2,7 +2,7 @@
 // product's clock: "Messung..." with a logging run, the entries of the "Test" menu, "Connect RX93" and
 // "Seriennummer ändern...".
 
-#include "ModalDriver.h"
+#include "../ModalDriver.h"
 #include "ShellRig.h"
 #include "document/QuillonDoc.h"
 #include "shell/CommandTable.h"
