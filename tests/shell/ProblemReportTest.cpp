@@ -4,6 +4,7 @@
 #include "shell/ProblemReport.h"
 
 #include "ScriptedOperator.h"
+#include "Unzip.h"
 #include "document/DocumentFile.h"
 #include "link/LinkTrace.h"
 #include "link/TransmitterSio.h"
@@ -13,30 +14,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <zip.h>
 
 namespace {
-
-/// Every file of a zip by name, read back with libzip.
-QMap<QString, QByteArray> Unzip(const QString& path) {
-    QMap<QString, QByteArray> files;
-    int nError = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &nError);
-    if (archive == nullptr) {
-        return files;
-    }
-    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-        zip_stat_t stat;
-        zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
-        QByteArray bytes(static_cast<qsizetype>(stat.size), '\0');
-        zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
-        zip_fread(file, bytes.data(), stat.size);
-        zip_fclose(file);
-        files.insert(QString::fromUtf8(stat.name), bytes);
-    }
-    zip_close(archive);
-    return files;
-}
 
 CLinkTrace::Entry Frame(CLinkTrace::Direction direction, quint8 command, const QByteArray& data) {
     CLinkTrace::Entry entry;

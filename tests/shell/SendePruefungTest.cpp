@@ -4,12 +4,9 @@
 
 #include "shell/SendePruefung.h"
 
-#include "ScriptedOperator.h"
-#include "core/VirtualClock.h"
+#include "SessionRig.h"
 #include "document/QuillonDoc.h"
-#include "link/MemoryDevice.h"
 #include "shell/TransmitterSession.h"
-#include "sim/SimPeer.h"
 #include "sim/Simulator.h"
 #include "transmitter/Commands.h"
 
@@ -17,22 +14,8 @@
 
 namespace {
 
-struct Rig {
-    explicit Rig(int nTyp)
-        : session(op, clock, MakeDevice(), doc)
-        , sim(CSimTransmitter(nTyp, QByteArray()), CSimInterface::Kind::PL45)
-        , peer(*device, sim) {
-        session.Link().Sio().Serial().PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
-        doc.SetTyp(nTyp);
-        doc.SetComPort(0);
-        doc.SetInterfaceVersion(1);
-    }
-
-    std::unique_ptr<CMemoryDevice> MakeDevice() {
-        auto made = std::make_unique<CMemoryDevice>(clock);
-        device = made.get();
-        return made;
-    }
+struct Rig : CSessionRig {
+    using CSessionRig::CSessionRig;
 
     /// Receives the transmitter's set and edits damping and tag, as before a send.
     bool ReceiveAndEdit() {
@@ -56,13 +39,6 @@ struct Rig {
         sim.SetFaults(faults);
     }
 
-    CVirtualClock clock{1000};
-    CScriptedOperator op;
-    CQuillonDoc doc{op, QString()};
-    CMemoryDevice* device = nullptr;
-    CTransmitterSession session;
-    CSimulator sim;
-    CSimPeer peer;
     CParameterSatz vorher;
 };
 

@@ -3,11 +3,8 @@
 
 #include "shell/TransmitterSession.h"
 
-#include "ScriptedOperator.h"
-#include "core/VirtualClock.h"
+#include "SessionRig.h"
 #include "document/QuillonDoc.h"
-#include "link/MemoryDevice.h"
-#include "sim/SimPeer.h"
 #include "sim/Simulator.h"
 #include "transmitter/Commands.h"
 
@@ -15,22 +12,8 @@
 
 namespace {
 
-struct Rig {
-    explicit Rig(int nTyp)
-        : session(op, clock, MakeDevice(), doc)
-        , sim(CSimTransmitter(nTyp, QByteArray()), CSimInterface::Kind::PL45)
-        , peer(*device, sim) {
-        session.Link().Sio().Serial().PortMap().Pin(1, QStringLiteral("/dev/ttyUSB0"));
-        doc.SetTyp(nTyp);
-        doc.SetComPort(0);
-        doc.SetInterfaceVersion(1);
-    }
-
-    std::unique_ptr<CMemoryDevice> MakeDevice() {
-        auto made = std::make_unique<CMemoryDevice>(clock);
-        device = made.get();
-        return made;
-    }
+struct Rig : CSessionRig {
+    using CSessionRig::CSessionRig;
 
     /// A parameter set as if loaded from a file.
     void Load() {
@@ -39,14 +22,6 @@ struct Rig {
         doc.SetBezeichnungText(QStringLiteral("Vorher"));
         doc.SetGueltig(true);
     }
-
-    CVirtualClock clock{1000};
-    CScriptedOperator op;
-    CQuillonDoc doc{op, QString()};
-    CMemoryDevice* device = nullptr;
-    CTransmitterSession session;
-    CSimulator sim;
-    CSimPeer peer;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // settings without the password and the received document.
 
 #include "ShellRig.h"
+#include "Unzip.h"
 #include "document/DocumentFile.h"
 #include "document/QuillonDoc.h"
 #include "link/LinkTrace.h"
@@ -17,31 +18,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <zip.h>
-
-namespace {
-
-QMap<QString, QByteArray> Unzip(const QString& path) {
-    QMap<QString, QByteArray> files;
-    int nError = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &nError);
-    if (archive == nullptr) {
-        return files;
-    }
-    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-        zip_stat_t stat;
-        zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
-        QByteArray bytes(static_cast<qsizetype>(stat.size), '\0');
-        zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
-        zip_fread(file, bytes.data(), stat.size);
-        zip_fclose(file);
-        files.insert(QString::fromUtf8(stat.name), bytes);
-    }
-    zip_close(archive);
-    return files;
-}
-
-} // namespace
 
 class DiagnoseMenuTest : public QObject {
     Q_OBJECT
