@@ -489,20 +489,18 @@ int CCliTool::CalibrationWrite() {
         m_operator.Message(tr("Die Datei %1 kann nicht geöffnet werden.\n%2").arg(path, file.errorString()));
         return kFailed;
     }
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!document.isObject()) {
-        m_operator.Message(
-            tr("Die Datei %1 enthält kein JSON-Objekt: %2").arg(path, parseError.errorString()));
+    QJsonObject json;
+    QString error;
+    if (!CAbgleichJson::Parse(file.readAll(), json, error)) {
+        m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
         return kFailed;
     }
     // Only the identification is exchanged before the file has been checked against the transmitter.
     if (!IdentifyTransmitter()) {
         return kFailed;
     }
-    QString error;
     CAbgleichdaten record = m_doc.Abgleichdaten();
-    if (!CAbgleichJson::FromJson(document.object(), m_doc.GetTyp(), m_doc.IsErweitert(), record, error)) {
+    if (!CAbgleichJson::FromJson(json, m_doc.GetTyp(), m_doc.IsErweitert(), record, error)) {
         m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
         return kFailed;
     }
