@@ -150,6 +150,42 @@ bool CheckForm(const QJsonObject& json, int nTyp, bool bErweitert, QString& erro
     return true;
 }
 
+/// What the JSON reader found wrong, in the program's language (Qt's own texts are English).
+QString ParseReason(QJsonParseError::ParseError error) {
+    switch (error) {
+    case QJsonParseError::UnterminatedObject:
+        return CAbgleichJson::tr("ein Objekt ist nicht mit } abgeschlossen");
+    case QJsonParseError::MissingNameSeparator:
+        return CAbgleichJson::tr("nach einem Schlüssel fehlt der Doppelpunkt");
+    case QJsonParseError::UnterminatedArray:
+        return CAbgleichJson::tr("eine Liste ist nicht mit ] abgeschlossen");
+    case QJsonParseError::MissingValueSeparator:
+        return CAbgleichJson::tr("zwischen zwei Werten fehlt das Komma");
+    case QJsonParseError::IllegalNumber:
+        return CAbgleichJson::tr("ungültige Zahl");
+    case QJsonParseError::TerminationByNumber:
+        return CAbgleichJson::tr("die Datei endet mitten in einer Zahl");
+    case QJsonParseError::IllegalEscapeSequence:
+        return CAbgleichJson::tr("ungültige Escape-Folge in einem Text");
+    case QJsonParseError::IllegalUTF8String:
+        return CAbgleichJson::tr("ein Text ist kein gültiges UTF-8");
+    case QJsonParseError::UnterminatedString:
+        return CAbgleichJson::tr("ein Text ist nicht abgeschlossen");
+    case QJsonParseError::MissingObject:
+        return CAbgleichJson::tr("ein Objekt fehlt");
+    case QJsonParseError::DeepNesting:
+        return CAbgleichJson::tr("zu tief geschachtelt");
+    case QJsonParseError::DocumentTooLarge:
+        return CAbgleichJson::tr("die Datei ist zu groß");
+    case QJsonParseError::GarbageAtEnd:
+        return CAbgleichJson::tr("nach dem Ende folgen weitere Zeichen");
+    case QJsonParseError::IllegalValue:
+    case QJsonParseError::NoError:
+        break;
+    }
+    return CAbgleichJson::tr("ungültiger Wert");
+}
+
 /// The key of a string token, escapes decoded ("m\u005fnGain" is m_nGain).
 QString Decoded(const QByteArray& token) {
     return QJsonDocument::fromJson("[" + token + "]").array().at(0).toString();
@@ -199,8 +235,14 @@ std::optional<QString> DoubleKey(const QByteArray& text) {
 bool CAbgleichJson::Parse(const QByteArray& text, QJsonObject& json, QString& error) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        error = tr("Kein gültiges JSON (bei Zeichen %1): %2")
+                    .arg(parseError.offset)
+                    .arg(ParseReason(parseError.error));
+        return false;
+    }
     if (!document.isObject()) {
-        error = tr("Kein JSON-Objekt: %1").arg(parseError.errorString());
+        error = tr("Die Datei enthält kein JSON-Objekt.");
         return false;
     }
     if (const std::optional<QString> key = DoubleKey(text)) {

@@ -135,6 +135,22 @@ private Q_SLOTS:
         }
     }
 
+    void saysWhatIsWrongWithTheTextInGerman() {
+        const struct {
+            QByteArray text;
+            QString error;
+        } cases[] = {
+            {R"({"m_nGain": 1e999})", QStringLiteral("Kein gültiges JSON (bei Zeichen 17): ungültige Zahl")},
+            {"[1, 2]", QStringLiteral("Die Datei enthält kein JSON-Objekt.")},
+        };
+        for (const auto& c : cases) {
+            QJsonObject json;
+            QString error;
+            QVERIFY(!CAbgleichJson::Parse(c.text, json, error));
+            QCOMPARE(error, c.error);
+        }
+    }
+
     void refusesAMissingKey() {
         QJsonObject json = CAbgleichJson::ToJson(Sample(), 10, true);
         json.remove("m_fTkSpanne");
