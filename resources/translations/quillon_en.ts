@@ -266,6 +266,78 @@ The transmitter keeps the calibration data written last.</translation>
         <source>%1: unbekannter Schlüssel für diesen Transmitter.</source>
         <translation>%1: unknown key for this transmitter.</translation>
     </message>
+    <message>
+        <source>%1: eine Zahl oder die 32 Bit des Wertes ("0x7FC00000") erwartet.</source>
+        <translation>%1: a number or the 32 bits of the value ("0x7FC00000") expected.</translation>
+    </message>
+    <message>
+        <source>ein Objekt ist nicht mit } abgeschlossen</source>
+        <translation>an object is not closed with }</translation>
+    </message>
+    <message>
+        <source>nach einem Schlüssel fehlt der Doppelpunkt</source>
+        <translation>a key is not followed by a colon</translation>
+    </message>
+    <message>
+        <source>eine Liste ist nicht mit ] abgeschlossen</source>
+        <translation>a list is not closed with ]</translation>
+    </message>
+    <message>
+        <source>zwischen zwei Werten fehlt das Komma</source>
+        <translation>a comma is missing between two values</translation>
+    </message>
+    <message>
+        <source>ungültige Zahl</source>
+        <translation>invalid number</translation>
+    </message>
+    <message>
+        <source>die Datei endet mitten in einer Zahl</source>
+        <translation>the file ends in the middle of a number</translation>
+    </message>
+    <message>
+        <source>ungültige Escape-Folge in einem Text</source>
+        <translation>invalid escape sequence in a text</translation>
+    </message>
+    <message>
+        <source>ein Text ist kein gültiges UTF-8</source>
+        <translation>a text is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>ein Text ist nicht abgeschlossen</source>
+        <translation>a text is not closed</translation>
+    </message>
+    <message>
+        <source>ein Objekt fehlt</source>
+        <translation>an object is missing</translation>
+    </message>
+    <message>
+        <source>zu tief geschachtelt</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>die Datei ist zu groß</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>nach dem Ende folgen weitere Zeichen</source>
+        <translation>further characters follow the end</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert</source>
+        <translation>invalid value</translation>
+    </message>
+    <message>
+        <source>Kein gültiges JSON (bei Zeichen %1): %2</source>
+        <translation>No valid JSON (at character %1): %2</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält kein JSON-Objekt.</source>
+        <translation>The file holds no JSON object.</translation>
+    </message>
+    <message>
+        <source>%1: Schlüssel doppelt vorhanden.</source>
+        <translation>%1: key given twice.</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>
@@ -874,10 +946,6 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 %2</source>
         <translation>The file %1 cannot be opened.
 %2</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 enthält kein JSON-Objekt: %2</source>
-        <translation>The file %1 holds no JSON object: %2</translation>
     </message>
     <message>
         <source>%1: nichts gesendet.
@@ -2149,6 +2217,41 @@ Open the file anyway?</translation>
     <message>
         <source>Speichern unter</source>
         <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>CFileProblem</name>
+    <message>
+        <source>Das ist ein Verzeichnis, keine Datei.</source>
+        <translation>This is a directory, not a file.</translation>
+    </message>
+    <message>
+        <source>Die Datei existiert nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, die Datei zu lesen.</source>
+        <translation>No permission to read the file.</translation>
+    </message>
+    <message>
+        <source>Das Verzeichnis %1 existiert nicht.</source>
+        <translation>The directory %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, hier zu schreiben.</source>
+        <translation>No permission to write here.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Lesefehler.</source>
+        <translation>Read error.</translation>
+    </message>
+    <message>
+        <source>Schreibfehler.</source>
+        <translation>Write error.</translation>
     </message>
 </context>
 <context>
@@ -3871,6 +3974,43 @@ from the range set here!</translation>
     <message>
         <source>-1 ... 15 bar...</source>
         <translation>-1 ... 15 bar...</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordReadBack</name>
+    <message>
+        <source>%1: gesendet %2, im Transmitter %3</source>
+        <translation>%1: sent %2, in the transmitter %3</translation>
+    </message>
+    <message>
+        <source>Nicht geprüft: die Abgleichdaten konnten nicht zurückgelesen werden.
+Welche Abgleichdaten der Transmitter enthält, ist unbekannt.</source>
+        <translation>Not verified: the calibration data could not be read back.
+Which calibration data the transmitter holds is unknown.</translation>
+    </message>
+    <message>
+        <source>Das Schreiben meldete einen Fehler, der Transmitter enthält aber die vollständigen neuen Abgleichdaten.</source>
+        <translation>The write reported an error, but the transmitter holds the complete new calibration data.</translation>
+    </message>
+    <message>
+        <source>Das Schreiben ist fehlgeschlagen: der Transmitter enthält unverändert die alten Abgleichdaten.</source>
+        <translation>The write failed: the transmitter still holds the old calibration data.</translation>
+    </message>
+    <message>
+        <source>Das Schreiben ist fehlgeschlagen: der Transmitter enthält teils neue, teils alte Abgleichdaten.
+Nicht übernommen:
+%1</source>
+        <translation>The write failed: the transmitter holds partly new, partly old calibration data.
+Not taken over:
+%1</translation>
+    </message>
+    <message>
+        <source>Das Schreiben ist fehlgeschlagen: der Transmitter enthält nicht die neuen Abgleichdaten.
+Abweichend vom Gesendeten:
+%1</source>
+        <translation>The write failed: the transmitter does not hold the new calibration data.
+Different from what was sent:
+%1</translation>
     </message>
 </context>
 <context>

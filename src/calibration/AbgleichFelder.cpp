@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -20,6 +19,13 @@ double At(const std::array<qint32, N>& values, int index) {
 template <std::size_t N>
 double At(const std::array<float, N>& values, int index) {
     return static_cast<double>(values.at(static_cast<std::size_t>(index)));
+}
+
+/// Numbers from here on round to infinity as a float: FLT_MAX plus half the step above it.
+constexpr double kFloatGrenze = 3.4028235677973366e38;
+
+bool FitsFloat(double value) {
+    return std::isfinite(value) && std::abs(value) < kFloatGrenze;
 }
 
 bool Is(const char* name, const char* other) {
@@ -158,6 +164,20 @@ void CAbgleichFelder::SetNumber(CAbgleichdaten& record, const char* name, int in
     }
 }
 
+quint32 CAbgleichFelder::FloatBits(const CAbgleichdaten& record, const char* name, int index) {
+    quint32 bits = 0;
+    if (const auto* values = FloatArray(record, name)) {
+        std::memcpy(&bits, &values->at(static_cast<std::size_t>(index)), sizeof bits);
+    }
+    return bits;
+}
+
+void CAbgleichFelder::SetFloatBits(CAbgleichdaten& record, const char* name, int index, quint32 bits) {
+    if (auto* values = FloatArray(record, name)) {
+        std::memcpy(&values->at(static_cast<std::size_t>(index)), &bits, sizeof bits);
+    }
+}
+
 QString CAbgleichFelder::Text(const CAbgleichdaten& record) {
     // All sixteen characters, zero bytes included: a script that writes the text back unchanged must
     // leave the transmitter's words as they were.
@@ -194,7 +214,7 @@ std::optional<double> CAbgleichFelder::ParseEntry(const Field& field, const QStr
     const QString trimmed = text.trimmed();
     if (field.kind == Kind::Float) {
         const double value = QLocale::c().toDouble(trimmed, &bOk);
-        if (bOk && std::isfinite(value) && std::abs(value) <= std::numeric_limits<float>::max()) {
+        if (bOk && FitsFloat(value)) {
             return value;
         }
         error = tr("Bitte eine Zahl eingeben.");
@@ -216,7 +236,7 @@ bool CAbgleichFelder::InRange(const Field& field, double value) {
     case Kind::Signed:
         return value == std::floor(value) && value >= -32768 && value <= 32767;
     case Kind::Float:
-        return std::isfinite(value) && std::abs(value) <= std::numeric_limits<float>::max();
+        return FitsFloat(value);
     case Kind::Text:
         break;
     }

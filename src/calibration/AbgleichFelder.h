@@ -38,6 +38,9 @@ public:
 
     static double Number(const CAbgleichdaten& record, const char* name, int index);
     static void SetNumber(CAbgleichdaten& record, const char* name, int index, double value);
+    /// A float entry's 32 bits as the transmitter keeps them (NaN payloads and -0.0 included).
+    static quint32 FloatBits(const CAbgleichdaten& record, const char* name, int index);
+    static void SetFloatBits(CAbgleichdaten& record, const char* name, int index, quint32 bits);
     /// The serial text with all 16 characters.
     static QString Text(const CAbgleichdaten& record);
     /// Takes up to 16 Latin-1 characters; blanks fill the rest.
@@ -48,7 +51,9 @@ public:
     /// Takes a dialog entry: an integer field keeps the low 16 bits of any integer, a float field any
     /// number. Nothing (and the message) when the text is no number.
     static std::optional<double> ParseEntry(const Field& field, const QString& text, QString& error);
-    /// Whether a value fits the field's width exactly (no low-bits truncation), for scripted input.
+    /// Whether a value fits the field's width exactly (no low-bits truncation), for scripted input. A
+    /// float field takes every finite number that rounds to a finite float, FLT_MAX written as its
+    /// shortest text (3.4028235e+38, a little above it) included.
     static bool InRange(const Field& field, double value);
     /// The value that a 16-bit word keeps of an integer.
     static double LowBits(const Field& field, qint64 value);

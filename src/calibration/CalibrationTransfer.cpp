@@ -114,6 +114,9 @@ bool CCalibrationTransfer::ReadCalibrationData() {
         bOk = ReadWords(nCount, words, nFailed);
     }
     bOk = bOk && TakeRecord(words, bErweitert);
+    if (bOk) {
+        m_zuletzt = CRecordReadBack::Woerter{CReplyDecoder::ReplyData(reply), words};
+    }
     if (!bOk && HasRecord(nTyp)) {
         m_doc.Abgleichdaten().m_bGueltig = false;
     }
@@ -150,8 +153,9 @@ bool CCalibrationTransfer::CheckWritable() {
         return false;
     }
     m_operator.SetProgressText(tr("Lese Kennung ..."));
+    m_angeschlossen = CReplyDecoder::ReplyData(reply);
     // Another family keeps other things at the same words: its calibration would be overwritten.
-    const std::optional<int> nAttached = CTypKatalog::TypFromKennung(CReplyDecoder::ReplyData(reply));
+    const std::optional<int> nAttached = CTypKatalog::TypFromKennung(m_angeschlossen);
     if (nAttached && CAbgleichLayout::FormOf(*nAttached) != CAbgleichLayout::FormOf(nTyp)) {
         m_operator.Message(
             tr("Die Abgleichdaten gehören zu %1, angeschlossen ist %2.\nNichts wurde geschrieben.")
@@ -161,8 +165,11 @@ bool CCalibrationTransfer::CheckWritable() {
     return true;
 }
 
-bool CCalibrationTransfer::SendImage(const QByteArray& image) {
-    const QList<QByteArray> chunks = CParameterTransfer::ImageBlocks(image);
+bool CCalibrationTransfer::SendImage() {
+    const CAbgleichdaten& record = m_doc.Abgleichdaten();
+    const QList<quint16> words = CAbgleichLayout::ToWords(record, m_doc.GetTyp(), m_doc.IsErweitert());
+    const QList<QByteArray> chunks = CParameterTransfer::ImageBlocks(
+        CAbgleichLayout::BlockImage(record, m_doc.GetTyp(), m_doc.IsErweitert()));
     if (!m_link.Transfer(Cmd::SpeicherBeginn, "0")) {
         m_operator.Message(tr("Sendefehler!\nBeginn des Abgleichdaten-Blocks nicht bestätigt."));
         return false;
@@ -182,10 +189,33 @@ bool CCalibrationTransfer::SendImage(const QByteArray& image) {
         m_operator.SetProgressText(tr(kSchreibeDaten));
     }
     if (!m_link.Transfer(Cmd::SpeicherEnde, "0")) {
-        m_operator.Message(tr("Sendefehler!\nEnde des Abgleichdaten-Blocks nicht bestätigt."));
+        // Every word has gone out; the end may have been taken with its confirmation lost on the line.
+        // Only a read-back tells which record the transmitter holds now.
+        const std::optional<CRecordReadBack::Woerter> gelesen = ReadBack(static_cast<int>(words.size()));
+        const CRecordReadBack::Ergebnis ergebnis =
+            CRecordReadBack::Vergleiche(m_doc.GetTyp(), m_doc.IsErweitert(), words, gelesen, m_zuletzt);
+        m_zuletzt = gelesen;
+        m_operator.Message(tr("Sendefehler!\nEnde des Abgleichdaten-Blocks nicht bestätigt.") +
+                           QStringLiteral("\n\n") + CRecordReadBack::Meldung(ergebnis));
         return false;
     }
+    m_zuletzt = CRecordReadBack::Woerter{m_angeschlossen, words};
     return true;
+}
+
+std::optional<CRecordReadBack::Woerter> CCalibrationTransfer::ReadBack(int nCount) {
+    // Connect afresh: the failed exchange may have left the line and the transmitter anywhere.
+    m_link.Sio().ClosePort();
+    m_operator.SetProgressRange(0, nCount + 2);
+    m_operator.SetProgressText(tr("Lese Abgleichdaten..."));
+    QByteArray reply;
+    QList<quint16> words;
+    int nFailed = -1;
+    if (!m_connection.ConnectTransmitter(reply) || !m_link.Transfer(Cmd::EnableAbgleich, {}) ||
+        !ReadWords(nCount, words, nFailed)) {
+        return std::nullopt;
+    }
+    return CRecordReadBack::Woerter{CReplyDecoder::ReplyData(reply), words};
 }
 
 bool CCalibrationTransfer::WriteCalibrationData() {
@@ -197,8 +227,7 @@ bool CCalibrationTransfer::WriteCalibrationData() {
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kWriteBarMax);
     bool bOk = CheckWritable();
     if (bOk) {
-        bOk = SendImage(
-            CAbgleichLayout::BlockImage(m_doc.Abgleichdaten(), m_doc.GetTyp(), m_doc.IsErweitert()));
+        bOk = SendImage();
     }
     Finish(bOk);
     m_doc.UpdateAllViews();

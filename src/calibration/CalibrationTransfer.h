@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calibration/RecordReadBack.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -25,7 +27,10 @@ public:
     /// Reads the record. A failure leaves the record as it was and clears its valid flag (types 2..10).
     bool ReadCalibrationData();
     /// Writes the record as block image. Refuses types without a calibration record and a transmitter
-    /// whose identification shows another record layout than the document's type, before writing.
+    /// whose identification shows another record layout than the document's type, before writing. When
+    /// the end of the block goes unconfirmed the record is read back, and the message says whether the
+    /// transmitter holds the new record, the old one (known when this object read it before) or a mix;
+    /// the write still counts as failed.
     bool WriteCalibrationData();
     /// VN62: the DAC points of both outputs into m_nDac and m_nDac2 entries 0..2; all six or none.
     bool ReadDac2Points();
@@ -52,11 +57,18 @@ private:
     /// Decodes the words into the document's record and sets its valid flag by the type's form.
     bool TakeRecord(const QList<quint16>& words, bool bErweitert);
     bool CheckWritable();
-    bool SendImage(const QByteArray& image);
+    bool SendImage();
+    /// Reads the record's words afresh after a write whose end went unconfirmed.
+    std::optional<CRecordReadBack::Woerter> ReadBack(int nCount);
     void Finish(bool bOk);
 
     CTransmitterLink& m_link;
     CConnection& m_connection;
     CQuillonDoc& m_doc;
     IOperator& m_operator;
+    /// The identification answered to the connect of the running write.
+    QByteArray m_angeschlossen;
+    /// The record words the transmitter held when last read or written by this object: after a write
+    /// that failed they tell the old record from a mix.
+    std::optional<CRecordReadBack::Woerter> m_zuletzt;
 };

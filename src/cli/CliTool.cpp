@@ -7,6 +7,7 @@
 #include "cli/ParameterJson.h"
 #include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
+#include "core/FileProblem.h"
 #include "core/Logging.h"
 #include "core/ProgramError.h"
 #include "core/ProgramErrorReport.h"
@@ -28,6 +29,22 @@
 #include <QSettings>
 
 namespace {
+
+/// Text from a file (a tag, a file name) as the terminal gets it: a control character such as ESC would
+/// act on the terminal instead of being read, so it is shown as \x1B.
+QString Printable(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control) {
+            shown += QStringLiteral("\\x") +
+                     QStringLiteral("%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
 
 QJsonArray RowJson(const CTempAbgleich::Row& row) {
     QJsonArray array;
@@ -309,17 +326,17 @@ int CCliTool::PrintDiff(const CParameterVergleich::Ergebnis& ergebnis, const QSt
         json.insert(QStringLiteral("differences"), unterschiede);
         Print(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
     } else if (ergebnis.bTypVerschieden) {
-        Print(tr("Typ verschieden: %1 ist %2 %3, %4 ist %5 %6; nichts verglichen.")
-                  .arg(links)
-                  .arg(ergebnis.nTypLinks)
-                  .arg(CQuillonDoc::GetTypText(ergebnis.nTypLinks), rechts)
-                  .arg(ergebnis.nTypRechts)
-                  .arg(CQuillonDoc::GetTypText(ergebnis.nTypRechts)));
+        Print(Printable(tr("Typ verschieden: %1 ist %2 %3, %4 ist %5 %6; nichts verglichen.")
+                            .arg(links)
+                            .arg(ergebnis.nTypLinks)
+                            .arg(CQuillonDoc::GetTypText(ergebnis.nTypLinks), rechts)
+                            .arg(ergebnis.nTypRechts)
+                            .arg(CQuillonDoc::GetTypText(ergebnis.nTypRechts))));
     } else {
         for (const CParameterVergleich::Zeile& zeile : ergebnis.zeilen) {
             if (zeile.bVerschieden) {
-                Print(QStringLiteral("%1 (%2): %3 | %4")
-                          .arg(zeile.label, zeile.feld, zeile.links, zeile.rechts));
+                Print(Printable(QStringLiteral("%1 (%2): %3 | %4")
+                                    .arg(zeile.label, zeile.feld, zeile.links, zeile.rechts)));
             }
         }
     }
@@ -408,7 +425,7 @@ void CCliTool::PrintParameterSet() {
     const int d = m_doc.GetDezimalstellen();
     const auto value = [](double v, int decimals) { return QString::number(v, 'f', qBound(0, decimals, 6)); };
     const auto line = [this](const QString& label, const QString& text) {
-        Print(QStringLiteral("%1 %2").arg(label + QLatin1Char(':'), -22).arg(text));
+        Print(QStringLiteral("%1 %2").arg(label + QLatin1Char(':'), -22).arg(Printable(text)));
     };
     const QString unit = m_doc.GetEinheitText().trimmed();
     line(tr("Typ"), QStringLiteral("%1 %2").arg(m_doc.GetTyp()).arg(CQuillonDoc::GetTypText(m_doc.GetTyp())));
@@ -476,7 +493,9 @@ int CCliTool::CalibrationRead() {
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(QJsonDocument(json).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
         m_operator.Message(
-            tr("Die Datei %1 kann nicht gespeichert werden.\n%2").arg(m_options.output, file.errorString()));
+            tr("Die Datei %1 kann nicht gespeichert werden.\n%2")
+                .arg(m_options.output,
+                     CFileProblem::Reason(file, m_options.output, CFileProblem::Zugriff::Schreiben)));
         return kFailed;
     }
     return kSuccess;
@@ -486,23 +505,22 @@ int CCliTool::CalibrationWrite() {
     const QString path = m_options.arguments.first();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_operator.Message(tr("Die Datei %1 kann nicht geöffnet werden.\n%2").arg(path, file.errorString()));
+        m_operator.Message(tr("Die Datei %1 kann nicht geöffnet werden.\n%2")
+                               .arg(path, CFileProblem::Reason(file, path, CFileProblem::Zugriff::Lesen)));
         return kFailed;
     }
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!document.isObject()) {
-        m_operator.Message(
-            tr("Die Datei %1 enthält kein JSON-Objekt: %2").arg(path, parseError.errorString()));
+    QJsonObject json;
+    QString error;
+    if (!CAbgleichJson::Parse(file.readAll(), json, error)) {
+        m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
         return kFailed;
     }
     // Only the identification is exchanged before the file has been checked against the transmitter.
     if (!IdentifyTransmitter()) {
         return kFailed;
     }
-    QString error;
     CAbgleichdaten record = m_doc.Abgleichdaten();
-    if (!CAbgleichJson::FromJson(document.object(), m_doc.GetTyp(), m_doc.IsErweitert(), record, error)) {
+    if (!CAbgleichJson::FromJson(json, m_doc.GetTyp(), m_doc.IsErweitert(), record, error)) {
         m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
         return kFailed;
     }

@@ -1,5 +1,6 @@
 #include "document/DocumentFile.h"
 
+#include "core/FileProblem.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "document/ArchiveReader.h"
@@ -127,7 +128,8 @@ bool CDocumentFile::ReadFile(const QString& path, QByteArray& bytes, IOperator& 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         op.Message(tr("Die Datei %1 kann nicht geöffnet werden.\n%2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       .arg(QDir::toNativeSeparators(path),
+                            CFileProblem::Reason(file, path, CFileProblem::Zugriff::Lesen)),
                    QString(), IOperator::Icon::Error);
         return false;
     }
@@ -139,7 +141,8 @@ bool CDocumentFile::ReadFile(const QString& path, QByteArray& bytes, IOperator& 
     bytes = file.read(kMaxDateiGroesse + 1);
     if (file.error() != QFileDevice::NoError) {
         op.Message(tr("Die Datei %1 kann nicht gelesen werden.\n%2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       .arg(QDir::toNativeSeparators(path),
+                            CFileProblem::Reason(file, path, CFileProblem::Zugriff::Lesen)),
                    QString(), IOperator::Icon::Error);
         return false;
     }
@@ -150,7 +153,8 @@ bool CDocumentFile::WriteFile(const QString& path, const QByteArray& bytes, IOpe
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         op.Message(tr("Die Datei %1 kann nicht gespeichert werden.\n%2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       .arg(QDir::toNativeSeparators(path),
+                            CFileProblem::Reason(file, path, CFileProblem::Zugriff::Schreiben)),
                    QString(), IOperator::Icon::Error);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "sheet/SheetPdfWriter.h"
 
+#include "core/FileProblem.h"
 #include "sheet/Konfigurationsblatt.h"
 
 #include <QDir>
@@ -17,7 +18,7 @@ bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& bla
                             QString& error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = Message(path, file.errorString());
+        error = Message(path, CFileProblem::Reason(file, path, CFileProblem::Zugriff::Schreiben));
         return false;
     }
     {
@@ -36,7 +37,7 @@ bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& bla
         painter.end();
     }
     if (!file.commit()) {
-        error = Message(path, file.errorString());
+        error = Message(path, CFileProblem::Reason(file, path, CFileProblem::Zugriff::Schreiben));
         return false;
     }
     return true;

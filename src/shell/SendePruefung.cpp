@@ -70,13 +70,13 @@ CSendePruefung::Ergebnis CSendePruefung::NachFehler(const std::optional<CParamet
     }
     ergebnis.abweichungen = AbweichungenVon(m_gesendet);
     if (ergebnis.abweichungen.isEmpty()) {
-        ergebnis.befund = Befund::NeuerSatz;
+        ergebnis.befund = CWriteFinding::NachFehler(true, std::nullopt);
         return ergebnis;
     }
-    ergebnis.befund = Befund::NichtNeu;
     // The set held before counts only when it was read from this very transmitter.
     const bool bSelbesGeraet = vorher && vorher->m_strKennung == m_gelesen.GetKennung() &&
                                vorher->m_strSeriennummer == m_gelesen.GetSeriennummer();
+    std::optional<bool> wieVorher;
     if (bSelbesGeraet) {
         CQuillonDoc alt(m_gelesen.Operator(), m_gelesen.GetProgrammVerzeichnis());
         alt.SetParameterSatz(*vorher);
@@ -84,9 +84,9 @@ CSendePruefung::Ergebnis CSendePruefung::NachFehler(const std::optional<CParamet
         const bool bUnterscheidbar =
             !CParameterVergleich::Vergleiche(m_gesendet, alt, m_locale, CParameterVergleich::Umfang::Gesendet)
                  .Gleich();
-        ergebnis.befund =
-            bUnterscheidbar && AbweichungenVon(alt).isEmpty() ? Befund::AlterSatz : Befund::Gemischt;
+        wieVorher = bUnterscheidbar && AbweichungenVon(alt).isEmpty();
     }
+    ergebnis.befund = CWriteFinding::NachFehler(false, wieVorher);
     return ergebnis;
 }
 

@@ -5,6 +5,7 @@
 #include "shell/ParameterVergleich.h"
 #include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
+#include "transmitter/WriteFinding.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -23,15 +24,8 @@ class CSendePruefung {
     Q_DECLARE_TR_FUNCTIONS(CSendePruefung)
 
 public:
-    enum class Befund {
-        Bestaetigt,    ///< the transmitter holds what was sent
-        Abweichend,    ///< it holds other values than sent (named)
-        NichtGeprueft, ///< the read-back failed: nothing is known
-        NeuerSatz,     ///< the send reported a failure, yet the whole new set arrived
-        AlterSatz,     ///< the send failed and the transmitter still holds the set it held before
-        Gemischt,      ///< the send failed part-way: some fields new, the named ones still old
-        NichtNeu,      ///< the send failed; without the set held before, only the fields not new are known
-    };
+    /// The findings are those of every write's read-back (the calibration record write reports the same).
+    using Befund = CWriteFinding::Befund;
 
     struct Ergebnis {
         Befund befund = Befund::NichtGeprueft;

@@ -30,9 +30,9 @@ bool ParseCommands(const QString& text, QList<quint8>& out) {
     return !out.isEmpty();
 }
 
-const QStringList kValueOptions = {"--type",    "--model",      "--id",          "--interface",
-                                   "--baud",    "--state",      "--silent",      "--corrupt-every",
-                                   "--garbage", "--slow-bytes", "--vanish-after"};
+const QStringList kValueOptions = {"--type",    "--model",      "--id",           "--interface",
+                                   "--baud",    "--state",      "--silent",       "--corrupt-every",
+                                   "--garbage", "--slow-bytes", "--vanish-after", "--lose-reply"};
 
 } // namespace
 
@@ -114,6 +114,10 @@ std::optional<CSimOptions> CSimOptions::Parse(const QStringList& arguments, QStr
             if (!ParseCommands(*text, options.faults.silentCommands)) {
                 return bad(*text);
             }
+        } else if (arg == QLatin1String("--lose-reply")) {
+            if (!ParseCommands(*text, options.faults.lostReplyCommands)) {
+                return bad(*text);
+            }
         } else if (arg == QLatin1String("--corrupt-every")) {
             if (!ParseNumber(*text, 1, options.faults.nCorruptEvery)) {
                 return bad(*text);
@@ -161,6 +165,8 @@ QString CSimOptions::HelpText() {
                "\n"
                "Faults:\n"
                "  --silent CODES      never answer these commands (hex, comma-separated: 0x35,3F)\n"
+               "  --lose-reply CODES  carry out these commands, but their reply is lost (0x87: the end\n"
+               "                      of a block write is taken and never confirmed)\n"
                "  --retry-only        answer each request only when the program repeats it\n"
                "  --corrupt-every N   every N-th reply carries a wrong checksum\n"
                "  --garbage N         send N bytes of line noise before every reply\n"

@@ -231,6 +231,10 @@ void CSimulator::OnFrame(qint64 doneUs, QList<Output>& out) {
     } else {
         Trace(QStringLiteral("    (no answer: transmitter in reset or not restarted)"));
     }
+    if (data && m_faults.lostReplyCommands.contains(command)) {
+        Trace(QStringLiteral("    (reply lost: fault)"));
+        data.reset();
+    }
     m_bLastAnswered = data.has_value();
     if (data) {
         Send(*data, doneUs + delayMs * 1000, out);

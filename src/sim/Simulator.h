@@ -33,7 +33,10 @@ public:
     static constexpr int kMaxReplyData = 48;
 
     struct Faults {
-        QList<quint8> silentCommands;  ///< never answered
+        QList<quint8> silentCommands; ///< never answered
+        /// Carried out by the transmitter, but the reply never reaches the program (the end of a block
+        /// write taken while its confirmation is lost on the line, every attempt alike).
+        QList<quint8> lostReplyCommands;
         bool bAnswerOnlyRetry = false; ///< each request is answered only when the program repeats it
         int nCorruptEvery = 0;         ///< every n-th reply carries a wrong checksum (0 = none)
         QByteArray garbage;            ///< line noise sent before every reply

@@ -1,5 +1,6 @@
 #include "transmitter/TraceFormat.h"
 
+#include "core/FileProblem.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 
@@ -19,6 +20,24 @@ QString PrintableText(const QByteArray& bytes) {
         text.append(u >= 0x20 && u < 0x7F ? QChar(u) : QChar(u'.'));
     }
     return text;
+}
+
+/// The KA71's lock code lies in its parameter image as the word at byte 16 (low byte first). A block
+/// write carries the address of its first byte as two hex digits, then two hex digits per byte. A row does
+/// not know the area or the type its block belongs to, so those two bytes are hidden in every block write
+/// that covers them: a few digits of another image are lost to the trace, the password never shows.
+constexpr int kSperrcodeByte = 16;
+constexpr int kSperrcodeLaenge = 2;
+
+/// Whether a payload character of the entry carries the lock code.
+bool IsSperrcodeZeichen(const CLinkTrace::Entry& entry, const QByteArray& payload, qsizetype i) {
+    if (entry.direction != Direction::Tx || entry.command != Cmd::SpeicherBlock || i < 2) {
+        return false;
+    }
+    bool bOk = false;
+    const int nAdresse = static_cast<int>(payload.left(2).toUInt(&bOk, 16));
+    const qsizetype nByte = nAdresse + (i - 2) / 2;
+    return bOk && nByte >= kSperrcodeByte && nByte < kSperrcodeByte + kSperrcodeLaenge;
 }
 
 QString DirectionText(Direction direction) {
@@ -76,7 +95,15 @@ QStringList CTraceFormat::Row(const CLinkTrace::Entry& entry) {
     if (IsSecret(entry) && !payload.isEmpty()) {
         row << tr("(verborgen)") << tr("(verborgen)");
     } else {
-        row << QString::fromLatin1(payload.toHex(' ')).toUpper() << PrintableText(payload);
+        QStringList hex;
+        QByteArray text = payload;
+        for (qsizetype i = 0; i < payload.size(); ++i) {
+            const bool bSecret = IsSperrcodeZeichen(entry, payload, i);
+            hex << (bSecret ? QStringLiteral("**")
+                            : QString::fromLatin1(payload.mid(i, 1).toHex()).toUpper());
+            text[i] = bSecret ? '*' : payload.at(i);
+        }
+        row << hex.join(QLatin1Char(' ')) << PrintableText(text);
     }
     QString pruefsumme;
     QString hinweis;
@@ -128,7 +155,7 @@ bool CTraceFormat::Save(const QString& path, const QList<CLinkTrace::Entry>& ent
     QSaveFile file(path);
     const QByteArray bytes = Text(entries, programVersion).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
+        error = CFileProblem::Reason(file, path, CFileProblem::Zugriff::Schreiben);
         return false;
     }
     return true;

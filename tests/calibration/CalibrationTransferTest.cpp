@@ -9,6 +9,7 @@
 #include "calibration/AbgleichLayout.h"
 #include "calibration/DacAbglVN62Loop.h"
 #include "calibration/RX93Commands.h"
+#include "calibration/RecordReadBack.h"
 #include "sim/SimTransmitter.h"
 #include "transmitter/Commands.h"
 
@@ -294,6 +295,95 @@ private Q_SLOTS:
                      QStringLiteral("Sendefehler!\nTeil 4 von 10 (Adresse 1E) nicht bestätigt")),
                  qPrintable(failing.op.messages.first().text));
         QVERIFY(!failing.op.progressOpen);
+    }
+
+    void anUnconfirmedBlockEndIsReadBack_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addRow("RX31") << 2;
+        QTest::addRow("KA28, 3-wire") << 6;
+        QTest::addRow("VN62") << 7;
+        QTest::addRow("KA71") << 10;
+    }
+
+    void anUnconfirmedBlockEndIsReadBack() {
+        QFETCH(int, typ);
+        CSequenceRig rig(typ);
+        CCalibrationTransfer transfer(rig.link, rig.connection, rig.doc);
+        QVERIFY(transfer.ReadCalibrationData());
+        rig.doc.Abgleichdaten() = EditedRecord();
+        CSimulator::Faults faults;
+        faults.lostReplyCommands = {Cmd::SpeicherEnde}; // taken by the transmitter, never confirmed
+        rig.sim.SetFaults(faults);
+
+        QVERIFY(!transfer.WriteCalibrationData());
+        QCOMPARE(rig.doc.GetServiceWert(), 0);
+        QCOMPARE(rig.op.messages.size(), 1);
+        const QString text = rig.op.messages.first().text;
+        QVERIFY2(
+            text.startsWith(QStringLiteral("Sendefehler!\nEnde des Abgleichdaten-Blocks nicht bestätigt.")),
+            qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("vollständigen neuen Abgleichdaten")), qPrintable(text));
+        QVERIFY(!rig.op.progressOpen);
+        const QList<quint16> neu = CAbgleichLayout::ToWords(EditedRecord(), typ, rig.doc.IsErweitert());
+        QCOMPARE(SimWords(rig, static_cast<int>(neu.size())), neu);
+    }
+
+    void aReadBackTellsNewOldAndMixedApart() {
+        using Befund = CWriteFinding::Befund;
+        using Woerter = CRecordReadBack::Woerter;
+        const CAbgleichdaten neuRecord = EditedRecord();
+        CAbgleichdaten altRecord = neuRecord;
+        altRecord.m_nAdc[2] = 1;
+        altRecord.m_fTkOffset[1] = 7.1f; // both its words differ from the new -1.25
+        const QList<quint16> neu = CAbgleichLayout::ToWords(neuRecord, 2, false);
+        const QList<quint16> alt = CAbgleichLayout::ToWords(altRecord, 2, false);
+        QList<quint16> gemischt = neu;
+        gemischt[2] = alt.at(2);
+        QList<quint16> halberFloat = neu;
+        halberFloat[22] = alt.at(22); // the low word of m_fTkOffset[1]
+        QList<quint16> andererSensor = alt;
+        andererSensor[40] = 0x3939; // another serial text
+
+        const QByteArray kennung("RX31-305");
+        const Woerter vorher{kennung, alt};
+        const struct {
+            const char* name;
+            std::optional<Woerter> gelesen;
+            std::optional<Woerter> vorher;
+            Befund befund;
+            QStringList felder;
+        } cases[] = {
+            {"all new", Woerter{kennung, neu}, vorher, Befund::NeuerSatz, {}},
+            {"all old", Woerter{kennung, alt}, vorher, Befund::AlterSatz, {"m_nAdc[2]", "m_fTkOffset[1]"}},
+            {"one field new", Woerter{kennung, gemischt}, vorher, Befund::Gemischt, {"m_nAdc[2]"}},
+            {"half a float", Woerter{kennung, halberFloat}, vorher, Befund::Gemischt, {"m_fTkOffset[1]"}},
+            {"old record unknown",
+             Woerter{kennung, alt},
+             std::nullopt,
+             Befund::NichtNeu,
+             {"m_nAdc[2]", "m_fTkOffset[1]"}},
+            {"another transmitter",
+             Woerter{kennung, andererSensor},
+             vorher,
+             Befund::NichtNeu,
+             {"m_nAdc[2]", "m_fTkOffset[1]", "m_szSeriennummer"}},
+            {"read-back failed", std::nullopt, vorher, Befund::NichtGeprueft, {}},
+        };
+        for (const auto& c : cases) {
+            const CRecordReadBack::Ergebnis ergebnis =
+                CRecordReadBack::Vergleiche(2, false, neu, c.gelesen, c.vorher);
+            QVERIFY2(ergebnis.befund == c.befund, c.name);
+            QStringList felder;
+            for (const QString& zeile : ergebnis.abweichungen) {
+                felder << zeile.section(QLatin1Char(':'), 0, 0);
+            }
+            QVERIFY2(felder == c.felder, qPrintable(QStringLiteral("%1: %2").arg(c.name, felder.join(' '))));
+            QVERIFY2(!CRecordReadBack::Meldung(ergebnis).isEmpty(), c.name);
+        }
+        const CRecordReadBack::Ergebnis eins =
+            CRecordReadBack::Vergleiche(2, false, neu, Woerter{kennung, gemischt}, vorher);
+        QCOMPARE(eins.abweichungen.first(), QStringLiteral("m_nAdc[2]: gesendet 21222, im Transmitter 1"));
+        QVERIFY(CRecordReadBack::Meldung(eins).contains(QStringLiteral("teils neue, teils alte")));
     }
 
     void refusesWhatWouldOverwriteAnotherLayout() {

@@ -7,6 +7,7 @@
 #include "calibration/AbgleichLayout.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QTest>
 
 namespace {
@@ -73,6 +74,8 @@ private Q_SLOTS:
         QTest::addRow("text too long")
             << "m_szSeriennummer" << QJsonValue("12345678901234567") << "m_szSeriennummer:";
         QTest::addRow("unknown key") << "m_nAdc2" << QJsonValue(QJsonArray{1, 2, 3, 4, 5}) << "m_nAdc2:";
+        QTest::addRow("float word without its 8 digits")
+            << "m_fTkOffset" << QJsonValue(QJsonArray{"0x7FC0000", 0, 0, 0}) << "m_fTkOffset[0]:";
     }
 
     void refusesWhatDoesNotFitAndNamesTheKey() {
@@ -88,6 +91,64 @@ private Q_SLOTS:
         QVERIFY2(error.startsWith(named), qPrintable(error));
         QCOMPARE(record.m_nGain, quint16(3));
         QCOMPARE(record.m_nAdc[0], 0);
+    }
+
+    void everyFloatWordComesBackThroughTheFile_data() {
+        QTest::addColumn<quint32>("bits");
+        QTest::addRow("NaN") << 0x7FC00000u;
+        QTest::addRow("NaN, negative, with payload") << 0xFFC01234u;
+        QTest::addRow("signalling NaN") << 0x7F800001u;
+        QTest::addRow("+Inf") << 0x7F800000u;
+        QTest::addRow("-Inf") << 0xFF800000u;
+        QTest::addRow("-0.0") << 0x80000000u;
+        QTest::addRow("FLT_MAX") << 0x7F7FFFFFu;
+        QTest::addRow("-FLT_MAX") << 0xFF7FFFFFu;
+        QTest::addRow("smallest subnormal") << 0x00000001u;
+        QTest::addRow("0.1") << 0x3DCCCCCDu;
+    }
+
+    void everyFloatWordComesBackThroughTheFile() {
+        QFETCH(quint32, bits);
+        CAbgleichdaten record = Sample();
+        CAbgleichFelder::SetFloatBits(record, "m_fTkSpanne", 2, bits);
+        // Through the file's text, as "calibration read" writes it and "calibration write" reads it.
+        const QByteArray text = QJsonDocument(CAbgleichJson::ToJson(record, 2, true)).toJson();
+        QJsonObject json;
+        QString error;
+        QVERIFY2(CAbgleichJson::Parse(text, json, error), qPrintable(error));
+        CAbgleichdaten back;
+        QVERIFY2(CAbgleichJson::FromJson(json, 2, true, back, error), qPrintable(error));
+        QCOMPARE(CAbgleichFelder::FloatBits(back, "m_fTkSpanne", 2), bits);
+        QCOMPARE(CAbgleichLayout::ToWords(back, 2, true), CAbgleichLayout::ToWords(record, 2, true));
+    }
+
+    void refusesAKeyNamedTwice() {
+        const QByteArray text =
+            QJsonDocument(CAbgleichJson::ToJson(Sample(), 2, false)).toJson(QJsonDocument::Compact);
+        QJsonObject json;
+        QString error;
+        QVERIFY2(CAbgleichJson::Parse(text, json, error), qPrintable(error));
+        for (const QByteArray& twice :
+             {QByteArray(R"({"m_nGain":5,)"), QByteArray(R"({"m\u005fnGain":5,)")}) {
+            QVERIFY(!CAbgleichJson::Parse(twice + text.mid(1), json, error));
+            QCOMPARE(error, QStringLiteral("m_nGain: Schlüssel doppelt vorhanden."));
+        }
+    }
+
+    void saysWhatIsWrongWithTheTextInGerman() {
+        const struct {
+            QByteArray text;
+            QString error;
+        } cases[] = {
+            {R"({"m_nGain": 1e999})", QStringLiteral("Kein gültiges JSON (bei Zeichen 17): ungültige Zahl")},
+            {"[1, 2]", QStringLiteral("Die Datei enthält kein JSON-Objekt.")},
+        };
+        for (const auto& c : cases) {
+            QJsonObject json;
+            QString error;
+            QVERIFY(!CAbgleichJson::Parse(c.text, json, error));
+            QCOMPARE(error, c.error);
+        }
     }
 
     void refusesAMissingKey() {

@@ -153,6 +153,23 @@ private Q_SLOTS:
         QCOMPARE(back, record);
     }
 
+    void calibrationWriteWithItsEndUnconfirmedSaysWhichRecordArrived() {
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--baud", "0", "--model", "ka71", "--lose-reply", "87"}, false));
+        const QString read = Path(QStringLiteral("lost-end.json"));
+        CCliProcess::Result result = RunCli(Link(sim, 10) + QStringList{"calibration", "read", "-o", read});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        QJsonObject record = ReadJson(read);
+        record.insert("m_nGain", 4);
+        WriteJson(read, record);
+        result = RunCli(Link(sim, 10) + QStringList{"calibration", "write", read});
+        QCOMPARE(result.exitCode, 1); // unconfirmed stays a failure, as a send's does
+        QVERIFY2(result.err.contains(QStringLiteral("Ende des Abgleichdaten-Blocks nicht bestätigt.")),
+                 qPrintable(result.err));
+        QVERIFY2(result.err.contains(QStringLiteral("enthält aber die vollständigen neuen Abgleichdaten")),
+                 qPrintable(result.err));
+    }
+
     void calibrationWriteRefusesABadFileBeforeWriting() {
         CSimProcess sim;
         QVERIFY(sim.Start({"--baud", "0", "--model", "rx31-305"}));

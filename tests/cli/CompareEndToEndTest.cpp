@@ -73,6 +73,26 @@ private Q_SLOTS:
         QCOMPARE(RunCli({"diff", Path("device.qlc"), Path("missing.qlc")}).exitCode, 2);
     }
 
+    void controlCharactersOfATagArePrintedEscaped() {
+        CQuillonDoc doc(m_operator, QString());
+        doc.SetTyp(2);
+        doc.SetBezeichnungText(QStringLiteral("PT\x1B[2J-101"));
+        QVERIFY(Save(doc, "esc.qlc"));
+        doc.SetBezeichnungText(QStringLiteral("PT-101"));
+        QVERIFY(Save(doc, "plain.qlc"));
+        for (const QStringList& arguments : {QStringList{"show", Path("esc.qlc")},
+                                             QStringList{"diff", Path("esc.qlc"), Path("plain.qlc")}}) {
+            const CCliProcess::Result result = RunCli(arguments);
+            QVERIFY2(result.out.contains(QStringLiteral("PT\\x1B[2J-101")), qPrintable(result.out));
+            QVERIFY(!result.out.contains(QChar(0x1B)));
+        }
+        // Qt's own English texts stay out of the German messages.
+        const CCliProcess::Result result = RunCli({"calibration", "write", m_dir.path()});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Das ist ein Verzeichnis, keine Datei.")),
+                 qPrintable(result.err));
+    }
+
     void diffAgainstAnotherTypeComparesNothing() {
         CSimProcess rx31;
         QVERIFY(rx31.Start({"--baud", "0", "--type", "2"}, false));

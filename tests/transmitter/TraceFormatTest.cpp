@@ -113,6 +113,33 @@ private Q_SLOTS:
         QVERIFY(!saved.contains("987"));
         QVERIFY(!saved.contains("39 38 37"));
     }
+
+    void theKa71LockCodeNeverShowsInItsParameterImage() {
+        CSequenceRig rig(10);
+        QVERIFY(rig.transfer.ReceiveParameterSet());
+        CLinkTrace trace;
+        rig.link.Sio().SetTrace(&trace);
+        rig.doc.SetTastatursperre(4711); // the word 0x1267, low byte first in the image: "6712"
+        rig.op.Answer(IOperator::Answer::Yes);
+        QCOMPARE(rig.transfer.SendParameterSet(), CParameterTransfer::SendResult::Sent);
+        QCOMPARE(rig.sim.Transmitter().ParamWord(rig.sim.Transmitter().ParamLayout().tastatursperre), 4711);
+
+        const QString text = CTraceFormat::Text(trace.Entries(), QStringLiteral("2.34"));
+        QVERIFY(!text.contains(QStringLiteral("6712")));
+        QVERIFY(!text.contains(QStringLiteral("36 37 31 32")));
+        // The block keeps the rest of its bytes for the service technician: address 0A, bytes 10 to 19.
+        int nBlocks = 0;
+        for (const CLinkTrace::Entry& entry : trace.Entries()) {
+            if (entry.direction == CLinkTrace::Direction::Tx && entry.command == Cmd::SpeicherBlock &&
+                entry.bytes.mid(3, 2) == "0A") {
+                ++nBlocks;
+                const QString shown = CTraceFormat::Row(entry).at(CTraceFormat::DatenText);
+                QCOMPARE(shown.count(QLatin1Char('*')), 4);
+                QCOMPARE(shown.left(14), QString::fromLatin1(CTraceFormat::Payload(entry).left(14)));
+            }
+        }
+        QVERIFY(nBlocks >= 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TraceFormatTest)
