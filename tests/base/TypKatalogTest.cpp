@@ -7,8 +7,10 @@
 #include "calibration/AbglMessbereichRules.h"
 #include "calibration/AbglWizardRules.h"
 #include "calibration/AbgleichLayout.h"
+#include "calibration/AnalogAbgleichRules.h"
 #include "calibration/CalibrationTransfer.h"
 #include "edit/EditDataRules.h"
+#include "edit/KonfigurationRules.h"
 #include "edit/LinTabGenerator.h"
 #include "edit/TypAuswahl.h"
 #include "measurement/MessAnzeige.h"
@@ -117,9 +119,12 @@ private Q_SLOTS:
         QCOMPARE(row.nModus, e.nModus == kNone ? T::kKeinModus : e.nModus);
         QCOMPARE(row.senden, e.senden);
         QCOMPARE(T::HasTastatursperre(typ), e.bTastatursperre);
+        QCOMPARE(CKonfigurationRules::TastensperreSichtbar(typ), e.bTastatursperre);
         QCOMPARE(CMessAnzeige::HasTemperatur(typ), e.bTemperatur);
+        QCOMPARE(CKonfigurationRules::TemperaturSichtbar(typ), e.bTemperatur);
         QCOMPARE(T::GetEinheitText(typ, 2), QString::fromUtf8(e.einheit2));
         QCOMPARE(T::IsKA71(typ), e.bKA71);
+        QCOMPARE(CKonfigurationRules::IstPasswort(typ), e.bKA71);
 
         const CFormModel::Layout layout = CFormModel::LayoutForType(typ);
         QCOMPARE(layout.bKennlinie, e.bKennlinie);
@@ -138,6 +143,7 @@ private Q_SLOTS:
 
         QCOMPARE(CAbgleichLayout::FormOf(typ), e.abgleich);
         QCOMPARE(CAbgleichLayout::HasRecord(typ), e.abgleich != AF::RX93);
+        QCOMPARE(CAnalogAbgleichRules::IsCompatible(typ), e.abgleich != AF::RX93);
         QCOMPARE(CAbgleichLayout::ReadCount(typ, false), e.nReadCount);
         QCOMPARE(Enabled(EnableRule::RA, typ), e.bAnalog);
         QCOMPARE(Enabled(EnableRule::CRA, typ), e.bAnalog);
