@@ -11,9 +11,9 @@
 
 namespace {
 
-/// The transmitter list in the dialog's order, by the type each entry stands for; the texts are the
-/// types' own names.
-constexpr std::array<int, 7> kTransmitterTypen = {3, 4, 8, 9, 1, 0, 10};
+/// The transmitter list: the types of the hand type choice, in its order; the texts are the types' own
+/// names.
+const std::array<int, CTypKatalog::kAuswahlKnoepfe> kTransmitterTypen = CTypKatalog::AuswahlTypen();
 
 constexpr int kPL45Index = 0;
 constexpr int kPL40Index = 1;

@@ -128,8 +128,9 @@ int CDemoMode::InterfaceVersion() const {
 }
 
 int CDemoMode::InterfaceVersionFor(int nTyp) {
-    constexpr int kRX26DreiLeiter = 4;
-    return nTyp == kRX26DreiLeiter ? kPL40 : kPL45;
+    // A type that no PL45 serves only works on the old interface.
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr && typ->nModus == CTypKatalog::kKeinModus ? kPL40 : kPL45;
 }
 
 QStringList CDemoMode::SearchDirs() const {

@@ -1,7 +1,7 @@
 #include "base/TypKatalog.h"
 
-#include "core/ProgramError.h"
 #include "base/Utils.h"
+#include "core/ProgramError.h"
 
 #include <array>
 #include <cmath>
@@ -25,21 +25,45 @@ constexpr T::ResetPuls kKeinPuls{0, 0, 0};
 constexpr int kModusRX89 = 0;
 constexpr int kModus = 5;
 
+using A = CTypKatalog::Ausgang;
+using BD = CTypKatalog::BlattDaempfung;
+using Ed = CTypKatalog::EditVariante;
+using AF = CTypKatalog::AbgleichForm;
+using W = CTypKatalog::Wizard;
+
+/// Turn-down ratios: most transmitters allow 4:1, the RX96 and RX84 5:1, the VN62 100:1.
+constexpr int kSpreizung = 4;
+constexpr int kSpreizungRX = 5;
+constexpr int kSpreizungVN62 = 100;
+constexpr int kKeine = T::kKeineAuswahl;
+
 // clang-format off
 constexpr std::array<T::Typ, T::kTypAnzahl> kTypen = {{
     // text                                              wires  connect      mode          PL45 pulse PL40 pulse  send         lock   table            temp.  units         KA71
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),      2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),       2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),                 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
+    //     output          DT     sheet damping TAST  edit variant  spread          lin. %  config multi  calibration analog wizard        choice mistaken for
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),      2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false,
+        A::Messbereich, false, BD::Einfach, false, Ed::EditData, kSpreizung,     true,  false, false, AF::RX93,  false, W::Keiner,   5,     nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),       2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false,
+        A::Messbereich, false, BD::Einfach, false, Ed::EditData, kSpreizung,     false, false, false, AF::RX93,  false, W::Keiner,   4,     nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),                 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
+        A::Messbereich, true,  BD::Druck,   true,  Ed::RX31_3x,  kSpreizung,     false, true,  false, AF::RX31,  true,  W::Keiner,   kKeine, "RX30"},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
+        A::Kennlinie,   false, BD::Einfach, false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  true,  W::Standard, 0,     "RX31"},
     // No PL45 serves the 3-wire RX26: it only works on the old interface.
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),        3, V::MitReset, T::kKeinModus, kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"), 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),        3, V::MitReset, kModus,       kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),        2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::BildKA71, true,  Tab::PunkteKA71, false, E::KA71,      true},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),        3, V::MitReset, T::kKeinModus, kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
+        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  true,  W::Standard, 1,     nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"), 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
+        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  false, W::Standard, kKeine, nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),        3, V::MitReset, kModus,       kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
+        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  false, W::KA28,     kKeine, nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
+        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungVN62, false, true,  true,  AF::VN62,  false, W::Keiner,   kKeine, nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
+        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungRX,   false, true,  false, AF::RX31,  true,  W::Keiner,   2,     nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
+        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungRX,   false, true,  false, AF::RX31,  true,  W::Keiner,   3,     nullptr},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),        2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::BildKA71, true,  Tab::PunkteKA71, false, E::KA71,      true,
+        A::Messbereich, false, BD::Druck,   true,  Ed::KA71,     kSpreizung,     false, true,  false, AF::KA71,  true,  W::Keiner,   6,     nullptr},
 }};
 // clang-format on
 
@@ -153,6 +177,56 @@ bool CTypKatalog::IsKA71(int nTyp) {
 bool CTypKatalog::HasTastatursperre(int nTyp) {
     const Typ* typ = Find(nTyp);
     return typ != nullptr && typ->bTastatursperre;
+}
+
+CTypKatalog::AbgleichForm CTypKatalog::AbgleichFormOf(int nTyp) {
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr ? typ->abgleich : AbgleichForm::RX93;
+}
+
+int CTypKatalog::TypOf(AbgleichForm form) {
+    for (int nTyp = 0; nTyp < kTypAnzahl; ++nTyp) {
+        if (Find(nTyp)->abgleich == form) {
+            return nTyp;
+        }
+    }
+    throw CProgramError("no transmitter type has this calibration form");
+}
+
+bool CTypKatalog::HasAnalogAbgleich(int nTyp) {
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr && typ->bAnalogAbgleich;
+}
+
+CTypKatalog::EditVariante CTypKatalog::EditVarianteOf(int nTyp) {
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr ? typ->edit : EditVariante::EditData;
+}
+
+CTypKatalog::Wizard CTypKatalog::WizardOf(int nTyp) {
+    const Typ* typ = Find(nTyp);
+    return typ != nullptr ? typ->wizard : Wizard::Keiner;
+}
+
+std::array<int, CTypKatalog::kAuswahlKnoepfe> CTypKatalog::AuswahlTypen() {
+    std::array<int, kAuswahlKnoepfe> typen{};
+    for (int nTyp = 0; nTyp < kTypAnzahl; ++nTyp) {
+        const int nKnopf = Find(nTyp)->nAuswahl;
+        if (nKnopf != kKeineAuswahl) {
+            typen.at(static_cast<std::size_t>(nKnopf)) = nTyp;
+        }
+    }
+    return typen;
+}
+
+std::vector<int> CTypKatalog::WizardTypen() {
+    std::vector<int> typen;
+    for (int nTyp = 0; nTyp < kTypAnzahl; ++nTyp) {
+        if (Find(nTyp)->wizard != Wizard::Keiner) {
+            typen.push_back(nTyp);
+        }
+    }
+    return typen;
 }
 
 std::optional<int> CTypKatalog::TypFromKennung(QByteArrayView kennung) {

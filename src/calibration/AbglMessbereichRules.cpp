@@ -28,12 +28,12 @@ CAbglMessbereichRules::Werte CAbglMessbereichRules::Load(const CAbgleichdaten& r
     // Whole mA or V: the record keeps hundredths, the page shows what the quick buttons set.
     w.ausgAnfang = record.m_nDac[3] / 100;
     w.ausgEnde = record.m_nDac[4] / 100;
-    w.bDacUeberspringen = nTyp == R::kTypKA28;
+    w.bDacUeberspringen = R::HasKA28Presets(nTyp);
     return w;
 }
 
 std::optional<CAbglMessbereichRules::Problem> CAbglMessbereichRules::Validate(const Werte& werte, int nTyp) {
-    const double lo = nTyp == R::kTypKA28 ? -9999 : -1000;
+    const double lo = R::HasKA28Presets(nTyp) ? -9999 : -1000;
     const double hi = 9999;
     const auto outside = [](double v, double a, double b) { return !(v >= a && v <= b); };
     if (outside(werte.anfang, lo, hi)) {

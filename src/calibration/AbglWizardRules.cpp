@@ -1,5 +1,6 @@
 #include "calibration/AbglWizardRules.h"
 
+#include "base/TypKatalog.h"
 #include "base/Utils.h"
 
 #include <algorithm>
@@ -34,7 +35,19 @@ QStringList CAbglWizardRules::TransmitterTexts() {
 }
 
 int CAbglWizardRules::TransmitterIndex(int nTyp) {
-    return nTyp >= 4 && nTyp <= kTypKA28 ? nTyp - kFirstTyp : 0;
+    const std::vector<int> typen = CTypKatalog::WizardTypen();
+    const auto it = std::find(typen.begin(), typen.end(), nTyp);
+    return it == typen.end() ? 0 : static_cast<int>(it - typen.begin());
+}
+
+int CAbglWizardRules::TypForTransmitterIndex(int nIndex) {
+    const std::vector<int> typen = CTypKatalog::WizardTypen();
+    return nIndex >= 0 && nIndex < static_cast<int>(typen.size()) ? typen.at(static_cast<std::size_t>(nIndex))
+                                                                  : typen.front();
+}
+
+bool CAbglWizardRules::HasKA28Presets(int nTyp) {
+    return CTypKatalog::WizardOf(nTyp) == CTypKatalog::Wizard::KA28;
 }
 
 QStringList CAbglWizardRules::EinheitTexts() {
@@ -170,7 +183,7 @@ void CAbglWizardRules::ResetRecord(CAbgleichdaten& record, int nTyp, bool bFirst
     record.m_nTemperaturAdc[0] = 35000;
     record.m_nTemperaturAdc[1] = 45000;
     if (bFirstPass) {
-        const bool bKA28 = nTyp == kTypKA28;
+        const bool bKA28 = HasKA28Presets(nTyp);
         record.m_nBereichAnfang = 0;
         record.m_nBereichEnde = static_cast<qint16>(bKA28 ? -5000 : 1000);
         record.m_nKommaPos = bKA28 ? 2 : 3;

@@ -23,17 +23,21 @@ public:
     /// The quick buttons of the output range: "0-10V", "0-5V", "0-20mA", "4-.20mA".
     enum class Ausgang { V10, V5, MA20, MA4bis20 };
 
-    static constexpr int kTypKA28 = 6;
-    static constexpr int kFirstTyp = 3;
     static constexpr int kDacMax = 4095;
     static constexpr int kAdcMax = 65535;
     /// The DAC value that hands the output back to the transmitter's own control.
     static constexpr int kDacFrei = 65535;
 
-    /// "Transmitter" entries of the first page; entry i is type i + 3.
+    /// "Transmitter" entries of the first page, one for each type the wizard calibrates, in type order.
     static QStringList TransmitterTexts();
-    /// The preselected entry for the document's type.
+    /// The preselected entry for the document's type: its own, or the first for a type the wizard does
+    /// not calibrate.
     static int TransmitterIndex(int nTyp);
+    /// The type of an entry; an index outside the list gives the first entry's type.
+    static int TypForTransmitterIndex(int nIndex);
+    /// Whether the wizard gives the type the KA28's presets: its own range in a new record, a wider range
+    /// entry and the output calibration skipped.
+    static bool HasKA28Presets(int nTyp);
     /// Units of the calibration record, by m_nAbglEinheit ("keine" first).
     static QStringList EinheitTexts();
     /// The unit label of a unit index: empty for "keine" and for an unknown index.

@@ -99,18 +99,22 @@ const Scalar* FindScalar(const char* name) {
 
 } // namespace
 
-int CAbgleichFelder::TemperaturAdcCount(int nTyp, bool bErweitert) {
-    if (nTyp == CAbgleichLayout::kTypKA71) {
+int CAbgleichFelder::TemperaturAdcCount(Form form, bool bErweitert) {
+    if (form == Form::KA71) {
         return 3;
     }
-    return (bErweitert && nTyp != CAbgleichLayout::kTypVN62) ? 3 : 2;
+    return (bErweitert && form != Form::VN62) ? 3 : 2;
 }
 
 QList<Field> CAbgleichFelder::FieldsFor(int nTyp, bool bErweitert) {
-    const bool bKA71 = nTyp == CAbgleichLayout::kTypKA71;
+    return FieldsFor(CAbgleichLayout::FormOf(nTyp), bErweitert);
+}
+
+QList<Field> CAbgleichFelder::FieldsFor(Form form, bool bErweitert) {
+    const bool bKA71 = form == Form::KA71;
     QList<Field> fields{{"m_nAdc", Kind::Word, 5},
                         {"m_nDac", Kind::Word, 5},
-                        {"m_nTemperaturAdc", Kind::Word, TemperaturAdcCount(nTyp, bErweitert)}};
+                        {"m_nTemperaturAdc", Kind::Word, TemperaturAdcCount(form, bErweitert)}};
     if (!bKA71) {
         fields += {{"m_nWerksOffset", Kind::Signed, 1}, {"m_nWerksSpanne", Kind::Unsigned, 1}};
     }
@@ -122,7 +126,7 @@ QList<Field> CAbgleichFelder::FieldsFor(int nTyp, bool bErweitert) {
     if (!bKA71) {
         fields += {{"m_nAbglBereichAnfang", Kind::Signed, 1}, {"m_nAbglBereichEnde", Kind::Signed, 1}};
     }
-    if (nTyp == CAbgleichLayout::kTypVN62) {
+    if (form == Form::VN62) {
         fields += {{"m_nAdc2", Kind::Word, 5},           {"m_nDac2", Kind::Word, 5},
                    {"m_fTkOffset2", Kind::Float, 4},     {"m_fTkSpanne2", Kind::Float, 4},
                    {"m_nWerksOffset2", Kind::Signed, 1}, {"m_nWerksSpanne2", Kind::Unsigned, 1}};

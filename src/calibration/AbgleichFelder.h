@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TypKatalog.h"
 #include "document/Abgleichdaten.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,8 @@ class CAbgleichFelder {
     Q_DECLARE_TR_FUNCTIONS(CAbgleichFelder)
 
 public:
+    using Form = CTypKatalog::AbgleichForm;
+
     enum class Kind {
         Word,     ///< 32-bit field holding one unsigned word (0..65535)
         Signed,   ///< 16-bit signed
@@ -33,8 +36,9 @@ public:
     /// calibration range; the VN62 has its second input and output; the third temperature reading needs
     /// the extended set (always there on the KA71, never on the VN62).
     static QList<Field> FieldsFor(int nTyp, bool bErweitert);
-    /// Entries of m_nTemperaturAdc the type has.
-    static int TemperaturAdcCount(int nTyp, bool bErweitert);
+    static QList<Field> FieldsFor(Form form, bool bErweitert);
+    /// Entries of m_nTemperaturAdc a record of the form has.
+    static int TemperaturAdcCount(Form form, bool bErweitert);
 
     static double Number(const CAbgleichdaten& record, const char* name, int index);
     static void SetNumber(CAbgleichdaten& record, const char* name, int index, double value);

@@ -15,8 +15,6 @@ constexpr int kReadVN62 = 150;
 constexpr int kReadKA71 = 44;
 constexpr int kReadOther = 83;
 
-constexpr int kErsterTypMitAbgleichdaten = 2;
-
 /// Appends the record's fields as words.
 class CWordWriter {
 public:
@@ -100,7 +98,7 @@ void WalkKA71(Io& io, Record& r) {
 }
 
 template <class Io, class Record>
-void WalkZweiLeiter(Io& io, Record& r, int nTyp, bool bErweitert) {
+void WalkZweiLeiter(Io& io, Record& r, CAbgleichLayout::Form form, bool bErweitert) {
     Each(io, r.m_nAdc);
     Each(io, r.m_nDac);
     io.Int32(r.m_nTemperaturAdc[0]);
@@ -119,7 +117,7 @@ void WalkZweiLeiter(Io& io, Record& r, int nTyp, bool bErweitert) {
     io.Text(r.m_szSeriennummer);
     io.Signed(r.m_nAbglBereichAnfang);
     io.Signed(r.m_nAbglBereichEnde);
-    if (nTyp == CAbgleichLayout::kTypVN62) {
+    if (form == CAbgleichLayout::Form::VN62) {
         // The VN62's second input and output follow its first; it has no third temperature reading.
         Each(io, r.m_nAdc2);
         Each(io, r.m_nDac2);
@@ -134,45 +132,47 @@ void WalkZweiLeiter(Io& io, Record& r, int nTyp, bool bErweitert) {
 
 template <class Io, class Record>
 void Walk(Io& io, Record& record, int nTyp, bool bErweitert) {
-    if (nTyp == CAbgleichLayout::kTypKA71) {
+    const CAbgleichLayout::Form form = CAbgleichLayout::FormOf(nTyp);
+    if (form == CAbgleichLayout::Form::KA71) {
         WalkKA71(io, record);
     } else {
-        WalkZweiLeiter(io, record, nTyp, bErweitert);
+        WalkZweiLeiter(io, record, form, bErweitert);
     }
 }
 
 } // namespace
 
 CAbgleichLayout::Form CAbgleichLayout::FormOf(int nTyp) {
-    if (nTyp == kTypKA71) {
-        return Form::KA71;
-    }
-    if (nTyp == kTypVN62) {
-        return Form::VN62;
-    }
-    return (nTyp >= kErsterTypMitAbgleichdaten && CTypKatalog::IsGueltigerTyp(nTyp)) ? Form::ZweiLeiter
-                                                                                     : Form::Keine;
+    return CTypKatalog::AbgleichFormOf(nTyp);
+}
+
+bool CAbgleichLayout::HasRecord(int nTyp) {
+    return FormOf(nTyp) != Form::RX93;
 }
 
 int CAbgleichLayout::WordCount(int nTyp, bool bErweitert) {
-    if (nTyp == kTypKA71) {
+    switch (FormOf(nTyp)) {
+    case Form::KA71:
         return kWordsKA71;
-    }
-    if (nTyp == kTypVN62) {
+    case Form::VN62:
         return kWordsVN62;
+    case Form::RX31:
+    case Form::RX93:
+        break;
     }
     return bErweitert ? kWordsZweiLeiter + 1 : kWordsZweiLeiter;
 }
 
 int CAbgleichLayout::ReadCount(int nTyp, bool bErweitert) {
-    if (nTyp == kTypKA71) {
+    switch (FormOf(nTyp)) {
+    case Form::KA71:
         return kReadKA71;
-    }
-    if (nTyp == kTypVN62) {
+    case Form::VN62:
         return kReadVN62;
-    }
-    if (FormOf(nTyp) == Form::ZweiLeiter) {
+    case Form::RX31:
         return bErweitert ? kReadZweiLeiter + 2 : kReadZweiLeiter;
+    case Form::RX93:
+        break;
     }
     return kReadOther;
 }

@@ -13,18 +13,13 @@
 /// the earlier character in the low byte.
 class CAbgleichLayout {
 public:
-    static constexpr int kTypVN62 = CTypKatalog::kVN62;
-    static constexpr int kTypKA71 = CTypKatalog::kKA71;
-
-    /// The form of a type's record; types of the same form can take each other's records.
-    enum class Form {
-        Keine,      ///< types 0 and 1 (the RX89): no record of this kind
-        ZweiLeiter, ///< types 2 to 9 except the VN62
-        VN62,
-        KA71,
-    };
+    /// The form of a type's record; types of the same form can take each other's records. RX93: no record
+    /// of this kind.
+    using Form = CTypKatalog::AbgleichForm;
 
     static Form FormOf(int nTyp);
+    /// Whether the type keeps a calibration record of this kind at all.
+    static bool HasRecord(int nTyp);
 
     /// Words the record occupies.
     static int WordCount(int nTyp, bool bErweitert);

@@ -68,8 +68,8 @@ bool HiddenInKA71(const char* field) {
 
 /// The field's kind, from the widest record (the VN62's, and the RX31's with the extended set).
 CAbgleichFelder::Field FieldOf(const char* name) {
-    for (const int nTyp : {7, 2}) {
-        for (const CAbgleichFelder::Field& field : CAbgleichFelder::FieldsFor(nTyp, true)) {
+    for (const CAbgleichFelder::Form form : {CAbgleichFelder::Form::VN62, CAbgleichFelder::Form::RX31}) {
+        for (const CAbgleichFelder::Field& field : CAbgleichFelder::FieldsFor(form, true)) {
             if (std::strcmp(field.name, name) == 0) {
                 return field;
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TypKatalog.h"
 #include "document/Abgleichdaten.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,9 @@
 /// transmitter's word does; an entry that is no number keeps the dialog open. Nothing is sent.
 class CAbgleichRecordRules {
 public:
-    enum class Form {
-        RX31, ///< types 2..9 and 10 from the RX31 family's menu
-        KA71, ///< without factory offset, span and calibration range
-        VN62, ///< two inputs and two outputs
-    };
+    /// The dialog's form: RX31 (also the KA71 from the RX31 family's menu), KA71 (without factory offset,
+    /// span and calibration range), VN62 (two inputs and two outputs).
+    using Form = CTypKatalog::AbgleichForm;
 
     struct Entry {
         const char* field; ///< the record's field name

@@ -35,7 +35,7 @@ QString OutputText() {
 } // namespace
 
 bool CAnalogAbgleichRules::IsCompatible(int nTyp) {
-    return CAbgleichLayout::FormOf(nTyp) != CAbgleichLayout::Form::Keine;
+    return CAbgleichLayout::HasRecord(nTyp);
 }
 
 QString CAnalogAbgleichRules::IncompatibleText() {

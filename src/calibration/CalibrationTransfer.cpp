@@ -29,7 +29,7 @@ constexpr int kDacWords[] = {5, 6, 7};
 constexpr int kDac2Words[] = {0x34, 0x35, 0x36};
 
 bool HasRecord(int nTyp) {
-    return CAbgleichLayout::FormOf(nTyp) != CAbgleichLayout::Form::Keine;
+    return CAbgleichLayout::HasRecord(nTyp);
 }
 
 } // namespace
@@ -85,6 +85,25 @@ bool CCalibrationTransfer::ReadWords(int nCount, QList<quint16>& words, int& nFa
         words.append(*word);
     }
     return true;
+}
+
+int CCalibrationTransfer::TypForRead(CTypKatalog::AbgleichForm menu, int nTyp) {
+    using Form = CTypKatalog::AbgleichForm;
+    switch (menu) {
+    case Form::RX31:
+        return CTypKatalog::HasAnalogAbgleich(nTyp) ? nTyp : CTypKatalog::TypOf(Form::RX31);
+    case Form::VN62:
+        return CTypKatalog::AbgleichFormOf(nTyp) == Form::VN62 ? nTyp : CTypKatalog::TypOf(Form::VN62);
+    case Form::RX93:
+    case Form::KA71:
+        break;
+    }
+    return nTyp;
+}
+
+bool CCalibrationTransfer::ReadCalibrationData(CTypKatalog::AbgleichForm menu) {
+    m_doc.SetTyp(TypForRead(menu, m_doc.GetTyp()));
+    return ReadCalibrationData();
 }
 
 bool CCalibrationTransfer::ReadCalibrationData() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TypKatalog.h"
 #include "calibration/RecordReadBack.h"
 
 #include <QByteArray>
@@ -26,6 +27,12 @@ public:
 
     /// Reads the record. A failure leaves the record as it was and clears its valid flag (types 2..10).
     bool ReadCalibrationData();
+    /// "Abgleichdaten lesen..." of a factory submenu: the "RX30 / RX31 / RX84 / RX96" and the "VN62"
+    /// submenus first make the document's type one they serve, so that the words are read and decoded by
+    /// that layout; the "RX93" and "KA71" submenus read by the type as it is.
+    bool ReadCalibrationData(CTypKatalog::AbgleichForm menu);
+    /// The type a read from the submenu uses for a document of type nTyp.
+    static int TypForRead(CTypKatalog::AbgleichForm menu, int nTyp);
     /// Writes the record as block image. Refuses types without a calibration record and a transmitter
     /// whose identification shows another record layout than the document's type, before writing. When
     /// the end of the block goes unconfirmed the record is read back, and the message says whether the

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kMaxTyp = CTypKatalog::kTypAnzahl - 1;
-
 struct CommandName {
     const char* name;
     CCliOptions::Command command;
@@ -194,7 +192,7 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     if (parser.isSet(typeOption)) {
         bool ok = false;
         const int typ = parser.value(typeOption).toInt(&ok);
-        if (!ok || typ < 0 || typ > kMaxTyp) {
+        if (!ok || !CTypKatalog::IsGueltigerTyp(typ)) {
             error = tr("--type braucht eine Zahl von 0 bis 10: %1").arg(parser.value(typeOption));
             return std::nullopt;
         }

@@ -480,7 +480,7 @@ int CCliTool::CalibrationRead() {
     if (!IdentifyTransmitter()) {
         return kFailed;
     }
-    if (CAbgleichLayout::FormOf(m_doc.GetTyp()) == CAbgleichLayout::Form::Keine) {
+    if (!CAbgleichLayout::HasRecord(m_doc.GetTyp())) {
         m_operator.Message(tr("Gerät nicht kompatibel!"));
         return kFailed; // the RX89 keeps no record of this form: its words would make a meaningless file
     }

@@ -1,10 +1,10 @@
 #include "document/ReplyDecoder.h"
 
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
-#include "base/TypKatalog.h"
-#include "base/Utils.h"
 
 #include <string>
 
@@ -190,8 +190,8 @@ void CReplyDecoder::DecodeMesswert(const QByteArray& reply) {
                             " characters, more than 9 needed");
     }
     QByteArray first = reply.left(kMesswertLaenge);
-    if (m_doc.GetTyp() == CTypKatalog::kVN62) {
-        // The VN62 sends several values; the first ends with its decimals digit at position 8.
+    if (CTypKatalog::Has(m_doc.GetTyp(), &CTypKatalog::Typ::bMehrereMesswerte)) {
+        // A reply of several values: the first ends with its decimals digit at position 8.
         first[1] = static_cast<char>(kMesswertLaenge);
     }
     StoreMesswert(CUtils::ParseReplyValue(first));

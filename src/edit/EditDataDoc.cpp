@@ -146,8 +146,7 @@ void CEditDataDoc::ApplyPreset(const CEditDataWerte& werte, const CEditDataRules
     doc.SetAnzeigeEinheit(werte.eVariante == CEditDataWerte::Variante::KA71 ? werte.nAnzeigeEinheit
                                                                             : werte.nEinheit);
     doc.SetDezimalstellen(werte.nDezimalstellen);
-    const CTypKatalog::Typ* typ = CTypKatalog::Find(werte.nTyp);
-    if (typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle) {
+    if (CTypKatalog::Has(werte.nTyp, &CTypKatalog::Typ::bKonfiguration)) {
         // These values travel in the memory image: a new parameter set starts without them.
         doc.SetTastatursperre(0);
         doc.SetNullpunktsfenster(0);

@@ -11,12 +11,9 @@
 
 namespace {
 
-constexpr int kTypProzent = 0;
-constexpr int kTypRX31 = 2;
-constexpr int kTypVN62 = 7;
-constexpr int kTypRX96 = 8;
-constexpr int kTypRX84 = 9;
 constexpr float kSpreizungEditData = 0.25f;
+/// A number without a type row allows 4:1, as most types do.
+constexpr int kMaxSpreizungOhneTyp = 4;
 constexpr float kResetStromMin = 3.8f;
 constexpr float kResetFehlerstrom = 3.5f;
 constexpr int kResetFreiEnde = 1000;
@@ -28,33 +25,17 @@ CEditDataRules::CEditDataRules(QLocale locale)
     : m_locale(std::move(locale)) {}
 
 CEditDataRules::Variante CEditDataRules::VarianteFor(int nTyp) {
-    switch (nTyp) {
-    case kTypRX31:
-    case kTypVN62:
-    case kTypRX96:
-    case kTypRX84:
-        return Variante::RX31_3x;
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-        return Variante::RX30;
-    case CTypKatalog::kKA71:
-        return Variante::KA71;
-    default:
-        return Variante::EditData;
-    }
+    return CTypKatalog::EditVarianteOf(nTyp);
 }
 
 int CEditDataRules::MaxSpreizung(int nTyp) {
-    if (nTyp == kTypVN62) {
-        return 100;
-    }
-    return nTyp == kTypRX96 || nTyp == kTypRX84 ? 5 : 4;
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    return typ != nullptr ? typ->nMaxSpreizung : kMaxSpreizungOhneTyp;
 }
 
 bool CEditDataRules::HatTempDaempfung(const CEditDataWerte& werte) {
-    return werte.eVariante == Variante::RX31_3x && werte.nTyp == kTypRX31;
+    return werte.eVariante == Variante::RX31_3x &&
+           CTypKatalog::Has(werte.nTyp, &CTypKatalog::Typ::bTempDaempfung);
 }
 
 QString CEditDataRules::Text(double value) const {
@@ -398,7 +379,8 @@ CLinTabWerte CEditDataRules::LinTabEditor(const CEditDataWerte& werte, const CLi
         }
         return rules.LoadKA71(stored, bereich, werte.strMessEinheit, werte.nAnzeigeEinheit);
     }
-    const CLinTabWerte::Art art = werte.eVariante == Variante::EditData && werte.nTyp == kTypProzent
+    const bool bProzent = CTypKatalog::Has(werte.nTyp, &CTypKatalog::Typ::bLinTabProzent);
+    const CLinTabWerte::Art art = werte.eVariante == Variante::EditData && bProzent
                                       ? CLinTabWerte::Art::Prozent
                                       : CLinTabWerte::Art::Druck;
     return rules.Load(art, werte.linTab, z.fMessAnfang, z.fMessEnde, werte.strMessEinheit,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TypKatalog.h"
 #include "edit/LinTabelle.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 /// user sees, so that the check on "OK" can say which one is not a number; the rules read them.
 struct CEditDataWerte {
     /// The four dialog variants; the transmitter type chooses one.
-    enum class Variante { EditData, RX31_3x, RX30, KA71 };
+    using Variante = CTypKatalog::EditVariante;
 
     enum Feld {
         kBezeichnung,

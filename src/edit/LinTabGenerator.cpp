@@ -1,6 +1,7 @@
 #include "edit/LinTabGenerator.h"
 
 #include "base/Einheiten.h"
+#include "base/TypKatalog.h"
 #include "base/Utils.h"
 
 #include <cmath>
@@ -80,7 +81,9 @@ CLinTabelle CLinTabGenerator::ForEditData(int nTyp, int nAnzahl, float fMessAnfa
     if (nAnzahl <= 0) {
         return CLinTabelle{};
     }
-    return nTyp == 0 ? EvenProzent(nAnzahl) : EvenDruck(nAnzahl, fMessAnfang, fMessEnde, nDecimals);
+    return CTypKatalog::Has(nTyp, &CTypKatalog::Typ::bLinTabProzent)
+               ? EvenProzent(nAnzahl)
+               : EvenDruck(nAnzahl, fMessAnfang, fMessEnde, nDecimals);
 }
 
 CLinTabelle CLinTabGenerator::KA71Shown(const CLinTabelle& stored, const KA71Bereich& bereich) {

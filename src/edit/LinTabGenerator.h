@@ -31,7 +31,7 @@ public:
     static CLinTabelle Radiziert();
 
     /// The table a check of "Lin.-Korrektur:" generates in the edit dialogs of every type but the KA71:
-    /// type 0 gets the percent table, every other type the range table.
+    /// a type whose table holds percent gets the percent table, every other type the range table.
     static CLinTabelle ForEditData(int nTyp, int nAnzahl, float fMessAnfang, float fMessEnde, int nDecimals);
 
     /// Stored pairs to the values the KA71 editor shows.

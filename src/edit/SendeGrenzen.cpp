@@ -48,8 +48,7 @@ Feld KonfigurationFeld(int nFeld) {
 
 /// The types whose corrections, zero window and key lock travel with the parameter set.
 bool HatKonfiguration(int nTyp) {
-    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
-    return typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle;
+    return CTypKatalog::Has(nTyp, &CTypKatalog::Typ::bKonfiguration);
 }
 
 } // namespace

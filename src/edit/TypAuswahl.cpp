@@ -1,8 +1,10 @@
 #include "edit/TypAuswahl.h"
 
+#include "base/TypKatalog.h"
+
 namespace {
 
-constexpr std::array<int, CTypAuswahl::kKnoepfe> kTypen = {3, 4, 8, 9, 1, 0, 10};
+const std::array<int, CTypAuswahl::kKnoepfe> kTypen = CTypKatalog::AuswahlTypen();
 
 } // namespace
 

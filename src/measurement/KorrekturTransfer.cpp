@@ -1,5 +1,6 @@
 #include "measurement/KorrekturTransfer.h"
 
+#include "base/TypKatalog.h"
 #include "base/Utils.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
@@ -145,12 +146,14 @@ bool CKorrekturTransfer::ReadSteps(bool bCorrections) {
         return true;
     }
     m_operator.SetProgressPos(2);
-    // The RX89 (types 0 and 1) has neither zero window nor key lock.
-    const bool bRX89 = m_doc.GetTyp() == 0 || m_doc.GetTyp() == 1;
+    // The types of this loop (no "Konfiguration" dialog) have neither zero window nor key lock; a number
+    // without a type row is asked for them all the same.
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(m_doc.GetTyp());
+    const bool bOhneFenster = typ != nullptr && !typ->bKonfiguration;
     CReplyDecoder decoder(m_doc);
     QByteArray reply;
     for (const CorrectionRead& read : kCorrectionReads) {
-        if (bRX89 && read.bNotRX89) {
+        if (bOhneFenster && read.bNotRX89) {
             break;
         }
         m_operator.SetProgressText(tr(read.text));

@@ -16,7 +16,7 @@ bool CMessAnzeige::HasTemperatur(int nTyp) {
 }
 
 bool CMessAnzeige::HasDruecke(int nTyp) {
-    return nTyp == CTypKatalog::kVN62;
+    return CTypKatalog::Has(nTyp, &CTypKatalog::Typ::bMehrereMesswerte);
 }
 
 int CMessAnzeige::Precision(const CQuillonDoc& doc) {

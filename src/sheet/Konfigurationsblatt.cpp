@@ -1,6 +1,7 @@
 #include "sheet/Konfigurationsblatt.h"
 
 #include "base/Einheiten.h"
+#include "base/TypKatalog.h"
 #include "base/Utils.h"
 #include "document/QuillonDoc.h"
 
@@ -27,16 +28,10 @@ constexpr int kStromDezimalen = 2;
 constexpr int kDaempfungDezimalen = 1;
 constexpr int kSpanneDezimalen = 2;
 
-bool HatDruckDaempfung(int typ) {
-    return typ == 2 || typ == 7 || typ == 8 || typ == 9 || typ == 10;
-}
-
-bool HatEinfacheDaempfung(int typ) {
-    return typ == 0 || typ == 1 || typ == 3;
-}
-
-bool HatKennlinie(int typ) {
-    return typ >= 3 && typ <= 6;
+/// A number without a type row gets only the rows every type has.
+CTypKatalog::BlattDaempfung DaempfungOf(int typ) {
+    const CTypKatalog::Typ* row = CTypKatalog::Find(typ);
+    return row != nullptr ? row->blattDaempfung : CTypKatalog::BlattDaempfung::Keine;
 }
 
 } // namespace
@@ -119,7 +114,7 @@ void CKonfigurationsblatt::DrawStandardEingang(CSheetCanvas& c) const {
         Zahl(m_doc.GetSpanne(), kSpanneDezimalen) + QStringLiteral(" %FS"));
     c.Down(1);
     Row(c, spalten, tr("Nullpunktsfenster (NP):"), QString::number(m_doc.GetNullpunktsfenster()));
-    if (HatDruckDaempfung(m_doc.GetTyp())) {
+    if (CTypKatalog::Has(m_doc.GetTyp(), &CTypKatalog::Typ::bBlattTastatursperre)) {
         c.Down(1);
         Row(c, spalten, tr("Tastatursperre (TAST):"),
             QStringLiteral("%1 min").arg(m_doc.GetTastatursperre()));
@@ -130,14 +125,18 @@ void CKonfigurationsblatt::DrawStandardDaempfung(CSheetCanvas& c) const {
     const Spalten spalten{kL, kV};
     const int typ = m_doc.GetTyp();
     const QString sekunden = QStringLiteral(" s");
-    if (HatEinfacheDaempfung(typ)) {
+    switch (DaempfungOf(typ)) {
+    case CTypKatalog::BlattDaempfung::Keine:
+        return;
+    case CTypKatalog::BlattDaempfung::Einfach:
         c.Down(1);
         Row(c, spalten, tr("Dämpfung:"), Zahl(m_doc.GetDaempfung(), kDaempfungDezimalen) + sekunden);
-    } else if (HatDruckDaempfung(typ)) {
+        return;
+    case CTypKatalog::BlattDaempfung::Druck:
         c.Down(1);
         Row(c, spalten, tr("Dämpfung Druck (DP):"),
             Zahl(m_doc.GetDaempfung(), kDaempfungDezimalen) + sekunden);
-        if (typ == 2) {
+        if (CTypKatalog::Has(typ, &CTypKatalog::Typ::bTempDaempfung)) {
             c.Down(1);
             Row(c, spalten, tr("Dämpfung Temperatur (DT):"),
                 Zahl(m_doc.GetTempDaempfung(), kDaempfungDezimalen) + sekunden);
@@ -150,7 +149,7 @@ void CKonfigurationsblatt::DrawStandardAusgang(CSheetCanvas& c) const {
     c.Down(2);
     Heading(c, tr("Ausgang"), c.Right());
     c.Down(2);
-    if (HatKennlinie(m_doc.GetTyp())) {
+    if (CTypKatalog::Is(m_doc.GetTyp(), &CTypKatalog::Typ::ausgang, CTypKatalog::Ausgang::Kennlinie)) {
         Row(c, spalten, tr("Kennlinie:"), m_doc.IsKennlinieInvers() ? tr("fallend") : tr("steigend"));
     } else {
         const int d = m_doc.GetDezimalstellen();

@@ -1,16 +1,24 @@
 #include "shell/EnableRules.h"
 
-#include "document/QuillonDoc.h"
 #include "base/TypKatalog.h"
+#include "document/QuillonDoc.h"
 
 CommandState CommandState::Of(const CQuillonDoc& doc, bool bBereit) {
     return {bBereit, doc.IsGueltig(), doc.GetTyp(), doc.Abgleichdaten().m_bGueltig};
 }
 
 bool CEnableRules::IsAnalogTyp(int nTyp) {
-    // The transmitters with the analog calibration words (RX30/RX31/RX84/RX96 family and KA71).
-    return nTyp == 2 || nTyp == 3 || nTyp == 4 || nTyp == 8 || nTyp == 9 || nTyp == CTypKatalog::kKA71;
+    return CTypKatalog::HasAnalogAbgleich(nTyp);
 }
+
+namespace {
+
+/// The factory submenus of one calibration form serve only the types of that form.
+bool HasForm(int nTyp, CTypKatalog::AbgleichForm form) {
+    return CTypKatalog::Is(nTyp, &CTypKatalog::Typ::abgleich, form);
+}
+
+} // namespace
 
 bool CEnableRules::IsEnabled(EnableRule rule, const CommandState& state) {
     if (rule == EnableRule::Always) {
@@ -26,17 +34,17 @@ bool CEnableRules::IsEnabled(EnableRule rule, const CommandState& state) {
     case EnableRule::RV:
         return state.bGueltig;
     case EnableRule::R01:
-        return state.nTyp == 0 || state.nTyp == 1;
+        return HasForm(state.nTyp, CTypKatalog::AbgleichForm::RX93);
     case EnableRule::RA:
         return IsAnalogTyp(state.nTyp);
     case EnableRule::CRA:
         return state.bAbgleichGueltig && IsAnalogTyp(state.nTyp);
     case EnableRule::R7:
-        return state.nTyp == CTypKatalog::kVN62;
+        return HasForm(state.nTyp, CTypKatalog::AbgleichForm::VN62);
     case EnableRule::CR7:
-        return state.bAbgleichGueltig && state.nTyp == CTypKatalog::kVN62;
+        return state.bAbgleichGueltig && HasForm(state.nTyp, CTypKatalog::AbgleichForm::VN62);
     case EnableRule::R10:
-        return state.nTyp == CTypKatalog::kKA71;
+        return HasForm(state.nTyp, CTypKatalog::AbgleichForm::KA71);
     }
     return false;
 }

@@ -1,7 +1,8 @@
 #include "shell/FormModel.h"
 
-#include "document/QuillonDoc.h"
+#include "base/TypKatalog.h"
 #include "base/Utils.h"
+#include "document/QuillonDoc.h"
 
 namespace {
 
@@ -13,14 +14,17 @@ constexpr int kStromDezimalen = 2;
 
 CFormModel::Layout CFormModel::LayoutForType(int nTyp) {
     Layout layout;
-    if (nTyp >= 3 && nTyp <= 6) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
+    if (typ == nullptr) {
+        return layout;
+    }
+    if (typ->ausgang == CTypKatalog::Ausgang::Kennlinie) {
         // Types without a settable range: the characteristic tells which way the output runs.
         layout.bMessbereich = false;
         layout.bKennlinie = true;
         layout.bLinTab = false;
-    } else if (nTyp == 2) {
-        layout.bTempDaempfung = true;
     }
+    layout.bTempDaempfung = typ->bTempDaempfung;
     return layout;
 }
 

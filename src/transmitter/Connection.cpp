@@ -1,11 +1,11 @@
 #include "transmitter/Connection.h"
 
+#include "base/Utils.h"
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "core/Operator.h"
 #include "core/WaitCursor.h"
 #include "document/QuillonDoc.h"
-#include "base/Utils.h"
 #include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
@@ -167,11 +167,15 @@ bool CConnection::CheckTransmitter() {
                    .arg(QString::fromLatin1(kennung)),
                check);
     const QByteArray modell = kennung.left(4);
-    if (modell == "RX30" && m_doc.GetTyp() == 2) {
+    const CTypKatalog::Typ* typ = CTypKatalog::Find(m_doc.GetTyp());
+    if (typ == nullptr || typ->verwechselbar == nullptr || modell != typ->verwechselbar) {
+        return true;
+    }
+    if (modell == "RX30") {
         op.Message(
             tr("Bitte prüfen den Transmittertyp:\nEingestellt: KXP03 ab 2006 \nAngeschlossen: KXP02 ab 2006"),
             check);
-    } else if (modell == "RX31" && m_doc.GetTyp() == 3) {
+    } else {
         op.Message(
             tr("Bitte prüfen den Transmittertyp:\nEingestellt: KXP02 ab 2006\nAngeschlossen: KXP03 ab 2006"),
             check);

@@ -44,27 +44,6 @@ class HardwareSetupTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void transmitterListPreselectsByType_data() {
-        QTest::addColumn<int>("typ");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("typOnOk");
-        QTest::newRow("RX26 2-wire") << 3 << 0 << 3;
-        QTest::newRow("RX26 3-wire") << 4 << 1 << 4;
-        QTest::newRow("KA71") << 10 << 6 << 10;
-        QTest::newRow("RX89 up to 2.2") << 0 << 5 << 0;
-        QTest::newRow("type 7 is not in the list") << 7 << 0 << 3;
-        QTest::newRow("type 2 is not in the list") << 2 << 0 << 3;
-    }
-
-    void transmitterListPreselectsByType() {
-        QFETCH(int, typ);
-        QFETCH(int, index);
-        QFETCH(int, typOnOk);
-        QCOMPARE(CHardwareSetupRules::TransmitterIndexForTyp(typ), index);
-        QCOMPARE(CHardwareSetupRules::TypForTransmitterIndex(index), typOnOk);
-        QCOMPARE(CHardwareSetupRules::TransmitterTexts().size(), 7);
-    }
-
     void okWithoutTouchingTheListTurnsType7IntoTheRX26() {
         SetupRig rig(7);
         const bool bOk = rig.setup.Run([](CHardwareSetupRules::Values& values) {

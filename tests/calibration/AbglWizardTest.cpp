@@ -17,6 +17,7 @@ namespace {
 
 using R = CAbglWizardRules;
 using Frame = CSequenceRig::Frame;
+constexpr int kKA28 = 6;
 
 /// The program's side on a scripted line, for replies the simulator never sends.
 struct ScriptedRig {
@@ -119,19 +120,19 @@ private Q_SLOTS:
 
     void rangePageOfTheKA28() {
         CAbgleichdaten record;
-        R::ResetRecord(record, R::kTypKA28, true);
+        R::ResetRecord(record, kKA28, true);
         QCOMPARE(record.m_nBereichEnde, -5000);
         QCOMPARE(record.m_nKommaPos, 2);
         QCOMPARE(record.m_nGain, 5);
         QCOMPARE(record.m_nAbglEinheit, 2);
-        const CAbglMessbereichRules::Werte w = CAbglMessbereichRules::Load(record, R::kTypKA28);
+        const CAbglMessbereichRules::Werte w = CAbglMessbereichRules::Load(record, kKA28);
         QVERIFY(w.bDacUeberspringen);
         QCOMPARE(w.ende, -50.0);
         QCOMPARE(w.ausgAnfang, 4.0);
         QVERIFY(!CAbglMessbereichRules::Load(record, 3).bDacUeberspringen);
         // A second Neuabgleich keeps the range chosen in the first.
         record.m_nBereichEnde = 1234;
-        R::ResetRecord(record, R::kTypKA28, false);
+        R::ResetRecord(record, kKA28, false);
         QCOMPARE(record.m_nBereichEnde, 1234);
         QCOMPARE(record.m_nWerksSpanne, 10000);
     }
@@ -162,8 +163,8 @@ private Q_SLOTS:
         w.ausgEnde = 20;
         w.anfang = -1001;
         QVERIFY(CAbglMessbereichRules::Validate(w, 3));
-        QVERIFY(!CAbglMessbereichRules::Validate(w, R::kTypKA28) ||
-                CAbglMessbereichRules::Validate(w, R::kTypKA28)->feld != CAbglMessbereichRules::Feld::Anfang);
+        QVERIFY(!CAbglMessbereichRules::Validate(w, kKA28) ||
+                CAbglMessbereichRules::Validate(w, kKA28)->feld != CAbglMessbereichRules::Feld::Anfang);
         w.anfang = 0;
         QVERIFY(!CAbglMessbereichRules::Validate(w, 3));
         QCOMPARE(CAbglMessbereichRules::Apply(w, doc, nav), int(R::kDac));

@@ -1,11 +1,10 @@
-// The smaller editing rules: the range presets, the type choice, the configuration dialog's limits and
+// The smaller editing rules: the range presets, the configuration dialog's limits and
 // rows by type, the value entry of the test commands and the serial number fields.
 
 #include "edit/EnterDataRules.h"
 #include "edit/KonfigurationRules.h"
 #include "edit/RangePreset.h"
 #include "edit/SeriennummerRules.h"
-#include "edit/TypAuswahl.h"
 
 #include <QTest>
 
@@ -30,18 +29,6 @@ private Q_SLOTS:
         QCOMPARE(CRangePreset::At(99).fEnde, 400.0f);
         for (const CRangePreset::Preset& preset : CRangePreset::All()) {
             QVERIFY(preset.fEnde > preset.fAnfang);
-        }
-    }
-
-    void typeChoice() {
-        QCOMPARE(CTypAuswahl::TypFor(5), 0);
-        QCOMPARE(CTypAuswahl::KnopfFor(0), 5);
-        QCOMPARE(CTypAuswahl::KnopfFor(10), 6);
-        for (const int typ : {2, 5, 6, 7, 42}) {
-            QCOMPARE(CTypAuswahl::KnopfFor(typ), 0);
-        }
-        for (int knopf = 0; knopf < CTypAuswahl::kKnoepfe; ++knopf) {
-            QCOMPARE(CTypAuswahl::KnopfFor(CTypAuswahl::TypFor(knopf)), knopf);
         }
     }
 
@@ -108,10 +95,7 @@ private Q_SLOTS:
     }
 
     void configurationRowsAndValues() {
-        QVERIFY(CKonfigurationRules::TemperaturSichtbar(9));
-        QVERIFY(!CKonfigurationRules::TemperaturSichtbar(10));
-        QVERIFY(!CKonfigurationRules::TastensperreSichtbar(6));
-        QVERIFY(CKonfigurationRules::TastensperreSichtbar(7));
+        // Which types show which rows is walked with the type table.
         QCOMPARE(CKonfigurationRules::TastensperreLabel(10), QStringLiteral("Passwort"));
         QCOMPARE(CKonfigurationRules::TastensperreLabel(2), QStringLiteral("Tastensperre"));
 

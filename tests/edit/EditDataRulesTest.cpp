@@ -52,16 +52,6 @@ class EditDataRulesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void variantsByType() {
-        const V expected[] = {V::EditData, V::EditData, V::RX31_3x, V::RX30,    V::RX30, V::RX30,
-                              V::RX30,     V::RX31_3x,  V::RX31_3x, V::RX31_3x, V::KA71};
-        for (int typ = 0; typ <= 10; ++typ) {
-            QCOMPARE(CEditDataRules::VarianteFor(typ), expected[typ]);
-        }
-        QCOMPARE(CEditDataRules::VarianteFor(11), V::EditData);
-        QCOMPARE(CEditDataRules::VarianteFor(-1), V::EditData);
-    }
-
     void spreadOfEveryVariant_data() {
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("anfang");

@@ -33,33 +33,6 @@ class FormModelTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void layoutPerType_data() {
-        QTest::addColumn<int>("typ");
-        QTest::addColumn<bool>("messbereich");
-        QTest::addColumn<bool>("kennlinie");
-        QTest::addColumn<bool>("tempDaempfung");
-        QTest::addColumn<bool>("linTab");
-        for (const int typ : {0, 1, -1, 11}) {
-            QTest::addRow("type %d", typ) << typ << true << false << false << true;
-        }
-        for (const int typ : {3, 4, 5, 6}) {
-            QTest::addRow("type %d", typ) << typ << false << true << false << false;
-        }
-        QTest::newRow("type 2") << 2 << true << false << true << true;
-        for (const int typ : {7, 8, 9, 10}) {
-            QTest::addRow("type %d", typ) << typ << true << false << false << true;
-        }
-    }
-
-    void layoutPerType() {
-        QFETCH(int, typ);
-        const CFormModel::Layout layout = CFormModel::LayoutForType(typ);
-        QTEST(layout.bMessbereich, "messbereich");
-        QTEST(layout.bKennlinie, "kennlinie");
-        QTEST(layout.bTempDaempfung, "tempDaempfung");
-        QTEST(layout.bLinTab, "linTab");
-    }
-
     void textsOfAParameterSet() {
         CScriptedOperator op;
         CQuillonDoc doc(op, QString());

@@ -52,12 +52,12 @@ std::optional<int> CPropPageWelcome::Leave() {
     CAbglWizard& w = Wizard();
     CQuillonDoc& doc = w.Doc();
     CAbglWizardNavigation& nav = w.Nav();
-    doc.SetTyp(m_transmitter->currentIndex() + R::kFirstTyp);
+    doc.SetTyp(R::TypForTransmitterIndex(m_transmitter->currentIndex()));
     bool bOk = false;
     if (m_neu->isChecked()) {
         nav.modus = R::Modus::Neuabgleich;
         R::ResetRecord(doc.Abgleichdaten(), doc.GetTyp(), nav.bFirstPass);
-        if (nav.bFirstPass && doc.GetTyp() == R::kTypKA28) {
+        if (nav.bFirstPass && R::HasKA28Presets(doc.GetTyp())) {
             nav.bSpannung = false;
             nav.bLiveZero = false;
         }

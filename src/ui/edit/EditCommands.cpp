@@ -13,10 +13,9 @@
 namespace {
 
 /// The types whose configuration goes through "Konfiguration" (zero window and key lock in their memory
-/// image); the single-command types have the correction loop instead.
+/// image); the others have the correction loop instead.
 bool HatKonfigurationsDialog(int nTyp) {
-    const CTypKatalog::Typ* typ = CTypKatalog::Find(nTyp);
-    return typ != nullptr && typ->senden != CTypKatalog::Senden::Befehle;
+    return CTypKatalog::Has(nTyp, &CTypKatalog::Typ::bKonfiguration);
 }
 
 } // namespace

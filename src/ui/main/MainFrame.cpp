@@ -407,7 +407,7 @@ void CMainFrame::OnRangePreset(int nPreset) {
 }
 
 void CMainFrame::ConnectCalibrationCommands() {
-    using Familie = CAbgleichKommandos::Familie;
+    using Familie = CTypKatalog::AbgleichForm;
     using Form = CAbgleichRecordRules::Form;
     // Factory submenus "RX30 / RX31 / RX84 / RX96", "RX93", "VN62" and "KA71".
     ConnectCommand(32798, [this] { m_view->OnAbgleichLesen(Familie::RX31); });

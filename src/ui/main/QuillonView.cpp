@@ -323,12 +323,12 @@ void CQuillonView::OnSenden() {
     m_session.Senden();
 }
 
-void CQuillonView::OnAbgleichLesen(CAbgleichKommandos::Familie familie) {
+void CQuillonView::OnAbgleichLesen(CTypKatalog::AbgleichForm familie) {
     if (!IsBereit()) {
         return;
     }
     COperation operation(m_operator);
-    CAbgleichKommandos(m_calibration, m_doc).Read(familie);
+    m_calibration.ReadCalibrationData(familie);
     ShowDocument(); // the family's menu may have changed the type
 }
 

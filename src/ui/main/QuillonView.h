@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/AbgleichKommandos.h"
+#include "base/TypKatalog.h"
 #include "calibration/CalibrationTransfer.h"
 #include "shell/StartupChecks.h"
 #include "shell/TransmitterSession.h"
@@ -78,7 +78,7 @@ public:
     void OnAdcWerte();
     void OnInterfaceVersion();
     /// "Abgleichdaten lesen..." of a family's factory submenu.
-    void OnAbgleichLesen(CAbgleichKommandos::Familie familie);
+    void OnAbgleichLesen(CTypKatalog::AbgleichForm familie);
     /// "Abgleichdaten scheiben/schreiben...": the document's calibration record into the transmitter.
     void OnAbgleichSchreiben();
     /// A calibration command with its dialog loop ("Analogabgleich...", "DAC-Abgleich...", the RX93's
