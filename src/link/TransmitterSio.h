@@ -63,8 +63,8 @@ public:
     /// A frame around data: STX, the length byte (data + 2), the data, their checksum, ETX. A request's data
     /// are its command byte and payload, a reply's its data characters. At most 253 data bytes.
     static QByteArray FrameAround(QByteArrayView data);
-    /// Sends a frame after discarding stale input; on an echoing line then waits for the echo. Returns
-    /// the number of bytes written.
+    /// Sends a frame after discarding stale input; on an echoing line then waits for the echo and drops
+    /// what of it has come. Returns the number of bytes written.
     int SendFrame(const QByteArray& frame);
     void ResetReceiver();
     /// Feeds one received byte to the receiver; false when the byte broke the frame (receiver reset).
