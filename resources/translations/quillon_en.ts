@@ -4559,6 +4559,14 @@ The temperature calibration is not completely written.</translation>
         <translation>repeated after attempt %1</translation>
     </message>
     <message>
+        <source>Echo der Anfrage verworfen</source>
+        <translation>echo of the request dropped</translation>
+    </message>
+    <message>
+        <source>Verspätete Antwort auf eine frühere Anfrage verworfen</source>
+        <translation>late reply to an earlier request dropped</translation>
+    </message>
+    <message>
         <source>Verbindungsprotokoll</source>
         <translation>link trace</translation>
     </message>

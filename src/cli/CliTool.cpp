@@ -5,6 +5,7 @@
 #include "calibration/AbgleichLayout.h"
 #include "cli/AbgleichJson.h"
 #include "cli/ParameterJson.h"
+#include "cli/SampleGrid.h"
 #include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
 #include "core/FileProblem.h"
@@ -390,6 +391,7 @@ int CCliTool::Measure() {
         return kFailed;
     }
     const int interval = m_options.interval.value_or(m_doc.GetLogIntervall());
+    CSampleGrid grid(m_clock.NowMs(), interval * 1000LL);
     bool bAllOk = true;
     int taken = 0;
     while (!stop.Requested()) {
@@ -398,7 +400,7 @@ int CCliTool::Measure() {
         if (m_options.count && taken >= *m_options.count) {
             break;
         }
-        stop.WaitMs(interval * 1000L);
+        stop.WaitMs(static_cast<long>(grid.WaitBeforeNext(m_clock.NowMs())));
     }
     m_link.Sio().ClosePort();
     return bAllOk ? kSuccess : kFailed;

@@ -31,6 +31,8 @@ public:
         Timeout,       ///< no reply within the receive time-out
         Cancelled,     ///< the wait for a reply was cancelled
         Retry,         ///< the command is sent again (attempt counts from 1)
+        Echo,          ///< frame dropped: the interface's echo of the request
+        Late,          ///< frame dropped: the late reply to an earlier request that was given up
     };
     struct Entry {
         quint64 nSequence = 0; ///< counts every entry ever recorded, from 1

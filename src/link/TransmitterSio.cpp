@@ -5,6 +5,8 @@
 #include "core/Operator.h"
 #include "core/ProgramError.h"
 
+#include <algorithm>
+
 CTransmitterSio::CTransmitterSio(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device)
     : m_operator(op)
     , m_clock(clock)
@@ -33,6 +35,8 @@ bool CTransmitterSio::OpenPortSilent(int nIndex, bool bEcho) {
 
 void CTransmitterSio::ClosePort() {
     m_serial.Close();
+    m_givenUp.clear(); // nothing sent before reaches a port opened afresh
+    m_nLateMs = -1;
 }
 
 bool CTransmitterSio::IsPortOpen() const {
@@ -92,21 +96,34 @@ int CTransmitterSio::SendFrame(const QByteArray& frame) {
     }
     const int total = static_cast<quint8>(frame.at(1)) + 2;
     // Stale bytes of an earlier exchange (a late reply, bytes after an ETX) never reach the receiver.
-    DiscardWaiting(-1);
+    if (DiscardWaiting(-1) > 0) {
+        // Late replies due by now have come, and gone with them.
+        const qint64 nNowMs = m_clock.NowMs();
+        std::erase_if(m_givenUp, [nNowMs](const GivenUp& entry) {
+            return entry.nExpectedMs >= 0 && entry.nExpectedMs <= nNowMs;
+        });
+    }
     qCDebug(lcLink).noquote() << "TX" << frame.left(total).toHex(' ');
     m_lastCommand = total > 2 ? static_cast<quint8>(frame.at(2)) : 0;
     Record(CLinkTrace::Direction::Tx, CLinkTrace::Status::Ok, frame.left(total));
+    m_lastRequest = frame.left(total);
     const int written = m_serial.Write(frame.constData(), total);
     m_serial.Flush();
+    m_nSentMs = m_clock.NowMs();
+    // What has come meanwhile began before the request was complete: no reply to it. (On a 3-wire line
+    // the echo comes meanwhile; its bytes tell it apart.)
+    m_nWaitingAtSend = m_bEcho ? 0 : m_serial.BytesWaiting();
     if (m_bEcho) {
-        // On a 3-wire line the interface repeats every byte it is sent; give it time, then drop the echo.
+        // On a 3-wire line the interface repeats every byte it is sent: give it time, then drop the echo.
+        // An echo later than this wait is known by its bytes when it comes (ReceiveFrame), so it is never
+        // taken for the reply.
         m_clock.SleepMs(kEchoWaitMs);
         DiscardWaiting(total);
     }
     return written;
 }
 
-void CTransmitterSio::DiscardWaiting(int maxCount) {
+int CTransmitterSio::DiscardWaiting(int maxCount) {
     int dropped = 0;
     char byte = 0;
     while ((maxCount < 0 || dropped < maxCount) && m_serial.BytesWaiting() > 0 &&
@@ -114,8 +131,9 @@ void CTransmitterSio::DiscardWaiting(int maxCount) {
         ++dropped;
     }
     if (dropped > 0) {
-        qCDebug(lcLink) << "dropped" << dropped << (maxCount < 0 ? "stale bytes" : "echo bytes");
+        qCDebug(lcLink) << "dropped" << dropped << "stale bytes";
     }
+    return dropped;
 }
 
 void CTransmitterSio::SetCancelRequested(bool bCancel) {
@@ -137,6 +155,7 @@ void CTransmitterSio::StoreByte(quint8 byte) {
 
 bool CTransmitterSio::DropFrame(const char* reason, CLinkTrace::Status status) {
     qCDebug(lcLink) << "reply dropped:" << reason;
+    m_bReplySeen = true; // a broken reply is still the device's answer
     Record(CLinkTrace::Direction::Rx, status,
            QByteArray(reinterpret_cast<const char*>(m_buffer.data()), m_nWriteIndex));
     ResetReceiver();
@@ -208,16 +227,29 @@ void CTransmitterSio::TickTimeout() {
 
 bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     ResetReceiver();
+    m_bReplySeen = false;
+    m_nBytesRead = 0;
     if (!m_serial.IsOpen()) {
         return false; // nothing can arrive on a closed port
     }
+    ForgetGivenUp(m_clock.NowMs());
     // The link timer ticks every 100 ms from the start of the receive; every byte re-arms the counter.
     m_nTimeoutTicks = kTicks;
     qint64 nextTickMs = m_clock.NowMs() + kTickMs;
-    while (m_nTimeoutTicks > 0 && !m_bComplete && !m_bCancelRequested) {
+    bool bAccepted = false;
+    while (m_nTimeoutTicks > 0 && !bAccepted && !m_bCancelRequested) {
+        if (m_bComplete) {
+            bAccepted = IsReplyToLastRequest(ReceivedFrame());
+            continue;
+        }
         char byte = 0;
         if (m_serial.BytesWaiting() > 0 && m_serial.Read(&byte, 1) == 1) {
             m_nTimeoutTicks = kTicks;
+            ++m_nBytesRead;
+            if (m_state == State::WaitStx && static_cast<quint8>(byte) == kStx) {
+                m_nFrameStartMs = m_clock.NowMs();
+                m_bFrameBeforeRequest = m_nBytesRead <= m_nWaitingAtSend;
+            }
             FeedByte(static_cast<quint8>(byte));
             continue;
         }
@@ -229,17 +261,89 @@ bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
         }
         m_serial.WaitForBytes(static_cast<int>(nextTickMs - nowMs));
     }
-    if (!m_bComplete) {
+    if (!bAccepted) {
         qCDebug(lcLink) << (m_bCancelRequested ? "reply wait cancelled" : "no reply within 20 ticks");
         Record(CLinkTrace::Direction::Event,
                m_bCancelRequested ? CLinkTrace::Status::Cancelled : CLinkTrace::Status::Timeout,
                QByteArray());
+        if (!m_bReplySeen) {
+            GiveUp(m_nSentMs);
+        }
         return false;
     }
     reply = ReceivedFrame();
     qCDebug(lcLink).noquote() << "RX" << reply.toHex(' ');
     Record(CLinkTrace::Direction::Rx, CLinkTrace::Status::Ok, reply);
     return true;
+}
+
+bool CTransmitterSio::IsReplyToLastRequest(const QByteArray& frame) {
+    if (m_bEcho && frame == m_lastRequest) {
+        DropWholeFrame(frame, "echo of the request", CLinkTrace::Status::Echo);
+        return false;
+    }
+    if (m_givenUp.empty()) {
+        m_bReplySeen = true;
+        return true;
+    }
+    if (!LooksLate()) {
+        // The answer to this request, or the late one to its attempt given up just before: they look the
+        // same. One reply of this request may still be due; if one comes, it comes about as long after
+        // this attempt as this frame came after the one given up.
+        const auto same = std::find_if(m_givenUp.rbegin(), m_givenUp.rend(), [this](const GivenUp& entry) {
+            return entry.request == m_lastRequest;
+        });
+        if (same != m_givenUp.rend()) {
+            *same = {m_lastRequest, m_nSentMs, m_nLateMs >= 0 ? m_nSentMs + m_nLateMs : -1};
+        }
+        m_bReplySeen = true;
+        return true;
+    }
+    // The transmitter answers one request after the other: a late reply belongs to the oldest request
+    // given up. Only when that was this same request does it answer this one too; the reply to this one
+    // may then still come, about as late, and must not count for the next request.
+    const GivenUp late = m_givenUp.front();
+    m_givenUp.pop_front();
+    m_nLateMs = m_nFrameStartMs - late.nSentMs;
+    if (late.request == m_lastRequest) {
+        GiveUp(m_nSentMs);
+        m_bReplySeen = true;
+        return true;
+    }
+    DropWholeFrame(frame, "late reply to an earlier request", CLinkTrace::Status::Late);
+    // The reply to this request is due about as late as the one dropped: wait for it that long.
+    const qint64 nDueMs = m_nSentMs + m_nLateMs + kLateMatchMs - m_clock.NowMs();
+    m_nTimeoutTicks = static_cast<int>(qMax<qint64>(kTicks, (nDueMs + kTickMs - 1) / kTickMs));
+    return false;
+}
+
+bool CTransmitterSio::LooksLate() const {
+    if (m_bFrameBeforeRequest || m_nFrameStartMs - m_nSentMs > kPromptReplyMs) {
+        return true;
+    }
+    // Soon after the request, yet when the oldest late reply is due: that one comes first.
+    const qint64 nExpectedMs = m_givenUp.front().nExpectedMs;
+    return nExpectedMs >= 0 && qAbs(m_nFrameStartMs - nExpectedMs) <= kLateMatchMs;
+}
+
+void CTransmitterSio::GiveUp(qint64 nSentMs) {
+    m_givenUp.push_back({m_lastRequest, nSentMs, m_nLateMs >= 0 ? nSentMs + m_nLateMs : -1});
+}
+
+void CTransmitterSio::ForgetGivenUp(qint64 nNowMs) {
+    // A reply not come by the time it was due, or within the window, is not waited for: it was lost, or
+    // it came between two exchanges and went with the stale bytes before the request.
+    const auto bForgotten = [nNowMs](const GivenUp& entry) {
+        return nNowMs - entry.nSentMs > kLateReplyWindowMs ||
+               (entry.nExpectedMs >= 0 && nNowMs - entry.nExpectedMs > kLateMatchMs);
+    };
+    std::erase_if(m_givenUp, bForgotten);
+}
+
+void CTransmitterSio::DropWholeFrame(const QByteArray& frame, const char* reason, CLinkTrace::Status status) {
+    qCDebug(lcLink).noquote() << "frame dropped:" << reason << frame.toHex(' ');
+    Record(CLinkTrace::Direction::Rx, status, frame);
+    ResetReceiver();
 }
 
 void CTransmitterSio::SetTrace(CLinkTrace* pTrace) {

@@ -63,16 +63,18 @@ bool CTtyDevice::Open(const QString& path, int baud) {
         qCDebug(lcLink) << "cannot open" << path << LastErrorText();
         return false;
     }
-    // Exclusive like the COM ports of old: TIOCEXCL keeps other openers out of the tty (except root),
-    // the advisory lock keeps a second instance of the program out in every case.
+    // Exclusive like the COM ports of old, through an advisory lock on the descriptor: a second program
+    // is refused at once, and the kernel drops the lock with the descriptor however its holder ends, even
+    // by SIGKILL. The tty's own exclusive mode (TIOCEXCL) is not used: it outlives a killed holder while
+    // any other descriptor keeps the tty (the simulator, a modem manager), and locks out every later
+    // opener who is not root.
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         NoteError();
         qCDebug(lcLink) << "cannot lock" << path << LastErrorText();
-        ::close(m_fd); // the lock belongs to the instance that holds the port: leave its exclusive mode
-        m_fd = -1;
+        CloseDescriptor();
         return false;
     }
-    if (::ioctl(m_fd, TIOCEXCL) != 0 || !Configure(baud)) {
+    if (!Configure(baud)) {
         NoteError();
         qCDebug(lcLink) << "cannot set up" << path << LastErrorText();
         CloseDescriptor();
@@ -117,10 +119,7 @@ void CTtyDevice::Close() {
 }
 
 void CTtyDevice::CloseDescriptor() {
-    // The kernel keeps exclusive mode for as long as any descriptor holds the tty (the simulator, a modem
-    // manager), not only ours: without ending it, a user who is not root could not open the port again.
-    ::ioctl(m_fd, TIOCNXCL);
-    ::close(m_fd);
+    ::close(m_fd); // releases the lock
     m_fd = -1;
 }
 

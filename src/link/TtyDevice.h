@@ -11,7 +11,8 @@
 /// (adapter unplugged, simulator gone) is noticed and its waits sleep out their time instead of waking again
 /// and again.
 ///
-/// The port is exclusive while it is open and holds nothing once closed.
+/// The port is exclusive while it is open (an advisory lock on its descriptor, which every instance of the
+/// program takes) and holds nothing once closed or once its holder has ended, however it ended.
 ///
 /// A pseudo-terminal has no modem-control lines: switching RTS there is a successful no-op; on any other
 /// tty a failed switch is reported.

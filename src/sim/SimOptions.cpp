@@ -30,9 +30,10 @@ bool ParseCommands(const QString& text, QList<quint8>& out) {
     return !out.isEmpty();
 }
 
-const QStringList kValueOptions = {"--type",    "--model",      "--id",           "--interface",
-                                   "--baud",    "--state",      "--silent",       "--corrupt-every",
-                                   "--garbage", "--slow-bytes", "--vanish-after", "--lose-reply"};
+const QStringList kValueOptions = {"--type",       "--model",      "--id",           "--interface",
+                                   "--baud",       "--state",      "--silent",       "--corrupt-every",
+                                   "--garbage",    "--slow-bytes", "--vanish-after", "--lose-reply",
+                                   "--late-reply", "--late-echo"};
 
 } // namespace
 
@@ -131,6 +132,14 @@ std::optional<CSimOptions> CSimOptions::Parse(const QStringList& arguments, QStr
             if (!ParseNumber(*text, 1, options.faults.nSlowGapMs)) {
                 return bad(*text);
             }
+        } else if (arg == QLatin1String("--late-reply")) {
+            if (!ParseNumber(*text, 1, options.faults.nLateReplyMs)) {
+                return bad(*text);
+            }
+        } else if (arg == QLatin1String("--late-echo")) {
+            if (!ParseNumber(*text, 1, options.faults.nLateEchoMs)) {
+                return bad(*text);
+            }
         } else if (arg == QLatin1String("--vanish-after")) {
             if (!ParseNumber(*text, 1, options.faults.nVanishAfter)) {
                 return bad(*text);
@@ -172,6 +181,8 @@ QString CSimOptions::HelpText() {
                "  --garbage N         send N bytes of line noise before every reply\n"
                "  --slow-bytes MS     pause MS milliseconds between the bytes of a reply\n"
                "  --vanish-after N    the port disappears after N request frames\n"
+               "  --late-reply MS     the transmitter answers MS milliseconds after each request\n"
+               "  --late-echo MS      the echo of a 3-wire line comes MS milliseconds late\n"
                "  --reject-mode       the interface refuses every interface mode (0xF1)\n"
                "  --store-wrong-damping\n"
                "                      store every damping written 1.0 s too high\n"

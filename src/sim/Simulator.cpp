@@ -176,8 +176,9 @@ void CSimulator::Echo(quint8 byte, qint64 atUs, QList<Output>& out) {
     if (!CSimCatalogue::IsDreiLeiter(m_transmitter.Typ())) {
         return;
     }
-    out.append({byte, ToMs(atUs)});
-    m_lastOutUs = qMax(m_lastOutUs, atUs);
+    const qint64 echoUs = atUs + m_faults.nLateEchoMs * 1000LL;
+    out.append({byte, ToMs(echoUs)});
+    m_lastOutUs = qMax(m_lastOutUs, echoUs);
 }
 
 void CSimulator::ReleaseHeld(bool bEcho, QList<Output>& out) {
@@ -225,6 +226,9 @@ void CSimulator::OnFrame(qint64 doneUs, QList<Output>& out) {
         delayMs += m_interface.AnswerDelayMs(command);
     } else if (IsListening(doneUs / 1000)) {
         data = m_transmitter.Answer(command, payload, doneUs / 1000);
+        if (m_faults.nLateReplyMs > 0) {
+            delayMs = m_faults.nLateReplyMs;
+        }
         if (data && m_faults.bStoreDaempfungWrong) {
             StoreDaempfungWrong(command, payload);
         }

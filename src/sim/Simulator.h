@@ -46,6 +46,12 @@ public:
         /// The transmitter stores every damping written 1.0 s too high (a write that reaches the device
         /// but lands wrong, as only a read-back shows).
         bool bStoreDaempfungWrong = false;
+        /// The transmitter's replies start this long after the request instead of at once (0 = on time);
+        /// beyond the program's 2 s time-out the reply to a request comes while it waits for the next.
+        int nLateReplyMs = 0;
+        /// The echo of a 3-wire line comes this much later than the bytes reach the line (0 = at once),
+        /// as on a busy machine; the reply follows it.
+        int nLateEchoMs = 0;
     };
 
     /// One byte from the device side and the time (ms, the caller's clock) it can be read.

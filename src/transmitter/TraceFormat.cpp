@@ -76,7 +76,8 @@ QByteArray CTraceFormat::Payload(const CLinkTrace::Entry& entry) {
     if (entry.direction == Direction::Event || bytes.size() < 2) {
         return QByteArray();
     }
-    const bool bWhole = entry.status == Status::Ok;
+    const bool bWhole =
+        entry.status == Status::Ok || entry.status == Status::Echo || entry.status == Status::Late;
     // A request: STX, length, command, payload, sum, ETX. A reply: STX, length, data, sum, ETX.
     const qsizetype nStart = entry.direction == Direction::Tx ? 3 : 2;
     const qsizetype nEnd = bWhole ? bytes.size() - 2 : bytes.size();
@@ -130,6 +131,14 @@ QStringList CTraceFormat::Row(const CLinkTrace::Entry& entry) {
         break;
     case Status::Retry:
         hinweis = tr("Wiederholung nach Versuch %1").arg(entry.nAttempt);
+        break;
+    case Status::Echo:
+        pruefsumme = tr("ok");
+        hinweis = tr("Echo der Anfrage verworfen");
+        break;
+    case Status::Late:
+        pruefsumme = tr("ok");
+        hinweis = tr("Verspätete Antwort auf eine frühere Anfrage verworfen");
         break;
     }
     row << pruefsumme << hinweis;

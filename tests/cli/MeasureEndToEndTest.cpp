@@ -1,5 +1,6 @@
 // quillon-cli measure against quillon-sim over a pseudo-terminal, in real time: three samples logged and
-// printed, an existing log kept, and Ctrl+C ending the run between samples with only whole lines.
+// printed, an existing log kept, samples on their grid, and Ctrl+C ending the run between samples with only
+// whole lines.
 
 #include "CliProcess.h"
 #include "SimProcess.h"
@@ -74,6 +75,23 @@ private Q_SLOTS:
         QCOMPARE(printed.size(), 3);
         QVERIFY(bytes.contains(printed.last().toLatin1() + "\r\n")); // the same line on screen and in the log
         QVERIFY(result.elapsedMs >= 4000);                           // two intervals between three samples
+    }
+
+    void samplesKeepTheirGrid() {
+        // Each sample takes about half a second on the line at 1200 baud; the samples still start two
+        // seconds apart, not two seconds after the previous one ended.
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--type", "2"}));
+        const CCliProcess::Result result = CCliProcess(m_dir.filePath(QStringLiteral("config")))
+                                               .Run(Measure(sim, {"--count", "4", "--interval", "2"}), 90000);
+        QVERIFY2(!result.bHung && result.exitCode == 0, qPrintable(result.err));
+        const QList<double> starts = sim.RequestTimes(QStringLiteral("02 03 32 35 03"));
+        QCOMPARE(starts.size(), 4);
+        // The first sample connects first (the receive closed the port); from the second on the requests
+        // go out on the grid: two intervals take four seconds, not four plus the time of two samples.
+        const double span = starts.at(3) - starts.at(1);
+        QVERIFY2(span > 3.9 && span < 2 * 2.0 + 0.3,
+                 qPrintable(QStringLiteral("%1 s for two intervals").arg(span)));
     }
 
     void ctrlCEndsBetweenSamplesWithWholeLines() {

@@ -1,6 +1,6 @@
 // The real tty code on a pseudo-terminal, in real time: a frame exchange with a peer on the master side,
 // the 2 s time-out of a silent or vanished device without spinning, an event loop that keeps running
-// during the wait, exclusive opening that ends with the port, and RTS as a no-op.
+// during the wait, exclusive opening that ends with the port or its holder, and RTS as a no-op.
 
 #include "ScriptedOperator.h"
 #include "ScriptedPeer.h"
@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <ctime>
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <pwd.h>
 #include <stdlib.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -200,27 +200,49 @@ private Q_SLOTS:
         QVERIFY(!second->Sio().IsPortOpen());
     }
 
-    void closedPortLeavesTheTtyFreeForOthers() {
-        // The simulator (or a modem manager) keeps a descriptor of the tty open after the port is closed;
-        // the kernel keeps exclusive mode as long as any descriptor is open, so the port must end it.
+    void portLockEndsWithItsHolderHoweverItEnds() {
+        // A user who is not root, as technicians run the program, opens the port again once the program
+        // holding it has closed it, and once it was killed; while it holds the port, another is refused.
         CPtyPeer peer;
-        const QByteArray slave = QFile::encodeName(peer.SlavePath());
-        const int held = ::open(slave.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        QVERIFY(held >= 0);
-        auto link = LinkTo(peer.SlavePath());
-        QVERIFY(link->Sio().OpenPortSilent(0, false));
-        int exclusive = 0;
-        QCOMPARE(::ioctl(held, TIOCGEXCL, &exclusive), 0);
-        QCOMPARE(exclusive, 1);
-        link->Sio().ClosePort();
-        QCOMPARE(::ioctl(held, TIOCGEXCL, &exclusive), 0);
-        QCOMPARE(exclusive, 0);
-
-        // A second operation opens again; as a user who is not root, as technicians run the program.
+        const QString path = peer.SlavePath();
+        const QByteArray slave = QFile::encodeName(path);
+        auto link = LinkTo(path);
         QVERIFY(link->Sio().OpenPortSilent(0, false));
         link->Sio().ClosePort();
         QVERIFY(OpensAsUnprivilegedUser(slave));
-        ::close(held);
+
+        int ready[2] = {-1, -1};
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t holder = ::fork();
+        if (holder == 0) {
+            CTtyDevice device;
+            device.SetRunEventLoop(false);
+            const char opened = device.Open(path, 1200) ? '1' : '0';
+            if (::write(ready[1], &opened, 1) == 1) {
+                ::pause(); // holds the port until it is killed
+            }
+            ::_exit(0);
+        }
+        QVERIFY(holder > 0);
+        char opened = 0;
+        QCOMPARE(::read(ready[0], &opened, 1), 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        QCOMPARE(opened, '1');
+        m_operator.messages.clear();
+        QElapsedTimer refusal;
+        refusal.start();
+        QVERIFY(!link->Sio().OpenPort(0, false));
+        QVERIFY(refusal.elapsed() < 500);
+        QCOMPARE(m_operator.MessageTexts(),
+                 QStringList{QStringLiteral("COM-Port kann nicht geöffnet werden")});
+
+        QCOMPARE(::kill(holder, SIGKILL), 0);
+        int status = 0;
+        QCOMPARE(::waitpid(holder, &status, 0), holder);
+        QVERIFY(OpensAsUnprivilegedUser(slave));
+        QVERIFY(link->Sio().OpenPortSilent(0, false));
+        link->Sio().ClosePort();
     }
 
     void rtsErrorsAreExcusedOnlyOnAPseudoTerminal() {

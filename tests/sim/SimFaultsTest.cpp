@@ -19,6 +19,7 @@ private slots:
     void garbageBeforeRepliesIsSkipped();
     void slowBytesWithinAndBeyondTheTimeOut();
     void portVanishesAfterFrames();
+    void lateRepliesNeverCountForTheNextRequest();
     void interfaceRejectsTheMode();
     void stateFileKeepsTheWholeDevice();
     void stateFileRefusesForeignContent();
@@ -97,6 +98,23 @@ void CSimFaultsTest::slowBytesWithinAndBeyondTheTimeOut() {
     faults.nSlowGapMs = 2500;
     rig.sim.SetFaults(faults);
     QVERIFY(!rig.Transfer(0x31));
+}
+
+void CSimFaultsTest::lateRepliesNeverCountForTheNextRequest() {
+    CSimRig rig(2);
+    rig.sim.SetBaud(1200); // the replies trickle in while the program sends its next request
+    QVERIFY(rig.Connect());
+    CSimulator::Faults faults;
+    faults.nLateReplyMs = 2100; // just past the 2 s time-out: each reply lands in the wait for the next
+    rig.sim.SetFaults(faults);
+    // Base range start and end have the same form; each must come back as itself, in any order.
+    for (const quint8 command : {0x3B, 0x3C, 0x3C, 0x3B, 0x3C}) {
+        QCOMPARE(rig.Data(command), QByteArray(command == 0x3B ? "+000003" : "+100003"));
+    }
+    faults.nLateReplyMs = 0;
+    rig.sim.SetFaults(faults);
+    QCOMPARE(rig.Data(0x3B), QByteArray("+000003"));
+    QCOMPARE(rig.Data(0x3C), QByteArray("+100003"));
 }
 
 void CSimFaultsTest::portVanishesAfterFrames() {
@@ -180,11 +198,29 @@ void CSimFaultsTest::stateFileRefusesForeignContent() {
 
 void CSimFaultsTest::commandLineSelectsFaults() {
     QString error;
-    const std::optional<CSimOptions> options =
-        CSimOptions::Parse({"--model", "ka28", "--interface", "pl40", "--baud", "0", "--silent", "0x35,3F",
-                            "--retry-only", "--corrupt-every", "4", "--garbage", "3", "--slow-bytes", "50",
-                            "--vanish-after", "7", "--reject-mode"},
-                           error);
+    const std::optional<CSimOptions> options = CSimOptions::Parse({"--model",
+                                                                   "ka28",
+                                                                   "--interface",
+                                                                   "pl40",
+                                                                   "--baud",
+                                                                   "0",
+                                                                   "--silent",
+                                                                   "0x35,3F",
+                                                                   "--retry-only",
+                                                                   "--corrupt-every",
+                                                                   "4",
+                                                                   "--garbage",
+                                                                   "3",
+                                                                   "--slow-bytes",
+                                                                   "50",
+                                                                   "--vanish-after",
+                                                                   "7",
+                                                                   "--reject-mode",
+                                                                   "--late-reply",
+                                                                   "2100",
+                                                                   "--late-echo",
+                                                                   "400"},
+                                                                  error);
     QVERIFY2(options, qPrintable(error));
     QCOMPARE(options->EffectiveTyp(), 6);
     QCOMPARE(options->kennung, QByteArray("KA28-101"));
@@ -196,6 +232,8 @@ void CSimFaultsTest::commandLineSelectsFaults() {
     QCOMPARE(options->faults.garbage.size(), 3);
     QCOMPARE(options->faults.nSlowGapMs, 50);
     QCOMPARE(options->faults.nVanishAfter, 7);
+    QCOMPARE(options->faults.nLateReplyMs, 2100);
+    QCOMPARE(options->faults.nLateEchoMs, 400);
 
     // The identification names the type when no type is given.
     QCOMPARE(CSimOptions::Parse({"--id", "VN62-200"}, error)->EffectiveTyp(), 7);

@@ -1,6 +1,7 @@
 #include "SimProcess.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 
 CSimProcess::~CSimProcess() {
     Stop();
@@ -44,4 +45,16 @@ int CSimProcess::Requests() {
 int CSimProcess::TraceCount(const QString& text) {
     Stop();
     return static_cast<int>(m_trace.count(text));
+}
+
+QList<double> CSimProcess::RequestTimes(const QString& frameHex) {
+    Stop();
+    const QRegularExpression line(
+        QStringLiteral("^\\[\\s*([0-9.]+)\\] REQ %1$").arg(QRegularExpression::escape(frameHex)),
+        QRegularExpression::MultilineOption);
+    QList<double> times;
+    for (const QRegularExpressionMatch& match : line.globalMatch(m_trace)) {
+        times.append(match.captured(1).toDouble());
+    }
+    return times;
 }

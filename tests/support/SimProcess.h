@@ -23,6 +23,9 @@ public:
     int Requests();
     /// How many trace lines contain the text; stops it first.
     int TraceCount(const QString& text);
+    /// When (seconds on the simulator's clock) each request frame with these bytes (hex, "02 03 32 35 03")
+    /// reached it; stops it first.
+    QList<double> RequestTimes(const QString& frameHex);
 
 private:
     QProcess m_process;

@@ -1,15 +1,19 @@
 // Every transmitter type against every fault of the simulator, for receive and send, on the virtual
 // clock: a silent step, answers only to the retry, a corrupt checksum on every third reply, line noise
-// before every reply, and a port that disappears in the middle. Each run ends in success or in the
+// before every reply, a port that disappears in the middle, replies later than the time-out and a late
+// echo. Each run ends in success or in the
 // operation's message, with the port and the progress window closed, within the time the link's attempts
 // allow beyond a clean run.
 
 #include "ParameterSetEdits.h"
 #include "SequenceRig.h"
 #include "base/TypKatalog.h"
+#include "sim/SimStateFile.h"
 #include "transmitter/Commands.h"
 
+#include <QJsonObject>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -31,7 +35,12 @@ const QByteArray kNoise = QByteArray::fromHex("00ff027f55aa03");
 /// Frames the program sends before the port disappears (counted from the start of the operation).
 constexpr int kFramesBeforeVanishing = 6;
 
-enum class Fault { None, Silent, RetryOnly, CorruptEvery, Garbage, Vanish };
+/// Each reply comes just after the time-out, while the program already waits for its next attempt.
+constexpr int kLateReplyMs = 2100;
+/// The echo of a 3-wire line comes after the program's echo wait.
+constexpr int kLateEchoMs = CTransmitterSio::kEchoWaitMs + 100;
+
+enum class Fault { None, Silent, RetryOnly, CorruptEvery, Garbage, Vanish, LateReply, LateEcho };
 
 const QString kEmpfangsfehler = QStringLiteral("Empfangsfehler!");
 const QString kSendefehler = QStringLiteral("Sendefehler!");
@@ -70,19 +79,30 @@ struct Outcome {
     QStringList messages;
     qint64 elapsedMs = 0;
     int frames = 0;
+    std::shared_ptr<CSequenceRig> rig; ///< the document and the simulator as the run left them
 };
+
+/// Whether the transmitter's memory and the document are the same after two runs.
+void CompareResults(const Outcome& expected, const Outcome& actual) {
+    CompareWrittenFields(expected.rig->doc, actual.rig->doc);
+    const QJsonObject expectedState = CSimStateFile::ToJson(expected.rig->sim);
+    const QJsonObject actualState = CSimStateFile::ToJson(actual.rig->sim);
+    for (const char* area : {"parameter", "table", "calibration"}) {
+        QCOMPARE(actualState.value(QLatin1String(area)), expectedState.value(QLatin1String(area)));
+    }
+}
 
 /// Runs a receive (or, after a clean receive and an edit, a send) with the fault set just before it.
 Outcome Run(int typ, bool bSend, Fault fault) {
-    CSequenceRig rig(typ, KindFor(typ));
+    auto rig = std::make_shared<CSequenceRig>(typ, KindFor(typ));
     if (bSend) {
-        if (!rig.transfer.ReceiveParameterSet()) {
+        if (!rig->transfer.ReceiveParameterSet()) {
             return {};
         }
-        EditParameterSet(rig.doc);
-        rig.op.Answer(IOperator::Answer::Yes);
+        EditParameterSet(rig->doc);
+        rig->op.Answer(IOperator::Answer::Yes);
     }
-    const int framesBefore = rig.sim.FrameCount();
+    const int framesBefore = rig->sim.FrameCount();
     CSimulator::Faults faults;
     switch (fault) {
     case Fault::None:
@@ -102,18 +122,26 @@ Outcome Run(int typ, bool bSend, Fault fault) {
     case Fault::Vanish:
         faults.nVanishAfter = framesBefore + kFramesBeforeVanishing;
         break;
+    case Fault::LateReply:
+        faults.nLateReplyMs = kLateReplyMs;
+        rig->sim.SetBaud(CTransmitterSio::kBaud); // the replies trickle in while the program sends again
+        break;
+    case Fault::LateEcho:
+        faults.nLateEchoMs = kLateEchoMs;
+        break;
     }
-    rig.sim.SetFaults(faults);
-    const qsizetype messagesBefore = rig.op.messages.size() + (bSend ? 1 : 0); // the send's question
-    const qint64 start = rig.clock.NowMs();
+    rig->sim.SetFaults(faults);
+    const qsizetype messagesBefore = rig->op.messages.size() + (bSend ? 1 : 0); // the send's question
+    const qint64 start = rig->clock.NowMs();
     Outcome outcome;
-    outcome.bOk = bSend ? rig.transfer.SendParameterSet() == CParameterTransfer::SendResult::Sent
-                        : rig.transfer.ReceiveParameterSet();
-    outcome.elapsedMs = rig.clock.NowMs() - start;
-    outcome.messages = rig.op.MessageTexts().mid(messagesBefore);
-    outcome.frames = rig.sim.FrameCount() - framesBefore;
+    outcome.rig = rig;
+    outcome.bOk = bSend ? rig->transfer.SendParameterSet() == CParameterTransfer::SendResult::Sent
+                        : rig->transfer.ReceiveParameterSet();
+    outcome.elapsedMs = rig->clock.NowMs() - start;
+    outcome.messages = rig->op.MessageTexts().mid(messagesBefore);
+    outcome.frames = rig->sim.FrameCount() - framesBefore;
     // Whatever happened, the operation leaves nothing open behind it.
-    if (rig.link.Sio().IsPortOpen() || rig.op.progressOpen || rig.op.waitDepth != 0) {
+    if (rig->link.Sio().IsPortOpen() || rig->op.progressOpen || rig->op.waitDepth != 0) {
         outcome.messages.append(QStringLiteral("(left open)"));
     }
     return outcome;
@@ -179,6 +207,30 @@ private Q_SLOTS:
         QCOMPARE(vanish.messages, failed);
         QCOMPARE(vanish.frames, kFramesBeforeVanishing);
         QVERIFY(vanish.elapsedMs <= clean.elapsedMs + SilentExchangeMs(typ));
+
+        // Replies after the time-out: each one counts only for the request it answers. The operation
+        // gets through (only the send of a 3-wire type, with its echo waits, may run out of attempts), and
+        // what it reads or writes is never another request's answer.
+        const Outcome late = Run(typ, send, Fault::LateReply);
+        QVERIFY(late.bOk || (send && CTypKatalog::IsDreiLeiter(typ)));
+        if (late.bOk) {
+            QCOMPARE(late.messages, QStringList());
+            CompareResults(clean, late);
+        } else {
+            QCOMPARE(late.messages, failed);
+        }
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+
+        // An echo that comes after the echo wait is known by its bytes and never taken for the reply.
+        if (CTypKatalog::IsDreiLeiter(typ)) {
+            const Outcome lateEcho = Run(typ, send, Fault::LateEcho);
+            QVERIFY(lateEcho.bOk);
+            QCOMPARE(lateEcho.messages, QStringList());
+            QCOMPARE(lateEcho.frames, clean.frames);
+            CompareResults(clean, lateEcho);
+        }
     }
 };
 
