@@ -1,7 +1,7 @@
 #include "shell/EnableRules.h"
 
-#include "document/QuillonDoc.h"
 #include "base/TypKatalog.h"
+#include "document/QuillonDoc.h"
 
 CommandState CommandState::Of(const CQuillonDoc& doc, bool bBereit) {
     return {bBereit, doc.IsGueltig(), doc.GetTyp(), doc.Abgleichdaten().m_bGueltig};
@@ -37,6 +37,8 @@ bool CEnableRules::IsEnabled(EnableRule rule, const CommandState& state) {
         return state.bAbgleichGueltig && state.nTyp == CTypKatalog::kVN62;
     case EnableRule::R10:
         return state.nTyp == CTypKatalog::kKA71;
+    case EnableRule::CR10:
+        return state.bAbgleichGueltig && state.nTyp == CTypKatalog::kKA71;
     }
     return false;
 }

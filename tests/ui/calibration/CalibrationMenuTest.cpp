@@ -25,6 +25,9 @@ constexpr int kScheibenRX31 = 32842;
 constexpr int kLesenVN62 = 32908;
 constexpr int kSchreibenVN62 = 32910;
 constexpr int kAnzeigenRX31 = 32844;
+constexpr int kLesenKA71 = 32918;
+constexpr int kAnzeigenKA71 = 32919;
+constexpr int kSchreibenKA71 = 32920;
 
 /// Runs once the modal dialog opened by the next command is up.
 void OnDialog(const std::function<void(QWidget*)>& act) {
@@ -62,6 +65,22 @@ private Q_SLOTS:
         QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
         QCOMPARE(rig.sim.Transmitter().CalWords().at(17), quint16(5));
         QVERIFY(rig.View().IsBereit());
+    }
+
+    void theKA71RecordIsShownAndWrittenOnlyOnceRead() {
+        CShellRig rig(CEdition::Kind::Werk, 10);
+        QVERIFY(rig.Start());
+        rig.Doc().SetTyp(10);
+        rig.Frame().show();
+        rig.Frame().UpdateCommands();
+        QVERIFY(rig.Action(kLesenKA71)->isEnabled());
+        QVERIFY(!rig.Action(kAnzeigenKA71)->isEnabled());
+        QVERIFY(!rig.Action(kSchreibenKA71)->isEnabled());
+
+        rig.Trigger(kLesenKA71);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(rig.Action(kAnzeigenKA71)->isEnabled());
+        QVERIFY(rig.Action(kSchreibenKA71)->isEnabled());
     }
 
     void recordDialogEditsTheDocumentsRecordOnlyOnOk() {
