@@ -223,6 +223,10 @@ The transmitter keeps the calibration data written last.</translation>
         <source>Bitte eine ganze Zahl eingeben.</source>
         <translation>Please enter an integer.</translation>
     </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter an integer between %1 and %2.</translation>
+    </message>
 </context>
 <context>
     <name>CAbgleichJson</name>

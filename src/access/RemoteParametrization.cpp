@@ -29,6 +29,7 @@ void CRemoteParametrization::SetRemoteParametrization(bool bFreigeben) {
     m_link.Sio().ClosePort();
     if (!bSent) {
         op.Message(tr("Sendefehler!"), QString(), IOperator::Icon::Error);
+        return;
     }
     op.Message(bFreigeben ? tr("Die Fernparametrierung wurde freigegeben.")
                           : tr("Die Fernparametrierung wurde gesperrt."),

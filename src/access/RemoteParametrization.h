@@ -6,7 +6,8 @@ class CConnection;
 class CTransmitterLink;
 
 /// Releases or locks the remote parametrization of the attached transmitter (command 0x40). The
-/// confirmation follows even after a transmission fault, so the user always learns which action ran.
+/// confirmation comes only when the command was sent: after a fault the user is told the fault alone,
+/// never that the transmitter was released or locked.
 class CRemoteParametrization {
     Q_DECLARE_TR_FUNCTIONS(CRemoteParametrization)
 

@@ -1,6 +1,7 @@
 #include "app/QuillonApp.h"
 
 #include "app/DemoMode.h"
+#include "app/DemoProfileStore.h"
 #include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
 #include "document/SettingsProfileStore.h"
@@ -118,13 +119,13 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
 bool CQuillonApp::StartDemo(const CCommandLine::Options& options) {
     const int nTyp = options.nDemoTyp.value_or(
         CTypKatalog::IsGueltigerTyp(m_doc->GetTyp()) ? m_doc->GetTyp() : CDemoMode::kDefaultTyp);
+    m_bDemo = true;
     auto* demo = new CDemoMode(m_frame.get());
     QString error;
     if (!demo->Start(nTyp, &error)) {
         m_operator->Message(error, QString(), IOperator::Icon::Error);
         return false;
     }
-    m_nSavedInterfaceVersion = m_doc->GetInterfaceVersion();
     m_doc->SetTyp(nTyp);
     m_doc->SetInterfaceVersion(demo->InterfaceVersion());
     m_doc->UpdateAllViews();
@@ -142,11 +143,12 @@ void CQuillonApp::ExitInstance() {
         return;
     }
     m_bStarted = false;
-    if (m_nSavedInterfaceVersion) {
-        // The simulator's interface kind belonged to the demo, not to the person's setup.
-        m_doc->SetInterfaceVersion(*m_nSavedInterfaceVersion);
+    if (m_bDemo) {
+        CDemoProfileStore demoProfile(*m_profile);
+        m_doc->SaveSettings(demoProfile);
+    } else {
+        m_doc->SaveSettings(*m_profile);
     }
-    m_doc->SaveSettings(*m_profile);
     m_recent.Save(*m_recentStore);
     if (auto* settings = dynamic_cast<CSettingsProfileStore*>(m_profile)) {
         settings->Sync();

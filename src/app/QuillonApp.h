@@ -84,6 +84,7 @@ private:
     CRecentFiles m_recent;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_bStarted = false;
-    std::optional<int> m_nSavedInterfaceVersion;
+    /// A demo writes its settings back without the hardware keys (CDemoProfileStore).
+    bool m_bDemo = false;
     int m_nFailureCode = 0;
 };

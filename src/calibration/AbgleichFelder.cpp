@@ -97,6 +97,19 @@ const Scalar* FindScalar(const char* name) {
     return nullptr;
 }
 
+/// What a transmitter word of an integer field can hold.
+struct WordRange {
+    qint64 lo;
+    qint64 hi;
+};
+
+WordRange RangeOf(CAbgleichFelder::Kind kind) {
+    if (kind == CAbgleichFelder::Kind::Signed) {
+        return {std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()};
+    }
+    return {0, std::numeric_limits<quint16>::max()};
+}
+
 } // namespace
 
 int CAbgleichFelder::TemperaturAdcCount(Form form, bool bErweitert) {
@@ -207,12 +220,6 @@ QString CAbgleichFelder::Display(const CAbgleichdaten& record, const Field& fiel
     return QString::number(static_cast<qint64>(value));
 }
 
-double CAbgleichFelder::LowBits(const Field& field, qint64 value) {
-    const auto low = static_cast<quint16>(value & 0xFFFF);
-    return field.kind == Kind::Signed ? static_cast<double>(static_cast<qint16>(low))
-                                      : static_cast<double>(low);
-}
-
 std::optional<double> CAbgleichFelder::ParseEntry(const Field& field, const QString& text, QString& error) {
     bool bOk = false;
     const QString trimmed = text.trimmed();
@@ -229,16 +236,23 @@ std::optional<double> CAbgleichFelder::ParseEntry(const Field& field, const QStr
         error = tr("Bitte eine ganze Zahl eingeben.");
         return std::nullopt;
     }
-    return LowBits(field, value);
+    // A value beyond the word would be stored and written as its low bits: 70000 as 4464.
+    const WordRange range = RangeOf(field.kind);
+    if (value < range.lo || value > range.hi) {
+        error = tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(range.lo).arg(range.hi);
+        return std::nullopt;
+    }
+    return static_cast<double>(value);
 }
 
 bool CAbgleichFelder::InRange(const Field& field, double value) {
     switch (field.kind) {
     case Kind::Word:
     case Kind::Unsigned:
-        return value == std::floor(value) && value >= 0 && value <= 65535;
-    case Kind::Signed:
-        return value == std::floor(value) && value >= -32768 && value <= 32767;
+    case Kind::Signed: {
+        const WordRange range = RangeOf(field.kind);
+        return value == std::floor(value) && value >= range.lo && value <= range.hi;
+    }
     case Kind::Float:
         return FitsFloat(value);
     case Kind::Text:

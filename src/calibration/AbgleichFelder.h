@@ -10,8 +10,7 @@
 
 /// The fields of the calibration record by name, as the record dialogs and the command-line tool show
 /// and take them: which fields a type has, how wide each is, and reading and writing an entry as text
-/// or number. A dialog entry that is a number but too wide keeps its low 16 bits, as the transmitter's
-/// words do; an entry that is no number is refused.
+/// or number. A dialog entry that is no number, or an integer beyond its field's word, is refused.
 class CAbgleichFelder {
     Q_DECLARE_TR_FUNCTIONS(CAbgleichFelder)
 
@@ -52,13 +51,11 @@ public:
 
     /// The value of an entry as a dialog shows it.
     static QString Display(const CAbgleichdaten& record, const Field& field, int index);
-    /// Takes a dialog entry: an integer field keeps the low 16 bits of any integer, a float field any
-    /// number. Nothing (and the message) when the text is no number.
+    /// Takes a dialog entry: an integer field an integer its word can hold, a float field any number.
+    /// Nothing (and the message) otherwise.
     static std::optional<double> ParseEntry(const Field& field, const QString& text, QString& error);
     /// Whether a value fits the field's width exactly (no low-bits truncation), for scripted input. A
     /// float field takes every finite number that rounds to a finite float, FLT_MAX written as its
     /// shortest text (3.4028235e+38, a little above it) included.
     static bool InRange(const Field& field, double value);
-    /// The value that a 16-bit word keeps of an integer.
-    static double LowBits(const Field& field, qint64 value);
 };

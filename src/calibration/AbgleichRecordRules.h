@@ -10,8 +10,8 @@
 
 /// The rules of the two calibration record dialogs, "RX31 Abgleichdaten" (also in its KA71 form) and
 /// "VN62 Abgleichdaten": which entries each shows, their texts, which are enabled, the check of every
-/// entry and the write-back on "OK". An integer entry keeps the low 16 bits of any integer, as the
-/// transmitter's word does; an entry that is no number keeps the dialog open. Nothing is sent.
+/// entry and the write-back on "OK". An entry that is no number, or an integer its field's word cannot
+/// hold, keeps the dialog open. Nothing is sent.
 class CAbgleichRecordRules {
 public:
     /// The dialog's form: RX31 (also the KA71 from the RX31 family's menu), KA71 (without factory offset,
@@ -31,7 +31,7 @@ public:
     };
 
     static QList<Entry> Load(const CAbgleichdaten& record, Form form, bool bErweitert);
-    /// The first entry that is no number, or nothing.
+    /// The first entry that is no number or beyond its field's width, or nothing.
     static std::optional<Problem> Validate(const QList<Entry>& entries);
     /// Writes every entry back; fields the form does not show stay as they are. Call after Validate.
     static void Apply(const QList<Entry>& entries, CAbgleichdaten& record);

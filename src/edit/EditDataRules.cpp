@@ -399,24 +399,53 @@ void CEditDataRules::TakeLinTab(CEditDataWerte& werte, const CLinTabRules::Ergeb
     }
 }
 
+namespace {
+
+/// The range a unit change starts from: the one the last change started from while the fields still show
+/// what that change put there, else the fields as they are (opened or typed since).
+CEditDataWerte::EinheitQuelle EinheitQuelleOf(const CEditDataWerte& werte) {
+    const CEditDataWerte::EinheitQuelle& quelle = werte.einheitQuelle;
+    if (werte.nAnzeigeEinheit == quelle.nGezeigtEinheit && werte.strMessAnfang == quelle.strGezeigtAnfang &&
+        werte.strMessEnde == quelle.strGezeigtEnde) {
+        return quelle;
+    }
+    CEditDataWerte::EinheitQuelle neu;
+    neu.strAnfang = werte.strMessAnfang;
+    neu.strEnde = werte.strMessEnde;
+    neu.nEinheit = werte.nAnzeigeEinheit;
+    return neu;
+}
+
+} // namespace
+
 CEditDataRules::EinheitWechsel CEditDataRules::ChangeAnzeigeEinheit(CEditDataWerte& werte, int nNeu) const {
     EinheitWechsel result;
     result.problem = Validate(werte);
     if (result.problem) {
         return result;
     }
-    const Zahlen z = GetZahlen(werte);
-    const int nAlt = werte.nAnzeigeEinheit;
-    const CEinheiten alt(werte.nTyp, z.fMessAnfang, z.fMessEnde, werte.nDezimalstellen, nAlt, nAlt);
-    const CEinheiten neu(werte.nTyp, z.fMessAnfang, z.fMessEnde, werte.nDezimalstellen, nAlt, nNeu);
-    if (nNeu < 0 || nNeu >= CEinheiten::kUnitCount || z.fMessAnfang == z.fMessEnde ||
-        neu.ScaledRange().overflow) {
+    const CEditDataWerte::EinheitQuelle neueQuelle = EinheitQuelleOf(werte);
+    const float fAnfang = Value(neueQuelle.strAnfang);
+    const float fEnde = Value(neueQuelle.strEnde);
+    const int nVon = neueQuelle.nEinheit;
+    const CEinheiten alt(werte.nTyp, fAnfang, fEnde, werte.nDezimalstellen, nVon, nVon);
+    const CEinheiten neu(werte.nTyp, fAnfang, fEnde, werte.nDezimalstellen, nVon, nNeu);
+    if (nNeu < 0 || nNeu >= CEinheiten::kUnitCount || fAnfang == fEnde || neu.ScaledRange().overflow) {
         return result;
     }
-    const double anfang = neu.FromScale(alt.ToScale(z.fMessAnfang));
-    const double ende = neu.FromScale(alt.ToScale(z.fMessEnde));
-    werte.strMessAnfang = Text(anfang);
-    werte.strMessEnde = Text(ende);
+    if (nNeu == nVon) {
+        // Back in the unit the range was given in: exactly those figures again.
+        werte.strMessAnfang = neueQuelle.strAnfang;
+        werte.strMessEnde = neueQuelle.strEnde;
+    } else {
+        werte.strMessAnfang = Text(neu.FromScale(alt.ToScale(fAnfang)));
+        werte.strMessEnde = Text(neu.FromScale(alt.ToScale(fEnde)));
+    }
+    CEditDataWerte::EinheitQuelle& quelle = werte.einheitQuelle;
+    quelle = neueQuelle;
+    quelle.strGezeigtAnfang = werte.strMessAnfang;
+    quelle.strGezeigtEnde = werte.strMessEnde;
+    quelle.nGezeigtEinheit = nNeu;
     werte.nAnzeigeEinheit = nNeu;
     werte.strMessEinheit = werte.EinheitName(nNeu);
     result.bUebernommen = true;

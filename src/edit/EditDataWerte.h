@@ -60,6 +60,18 @@ struct CEditDataWerte {
     int nFreiAnfang = 0;
     int nFreiEnde = 1000;
     int nFreiDezimalpunkt = 0;
+    /// The output range a display unit change converts from: as opened or last typed, in its unit, and
+    /// what the last change showed. Converting the shown, rounded figures instead would move the range
+    /// a little with every look at another unit.
+    struct EinheitQuelle {
+        QString strAnfang;
+        QString strEnde;
+        int nEinheit = -1;
+        QString strGezeigtAnfang;
+        QString strGezeigtEnde;
+        int nGezeigtEinheit = -1;
+    };
+    EinheitQuelle einheitQuelle;
 
     bool LinKorrektur() const { return linTab.nAnzahl != 0; }
     /// The name of a display unit: the document's, else the unit table's.

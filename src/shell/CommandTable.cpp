@@ -123,8 +123,10 @@ const std::vector<CommandEntry> kCommands = {
     {32911, QT_TRANSLATE_NOOP("CCommandTable", "DAC-Abgleich..."), R::R7},
     // Factory: KA71
     {32918, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten lesen..."), R::R10},
-    {32919, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::R10},
-    {32920, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::R10},
+    // Shown and written only once read: an unread record is all zeros, and writing it would wipe the
+    // transmitter's factory calibration.
+    {32919, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten anzeigen..."), R::CR10},
+    {32920, QT_TRANSLATE_NOOP("CCommandTable", "Abgleichdaten schreiben..."), R::CR10},
     {32921, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R10},
     {32922, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R10},
 };

@@ -12,4 +12,5 @@ enum class EnableRule {
     R7,     ///< ready and type 7 (VN62)
     CR7,    ///< R7 and the calibration record has been read
     R10,    ///< ready and type 10 (KA71)
+    CR10,   ///< R10 and the calibration record has been read
 };

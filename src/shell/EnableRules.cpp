@@ -45,6 +45,8 @@ bool CEnableRules::IsEnabled(EnableRule rule, const CommandState& state) {
         return state.bAbgleichGueltig && HasForm(state.nTyp, CTypKatalog::AbgleichForm::VN62);
     case EnableRule::R10:
         return HasForm(state.nTyp, CTypKatalog::AbgleichForm::KA71);
+    case EnableRule::CR10:
+        return state.bAbgleichGueltig && HasForm(state.nTyp, CTypKatalog::AbgleichForm::KA71);
     }
     return false;
 }

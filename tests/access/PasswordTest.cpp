@@ -336,15 +336,16 @@ private Q_SLOTS:
         QCOMPARE(CAboutRules::VersionText(), QStringLiteral("Varnex\nVersion 2.34"));
     }
 
-    void failedConnectIsToldAndStillConfirmed() {
-        ReleaseRig rig;
-        rig.seq.doc.SetInterfaceVersion(0); // an RX26 2-wire cannot be reached through a PL40
-        rig.remote.SetRemoteParametrization(false);
-        QCOMPARE(rig.seq.op.MessageTexts(),
-                 (QStringList{QStringLiteral("Fail to Connect Transmitter"), QStringLiteral("Sendefehler!"),
-                              QStringLiteral("Die Fernparametrierung wurde gesperrt.")}));
-        QVERIFY(rig.seq.sim.Transmitter().Released());
-        QVERIFY(!rig.seq.link.Sio().IsPortOpen());
+    void failedConnectIsToldAndNotConfirmed() {
+        for (const bool bFreigeben : {true, false}) {
+            ReleaseRig rig;
+            rig.seq.doc.SetInterfaceVersion(0); // an RX26 2-wire cannot be reached through a PL40
+            rig.remote.SetRemoteParametrization(bFreigeben);
+            QCOMPARE(rig.seq.op.MessageTexts(), (QStringList{QStringLiteral("Fail to Connect Transmitter"),
+                                                             QStringLiteral("Sendefehler!")}));
+            QVERIFY(rig.seq.sim.Transmitter().Released());
+            QVERIFY(!rig.seq.link.Sio().IsPortOpen());
+        }
     }
 };
 

@@ -4,6 +4,10 @@
 #include "app/DemoMode.h"
 
 #include "CliProcess.h"
+#include "ScriptedOperator.h"
+#include "app/DemoProfileStore.h"
+#include "document/MemoryProfileStore.h"
+#include "document/QuillonDoc.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -133,6 +137,25 @@ private Q_SLOTS:
         QVERIFY(!ProcessGone(pid));
         demo.reset();
         QVERIFY(ProcessGone(pid));
+    }
+
+    void hardwareKeysStayOutOfTheProfile() {
+        CMemoryProfileStore profile;
+        profile.SetInt(QStringLiteral("COM"), 2);
+        profile.SetInt(QStringLiteral("LogIntervall"), 2);
+        CScriptedOperator op;
+        CQuillonDoc doc(op, QString());
+        doc.SetComPort(5);
+        doc.SetTyp(10);
+        doc.SetInterfaceVersion(0);
+        doc.SetLogIntervall(7);
+        CDemoProfileStore demoProfile(profile);
+        doc.SaveSettings(demoProfile);
+        QCOMPARE(profile.GetInt(QStringLiteral("COM"), -1), 2);
+        // Keys the profile did not hold before stay missing, so the next start takes its defaults.
+        QCOMPARE(profile.GetInt(QStringLiteral("TransmitterVersion"), -1), -1);
+        QCOMPARE(profile.GetInt(QStringLiteral("InterfaceVersion"), -1), -1);
+        QCOMPARE(profile.GetInt(QStringLiteral("LogIntervall"), -1), 7);
     }
 
     void typeArgument() {

@@ -93,15 +93,20 @@ private Q_SLOTS:
         QCOMPARE(FieldNamed(2, false, "m_nTemperaturAdc").count, 2);
     }
 
-    void fieldEntriesKeepTheLow16BitsButRefuseNonNumbers() {
+    void fieldEntriesRefuseNonNumbersAndValuesBeyondTheirWord() {
         QString error;
         const auto word = FieldNamed(2, false, "m_nWerksSpanne");
         const auto signedField = FieldNamed(2, false, "m_nWerksOffset");
         const auto floatField = FieldNamed(2, false, "m_fTkOffset");
-        QCOMPARE(CAbgleichFelder::ParseEntry(word, QStringLiteral("70000"), error),
-                 std::optional<double>(4464));
-        QCOMPARE(CAbgleichFelder::ParseEntry(signedField, QStringLiteral("40000"), error),
-                 std::optional<double>(-25536));
+        QCOMPARE(CAbgleichFelder::ParseEntry(word, QStringLiteral("65535"), error),
+                 std::optional<double>(65535));
+        QCOMPARE(CAbgleichFelder::ParseEntry(signedField, QStringLiteral("-32768"), error),
+                 std::optional<double>(-32768));
+        QVERIFY(!CAbgleichFelder::ParseEntry(word, QStringLiteral("70000"), error));
+        QCOMPARE(error, QStringLiteral("Geben Sie eine ganze Zahl zwischen 0 und 65535 ein."));
+        QVERIFY(!CAbgleichFelder::ParseEntry(word, QStringLiteral("-1"), error));
+        QVERIFY(!CAbgleichFelder::ParseEntry(signedField, QStringLiteral("40000"), error));
+        QCOMPARE(error, QStringLiteral("Geben Sie eine ganze Zahl zwischen -32768 und 32767 ein."));
         QCOMPARE(CAbgleichFelder::ParseEntry(floatField, QStringLiteral("-1.5e-3"), error),
                  std::optional<double>(-1.5e-3));
         for (const char* text : {"", "12a", "1.5"}) {
@@ -148,20 +153,20 @@ private Q_SLOTS:
         }
     }
 
-    void recordDialogKeepsLowBitsAndRefusesNonNumbers() {
+    void recordDialogRefusesNonNumbersAndValuesBeyondTheirWord() {
         CAbgleichdaten r;
         r.m_nWerksOffset = -7;
         QList<CAbgleichRecordRules::Entry> entries =
             CAbgleichRecordRules::Load(r, CAbgleichRecordRules::Form::KA71, true);
         entries[0].text = QStringLiteral("70000"); // m_nAdc[0]
         entries[20].text = QStringLiteral("1,5");  // a float entry
-        const std::optional<CAbgleichRecordRules::Problem> problem = CAbgleichRecordRules::Validate(entries);
-        QVERIFY(problem);
-        QCOMPARE(problem->entry, 20);
+        QCOMPARE(CAbgleichRecordRules::Validate(entries).value().entry, 0);
+        entries[0].text = QStringLiteral("65535");
+        QCOMPARE(CAbgleichRecordRules::Validate(entries).value().entry, 20);
         entries[20].text = QStringLiteral("1.5");
         QVERIFY(!CAbgleichRecordRules::Validate(entries));
         CAbgleichRecordRules::Apply(entries, r);
-        QCOMPARE(r.m_nAdc[0], 4464);
+        QCOMPARE(r.m_nAdc[0], 65535);
         QCOMPARE(r.m_fTkOffset[entries.at(20).index], 1.5f);
         QCOMPARE(r.m_nWerksOffset, qint16(-7)); // not shown in the KA71 form: unchanged
     }

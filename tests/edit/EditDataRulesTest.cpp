@@ -302,6 +302,27 @@ private Q_SLOTS:
         QCOMPARE(wechsel.problem->nField, int(F::kDaempfung));
     }
 
+    void ka71LookingAtOtherUnitsLeavesTheRangeWhereItWas() {
+        const CEditDataRules rules(QLocale::c());
+        CEditDataWerte werte = Dialog(10);
+        werte.fGrundEnde = 1.0f;
+        werte.nDezimalstellen = 3;
+        werte.strMessEnde = QStringLiteral("1");
+        for (const int nEinheit : {5, 1, 5, 6, 4, 1}) { // PSI, bar, PSI, InWc, kPa, bar
+            QVERIFY(rules.ChangeAnzeigeEinheit(werte, nEinheit).bUebernommen);
+        }
+        QCOMPARE(werte.strMessAnfang, QStringLiteral("0"));
+        QCOMPARE(werte.strMessEnde, QStringLiteral("1"));
+        QCOMPARE(rules.GetZahlen(werte).fMessEnde, 1.0f);
+
+        // What the user typed in another unit is the range from then on.
+        QVERIFY(rules.ChangeAnzeigeEinheit(werte, 2).bUebernommen); // mbar
+        werte.strMessEnde = QStringLiteral("500");
+        QVERIFY(rules.ChangeAnzeigeEinheit(werte, 5).bUebernommen);
+        QVERIFY(rules.ChangeAnzeigeEinheit(werte, 1).bUebernommen);
+        QCOMPARE(werte.strMessEnde, QStringLiteral("0.5"));
+    }
+
     void ka71BaseRangeWithoutSpanIsRefusedNotDivided() {
         CEditDataWerte werte = Dialog(10);
         werte.fGrundEnde = 0.0f;

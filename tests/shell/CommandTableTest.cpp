@@ -109,6 +109,7 @@ private Q_SLOTS:
         QTest::newRow("R7") << int(EnableRule::R7) << QList<int>{7} << false << false;
         QTest::newRow("CR7") << int(EnableRule::CR7) << QList<int>{7} << false << true;
         QTest::newRow("R10") << int(EnableRule::R10) << QList<int>{10} << false << false;
+        QTest::newRow("CR10") << int(EnableRule::CR10) << QList<int>{10} << false << true;
     }
 
     void rules() {

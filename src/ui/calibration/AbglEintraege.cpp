@@ -60,6 +60,7 @@ CAbglEintraege::CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries
         const QString suffix =
             row != nullptr && entry.index < row->suffixes.size() ? row->suffixes.at(entry.index) : QString();
         grid->addWidget(Cell(entry, suffix), nRow, nColumn++);
+        m_labels.append(row != nullptr ? row->label : QString());
     }
     placeNote();
     grid->setColumnStretch(kNoteColumn, 1);
@@ -83,6 +84,14 @@ QWidget* CAbglEintraege::Cell(const CAbgleichRecordRules::Entry& entry, const QS
     layout->addWidget(new QLabel(suffix, cell));
     layout->addStretch();
     return cell;
+}
+
+QString CAbglEintraege::Label(int nEntry) const {
+    QString label = m_labels.value(nEntry).trimmed();
+    if (label.endsWith(QLatin1Char(':'))) {
+        label.chop(1);
+    }
+    return label;
 }
 
 QList<CAbgleichRecordRules::Entry> CAbglEintraege::Entries() const {

@@ -31,10 +31,13 @@ public:
     /// The entries with the texts as edited.
     QList<CAbgleichRecordRules::Entry> Entries() const;
     void FocusEntry(int nEntry);
+    /// The label of an entry's row without its closing colon, for naming the entry in a message.
+    QString Label(int nEntry) const;
 
 private:
     QWidget* Cell(const CAbgleichRecordRules::Entry& entry, const QString& suffix);
 
     QList<CAbgleichRecordRules::Entry> m_entries;
     QList<QLineEdit*> m_edits;
+    QStringList m_labels;
 };

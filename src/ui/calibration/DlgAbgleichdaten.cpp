@@ -31,7 +31,10 @@ void CDlgAbgleichdaten::accept() {
     const QList<CAbgleichRecordRules::Entry> entries = m_table->Entries();
     if (const std::optional<CAbgleichRecordRules::Problem> problem =
             CAbgleichRecordRules::Validate(entries)) {
-        QMessageBox::warning(this, windowTitle(), problem->text);
+        const QString label = m_table->Label(problem->entry);
+        QMessageBox::warning(this, windowTitle(),
+                             label.isEmpty() ? problem->text
+                                             : QStringLiteral("%1: %2").arg(label, problem->text));
         m_table->FocusEntry(problem->entry);
         return;
     }

@@ -5,8 +5,8 @@
 #include <QDialog>
 
 /// A calibration record dialog: the record's table of entries with "OK" and "Abbrechen". "OK" checks
-/// every entry and writes them all back into the record it was given (integers keep their low 16
-/// bits), or names the first refused entry and stays open; nothing is sent to the transmitter.
+/// every entry and writes them all back into the record it was given, or names the first refused entry
+/// (no number, or beyond its field's width) and stays open; nothing is sent to the transmitter.
 class CDlgAbgleichdaten : public QDialog {
     Q_OBJECT
 

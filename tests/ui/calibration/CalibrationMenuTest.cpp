@@ -25,6 +25,9 @@ constexpr int kScheibenRX31 = 32842;
 constexpr int kLesenVN62 = 32908;
 constexpr int kSchreibenVN62 = 32910;
 constexpr int kAnzeigenRX31 = 32844;
+constexpr int kLesenKA71 = 32918;
+constexpr int kAnzeigenKA71 = 32919;
+constexpr int kSchreibenKA71 = 32920;
 
 /// Runs once the modal dialog opened by the next command is up.
 void OnDialog(const std::function<void(QWidget*)>& act) {
@@ -64,6 +67,22 @@ private Q_SLOTS:
         QVERIFY(rig.View().IsBereit());
     }
 
+    void theKA71RecordIsShownAndWrittenOnlyOnceRead() {
+        CShellRig rig(CEdition::Kind::Werk, 10);
+        QVERIFY(rig.Start());
+        rig.Doc().SetTyp(10);
+        rig.Frame().show();
+        rig.Frame().UpdateCommands();
+        QVERIFY(rig.Action(kLesenKA71)->isEnabled());
+        QVERIFY(!rig.Action(kAnzeigenKA71)->isEnabled());
+        QVERIFY(!rig.Action(kSchreibenKA71)->isEnabled());
+
+        rig.Trigger(kLesenKA71);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(rig.Action(kAnzeigenKA71)->isEnabled());
+        QVERIFY(rig.Action(kSchreibenKA71)->isEnabled());
+    }
+
     void recordDialogEditsTheDocumentsRecordOnlyOnOk() {
         CShellRig rig(CEdition::Kind::Werk, 2);
         QVERIFY(rig.Start());
@@ -73,30 +92,31 @@ private Q_SLOTS:
         rig.Frame().UpdateCommands();
         QVERIFY(rig.Action(kAnzeigenRX31)->isEnabled());
 
-        OnDialog([](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>("m_nGain.0")->setText("70000"); // keeps the low 16 bits
-            Click(dialog, "ok");
-        });
-        rig.Trigger(kAnzeigenRX31);
-        QCOMPARE(rig.Doc().Abgleichdaten().m_nGain, quint16(4464));
-
-        bool bWarned = false;
-        OnDialog([&bWarned](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>("m_nGain.0")->setText("3");
-            dialog->findChild<QLineEdit*>("m_fTkOffset.1")->setText("zwei");
-            QTimer::singleShot(0, [&bWarned, dialog] {
+        // A value beyond the field's word is refused, naming the field, and nothing is stored.
+        QString warning;
+        OnDialog([&warning](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>("m_nGain.0")->setText("70000");
+            QTimer::singleShot(0, [&warning, dialog] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                bWarned = box != nullptr;
                 if (box != nullptr) {
+                    warning = box->text();
                     box->accept();
                 }
                 Click(dialog, "cancel"); // still open after the refusal
             });
             Click(dialog, "ok");
         });
+        const quint16 nGain = rig.Doc().Abgleichdaten().m_nGain;
         rig.Trigger(kAnzeigenRX31);
-        QVERIFY(bWarned);
-        QCOMPARE(rig.Doc().Abgleichdaten().m_nGain, quint16(4464));
+        QCOMPARE(warning, QStringLiteral("Gain: Geben Sie eine ganze Zahl zwischen 0 und 65535 ein."));
+        QCOMPARE(rig.Doc().Abgleichdaten().m_nGain, nGain);
+
+        OnDialog([](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>("m_nGain.0")->setText("3");
+            Click(dialog, "ok");
+        });
+        rig.Trigger(kAnzeigenRX31);
+        QCOMPARE(rig.Doc().Abgleichdaten().m_nGain, quint16(3));
     }
 
     void recordDialogFormsShowTheirFields() {

@@ -20,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QTest>
 
 namespace {
@@ -75,6 +76,40 @@ private Q_SLOTS:
         rig.Trigger(CCommandTable::kEmpfangen);
         QCOMPARE(rig.Doc().GetMessAnfang(), 5.0f);
         QCOMPARE(rig.Doc().GetMessEnde(), 35.0f);
+    }
+
+    void ka71UnitsLookedAtLeaveTheRangeAsItWas() {
+        using F = CEditDataWerte;
+        CShellRig rig(CEdition::Kind::Kunde, 10);
+        QVERIFY(rig.Start());
+        CQuillonDoc& doc = rig.Doc();
+        doc.SetTyp(10);
+        doc.SetGrundEnde(1.0f);
+        doc.SetMessAnfang(0.0f);
+        doc.SetMessEnde(1.0f);
+        doc.SetDezimalstellen(3);
+        doc.SetEinheit(1);
+        doc.SetAnzeigeEinheit(1);
+        doc.SetGueltig(true);
+        rig.Frame().show();
+        rig.Frame().UpdateCommands();
+
+        QString ende;
+        CDialogDriver::Later([&ende] {
+            auto* dialog = CDialogDriver::Active<CEditData>();
+            QVERIFY(dialog);
+            auto* einheit = CDialogDriver::Field<QComboBox>(dialog, F::kAnzeigeEinheit);
+            for (const int nEinheit : {5, 6, 4, 1}) { // PSI, InWc, kPa, bar
+                einheit->setCurrentIndex(nEinheit);
+                emit einheit->activated(nEinheit);
+            }
+            ende = Shown(dialog, F::kMessEnde);
+            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        });
+        rig.Trigger(CCommandTable::kAktuelleDaten);
+        QCOMPARE(ende, Zahl(1.0));
+        QCOMPARE(doc.GetAnzeigeEinheit(), 1);
+        QCOMPARE(doc.GetMessEnde(), 1.0f);
     }
 
     void presetLeavesAnUntitledDocument() {

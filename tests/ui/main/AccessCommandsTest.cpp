@@ -8,6 +8,8 @@
 #include "shell/CommandTable.h"
 #include "ui/access/About.h"
 #include "ui/access/ChangePsw.h"
+#include "ui/access/Freigabe.h"
+#include "ui/access/GetKey.h"
 #include "ui/access/Passwort.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
@@ -160,6 +162,27 @@ private Q_SLOTS:
         });
         rig.Trigger(57664);
         QVERIFY(bShown);
+    }
+
+    void aReleaseThatWasNotSentIsNotConfirmed() {
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        rig.device->SetOpenable(false);
+        CModalDriver::WhenShown<CAbout>([](CAbout* about) {
+            CModalDriver::WhenShown<CPasswort>([](CPasswort* dialog) {
+                QTest::keyClicks(dialog->Field(), QStringLiteral("qxv"));
+                dialog->accept();
+            });
+            CModalDriver::WhenShown<CFreigabe>(
+                [](CFreigabe* freigabe) { freigabe->FreigebenButton()->click(); });
+            QTest::keyClick(about->KeyField(), Qt::Key_Return, Qt::ControlModifier);
+            QVERIFY(CModalDriver::Click(about, QStringLiteral("OK")));
+        });
+        rig.Trigger(57664);
+        const QStringList texts = rig.MessageTexts();
+        QVERIFY2(texts.contains(QStringLiteral("Sendefehler!")),
+                 qPrintable(texts.join(QStringLiteral(" | "))));
+        QVERIFY(!texts.contains(QStringLiteral("Die Fernparametrierung wurde freigegeben.")));
     }
 
 private:

@@ -3,11 +3,14 @@
 
 #include "ui/main/MainFrame.h"
 
+#include "../ModalDriver.h"
 #include "ShellRig.h"
 #include "document/MemoryProfileStore.h"
 #include "document/QuillonDoc.h"
 #include "shell/CommandTable.h"
+#include "shell/StartupChecks.h"
 #include "ui/main/QuillonView.h"
+#include "ui/setup/Comport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -273,6 +277,8 @@ private Q_SLOTS:
         CMemoryProfileStore recent;
         profile.SetInt(QStringLiteral("COM"), 2);
         profile.SetInt(QStringLiteral("InterfaceVersion"), 0);
+        profile.SetInt(QStringLiteral("TransmitterVersion"), 3);
+        profile.SetInt(QStringLiteral("LogIntervall"), 2);
         QTemporaryDir dir;
         CQuillonApp::Seams seams;
         seams.profile = &profile;
@@ -295,9 +301,20 @@ private Q_SLOTS:
         const QString device =
             app.MainFrame()->View()->Session().Link().Sio().Serial().PortMap().DevicePath(3);
         QVERIFY2(device.startsWith(QStringLiteral("/dev/pts/")), qPrintable(device));
+        // What the person changes in the demo's hardware stays in the demo; other settings are kept.
+        app.MainFrame()->View()->StartupChecks() = CStartupChecks();
+        CModalDriver::WhenShown<CComport>([](CComport* dialog) {
+            dialog->PortButton(0)->click();
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
+        });
+        app.MainFrame()->Action(32807)->trigger();
+        QCOMPARE(app.Document().GetComPort(), 0);
+        app.Document().SetLogIntervall(5);
         app.ExitInstance();
         QCOMPARE(profile.GetInt(QStringLiteral("COM"), -1), 2);
         QCOMPARE(profile.GetInt(QStringLiteral("InterfaceVersion"), -1), 0);
+        QCOMPARE(profile.GetInt(QStringLiteral("TransmitterVersion"), -1), 3);
+        QCOMPARE(profile.GetInt(QStringLiteral("LogIntervall"), -1), 5);
     }
 
     void wrongCommandLineEndsWithUsage() {
