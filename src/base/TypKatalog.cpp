@@ -1,7 +1,7 @@
 #include "base/TypKatalog.h"
 
-#include "core/ProgramError.h"
 #include "base/Utils.h"
+#include "core/ProgramError.h"
 
 #include <array>
 #include <cmath>
@@ -24,22 +24,27 @@ constexpr T::ResetPuls kKeinPuls{0, 0, 0};
 /// The PL45's mode codes: 0 for the RX89 and the KA71, 5 for the other families.
 constexpr int kModusRX89 = 0;
 constexpr int kModus = 5;
+/// The RX26 and KA52/KA28 families take a quarter of the base span as offset, the 2-wire RX26 also a
+/// wider span correction; every other type a tenth and 10 %.
+constexpr T::Correction kTenth{10.0f, 10.0f};
+constexpr T::Correction kQuarter{4.0f, 10.0f};
+constexpr T::Correction kQuarterWide{4.0f, 25.0f};
 
 // clang-format off
 constexpr std::array<T::Typ, T::kTypAnzahl> kTypen = {{
-    // text                                              wires  connect      mode          PL45 pulse PL40 pulse  send         lock   table            temp.  units         KA71
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),      2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),       2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),                 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
+    // text                                              wires  connect      mode          PL45 pulse PL40 pulse  send         lock   table            temp.  units         KA71   correction
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),      2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false, kTenth},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),       2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false, kTenth},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),                 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false, kTenth},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false, kQuarterWide},
     // No PL45 serves the 3-wire RX26: it only works on the old interface.
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),        3, V::MitReset, T::kKeinModus, kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"), 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),        3, V::MitReset, kModus,       kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false},
-    {QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),        2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::BildKA71, true,  Tab::PunkteKA71, false, E::KA71,      true},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),        3, V::MitReset, T::kKeinModus, kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false, kQuarter},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"), 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false, kQuarter},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),        3, V::MitReset, kModus,       kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false, kQuarter},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false, kTenth},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false, kTenth},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false, kTenth},
+    {QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),        2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::BildKA71, true,  Tab::PunkteKA71, false, E::KA71,      true,  kTenth},
 }};
 // clang-format on
 

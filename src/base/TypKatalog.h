@@ -46,6 +46,12 @@ public:
         int nNachMs;
     };
 
+    /// How far a person may trim the transmitter ("Offsetkorrektur", "Spannekorrektur"), either way.
+    struct Correction {
+        float fOffsetDivisor; ///< the offset correction reaches the base span divided by this
+        float fSpanPercent;   ///< the span correction reaches this many % of full scale
+    };
+
     struct Typ {
         const char* text; ///< display name (translated by GetTypText)
         int nLeiter;      ///< 2 or 3; the interface of a 3-wire transmitter echoes every byte sent
@@ -59,6 +65,7 @@ public:
         bool bTemperatur; ///< measures a temperature besides the value
         EinheitenListe einheiten;
         bool bKA71; ///< display-range scaling, set range on 0..10000, free range, 2-digit units
+        Correction correction;
     };
 
     static bool IsGueltigerTyp(int nTyp);

@@ -1,10 +1,10 @@
 #include "edit/EditDataRules.h"
 
 #include "base/Einheiten.h"
+#include "base/NumberField.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
 #include "edit/LinTabGenerator.h"
-#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>

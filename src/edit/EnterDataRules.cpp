@@ -1,6 +1,6 @@
 #include "edit/EnterDataRules.h"
 
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 
 std::optional<CFieldProblem> CEnterDataRules::Validate(const QString& /*strIndex*/, const QString& strWert) {
     if (auto text = CNumberField::CheckLength(strWert, kWertMax)) {

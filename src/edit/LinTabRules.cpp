@@ -1,7 +1,7 @@
 #include "edit/LinTabRules.h"
 
+#include "base/NumberField.h"
 #include "base/Utils.h"
-#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "edit/SeriennummerRules.h"
 
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 
 namespace {
 

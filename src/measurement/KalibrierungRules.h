@@ -9,7 +9,8 @@ class CQuillonDoc;
 
 /// The dialog "Kalibrierung": a fresh measured value beside the offset correction (in the unit of the
 /// measured value) and the span correction (in % of full scale). The limits follow the base range's
-/// span and the type; the document changes only by Apply ("OK" or "Übertragen").
+/// span and the type, as in "Konfiguration" (CCorrectionLimits); the document changes only by Apply ("OK" or
+/// "Übertragen").
 class CKalibrierungRules {
     Q_DECLARE_TR_FUNCTIONS(CKalibrierungRules)
 
@@ -30,10 +31,6 @@ public:
         Field field;
         QString text;
     };
-    struct Limits {
-        double lo;
-        double hi;
-    };
 
     explicit CKalibrierungRules(QLocale locale = QLocale());
 
@@ -44,14 +41,9 @@ public:
     /// "Rücksetzen": both corrections 0 in the dialog only.
     void Reset(Values& values) const;
 
-    static Limits OffsetLimits(int nTyp, double span);
-    static Limits SpanneLimits(int nTyp);
-
 private:
-    std::optional<double> Parse(const QString& text) const;
     QString Offset(double value, int decimals) const;
     QString Spanne(double value) const;
-    QString RangeMessage(const Limits& limits) const;
 
     QLocale m_locale;
 };

@@ -1,4 +1,4 @@
-// The smaller editing rules: the range presets, the type choice, the configuration dialog's limits and
+// The smaller editing rules: the range presets, the type choice, the configuration dialog's key lock and
 // rows by type, the value entry of the test commands and the serial number fields.
 
 #include "edit/EnterDataRules.h"
@@ -52,27 +52,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tastensperre");
         QTest::addColumn<QString>("message");
         const QString ok;
-        QTest::newRow("type 2 offset 1") << 2 << "1"
-                                         << "0"
-                                         << "0" << ok;
-        QTest::newRow("type 2 offset -1.1") << 2 << "-1.1"
-                                            << "0"
-                                            << "0"
-                                            << "Geben Sie eine Zahl zwischen -1 und 1 ein.";
-        QTest::newRow("type 5 offset 2.5") << 5 << "-2.5"
-                                           << "0"
-                                           << "0" << ok;
-        QTest::newRow("type 5 offset 2.6") << 5 << "2.6"
-                                           << "0"
-                                           << "0"
-                                           << "Geben Sie eine Zahl zwischen -2.5 und 2.5 ein.";
-        QTest::newRow("type 3 span 20") << 3 << "0"
-                                        << "20"
-                                        << "0" << ok;
-        QTest::newRow("type 4 span 20") << 4 << "0"
-                                        << "20"
-                                        << "0"
-                                        << "Geben Sie eine Zahl zwischen -10 und 10 ein.";
+        // The corrections' limits are CorrectionEntryTest's.
         QTest::newRow("type 2 key lock 101") << 2 << "0"
                                              << "0"
                                              << "101"

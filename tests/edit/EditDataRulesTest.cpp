@@ -4,8 +4,8 @@
 
 #include "edit/EditDataRules.h"
 
+#include "base/NumberField.h"
 #include "edit/LinTabGenerator.h"
-#include "edit/NumberField.h"
 
 #include <QTest>
 

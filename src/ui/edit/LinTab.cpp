@@ -1,6 +1,6 @@
 #include "ui/edit/LinTab.h"
 
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 #include "ui/edit/FieldBinder.h"
 #include "ui/edit/LinTabDruck.h"
 #include "ui/edit/LinTab_Druck_KA71.h"
