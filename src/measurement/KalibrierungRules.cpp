@@ -32,15 +32,12 @@ CKalibrierungRules::Values CKalibrierungRules::Load(const CQuillonDoc& doc) cons
     return values;
 }
 
-std::optional<CKalibrierungRules::Problem> CKalibrierungRules::Validate(const Values& values) const {
+std::optional<ValidationProblem> CKalibrierungRules::Validate(const Values& values) const {
     CCorrectionLimits::Values korrektur;
     const CCorrectionLimits::Entry entry{values.nTyp, static_cast<float>(values.span), values.offset,
                                          values.spanne};
     const CCorrectionLimits::Fields fields{static_cast<int>(Field::Offset), static_cast<int>(Field::Spanne)};
-    if (auto problem = CCorrectionLimits::Check(entry, m_locale, fields, korrektur)) {
-        return Problem{static_cast<Field>(problem->field), problem->text};
-    }
-    return std::nullopt;
+    return CCorrectionLimits::Check(entry, m_locale, fields, korrektur);
 }
 
 void CKalibrierungRules::Apply(const Values& values, CQuillonDoc& doc) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValidationProblem.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -27,15 +29,11 @@ public:
         int offsetDecimals = 0;
     };
     enum class Field { Offset, Spanne };
-    struct Problem {
-        Field field;
-        QString text;
-    };
 
     explicit CKalibrierungRules(QLocale locale = QLocale());
 
     Values Load(const CQuillonDoc& doc) const;
-    std::optional<Problem> Validate(const Values& values) const;
+    std::optional<ValidationProblem> Validate(const Values& values) const;
     /// Offset and span correction into the document; only for values that passed Validate.
     void Apply(const Values& values, CQuillonDoc& doc) const;
     /// "Rücksetzen": both corrections 0 in the dialog only.

@@ -43,8 +43,8 @@ QString Kalibrierung(const QLocale& locale, int nTyp, float fSpan, const QString
     if (!problem) {
         return kOk;
     }
-    return (problem->field == CKalibrierungRules::Field::Offset ? QStringLiteral("offset: ")
-                                                                : QStringLiteral("spanne: ")) +
+    return (problem->Is(CKalibrierungRules::Field::Offset) ? QStringLiteral("offset: ")
+                                                           : QStringLiteral("spanne: ")) +
            problem->text;
 }
 

@@ -29,10 +29,9 @@ void CDlgAbgleichdaten::Build(const QList<CAbgleichRecordRules::Entry>& entries,
 
 void CDlgAbgleichdaten::accept() {
     const QList<CAbgleichRecordRules::Entry> entries = m_table->Entries();
-    if (const std::optional<CAbgleichRecordRules::Problem> problem =
-            CAbgleichRecordRules::Validate(entries)) {
+    if (const std::optional<ValidationProblem> problem = CAbgleichRecordRules::Validate(entries)) {
         QMessageBox::warning(this, windowTitle(), problem->text);
-        m_table->FocusEntry(problem->entry);
+        m_table->FocusEntry(problem->field);
         return;
     }
     CAbgleichRecordRules::Apply(entries, m_record);

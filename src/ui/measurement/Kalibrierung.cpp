@@ -111,12 +111,12 @@ CKalibrierungRules::Values CKalibrierung::Values() const {
 }
 
 bool CKalibrierung::IsValid() {
-    const std::optional<CKalibrierungRules::Problem> problem = m_rules.Validate(Values());
+    const std::optional<ValidationProblem> problem = m_rules.Validate(Values());
     if (!problem) {
         return true;
     }
     QMessageBox::warning(this, windowTitle(), problem->text);
-    QLineEdit* field = problem->field == CKalibrierungRules::Field::Offset ? m_offset : m_spanne;
+    QLineEdit* field = problem->Is(CKalibrierungRules::Field::Offset) ? m_offset : m_spanne;
     field->setFocus();
     field->selectAll();
     return false;
