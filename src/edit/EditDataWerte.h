@@ -11,7 +11,7 @@ struct CEditDataWerte {
     /// The four dialog variants; the transmitter type chooses one.
     enum class Variante { EditData, RX31_3x, RX30, KA71 };
 
-    enum Feld {
+    enum Field {
         kBezeichnung,
         kDaempfung,
         kTempDaempfung,

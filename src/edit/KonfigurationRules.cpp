@@ -43,24 +43,24 @@ QString CKonfigurationRules::Text(double value) const {
     return CNumberField::Format(value, m_locale);
 }
 
-std::optional<CFieldProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
+std::optional<ValidationProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
     using F = CKonfigurationWerte;
     Zahlen z;
     CCorrectionLimits::Values korrektur;
     const CCorrectionLimits::Entry entry{werte.nTyp, werte.fSpanne, werte.strOffset, werte.strSpanne};
     if (auto problem = CCorrectionLimits::Check(entry, m_locale, {F::kOffset, F::kSpanne}, korrektur)) {
-        return CFieldProblem{problem->field, problem->text};
+        return problem;
     }
     if (auto text =
             CNumberField::CheckFloat(werte.strNullpunkt, 0.0f, kNullpunktMax, m_locale, z.fNullpunkt)) {
-        return CFieldProblem{F::kNullpunkt, *text};
+        return ValidationProblem{F::kNullpunkt, *text};
     }
     if (!TastensperreSichtbar(werte.nTyp)) {
         return std::nullopt;
     }
     const int grenze = TastensperreGrenze(werte.nTyp);
     if (auto text = CNumberField::CheckInt(werte.strTastensperre, 0, grenze, m_locale, z.nTastensperre)) {
-        return CFieldProblem{F::kTastensperre, *text};
+        return ValidationProblem{F::kTastensperre, *text};
     }
     return std::nullopt;
 }

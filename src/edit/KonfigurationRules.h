@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/FieldProblem.h"
+#include "core/ValidationProblem.h"
 #include "edit/KonfigurationWerte.h"
 
 #include <QCoreApplication>
@@ -31,7 +31,7 @@ public:
     static QString TastensperreLabel(int nTyp);
 
     QString Text(double value) const;
-    std::optional<CFieldProblem> Validate(const CKonfigurationWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CKonfigurationWerte& werte) const;
     /// The numbers of the fields after a successful Validate; the zero window is truncated to digits.
     Zahlen GetZahlen(const CKonfigurationWerte& werte) const;
     void Reset(CKonfigurationWerte& werte) const;

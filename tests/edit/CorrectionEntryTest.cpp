@@ -26,9 +26,9 @@ QString Konfiguration(const QLocale& locale, int nTyp, float fSpan, const QStrin
     if (!problem) {
         return kOk;
     }
-    return (problem->nField == CKonfigurationWerte::kOffset ? QStringLiteral("offset: ")
-                                                            : QStringLiteral("spanne: ")) +
-           problem->strText;
+    return (problem->field == CKonfigurationWerte::kOffset ? QStringLiteral("offset: ")
+                                                           : QStringLiteral("spanne: ")) +
+           problem->text;
 }
 
 QString Kalibrierung(const QLocale& locale, int nTyp, float fSpan, const QString& offset,

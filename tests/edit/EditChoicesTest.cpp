@@ -84,7 +84,7 @@ private Q_SLOTS:
         werte.strSpanne = spanne;
         werte.strTastensperre = tastensperre;
         const auto problem = rules.Validate(werte);
-        QCOMPARE(problem ? problem->strText : QString(), message);
+        QCOMPARE(problem ? problem->text : QString(), message);
     }
 
     void configurationRowsAndValues() {
@@ -108,15 +108,15 @@ private Q_SLOTS:
         QCOMPARE(z.nTastensperre, 7);
         QCOMPARE(z.fOffset, -0.25f);
         werte.strNullpunkt = QStringLiteral("1000.5");
-        QCOMPARE(rules.Validate(werte)->nField, int(CKonfigurationWerte::kNullpunkt));
+        QCOMPARE(rules.Validate(werte)->field, int(CKonfigurationWerte::kNullpunkt));
     }
 
     void enterData() {
         QCOMPARE(CEnterDataRules::Validate(QStringLiteral("123456789012"), QStringLiteral("1234567890")),
                  std::nullopt);
         const auto problem = CEnterDataRules::Validate(QString(), QStringLiteral("12345678901"));
-        QCOMPARE(problem->nField, int(CEnterDataRules::kWert));
-        QCOMPARE(problem->strText, QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
+        QCOMPARE(problem->field, int(CEnterDataRules::kWert));
+        QCOMPARE(problem->text, QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
     }
 
     void serialNumber() {
@@ -126,16 +126,16 @@ private Q_SLOTS:
         QCOMPARE(felder[2], QStringLiteral("901"));
         QCOMPARE(CSeriennummerRules::Compose(felder), QStringLiteral("123456.78.901   "));
         QCOMPARE(CSeriennummerRules::Split(QStringLiteral("12"))[1], QString());
-        QCOMPARE(CSeriennummerRules::Validate({QStringLiteral("1234567"), QString(), QString()})->nField, 0);
+        QCOMPARE(CSeriennummerRules::Validate({QStringLiteral("1234567"), QString(), QString()})->field, 0);
         QCOMPARE(CSeriennummerRules::Validate(
                      {QStringLiteral("123456"), QStringLiteral("78"), QStringLiteral("1234")})
-                     ->strText,
+                     ->text,
                  QStringLiteral("Geben Sie nicht mehr als 3 Zeichen ein."));
         // A part shorter than its width would shift the points of the 13 characters the transmitter keeps.
         const auto kurz = CSeriennummerRules::Validate(
             {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("901")});
-        QCOMPARE(kurz->nField, 1);
-        QCOMPARE(kurz->strText, QStringLiteral("Geben Sie 2 Zeichen ein."));
+        QCOMPARE(kurz->field, 1);
+        QCOMPARE(kurz->text, QStringLiteral("Geben Sie 2 Zeichen ein."));
         QCOMPARE(CSeriennummerRules::Validate(felder), std::nullopt);
     }
 };

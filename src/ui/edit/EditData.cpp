@@ -202,7 +202,7 @@ void CEditData::Gather() {
     m_werte.strBezeichnung = m_bezeichnung->text();
 }
 
-void CEditData::ShowProblem(const CFieldProblem& problem) {
+void CEditData::ShowProblem(const ValidationProblem& problem) {
     m_binder->Show(problem);
 }
 

@@ -147,7 +147,7 @@ void CLinTab::Gather() {
     }
 }
 
-void CLinTab::ShowProblem(const CFieldProblem& problem) {
+void CLinTab::ShowProblem(const ValidationProblem& problem) {
     m_binder->Show(problem);
 }
 
