@@ -12,7 +12,15 @@ namespace {
 const QString kOk;
 const QString kZahl = QStringLiteral("offset: Geben Sie eine Zahl ein.");
 
-/// "field: message" of the first problem, or empty.
+/// "field: message" of the first problem, or empty; offsetField is the dialog's number of its offset edit.
+QString Verdict(const std::optional<ValidationProblem>& problem, int offsetField) {
+    if (!problem) {
+        return kOk;
+    }
+    return (problem->field == offsetField ? QStringLiteral("offset: ") : QStringLiteral("spanne: ")) +
+           problem->text;
+}
+
 QString Konfiguration(const QLocale& locale, int nTyp, float fSpan, const QString& offset,
                       const QString& spanne) {
     const CKonfigurationRules rules(locale);
@@ -22,34 +30,22 @@ QString Konfiguration(const QLocale& locale, int nTyp, float fSpan, const QStrin
     rules.Reset(werte);
     werte.strOffset = offset;
     werte.strSpanne = spanne;
-    const auto problem = rules.Validate(werte);
-    if (!problem) {
-        return kOk;
-    }
-    return (problem->field == CKonfigurationWerte::kOffset ? QStringLiteral("offset: ")
-                                                           : QStringLiteral("spanne: ")) +
-           problem->text;
+    return Verdict(rules.Validate(werte), CKonfigurationWerte::kOffset);
 }
 
 QString Kalibrierung(const QLocale& locale, int nTyp, float fSpan, const QString& offset,
                      const QString& spanne) {
-    const CKalibrierungRules rules(locale);
     CKalibrierungRules::Values values;
     values.nTyp = nTyp;
     values.span = fSpan;
     values.offset = offset;
     values.spanne = spanne;
-    const auto problem = rules.Validate(values);
-    if (!problem) {
-        return kOk;
-    }
-    return (problem->Is(CKalibrierungRules::Field::Offset) ? QStringLiteral("offset: ")
-                                                           : QStringLiteral("spanne: ")) +
-           problem->text;
+    return Verdict(CKalibrierungRules(locale).Validate(values), int(CKalibrierungRules::Field::Offset));
 }
 
-QString Between(const QString& field, const QString& lo, const QString& hi) {
-    return QStringLiteral("%1: Geben Sie eine Zahl zwischen %2 und %3 ein.").arg(field, lo, hi);
+QString Between(const char* field, const QString& lo, const QString& hi) {
+    return QStringLiteral("%1: Geben Sie eine Zahl zwischen %2 und %3 ein.")
+        .arg(QLatin1String(field), lo, hi);
 }
 
 } // namespace
@@ -68,46 +64,27 @@ private Q_SLOTS:
         const QLocale de(QLocale::German, QLocale::Germany);
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         // Type 2 throughout: a tenth of the span, 10 % span correction.
-        QTest::newRow("C 1.000") << c << 16000.0f << "1.000"
-                                 << "0" << kOk;
-        QTest::newRow("de 1.000 is no thousand") << de << 16000.0f << "1.000"
-                                                 << "0" << kZahl;
-        QTest::newRow("us 1,000 is no thousand") << us << 16000.0f << "1,000"
-                                                 << "0" << kZahl;
-        QTest::newRow("de 1000") << de << 16000.0f << "1000"
-                                 << "0" << kOk;
-        QTest::newRow("C 1.5") << c << 16000.0f << "1.5"
-                               << "0" << kOk;
-        QTest::newRow("C 1,5") << c << 16000.0f << "1,5"
-                               << "0" << kZahl;
-        QTest::newRow("de 1,5") << de << 16000.0f << "1,5"
-                                << "0" << kOk;
-        QTest::newRow("de 1.5") << de << 16000.0f << "1.5"
-                                << "0" << kZahl;
-        QTest::newRow("us 1.5") << us << 16000.0f << "1.5"
-                                << "0" << kOk;
-        QTest::newRow("us 1,5") << us << 16000.0f << "1,5"
-                                << "0" << kZahl;
-        QTest::newRow("blanks around") << de << 10.0f << " -0,5 "
-                                       << " 1 " << kOk;
-        QTest::newRow("empty") << c << 10.0f << ""
-                               << "0" << kZahl;
-        QTest::newRow("trailing text") << c << 10.0f << "0.5 bar"
-                                       << "0" << kZahl;
-        QTest::newRow("no group separator in the limits")
-            << us << 16000.0f << "1600.01"
-            << "0" << Between(QStringLiteral("offset"), "-1600", "1600");
-        QTest::newRow("de limits") << de << 10.0f << "0"
-                                   << "-10,01" << Between(QStringLiteral("spanne"), "-10", "10");
-        QTest::newRow("de fraction limits") << de << 15.0f << "1,51"
-                                            << "0" << Between(QStringLiteral("offset"), "-1,5", "1,5");
-        QTest::newRow("span 0") << c << 0.0f << "0"
-                                << "0" << QStringLiteral("offset: Der Grundmessbereich hat keine Spanne.");
-        QTest::newRow("offset before span") << c << 10.0f << "x"
-                                            << "x" << kZahl;
-        QTest::newRow("span correction not a number")
-            << c << 10.0f << "0"
-            << "1,5" << QStringLiteral("spanne: Geben Sie eine Zahl ein.");
+        // clang-format off
+        QTest::newRow("C 1.000")                  << c  << 16000.0f << "1.000"   << "0"      << kOk;
+        QTest::newRow("de 1.000 is no thousand")  << de << 16000.0f << "1.000"   << "0"      << kZahl;
+        QTest::newRow("us 1,000 is no thousand")  << us << 16000.0f << "1,000"   << "0"      << kZahl;
+        QTest::newRow("de 1000")                  << de << 16000.0f << "1000"    << "0"      << kOk;
+        QTest::newRow("C 1.5")                    << c  << 16000.0f << "1.5"     << "0"      << kOk;
+        QTest::newRow("C 1,5")                    << c  << 16000.0f << "1,5"     << "0"      << kZahl;
+        QTest::newRow("de 1,5")                   << de << 16000.0f << "1,5"     << "0"      << kOk;
+        QTest::newRow("de 1.5")                   << de << 16000.0f << "1.5"     << "0"      << kZahl;
+        QTest::newRow("us 1.5")                   << us << 16000.0f << "1.5"     << "0"      << kOk;
+        QTest::newRow("us 1,5")                   << us << 16000.0f << "1,5"     << "0"      << kZahl;
+        QTest::newRow("blanks around")            << de << 10.0f    << " -0,5 "  << " 1 "    << kOk;
+        QTest::newRow("empty")                    << c  << 10.0f    << ""        << "0"      << kZahl;
+        QTest::newRow("trailing text")            << c  << 10.0f    << "0.5 bar" << "0"      << kZahl;
+        QTest::newRow("no group separator shown") << us << 16000.0f << "1600.01" << "0"      << Between("offset", "-1600", "1600");
+        QTest::newRow("de limits")                << de << 10.0f    << "0"       << "-10,01" << Between("spanne", "-10", "10");
+        QTest::newRow("de fraction limits")       << de << 15.0f    << "1,51"    << "0"      << Between("offset", "-1,5", "1,5");
+        QTest::newRow("span 0")                   << c  << 0.0f     << "0"       << "0"      << QStringLiteral("offset: Der Grundmessbereich hat keine Spanne.");
+        QTest::newRow("offset before span")       << c  << 10.0f    << "x"       << "x"      << kZahl;
+        QTest::newRow("span not a number")        << c  << 10.0f    << "0"       << "1,5"    << QStringLiteral("spanne: Geben Sie eine Zahl ein.");
+        // clang-format on
     }
 
     void sameVerdictInBothDialogs() {
@@ -141,10 +118,8 @@ private Q_SLOTS:
         const QLocale c = QLocale::c();
         const QString minus = QStringLiteral("-");
         const auto shown = [](const QString& limit) { return QString::number(limit.toDouble()); };
-        const QString offsetProblem =
-            Between(QStringLiteral("offset"), shown(minus + offsetLimit), shown(offsetLimit));
-        const QString spanProblem =
-            Between(QStringLiteral("spanne"), shown(minus + spanLimit), shown(spanLimit));
+        const QString offsetProblem = Between("offset", shown(minus + offsetLimit), shown(offsetLimit));
+        const QString spanProblem = Between("spanne", shown(minus + spanLimit), shown(spanLimit));
         // A digit appended to the limit's text lies just beyond it: 2.501, 1.01, 25.01.
         const struct {
             QString offset;
