@@ -2899,10 +2899,6 @@ from the range set here!</translation>
 <context>
     <name>CLoggenRules</name>
     <message>
-        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
-        <translation>Enter a whole number between %1 and %2.</translation>
-    </message>
-    <message>
         <source>Log-Dateien (*.log);;Alle Dateien (*)</source>
         <translation>Log files (*.log);;All files (*)</translation>
     </message>
