@@ -1528,6 +1528,13 @@ Connected: KXP03 from 2006</translation>
     </message>
 </context>
 <context>
+    <name>CCorrectionLimits</name>
+    <message>
+        <source>Der Grundmessbereich hat keine Spanne.</source>
+        <translation>The base range has no span.</translation>
+    </message>
+</context>
+<context>
     <name>CDacAbglVN62</name>
     <message>
         <source>DAC-Abgleich VN62</source>
@@ -2532,13 +2539,6 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     </message>
 </context>
 <context>
-    <name>CKalibrierungRules</name>
-    <message>
-        <source>Geben Sie eine Zahl zwischen %1 und %2 ein.</source>
-        <translation>Enter a number between %1 and %2.</translation>
-    </message>
-</context>
-<context>
     <name>CKonfiguration</name>
     <message>
         <source>Konfiguration</source>
@@ -2622,10 +2622,6 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Tastensperre</source>
         <translation>Key lock</translation>
-    </message>
-    <message>
-        <source>Der Grundmessbereich hat keine Spanne.</source>
-        <translation>The base range has no span.</translation>
     </message>
 </context>
 <context>
@@ -3009,10 +3005,6 @@ from the range set here!</translation>
 </context>
 <context>
     <name>CLoggenRules</name>
-    <message>
-        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
-        <translation>Enter a whole number between %1 and %2.</translation>
-    </message>
     <message>
         <source>Log-Dateien (*.log);;Alle Dateien (*)</source>
         <translation>Log files (*.log);;All files (*)</translation>

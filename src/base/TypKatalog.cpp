@@ -24,6 +24,11 @@ constexpr T::ResetPuls kKeinPuls{0, 0, 0};
 /// The PL45's mode codes: 0 for the RX89 and the KA71, 5 for the other families.
 constexpr int kModusRX89 = 0;
 constexpr int kModus = 5;
+/// The RX26 and KA52/KA28 families take a quarter of the base span as offset, the 2-wire RX26 also a
+/// wider span correction; every other type a tenth and 10 %.
+constexpr T::Correction kTenth{10.0f, 10.0f};
+constexpr T::Correction kQuarter{4.0f, 10.0f};
+constexpr T::Correction kQuarterWide{4.0f, 25.0f};
 
 using A = CTypKatalog::Ausgang;
 using BD = CTypKatalog::BlattDaempfung;
@@ -40,30 +45,30 @@ constexpr int kKeine = T::kKeineAuswahl;
 // clang-format off
 constexpr std::array<T::Typ, T::kTypAnzahl> kTypen = {{
     // text                                              wires  connect      mode          PL45 pulse PL40 pulse  send         lock   table            temp.  units         KA71
-    //     output          DT     sheet damping TAST  edit variant  spread          lin. %  config multi  calibration analog wizard        choice mistaken for
+    //     output          DT     sheet damping TAST  edit variant  spread          lin. %  config multi  calibration analog wizard        choice mistaken for  correction
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 bis V. 2.2"),      2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false,
-        A::Messbereich, false, BD::Einfach, false, Ed::EditData, kSpreizung,     true,  false, false, AF::RX93,  false, W::Keiner,   5,     nullptr},
+        A::Messbereich, false, BD::Einfach, false, Ed::EditData, kSpreizung,     true,  false, false, AF::RX93,  false, W::Keiner,   5,     nullptr, kTenth},
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX89 ab V. 2.3"),       2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::Befehle,  true,  Tab::Bloecke,    false, E::Alt,       false,
-        A::Messbereich, false, BD::Einfach, false, Ed::EditData, kSpreizung,     false, false, false, AF::RX93,  false, W::Keiner,   4,     nullptr},
+        A::Messbereich, false, BD::Einfach, false, Ed::EditData, kSpreizung,     false, false, false, AF::RX93,  false, W::Keiner,   4,     nullptr, kTenth},
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX31"),                 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
-        A::Messbereich, true,  BD::Druck,   true,  Ed::RX31_3x,  kSpreizung,     false, true,  false, AF::RX31,  true,  W::Keiner,   kKeine, "RX30"},
+        A::Messbereich, true,  BD::Druck,   true,  Ed::RX31_3x,  kSpreizung,     false, true,  false, AF::RX31,  true,  W::Keiner,   kKeine, "RX30", kTenth},
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
-        A::Kennlinie,   false, BD::Einfach, false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  true,  W::Standard, 0,     "RX31"},
+        A::Kennlinie,   false, BD::Einfach, false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  true,  W::Standard, 0,     "RX31", kQuarterWide},
     // No PL45 serves the 3-wire RX26: it only works on the old interface.
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX26 3-Leiter"),        3, V::MitReset, T::kKeinModus, kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
-        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  true,  W::Standard, 1,     nullptr},
+        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  true,  W::Standard, 1,     nullptr, kQuarter},
     {QT_TRANSLATE_NOOP("CTypKatalog", "KA52 / KA53 2-Leiter"), 2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
-        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  false, W::Standard, kKeine, nullptr},
+        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  false, W::Standard, kKeine, nullptr, kQuarter},
     {QT_TRANSLATE_NOOP("CTypKatalog", "KA28 3-Leiter"),        3, V::MitReset, kModus,       kPulsPL45, kPulsPL40, S::Bild,     false, Tab::Punkte,     false, E::Gemeinsam, false,
-        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  false, W::KA28,     kKeine, nullptr},
+        A::Kennlinie,   false, BD::Keine,   false, Ed::RX30,     kSpreizung,     false, true,  false, AF::RX31,  false, W::KA28,     kKeine, nullptr, kQuarter},
     {QT_TRANSLATE_NOOP("CTypKatalog", "VN62 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
-        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungVN62, false, true,  true,  AF::VN62,  false, W::Keiner,   kKeine, nullptr},
+        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungVN62, false, true,  true,  AF::VN62,  false, W::Keiner,   kKeine, nullptr, kTenth},
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX96 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
-        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungRX,   false, true,  false, AF::RX31,  true,  W::Keiner,   2,     nullptr},
+        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungRX,   false, true,  false, AF::RX31,  true,  W::Keiner,   2,     nullptr, kTenth},
     {QT_TRANSLATE_NOOP("CTypKatalog", "RX84 2-Leiter"),        2, V::Direkt,   kModus,       kKeinPuls, kKeinPuls, S::Bild,     true,  Tab::Punkte,     true,  E::Gemeinsam, false,
-        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungRX,   false, true,  false, AF::RX31,  true,  W::Keiner,   3,     nullptr},
+        A::Messbereich, false, BD::Druck,   true,  Ed::RX31_3x,  kSpreizungRX,   false, true,  false, AF::RX31,  true,  W::Keiner,   3,     nullptr, kTenth},
     {QT_TRANSLATE_NOOP("CTypKatalog", "KA71 2-Leiter"),        2, V::MitReset, kModusRX89,   kPulsPL45, kPulsPL40, S::BildKA71, true,  Tab::PunkteKA71, false, E::KA71,      true,
-        A::Messbereich, false, BD::Druck,   true,  Ed::KA71,     kSpreizung,     false, true,  false, AF::KA71,  true,  W::Keiner,   6,     nullptr},
+        A::Messbereich, false, BD::Druck,   true,  Ed::KA71,     kSpreizung,     false, true,  false, AF::KA71,  true,  W::Keiner,   6,     nullptr, kTenth},
 }};
 // clang-format on
 

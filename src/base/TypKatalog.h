@@ -66,6 +66,12 @@ public:
         int nNachMs;
     };
 
+    /// How far a person may trim the transmitter ("Offsetkorrektur", "Spannekorrektur"), either way.
+    struct Correction {
+        float fOffsetDivisor; ///< the offset correction reaches the base span divided by this
+        float fSpanPercent;   ///< the span correction reaches this many % of full scale
+    };
+
     struct Typ {
         const char* text; ///< display name (translated by GetTypText)
         int nLeiter;      ///< 2 or 3; the interface of a 3-wire transmitter echoes every byte sent
@@ -98,6 +104,7 @@ public:
         /// The model code of a transmitter that is easily taken for this type; the connection asks the
         /// user to check the type when it answers. nullptr: none.
         const char* verwechselbar;
+        Correction correction; ///< offset and span correction limits
     };
 
     static bool IsGueltigerTyp(int nTyp);

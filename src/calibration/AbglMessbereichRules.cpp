@@ -16,8 +16,8 @@ constexpr double kLiveZeroGrenze = 3;
 
 } // namespace
 
-CAbglMessbereichRules::Werte CAbglMessbereichRules::Load(const CAbgleichdaten& record, int nTyp) {
-    Werte w;
+CAbglMessbereichRules::Values CAbglMessbereichRules::Load(const CAbgleichdaten& record, int nTyp) {
+    Values w;
     const double s = R::Scale(record.m_nKommaPos);
     w.nEinheit = record.m_nAbglEinheit;
     w.nKommaPos = record.m_nKommaPos;
@@ -32,39 +32,40 @@ CAbglMessbereichRules::Werte CAbglMessbereichRules::Load(const CAbgleichdaten& r
     return w;
 }
 
-std::optional<CAbglMessbereichRules::Problem> CAbglMessbereichRules::Validate(const Werte& werte, int nTyp) {
+std::optional<ValidationProblem> CAbglMessbereichRules::Validate(const Values& werte, int nTyp) {
     const double lo = R::HasKA28Presets(nTyp) ? -9999 : -1000;
     const double hi = 9999;
     const auto outside = [](double v, double a, double b) { return !(v >= a && v <= b); };
     if (outside(werte.anfang, lo, hi)) {
-        return Problem{Feld::Anfang, R::RangeText(lo, hi)};
+        return ValidationProblem::At(Field::Anfang, R::RangeText(lo, hi));
     }
     if (outside(werte.ende, lo, hi)) {
-        return Problem{Feld::Ende, R::RangeText(lo, hi)};
+        return ValidationProblem::At(Field::Ende, R::RangeText(lo, hi));
     }
     const double min = std::min(werte.anfang, werte.ende);
     const double max = std::max(werte.anfang, werte.ende);
     if (outside(werte.abglAnfang, min, max)) {
-        return Problem{Feld::AbglAnfang, R::RangeText(min, max)};
+        return ValidationProblem::At(Field::AbglAnfang, R::RangeText(min, max));
     }
     if (outside(werte.abglEnde, min, max)) {
-        return Problem{Feld::AbglEnde, R::RangeText(min, max)};
+        return ValidationProblem::At(Field::AbglEnde, R::RangeText(min, max));
     }
     const double s = R::Scale(werte.nKommaPos);
     if (R::Truncate(max * s) > 32767 || R::Truncate(min * s) < -32768) {
-        return Problem{Feld::KommaPos, tr("Der Messbereich ist mit dieser Kommaposition zu groß für den "
-                                          "Transmitter. Wählen Sie weniger Nachkommastellen.")};
+        return ValidationProblem::At(Field::KommaPos,
+                                     tr("Der Messbereich ist mit dieser Kommaposition zu groß für den "
+                                        "Transmitter. Wählen Sie weniger Nachkommastellen."));
     }
     if (outside(werte.ausgAnfang, 0, kAusgangMax)) {
-        return Problem{Feld::AusgAnfang, R::RangeText(0, kAusgangMax)};
+        return ValidationProblem::At(Field::AusgAnfang, R::RangeText(0, kAusgangMax));
     }
     if (outside(werte.ausgEnde, 0, kAusgangMax)) {
-        return Problem{Feld::AusgEnde, R::RangeText(0, kAusgangMax)};
+        return ValidationProblem::At(Field::AusgEnde, R::RangeText(0, kAusgangMax));
     }
     return std::nullopt;
 }
 
-int CAbglMessbereichRules::Apply(const Werte& werte, CQuillonDoc& doc, CAbglWizardNavigation& nav) {
+int CAbglMessbereichRules::Apply(const Values& werte, CQuillonDoc& doc, CAbglWizardNavigation& nav) {
     nav.bSpannung = werte.ausgEnde < kSpannungGrenze;
     nav.bLiveZero = werte.ausgAnfang > kLiveZeroGrenze;
     CAbgleichdaten& record = doc.Abgleichdaten();

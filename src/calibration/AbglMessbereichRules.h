@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/AbglWizardNavigation.h"
+#include "core/ValidationProblem.h"
 
 #include <QCoreApplication>
 #include <optional>
@@ -13,9 +14,9 @@ class CAbglMessbereichRules {
     Q_DECLARE_TR_FUNCTIONS(CAbglMessbereichRules)
 
 public:
-    enum class Feld { Anfang, Ende, AbglAnfang, AbglEnde, AusgAnfang, AusgEnde, KommaPos };
+    enum class Field { Anfang, Ende, AbglAnfang, AbglEnde, AusgAnfang, AusgEnde, KommaPos };
 
-    struct Werte {
+    struct Values {
         double anfang = 0;
         double ende = 0;
         double abglAnfang = 0;
@@ -27,17 +28,12 @@ public:
         bool bDacUeberspringen = false;
     };
 
-    struct Problem {
-        Feld feld;
-        QString text;
-    };
-
     /// The page as the record holds it; the skip box is preset for the KA28.
-    static Werte Load(const CAbgleichdaten& record, int nTyp);
+    static Values Load(const CAbgleichdaten& record, int nTyp);
     /// The first entry outside its range: range ends -1000..9999 (KA28 -9999..9999), the calibration
     /// range inside the measuring range, the output 0..22.5; and the range in digits within the record's
     /// 16-bit words (100 bar with three decimals would be stored as a wrong range).
-    static std::optional<Problem> Validate(const Werte& werte, int nTyp);
+    static std::optional<ValidationProblem> Validate(const Values& werte, int nTyp);
     /// Stores the page into record and document and recomputes the output flags; the page to go to.
-    static int Apply(const Werte& werte, CQuillonDoc& doc, CAbglWizardNavigation& nav);
+    static int Apply(const Values& werte, CQuillonDoc& doc, CAbglWizardNavigation& nav);
 };

@@ -29,19 +29,20 @@ double CAbglOptionenRules::Spanne(const CAbgleichdaten& record) {
     return std::abs(record.m_nBereichEnde - record.m_nBereichAnfang) / R::Scale(record.m_nKommaPos);
 }
 
-CAbglOptionenRules::Werte CAbglOptionenRules::Open(const CQuillonDoc& doc, const CAbglWizardNavigation& nav) {
-    Werte w;
+CAbglOptionenRules::Values CAbglOptionenRules::Load(const CQuillonDoc& doc,
+                                                    const CAbglWizardNavigation& nav) {
+    Values w;
     w.daempfung = doc.GetDaempfung();
     const R::Grenzen grenzen = R::OutputLimits(nav.bSpannung, nav.bLiveZero);
     w.ausgMin = grenzen.min;
     w.ausgMax = grenzen.max;
     w.fehler = grenzen.fehler;
     w.serie = R::SerialParts(doc.GetSeriennummer());
-    Load(doc, nav, w);
+    Reload(doc, nav, w);
     return w;
 }
 
-void CAbglOptionenRules::Load(const CQuillonDoc& doc, const CAbglWizardNavigation& nav, Werte& w) {
+void CAbglOptionenRules::Reload(const CQuillonDoc& doc, const CAbglWizardNavigation& nav, Values& w) {
     const CAbgleichdaten& record = doc.Abgleichdaten();
     w.offset = record.m_nWerksOffset / R::Scale(record.m_nKommaPos);
     w.spanne = (record.m_nWerksSpanne - kSpanneNeutral) / 100.0;
@@ -58,27 +59,26 @@ void CAbglOptionenRules::Load(const CQuillonDoc& doc, const CAbglWizardNavigatio
     }
 }
 
-std::optional<CAbglOptionenRules::Problem> CAbglOptionenRules::Validate(const Werte& w,
-                                                                        const CAbgleichdaten& record) {
+std::optional<ValidationProblem> CAbglOptionenRules::Validate(const Values& w, const CAbgleichdaten& record) {
     if (Outside(w.daempfung, 0, kDaempfungMax)) {
-        return Problem{Feld::Daempfung, R::RangeText(0, kDaempfungMax)};
+        return ValidationProblem::At(Field::Daempfung, R::RangeText(0, kDaempfungMax));
     }
     if (Outside(w.nullpunktsfenster, 0, kNullpunktsfensterMax)) {
-        return Problem{Feld::Nullpunktsfenster, R::RangeText(0, kNullpunktsfensterMax)};
+        return ValidationProblem::At(Field::Nullpunktsfenster, R::RangeText(0, kNullpunktsfensterMax));
     }
-    const std::pair<Feld, double> limits[] = {
-        {Feld::AusgMin, w.ausgMin}, {Feld::AusgMax, w.ausgMax}, {Feld::Fehler, w.fehler}};
+    const std::pair<Field, double> limits[] = {
+        {Field::AusgMin, w.ausgMin}, {Field::AusgMax, w.ausgMax}, {Field::Fehler, w.fehler}};
     for (const auto& [feld, value] : limits) {
         if (Outside(value, 0, kStromMax)) {
-            return Problem{feld, R::RangeText(0, kStromMax)};
+            return ValidationProblem::At(feld, R::RangeText(0, kStromMax));
         }
     }
     const double spanne = Spanne(record);
     if (Outside(w.offset, -spanne, spanne)) {
-        return Problem{Feld::Offset, R::RangeText(-spanne, spanne)};
+        return ValidationProblem::At(Field::Offset, R::RangeText(-spanne, spanne));
     }
     if (Outside(w.spanne, -kSpanneKorrekturMax, kSpanneKorrekturMax)) {
-        return Problem{Feld::Spanne, R::RangeText(-kSpanneKorrekturMax, kSpanneKorrekturMax)};
+        return ValidationProblem::At(Field::Spanne, R::RangeText(-kSpanneKorrekturMax, kSpanneKorrekturMax));
     }
     const int widths[] = {6, 2, 3};
     for (std::size_t i = 0; i < w.serie.size(); ++i) {
@@ -88,16 +88,17 @@ std::optional<CAbglOptionenRules::Problem> CAbglOptionenRules::Validate(const We
             part.toUInt(&bOk);
         }
         if (!bOk || part.size() > widths[i]) {
-            return Problem{Feld::Serie, tr("Die Seriennummer besteht aus Ziffern: %1, %2 und %3 Stellen.")
-                                            .arg(widths[0])
-                                            .arg(widths[1])
-                                            .arg(widths[2])};
+            return ValidationProblem::At(Field::Serie,
+                                         tr("Die Seriennummer besteht aus Ziffern: %1, %2 und %3 Stellen.")
+                                             .arg(widths[0])
+                                             .arg(widths[1])
+                                             .arg(widths[2]));
         }
     }
     return std::nullopt;
 }
 
-void CAbglOptionenRules::Store(const Werte& w, CQuillonDoc& doc) {
+void CAbglOptionenRules::Apply(const Values& w, CQuillonDoc& doc) {
     CAbgleichdaten& record = doc.Abgleichdaten();
     // The options page writes the range in digits, as the transmitter's registers take it.
     const float anfang = record.m_nBereichAnfang;

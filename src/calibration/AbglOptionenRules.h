@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/AbglWizardNavigation.h"
+#include "core/ValidationProblem.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -15,9 +16,9 @@ class CAbglOptionenRules {
     Q_DECLARE_TR_FUNCTIONS(CAbglOptionenRules)
 
 public:
-    enum class Feld { Daempfung, Nullpunktsfenster, AusgMin, AusgMax, Fehler, Offset, Spanne, Serie };
+    enum class Field { Daempfung, Nullpunktsfenster, AusgMin, AusgMax, Fehler, Offset, Spanne, Serie };
 
-    struct Werte {
+    struct Values {
         bool bFallend = false;
         double daempfung = 0;
         double nullpunktsfenster = 0;
@@ -30,20 +31,15 @@ public:
         double messwert = 0;
     };
 
-    struct Problem {
-        Feld feld;
-        QString text;
-    };
-
     /// The page when it opens: output limits by the output kind, the serial parts of the document, then
-    /// Load.
-    static Werte Open(const CQuillonDoc& doc, const CAbglWizardNavigation& nav);
+    /// Reload.
+    static Values Load(const CQuillonDoc& doc, const CAbglWizardNavigation& nav);
     /// Every activation: factory offset and span, characteristic, damping, measured value and zero window;
     /// after reading from the transmitter also its limits and serial number.
-    static void Load(const CQuillonDoc& doc, const CAbglWizardNavigation& nav, Werte& werte);
+    static void Reload(const CQuillonDoc& doc, const CAbglWizardNavigation& nav, Values& werte);
     /// The span of the range in its unit: the limit of the offset correction.
     static double Spanne(const CAbgleichdaten& record);
-    static std::optional<Problem> Validate(const Werte& werte, const CAbgleichdaten& record);
+    static std::optional<ValidationProblem> Validate(const Values& werte, const CAbgleichdaten& record);
     /// Stores the page (after Validate) into document and record.
-    static void Store(const Werte& werte, CQuillonDoc& doc);
+    static void Apply(const Values& werte, CQuillonDoc& doc);
 };

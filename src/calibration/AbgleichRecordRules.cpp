@@ -105,11 +105,11 @@ QList<CAbgleichRecordRules::Entry> CAbgleichRecordRules::Load(const CAbgleichdat
     return entries;
 }
 
-std::optional<CAbgleichRecordRules::Problem> CAbgleichRecordRules::Validate(const QList<Entry>& entries) {
+std::optional<ValidationProblem> CAbgleichRecordRules::Validate(const QList<Entry>& entries) {
     for (int i = 0; i < entries.size(); ++i) {
         QString error;
         if (!CAbgleichFelder::ParseEntry(FieldOf(entries.at(i).field), entries.at(i).text, error)) {
-            return Problem{i, error};
+            return ValidationProblem{i, error};
         }
     }
     return std::nullopt;

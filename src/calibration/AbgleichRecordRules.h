@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/TypKatalog.h"
+#include "core/ValidationProblem.h"
 #include "document/Abgleichdaten.h"
 
 #include <QCoreApplication>
@@ -25,14 +26,10 @@ public:
         bool bEnabled = true;
     };
 
-    struct Problem {
-        int entry; ///< index into the entries
-        QString text;
-    };
-
     static QList<Entry> Load(const CAbgleichdaten& record, Form form, bool bErweitert);
-    /// The first entry that is no number or beyond its field's width, or nothing.
-    static std::optional<Problem> Validate(const QList<Entry>& entries);
+    /// The first entry that is no number or beyond its field's width (its field is the index into the
+    /// entries), or nothing.
+    static std::optional<ValidationProblem> Validate(const QList<Entry>& entries);
     /// Writes every entry back; fields the form does not show stay as they are. Call after Validate.
     static void Apply(const QList<Entry>& entries, CAbgleichdaten& record);
 };

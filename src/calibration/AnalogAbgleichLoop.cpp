@@ -64,7 +64,7 @@ void CAnalogAbgleichLoop::Act(const Outcome& outcome, CAnalogAbgleichRules::Valu
         CAnalogAbgleichRules::TakeOutputRange(values);
         break;
     case Action::Senden:
-        CAnalogAbgleichRules::ApplyForSend(values, m_doc);
+        CAnalogAbgleichRules::Apply(values, m_doc);
         m_transfer.WriteCalibrationData();
         break;
     case Action::Default:

@@ -109,33 +109,33 @@ int CAnalogAbgleichRules::StepDac(int nValue, int nDelta) {
     return qBound(0, nValue + nDelta, kDacMax);
 }
 
-std::optional<CAnalogAbgleichRules::Problem> CAnalogAbgleichRules::Validate(const Values& values) {
+std::optional<ValidationProblem> CAnalogAbgleichRules::Validate(const Values& values) {
     const CAbgleichdaten& r = values.record;
-    std::optional<Problem> problem;
-    const auto check = [&problem](const char* field, qint32 value, int nMin, int nMax) {
+    std::optional<ValidationProblem> problem;
+    const auto check = [&problem](Field field, qint32 value, int nMin, int nMax) {
         if (!problem && (value < nMin || value > nMax)) {
-            problem = Problem{QString::fromLatin1(field), IntegerText(nMin, nMax)};
+            problem = ValidationProblem::At(field, IntegerText(nMin, nMax));
         }
     };
-    check("m_nBereichAnfang", r.m_nBereichAnfang, kBereichMin, kBereichMax);
-    check("m_nBereichEnde", r.m_nBereichEnde, kBereichMin, kBereichMax);
-    check("m_nAbglBereichAnfang", r.m_nAbglBereichAnfang, kBereichMin, kBereichMax);
-    check("m_nAbglBereichEnde", r.m_nAbglBereichEnde, kBereichMin, kBereichMax);
+    check(Field::BereichAnfang, r.m_nBereichAnfang, kBereichMin, kBereichMax);
+    check(Field::BereichEnde, r.m_nBereichEnde, kBereichMin, kBereichMax);
+    check(Field::AbglBereichAnfang, r.m_nAbglBereichAnfang, kBereichMin, kBereichMax);
+    check(Field::AbglBereichEnde, r.m_nAbglBereichEnde, kBereichMin, kBereichMax);
     for (const qint32 adc : r.m_nAdc) {
-        check("m_nAdc", adc, 0, kAdcMax);
+        check(Field::Adc, adc, 0, kAdcMax);
     }
     for (std::size_t i = 0; i < kDacPoints; ++i) {
-        check("m_nDac", r.m_nDac.at(i), 0, kDacMax);
+        check(Field::Dac, r.m_nDac.at(i), 0, kDacMax);
     }
     for (const double value : {values.fOutputStart, values.fOutputEnd}) {
         if (!problem && !(value >= 0.0 && value <= kOutputMax)) {
-            problem = Problem{QStringLiteral("output"), OutputText()};
+            problem = ValidationProblem::At(Field::Output, OutputText());
         }
     }
     return problem;
 }
 
-void CAnalogAbgleichRules::ApplyForSend(const Values& values, CQuillonDoc& doc) {
+void CAnalogAbgleichRules::Apply(const Values& values, CQuillonDoc& doc) {
     CAbgleichdaten record = values.record;
     record.m_nDac[3] = CUtils::RoundToInt(values.fOutputStart * 100.0);
     record.m_nDac[4] = CUtils::RoundToInt(values.fOutputEnd * 100.0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ValidationProblem.h"
 #include "document/Abgleichdaten.h"
 
 #include <QCoreApplication>
@@ -32,10 +33,8 @@ public:
         double fOutputEnd = 0.0;
     };
 
-    struct Problem {
-        QString field; ///< the record field (or "output") the message is about
-        QString text;
-    };
+    /// The record fields (and the output range) a problem can be about.
+    enum class Field { BereichAnfang, BereichEnde, AbglBereichAnfang, AbglBereichEnde, Adc, Dac, Output };
 
     /// Types 0 and 1 have no calibration record of this form.
     static bool IsCompatible(int nTyp);
@@ -62,8 +61,8 @@ public:
     static std::optional<QString> ParseOutput(const QString& text, double& value);
 
     /// The first entry out of range, or nothing.
-    static std::optional<Problem> Validate(const Values& values);
+    static std::optional<ValidationProblem> Validate(const Values& values);
     /// What "Senden" does before writing: the output range into DAC entries 3 and 4 (x 100, rounded),
     /// then the dialog's record into the document's.
-    static void ApplyForSend(const Values& values, CQuillonDoc& doc);
+    static void Apply(const Values& values, CQuillonDoc& doc);
 };

@@ -35,7 +35,7 @@ quint16 CTempAbgleich::Word(qint32 value) {
     return static_cast<quint16>(static_cast<quint32>(value) & 0xFFFFu);
 }
 
-qint32 CTempAbgleich::Checksum(const Werte& werte) {
+qint32 CTempAbgleich::Checksum(const Values& werte) {
     qint32 c = 0;
     for (const Row* row : {&werte.iMin, &werte.iMax, &werte.temp}) {
         for (const qint32 v : *row) {
@@ -45,7 +45,7 @@ qint32 CTempAbgleich::Checksum(const Werte& werte) {
     return c;
 }
 
-std::optional<CTempAbgleich::Problem> CTempAbgleich::Validate(const Werte& werte) {
+std::optional<ValidationProblem> CTempAbgleich::Validate(const Values& werte) {
     const auto range = [](qint32 lo, qint32 hi) {
         return tr("Geben Sie eine Zahl zwischen %1 und %2 ein.").arg(lo).arg(hi);
     };
@@ -56,13 +56,13 @@ std::optional<CTempAbgleich::Problem> CTempAbgleich::Validate(const Werte& werte
         for (int i = 0; i < kEntries; ++i) {
             const qint32 v = (*rows[r])[static_cast<std::size_t>(i)];
             if (v < lo || v > hi) {
-                return Problem{r, i, range(lo, hi)};
+                return ValidationProblem{FieldOf(r, i), range(lo, hi)};
             }
         }
     }
     // The sum keeps its sign: values whose sum is negative have a negative checksum, which must pass.
     if (werte.checksum < -kCurrentMax || werte.checksum > kCurrentMax) {
-        return Problem{3, 0, range(-kCurrentMax, kCurrentMax)};
+        return ValidationProblem{FieldOf(3, 0), range(-kCurrentMax, kCurrentMax)};
     }
     return std::nullopt;
 }
@@ -86,7 +86,7 @@ qint32 CTempAbgleich::TemperatureWord(qint32 temp) {
     return Keep16(Mul(Div(Mul(temp, 16), 10), 8));
 }
 
-void CTempAbgleich::ComputeTables(const Werte& werte, Speicher& speicher) {
+void CTempAbgleich::ComputeTables(const Values& werte, Speicher& speicher) {
     Q_ASSERT(ReferencesUsable(speicher));
     const Speicher read = speicher; // A5 and B5 of the transmitter, not of the slots filled meanwhile
     for (int i = 0; i < kEntries; ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValidationProblem.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <array>
@@ -36,7 +38,7 @@ public:
     using Table = std::array<qint32, kSlots>;
 
     /// The dialog's values: I-Min (4 mA), I-Max (20 mA), temperatures and the checksum.
-    struct Werte {
+    struct Values {
         Row iMin{};
         Row iMax{};
         Row temp{};
@@ -51,21 +53,17 @@ public:
         Table c{};
     };
 
-    /// One entry outside its range: which row and entry, and the message.
-    struct Problem {
-        int nRow; // 0 I-Min, 1 I-Max, 2 temperatures, 3 checksum
-        int nEntry;
-        QString text;
-    };
+    /// The field of a problem: row (0 I-Min, 1 I-Max, 2 temperatures, 3 checksum) and entry in it.
+    static constexpr int FieldOf(int nRow, int nEntry) { return nRow * kEntries + nEntry; }
 
     /// The slot of dialog entry i: i for 0..4, 6 for the sixth.
     static int Slot(int nEntry);
     /// The sum of the 18 values, each taken as a signed 16-bit number, kept below 10000 in magnitude
     /// after every step (the remainder takes the sign of the sum).
-    static qint32 Checksum(const Werte& werte);
+    static qint32 Checksum(const Values& werte);
     /// The first value outside its range: currents 0..9999, temperatures -999..9999, checksum
     /// -9999..9999 (the checksum of values with a negative sum is negative).
-    static std::optional<Problem> Validate(const Werte& werte);
+    static std::optional<ValidationProblem> Validate(const Values& werte);
     /// The 16-bit value as the transmitter keeps it of a signed number (two's complement).
     static quint16 Word(qint32 value);
 
@@ -76,7 +74,7 @@ public:
     /// Needs ReferencesUsable. The arithmetic is that of 32-bit signed integers with divisions
     /// truncating toward zero, wrap-around included, so that a transmitter calibrated by this program
     /// gets the same words as from every station before it; every result is kept as a 16-bit word.
-    static void ComputeTables(const Werte& werte, Speicher& speicher);
+    static void ComputeTables(const Values& werte, Speicher& speicher);
     /// The table A/B word of one current on the 1600..8000 scale.
     static qint32 CurrentWord(qint32 current, const Speicher& speicher);
     /// The table C word of one temperature (25 gives 320).

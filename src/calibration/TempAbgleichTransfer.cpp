@@ -52,7 +52,7 @@ bool CTempAbgleichTransfer::Connect() {
     return m_connection.ConnectTransmitter(reply);
 }
 
-bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Werte& werte) {
+bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Values& werte) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
         return false;
@@ -79,7 +79,7 @@ bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Werte& werte) {
         words.append(*word);
     }
     Finish();
-    CTempAbgleich::Werte read;
+    CTempAbgleich::Values read;
     for (int i = 0; i < T::kEntries; ++i) {
         const auto e = static_cast<std::size_t>(i);
         const int s = T::Slot(i);
@@ -126,7 +126,7 @@ bool CTempAbgleichTransfer::ReadMemory(CTempAbgleich::Speicher& speicher) {
     return true;
 }
 
-bool CTempAbgleichTransfer::WriteMemory(const CTempAbgleich::Werte& werte,
+bool CTempAbgleichTransfer::WriteMemory(const CTempAbgleich::Values& werte,
                                         const CTempAbgleich::Speicher& speicher) {
     m_operator.SetProgressText(tr("Schreibe Temperaturabgleich..."));
     for (int s = 0; s < T::kSlots; ++s) {
@@ -149,7 +149,7 @@ bool CTempAbgleichTransfer::WriteMemory(const CTempAbgleich::Werte& werte,
     return WriteWord(T::kWordChecksum, werte.checksum) && m_link.Transfer(Cmd::StoreAbglData, {});
 }
 
-bool CTempAbgleichTransfer::WriteTemperatureData(const CTempAbgleich::Werte& werte) {
+bool CTempAbgleichTransfer::WriteTemperatureData(const CTempAbgleich::Values& werte) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
         return false;

@@ -25,10 +25,10 @@ public:
 
     /// Reads the 18 values (I-Min and I-Max as unsigned, temperatures as signed words) and puts their
     /// checksum into werte.checksum; the stored checksum word is not read. On failure werte is unchanged.
-    bool ReadTemperatureData(CTempAbgleich::Werte& werte);
+    bool ReadTemperatureData(CTempAbgleich::Values& werte);
     /// Writes the values: refuses a wrong checksum ("Falsche Checksumme!") and unusable reference words
     /// before anything is sent or written. A failing command ends the write; words already written stay.
-    bool WriteTemperatureData(const CTempAbgleich::Werte& werte);
+    bool WriteTemperatureData(const CTempAbgleich::Values& werte);
 
     /// The "a" payload: the word as one character word + 48, the value unsigned in five digits.
     static QByteArray WritePayload(int nWord, quint16 value);
@@ -36,7 +36,7 @@ public:
 private:
     bool WriteWord(int nWord, qint32 value);
     bool ReadMemory(CTempAbgleich::Speicher& speicher);
-    bool WriteMemory(const CTempAbgleich::Werte& werte, const CTempAbgleich::Speicher& speicher);
+    bool WriteMemory(const CTempAbgleich::Values& werte, const CTempAbgleich::Speicher& speicher);
     bool Connect();
     void Finish();
 

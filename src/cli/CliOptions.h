@@ -62,7 +62,7 @@ public:
     QString traceFile;
     bool help = false;
     /// temperature write: the six values of each row and the checksum, each within 16 bits.
-    CTempAbgleich::Werte temperatur;
+    CTempAbgleich::Values temperatur;
 
     /// Parses the arguments (the program name first). On a usage error: nothing, and the error text.
     static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);

@@ -531,7 +531,7 @@ int CCliTool::CalibrationWrite() {
 }
 
 int CCliTool::TemperatureRead() {
-    CTempAbgleich::Werte werte;
+    CTempAbgleich::Values werte;
     if (!m_temperatur.ReadTemperatureData(werte)) {
         return kFailed;
     }

@@ -187,7 +187,7 @@ CKonfigurationWerte CEditDataDoc::LoadKonfiguration(const CQuillonDoc& doc, cons
     return werte;
 }
 
-void CEditDataDoc::StoreKonfiguration(const CKonfigurationWerte& werte, const CKonfigurationRules& rules,
+void CEditDataDoc::ApplyKonfiguration(const CKonfigurationWerte& werte, const CKonfigurationRules& rules,
                                       CQuillonDoc& doc) {
     const CKonfigurationRules::Zahlen z = rules.GetZahlen(werte);
     if (doc.IsKA71()) {

@@ -29,7 +29,7 @@ public:
 
     static CKonfigurationWerte LoadKonfiguration(const CQuillonDoc& doc, const CKonfigurationRules& rules,
                                                  const QLocale& locale);
-    static void StoreKonfiguration(const CKonfigurationWerte& werte, const CKonfigurationRules& rules,
+    static void ApplyKonfiguration(const CKonfigurationWerte& werte, const CKonfigurationRules& rules,
                                    CQuillonDoc& doc);
 
 private:

@@ -1,10 +1,10 @@
 #include "edit/EditDataRules.h"
 
 #include "base/Einheiten.h"
+#include "base/NumberField.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
 #include "edit/LinTabGenerator.h"
-#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>
@@ -73,7 +73,7 @@ CEditDataRules::Zahlen CEditDataRules::GetZahlen(const CEditDataWerte& werte) co
     return z;
 }
 
-std::optional<CFieldProblem> CEditDataRules::Validate(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::Validate(const CEditDataWerte& werte) const {
     switch (werte.eVariante) {
     case Variante::EditData:
         return CheckEditData(werte);
@@ -87,18 +87,19 @@ std::optional<CFieldProblem> CEditDataRules::Validate(const CEditDataWerte& wert
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckFloat(const QString& text, int nFeld, float lo, float hi,
-                                                        float& value) const {
+std::optional<ValidationProblem> CEditDataRules::CheckFloat(const QString& text, int nFeld, float lo,
+                                                            float hi, float& value) const {
     if (auto message = CNumberField::CheckFloat(text, lo, hi, m_locale, value)) {
-        return CFieldProblem{nFeld, *message};
+        return ValidationProblem{nFeld, *message};
     }
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckNumber(const QString& text, int nFeld, float& value) const {
+std::optional<ValidationProblem> CEditDataRules::CheckNumber(const QString& text, int nFeld,
+                                                             float& value) const {
     const std::optional<double> parsed = CNumberField::Parse(text, m_locale);
     if (!parsed || !std::isfinite(static_cast<float>(*parsed))) {
-        return CFieldProblem{nFeld, CNumberField::MsgZahl()};
+        return ValidationProblem{nFeld, CNumberField::MsgZahl()};
     }
     value = static_cast<float>(*parsed);
     return std::nullopt;
@@ -106,10 +107,10 @@ std::optional<CFieldProblem> CEditDataRules::CheckNumber(const QString& text, in
 
 /// Tag, damping, output range as numbers and the three currents: the first steps of every variant but
 /// the RX26/KA52/KA28 one.
-std::optional<CFieldProblem> CEditDataRules::CheckCommon(const CEditDataWerte& werte, Zahlen& z) const {
+std::optional<ValidationProblem> CEditDataRules::CheckCommon(const CEditDataWerte& werte, Zahlen& z) const {
     using F = CEditDataWerte;
     if (auto message = CNumberField::CheckLength(werte.strBezeichnung, kBezeichnungMax)) {
-        return CFieldProblem{F::kBezeichnung, *message};
+        return ValidationProblem{F::kBezeichnung, *message};
     }
     if (auto p = CheckFloat(werte.strDaempfung, F::kDaempfung, 0.0f, kDaempfungMax, z.fDaempfung)) {
         return p;
@@ -135,34 +136,35 @@ std::optional<CFieldProblem> CEditDataRules::CheckCommon(const CEditDataWerte& w
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckInRange(const Zahlen& z, float lo, float hi) const {
+std::optional<ValidationProblem> CEditDataRules::CheckInRange(const Zahlen& z, float lo, float hi) const {
     if (hi < lo) {
         std::swap(lo, hi);
     }
     if (z.fMessAnfang < lo || z.fMessAnfang > hi) {
-        return CFieldProblem{CEditDataWerte::kMessAnfang, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
+        return ValidationProblem{CEditDataWerte::kMessAnfang,
+                                 CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
     }
     if (z.fMessEnde < lo || z.fMessEnde > hi) {
-        return CFieldProblem{CEditDataWerte::kMessEnde, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
+        return ValidationProblem{CEditDataWerte::kMessEnde, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
     }
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckSpreizung(float a, float b, int nSpreizung) {
+std::optional<ValidationProblem> CEditDataRules::CheckSpreizung(float a, float b, int nSpreizung) {
     if (a / static_cast<float>(nSpreizung) > b) {
-        return CFieldProblem{CEditDataWerte::kMessAnfang, MsgSpreizung(nSpreizung)};
+        return ValidationProblem{CEditDataWerte::kMessAnfang, MsgSpreizung(nSpreizung)};
     }
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckMinMax(const Zahlen& z) {
+std::optional<ValidationProblem> CEditDataRules::CheckMinMax(const Zahlen& z) {
     if (z.fStromMax - z.fStromMin < 0.0f) {
-        return CFieldProblem{CEditDataWerte::kStromMin, MsgMinMax()};
+        return ValidationProblem{CEditDataWerte::kStromMin, MsgMinMax()};
     }
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckEditData(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckEditData(const CEditDataWerte& werte) const {
     Zahlen z;
     if (auto p = CheckCommon(werte, z)) {
         return p;
@@ -172,12 +174,12 @@ std::optional<CFieldProblem> CEditDataRules::CheckEditData(const CEditDataWerte&
     }
     if (std::fabs(z.fMessEnde - z.fMessAnfang) <
         kSpreizungEditData * std::fabs(werte.fGrundEnde - werte.fGrundAnfang)) {
-        return CFieldProblem{CEditDataWerte::kMessAnfang, MsgSpreizung4()};
+        return ValidationProblem{CEditDataWerte::kMessAnfang, MsgSpreizung4()};
     }
     return CheckMinMax(z);
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckRX31(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckRX31(const CEditDataWerte& werte) const {
     Zahlen z;
     if (auto p = CheckCommon(werte, z)) {
         return p;
@@ -193,7 +195,7 @@ std::optional<CFieldProblem> CEditDataRules::CheckRX31(const CEditDataWerte& wer
     return CheckMinMax(z);
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckKA71(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckKA71(const CEditDataWerte& werte) const {
     Zahlen z;
     if (auto p = CheckCommon(werte, z)) {
         return p;
@@ -206,7 +208,7 @@ std::optional<CFieldProblem> CEditDataRules::CheckKA71(const CEditDataWerte& wer
     }
     if (range.hi == range.lo) {
         // The spread is measured on the 0..10000 scale of the base range, which then has no span.
-        return CFieldProblem{CEditDataWerte::kMessAnfang, tr("Der Grundmessbereich hat keine Spanne.")};
+        return ValidationProblem{CEditDataWerte::kMessAnfang, tr("Der Grundmessbereich hat keine Spanne.")};
     }
     float a = std::fabs(werte.fGrundEnde - werte.fGrundAnfang);
     float b = std::fabs(z.fMessEnde - z.fMessAnfang);
@@ -220,11 +222,11 @@ std::optional<CFieldProblem> CEditDataRules::CheckKA71(const CEditDataWerte& wer
     return CheckMinMax(z);
 }
 
-std::optional<CFieldProblem> CEditDataRules::CheckRX30(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckRX30(const CEditDataWerte& werte) const {
     using F = CEditDataWerte;
     Zahlen z;
     if (auto message = CNumberField::CheckLength(werte.strBezeichnung, kBezeichnungMax)) {
-        return CFieldProblem{F::kBezeichnung, *message};
+        return ValidationProblem{F::kBezeichnung, *message};
     }
     if (auto p = CheckFloat(werte.strDaempfung, F::kDaempfung, 0.0f, kDaempfungMax, z.fDaempfung)) {
         return p;
@@ -334,7 +336,7 @@ void CEditDataRules::Reset(CEditDataWerte& werte) const {
     }
 }
 
-std::optional<CFieldProblem> CEditDataRules::SetLinKorrektur(CEditDataWerte& werte, bool bOn) const {
+std::optional<ValidationProblem> CEditDataRules::SetLinKorrektur(CEditDataWerte& werte, bool bOn) const {
     if (!bOn) {
         werte.linTab = CLinTabelle{};
         return std::nullopt;

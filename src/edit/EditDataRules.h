@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/Einheiten.h"
+#include "core/ValidationProblem.h"
 #include "edit/EditDataWerte.h"
-#include "edit/FieldProblem.h"
 #include "edit/LinTabRules.h"
 
 #include <QCoreApplication>
@@ -41,7 +41,7 @@ public:
     /// returns to the old unit).
     struct EinheitWechsel {
         bool bUebernommen = false;
-        std::optional<CFieldProblem> problem;
+        std::optional<ValidationProblem> problem;
     };
 
     explicit CEditDataRules(QLocale locale);
@@ -59,13 +59,13 @@ public:
     /// The numbers of the fields; only meaningful after Validate passed.
     Zahlen GetZahlen(const CEditDataWerte& werte) const;
 
-    std::optional<CFieldProblem> Validate(const CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CEditDataWerte& werte) const;
     QString Hint(const CEditDataWerte& werte, int nFeld) const;
     void Reset(CEditDataWerte& werte) const;
 
     /// Checking the box checks every field first (a failure leaves it unchecked) and generates 30
     /// points; unchecking clears the table.
-    std::optional<CFieldProblem> SetLinKorrektur(CEditDataWerte& werte, bool bOn) const;
+    std::optional<ValidationProblem> SetLinKorrektur(CEditDataWerte& werte, bool bOn) const;
     /// A keystroke in an output range field invalidates the generated table (not in the KA71, whose
     /// table lives on its own scale).
     static void MessbereichEdited(CEditDataWerte& werte);
@@ -82,17 +82,17 @@ public:
     static QString MsgMinMax();
 
 private:
-    std::optional<CFieldProblem> CheckCommon(const CEditDataWerte& werte, Zahlen& z) const;
-    std::optional<CFieldProblem> CheckEditData(const CEditDataWerte& werte) const;
-    std::optional<CFieldProblem> CheckRX31(const CEditDataWerte& werte) const;
-    std::optional<CFieldProblem> CheckKA71(const CEditDataWerte& werte) const;
-    std::optional<CFieldProblem> CheckRX30(const CEditDataWerte& werte) const;
-    std::optional<CFieldProblem> CheckFloat(const QString& text, int nFeld, float lo, float hi,
-                                            float& value) const;
-    std::optional<CFieldProblem> CheckNumber(const QString& text, int nFeld, float& value) const;
-    std::optional<CFieldProblem> CheckInRange(const Zahlen& z, float lo, float hi) const;
-    static std::optional<CFieldProblem> CheckSpreizung(float a, float b, int nSpreizung);
-    static std::optional<CFieldProblem> CheckMinMax(const Zahlen& z);
+    std::optional<ValidationProblem> CheckCommon(const CEditDataWerte& werte, Zahlen& z) const;
+    std::optional<ValidationProblem> CheckEditData(const CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> CheckRX31(const CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> CheckKA71(const CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> CheckRX30(const CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> CheckFloat(const QString& text, int nFeld, float lo, float hi,
+                                                float& value) const;
+    std::optional<ValidationProblem> CheckNumber(const QString& text, int nFeld, float& value) const;
+    std::optional<ValidationProblem> CheckInRange(const Zahlen& z, float lo, float hi) const;
+    static std::optional<ValidationProblem> CheckSpreizung(float a, float b, int nSpreizung);
+    static std::optional<ValidationProblem> CheckMinMax(const Zahlen& z);
     float Value(const QString& text) const;
     QString RangeHint(const CEditDataWerte& werte) const;
     /// The KA71's converter from the transmitter's unit to the display unit, on the base range.

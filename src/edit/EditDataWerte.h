@@ -12,7 +12,7 @@ struct CEditDataWerte {
     /// The four dialog variants; the transmitter type chooses one.
     using Variante = CTypKatalog::EditVariante;
 
-    enum Feld {
+    enum Field {
         kBezeichnung,
         kDaempfung,
         kTempDaempfung,

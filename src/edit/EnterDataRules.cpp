@@ -1,10 +1,11 @@
 #include "edit/EnterDataRules.h"
 
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 
-std::optional<CFieldProblem> CEnterDataRules::Validate(const QString& /*strIndex*/, const QString& strWert) {
+std::optional<ValidationProblem> CEnterDataRules::Validate(const QString& /*strIndex*/,
+                                                           const QString& strWert) {
     if (auto text = CNumberField::CheckLength(strWert, kWertMax)) {
-        return CFieldProblem{kWert, *text};
+        return ValidationProblem{kWert, *text};
     }
     return std::nullopt;
 }

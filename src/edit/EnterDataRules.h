@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/FieldProblem.h"
+#include "core/ValidationProblem.h"
 
 #include <QString>
 #include <optional>
@@ -8,8 +8,8 @@
 /// The small dialog "Dateneingabe" of the test commands: an index and a value, handed on as typed.
 class CEnterDataRules {
 public:
-    enum Feld { kIndex, kWert };
+    enum Field { kIndex, kWert };
     static constexpr int kWertMax = 10;
 
-    static std::optional<CFieldProblem> Validate(const QString& strIndex, const QString& strWert);
+    static std::optional<ValidationProblem> Validate(const QString& strIndex, const QString& strWert);
 };

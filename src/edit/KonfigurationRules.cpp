@@ -1,7 +1,8 @@
 #include "edit/KonfigurationRules.h"
 
+#include "base/CorrectionLimits.h"
+#include "base/NumberField.h"
 #include "base/TypKatalog.h"
-#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>
@@ -12,23 +13,10 @@ constexpr float kNullpunktMax = 1000.0f;
 constexpr int kTastensperreMax = 100;
 constexpr int kPasswortMax = 999;
 
-bool IsRX30Familie(int nTyp) {
-    return nTyp >= 3 && nTyp <= 6;
-}
-
 } // namespace
 
 CKonfigurationRules::CKonfigurationRules(QLocale locale)
     : m_locale(std::move(locale)) {}
-
-float CKonfigurationRules::OffsetGrenze(int nTyp, float fSpanne) {
-    const float span = std::fabs(fSpanne);
-    return IsRX30Familie(nTyp) ? span * 0.25f : span / 10.0f;
-}
-
-float CKonfigurationRules::SpanneGrenze(int nTyp) {
-    return nTyp == 3 ? 25.0f : 10.0f;
-}
 
 int CKonfigurationRules::TastensperreGrenze(int nTyp) {
     return IstPasswort(nTyp) ? kPasswortMax : kTastensperreMax;
@@ -55,31 +43,24 @@ QString CKonfigurationRules::Text(double value) const {
     return CNumberField::Format(value, m_locale);
 }
 
-std::optional<CFieldProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
+std::optional<ValidationProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
     using F = CKonfigurationWerte;
     Zahlen z;
-    if (!(werte.fSpanne > 0.0f) || !std::isfinite(werte.fSpanne)) {
-        // The corrections are shares of the base span; the KA71 also converts them through it.
-        return CFieldProblem{F::kOffset, tr("Der Grundmessbereich hat keine Spanne.")};
-    }
-    const float offset = OffsetGrenze(werte.nTyp, werte.fSpanne);
-    if (auto text = CNumberField::CheckFloat(werte.strOffset, -offset, offset, m_locale, z.fOffset)) {
-        return CFieldProblem{F::kOffset, *text};
-    }
-    const float spanne = SpanneGrenze(werte.nTyp);
-    if (auto text = CNumberField::CheckFloat(werte.strSpanne, -spanne, spanne, m_locale, z.fSpanne)) {
-        return CFieldProblem{F::kSpanne, *text};
+    CCorrectionLimits::Values korrektur;
+    const CCorrectionLimits::Entry entry{werte.nTyp, werte.fSpanne, werte.strOffset, werte.strSpanne};
+    if (auto problem = CCorrectionLimits::Check(entry, m_locale, {F::kOffset, F::kSpanne}, korrektur)) {
+        return problem;
     }
     if (auto text =
             CNumberField::CheckFloat(werte.strNullpunkt, 0.0f, kNullpunktMax, m_locale, z.fNullpunkt)) {
-        return CFieldProblem{F::kNullpunkt, *text};
+        return ValidationProblem{F::kNullpunkt, *text};
     }
     if (!TastensperreSichtbar(werte.nTyp)) {
         return std::nullopt;
     }
     const int grenze = TastensperreGrenze(werte.nTyp);
     if (auto text = CNumberField::CheckInt(werte.strTastensperre, 0, grenze, m_locale, z.nTastensperre)) {
-        return CFieldProblem{F::kTastensperre, *text};
+        return ValidationProblem{F::kTastensperre, *text};
     }
     return std::nullopt;
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "edit/FieldProblem.h"
+#include "core/ValidationProblem.h"
 #include "edit/KonfigurationWerte.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <optional>
 
-/// The logic of the dialog "Konfiguration" (types 2 to 10): the limits of offset and span correction,
-/// zero window and key lock by type, which rows it shows, and "Rücksetzen".
+/// The logic of the dialog "Konfiguration" (types 2 to 10): the limits of the zero window and key lock
+/// by type (those of the corrections are CCorrectionLimits'), which rows it shows, and "Rücksetzen".
 class CKonfigurationRules {
     Q_DECLARE_TR_FUNCTIONS(CKonfigurationRules)
 
@@ -23,10 +23,6 @@ public:
 
     explicit CKonfigurationRules(QLocale locale);
 
-    /// Types 3 to 6 allow a quarter of the base span, every other type a tenth.
-    static float OffsetGrenze(int nTyp, float fSpanne);
-    /// 25 % for type 3, 10 % for every other type.
-    static float SpanneGrenze(int nTyp);
     static int TastensperreGrenze(int nTyp);
     static bool TemperaturSichtbar(int nTyp);
     static bool TastensperreSichtbar(int nTyp);
@@ -35,7 +31,7 @@ public:
     static QString TastensperreLabel(int nTyp);
 
     QString Text(double value) const;
-    std::optional<CFieldProblem> Validate(const CKonfigurationWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CKonfigurationWerte& werte) const;
     /// The numbers of the fields after a successful Validate; the zero window is truncated to digits.
     Zahlen GetZahlen(const CKonfigurationWerte& werte) const;
     void Reset(CKonfigurationWerte& werte) const;

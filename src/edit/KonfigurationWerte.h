@@ -4,7 +4,7 @@
 
 /// What the dialog "Konfiguration" shows and the user edits; number fields as typed.
 struct CKonfigurationWerte {
-    enum Feld { kOffset, kSpanne, kNullpunkt, kTastensperre };
+    enum Field { kOffset, kSpanne, kNullpunkt, kTastensperre };
 
     int nTyp = 2;
     /// |base end - base start| in the transmitter's unit; the offset limits follow it.

@@ -1,7 +1,7 @@
 #include "edit/LinTabRules.h"
 
+#include "base/NumberField.h"
 #include "base/Utils.h"
-#include "edit/NumberField.h"
 
 #include <cmath>
 #include <utility>
@@ -122,13 +122,13 @@ CLinTabRules::RowState CLinTabRules::Row(const CLinTabWerte& werte, int nRow) {
     return state;
 }
 
-std::optional<CFieldProblem> CLinTabRules::FreiBereichVerlassen(CLinTabWerte& werte, int nFeld) const {
+std::optional<ValidationProblem> CLinTabRules::FreiBereichVerlassen(CLinTabWerte& werte, int nFeld) const {
     const bool bAnfang = nFeld == kFeldFreiAnfang;
     const double f = CUtils::PowerOfTen(werte.bereich.nKomma);
     const double grenze = kFreiGrenze / f;
     const double value = Value(bAnfang ? werte.strFreiAnfang : werte.strFreiEnde);
     if (value < -grenze || value > grenze) {
-        return CFieldProblem{nFeld, CNumberField::MsgZahlZwischen(-grenze, grenze, m_locale)};
+        return ValidationProblem{nFeld, CNumberField::MsgZahlZwischen(-grenze, grenze, m_locale)};
     }
     TakeEditedKA71(werte);
     // 0.29 x 100 is 28.999... in binary: the typed digits count, not the representation error.
@@ -147,7 +147,7 @@ void CLinTabRules::SetKomma(CLinTabWerte& werte, int nKomma) const {
     ShowKA71(werte);
 }
 
-std::optional<CFieldProblem> CLinTabRules::Validate(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::Validate(const CLinTabWerte& werte) const {
     switch (werte.eArt) {
     case CLinTabWerte::Art::Prozent:
         return CheckProzent(werte);
@@ -159,7 +159,7 @@ std::optional<CFieldProblem> CLinTabRules::Validate(const CLinTabWerte& werte) c
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CLinTabRules::CheckProzent(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckProzent(const CLinTabWerte& werte) const {
     const Column output{0, &werte.strX, kStromMin, kStromMax, kStromDezimalen, kStromStufe, kStromDezimalen};
     const Column measured{kFeldY, &werte.strY, 0.0f, kProzentMax, 2, kProzentStufe, 2};
     if (auto problem = CheckColumn(output, werte.nAnzahl)) {
@@ -168,7 +168,7 @@ std::optional<CFieldProblem> CLinTabRules::CheckProzent(const CLinTabWerte& wert
     return CheckColumn(measured, werte.nAnzahl);
 }
 
-std::optional<CFieldProblem> CLinTabRules::CheckDruck(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckDruck(const CLinTabWerte& werte) const {
     const int d = werte.nDezimalstellen;
     // The output column holds mA with two decimals: its step message says 0.01 whatever the range's
     // decimals, never a minimum change of 0.
@@ -187,7 +187,7 @@ std::optional<CFieldProblem> CLinTabRules::CheckDruck(const CLinTabWerte& werte)
     return CheckColumn(measured, werte.nAnzahl);
 }
 
-std::optional<CFieldProblem> CLinTabRules::CheckKA71(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckKA71(const CLinTabWerte& werte) const {
     if (auto problem = CheckFreiBereich(werte)) {
         return problem;
     }
@@ -197,10 +197,10 @@ std::optional<CFieldProblem> CLinTabRules::CheckKA71(const CLinTabWerte& werte) 
     float freiLo = static_cast<float>(Value(werte.strFreiAnfang));
     float freiHi = static_cast<float>(Value(werte.strFreiEnde));
     if (freiLo == freiHi) {
-        return CFieldProblem{kFeldFreiAnfang, tr("Anfang und Ende dürfen nicht gleich sein.")};
+        return ValidationProblem{kFeldFreiAnfang, tr("Anfang und Ende dürfen nicht gleich sein.")};
     }
     if (werte.fWert4mA == werte.fWert20mA) {
-        return CFieldProblem{-1, tr("Der Messbereich von 4 mA bis 20 mA hat keine Spanne.")};
+        return ValidationProblem{-1, tr("Der Messbereich von 4 mA bis 20 mA hat keine Spanne.")};
     }
     if (freiHi < freiLo) {
         std::swap(freiLo, freiHi);
@@ -215,35 +215,35 @@ std::optional<CFieldProblem> CLinTabRules::CheckKA71(const CLinTabWerte& werte) 
     return CheckColumn(measured, werte.nAnzahl);
 }
 
-std::optional<CFieldProblem> CLinTabRules::CheckFreiBereich(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckFreiBereich(const CLinTabWerte& werte) const {
     const float grenze = static_cast<float>(kFreiGrenze / CUtils::PowerOfTen(werte.bereich.nKomma));
     float value = 0.0f;
     if (auto text = CNumberField::CheckFloat(werte.strFreiAnfang, -grenze, grenze, m_locale, value)) {
-        return CFieldProblem{kFeldFreiAnfang, *text};
+        return ValidationProblem{kFeldFreiAnfang, *text};
     }
     if (auto text = CNumberField::CheckFloat(werte.strFreiEnde, -grenze, grenze, m_locale, value)) {
-        return CFieldProblem{kFeldFreiEnde, *text};
+        return ValidationProblem{kFeldFreiEnde, *text};
     }
     return std::nullopt;
 }
 
-std::optional<CFieldProblem> CLinTabRules::CheckColumn(const Column& column, int nAnzahl) const {
+std::optional<ValidationProblem> CLinTabRules::CheckColumn(const Column& column, int nAnzahl) const {
     const int n = CLinTabelle::Bounded(nAnzahl);
     float previous = 0.0f;
     for (int i = 0; i < n; ++i) {
         const int nFeld = column.nFeld + i;
         const std::optional<double> parsed = CNumberField::Parse((*column.texts)[i], m_locale);
         if (!parsed) {
-            return CFieldProblem{nFeld, CNumberField::MsgZahl()};
+            return ValidationProblem{nFeld, CNumberField::MsgZahl()};
         }
         const float value = static_cast<float>(*parsed);
         if (value < column.lo || value > column.hi) {
             const QString text = i == 0 ? CNumberField::MsgZahlZwischen(column.lo, column.hi, m_locale)
                                         : Msg21010(column.lo, column.hi, column.nPrecision, m_locale);
-            return CFieldProblem{nFeld, text};
+            return ValidationProblem{nFeld, text};
         }
         if (i > 0 && column.e != 0.0 && StepTooSmall(value, previous, column.e)) {
-            return CFieldProblem{nFeld, Msg21009(1.0 / column.e, column.nStepPrecision, m_locale)};
+            return ValidationProblem{nFeld, Msg21009(1.0 / column.e, column.nStepPrecision, m_locale)};
         }
         previous = value;
     }

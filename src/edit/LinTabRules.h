@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/FieldProblem.h"
+#include "core/ValidationProblem.h"
 #include "edit/LinTabWerte.h"
 
 #include <QCoreApplication>
@@ -51,10 +51,10 @@ public:
     /// The free range start or end was left: takes the typed value (text that does not parse counts as
     /// 0) and shows the table in the new range. A value outside +-9999 counts returns its message and
     /// changes nothing.
-    std::optional<CFieldProblem> FreiBereichVerlassen(CLinTabWerte& werte, int nFeld) const;
+    std::optional<ValidationProblem> FreiBereichVerlassen(CLinTabWerte& werte, int nFeld) const;
     void SetKomma(CLinTabWerte& werte, int nKomma) const;
 
-    std::optional<CFieldProblem> Validate(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CLinTabWerte& werte) const;
     struct Ergebnis {
         CLinTabelle table;
         /// KA71: the free range and decimal point to hand back.
@@ -81,11 +81,11 @@ private:
         int nStepPrecision;
     };
 
-    std::optional<CFieldProblem> CheckColumn(const Column& column, int nAnzahl) const;
-    std::optional<CFieldProblem> CheckFreiBereich(const CLinTabWerte& werte) const;
-    std::optional<CFieldProblem> CheckProzent(const CLinTabWerte& werte) const;
-    std::optional<CFieldProblem> CheckDruck(const CLinTabWerte& werte) const;
-    std::optional<CFieldProblem> CheckKA71(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> CheckColumn(const Column& column, int nAnzahl) const;
+    std::optional<ValidationProblem> CheckFreiBereich(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> CheckProzent(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> CheckDruck(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> CheckKA71(const CLinTabWerte& werte) const;
     static bool StepTooSmall(float value, float previous, double e);
     double Value(const QString& text) const;
     void ShowTable(CLinTabWerte& werte, const CLinTabelle& table) const;

@@ -57,12 +57,12 @@ QStringList CSendeGrenzen::Warnungen(const CQuillonDoc& doc, const QLocale& loca
     QStringList warnungen;
     const CEditDataRules editRules(locale);
     if (const auto problem = editRules.Validate(CEditDataDoc::Load(doc, editRules))) {
-        warnungen << CParameterPruefung::Befund(EditFeld(problem->nField), problem->strText);
+        warnungen << CParameterPruefung::Befund(EditFeld(problem->field), problem->text);
     }
     if (HatKonfiguration(doc.GetTyp())) {
         const CKonfigurationRules rules(locale);
         if (const auto problem = rules.Validate(CEditDataDoc::LoadKonfiguration(doc, rules, locale))) {
-            warnungen << CParameterPruefung::Befund(KonfigurationFeld(problem->nField), problem->strText);
+            warnungen << CParameterPruefung::Befund(KonfigurationFeld(problem->field), problem->text);
         }
     }
     return warnungen;

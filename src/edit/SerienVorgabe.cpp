@@ -9,7 +9,7 @@
 
 namespace {
 
-using F = CEditDataWerte::Feld;
+using F = CEditDataWerte::Field;
 
 struct Ziel {
     const char* name;
@@ -83,7 +83,7 @@ std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQu
                                                 QString& warnung) {
     const CEditDataRules rules(QLocale::c());
     CEditDataWerte werte = CEditDataDoc::Load(doc, rules);
-    const std::optional<CFieldProblem> eigenes = rules.Validate(werte);
+    const std::optional<ValidationProblem> eigenes = rules.Validate(werte);
     QSet<int> gesetzt;
     for (const QString& vorgabe : vorgaben) {
         const qsizetype gleich = vorgabe.indexOf(QLatin1Char('='));
@@ -117,20 +117,20 @@ std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQu
     }
     // The file's own problem, unchanged by these values, is left to the send's check of every file; any
     // other problem comes from the values set here (a range check may name the other end of the range).
-    const std::optional<CFieldProblem> problem = rules.Validate(werte);
-    const bool bDateiEigen = problem && eigenes && !gesetzt.contains(problem->nField) &&
-                             problem->nField == eigenes->nField && problem->strText == eigenes->strText;
+    const std::optional<ValidationProblem> problem = rules.Validate(werte);
+    const bool bDateiEigen = problem && eigenes && !gesetzt.contains(problem->field) &&
+                             problem->field == eigenes->field && problem->text == eigenes->text;
     if (problem && !bDateiEigen) {
         QString feldName = QStringLiteral("?");
         for (const Ziel& ziel : kZiele) {
-            if (ziel.feld == problem->nField) {
+            if (ziel.feld == problem->field) {
                 feldName = QLatin1String(ziel.name);
             }
         }
-        if (!problem->bWarning) {
-            return tr("--set %1: %2").arg(feldName, problem->strText);
+        if (problem->kind != ValidationProblem::Kind::Warning) {
+            return tr("--set %1: %2").arg(feldName, problem->text);
         }
-        warnung = tr("--set %1: %2").arg(feldName, problem->strText);
+        warnung = tr("--set %1: %2").arg(feldName, problem->text);
     }
     const CEditDataRules::Zahlen zahlen = rules.GetZahlen(werte);
     for (const Ziel& ziel : kZiele) {

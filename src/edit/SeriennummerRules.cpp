@@ -1,6 +1,6 @@
 #include "edit/SeriennummerRules.h"
 
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 
 namespace {
 
@@ -16,13 +16,13 @@ std::array<QString, CSeriennummerRules::kFelder> CSeriennummerRules::Split(const
     return felder;
 }
 
-std::optional<CFieldProblem> CSeriennummerRules::Validate(const std::array<QString, kFelder>& felder) {
+std::optional<ValidationProblem> CSeriennummerRules::Validate(const std::array<QString, kFelder>& felder) {
     for (std::size_t i = 0; i < felder.size(); ++i) {
         if (auto text = CNumberField::CheckLength(felder[i], kLaengen[i])) {
-            return CFieldProblem{static_cast<int>(i), *text};
+            return ValidationProblem{static_cast<int>(i), *text};
         }
         if (felder[i].size() < kLaengen[i]) {
-            return CFieldProblem{static_cast<int>(i), tr("Geben Sie %1 Zeichen ein.").arg(kLaengen[i])};
+            return ValidationProblem{static_cast<int>(i), tr("Geben Sie %1 Zeichen ein.").arg(kLaengen[i])};
         }
     }
     return std::nullopt;

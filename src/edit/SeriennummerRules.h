@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/FieldProblem.h"
+#include "core/ValidationProblem.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -21,7 +21,7 @@ public:
     static std::array<QString, kFelder> Split(const QString& strSeriennummer);
     /// Each field must be filled to its width: the transmitter takes the serial number as exactly 13
     /// characters, and a shorter part would shift the points of the number it keeps.
-    static std::optional<CFieldProblem> Validate(const std::array<QString, kFelder>& felder);
+    static std::optional<ValidationProblem> Validate(const std::array<QString, kFelder>& felder);
     /// field 1, ".", field 2, ".", field 3 and three blanks.
     static QString Compose(const std::array<QString, kFelder>& felder);
 };

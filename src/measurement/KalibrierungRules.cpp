@@ -1,5 +1,7 @@
 #include "measurement/KalibrierungRules.h"
 
+#include "base/CorrectionLimits.h"
+#include "base/NumberField.h"
 #include "document/QuillonDoc.h"
 #include "measurement/MessAnzeige.h"
 
@@ -9,17 +11,10 @@ namespace {
 
 constexpr int kSpanneDecimals = 2;
 
-bool IsRX26Familie(int nTyp) {
-    return nTyp >= 3 && nTyp <= 6;
-}
-
 } // namespace
 
 CKalibrierungRules::CKalibrierungRules(QLocale locale)
-    : m_locale(std::move(locale)) {
-    // A correction is typed as one number; thousands separators would only confuse it.
-    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::OmitGroupSeparator);
-}
+    : m_locale(std::move(locale)) {}
 
 CKalibrierungRules::Values CKalibrierungRules::Load(const CQuillonDoc& doc) const {
     Values values;
@@ -37,46 +32,17 @@ CKalibrierungRules::Values CKalibrierungRules::Load(const CQuillonDoc& doc) cons
     return values;
 }
 
-CKalibrierungRules::Limits CKalibrierungRules::OffsetLimits(int nTyp, double span) {
-    const double half = IsRX26Familie(nTyp) ? span * 0.25 : span / 10.0;
-    return {-half, half};
-}
-
-CKalibrierungRules::Limits CKalibrierungRules::SpanneLimits(int nTyp) {
-    return nTyp == 3 ? Limits{-25.0, 25.0} : Limits{-10.0, 10.0};
-}
-
-std::optional<double> CKalibrierungRules::Parse(const QString& text) const {
-    bool bOk = false;
-    const double value = m_locale.toDouble(text.trimmed(), &bOk);
-    if (bOk && std::isfinite(value)) {
-        return value;
-    }
-    return std::nullopt;
-}
-
-QString CKalibrierungRules::RangeMessage(const Limits& limits) const {
-    return tr("Geben Sie eine Zahl zwischen %1 und %2 ein.")
-        .arg(m_locale.toString(limits.lo), m_locale.toString(limits.hi));
-}
-
-std::optional<CKalibrierungRules::Problem> CKalibrierungRules::Validate(const Values& values) const {
-    const Limits offset = OffsetLimits(values.nTyp, values.span);
-    const std::optional<double> offsetValue = Parse(values.offset);
-    if (!offsetValue || *offsetValue < offset.lo || *offsetValue > offset.hi) {
-        return Problem{Field::Offset, RangeMessage(offset)};
-    }
-    const Limits spanne = SpanneLimits(values.nTyp);
-    const std::optional<double> spanneValue = Parse(values.spanne);
-    if (!spanneValue || *spanneValue < spanne.lo || *spanneValue > spanne.hi) {
-        return Problem{Field::Spanne, RangeMessage(spanne)};
-    }
-    return std::nullopt;
+std::optional<ValidationProblem> CKalibrierungRules::Validate(const Values& values) const {
+    CCorrectionLimits::Values korrektur;
+    const CCorrectionLimits::Entry entry{values.nTyp, static_cast<float>(values.span), values.offset,
+                                         values.spanne};
+    const CCorrectionLimits::Fields fields{static_cast<int>(Field::Offset), static_cast<int>(Field::Spanne)};
+    return CCorrectionLimits::Check(entry, m_locale, fields, korrektur);
 }
 
 void CKalibrierungRules::Apply(const Values& values, CQuillonDoc& doc) const {
-    doc.SetOffset(static_cast<float>(Parse(values.offset).value_or(0.0)));
-    doc.SetSpanne(static_cast<float>(Parse(values.spanne).value_or(0.0)));
+    doc.SetOffset(static_cast<float>(CNumberField::Parse(values.offset, m_locale).value_or(0.0)));
+    doc.SetSpanne(static_cast<float>(CNumberField::Parse(values.spanne, m_locale).value_or(0.0)));
 }
 
 void CKalibrierungRules::Reset(Values& values) const {
@@ -85,9 +51,9 @@ void CKalibrierungRules::Reset(Values& values) const {
 }
 
 QString CKalibrierungRules::Offset(double value, int decimals) const {
-    return m_locale.toString(value, 'f', decimals);
+    return CNumberField::FormatFixed(value, 0, decimals, m_locale);
 }
 
 QString CKalibrierungRules::Spanne(double value) const {
-    return m_locale.toString(value, 'f', kSpanneDecimals);
+    return CNumberField::FormatFixed(value, 0, kSpanneDecimals, m_locale);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValidationProblem.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -9,7 +11,8 @@ class CQuillonDoc;
 
 /// The dialog "Kalibrierung": a fresh measured value beside the offset correction (in the unit of the
 /// measured value) and the span correction (in % of full scale). The limits follow the base range's
-/// span and the type; the document changes only by Apply ("OK" or "Übertragen").
+/// span and the type, as in "Konfiguration" (CCorrectionLimits); the document changes only by Apply ("OK" or
+/// "Übertragen").
 class CKalibrierungRules {
     Q_DECLARE_TR_FUNCTIONS(CKalibrierungRules)
 
@@ -26,32 +29,19 @@ public:
         int offsetDecimals = 0;
     };
     enum class Field { Offset, Spanne };
-    struct Problem {
-        Field field;
-        QString text;
-    };
-    struct Limits {
-        double lo;
-        double hi;
-    };
 
     explicit CKalibrierungRules(QLocale locale = QLocale());
 
     Values Load(const CQuillonDoc& doc) const;
-    std::optional<Problem> Validate(const Values& values) const;
+    std::optional<ValidationProblem> Validate(const Values& values) const;
     /// Offset and span correction into the document; only for values that passed Validate.
     void Apply(const Values& values, CQuillonDoc& doc) const;
     /// "Rücksetzen": both corrections 0 in the dialog only.
     void Reset(Values& values) const;
 
-    static Limits OffsetLimits(int nTyp, double span);
-    static Limits SpanneLimits(int nTyp);
-
 private:
-    std::optional<double> Parse(const QString& text) const;
     QString Offset(double value, int decimals) const;
     QString Spanne(double value) const;
-    QString RangeMessage(const Limits& limits) const;
 
     QLocale m_locale;
 };

@@ -1,5 +1,6 @@
 #include "measurement/LoggenRules.h"
 
+#include "base/NumberField.h"
 #include "document/QuillonDoc.h"
 #include "measurement/MessAnzeige.h"
 
@@ -19,13 +20,12 @@ CLoggenRules::Values CLoggenRules::Load(const CQuillonDoc& doc, const QLocale& l
     return values;
 }
 
-std::optional<CLoggenRules::Problem> CLoggenRules::Validate(const Values& values) {
-    bool bNumber = false;
-    const uint intervall = values.intervall.trimmed().toUInt(&bNumber);
-    if (!bNumber || intervall < kIntervallMin || intervall > kIntervallMax) {
-        return Problem{
-            Field::Intervall,
-            tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(kIntervallMin).arg(kIntervallMax)};
+std::optional<ValidationProblem> CLoggenRules::Validate(const Values& values) {
+    // Whole seconds carry no decimal or group separator, so every locale reads them alike.
+    int nIntervall = 0;
+    if (auto text = CNumberField::CheckInt(values.intervall, kIntervallMin, kIntervallMax, QLocale::c(),
+                                           nIntervall)) {
+        return ValidationProblem::At(Field::Intervall, *text);
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValidationProblem.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -29,13 +31,9 @@ public:
         QString logFile;
     };
     enum class Field { Intervall };
-    struct Problem {
-        Field field;
-        QString text;
-    };
 
     static Values Load(const CQuillonDoc& doc, const QLocale& locale);
-    static std::optional<Problem> Validate(const Values& values);
+    static std::optional<ValidationProblem> Validate(const Values& values);
     /// Stores interval, log status and log file; only for values that passed Validate.
     static void Apply(const Values& values, CQuillonDoc& doc);
     /// The default extension and filter of the log file chooser.

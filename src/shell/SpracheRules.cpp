@@ -8,8 +8,7 @@ CSpracheRules::Values CSpracheRules::Load(const CQuillonDoc& doc) {
 
 std::optional<ValidationProblem> CSpracheRules::Validate(const Values& values) {
     if (values.nSprache != kDeutsch && values.nSprache != kEnglisch) {
-        return ValidationProblem{kFeldSprache, tr("Bitte wählen Sie eine Sprache."),
-                                 ValidationProblem::Kind::Error};
+        return ValidationProblem::At(Field::Sprache, tr("Bitte wählen Sie eine Sprache."));
     }
     return std::nullopt;
 }

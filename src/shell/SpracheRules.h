@@ -17,7 +17,7 @@ class CSpracheRules {
 public:
     static constexpr int kDeutsch = 0;
     static constexpr int kEnglisch = 1;
-    static inline const QString kFeldSprache = QStringLiteral("sprache");
+    enum class Field { Sprache };
 
     struct Values {
         int nSprache = kDeutsch;

@@ -125,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(record.m_nKommaPos, 2);
         QCOMPARE(record.m_nGain, 5);
         QCOMPARE(record.m_nAbglEinheit, 2);
-        const CAbglMessbereichRules::Werte w = CAbglMessbereichRules::Load(record, kKA28);
+        const CAbglMessbereichRules::Values w = CAbglMessbereichRules::Load(record, kKA28);
         QVERIFY(w.bDacUeberspringen);
         QCOMPARE(w.ende, -50.0);
         QCOMPARE(w.ausgAnfang, 4.0);
@@ -141,7 +141,7 @@ private Q_SLOTS:
         CScriptedOperator op;
         CQuillonDoc doc(op, QString());
         CAbglWizardNavigation nav;
-        CAbglMessbereichRules::Werte w;
+        CAbglMessbereichRules::Values w;
         w.anfang = 0;
         w.ende = 16;
         w.abglAnfang = 0;
@@ -149,22 +149,22 @@ private Q_SLOTS:
         w.nKommaPos = 2;
         w.ausgAnfang = 4;
         w.ausgEnde = 20;
-        QCOMPARE(CAbglMessbereichRules::Validate(w, 3)->feld, CAbglMessbereichRules::Feld::AbglEnde);
+        QVERIFY(CAbglMessbereichRules::Validate(w, 3)->Is(CAbglMessbereichRules::Field::AbglEnde));
         QCOMPARE(CAbglMessbereichRules::Validate(w, 3)->text,
                  QStringLiteral("Geben Sie eine Zahl zwischen 0 und 16 ein."));
         w.abglEnde = 15.5;
         w.nKommaPos = 3;
         w.ende = 40; // 40000 digits do not fit the record's word
-        QCOMPARE(CAbglMessbereichRules::Validate(w, 3)->feld, CAbglMessbereichRules::Feld::KommaPos);
+        QVERIFY(CAbglMessbereichRules::Validate(w, 3)->Is(CAbglMessbereichRules::Field::KommaPos));
         w.ende = 16;
         w.nKommaPos = 2;
         w.ausgEnde = 22.6;
-        QCOMPARE(CAbglMessbereichRules::Validate(w, 3)->feld, CAbglMessbereichRules::Feld::AusgEnde);
+        QVERIFY(CAbglMessbereichRules::Validate(w, 3)->Is(CAbglMessbereichRules::Field::AusgEnde));
         w.ausgEnde = 20;
         w.anfang = -1001;
         QVERIFY(CAbglMessbereichRules::Validate(w, 3));
         QVERIFY(!CAbglMessbereichRules::Validate(w, kKA28) ||
-                CAbglMessbereichRules::Validate(w, kKA28)->feld != CAbglMessbereichRules::Feld::Anfang);
+                !CAbglMessbereichRules::Validate(w, kKA28)->Is(CAbglMessbereichRules::Field::Anfang));
         w.anfang = 0;
         QVERIFY(!CAbglMessbereichRules::Validate(w, 3));
         QCOMPARE(CAbglMessbereichRules::Apply(w, doc, nav), int(R::kDac));
@@ -185,14 +185,14 @@ private Q_SLOTS:
                                                 std::pair{R::Ausgang::MA20, R::Grenzen{0, 22.5, 0}}}) {
             // The quick button sets the output range; the range page's Next derives the flags from it.
             CAbglWizardNavigation nav;
-            CAbglMessbereichRules::Werte w = CAbglMessbereichRules::Load(doc.Abgleichdaten(), 3);
+            CAbglMessbereichRules::Values w = CAbglMessbereichRules::Load(doc.Abgleichdaten(), 3);
             const R::AusgangsBereich bereich = R::QuickOutput(ausgang);
             w.ausgAnfang = bereich.start;
             w.ausgEnde = bereich.ende;
             CAbglMessbereichRules::Apply(w, doc, nav);
             QCOMPARE(nav.bSpannung, bereich.bSpannung);
             QCOMPARE(nav.bLiveZero, bereich.bLiveZero);
-            const CAbglOptionenRules::Werte o = CAbglOptionenRules::Open(doc, nav);
+            const CAbglOptionenRules::Values o = CAbglOptionenRules::Load(doc, nav);
             QCOMPARE(o.ausgMin, expected.min);
             QCOMPARE(o.ausgMax, expected.max);
             QCOMPARE(o.fehler, expected.fehler);
@@ -207,19 +207,19 @@ private Q_SLOTS:
         record.m_nBereichAnfang = 0;
         record.m_nBereichEnde = 1600;
         CAbglWizardNavigation nav;
-        CAbglOptionenRules::Werte w = CAbglOptionenRules::Open(doc, nav);
+        CAbglOptionenRules::Values w = CAbglOptionenRules::Load(doc, nav);
         w.bFallend = true;
         w.offset = 16.5;
-        QCOMPARE(CAbglOptionenRules::Validate(w, record)->feld, CAbglOptionenRules::Feld::Offset);
+        QVERIFY(CAbglOptionenRules::Validate(w, record)->Is(CAbglOptionenRules::Field::Offset));
         w.offset = -0.125;
         w.spanne = 1.5;
         w.serie = {"12", "3", "45"};
         w.nullpunktsfenster = 7.9;
         w.serie[1] = "3x";
-        QCOMPARE(CAbglOptionenRules::Validate(w, record)->feld, CAbglOptionenRules::Feld::Serie);
+        QVERIFY(CAbglOptionenRules::Validate(w, record)->Is(CAbglOptionenRules::Field::Serie));
         w.serie[1] = "3";
         QVERIFY(!CAbglOptionenRules::Validate(w, record));
-        CAbglOptionenRules::Store(w, doc);
+        CAbglOptionenRules::Apply(w, doc);
         QCOMPARE(record.m_nWerksOffset, -13);
         QCOMPARE(record.m_nWerksSpanne, 10150);
         QCOMPARE(doc.GetMessAnfang(), 1600.0f); // falling: the range in digits, swapped
@@ -228,7 +228,7 @@ private Q_SLOTS:
         QCOMPARE(doc.GetSeriennummer(), QByteArray("000012.03.045   "));
         doc.SetGrundAnfang(0);
         doc.SetGrundEnde(16);
-        CAbglOptionenRules::Load(doc, nav, w);
+        CAbglOptionenRules::Reload(doc, nav, w);
         QVERIFY(w.bFallend);
         QCOMPARE(w.spanne, 1.5);
     }

@@ -160,9 +160,9 @@ private Q_SLOTS:
             CAbgleichRecordRules::Load(r, CAbgleichRecordRules::Form::KA71, true);
         entries[0].text = QStringLiteral("70000"); // m_nAdc[0]
         entries[20].text = QStringLiteral("1,5");  // a float entry
-        QCOMPARE(CAbgleichRecordRules::Validate(entries).value().entry, 0);
+        QCOMPARE(CAbgleichRecordRules::Validate(entries).value().field, 0);
         entries[0].text = QStringLiteral("65535");
-        QCOMPARE(CAbgleichRecordRules::Validate(entries).value().entry, 20);
+        QCOMPARE(CAbgleichRecordRules::Validate(entries).value().field, 20);
         entries[20].text = QStringLiteral("1.5");
         QVERIFY(!CAbgleichRecordRules::Validate(entries));
         CAbgleichRecordRules::Apply(entries, r);
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(values.fOutputEnd, 20.0);
         QCOMPARE(CAnalogAbgleichRules::RangeOf(values.fOutputStart, values.fOutputEnd),
                  CAnalogAbgleichRules::OutputRange::MilliAmp4To20);
-        CAnalogAbgleichRules::ApplyForSend(values, doc);
+        CAnalogAbgleichRules::Apply(values, doc);
         QCOMPARE(doc.Abgleichdaten().m_nDac[4], 2000);
         QVERIFY(doc.Abgleichdaten().m_bGueltig);
 
@@ -217,7 +217,7 @@ private Q_SLOTS:
         values.fOutputEnd = 10.0;
         QCOMPARE(CAnalogAbgleichRules::RangeOf(values.fOutputStart, values.fOutputEnd),
                  CAnalogAbgleichRules::OutputRange::None);
-        CAnalogAbgleichRules::ApplyForSend(values, doc);
+        CAnalogAbgleichRules::Apply(values, doc);
         QCOMPARE(doc.Abgleichdaten().m_nDac[3], 13); // 12.5 rounds away from zero
         CAnalogAbgleichRules::SetRange(values, CAnalogAbgleichRules::OutputRange::MilliAmp0To20);
         QCOMPARE(values.fOutputStart, 0.0);
@@ -235,13 +235,13 @@ private Q_SLOTS:
         CAnalogAbgleichRules::TakeOutputRange(values);
         QVERIFY(!CAnalogAbgleichRules::Validate(values));
         values.record.m_nDac[1] = 4096;
-        QCOMPARE(CAnalogAbgleichRules::Validate(values)->field, QStringLiteral("m_nDac"));
+        QVERIFY(CAnalogAbgleichRules::Validate(values)->Is(CAnalogAbgleichRules::Field::Dac));
         values.record.m_nDac[1] = 2000;
         values.record.m_nAbglBereichEnde = 10000;
-        QCOMPARE(CAnalogAbgleichRules::Validate(values)->field, QStringLiteral("m_nAbglBereichEnde"));
+        QVERIFY(CAnalogAbgleichRules::Validate(values)->Is(CAnalogAbgleichRules::Field::AbglBereichEnde));
         values.record.m_nAbglBereichEnde = 1000;
         values.fOutputEnd = 22.6;
-        QCOMPARE(CAnalogAbgleichRules::Validate(values)->field, QStringLiteral("output"));
+        QVERIFY(CAnalogAbgleichRules::Validate(values)->Is(CAnalogAbgleichRules::Field::Output));
     }
 
     void vn62DacPointChecks() {

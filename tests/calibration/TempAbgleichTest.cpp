@@ -18,8 +18,8 @@ using Frame = CSequenceRig::Frame;
 constexpr int kTyp = 1;
 
 /// Values as a technician enters them, with their checksum.
-T::Werte Measured() {
-    T::Werte w;
+T::Values Measured() {
+    T::Values w;
     w.iMin = {1600, 1610, 1590, 1605, 1620, 1585};
     w.iMax = {8000, 8010, 7990, 8020, 7980, 8005};
     w.temp = {-10, 0, 25, 50, 85, 120};
@@ -54,16 +54,16 @@ class TempAbgleichTest : public QObject {
 
 private Q_SLOTS:
     void checksumKeepsTheSignOfTheSumBelowTenThousand() {
-        T::Werte w;
+        T::Values w;
         w.iMin[0] = 5000;
         QCOMPARE(T::Checksum(w), 5000);
         w.iMin[1] = 6000;
         QCOMPARE(T::Checksum(w), 1000);
-        T::Werte negative;
+        T::Values negative;
         negative.temp[0] = -10;
         QCOMPARE(T::Checksum(negative), -10);
         // Values beyond 16 bits count as the word they are sent as.
-        T::Werte wide;
+        T::Values wide;
         wide.iMax[2] = 65535;
         QCOMPARE(T::Checksum(wide), -1);
     }
@@ -83,32 +83,31 @@ private Q_SLOTS:
     }
 
     void validationNamesTheFirstValueOutOfRange() {
-        T::Werte w = Measured();
+        T::Values w = Measured();
         QVERIFY(!T::Validate(w));
         w.temp[3] = -1000;
-        const std::optional<T::Problem> problem = T::Validate(w);
+        const std::optional<ValidationProblem> problem = T::Validate(w);
         QVERIFY(problem);
-        QCOMPARE(problem->nRow, 2);
-        QCOMPARE(problem->nEntry, 3);
+        QCOMPARE(problem->field, T::FieldOf(2, 3));
         QCOMPARE(problem->text, QStringLiteral("Geben Sie eine Zahl zwischen -999 und 9999 ein."));
         w.temp[3] = 0;
         w.iMin[0] = 10000;
-        QCOMPARE(T::Validate(w)->nRow, 0);
+        QCOMPARE(T::Validate(w)->field, T::FieldOf(0, 0));
         // Cold points only: the checksum that "Empfangen" shows is negative and must be sendable.
-        T::Werte kalt;
+        T::Values kalt;
         kalt.temp = {-20, -15, -10, -5, -1, -30};
         kalt.checksum = T::Checksum(kalt);
         QCOMPARE(kalt.checksum, -81);
         QVERIFY(!T::Validate(kalt));
         kalt.checksum = 10000;
-        QCOMPARE(T::Validate(kalt)->nRow, 3);
+        QCOMPARE(T::Validate(kalt)->field, T::FieldOf(3, 0));
     }
 
     void writeFillsTheSlotsAndLeavesSlotFive() {
         CSequenceRig rig(kTyp);
         PrepareMemory(rig.sim.Transmitter());
         CTempAbgleichTransfer transfer(rig.link, rig.connection);
-        const T::Werte w = Measured();
+        const T::Values w = Measured();
         QVERIFY2(transfer.WriteTemperatureData(w), qPrintable(rig.op.MessageTexts().join(" | ")));
         QVERIFY(rig.op.messages.isEmpty());
         const QList<quint16>& words = rig.sim.Transmitter().CalWords();
@@ -135,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(rig.op.progressMaximum, 21);
 
         // Read back at once, the values pass the checksum again.
-        T::Werte back;
+        T::Values back;
         QVERIFY(transfer.ReadTemperatureData(back));
         QCOMPARE(back.iMin, w.iMin);
         QCOMPARE(back.iMax, w.iMax);
@@ -166,7 +165,7 @@ private Q_SLOTS:
         rig.sim.Transmitter().CalWords()[22] = static_cast<quint16>(r1);
         const QList<quint16> before = rig.sim.Transmitter().CalWords();
         CTempAbgleichTransfer transfer(rig.link, rig.connection);
-        T::Werte w = Measured();
+        T::Values w = Measured();
         w.iMax[4] += changedValue;
         QVERIFY(!transfer.WriteTemperatureData(w));
         QCOMPARE(rig.op.messages.size(), 1);
@@ -188,7 +187,7 @@ private Q_SLOTS:
             words[46 + s] = static_cast<quint16>(-5 - s);
         }
         CTempAbgleichTransfer transfer(rig.link, rig.connection);
-        T::Werte w;
+        T::Values w;
         QVERIFY(transfer.ReadTemperatureData(w));
         QCOMPARE(w.iMin, (T::Row{1000, 1001, 1002, 1003, 1004, 1006}));
         QCOMPARE(w.iMax[5], 50006);

@@ -1,4 +1,4 @@
-// The smaller editing rules: the range presets, the configuration dialog's limits and
+// The smaller editing rules: the range presets, the configuration dialog's key lock and
 // rows by type, the value entry of the test commands and the serial number fields.
 
 #include "edit/EnterDataRules.h"
@@ -39,27 +39,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tastensperre");
         QTest::addColumn<QString>("message");
         const QString ok;
-        QTest::newRow("type 2 offset 1") << 2 << "1"
-                                         << "0"
-                                         << "0" << ok;
-        QTest::newRow("type 2 offset -1.1") << 2 << "-1.1"
-                                            << "0"
-                                            << "0"
-                                            << "Geben Sie eine Zahl zwischen -1 und 1 ein.";
-        QTest::newRow("type 5 offset 2.5") << 5 << "-2.5"
-                                           << "0"
-                                           << "0" << ok;
-        QTest::newRow("type 5 offset 2.6") << 5 << "2.6"
-                                           << "0"
-                                           << "0"
-                                           << "Geben Sie eine Zahl zwischen -2.5 und 2.5 ein.";
-        QTest::newRow("type 3 span 20") << 3 << "0"
-                                        << "20"
-                                        << "0" << ok;
-        QTest::newRow("type 4 span 20") << 4 << "0"
-                                        << "20"
-                                        << "0"
-                                        << "Geben Sie eine Zahl zwischen -10 und 10 ein.";
+        // The corrections' limits are CorrectionEntryTest's.
         QTest::newRow("type 2 key lock 101") << 2 << "0"
                                              << "0"
                                              << "101"
@@ -91,7 +71,7 @@ private Q_SLOTS:
         werte.strSpanne = spanne;
         werte.strTastensperre = tastensperre;
         const auto problem = rules.Validate(werte);
-        QCOMPARE(problem ? problem->strText : QString(), message);
+        QCOMPARE(problem ? problem->text : QString(), message);
     }
 
     void configurationRowsAndValues() {
@@ -112,15 +92,15 @@ private Q_SLOTS:
         QCOMPARE(z.nTastensperre, 7);
         QCOMPARE(z.fOffset, -0.25f);
         werte.strNullpunkt = QStringLiteral("1000.5");
-        QCOMPARE(rules.Validate(werte)->nField, int(CKonfigurationWerte::kNullpunkt));
+        QCOMPARE(rules.Validate(werte)->field, int(CKonfigurationWerte::kNullpunkt));
     }
 
     void enterData() {
         QCOMPARE(CEnterDataRules::Validate(QStringLiteral("123456789012"), QStringLiteral("1234567890")),
                  std::nullopt);
         const auto problem = CEnterDataRules::Validate(QString(), QStringLiteral("12345678901"));
-        QCOMPARE(problem->nField, int(CEnterDataRules::kWert));
-        QCOMPARE(problem->strText, QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
+        QCOMPARE(problem->field, int(CEnterDataRules::kWert));
+        QCOMPARE(problem->text, QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
     }
 
     void serialNumber() {
@@ -130,16 +110,16 @@ private Q_SLOTS:
         QCOMPARE(felder[2], QStringLiteral("901"));
         QCOMPARE(CSeriennummerRules::Compose(felder), QStringLiteral("123456.78.901   "));
         QCOMPARE(CSeriennummerRules::Split(QStringLiteral("12"))[1], QString());
-        QCOMPARE(CSeriennummerRules::Validate({QStringLiteral("1234567"), QString(), QString()})->nField, 0);
+        QCOMPARE(CSeriennummerRules::Validate({QStringLiteral("1234567"), QString(), QString()})->field, 0);
         QCOMPARE(CSeriennummerRules::Validate(
                      {QStringLiteral("123456"), QStringLiteral("78"), QStringLiteral("1234")})
-                     ->strText,
+                     ->text,
                  QStringLiteral("Geben Sie nicht mehr als 3 Zeichen ein."));
         // A part shorter than its width would shift the points of the 13 characters the transmitter keeps.
         const auto kurz = CSeriennummerRules::Validate(
             {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("901")});
-        QCOMPARE(kurz->nField, 1);
-        QCOMPARE(kurz->strText, QStringLiteral("Geben Sie 2 Zeichen ein."));
+        QCOMPARE(kurz->field, 1);
+        QCOMPARE(kurz->text, QStringLiteral("Geben Sie 2 Zeichen ein."));
         QCOMPARE(CSeriennummerRules::Validate(felder), std::nullopt);
     }
 };

@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(rules.Validate(werte), std::nullopt);
         werte.strOffset = QStringLiteral("-100");
         werte.strTastensperre = QStringLiteral("123");
-        CEditDataDoc::StoreKonfiguration(werte, rules, *doc);
+        CEditDataDoc::ApplyKonfiguration(werte, rules, *doc);
         QCOMPARE(doc->GetOffset(), -0.1f);
         QCOMPARE(doc->GetTastatursperre(), qint16(123));
 
@@ -164,7 +164,7 @@ private Q_SLOTS:
         flat->SetOffset(0.5f);
         werte = CEditDataDoc::LoadKonfiguration(*flat, rules, QLocale::c());
         QCOMPARE(werte.strOffset, QStringLiteral("0.5"));
-        QCOMPARE(rules.Validate(werte)->strText, QStringLiteral("Der Grundmessbereich hat keine Spanne."));
+        QCOMPARE(rules.Validate(werte)->text, QStringLiteral("Der Grundmessbereich hat keine Spanne."));
 
         std::unique_ptr<CQuillonDoc> rx26 = Doc(3);
         rx26->SetTastatursperre(4);
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(werte.fSpanne, 10.0f);
         werte.strTastensperre = QStringLiteral("99");
         werte.strNullpunkt = QStringLiteral("12.7");
-        CEditDataDoc::StoreKonfiguration(werte, rules, *rx26);
+        CEditDataDoc::ApplyKonfiguration(werte, rules, *rx26);
         QCOMPARE(rx26->GetTastatursperre(), qint16(4));
         QCOMPARE(rx26->GetNullpunktsfenster(), qint16(12));
     }

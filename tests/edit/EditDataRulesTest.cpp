@@ -4,8 +4,8 @@
 
 #include "edit/EditDataRules.h"
 
+#include "base/NumberField.h"
 #include "edit/LinTabGenerator.h"
-#include "edit/NumberField.h"
 
 #include <QTest>
 
@@ -41,9 +41,9 @@ CEditDataWerte Dialog(int nTyp, const QLocale& locale = QLocale::c()) {
 QString Problem(const CEditDataWerte& werte, int* field = nullptr) {
     const auto problem = CEditDataRules(QLocale::c()).Validate(werte);
     if (field != nullptr) {
-        *field = problem ? problem->nField : -1;
+        *field = problem ? problem->field : -1;
     }
-    return problem ? problem->strText : QString();
+    return problem ? problem->text : QString();
 }
 
 } // namespace
@@ -176,9 +176,9 @@ private Q_SLOTS:
         werte.strMessEnde = QStringLiteral("2,5");
         QCOMPARE(rules.Validate(werte), std::nullopt);
         werte.strStromMax = QStringLiteral("22.5");
-        QCOMPARE(rules.Validate(werte)->strText, QStringLiteral("Geben Sie eine Zahl ein."));
+        QCOMPARE(rules.Validate(werte)->text, QStringLiteral("Geben Sie eine Zahl ein."));
         werte.strStromMax = QStringLiteral("23");
-        QCOMPARE(rules.Validate(werte)->strText,
+        QCOMPARE(rules.Validate(werte)->text,
                  QStringLiteral("Geben Sie eine Zahl zwischen 3,5 und 22,5 ein."));
         werte.strGrundEnde = QStringLiteral("10");
         QCOMPARE(rules.Hint(werte, F::kMessAnfang), QStringLiteral("0 ... 10 bar"));
@@ -299,7 +299,7 @@ private Q_SLOTS:
         gross.strDaempfung = QStringLiteral("x");
         wechsel = rules.ChangeAnzeigeEinheit(gross, 2);
         QVERIFY(!wechsel.bUebernommen);
-        QCOMPARE(wechsel.problem->nField, int(F::kDaempfung));
+        QCOMPARE(wechsel.problem->field, int(F::kDaempfung));
     }
 
     void ka71LookingAtOtherUnitsLeavesTheRangeWhereItWas() {

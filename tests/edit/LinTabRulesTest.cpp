@@ -103,21 +103,20 @@ private Q_SLOTS:
         QCOMPARE(m_rules.Validate(werte), std::nullopt);
 
         werte.strX[2] = werte.strX[1];
-        std::optional<CFieldProblem> problem = m_rules.Validate(werte);
-        QCOMPARE(problem->nField, 2);
-        QCOMPARE(problem->strText,
+        std::optional<ValidationProblem> problem = m_rules.Validate(werte);
+        QCOMPARE(problem->field, 2);
+        QCOMPARE(problem->text,
                  QStringLiteral("Die Tabellenwerte müssen sich um mindestens   0.01 ändern !"));
 
         werte.strX[2] = QStringLiteral("20.5");
         problem = m_rules.Validate(werte);
-        QCOMPARE(problem->strText,
-                 QStringLiteral("Geben Sie bitte eine Zahl zwischen   4.00 und  20.00 ein."));
+        QCOMPARE(problem->text, QStringLiteral("Geben Sie bitte eine Zahl zwischen   4.00 und  20.00 ein."));
 
         werte.strX[2] = QStringLiteral("12");
         werte.strY[1] = QStringLiteral("0.05");
         problem = m_rules.Validate(werte);
-        QCOMPARE(problem->nField, CLinTabRules::kFeldY + 1);
-        QCOMPARE(problem->strText,
+        QCOMPARE(problem->field, CLinTabRules::kFeldY + 1);
+        QCOMPARE(problem->text,
                  QStringLiteral("Die Tabellenwerte müssen sich um mindestens   0.10 ändern !"));
     }
 
@@ -128,29 +127,28 @@ private Q_SLOTS:
         QCOMPARE(werte.strY[1], QStringLiteral("5"));
         QCOMPARE(m_rules.Validate(werte), std::nullopt);
         werte.strY[1] = QStringLiteral("10");
-        const std::optional<CFieldProblem> problem = m_rules.Validate(werte);
-        QCOMPARE(problem->nField, CLinTabRules::kFeldY + 1);
-        QCOMPARE(problem->strText,
+        const std::optional<ValidationProblem> problem = m_rules.Validate(werte);
+        QCOMPARE(problem->field, CLinTabRules::kFeldY + 1);
+        QCOMPARE(problem->text,
                  QStringLiteral("Die Tabellenwerte müssen sich um mindestens -0.001 ändern !"));
         werte.strY[1] = QStringLiteral("9.999");
         QCOMPARE(m_rules.Validate(werte), std::nullopt);
 
         // Row 1 gets the framework's range message, later rows message 21010.
         werte.strY[0] = QStringLiteral("11");
-        QCOMPARE(m_rules.Validate(werte)->strText,
-                 QStringLiteral("Geben Sie eine Zahl zwischen 0 und 10 ein."));
+        QCOMPARE(m_rules.Validate(werte)->text, QStringLiteral("Geben Sie eine Zahl zwischen 0 und 10 ein."));
         werte.strY[0] = QStringLiteral("10");
         werte.strY[1] = QStringLiteral("-1");
-        QCOMPARE(m_rules.Validate(werte)->strText,
+        QCOMPARE(m_rules.Validate(werte)->text,
                  QStringLiteral("Geben Sie bitte eine Zahl zwischen  0.000 und 10.000 ein."));
         werte.strY[1] = QStringLiteral("fünf");
-        QCOMPARE(m_rules.Validate(werte)->strText, QStringLiteral("Geben Sie eine Zahl ein."));
+        QCOMPARE(m_rules.Validate(werte)->text, QStringLiteral("Geben Sie eine Zahl ein."));
 
         // The mA column's minimum change is 0.01 whatever the range's decimals.
         CLinTabWerte ganz =
             m_rules.Load(Art::Druck, CLinTabGenerator::EvenDruck(3, 0, 100, 0), 0, 100, "", 0);
         ganz.strX[1] = QStringLiteral("4");
-        QCOMPARE(m_rules.Validate(ganz)->strText,
+        QCOMPARE(m_rules.Validate(ganz)->text,
                  QStringLiteral("Die Tabellenwerte müssen sich um mindestens   0.01 ändern !"));
     }
 
@@ -170,12 +168,12 @@ private Q_SLOTS:
         QCOMPARE(stored.x[1], 5000.0f);
         QCOMPARE(stored.x[2], 0.0f);
         werte.strX[1] = QStringLiteral("100.1");
-        QCOMPARE(m_rules.Validate(werte)->strText,
+        QCOMPARE(m_rules.Validate(werte)->text,
                  QStringLiteral("Geben Sie bitte eine Zahl zwischen    0.0 und  100.0 ein."));
 
         // The free range is limited to 4 digits on the display.
         werte.strFreiEnde = QStringLiteral("1000");
-        QCOMPARE(m_rules.Validate(werte)->nField, CLinTabRules::kFeldFreiEnde);
+        QCOMPARE(m_rules.Validate(werte)->field, CLinTabRules::kFeldFreiEnde);
         QVERIFY(m_rules.FreiBereichVerlassen(werte, CLinTabRules::kFeldFreiEnde));
         QCOMPARE(werte.bereich.nFreiEnde, 1000);
     }
@@ -204,8 +202,7 @@ private Q_SLOTS:
 
     void ka71WithoutSpanIsRefusedNotDivided() {
         CLinTabWerte werte = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(3), Bereich(500, 500, 0), "bar", 1);
-        QCOMPARE(m_rules.Validate(werte)->strText,
-                 QStringLiteral("Anfang und Ende dürfen nicht gleich sein."));
+        QCOMPARE(m_rules.Validate(werte)->text, QStringLiteral("Anfang und Ende dürfen nicht gleich sein."));
         CLinTabGenerator::KA71Bereich flat = Bereich(0, 1000, 0);
         flat.fWert20mA = flat.fWert4mA;
         QVERIFY(!CLinTabGenerator::KA71Stored(CLinTabGenerator::EvenKA71(3), flat));

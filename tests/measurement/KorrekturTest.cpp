@@ -148,35 +148,6 @@ private Q_SLOTS:
         QCOMPARE(rig.op.MessageTexts().last(), QStringLiteral("Fail to receive data!"));
     }
 
-    void dialogLimitsFollowTypeAndSpan() {
-        const CKalibrierungRules rules(QLocale::c());
-        CKalibrierungRules::Values values;
-        values.span = 10.0;
-        values.nTyp = 3;
-        values.offset = QStringLiteral("2.5");
-        values.spanne = QStringLiteral("-25");
-        QVERIFY(!rules.Validate(values));
-        values.offset = QStringLiteral("2.51");
-        auto problem = rules.Validate(values);
-        QVERIFY(problem && problem->field == CKalibrierungRules::Field::Offset);
-        QCOMPARE(problem->text, QStringLiteral("Geben Sie eine Zahl zwischen -2.5 und 2.5 ein."));
-
-        values.nTyp = 4;
-        values.offset = QStringLiteral("0");
-        problem = rules.Validate(values);
-        QVERIFY(problem && problem->field == CKalibrierungRules::Field::Spanne);
-        QCOMPARE(problem->text, QStringLiteral("Geben Sie eine Zahl zwischen -10 und 10 ein."));
-
-        values.nTyp = 2;
-        values.spanne = QStringLiteral("10");
-        values.offset = QStringLiteral("-1");
-        QVERIFY(!rules.Validate(values));
-        values.offset = QStringLiteral("-1.01");
-        QVERIFY(rules.Validate(values));
-        values.offset = QStringLiteral("abc");
-        QVERIFY(rules.Validate(values));
-    }
-
     void resetTouchesOnlyTheDialog() {
         KorrekturRig rig(0);
         rig.doc.SetGrundAnfang(0.0f);

@@ -35,7 +35,7 @@ private Q_SLOTS:
         for (const int nSprache : {-1, 2, 99}) {
             const std::optional<ValidationProblem> problem = CSpracheRules::Validate({nSprache});
             QVERIFY(problem);
-            QCOMPARE(problem->field, CSpracheRules::kFeldSprache);
+            QVERIFY(problem->Is(CSpracheRules::Field::Sprache));
             QCOMPARE(problem->kind, ValidationProblem::Kind::Error);
         }
     }

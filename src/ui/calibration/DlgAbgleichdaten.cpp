@@ -29,13 +29,12 @@ void CDlgAbgleichdaten::Build(const QList<CAbgleichRecordRules::Entry>& entries,
 
 void CDlgAbgleichdaten::accept() {
     const QList<CAbgleichRecordRules::Entry> entries = m_table->Entries();
-    if (const std::optional<CAbgleichRecordRules::Problem> problem =
-            CAbgleichRecordRules::Validate(entries)) {
-        const QString label = m_table->Label(problem->entry);
+    if (const std::optional<ValidationProblem> problem = CAbgleichRecordRules::Validate(entries)) {
+        const QString label = m_table->Label(problem->field);
         QMessageBox::warning(this, windowTitle(),
                              label.isEmpty() ? problem->text
                                              : QStringLiteral("%1: %2").arg(label, problem->text));
-        m_table->FocusEntry(problem->entry);
+        m_table->FocusEntry(problem->field);
         return;
     }
     CAbgleichRecordRules::Apply(entries, m_record);

@@ -109,7 +109,7 @@ CPropPageMessbereich::CPropPageMessbereich(CAbglWizard& wizard)
 
 void CPropPageMessbereich::initializePage() {
     const int nTyp = Wizard().Doc().GetTyp();
-    M::Werte werte = M::Load(Wizard().Doc().Abgleichdaten(), nTyp);
+    M::Values werte = M::Load(Wizard().Doc().Abgleichdaten(), nTyp);
     if (m_bOpened) {
         werte.bDacUeberspringen = m_ueberspringen->isChecked(); // the technician's choice stays
     }
@@ -117,7 +117,7 @@ void CPropPageMessbereich::initializePage() {
     Show(werte);
 }
 
-void CPropPageMessbereich::Show(const M::Werte& w) {
+void CPropPageMessbereich::Show(const M::Values& w) {
     m_einheit->setCurrentIndex(w.nEinheit);
     m_komma->setCurrentIndex(w.nKommaPos);
     m_anfang->setText(Text(w.anfang));
@@ -152,8 +152,8 @@ void CPropPageMessbereich::Quick(R::Ausgang ausgang) {
     Wizard().Nav().bLiveZero = bereich.bLiveZero;
 }
 
-std::optional<M::Werte> CPropPageMessbereich::Gather() {
-    M::Werte w;
+std::optional<M::Values> CPropPageMessbereich::Gather() {
+    M::Values w;
     QLineEdit* const edits[] = {m_anfang, m_ende, m_abglAnfang, m_abglEnde, m_ausgAnfang, m_ausgEnde};
     double* const values[] = {&w.anfang, &w.ende, &w.abglAnfang, &w.abglEnde, &w.ausgAnfang, &w.ausgEnde};
     for (std::size_t i = 0; i < std::size(edits); ++i) {
@@ -166,18 +166,18 @@ std::optional<M::Werte> CPropPageMessbereich::Gather() {
     w.nEinheit = m_einheit->currentIndex();
     w.nKommaPos = m_komma->currentIndex();
     w.bDacUeberspringen = m_ueberspringen->isChecked();
-    const std::optional<M::Problem> problem = M::Validate(w, Wizard().Doc().GetTyp());
+    const std::optional<ValidationProblem> problem = M::Validate(w, Wizard().Doc().GetTyp());
     if (problem) {
         QWidget* const fields[] = {m_anfang,     m_ende,     m_abglAnfang, m_abglEnde,
                                    m_ausgAnfang, m_ausgEnde, m_komma};
-        Refuse(fields[static_cast<int>(problem->feld)], problem->text);
+        Refuse(fields[problem->field], problem->text);
         return std::nullopt;
     }
     return w;
 }
 
 std::optional<int> CPropPageMessbereich::Leave() {
-    const std::optional<M::Werte> werte = Gather();
+    const std::optional<M::Values> werte = Gather();
     if (!werte) {
         return std::nullopt;
     }

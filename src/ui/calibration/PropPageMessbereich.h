@@ -18,8 +18,8 @@ public:
 
 private:
     QLineEdit* Edit(int nId);
-    void Show(const CAbglMessbereichRules::Werte& werte);
-    std::optional<CAbglMessbereichRules::Werte> Gather();
+    void Show(const CAbglMessbereichRules::Values& werte);
+    std::optional<CAbglMessbereichRules::Values> Gather();
     void RangeEdited(QLineEdit* from, QLineEdit* to);
     void UnitChosen();
     void Quick(CAbglWizardRules::Ausgang ausgang);

@@ -123,9 +123,9 @@ CPropPageOptionen::CPropPageOptionen(CAbglWizard& wizard)
 
 void CPropPageOptionen::initializePage() {
     CAbglWizard& w = Wizard();
-    O::Werte werte;
+    O::Values werte;
     if (!m_bOpened) {
-        werte = O::Open(w.Doc(), w.Nav());
+        werte = O::Load(w.Doc(), w.Nav());
         m_bOpened = true;
     } else {
         // The limits and the serial number stay as entered unless the transmitter's values were read.
@@ -135,12 +135,12 @@ void CPropPageOptionen::initializePage() {
         for (std::size_t i = 0; i < m_serie.size(); ++i) {
             werte.serie[i] = m_serie[i]->text();
         }
-        O::Load(w.Doc(), w.Nav(), werte);
+        O::Reload(w.Doc(), w.Nav(), werte);
     }
     Show(werte);
 }
 
-void CPropPageOptionen::Show(const O::Werte& werte) {
+void CPropPageOptionen::Show(const O::Values& werte) {
     const QString unit = R::EinheitLabel(Wizard().Doc().Abgleichdaten().m_nAbglEinheit);
     m_offsetEinheit->setText(unit);
     m_messwertEinheit->setText(unit);
@@ -159,7 +159,7 @@ void CPropPageOptionen::Show(const O::Werte& werte) {
 }
 
 bool CPropPageOptionen::Store() {
-    O::Werte w;
+    O::Values w;
     w.bFallend = m_kennlinie->currentIndex() == 1;
     QLineEdit* const edits[] = {m_daempfung, m_nullpunkt, m_ausgMin, m_ausgMax, m_fehler, m_offset, m_spanne};
     double* const values[] = {
@@ -175,14 +175,14 @@ bool CPropPageOptionen::Store() {
         w.serie[i] = m_serie[i]->text();
     }
     CQuillonDoc& doc = Wizard().Doc();
-    const std::optional<O::Problem> problem = O::Validate(w, doc.Abgleichdaten());
+    const std::optional<ValidationProblem> problem = O::Validate(w, doc.Abgleichdaten());
     if (problem) {
         QWidget* const fields[] = {m_daempfung, m_nullpunkt, m_ausgMin, m_ausgMax,
                                    m_fehler,    m_offset,    m_spanne,  m_serie[0]};
-        Refuse(fields[static_cast<int>(problem->feld)], problem->text);
+        Refuse(fields[problem->field], problem->text);
         return false;
     }
-    O::Store(w, doc);
+    O::Apply(w, doc);
     return true;
 }
 

@@ -19,7 +19,7 @@ public:
     std::optional<int> Leave() override;
 
 private:
-    void Show(const CAbglOptionenRules::Werte& werte);
+    void Show(const CAbglOptionenRules::Values& werte);
     /// Gathers and checks the page and stores it into document and record.
     bool Store();
     void SendOffsetSpan();

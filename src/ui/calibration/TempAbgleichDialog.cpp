@@ -85,7 +85,7 @@ QLineEdit* CTempAbgleichDialog::Field(int nRow, int nEntry) {
     return nRow == 3 ? m_checksum : m_rows[static_cast<std::size_t>(nRow)][static_cast<std::size_t>(nEntry)];
 }
 
-void CTempAbgleichDialog::SetWerte(const T::Werte& werte) {
+void CTempAbgleichDialog::SetValues(const T::Values& werte) {
     const T::Row* rows[] = {&werte.iMin, &werte.iMax, &werte.temp};
     for (int r = 0; r < 3; ++r) {
         for (int i = 0; i < T::kEntries; ++i) {
@@ -95,8 +95,8 @@ void CTempAbgleichDialog::SetWerte(const T::Werte& werte) {
     m_checksum->setText(QString::number(werte.checksum));
 }
 
-std::optional<T::Werte> CTempAbgleichDialog::Werte() {
-    T::Werte werte;
+std::optional<T::Values> CTempAbgleichDialog::Values() {
+    T::Values werte;
     T::Row* rows[] = {&werte.iMin, &werte.iMax, &werte.temp};
     const auto refuse = [this](QLineEdit* field, const QString& text) {
         m_operator.Message(text);
@@ -114,23 +114,23 @@ std::optional<T::Werte> CTempAbgleichDialog::Werte() {
             (r == 3 ? werte.checksum : (*rows[r])[static_cast<std::size_t>(i)]) = value;
         }
     }
-    const std::optional<T::Problem> problem = T::Validate(werte);
+    const std::optional<ValidationProblem> problem = T::Validate(werte);
     if (problem) {
-        refuse(Field(problem->nRow, problem->nEntry), problem->text);
+        refuse(Field(problem->field / T::kEntries, problem->field % T::kEntries), problem->text);
         return std::nullopt;
     }
     return werte;
 }
 
 void CTempAbgleichDialog::Empfangen() {
-    T::Werte werte;
+    T::Values werte;
     if (m_aktionen.empfangen(werte)) {
-        SetWerte(werte);
+        SetValues(werte);
     }
 }
 
 void CTempAbgleichDialog::Senden() {
-    const std::optional<T::Werte> werte = Werte();
+    const std::optional<T::Values> werte = Values();
     if (werte) {
         m_aktionen.senden(*werte);
     }

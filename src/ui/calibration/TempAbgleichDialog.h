@@ -18,15 +18,15 @@ class CTempAbgleichDialog : public QDialog {
 public:
     /// The operations behind "Empfangen" and "Senden".
     struct Aktionen {
-        std::function<bool(CTempAbgleich::Werte&)> empfangen;
-        std::function<bool(const CTempAbgleich::Werte&)> senden;
+        std::function<bool(CTempAbgleich::Values&)> empfangen;
+        std::function<bool(const CTempAbgleich::Values&)> senden;
     };
 
     CTempAbgleichDialog(Aktionen aktionen, IOperator& op, QWidget* parent = nullptr);
 
-    void SetWerte(const CTempAbgleich::Werte& werte);
+    void SetValues(const CTempAbgleich::Values& werte);
     /// The entries; nothing (message shown, focus on the field) when one is refused.
-    std::optional<CTempAbgleich::Werte> Werte();
+    std::optional<CTempAbgleich::Values> Values();
 
 private:
     void Empfangen();

@@ -34,8 +34,8 @@ void CWizardCommands::RunTempAbgleich(CMainFrame& frame, CQuillonView& view) {
     CTransmitterSession& session = view.Session();
     CTempAbgleichTransfer transfer(session.Link(), session.Connection());
     CTempAbgleichDialog::Aktionen aktionen{
-        [&transfer](CTempAbgleich::Werte& werte) { return transfer.ReadTemperatureData(werte); },
-        [&transfer](const CTempAbgleich::Werte& werte) { return transfer.WriteTemperatureData(werte); }};
+        [&transfer](CTempAbgleich::Values& werte) { return transfer.ReadTemperatureData(werte); },
+        [&transfer](const CTempAbgleich::Values& werte) { return transfer.WriteTemperatureData(werte); }};
     CTempAbgleichDialog dialog(std::move(aktionen), session.Link().Operator(), &frame);
     dialog.exec();
 }

@@ -71,11 +71,11 @@ void CEditCommands::Konfiguration(const KonfigurationTransfer& transfer) {
         const int result = dialog.exec();
         switch (result) {
         case QDialog::Accepted:
-            CEditDataDoc::StoreKonfiguration(dialog.Werte(), rules, m_doc);
+            CEditDataDoc::ApplyKonfiguration(dialog.Werte(), rules, m_doc);
             bWeiter = false;
             break;
         case CKonfiguration::kUebertragen:
-            CEditDataDoc::StoreKonfiguration(dialog.Werte(), rules, m_doc);
+            CEditDataDoc::ApplyKonfiguration(dialog.Werte(), rules, m_doc);
             if (!transfer.schreiben()) {
                 m_doc.Operator().Message(tr("Sendefehler!"));
             }

@@ -5,6 +5,7 @@
 #include "ui/edit/EditDataRX31_3x.h"
 #include "ui/edit/EditData_KA71.h"
 #include "ui/edit/FieldBinder.h"
+#include "ui/edit/FieldRow.h"
 #include "ui/edit/LinTab.h"
 
 #include <QCheckBox>
@@ -19,13 +20,11 @@
 
 namespace {
 
-constexpr int kFeldBreite = 90;
-
 QLineEdit* ReadOnlyField(const QString& text) {
     auto* field = new QLineEdit(text);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
-    field->setMinimumWidth(kFeldBreite);
+    field->setMinimumWidth(CFieldRow::kFieldWidth);
     return field;
 }
 
@@ -63,22 +62,14 @@ CEditData::CEditData(const CEditDataWerte& werte, const QLocale& locale, QWidget
 
 QLineEdit* CEditData::AddRow(QGridLayout* grid, int nRow, const QString& label, const QString& unit,
                              int nFeld, QLabel** unitLabel, QLabel** labelOut) {
-    auto* edit = new QLineEdit;
-    edit->setMinimumWidth(kFeldBreite);
-    auto* labelWidget = new QLabel(label);
-    labelWidget->setBuddy(edit);
-    auto* unitWidget = new QLabel(unit);
-    grid->addWidget(labelWidget, nRow, 0);
-    grid->addWidget(edit, nRow, 1);
-    grid->addWidget(unitWidget, nRow, 2);
+    const CFieldRow row = CFieldRow::AddEdit(grid, nRow, label, unit, *m_binder, nFeld);
     if (unitLabel != nullptr) {
-        *unitLabel = unitWidget;
+        *unitLabel = row.unit;
     }
     if (labelOut != nullptr) {
-        *labelOut = labelWidget;
+        *labelOut = row.label;
     }
-    m_binder->Add(nFeld, edit);
-    return edit;
+    return row.Edit();
 }
 
 void CEditData::BuildGrundbereich() {
@@ -202,7 +193,7 @@ void CEditData::Gather() {
     m_werte.strBezeichnung = m_bezeichnung->text();
 }
 
-void CEditData::ShowProblem(const CFieldProblem& problem) {
+void CEditData::ShowProblem(const ValidationProblem& problem) {
     m_binder->Show(problem);
 }
 

@@ -40,7 +40,7 @@ protected:
     virtual void Gather();
     QLineEdit* AddRow(QGridLayout* grid, int nRow, const QString& label, const QString& unit, int nFeld,
                       QLabel** unitLabel = nullptr, QLabel** labelOut = nullptr);
-    void ShowProblem(const CFieldProblem& problem);
+    void ShowProblem(const ValidationProblem& problem);
 
     CEditDataRules m_rules;
     CEditDataWerte m_werte;

@@ -28,9 +28,9 @@ void CFieldBinder::SetHintLine(QLabel* line, HintFn hint) {
     m_hint = std::move(hint);
 }
 
-void CFieldBinder::Show(const CFieldProblem& problem) const {
-    QMessageBox::warning(m_dialog, QGuiApplication::applicationDisplayName(), problem.strText);
-    QWidget* widget = Widget(problem.nField);
+void CFieldBinder::Show(const ValidationProblem& problem) const {
+    QMessageBox::warning(m_dialog, QGuiApplication::applicationDisplayName(), problem.text);
+    QWidget* widget = Widget(problem.field);
     if (widget == nullptr || !widget->isEnabled() || widget->isHidden()) {
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/FieldProblem.h"
+#include "core/ValidationProblem.h"
 
 #include <QHash>
 #include <QObject>
@@ -25,7 +25,7 @@ public:
     /// While a field has the focus, line shows hint(field); it is cleared when the field loses it.
     void SetHintLine(QLabel* line, HintFn hint);
     /// The problem in a message box; then the focus goes to its field, its text selected.
-    void Show(const CFieldProblem& problem) const;
+    void Show(const ValidationProblem& problem) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

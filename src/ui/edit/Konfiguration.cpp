@@ -1,6 +1,7 @@
 #include "ui/edit/Konfiguration.h"
 
 #include "ui/edit/FieldBinder.h"
+#include "ui/edit/FieldRow.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,12 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kFeldBreite = 90;
-
-} // namespace
 
 CKonfiguration::CKonfiguration(const CKonfigurationWerte& werte, const QLocale& locale, QWidget* parent)
     : QDialog(parent)
@@ -54,32 +49,13 @@ void CKonfiguration::BuildMesswerte(QVBoxLayout* layout) {
     layout->addWidget(group);
 }
 
-QLineEdit* CKonfiguration::AddField(QGridLayout* grid, int nRow, const QString& label, const QString& unit,
-                                    int nFeld, QWidget** labelWidget, QWidget** unitWidget) {
-    auto* edit = new QLineEdit;
-    edit->setMinimumWidth(kFeldBreite);
-    auto* labelLabel = new QLabel(label);
-    labelLabel->setBuddy(edit);
-    auto* unitLabel = new QLabel(unit);
-    grid->addWidget(labelLabel, nRow, 0);
-    grid->addWidget(edit, nRow, 1);
-    grid->addWidget(unitLabel, nRow, 2);
-    m_binder->Add(nFeld, edit);
-    if (labelWidget != nullptr) {
-        *labelWidget = labelLabel;
-    }
-    if (unitWidget != nullptr) {
-        *unitWidget = unitLabel;
-    }
-    return edit;
-}
-
 void CKonfiguration::BuildKalibrierung(QVBoxLayout* layout) {
     using F = CKonfigurationWerte;
     auto* group = new QGroupBox(tr("Kalibrierung"));
     auto* grid = new QGridLayout(group);
-    m_offset = AddField(grid, 0, tr("Offsetkorrektur"), m_werte.strEinheit, F::kOffset);
-    m_spanne = AddField(grid, 1, tr("Spannekorrektur"), tr("% FS"), F::kSpanne);
+    m_offset =
+        CFieldRow::AddEdit(grid, 0, tr("Offsetkorrektur"), m_werte.strEinheit, *m_binder, F::kOffset).Edit();
+    m_spanne = CFieldRow::AddEdit(grid, 1, tr("Spannekorrektur"), tr("% FS"), *m_binder, F::kSpanne).Edit();
     auto* auslesen = new QPushButton(tr("Auslesen"));
     auto* uebertragen = new QPushButton(tr("Übertragen"));
     for (QPushButton* button : {auslesen, uebertragen}) {
@@ -87,16 +63,16 @@ void CKonfiguration::BuildKalibrierung(QVBoxLayout* layout) {
     }
     grid->addWidget(auslesen, 0, 3);
     grid->addWidget(uebertragen, 1, 3);
-    m_nullpunkt = AddField(grid, 2, tr("Nullpunktsfenster"), tr("Digits"), F::kNullpunkt);
-    QWidget* sperreLabel = nullptr;
-    QWidget* sperreEinheit = nullptr;
-    m_tastensperre = AddField(grid, 3, CKonfigurationRules::TastensperreLabel(m_werte.nTyp), tr("Min."),
-                              F::kTastensperre, &sperreLabel, &sperreEinheit);
+    m_nullpunkt =
+        CFieldRow::AddEdit(grid, 2, tr("Nullpunktsfenster"), tr("Digits"), *m_binder, F::kNullpunkt).Edit();
+    const CFieldRow sperre = CFieldRow::AddEdit(grid, 3, CKonfigurationRules::TastensperreLabel(m_werte.nTyp),
+                                                tr("Min."), *m_binder, F::kTastensperre);
+    m_tastensperre = sperre.Edit();
     const bool bSperre = CKonfigurationRules::TastensperreSichtbar(m_werte.nTyp);
-    for (QWidget* w : {static_cast<QWidget*>(m_tastensperre), sperreLabel}) {
+    for (QWidget* w : {sperre.field, static_cast<QWidget*>(sperre.label)}) {
         w->setVisible(bSperre);
     }
-    sperreEinheit->setVisible(bSperre && !CKonfigurationRules::IstPasswort(m_werte.nTyp));
+    sperre.unit->setVisible(bSperre && !CKonfigurationRules::IstPasswort(m_werte.nTyp));
     auto* reset = new QPushButton(tr("Rücksetzen"));
     reset->setAutoDefault(false);
     grid->addWidget(reset, 3, 3);

@@ -28,8 +28,6 @@ public:
 private:
     void BuildMesswerte(class QVBoxLayout* layout);
     void BuildKalibrierung(class QVBoxLayout* layout);
-    QLineEdit* AddField(class QGridLayout* grid, int nRow, const QString& label, const QString& unit,
-                        int nFeld, QWidget** labelWidget = nullptr, QWidget** unitWidget = nullptr);
     void Fill();
     void Gather();
     bool Check();

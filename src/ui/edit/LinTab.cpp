@@ -1,6 +1,6 @@
 #include "ui/edit/LinTab.h"
 
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 #include "ui/edit/FieldBinder.h"
 #include "ui/edit/LinTabDruck.h"
 #include "ui/edit/LinTab_Druck_KA71.h"
@@ -147,7 +147,7 @@ void CLinTab::Gather() {
     }
 }
 
-void CLinTab::ShowProblem(const CFieldProblem& problem) {
+void CLinTab::ShowProblem(const ValidationProblem& problem) {
     m_binder->Show(problem);
 }
 

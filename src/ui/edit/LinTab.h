@@ -36,7 +36,7 @@ public:
 protected:
     virtual void Fill();
     virtual void Gather();
-    void ShowProblem(const CFieldProblem& problem);
+    void ShowProblem(const ValidationProblem& problem);
 
     CLinTabRules m_rules;
     CLinTabWerte m_werte;

@@ -1,5 +1,7 @@
 #include "ui/measurement/Kalibrierung.h"
 
+#include "ui/edit/FieldRow.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,12 +68,10 @@ QWidget* CKalibrierung::BuildMesswert() {
 QWidget* CKalibrierung::BuildKorrektur() {
     auto* group = new QGroupBox(tr("Korrektur"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(tr("Offsetkorrektur"), group), 0, 0);
-    grid->addWidget(m_offset, 0, 1);
-    grid->addWidget(Value(group, m_values.einheit, 1037), 0, 2);
-    grid->addWidget(new QLabel(tr("Spannekorrektur"), group), 1, 0);
-    grid->addWidget(m_spanne, 1, 1);
-    grid->addWidget(new QLabel(tr("% FS"), group), 1, 2);
+    QLabel* offsetUnit = CFieldRow::Add(grid, 0, tr("Offsetkorrektur"), m_offset, m_values.einheit).unit;
+    offsetUnit->setObjectName(QStringLiteral("ctl1037"));
+    offsetUnit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    CFieldRow::Add(grid, 1, tr("Spannekorrektur"), m_spanne, tr("% FS"));
     auto* auslesen = Button(group, tr("Auslesen"), QStringLiteral("ctl1030"));
     auto* uebertragen = Button(group, tr("Übertragen"), QStringLiteral("ctl1029"));
     auto* ruecksetzen = Button(group, tr("Rücksetzen"), QStringLiteral("ctl1278"));
@@ -111,12 +111,12 @@ CKalibrierungRules::Values CKalibrierung::Values() const {
 }
 
 bool CKalibrierung::IsValid() {
-    const std::optional<CKalibrierungRules::Problem> problem = m_rules.Validate(Values());
+    const std::optional<ValidationProblem> problem = m_rules.Validate(Values());
     if (!problem) {
         return true;
     }
     QMessageBox::warning(this, windowTitle(), problem->text);
-    QLineEdit* field = problem->field == CKalibrierungRules::Field::Offset ? m_offset : m_spanne;
+    QLineEdit* field = problem->Is(CKalibrierungRules::Field::Offset) ? m_offset : m_spanne;
     field->setFocus();
     field->selectAll();
     return false;

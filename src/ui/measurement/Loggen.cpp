@@ -143,7 +143,7 @@ CLoggenRules::Values CLoggen::Values() const {
 }
 
 void CLoggen::accept() {
-    if (const std::optional<CLoggenRules::Problem> problem = CLoggenRules::Validate(Values())) {
+    if (const std::optional<ValidationProblem> problem = CLoggenRules::Validate(Values())) {
         QMessageBox::warning(this, windowTitle(), problem->text);
         m_intervall->setFocus();
         m_intervall->selectAll();

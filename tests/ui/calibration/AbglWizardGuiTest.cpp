@@ -314,7 +314,7 @@ private Q_SLOTS:
             QCOMPARE(rig->MessageTexts().last(),
                      QStringLiteral("Geben Sie eine Zahl zwischen -999 und 9999 ein."));
             SetEdit(dialog, "e3301", "-20");
-            const std::optional<CTempAbgleich::Werte> werte = dialog->Werte();
+            const std::optional<CTempAbgleich::Values> werte = dialog->Values();
             QVERIFY(werte);
             SetEdit(dialog, "e4401", QString::number(CTempAbgleich::Checksum(*werte)));
             Child<QPushButton>(dialog, "senden")->click();

@@ -1,4 +1,4 @@
-#include "edit/NumberField.h"
+#include "base/NumberField.h"
 
 #include <QtNumeric>
 #include <cmath>
