@@ -83,7 +83,7 @@ bool Enabled(EnableRule rule, int typ, bool bAbgleich = true) {
 
 /// The wizard's range page accepts a range start of exactly lo and refuses one just below.
 void CheckWizardRangeStart(int typ, double lo) {
-    CAbglMessbereichRules::Werte w;
+    CAbglMessbereichRules::Values w;
     w.anfang = lo;
     w.abglAnfang = lo;
     w.ausgAnfang = 4;
@@ -91,7 +91,7 @@ void CheckWizardRangeStart(int typ, double lo) {
     QVERIFY(!CAbglMessbereichRules::Validate(w, typ));
     w.anfang = lo - 0.5;
     const auto problem = CAbglMessbereichRules::Validate(w, typ);
-    QVERIFY(problem && problem->feld == CAbglMessbereichRules::Feld::Anfang);
+    QVERIFY(problem && problem->Is(CAbglMessbereichRules::Field::Anfang));
 }
 
 } // namespace
