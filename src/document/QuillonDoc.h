@@ -21,7 +21,8 @@ class IProfileStore;
 /// through its operations.
 ///
 /// Reply decoding lives in CReplyDecoder, the memory images in CBlockImage, the file format in
-/// CDocumentFile and the profile and QlSet.cfg in CEinstellungen; the document keeps the entry points.
+/// CDocumentFile, the settings in CSettingsRegistry and QlSet.cfg in CEinstellungen; the document keeps the
+/// entry points.
 class CQuillonDoc : public QObject {
     Q_OBJECT
 
