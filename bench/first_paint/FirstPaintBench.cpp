@@ -115,14 +115,12 @@ Shape ShapeOf(const QMainWindow& window) {
 std::optional<Sample> RunQuillon(CBenchApp& app, bool bEnglish, Shape* shape) {
     QTemporaryDir userDir;
     CMemoryProfileStore profile;
-    CMemoryProfileStore recent;
     profile.SetInt(QStringLiteral("ShowHardwareSetup"), 0);
     profile.SetInt(QStringLiteral("StartupHinweis"), 0);
     profile.SetInt(QStringLiteral("Language"), bEnglish ? 1 : 0);
     int nMessages = 0;
     CQuillonApp::Seams seams;
     seams.profile = &profile;
-    seams.recentFiles = &recent;
     seams.bPortPins = false;
     seams.verzeichnis =
         CProgrammVerzeichnis(QCoreApplication::applicationDirPath(), QString(), userDir.path());

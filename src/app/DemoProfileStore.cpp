@@ -1,32 +1,26 @@
 #include "app/DemoProfileStore.h"
 
-#include <QStringList>
+#include "document/SettingsRegistry.h"
 
 CDemoProfileStore::CDemoProfileStore(IProfileStore& profile)
     : m_profile(profile) {}
 
-bool CDemoProfileStore::IsHardwareKey(const QString& key) {
-    static const QStringList kHardwareKeys{QStringLiteral("COM"), QStringLiteral("InterfaceVersion"),
-                                           QStringLiteral("TransmitterVersion")};
-    return kHardwareKeys.contains(key);
-}
-
-int CDemoProfileStore::GetInt(const QString& key, int defaultValue) const {
-    return m_profile.GetInt(key, defaultValue);
-}
-
-QString CDemoProfileStore::GetText(const QString& key, const QString& defaultValue) const {
-    return m_profile.GetText(key, defaultValue);
-}
-
-void CDemoProfileStore::SetInt(const QString& key, int value) {
-    if (!IsHardwareKey(key)) {
-        m_profile.SetInt(key, value);
+bool CDemoProfileStore::IsHardwareKey(const QString& group, const QString& key) {
+    using R = CSettingsRegistry;
+    for (const R::Key& hardware : {R::kCom, R::kInterfaceVersion, R::kTransmitterVersion}) {
+        if (hardware.group == group && hardware.name == key) {
+            return true;
+        }
     }
+    return false;
 }
 
-void CDemoProfileStore::SetText(const QString& key, const QString& value) {
-    if (!IsHardwareKey(key)) {
-        m_profile.SetText(key, value);
+QVariant CDemoProfileStore::Value(const QString& group, const QString& key) const {
+    return m_profile.Value(group, key);
+}
+
+void CDemoProfileStore::SetValue(const QString& group, const QString& key, const QVariant& value) {
+    if (!IsHardwareKey(group, key)) {
+        m_profile.SetValue(group, key, value);
     }
 }

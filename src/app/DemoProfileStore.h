@@ -9,12 +9,10 @@ class CDemoProfileStore : public IProfileStore {
 public:
     explicit CDemoProfileStore(IProfileStore& profile);
 
-    static bool IsHardwareKey(const QString& key);
+    static bool IsHardwareKey(const QString& group, const QString& key);
 
-    int GetInt(const QString& key, int defaultValue) const override;
-    QString GetText(const QString& key, const QString& defaultValue) const override;
-    void SetInt(const QString& key, int value) override;
-    void SetText(const QString& key, const QString& value) override;
+    QVariant Value(const QString& group, const QString& key) const override;
+    void SetValue(const QString& group, const QString& key, const QVariant& value) override;
 
 private:
     IProfileStore& m_profile;

@@ -5,6 +5,7 @@
 #include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
 #include "document/SettingsProfileStore.h"
+#include "document/SettingsRegistry.h"
 #include "link/ByteDevice.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
@@ -12,12 +13,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
 #include <cstdio>
 
 namespace {
 
-const QString kLanguageKey = QStringLiteral("Language");
 constexpr int kEnglisch = 1;
 
 } // namespace
@@ -42,16 +41,14 @@ void CQuillonApp::OpenProfile() {
     if (m_seams.profile == nullptr) {
         m_ownProfile = std::make_unique<CSettingsProfileStore>();
     }
-    if (m_seams.recentFiles == nullptr) {
-        m_ownRecentFiles = CSettingsProfileStore::ForGroup(QStringLiteral("Recent File List"));
-    }
     m_profile = m_seams.profile ? m_seams.profile : m_ownProfile.get();
-    m_recentStore = m_seams.recentFiles ? m_seams.recentFiles : m_ownRecentFiles.get();
 }
 
 void CQuillonApp::LoadLanguage() {
     // Read before the document exists: every text of the window is created in the chosen language.
-    if (m_profile->GetInt(kLanguageKey, 0) != kEnglisch) {
+    CSettingsRegistry settings;
+    settings.Load(*m_profile);
+    if (settings.Int(CSettingsRegistry::kLanguage) != kEnglisch) {
         return;
     }
     const QString catalogue = m_verzeichnis.FindFile(QStringLiteral("quillon_en.qm"));
@@ -66,16 +63,16 @@ void CQuillonApp::CreateWindow() {
     m_doc = std::make_unique<CQuillonDoc>(*m_operator, m_verzeichnis.CfgDir());
     m_doc->LoadSettings(*m_profile);
     m_doc->OnNewDocument();
-    m_recent.Load(*m_recentStore);
+    m_recent = std::make_unique<CRecentFiles>(m_doc->Settings());
+    m_recent->Load();
     CMainFrame::Seams frameSeams;
     frameSeams.clock = m_seams.clock;
     frameSeams.device = std::move(m_seams.device);
     frameSeams.chooser = m_seams.chooser;
-    m_frame = std::make_unique<CMainFrame>(m_edition, *m_doc, *m_operator, m_recent, std::move(frameSeams));
+    m_frame = std::make_unique<CMainFrame>(m_edition, *m_doc, *m_operator, *m_recent, std::move(frameSeams));
     m_frame->SetEnglisch(m_bEnglisch);
     if (m_seams.bPortPins) {
-        QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
-        m_frame->View()->Session().Link().PortMap().LoadPins(settings);
+        m_frame->View()->Session().Link().PortMap().Pin(m_doc->Settings().PortPins());
     }
     // A refused program password ends the program before the person can do anything.
     QObject::connect(m_frame->View(), &CQuillonView::startupRefused, m_frame.get(),
@@ -149,7 +146,6 @@ void CQuillonApp::ExitInstance() {
     } else {
         m_doc->SaveSettings(*m_profile);
     }
-    m_recent.Save(*m_recentStore);
     if (auto* settings = dynamic_cast<CSettingsProfileStore*>(m_profile)) {
         settings->Sync();
     }

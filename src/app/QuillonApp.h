@@ -33,14 +33,13 @@ public:
 
     /// What tests replace; every default is the product's own.
     struct Seams {
-        IProfileStore* profile = nullptr;     ///< default: the user's profile, group "Settings"
-        IProfileStore* recentFiles = nullptr; ///< default: the profile's group "Recent File List"
-        IClock* clock = nullptr;              ///< default: the system clock
-        std::unique_ptr<IByteDevice> device;  ///< default: the machine's serial port
-        IFileChooser* chooser = nullptr;      ///< default: the desktop's file dialogs
-        CGuiOperator::AnswerHook answers;     ///< default: real message boxes
+        IProfileStore* profile = nullptr;    ///< default: the user's profile
+        IClock* clock = nullptr;             ///< default: the system clock
+        std::unique_ptr<IByteDevice> device; ///< default: the machine's serial port
+        IFileChooser* chooser = nullptr;     ///< default: the desktop's file dialogs
+        CGuiOperator::AnswerHook answers;    ///< default: real message boxes
         std::optional<CProgrammVerzeichnis> verzeichnis;
-        bool bPortPins = true; ///< read the COM pins of the settings group "Ports"
+        bool bPortPins = true; ///< pin the COM numbers of the settings group "Ports"
     };
 
     explicit CQuillonApp(CEdition::Kind edition);
@@ -74,14 +73,12 @@ private:
     Seams m_seams;
     CProgrammVerzeichnis m_verzeichnis;
     std::unique_ptr<IProfileStore> m_ownProfile;
-    std::unique_ptr<IProfileStore> m_ownRecentFiles;
     IProfileStore* m_profile = nullptr;
-    IProfileStore* m_recentStore = nullptr;
     QTranslator m_translator;
     bool m_bEnglisch = false;
     std::unique_ptr<CGuiOperator> m_operator;
     std::unique_ptr<CQuillonDoc> m_doc;
-    CRecentFiles m_recent;
+    std::unique_ptr<CRecentFiles> m_recent;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_bStarted = false;
     /// A demo writes its settings back without the hardware keys (CDemoProfileStore).

@@ -27,7 +27,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
-#include <QSettings>
 
 namespace {
 
@@ -71,8 +70,7 @@ std::unique_ptr<IByteDevice> PlainTtyDevice() {
 
 } // namespace
 
-CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
-                   CTerminalOperator& op, FILE* out)
+CCliTool::CCliTool(const CCliOptions& options, IProfileStore& profile, CTerminalOperator& op, FILE* out)
     : m_options(options)
     , m_operator(op)
     , m_out(out)
@@ -88,9 +86,7 @@ CCliTool::CCliTool(const CCliOptions& options, const IProfileStore& profile, QSe
     m_doc.LoadSettings(profile);
     // A file's values outside the edit dialogs' limits are a question before the send (--yes answers).
     CSendeGrenzen::Install(m_transfer);
-    if (portPins != nullptr) {
-        m_link.PortMap().LoadPins(*portPins);
-    }
+    m_link.PortMap().Pin(m_doc.Settings().PortPins());
     ApplyLinkOptions();
 }
 

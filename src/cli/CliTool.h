@@ -16,7 +16,6 @@
 
 class CTerminalOperator;
 class IProfileStore;
-class QSettings;
 
 /// The commands of quillon-cli on the program's own core: the same document, link, connection and
 /// sequences as the window, with the terminal as the operator.
@@ -26,10 +25,9 @@ class CCliTool {
 public:
     enum ExitCode { kSuccess = 0, kFailed = 1, kUsage = 2 };
 
-    /// The settings give the defaults of port, type and interface kind; portPins may pin COM numbers to
+    /// The profile's settings give the defaults of port, type and interface kind and pin COM numbers to
     /// devices (group "Ports"). Results go to out, messages and progress to the operator.
-    CCliTool(const CCliOptions& options, const IProfileStore& profile, QSettings* portPins,
-             CTerminalOperator& op, FILE* out = stdout);
+    CCliTool(const CCliOptions& options, IProfileStore& profile, CTerminalOperator& op, FILE* out = stdout);
 
     /// Runs the command; with --trace then writes the link trace (a trace that cannot be written fails
     /// the run).

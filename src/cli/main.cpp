@@ -4,10 +4,10 @@
 #include "cli/CliTool.h"
 #include "cli/TerminalOperator.h"
 #include "document/SettingsProfileStore.h"
+#include "document/SettingsRegistry.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QTranslator>
 #include <memory>
 #include <unistd.h>
@@ -18,8 +18,10 @@ constexpr int kEnglisch = 1;
 
 /// The English catalogue, when the user chose English: next to the program (a build), else in the
 /// installed data folder (a package, whose programs live in /usr/bin); German stays without it.
-void LoadLanguage(QCoreApplication& app, const IProfileStore& profile, QTranslator& translator) {
-    if (profile.GetInt(QStringLiteral("Language"), 0) != kEnglisch) {
+void LoadLanguage(QCoreApplication& app, IProfileStore& profile, QTranslator& translator) {
+    CSettingsRegistry settings;
+    settings.Load(profile);
+    if (settings.Int(CSettingsRegistry::kLanguage) != kEnglisch) {
         return;
     }
     for (const QString& dir :
@@ -79,7 +81,6 @@ int main(int argc, char* argv[]) {
     terminal.progressBar = isatty(STDERR_FILENO) != 0;
     CTerminalOperator op(terminal);
 
-    QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
-    CCliTool tool(*options, profile, &settings, op);
+    CCliTool tool(*options, profile, op);
     return tool.Run();
 }

@@ -1,39 +1,12 @@
 #include "document/Einstellungen.h"
 
-#include "document/ProfileStore.h"
-#include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <array>
 
 namespace {
-
-const QString kPsw = QStringLiteral("Psw");
-const QString kLogFile = QStringLiteral("LogFile");
-
-/// The integer keys of the profile with their defaults and the document fields they fill.
-struct IntKey {
-    const char* name;
-    int defaultValue;
-    int (CQuillonDoc::*get)() const;
-    void (CQuillonDoc::*set)(int);
-};
-
-const std::array<IntKey, 10> kIntKeys = {{
-    {"COM", 0, &CQuillonDoc::GetComPort, &CQuillonDoc::SetComPort},
-    {"Language", 0, &CQuillonDoc::GetSprache, &CQuillonDoc::SetSprache},
-    {"LogIntervall", 2, &CQuillonDoc::GetLogIntervall, &CQuillonDoc::SetLogIntervall},
-    {"LogStatus", 0, &CQuillonDoc::GetLogStatus, &CQuillonDoc::SetLogStatus},
-    {"LinTabOption", 1, &CQuillonDoc::GetLinTabOption, &CQuillonDoc::SetLinTabOption},
-    {"TransmitterVersion", 2, &CQuillonDoc::GetTyp, &CQuillonDoc::SetTyp},
-    {"InterfaceVersion", 1, &CQuillonDoc::GetInterfaceVersion, &CQuillonDoc::SetInterfaceVersion},
-    {"ShowHardwareSetup", 1, &CQuillonDoc::GetShowHardwareSetup, &CQuillonDoc::SetShowHardwareSetup},
-    {"StartupHinweis", 1, &CQuillonDoc::GetStartupHinweis, &CQuillonDoc::SetStartupHinweis},
-    {"VerifyAfterSend", 0, &CQuillonDoc::GetVerifyAfterSend, &CQuillonDoc::SetVerifyAfterSend},
-}};
 
 QString CfgPfad(const QString& programDir) {
     return QDir(programDir).filePath(CEinstellungen::CfgDateiName());
@@ -47,22 +20,6 @@ QString CEinstellungen::CfgDateiName() {
 
 QString CEinstellungen::DefaultFreigabePasswort() {
     return QStringLiteral("qxv");
-}
-
-void CEinstellungen::LoadSettings(CQuillonDoc& doc, const IProfileStore& profile) {
-    doc.SetPasswort(ScrambleText(profile.GetText(kPsw, ScrambleText(QString()))));
-    doc.SetLogFile(profile.GetText(kLogFile, QString()));
-    for (const IntKey& key : kIntKeys) {
-        (doc.*key.set)(profile.GetInt(QLatin1String(key.name), key.defaultValue));
-    }
-}
-
-void CEinstellungen::SaveSettings(const CQuillonDoc& doc, IProfileStore& profile) {
-    profile.SetText(kPsw, ScrambleText(doc.GetPasswort()));
-    profile.SetText(kLogFile, doc.GetLogFile());
-    for (const IntKey& key : kIntKeys) {
-        profile.SetInt(QLatin1String(key.name), (doc.*key.get)());
-    }
 }
 
 QByteArray CEinstellungen::ScrambleText(const QByteArray& text) {

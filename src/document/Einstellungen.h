@@ -4,11 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
-class CQuillonDoc;
-class IProfileStore;
-
-/// The program's settings: the eleven keys of the profile section "Settings", read once at start and
-/// written back at program end, and the release password file QlSet.cfg in the program directory.
+/// The release password file QlSet.cfg in the program directory, and the scrambling of passwords that
+/// it shares with the program password of the profile (the profile's keys are CSettingsRegistry's).
 class CEinstellungen {
 public:
     static constexpr qsizetype kCfgMaxLaenge = 255;
@@ -16,11 +13,6 @@ public:
     static QString CfgDateiName();
     /// What ReadCfgText gives when QlSet.cfg is missing or damaged.
     static QString DefaultFreigabePasswort();
-
-    /// A missing key, or one that holds no integer, reads as its default; the document's guards keep
-    /// their defaults against values they refuse. The transmitter type is taken without a check.
-    static void LoadSettings(CQuillonDoc& doc, const IProfileStore& profile);
-    static void SaveSettings(const CQuillonDoc& doc, IProfileStore& profile);
 
     /// Passwords are stored scrambled: upper case first, then every byte b becomes (128 - b) mod 256.
     /// The same call unscrambles. Only a to z are raised: a code-page-wide upper case would change

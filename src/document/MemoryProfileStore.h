@@ -9,11 +9,17 @@
 /// kept with their type, so a test can also plant a text where an integer belongs.
 class CMemoryProfileStore : public IProfileStore {
 public:
-    int GetInt(const QString& key, int defaultValue) const override;
-    QString GetText(const QString& key, const QString& defaultValue) const override;
-    void SetInt(const QString& key, int value) override;
-    void SetText(const QString& key, const QString& value) override;
+    QVariant Value(const QString& group, const QString& key) const override;
+    void SetValue(const QString& group, const QString& key, const QVariant& value) override;
 
+    /// Shorthands for the group "Settings", where a test plants and reads most values. GetInt gives
+    /// defaultValue for a missing key or one that holds no integer.
+    int GetInt(const QString& key, int defaultValue) const;
+    QString GetText(const QString& key, const QString& defaultValue) const;
+    void SetInt(const QString& key, int value);
+    void SetText(const QString& key, const QString& value);
+
+    /// Every value by "group/key".
     const QHash<QString, QVariant>& Values() const { return m_values; }
 
 private:

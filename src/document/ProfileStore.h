@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
-/// The user's profile: integers and texts by key, all in the section "Settings". The product keeps it
-/// in QSettings; tests use an in-memory one.
+/// The user's profile: values by group and key, as they are stored. What a value means, its default and
+/// its range are the settings registry's business (CSettingsRegistry). The product keeps the profile in
+/// QSettings; tests use one in memory.
 class IProfileStore {
 public:
     virtual ~IProfileStore() = default;
-    /// The stored integer, or defaultValue when the key is missing or holds no integer.
-    virtual int GetInt(const QString& key, int defaultValue) const = 0;
-    virtual QString GetText(const QString& key, const QString& defaultValue) const = 0;
-    virtual void SetInt(const QString& key, int value) = 0;
-    virtual void SetText(const QString& key, const QString& value) = 0;
+    /// The stored value; invalid when the profile does not hold the key.
+    virtual QVariant Value(const QString& group, const QString& key) const = 0;
+    virtual void SetValue(const QString& group, const QString& key, const QVariant& value) = 0;
 };

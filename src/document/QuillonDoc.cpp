@@ -1,12 +1,12 @@
 #include "document/QuillonDoc.h"
 
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "core/ProgramError.h"
 #include "document/DocumentFile.h"
 #include "document/Einstellungen.h"
 #include "document/ReplyDecoder.h"
 #include "document/Windows1252.h"
-#include "base/TypKatalog.h"
-#include "base/Utils.h"
 
 #include <utility>
 
@@ -90,12 +90,24 @@ bool CQuillonDoc::SaveFile(const QString& path) {
     return true;
 }
 
-void CQuillonDoc::LoadSettings(const IProfileStore& profile) {
-    CEinstellungen::LoadSettings(*this, profile);
+void CQuillonDoc::LoadSettings(IProfileStore& profile) {
+    m_settings.Load(profile);
+    SetTyp(m_settings.Int(CSettingsRegistry::kTransmitterVersion));
 }
 
 void CQuillonDoc::SaveSettings(IProfileStore& profile) const {
-    CEinstellungen::SaveSettings(*this, profile);
+    Settings().Save(profile);
+}
+
+CSettingsRegistry& CQuillonDoc::Settings() {
+    std::as_const(*this).Settings();
+    return m_settings;
+}
+
+const CSettingsRegistry& CQuillonDoc::Settings() const {
+    // The type last used is the parameter set's, which a receive or a file changes.
+    m_settings.Set(CSettingsRegistry::kTransmitterVersion, GetTyp());
+    return m_settings;
 }
 
 QString CQuillonDoc::ReadCfgText() const {
@@ -291,24 +303,6 @@ float CQuillonDoc::GetMesswert(int i) const {
 void CQuillonDoc::SetMesswert(int i, float f) {
     if (i >= 0 && i < kMesswerte) {
         m_fMesswert[static_cast<std::size_t>(i)] = f;
-    }
-}
-
-void CQuillonDoc::SetSprache(int n) {
-    if (n == 0 || n == 1) {
-        m_nSprache = n;
-    }
-}
-
-void CQuillonDoc::SetLogIntervall(int n) {
-    if (n >= kLogIntervallMin && n <= kLogIntervallMax) {
-        m_nLogIntervall = n;
-    }
-}
-
-void CQuillonDoc::SetLinTabOption(int n) {
-    if (n == 0 || n == 1) {
-        m_bLinTabOption = n;
     }
 }
 

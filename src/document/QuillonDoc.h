@@ -4,6 +4,7 @@
 #include "document/Abgleichdaten.h"
 #include "document/InterfaceInfo.h"
 #include "document/ParameterSatz.h"
+#include "document/SettingsRegistry.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -20,7 +21,8 @@ class IProfileStore;
 /// through its operations.
 ///
 /// Reply decoding lives in CReplyDecoder, the memory images in CBlockImage, the file format in
-/// CDocumentFile and the profile and QlSet.cfg in CEinstellungen; the document keeps the entry points.
+/// CDocumentFile, the settings in CSettingsRegistry and QlSet.cfg in CEinstellungen; the document keeps the
+/// entry points.
 class CQuillonDoc : public QObject {
     Q_OBJECT
 
@@ -28,8 +30,8 @@ public:
     static constexpr int kLinTabPunkte = CParameterSatz::kLinTabPunkte;
     static constexpr int kMesswerte = 6;
     static constexpr float kStromMax = 22.5f;
-    static constexpr int kLogIntervallMin = 2;
-    static constexpr int kLogIntervallMax = 200;
+    static constexpr int kLogIntervallMin = CSettingsRegistry::kLogIntervallMin;
+    static constexpr int kLogIntervallMax = CSettingsRegistry::kLogIntervallMax;
 
     /// A value exchanged with the edit dialogs in the display unit, with the decimals to show it with.
     struct DisplayValue {
@@ -68,8 +70,14 @@ public:
     bool SaveFile(const QString& path);
 
     // --- Settings -----------------------------------------------------------------------------------
-    void LoadSettings(const IProfileStore& profile);
+    /// Reads every settings group of the profile (the type last used becomes the document's type). A
+    /// missing key, or one that holds no integer or a value the setting refuses, reads as its default.
+    void LoadSettings(IProfileStore& profile);
     void SaveSettings(IProfileStore& profile) const;
+    /// The settings as the running program uses them (CSettingsRegistry declares them); its
+    /// "TransmitterVersion" is the type of the parameter set.
+    CSettingsRegistry& Settings();
+    const CSettingsRegistry& Settings() const;
     /// The release password of QlSet.cfg in the program directory, "qxv" when the file is missing or
     /// damaged.
     QString ReadCfgText() const;
@@ -194,33 +202,33 @@ public:
     qint32 GetServiceWert() const { return m_nServiceWert; }
     void SetServiceWert(qint32 n) { m_nServiceWert = n; }
 
-    // --- Settings of the profile ---------------------------------------------------------------------
-    int GetShowHardwareSetup() const { return m_bShowHardwareSetup; }
-    void SetShowHardwareSetup(int n) { m_bShowHardwareSetup = n; }
-    int GetStartupHinweis() const { return m_bStartupHinweis; }
-    void SetStartupHinweis(int n) { m_bStartupHinweis = n; }
+    // --- Settings of the profile (kept in the registry, which holds their defaults and ranges) ----------
+    int GetShowHardwareSetup() const { return m_settings.Int(CSettingsRegistry::kShowHardwareSetup); }
+    void SetShowHardwareSetup(int n) { m_settings.Set(CSettingsRegistry::kShowHardwareSetup, n); }
+    int GetStartupHinweis() const { return m_settings.Int(CSettingsRegistry::kStartupHinweis); }
+    void SetStartupHinweis(int n) { m_settings.Set(CSettingsRegistry::kStartupHinweis, n); }
     /// "Nach dem Senden prüfen": read the parameter set back after every send (off by default).
-    int GetVerifyAfterSend() const { return m_bVerifyAfterSend; }
-    void SetVerifyAfterSend(int n) { m_bVerifyAfterSend = n != 0 ? 1 : 0; }
-    int GetComPort() const { return m_nComPort; }
-    void SetComPort(int n) { m_nComPort = n; }
+    int GetVerifyAfterSend() const { return m_settings.Int(CSettingsRegistry::kVerifyAfterSend); }
+    void SetVerifyAfterSend(int n) { m_settings.Set(CSettingsRegistry::kVerifyAfterSend, n); }
+    int GetComPort() const { return m_settings.Int(CSettingsRegistry::kCom); }
+    void SetComPort(int n) { m_settings.Set(CSettingsRegistry::kCom, n); }
     /// 0 German, 1 English; any other value leaves it unchanged.
-    int GetSprache() const { return m_nSprache; }
-    void SetSprache(int n);
-    const QString& GetLogFile() const { return m_strLogFile; }
-    void SetLogFile(const QString& path) { m_strLogFile = path; }
+    int GetSprache() const { return m_settings.Int(CSettingsRegistry::kLanguage); }
+    void SetSprache(int n) { m_settings.Set(CSettingsRegistry::kLanguage, n); }
+    QString GetLogFile() const { return m_settings.Text(CSettingsRegistry::kLogFile); }
+    void SetLogFile(const QString& path) { m_settings.Set(CSettingsRegistry::kLogFile, path); }
     /// 2 to 200 seconds; any other value leaves it unchanged.
-    int GetLogIntervall() const { return m_nLogIntervall; }
-    void SetLogIntervall(int n);
-    int GetLogStatus() const { return m_nLogStatus; }
-    void SetLogStatus(int n) { m_nLogStatus = n; }
+    int GetLogIntervall() const { return m_settings.Int(CSettingsRegistry::kLogIntervall); }
+    void SetLogIntervall(int n) { m_settings.Set(CSettingsRegistry::kLogIntervall, n); }
+    int GetLogStatus() const { return m_settings.Int(CSettingsRegistry::kLogStatus); }
+    void SetLogStatus(int n) { m_settings.Set(CSettingsRegistry::kLogStatus, n); }
     /// 0 or 1; any other value leaves it unchanged.
-    int GetLinTabOption() const { return m_bLinTabOption; }
-    void SetLinTabOption(int n);
-    int GetInterfaceVersion() const { return m_nInterfaceVersion; }
-    void SetInterfaceVersion(int n) { m_nInterfaceVersion = n; }
-    const QString& GetPasswort() const { return m_strPasswort; }
-    void SetPasswort(const QString& text) { m_strPasswort = text; }
+    int GetLinTabOption() const { return m_settings.Int(CSettingsRegistry::kLinTabOption); }
+    void SetLinTabOption(int n) { m_settings.Set(CSettingsRegistry::kLinTabOption, n); }
+    int GetInterfaceVersion() const { return m_settings.Int(CSettingsRegistry::kInterfaceVersion); }
+    void SetInterfaceVersion(int n) { m_settings.Set(CSettingsRegistry::kInterfaceVersion, n); }
+    QString GetPasswort() const { return m_settings.Text(CSettingsRegistry::kPsw); }
+    void SetPasswort(const QString& text) { m_settings.Set(CSettingsRegistry::kPsw, text); }
 
     // --- Passwords -------------------------------------------------------------------------------------
     static QString GetMasterPasswort();
@@ -259,17 +267,8 @@ private:
     bool m_bErweitert = false;
     qint32 m_nServiceWert = 0;
 
-    int m_bShowHardwareSetup = 1;
-    int m_bStartupHinweis = 1;
-    int m_bVerifyAfterSend = 0;
-    int m_nComPort = 0;
-    int m_nSprache = 0;
-    QString m_strLogFile;
-    int m_nLogIntervall = 2;
-    int m_nLogStatus = 0;
-    int m_bLinTabOption = 1;
-    int m_nInterfaceVersion = 1;
-    QString m_strPasswort;
+    /// Mutable: its copy of the type is brought up to date from the parameter set on every access.
+    mutable CSettingsRegistry m_settings;
 
     QString m_strSitzungsPasswort;
 

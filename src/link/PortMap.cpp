@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <algorithm>
 #include <tuple>
 
@@ -35,16 +34,10 @@ void CPortMap::Pin(int comNumber, const QString& devicePath) {
     }
 }
 
-void CPortMap::LoadPins(QSettings& settings) {
-    settings.beginGroup(QStringLiteral("Ports"));
-    for (const QString& key : settings.childKeys()) {
-        const std::optional<int> number = ParseComName(key);
-        const QString path = settings.value(key).toString();
-        if (number && !path.isEmpty()) {
-            Pin(*number, path);
-        }
+void CPortMap::Pin(const QMap<int, QString>& pins) {
+    for (auto it = pins.constBegin(); it != pins.constEnd(); ++it) {
+        Pin(it.key(), it.value());
     }
-    settings.endGroup();
 }
 
 QString CPortMap::DevicePath(int comNumber) const {

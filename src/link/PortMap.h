@@ -6,8 +6,6 @@
 #include <functional>
 #include <optional>
 
-class QSettings;
-
 /// Maps the COM numbers the user chooses ("COM1" … "COM16") onto the serial devices of this machine.
 ///
 /// A number can be pinned to a device (settings group "Ports", e.g. COM3=/dev/ttyUSB0; the command-line
@@ -25,8 +23,8 @@ public:
 
     /// Pins a COM number (1-based) to a device path for this run.
     void Pin(int comNumber, const QString& devicePath);
-    /// Reads the pins of the settings group "Ports".
-    void LoadPins(QSettings& settings);
+    /// Pins every COM number of the map (the settings group "Ports") to its device.
+    void Pin(const QMap<int, QString>& pins);
     /// The device of a COM number; empty when there is none.
     QString DevicePath(int comNumber) const;
     /// The serial devices of the machine in the stable order described above, as listed last.

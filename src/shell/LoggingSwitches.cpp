@@ -1,15 +1,14 @@
 #include "shell/LoggingSwitches.h"
 
-#include "document/ProfileStore.h"
+#include "document/SettingsRegistry.h"
 
 #include <QLoggingCategory>
 
-CLoggingSwitches::CLoggingSwitches(IProfileStore& store)
-    : m_store(store) {}
+CLoggingSwitches::CLoggingSwitches(CSettingsRegistry& settings)
+    : m_settings(settings) {}
 
 QStringList CLoggingSwitches::Categories() {
-    return {QStringLiteral("quillon.link"), QStringLiteral("quillon.transmitter"),
-            QStringLiteral("quillon.document"), QStringLiteral("quillon.sim")};
+    return CSettingsRegistry::LoggingCategories();
 }
 
 QString CLoggingSwitches::Description(const QString& category) {
@@ -29,11 +28,11 @@ QString CLoggingSwitches::Description(const QString& category) {
 }
 
 bool CLoggingSwitches::IsOn(const QString& category) const {
-    return m_store.GetInt(category, 0) == 1;
+    return m_settings.Int(CSettingsRegistry::LoggingSwitch(category)) == 1;
 }
 
 void CLoggingSwitches::Set(const QString& category, bool bOn) {
-    m_store.SetInt(category, bOn ? 1 : 0);
+    m_settings.Set(CSettingsRegistry::LoggingSwitch(category), bOn ? 1 : 0);
     Apply();
 }
 

@@ -4,18 +4,18 @@
 #include <QString>
 #include <QStringList>
 
-class IProfileStore;
+class CSettingsRegistry;
 
 /// The program's logging categories with a switch each, as the "Verbindungsprotokoll" window offers them:
 /// a technician turns on the detail a service engineer asks for without environment variables. A switch
 /// on lets the category's debug and info messages through; off leaves the category at warnings. The switches
-/// are kept in the profile (group "Logging", one key per category, 1 for on) and applied at start.
-/// QT_LOGGING_RULES still overrides them, as Qt evaluates it after the program's rules.
+/// are settings (group "Logging", one key per category, 1 for on), written when switched and applied at
+/// start. QT_LOGGING_RULES still overrides them, as Qt evaluates it after the program's rules.
 class CLoggingSwitches {
     Q_DECLARE_TR_FUNCTIONS(CLoggingSwitches)
 
 public:
-    explicit CLoggingSwitches(IProfileStore& store);
+    explicit CLoggingSwitches(CSettingsRegistry& settings);
 
     static QStringList Categories();
     /// What the category traces, for the window.
@@ -29,5 +29,5 @@ public:
     void Apply() const;
 
 private:
-    IProfileStore& m_store;
+    CSettingsRegistry& m_settings;
 };

@@ -1,12 +1,11 @@
 #include "shell/ProblemReport.h"
 
 #include "document/DocumentFile.h"
+#include "document/SettingsRegistry.h"
 #include "transmitter/TraceFormat.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QSysInfo>
 #include <zip.h>
 
@@ -27,20 +26,9 @@ QStringList CProblemReport::FileNames() {
     return {kTrace, kVersion, kSettings, kDocument};
 }
 
-bool CProblemReport::IsPasswordKey(const QString& key) {
-    static const QRegularExpression kPassword(QStringLiteral("psw|passw|kennwort"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    return kPassword.match(key.section(QLatin1Char('/'), -1)).hasMatch();
-}
-
-QList<std::pair<QString, QString>> CProblemReport::SettingsWithoutPasswords(const QSettings& settings) {
-    QList<std::pair<QString, QString>> values;
-    for (const QString& key : settings.allKeys()) {
-        if (!IsPasswordKey(key)) {
-            values.append({key, settings.value(key).toString()});
-        }
-    }
-    return values;
+bool CProblemReport::IsPasswordKey(const QString& path) {
+    return CSettingsRegistry::IsPassword(path.section(QLatin1Char('/'), 0, 0),
+                                         path.section(QLatin1Char('/'), 1));
 }
 
 QList<std::pair<QString, QByteArray>> CProblemReport::Files(const Inhalt& inhalt) {
@@ -61,7 +49,7 @@ QList<std::pair<QString, QByteArray>> CProblemReport::Files(const Inhalt& inhalt
 
     QString settings;
     for (const auto& [key, value] : inhalt.settings) {
-        if (!IsPasswordKey(key)) { // also when a caller hands in the whole profile
+        if (!IsPasswordKey(key)) { // also when a caller hands in a password
             settings += key + QLatin1Char('=') + value + QLatin1Char('\n');
         }
     }

@@ -9,14 +9,12 @@
 #include <optional>
 #include <utility>
 
-class QSettings;
-
 /// "Fehlerbericht speichern...": one zip file a technician sends in with a problem, holding
 ///   Verbindungsprotokoll.txt  the link trace (as "Speichern..." of the trace window writes it),
 ///   Version.txt               program, edition, version, Qt and system, time of the report,
-///   Einstellungen.txt         the profile's keys and values, passwords left out,
+///   Einstellungen.txt         the settings as the program uses them, passwords left out,
 ///   Dokument.qlc              the open document's parameter set as a document file.
-/// Nothing secret goes in: the program password is no key of the report's settings, the release
+/// Nothing secret goes in: the program password is no line of the report's settings, the release
 /// password lives in a file of its own that is not included, the trace hides the transmitter's lock code,
 /// and the document goes in with its lock code (the KA71's password) set to 0.
 ///
@@ -31,17 +29,15 @@ public:
         QString programVersion;
         QString edition;
         QList<CLinkTrace::Entry> trace;
-        /// key and value, in the profile's order
+        /// "group/key" and value (CSettingsRegistry::ValuesWithoutPasswords)
         QList<std::pair<QString, QString>> settings;
         /// nothing when no document is open
         std::optional<CParameterSatz> document;
     };
 
     static QStringList FileNames();
-    /// Whether a profile key holds a password (its name, whatever its group, speaks of one).
-    static bool IsPasswordKey(const QString& key);
-    /// All keys of the profile except the passwords.
-    static QList<std::pair<QString, QString>> SettingsWithoutPasswords(const QSettings& settings);
+    /// Whether a setting ("group/key") holds a password.
+    static bool IsPasswordKey(const QString& path);
     /// The text files and the document, by file name, as they go into the zip.
     static QList<std::pair<QString, QByteArray>> Files(const Inhalt& inhalt);
     /// Writes the zip; false with the reason when it could not be written whole.

@@ -1,42 +1,54 @@
 #include "shell/RecentFiles.h"
 
-#include "document/ProfileStore.h"
+#include "document/SettingsRegistry.h"
 
 #include <QFileInfo>
 
-QString CRecentFiles::Key(int index) {
-    return QStringLiteral("File%1").arg(index + 1);
-}
+CRecentFiles::CRecentFiles(CSettingsRegistry& settings)
+    : m_settings(settings) {}
 
 QString CRecentFiles::Normalised(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-void CRecentFiles::Load(const IProfileStore& store) {
-    m_entries.clear();
-    for (int i = 0; i < kMax; ++i) {
-        const QString path = store.GetText(Key(i), QString());
-        if (!path.isEmpty() && !m_entries.contains(Normalised(path))) {
-            m_entries.append(Normalised(path));
+void CRecentFiles::Load() {
+    QStringList entries;
+    for (int i = 0; i < CSettingsRegistry::kRecentFileCount; ++i) {
+        const QString path = m_settings.Text(CSettingsRegistry::RecentFile(i));
+        if (!path.isEmpty() && !entries.contains(Normalised(path))) {
+            entries.append(Normalised(path));
         }
     }
+    Store(entries);
 }
 
-void CRecentFiles::Save(IProfileStore& store) const {
-    for (int i = 0; i < kMax; ++i) {
-        store.SetText(Key(i), m_entries.value(i));
+QStringList CRecentFiles::Entries() const {
+    QStringList entries;
+    for (int i = 0; i < CSettingsRegistry::kRecentFileCount; ++i) {
+        const QString path = m_settings.Text(CSettingsRegistry::RecentFile(i));
+        if (!path.isEmpty()) {
+            entries.append(path);
+        }
+    }
+    return entries;
+}
+
+void CRecentFiles::Store(const QStringList& entries) {
+    for (int i = 0; i < CSettingsRegistry::kRecentFileCount; ++i) {
+        m_settings.Set(CSettingsRegistry::RecentFile(i), entries.value(i));
     }
 }
 
 void CRecentFiles::Add(const QString& path) {
+    QStringList entries = Entries();
     const QString entry = Normalised(path);
-    m_entries.removeAll(entry);
-    m_entries.prepend(entry);
-    while (m_entries.size() > kMax) {
-        m_entries.removeLast();
-    }
+    entries.removeAll(entry);
+    entries.prepend(entry);
+    Store(entries);
 }
 
 void CRecentFiles::Remove(const QString& path) {
-    m_entries.removeAll(Normalised(path));
+    QStringList entries = Entries();
+    entries.removeAll(Normalised(path));
+    Store(entries);
 }

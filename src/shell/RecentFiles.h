@@ -3,25 +3,25 @@
 #include <QString>
 #include <QStringList>
 
-class IProfileStore;
+class CSettingsRegistry;
 
-/// The list of the documents opened or saved last, newest first, at most four. It lives in the profile
-/// ("File1" … "File4" of its own group) from one run to the next.
+/// The list of the documents opened or saved last, newest first, at most four. It is kept in the
+/// settings ("File1" … "File4" of the group "Recent File List") from one run to the next.
 class CRecentFiles {
 public:
-    static constexpr int kMax = 4;
+    explicit CRecentFiles(CSettingsRegistry& settings);
 
-    void Load(const IProfileStore& store);
-    void Save(IProfileStore& store) const;
+    /// Takes the list from the settings as loaded: empty entries and doubles go, paths become absolute.
+    void Load();
 
     /// Puts a document at the top; an entry for the same file moves up instead of doubling.
     void Add(const QString& path);
     void Remove(const QString& path);
-    const QStringList& Entries() const { return m_entries; }
+    QStringList Entries() const;
 
 private:
-    static QString Key(int index);
     static QString Normalised(const QString& path);
+    void Store(const QStringList& entries);
 
-    QStringList m_entries;
+    CSettingsRegistry& m_settings;
 };

@@ -8,8 +8,6 @@
 #include "link/MemoryDevice.h"
 #include "link/PortMap.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 class SerialTest : public QObject {
@@ -135,13 +133,9 @@ private Q_SLOTS:
         QCOMPARE(sorted, QStringList({"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB2", "/dev/ttyUSB10",
                                       "/dev/ttyACM0", "/dev/rfcomm0"}));
 
-        QTemporaryDir dir;
-        QSettings settings(dir.filePath("Quillon.conf"), QSettings::IniFormat);
-        settings.setValue("Ports/COM3", "/dev/ttyUSB7");
-        settings.setValue("Ports/nonsense", "/dev/null");
         CPortMap map;
         map.SetAvailableDevices({"/dev/ttyUSB0", "/dev/ttyS0"});
-        map.LoadPins(settings);
+        map.Pin({{3, "/dev/ttyUSB7"}, {0, "/dev/null"}});
         QCOMPARE(map.DevicePath(1), QStringLiteral("/dev/ttyS0"));
         QCOMPARE(map.DevicePath(2), QStringLiteral("/dev/ttyUSB0"));
         QCOMPARE(map.DevicePath(3), QStringLiteral("/dev/ttyUSB7"));

@@ -39,7 +39,7 @@ struct Rig {
     CScriptedOperator op;
     CQuillonDoc doc{op, QString()};
     CScriptedChooser chooser;
-    CRecentFiles recent;
+    CRecentFiles recent{doc.Settings()};
     CDocumentSession session{doc, op, chooser, recent};
 
     void Edit(float ende) {
@@ -148,7 +148,8 @@ private Q_SLOTS:
     }
 
     void recentFiles() {
-        CRecentFiles recent;
+        CSettingsRegistry settings;
+        CRecentFiles recent(settings);
         for (const char* name : {"a.qlc", "b.qlc", "c.qlc", "d.qlc", "e.qlc", "c.qlc"}) {
             recent.Add(Path(QString::fromLatin1(name)));
         }
@@ -157,14 +158,12 @@ private Q_SLOTS:
         QCOMPARE(recent.Entries(), expected);
 
         CMemoryProfileStore store;
-        recent.Save(store);
-        CRecentFiles loaded;
-        loaded.Load(store);
-        QCOMPARE(loaded.Entries(), expected);
-
+        settings.Save(store);
         // An entry that does not open any more leaves the list.
         Rig rig;
-        rig.recent = loaded;
+        rig.doc.LoadSettings(store);
+        rig.recent.Load();
+        QCOMPARE(rig.recent.Entries(), expected);
         QVERIFY(!rig.session.OpenRecent(1));
         QCOMPARE(rig.recent.Entries().size(), 3);
         QVERIFY(!rig.recent.Entries().contains(Path(QStringLiteral("e.qlc"))));

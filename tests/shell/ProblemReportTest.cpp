@@ -6,12 +6,12 @@
 #include "ScriptedOperator.h"
 #include "Unzip.h"
 #include "document/DocumentFile.h"
+#include "document/SettingsRegistry.h"
 #include "link/LinkTrace.h"
 #include "link/TransmitterSio.h"
 #include "transmitter/Commands.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,12 +34,11 @@ class ProblemReportTest : public QObject {
 private Q_SLOTS:
     void aReportUnzipsToItsFilesWithoutAnyPassword() {
         QTemporaryDir dir;
-        // A profile with the program password (scrambled, as stored) and a key of another group.
-        QSettings settings(dir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Settings/Psw"), QStringLiteral("GEHEIM7"));
-        settings.setValue(QStringLiteral("Settings/COM"), 3);
-        settings.setValue(QStringLiteral("Logging/quillon.link"), 1);
-        settings.setValue(QStringLiteral("Other/ReleasePassword"), QStringLiteral("GEHEIM7"));
+        // Settings with the program password and a switch of another group.
+        CSettingsRegistry settings;
+        settings.Set(CSettingsRegistry::kPsw, QStringLiteral("GEHEIM7"));
+        settings.Set(CSettingsRegistry::kCom, 3);
+        settings.Set(CSettingsRegistry::LoggingSwitch(QStringLiteral("quillon.link")), 1);
 
         CProblemReport::Inhalt inhalt;
         inhalt.programVersion = QStringLiteral("2.34");
@@ -49,7 +48,7 @@ private Q_SLOTS:
                         Frame(CLinkTrace::Direction::Tx, Cmd::SetTastatursperre, "000731"),
                         Frame(CLinkTrace::Direction::Rx, Cmd::SetTastatursperre, "0"),
                         Frame(CLinkTrace::Direction::Rx, Cmd::GetTastatursperre, "+00731")};
-        inhalt.settings = CProblemReport::SettingsWithoutPasswords(settings);
+        inhalt.settings = settings.ValuesWithoutPasswords();
         inhalt.settings.append(
             {QStringLiteral("Settings/Psw"), QStringLiteral("GEHEIM7")}); // handed in anyway
         CParameterSatz satz;

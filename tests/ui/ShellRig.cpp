@@ -31,7 +31,6 @@ bool CShellRig::Start(const QStringList& arguments) {
     peer = std::make_unique<CSimPeer>(*device, sim);
     CQuillonApp::Seams seams;
     seams.profile = &profile;
-    seams.recentFiles = &recentStore;
     seams.clock = &clock;
     seams.device = std::move(line);
     seams.chooser = &chooser;

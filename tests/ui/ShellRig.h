@@ -49,7 +49,6 @@ public:
 
     QTemporaryDir dir;
     CMemoryProfileStore profile;
-    CMemoryProfileStore recentStore;
     /// The product's clock: its waits run the event loop, so a test acts in the middle of a transfer.
     CSystemClock clock;
     CQueuedChooser chooser;

@@ -3,24 +3,20 @@
 #include "access/AboutRules.h"
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
-#include "document/SettingsProfileStore.h"
 #include "link/LinkTrace.h"
 #include "shell/FileChooser.h"
 #include "shell/LoggingSwitches.h"
 #include "shell/ProblemReport.h"
 #include "ui/help/DlgVerbindungsprotokoll.h"
 
-#include <QSettings>
-
-CDiagnoseCommands::CDiagnoseCommands(const CQuillonDoc& doc, QString edition, IFileChooser& chooser,
-                                     IOperator& op, QWidget* parent)
+CDiagnoseCommands::CDiagnoseCommands(CQuillonDoc& doc, QString edition, IFileChooser& chooser, IOperator& op,
+                                     QWidget* parent)
     : m_doc(doc)
     , m_strEdition(std::move(edition))
     , m_chooser(chooser)
     , m_operator(op)
     , m_pParent(parent)
-    , m_store(CSettingsProfileStore::ForGroup(QStringLiteral("Logging")))
-    , m_switches(std::make_unique<CLoggingSwitches>(*m_store)) {}
+    , m_switches(std::make_unique<CLoggingSwitches>(doc.Settings())) {}
 
 CDiagnoseCommands::~CDiagnoseCommands() {
     delete m_dialog; // it uses the switches, which go with this object
@@ -47,8 +43,7 @@ bool CDiagnoseCommands::SaveProblemReport() {
     inhalt.programVersion = CAboutRules::ProgramVersion();
     inhalt.edition = m_strEdition;
     inhalt.trace = CLinkTrace::Global().Entries();
-    const QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon")); // the profile
-    inhalt.settings = CProblemReport::SettingsWithoutPasswords(settings);
+    inhalt.settings = m_doc.Settings().ValuesWithoutPasswords(); // as the program uses them now
     inhalt.document = m_doc.GetParameterSatz();
     QString error;
     if (!CProblemReport::Write(path, inhalt, error)) {

@@ -8,19 +8,18 @@
 class CDlgVerbindungsprotokoll;
 class CQuillonDoc;
 class CLoggingSwitches;
-class CSettingsProfileStore;
 class IFileChooser;
 class IOperator;
 class QWidget;
 
 /// The service aids of the Hilfe menu: the "Verbindungsprotokoll" window (one for the run, shown again
-/// where it was) with the logging switches kept in the profile's group "Logging", and the problem report.
+/// where it was) with the logging switches of the settings group "Logging", and the problem report.
 class CDiagnoseCommands {
     Q_DECLARE_TR_FUNCTIONS(CDiagnoseCommands)
 
 public:
     /// edition: the edition's name for the report.
-    CDiagnoseCommands(const CQuillonDoc& doc, QString edition, IFileChooser& chooser, IOperator& op,
+    CDiagnoseCommands(CQuillonDoc& doc, QString edition, IFileChooser& chooser, IOperator& op,
                       QWidget* parent);
     ~CDiagnoseCommands();
     CDiagnoseCommands(const CDiagnoseCommands&) = delete;
@@ -35,12 +34,11 @@ public:
     void ApplyLoggingSwitches();
 
 private:
-    const CQuillonDoc& m_doc;
+    CQuillonDoc& m_doc;
     QString m_strEdition;
     IFileChooser& m_chooser;
     IOperator& m_operator;
     QWidget* m_pParent;
-    std::unique_ptr<CSettingsProfileStore> m_store;
     std::unique_ptr<CLoggingSwitches> m_switches;
     QPointer<CDlgVerbindungsprotokoll> m_dialog;
 };

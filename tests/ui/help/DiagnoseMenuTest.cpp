@@ -1,10 +1,13 @@
 // The service aids of the Hilfe menu in the whole program: after "Empfangen..." the trace window lists
 // the receive's frames, and "Fehlerbericht speichern..." writes a zip with the trace, the version, the
-// settings without the password and the received document.
+// settings the program uses (as just changed in its dialogs, without the password) and the received
+// document.
 
+#include "../ModalDriver.h"
 #include "ShellRig.h"
 #include "Unzip.h"
 #include "document/DocumentFile.h"
+#include "document/Einstellungen.h"
 #include "document/QuillonDoc.h"
 #include "link/LinkTrace.h"
 #include "shell/CommandTable.h"
@@ -12,8 +15,15 @@
 #include "transmitter/TraceFormat.h"
 #include "ui/help/DlgVerbindungsprotokoll.h"
 #include "ui/main/MainFrame.h"
+#include "ui/main/QuillonView.h"
+#include "ui/setup/Comport.h"
+#include "ui/setup/HardwareSetup.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -25,11 +35,13 @@ class DiagnoseMenuTest : public QObject {
     QTemporaryDir m_settingsDir;
 
 private Q_SLOTS:
-    // The report reads the user's settings file: here one of the test's own.
+    // Nothing comes from or goes to the user's own settings file.
     void initTestCase() {
         QVERIFY(m_settingsDir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     }
+
+    void cleanup() { CModalDriver::Reset(); }
 
     void bothEditionsOfferThemAlways() {
         for (const CEdition::Kind kind : {CEdition::Kind::Kunde, CEdition::Kind::Werk}) {
@@ -43,8 +55,10 @@ private Q_SLOTS:
     void afterAReceiveTheTraceAndTheReportHoldIt() {
         CLinkTrace::Global().Clear();
         CShellRig rig(CEdition::Kind::Werk, 2);
+        rig.profile.SetText(QStringLiteral("Psw"), CEinstellungen::ScrambleText(QStringLiteral("GEHEIM7")));
         QVERIFY(rig.Start());
         rig.Frame().show();
+        rig.View().Session().Link().PortMap().SetAvailableDevices({"/dev/ttyS0", "/dev/ttyS1"});
         rig.Trigger(CCommandTable::kEmpfangen);
         QCOMPARE(rig.Doc().GetKennung(), rig.sim.Transmitter().Kennung());
 
@@ -58,11 +72,6 @@ private Q_SLOTS:
         rig.Trigger(CCommandTable::kVerbindungsprotokoll); // the same window again, not a second one
         QCOMPARE(rig.Frame().findChildren<CDlgVerbindungsprotokoll*>().size(), 1);
 
-        // The program password as the profile keeps it, in the settings the report reads.
-        QSettings settings(QStringLiteral("Quillon"), QStringLiteral("Quillon"));
-        settings.setValue(QStringLiteral("Settings/Psw"), QStringLiteral("GEHEIM7"));
-        settings.setValue(QStringLiteral("Settings/COM"), 4);
-        settings.sync();
         const QString path = rig.dir.filePath(QStringLiteral("Fehlerbericht.zip"));
         rig.chooser.paths.enqueue(path);
         rig.Trigger(CCommandTable::kFehlerbericht);
@@ -74,15 +83,51 @@ private Q_SLOTS:
         QVERIFY(
             files.value(QStringLiteral("Verbindungsprotokoll.txt")).contains("\tTX\t31\tGet Device Info\t"));
         QVERIFY(files.value(QStringLiteral("Version.txt")).contains("Transmitter-Typ 2"));
-        QVERIFY(files.value(QStringLiteral("Einstellungen.txt")).contains("Settings/COM=4"));
         for (const QByteArray& bytes : files) {
             QVERIFY(!bytes.contains("GEHEIM7"));
+            QVERIFY(!bytes.contains(CEinstellungen::ScrambleText(QByteArray("GEHEIM7"))));
         }
         CParameterSatz satz;
         QCOMPARE(CDocumentFile::Load(files.value(QStringLiteral("Dokument.qlc")), satz, rig.Doc().Operator()),
                  CDocumentFile::Result::Loaded);
         QCOMPARE(satz.m_strKennung, rig.Doc().GetKennung());
         QVERIFY(rig.MessageTexts().isEmpty());
+    }
+
+    // A new user changes the port, the log interval and "Nach dem Senden prüfen" in the dialogs and
+    // saves a report at once: it holds the values of this run, long before the program writes them.
+    void theReportHoldsTheSettingsChangedInThisRun() {
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        rig.View().Session().Link().PortMap().SetAvailableDevices({"/dev/ttyS0", "/dev/ttyS1"});
+        CModalDriver::WhenShown<CComport>([](CComport* dialog) {
+            dialog->PortButton(1)->click();
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
+        });
+        rig.Trigger(CCommandTable::kSchnittstelle);
+        CModalDriver::WhenShown<CHardwareSetup>([](CHardwareSetup* dialog) {
+            dialog->VerifyAfterSendBox()->setChecked(true);
+            dialog->OkButton()->click();
+        });
+        rig.Trigger(CCommandTable::kSetupHardware);
+        CModalDriver driver;
+        driver.Then(QStringLiteral("loggen"), [](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("ctl1027"))->setText(QStringLiteral("17"));
+            dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        });
+        rig.Trigger(CCommandTable::kMessung);
+        QVERIFY(driver.Done());
+
+        const QString path = rig.dir.filePath(QStringLiteral("Fehlerbericht.zip"));
+        rig.chooser.paths.enqueue(path);
+        rig.Trigger(CCommandTable::kFehlerbericht);
+        const QStringList lines = QString::fromUtf8(Unzip(path).value(QStringLiteral("Einstellungen.txt")))
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const char* line : {"Settings/COM=1", "Settings/LogIntervall=17", "Settings/VerifyAfterSend=1",
+                                 "Settings/TransmitterVersion=2"}) {
+            QVERIFY2(lines.contains(QLatin1String(line)), line);
+        }
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "SequenceRig.h"
 #include "core/Logging.h"
 #include "document/MemoryProfileStore.h"
+#include "document/SettingsRegistry.h"
 #include "link/LinkTrace.h"
 #include "shell/FileChooser.h"
 #include "shell/LoggingSwitches.h"
@@ -45,8 +46,8 @@ private Q_SLOTS:
         QVERIFY(rig.transfer.ReceiveParameterSet());
         const QList<CSequenceRig::Frame> sent = rig.TakeFrames();
 
-        CMemoryProfileStore store;
-        CLoggingSwitches switches(store);
+        CSettingsRegistry settings;
+        CLoggingSwitches switches(settings);
         CPathChooser chooser;
         CDlgVerbindungsprotokoll dialog(CLinkTrace::Global(), switches, chooser, rig.op);
         dialog.show();
@@ -97,8 +98,8 @@ private Q_SLOTS:
 
     void theTableKeepsToTheRingsBound() {
         CLinkTrace trace(10);
-        CMemoryProfileStore store;
-        CLoggingSwitches switches(store);
+        CSettingsRegistry settings;
+        CLoggingSwitches switches(settings);
         CPathChooser chooser;
         CSequenceRig rig(2);
         rig.link.Sio().SetTrace(&trace);
@@ -124,7 +125,9 @@ private Q_SLOTS:
 
     void loggingSwitchesAreRememberedAndApplied() {
         CMemoryProfileStore store;
-        CLoggingSwitches switches(store);
+        CSettingsRegistry settings;
+        settings.Load(store);
+        CLoggingSwitches switches(settings);
         CPathChooser chooser;
         CSequenceRig rig(2);
         {
@@ -137,13 +140,13 @@ private Q_SLOTS:
             QVERIFY(lcLink().isDebugEnabled());
             QVERIFY(!lcTransmitter().isDebugEnabled());
         }
-        QCOMPARE(store.GetInt(QStringLiteral("quillon.link"), 0), 1);
+        QCOMPARE(store.Value(CSettingsRegistry::kLogging, QStringLiteral("quillon.link")), QVariant(1));
         CDlgVerbindungsprotokoll again(CLinkTrace::Global(), switches, chooser, rig.op);
         auto* link = again.findChild<QCheckBox*>(QStringLiteral("quillon.link"));
         QVERIFY(link->isChecked());
         link->setChecked(false);
         QVERIFY(!lcLink().isDebugEnabled());
-        QCOMPARE(store.GetInt(QStringLiteral("quillon.link"), 1), 0);
+        QCOMPARE(store.Value(CSettingsRegistry::kLogging, QStringLiteral("quillon.link")), QVariant(0));
     }
 };
 

@@ -254,7 +254,8 @@ private Q_SLOTS:
         rig.Frame().RecentFileActions().first()->trigger();
         QCOMPARE(rig.Doc().GetBezeichnungText().trimmed(), QStringLiteral("Linie 4"));
         rig.Stop();
-        QCOMPARE(rig.recentStore.GetText(QStringLiteral("File1"), QString()), path);
+        QCOMPARE(rig.profile.Value(QStringLiteral("Recent File List"), QStringLiteral("File1")).toString(),
+                 path);
     }
 
     void refusedFileOnTheCommandLine() {
@@ -274,7 +275,6 @@ private Q_SLOTS:
 
     void demoModeUsesTheSimulatorForThisRunOnly() {
         CMemoryProfileStore profile;
-        CMemoryProfileStore recent;
         profile.SetInt(QStringLiteral("COM"), 2);
         profile.SetInt(QStringLiteral("InterfaceVersion"), 0);
         profile.SetInt(QStringLiteral("TransmitterVersion"), 3);
@@ -282,7 +282,6 @@ private Q_SLOTS:
         QTemporaryDir dir;
         CQuillonApp::Seams seams;
         seams.profile = &profile;
-        seams.recentFiles = &recent;
         seams.bPortPins = false;
         seams.verzeichnis =
             CProgrammVerzeichnis(QCoreApplication::applicationDirPath(), QString(), dir.path());
