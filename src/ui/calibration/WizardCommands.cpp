@@ -2,6 +2,7 @@
 
 #include "calibration/TempAbgleichTransfer.h"
 #include "link/TransmitterLink.h"
+#include "shell/CommandTable.h"
 #include "ui/calibration/AbglWizard.h"
 #include "ui/calibration/TempAbgleichDialog.h"
 #include "ui/main/MainFrame.h"
@@ -10,10 +11,11 @@
 #include <QPushButton>
 
 void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view) {
-    frame.ConnectCommand(kAbglWizard, [&frame, &view] { RunWizard(frame, view); });
-    frame.ConnectCommand(kTempAbgleich, [&frame, &view] { RunTempAbgleich(frame, view); });
+    frame.ConnectCommand(CCommandTable::kAbglWizard, [&frame, &view] { RunWizard(frame, view); });
+    frame.ConnectCommand(CCommandTable::kTempAbgleich, [&frame, &view] { RunTempAbgleich(frame, view); });
     if (auto* button = qobject_cast<QPushButton*>(view.Control(kAnalogabgleichButton))) {
-        QObject::connect(button, &QPushButton::clicked, &frame, [&frame] { frame.Run(kAbglWizard); });
+        QObject::connect(button, &QPushButton::clicked, &frame,
+                         [&frame] { frame.Run(CCommandTable::kAbglWizard); });
     }
 }
 

@@ -7,8 +7,6 @@ class CQuillonView;
 /// "Abgleich-Wizzard" (also the form's hidden button "Analogabgleich") and "Temperaturabgleich...".
 class CWizardCommands {
 public:
-    static constexpr int kAbglWizard = 32906;
-    static constexpr int kTempAbgleich = 32838;
     /// The form's hidden button that opens the wizard.
     static constexpr int kAnalogabgleichButton = 1355;
 

@@ -402,13 +402,12 @@ void CQuillonView::OnTestLinTabSchreiben() {
     m_measurement.OnTestWriteTableCount();
 }
 
-void CQuillonView::OnTestBefehl(int nId) {
-    const CTestMenu::Entry* entry = CTestMenu::Find(nId);
-    if (entry == nullptr || !IsBereit()) {
+void CQuillonView::OnTestBefehl(const CTestMenu::Entry& entry) {
+    if (!IsBereit()) {
         return;
     }
     COperation operation(m_operator);
-    m_measurement.OnTestEntry(*entry);
+    m_measurement.OnTestEntry(entry);
 }
 
 void CQuillonView::OnConnectRX93() {

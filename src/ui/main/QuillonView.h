@@ -67,8 +67,8 @@ public:
     void OnKonfiguration();
     /// "Seriennummer ändern..." of the factory submenus.
     void OnSeriennummer();
-    /// A single command of the "Test" menu, by its command id.
-    void OnTestBefehl(int nId);
+    /// A single command of the "Test" menu.
+    void OnTestBefehl(const CTestMenu::Entry& entry);
     /// "LinTab lesen" and "LinTab schreiben" of the "Test" menu.
     void OnTestLinTabLesen();
     void OnTestLinTabSchreiben();

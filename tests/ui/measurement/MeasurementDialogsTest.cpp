@@ -232,7 +232,7 @@ private Q_SLOTS:
         });
         driver.Then(QStringLiteral("sioTransfer"), [](QWidget* dialog) { Click(dialog, "ok"); });
         rig.TakeFrames();
-        commands.OnTestEntry(*CTestMenu::Find(32795));
+        commands.OnTestEntry(CTestMenu::EntryFor(Cmd::SetDaempfung, CTestMenu::Payload::User));
         QVERIFY(driver.Done());
         QCOMPARE(driver.messages.value(0), QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
         const QList<CSequenceRig::Frame> sent = CSequenceRig::Only(rig.TakeFrames(), Cmd::SetDaempfung);

@@ -151,10 +151,10 @@ private Q_SLOTS:
         QCOMPARE(sim.ParamWord(sim.ParamLayout().daempfung), quint16(42));
         driver.Then(QStringLiteral("enterData"), Enter(presets, QStringLiteral("05")));
         driver.Then(QStringLiteral("sioTransfer"), note); // "LinTab schreiben"
-        rig.Trigger(CTestMenu::kLinTabSchreiben);
+        rig.Trigger(CCommandTable::kLinTabSchreiben);
         QCOMPARE(sim.TableCount(), 5);
         driver.Then(QStringLiteral("sioTransfer"), note); // "LinTab lesen": the last of the ten blocks
-        rig.Trigger(CTestMenu::kLinTabLesen);
+        rig.Trigger(CCommandTable::kLinTabLesen);
         QVERIFY(driver.Done());
         QCOMPARE(presets, (QStringList{"+00000", "20"}));
         QCOMPARE(exchanges, (QStringList{"Get Akt Output:0:02", "Parametrierung freigeben:@1:02",
