@@ -20,19 +20,19 @@ void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view) {
 }
 
 void CWizardCommands::RunWizard(CMainFrame& frame, CQuillonView& view) {
-    if (!view.IsBereit()) {
-        return;
-    }
-    CTransmitterSession& session = view.Session();
-    CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
-    wizard.exec();
-    view.ShowDocument(); // the wizard changed the type and the values the form shows
+    view.RunOperation([&frame, &view] {
+        CTransmitterSession& session = view.Session();
+        CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
+        wizard.exec();
+        view.ShowDocument(); // the wizard changed the type and the values the form shows
+    });
 }
 
 void CWizardCommands::RunTempAbgleich(CMainFrame& frame, CQuillonView& view) {
-    if (!view.IsBereit()) {
-        return;
-    }
+    view.RunOperation([&frame, &view] { TempAbgleich(frame, view); });
+}
+
+void CWizardCommands::TempAbgleich(CMainFrame& frame, CQuillonView& view) {
     CTransmitterSession& session = view.Session();
     CTempAbgleichTransfer transfer(session.Link(), session.Connection());
     CTempAbgleichDialog::Aktionen aktionen{

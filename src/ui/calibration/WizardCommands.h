@@ -16,4 +16,7 @@ public:
     static void RunWizard(CMainFrame& frame, CQuillonView& view);
     /// The temperature calibration dialog loop.
     static void RunTempAbgleich(CMainFrame& frame, CQuillonView& view);
+
+private:
+    static void TempAbgleich(CMainFrame& frame, CQuillonView& view);
 };

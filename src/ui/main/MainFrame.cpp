@@ -291,9 +291,7 @@ void CMainFrame::ConnectCommands() {
 
 void CMainFrame::ConnectCompareCommands() {
     ConnectCommand(CCommandTable::kVergleichen, [this] {
-        if (m_view->IsBereit()) {
-            CVergleichCommand::Run(m_doc, m_view->Session(), m_operator, this);
-        }
+        m_view->RunOperation([this] { CVergleichCommand::Run(m_doc, m_view->Session(), m_operator, this); });
     });
 }
 
@@ -351,13 +349,12 @@ void CMainFrame::ConnectDiagnoseCommands(IFileChooser& chooser) {
 
 void CMainFrame::SetupHardware() {
     // The setup's menu entry stays enabled during a transfer, but a type or port changed under a
-    // running receive would derail it: the setup waits until the transfer has ended.
-    if (!m_view->IsBereit()) {
-        return;
-    }
-    if (m_setup->SetupHardware()) {
-        m_view->ShowDocument();
-    }
+    // running receive would derail it: the setup is an operation of its own and waits its turn.
+    m_view->RunOperation([this] {
+        if (m_setup->SetupHardware()) {
+            m_view->ShowDocument();
+        }
+    });
 }
 
 void CMainFrame::SetEnglisch(bool bEnglisch) {
