@@ -1,12 +1,12 @@
 #include "document/QuillonDoc.h"
 
+#include "base/TypKatalog.h"
+#include "base/Utils.h"
 #include "core/ProgramError.h"
 #include "document/DocumentFile.h"
 #include "document/Einstellungen.h"
 #include "document/ReplyDecoder.h"
 #include "document/Windows1252.h"
-#include "base/TypKatalog.h"
-#include "base/Utils.h"
 
 #include <utility>
 
@@ -45,10 +45,7 @@ void CQuillonDoc::ClearParameters() {
 }
 
 void CQuillonDoc::SetModifiedFlag(bool modified) {
-    if (m_bModified != modified) {
-        m_bModified = modified;
-        emit modifiedChanged(modified);
-    }
+    m_bModified = modified;
 }
 
 void CQuillonDoc::UpdateAllViews() {
