@@ -45,10 +45,7 @@ void CQuillonDoc::ClearParameters() {
 }
 
 void CQuillonDoc::SetModifiedFlag(bool modified) {
-    if (m_bModified != modified) {
-        m_bModified = modified;
-        emit modifiedChanged(modified);
-    }
+    m_bModified = modified;
 }
 
 void CQuillonDoc::UpdateAllViews() {

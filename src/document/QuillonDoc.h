@@ -97,9 +97,6 @@ public:
     bool IsKA71() const;
     /// The set range runs the other way than the base range.
     bool IsKennlinieInvers() const;
-    static const std::array<CEinheiten::Unit, CEinheiten::kUnitCount>& GetEinheiten() {
-        return CEinheiten::Units();
-    }
 
     // --- Display unit conversions (KA71) ------------------------------------------------------------
     double ConvertToAnzeigeEinheit(double value) const;
@@ -245,7 +242,6 @@ public:
 signals:
     /// The document changed as a whole (new document, file loaded, parameter set received).
     void documentUpdated();
-    void modifiedChanged(bool modified);
 
 private:
     static bool IsStromGueltig(float mA);

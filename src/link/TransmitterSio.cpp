@@ -215,10 +215,6 @@ QByteArray CTransmitterSio::ReceivedFrame() const {
     return QByteArray(reinterpret_cast<const char*>(m_buffer.data()), m_buffer[1] + 2);
 }
 
-int CTransmitterSio::TimeoutTicks() const {
-    return m_nTimeoutTicks;
-}
-
 void CTransmitterSio::TickTimeout() {
     if (m_nTimeoutTicks > 0) {
         --m_nTimeoutTicks;

@@ -80,11 +80,9 @@ public:
     /// A cancelled operation stops waiting for replies (set and cleared by the link).
     void SetCancelRequested(bool bCancel);
     bool IsCancelRequested() const;
-    /// The receive inactivity counter: 20 at the start of a receive and after every byte, one less on
-    /// every tick of the link timer; the receive gives up at 0.
-    int TimeoutTicks() const;
     /// One tick of the link timer from outside (the factory's "Test RS232" runs the timer on its own):
-    /// the counter goes down while it is above 0.
+    /// the receive inactivity counter (20 at the start of a receive and after every byte; the receive
+    /// gives up at 0) goes down while it is above 0.
     void TickTimeout();
 
     /// The ring the frames are recorded in (CLinkTrace::Global() unless set; nullptr records nothing).

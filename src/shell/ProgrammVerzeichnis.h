@@ -16,7 +16,6 @@ public:
     /// and the user's configuration directory of Quillon.
     static CProgrammVerzeichnis OfThisProgram();
 
-    const QString& ProgramDir() const { return m_strProgramDir; }
     /// The full path of a file of the program, or an empty text when neither directory holds it.
     QString FindFile(const QString& name) const;
     /// The directory whose QlSet.cfg the program reads and writes.

@@ -36,26 +36,6 @@ CServiceTransfer::CServiceTransfer(CTransmitterLink& link, CConnection& connecti
     , m_doc(doc)
     , m_operator(link.Operator()) {}
 
-bool CServiceTransfer::RunInternalCommand(int nId) {
-    const CLinkOperation operation(m_link);
-    if (operation.IsRefused()) {
-        return false;
-    }
-    CWaitCursor wait(m_operator);
-    switch (nId) {
-    case kSetDac:
-        return ServiceSetDac();
-    case kSetGain:
-        return ServiceSetGain();
-    case kGetAdc:
-        return ServiceGetAdc();
-    case kGetTempAdc:
-        return ServiceGetTempAdc();
-    default:
-        return false;
-    }
-}
-
 bool CServiceTransfer::ServiceSetDac() {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {

@@ -19,11 +19,6 @@ class CServiceTransfer {
     Q_DECLARE_TR_FUNCTIONS(CServiceTransfer)
 
 public:
-    /// Internal commands the calibration pages send to the view.
-    static constexpr int kSetDac = 50003;
-    static constexpr int kSetGain = 50005;
-    static constexpr int kGetAdc = 50006;
-    static constexpr int kGetTempAdc = 50007;
     static constexpr int kAdcKanaele = 4;
 
     struct AdcWerte {
@@ -32,9 +27,6 @@ public:
     };
 
     CServiceTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
-
-    /// Carries out one of the internal commands above; false for a failed transfer or an unknown id.
-    bool RunInternalCommand(int nId);
 
     /// "SetDAC" with the service value as six decimal digits.
     bool ServiceSetDac();

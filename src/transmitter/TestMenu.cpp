@@ -1,17 +1,17 @@
 #include "transmitter/TestMenu.h"
 
+#include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
 #include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
 
-namespace {
+#include <string>
 
-using E = CTestMenu::Entry;
-using P = CTestMenu::Payload;
-using S = CTestMenu::Submenu;
+namespace {
 
 constexpr int kLinTabBlocks = 10;
 
@@ -22,67 +22,16 @@ CSioTransferRecord Refused(const QString& caption) {
 
 } // namespace
 
-const QList<CTestMenu::Entry>& CTestMenu::Entries() {
-    static const QList<Entry> entries = {
-        {32773, S::Lesen, QT_TR_NOOP("Gerätekennung"), Cmd::GetDeviceInfo, "Get Device Info", P::Empty, ""},
-        {32774, S::Lesen, QT_TR_NOOP("Messwert"), Cmd::GetAktMesswert, "Get Akt Messwert", P::Empty, ""},
-        {32775, S::Lesen, QT_TR_NOOP("ADC-Wert"), Cmd::GetAktAdc, "Get Akt ADC", P::Empty, ""},
-        {32780, S::Lesen, QT_TR_NOOP("Mediumstemperatur"), Cmd::GetTemperatur, "Get Temperatur", P::Empty,
-         ""},
-        {32781, S::Lesen, QT_TR_NOOP("Messbereichsanfang"), Cmd::GetMessAnfang, "Get Messbereichsanfang",
-         P::Empty, ""},
-        {32782, S::Lesen, QT_TR_NOOP("Messbereichsende"), Cmd::GetMessEnde, "Get Messbereichsende", P::Empty,
-         ""},
-        {32783, S::Lesen, QT_TR_NOOP("Offsetkorrektur"), Cmd::GetOffset, "Get Offsetkorrektur", P::Empty, ""},
-        {32784, S::Lesen, QT_TR_NOOP("Spannekorrektur"), Cmd::GetSpanne, "Get Spannekorrektur", P::Empty, ""},
-        {32785, S::Lesen, QT_TR_NOOP("Dämpfung"), Cmd::GetDaempfung, "Get Dämpfung", P::Empty, ""},
-        {32786, S::Lesen, QT_TR_NOOP("Messstelle"), Cmd::GetBezeichnung, "Get Messstellen-Bezeichnung",
-         P::Empty, ""},
-        {32789, S::Lesen, QT_TR_NOOP("Grundmessbreich Anfang"), Cmd::GetGrundAnfang,
-         "Get Grundmessbereich Anfang", P::Empty, ""},
-        {32790, S::Lesen, QT_TR_NOOP("Grundmessbereich Ende"), Cmd::GetGrundEnde, "Get Grundmessbereichsende",
-         P::Empty, ""},
-        {32791, S::Lesen, QT_TR_NOOP("Seriennummer"), Cmd::GetSeriennummer, "Get Seriennummer", P::Empty, ""},
-        {32792, S::Lesen, QT_TR_NOOP("Einheit"), Cmd::GetEinheit, "Get Einheit", P::Empty, ""},
-        {32787, S::Aendern, QT_TR_NOOP("Messbereichsanfang"), Cmd::SetMessAnfang, "Set Messbereichsanfang",
-         P::User, ""},
-        {32788, S::Aendern, QT_TR_NOOP("Messbereichsende"), Cmd::SetMessEnde, "Set Messbereichsende", P::User,
-         ""},
-        {32793, S::Aendern, QT_TR_NOOP("Offsetkorrektur"), Cmd::SetOffset, "Set Offsetkorrektur", P::User,
-         ""},
-        {32794, S::Aendern, QT_TR_NOOP("Spannekorrektur"), Cmd::SetSpanne, "Set Spannekorrektur", P::User,
-         ""},
-        {32795, S::Aendern, QT_TR_NOOP("Dämpfung"), Cmd::SetDaempfung, "Set Dämpfung", P::User, ""},
-        {32796, S::Aendern, QT_TR_NOOP("Messstellenbezeichung"), Cmd::SetBezeichnung,
-         "Set Messstellenbezeichnung", P::User, ""},
-        {33100, S::None, QT_TR_NOOP("Ausgang lesen"), Cmd::GetAktOutput, "Get Akt Output", P::Empty, ""},
-        {33101, S::None, QT_TR_NOOP("Parametrierung sperren"), Cmd::SetFreigabe, "Parametrierung sperren",
-         P::Fixed, "0"},
-        {33102, S::None, QT_TR_NOOP("Parametrierung freigeben"), Cmd::SetFreigabe, "Parametrierung freigeben",
-         P::Fixed, "1"},
-        {33103, S::None, QT_TR_NOOP("Fehlersignal lesen"), Cmd::GetFehlerstrom, "Get Fehlersignal", P::Empty,
-         ""},
-        {33104, S::None, QT_TR_NOOP("Stromgrenze min lesen"), Cmd::GetStromgrenzeMin, "Get Stromgrenze Min",
-         P::Empty, ""},
-        {33105, S::None, QT_TR_NOOP("Stromgrenze max lesen"), Cmd::GetStromgrenzeMax, "Get Stromgrenze Max",
-         P::Empty, ""},
-        {33106, S::None, QT_TR_NOOP("Fehlersignal ändern"), Cmd::SetFehlerstrom, "Set Fehlersignal", P::User,
-         ""},
-        {33107, S::None, QT_TR_NOOP("Stromgrenze min änderen"), Cmd::SetStromgrenzeMin, "Set Stromgrenze Min",
-         P::User, ""},
-        {33108, S::None, QT_TR_NOOP("Stromgrenze max ändern"), Cmd::SetStromgrenzeMax, "Set Stromgenze Max",
-         P::User, ""},
-    };
-    return entries;
-}
-
-const CTestMenu::Entry* CTestMenu::Find(int nId) {
-    for (const Entry& entry : Entries()) {
-        if (entry.nId == nId) {
-            return &entry;
+CTestMenu::Entry CTestMenu::EntryFor(quint8 command, Payload payload, const char* fixed,
+                                     const char* caption) {
+    if (caption == nullptr) {
+        const CCommandSet::Command* known = CCommandSet::Find(command);
+        if (known == nullptr) {
+            throw CProgramError("test entry of an unknown command " + std::to_string(command));
         }
+        caption = known->title;
     }
-    return nullptr;
+    return {command, caption, payload, fixed};
 }
 
 QString CTestMenu::DefaultPayload() {

@@ -21,15 +21,10 @@ class CTestMenu {
 public:
     /// The payload of an entry: none, one the user types in its wire form, or a fixed one.
     enum class Payload { Empty, User, Fixed };
-    enum class Submenu { None, Lesen, Aendern };
 
+    /// What one single-command entry sends. The menu's entries themselves (id, text, place) are rows of
+    /// the main window's command table, which names the command and payload of each.
     struct Entry {
-        /// The command id of the entry. The entries after the submenus "Lesen" and "Ändern", which the
-        /// earlier program's menu gave no id, carry Quillon's own ids (33100 to 33108); no stored file
-        /// and no device knows command ids, so these are free to choose.
-        int nId;
-        Submenu submenu;
-        const char* text; ///< the menu text
         quint8 command;
         const char* caption; ///< the title of "Sio-Transfer"
         Payload payload;
@@ -44,15 +39,13 @@ public:
     };
 
     static constexpr int kMaxPayload = 42;
-    /// The menu's "LinTab lesen" and "LinTab schreiben": Quillon's own command ids, like those above.
-    static constexpr int kLinTabLesen = 33109;
-    static constexpr int kLinTabSchreiben = 33110;
 
     CTestMenu(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
 
-    static const QList<Entry>& Entries();
-    /// The entry of a command id; nullptr for an id that is no single test command.
-    static const Entry* Find(int nId);
+    /// The entry of a command: its caption is the command's title in the command set. A Fixed entry
+    /// names its own caption, as one command byte serves both "Parametrierung sperren" and "freigeben".
+    static Entry EntryFor(quint8 command, Payload payload, const char* fixed = "",
+                          const char* caption = nullptr);
     /// The preset of the value entry for a User entry.
     static QString DefaultPayload();
     static QString DefaultTableCount();

@@ -1,5 +1,6 @@
-// The command table as data: every menu entry and toolbar button names a command of the table, the
-// factory edition adds exactly its two menus, and the enabling rules decide as the window needs them.
+// The command table row by row against the main window's described table: id, enabling rule, menu
+// place and edition of every command, the exchange of every single command of "Test", and the
+// enabling rules as the window needs them.
 
 #include "shell/CommandTable.h"
 
@@ -12,21 +13,67 @@
 
 namespace {
 
-void CollectIds(const std::vector<MenuNode>& nodes, QList<int>& ids) {
-    for (const MenuNode& node : nodes) {
-        if (node.kind == MenuNode::Kind::Command || node.kind == MenuNode::Kind::RecentFiles) {
-            ids.append(node.nId);
-        }
-        CollectIds(node.children, ids);
-    }
-}
+using R = EnableRule;
 
-QStringList Titles(const std::vector<MenuNode>& menus) {
-    QStringList titles;
-    for (const MenuNode& menu : menus) {
-        titles.append(QString::fromUtf8(menu.text));
+/// Commands of one menu place with one rule, in menu order; consecutive rows of a place continue it.
+struct Row {
+    const char* path; ///< the menu titles, joined by "/"
+    bool bWerk;       ///< only the factory edition shows them
+    R rule;
+    QList<int> ids;
+};
+
+const QList<Row> kDescribed = {
+    {"&Datei", false, R::R, {57600, 57601, 57603, 57604}},
+    {"&Datei", false, R::RV, {33170}}, // "Vergleichen...", an id of Quillon's own
+    {"&Datei", false, R::R, {57607, 57609, 57606, 57616, 57665}},
+    {"&Parameter", false, R::R, {32849}},
+    {"&Parameter", false, R::RV, {32834, 32803}},
+    {"&Parameter/&Messbereich",
+     false,
+     R::R,
+     {32800, 32801, 32817, 32816, 32811, 32812, 32802, 32809, 32810, 32815, 32818, 32819, 32825, 32821, 32822,
+      32823, 32820}},
+    {"&Transmitter", false, R::R, {32804}},
+    {"&Transmitter", false, R::RV, {32805}},
+    {"&Transmitter", false, R::R, {32806}},
+    {"&Optionen", false, R::R, {32776, 32808}},
+    {"&Optionen", false, R::Always, {32901}},
+    {"&Optionen", false, R::R, {32807, 32850}},
+    {"Test", true, R::Always, {32771}},
+    {"Test", true, R::R01, {32772}},
+    {"Test/Lesen", true, R::Always, {32773, 32774}},
+    {"Test/Lesen", true, R::R, {32775}},
+    {"Test/Lesen",
+     true,
+     R::Always,
+     {32780, 32781, 32782, 32783, 32784, 32785, 32786, 32789, 32790, 32791, 32792}},
+    {"Test/Ändern", true, R::R, {32787, 32788, 32793, 32794, 32795, 32796}},
+    {"Test", true, R::R, {33100, 33101, 33102, 33103, 33104, 33105, 33106, 33107, 33108, 33109, 33110}},
+    {"Abgleich/RX30 / RX31 / RX84 / RX96", true, R::RA, {32798}},
+    {"Abgleich/RX30 / RX31 / RX84 / RX96", true, R::CRA, {32844, 32842}},
+    {"Abgleich/RX30 / RX31 / RX84 / RX96", true, R::RA, {32846, 32813, 32885, 32897}},
+    {"Abgleich/RX93", true, R::R01, {32772, 32797, 32912, 32799, 32837, 32913, 32838}},
+    {"Abgleich", true, R::Always, {32906}},
+    {"Abgleich/VN62", true, R::R7, {32908}},
+    {"Abgleich/VN62", true, R::CR7, {32909, 32910}},
+    {"Abgleich/VN62", true, R::R7, {32914, 32915, 32916, 32911}},
+    {"Abgleich/KA71", true, R::R10, {32918, 32919, 32920, 32921, 32922}},
+    {"&Hilfe", false, R::Always, {32903, 32904}},
+    {"&Hilfe", true, R::Always, {32836}},
+    {"&Hilfe", false, R::Always, {32902, 33190, 33191, 57664}},
+};
+
+/// Every command entry of the menus as "path: id", in menu order.
+void Flatten(const std::vector<MenuNode>& nodes, const QString& path, QStringList& out) {
+    for (const MenuNode& node : nodes) {
+        if (node.kind == MenuNode::Kind::Submenu) {
+            const QString title = QString::fromUtf8(node.text);
+            Flatten(node.children, path.isEmpty() ? title : path + QLatin1Char('/') + title, out);
+        } else if (node.kind != MenuNode::Kind::Separator) {
+            out.append(QStringLiteral("%1: %2").arg(path).arg(node.nId));
+        }
     }
-    return titles;
 }
 
 CommandState State(bool bereit, int typ, bool gueltig = false, bool abgleich = false) {
@@ -39,42 +86,91 @@ class CommandTableTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyShownCommandIsInTheTable() {
+    void menusAndRulesAsDescribed() {
         for (const auto kind : {CEdition::Kind::Kunde, CEdition::Kind::Werk}) {
-            QList<int> ids;
-            CollectIds(CCommandTable::Menus(CEdition(kind)), ids);
-            for (const ToolbarEntry& button : CCommandTable::Toolbar()) {
-                if (button.nId != 0) {
-                    ids.append(button.nId);
+            QStringList expected;
+            for (const Row& row : kDescribed) {
+                for (const int nId : row.ids) {
+                    if (!row.bWerk || kind == CEdition::Kind::Werk) {
+                        expected.append(QStringLiteral("%1: %2").arg(QString::fromUtf8(row.path)).arg(nId));
+                    }
                 }
             }
-            for (const int id : ids) {
-                QVERIFY2(CCommandTable::Find(id) != nullptr, qPrintable(QString::number(id)));
+            QStringList shown;
+            Flatten(CCommandTable::Menus(CEdition(kind)), QString(), shown);
+            QCOMPARE(shown, expected);
+        }
+        QSet<int> described;
+        for (const Row& row : kDescribed) {
+            for (const int nId : row.ids) {
+                const CommandEntry* entry = CCommandTable::Find(nId);
+                QVERIFY2(entry != nullptr, qPrintable(QString::number(nId)));
+                QVERIFY2(entry->rule == row.rule, qPrintable(QString::number(nId)));
+                described.insert(nId);
             }
         }
-        QCOMPARE(CCommandTable::Find(4711), nullptr);
-        QSet<int> unique;
-        for (const CommandEntry& entry : CCommandTable::Commands()) {
-            QVERIFY2(!unique.contains(entry.nId), qPrintable(QString::number(entry.nId)));
-            unique.insert(entry.nId);
+        // No command of the table is left without its row, and none is declared twice.
+        QCOMPARE(int(CCommandTable::Commands().size()), int(described.size()));
+        for (const ToolbarEntry& button : CCommandTable::Toolbar()) {
+            QVERIFY(button.nId == 0 || described.contains(button.nId));
         }
     }
 
-    void editionsDifferByTestAndAbgleich() {
-        const QStringList kunde = Titles(CCommandTable::Menus(CEdition(CEdition::Kind::Kunde)));
-        const QStringList werk = Titles(CCommandTable::Menus(CEdition(CEdition::Kind::Werk)));
-        QVERIFY(!kunde.contains(QStringLiteral("Test")) && !kunde.contains(QStringLiteral("Abgleich")));
-        QCOMPARE(werk.size(), kunde.size() + 2);
-        QVERIFY(werk.contains(QStringLiteral("Test")) && werk.contains(QStringLiteral("Abgleich")));
-        QCOMPARE(werk.last(), kunde.last()); // help stays the last menu
-        QList<int> kundeIds;
-        CollectIds(CCommandTable::Menus(CEdition(CEdition::Kind::Kunde)), kundeIds);
-        QVERIFY(!kundeIds.contains(CCommandTable::kTestRs232));
-        QCOMPARE(CEdition(CEdition::Kind::Kunde).MenuId(), 132);
-        QCOMPARE(CEdition(CEdition::Kind::Werk).MenuId(), 129);
+    void testEntriesSendTheirCommand() {
+        struct Sends {
+            int nId;
+            quint8 code;
+            CTestMenu::Payload payload;
+            const char* caption;
+        };
+        using P = CTestMenu::Payload;
+        const QList<Sends> described = {
+            {32773, 0x31, P::Empty, "Get Device Info"},
+            {32774, 0x32, P::Empty, "Get Akt Messwert"},
+            {32775, 0x33, P::Empty, "Get Akt ADC"},
+            {32780, 0x34, P::Empty, "Get Temperatur"},
+            {32781, 0x35, P::Empty, "Get Messbereichsanfang"},
+            {32782, 0x36, P::Empty, "Get Messbereichsende"},
+            {32783, 0x37, P::Empty, "Get Offsetkorrektur"},
+            {32784, 0x38, P::Empty, "Get Spannekorrektur"},
+            {32785, 0x39, P::Empty, "Get Dämpfung"},
+            {32786, 0x3A, P::Empty, "Get Messstellen-Bezeichnung"},
+            {32789, 0x3B, P::Empty, "Get Grundmessbereich Anfang"},
+            {32790, 0x3C, P::Empty, "Get Grundmessbereichsende"},
+            {32791, 0x3D, P::Empty, "Get Seriennummer"},
+            {32792, 0x3E, P::Empty, "Get Einheit"},
+            {32787, 0x45, P::User, "Set Messbereichsanfang"},
+            {32788, 0x46, P::User, "Set Messbereichsende"},
+            {32793, 0x47, P::User, "Set Offsetkorrektur"},
+            {32794, 0x48, P::User, "Set Spannekorrektur"},
+            {32795, 0x49, P::User, "Set Dämpfung"},
+            {32796, 0x4A, P::User, "Set Messstellenbezeichnung"},
+            {33100, 0x30, P::Empty, "Get Akt Output"},
+            {33101, 0x40, P::Fixed, "Parametrierung sperren"},
+            {33102, 0x40, P::Fixed, "Parametrierung freigeben"},
+            {33103, 0x71, P::Empty, "Get Fehlersignal"},
+            {33104, 0x72, P::Empty, "Get Stromgrenze Min"},
+            {33105, 0x73, P::Empty, "Get Stromgrenze Max"},
+            {33106, 0x81, P::User, "Set Fehlersignal"},
+            {33107, 0x82, P::User, "Set Stromgrenze Min"},
+            {33108, 0x83, P::User, "Set Stromgenze Max"},
+        };
+        QCOMPARE(int(CCommandTable::OfArea(CommandArea::TestCommand).size()), int(described.size()));
+        for (const Sends& row : described) {
+            const CommandEntry* entry = CCommandTable::Find(row.nId);
+            QVERIFY(entry != nullptr && entry->area == CommandArea::TestCommand);
+            const CTestMenu::Entry test = CCommandTable::TestEntry(*entry);
+            QCOMPARE(int(test.command), int(row.code));
+            QVERIFY2(test.payload == row.payload, qPrintable(QString::number(row.nId)));
+            QCOMPARE(QString::fromUtf8(test.caption), QString::fromUtf8(row.caption));
+        }
+        QCOMPARE(QByteArray(CCommandTable::TestEntry(*CCommandTable::Find(33101)).fixed), QByteArray("0"));
+        QCOMPARE(QByteArray(CCommandTable::TestEntry(*CCommandTable::Find(33102)).fixed), QByteArray("1"));
     }
 
     void titlesAndTexts() {
+        QCOMPARE(CEdition(CEdition::Kind::Kunde).MenuId(), 132);
+        QCOMPARE(CEdition(CEdition::Kind::Werk).MenuId(), 129);
         const CEdition kunde(CEdition::Kind::Kunde);
         QCOMPARE(kunde.WindowTitle(QStringLiteral("a.qlc"), false), QStringLiteral("a.qlc - Varnex"));
         QCOMPARE(CEdition(CEdition::Kind::Werk).WindowTitle(CEdition::UntitledName(), true),
@@ -86,14 +182,14 @@ private Q_SLOTS:
     }
 
     void rangePresetsInTheOrderOfTheirRanges() {
-        const std::vector<int>& ids = CCommandTable::RangePresetIds();
-        QCOMPARE(int(ids.size()), CRangePreset::kAnzahl);
+        const std::vector<const CommandEntry*> presets = CCommandTable::OfArea(CommandArea::RangePreset);
+        QCOMPARE(int(presets.size()), CRangePreset::kAnzahl);
         for (int i = 0; i < CRangePreset::kAnzahl; ++i) {
-            const CommandEntry* entry = CCommandTable::Find(ids[static_cast<std::size_t>(i)]);
-            QVERIFY(entry != nullptr);
-            QCOMPARE(QString::fromUtf8(entry->text), QString::fromUtf8(CRangePreset::At(i).text));
+            QCOMPARE(QString::fromUtf8(presets[static_cast<std::size_t>(i)]->text),
+                     QString::fromUtf8(CRangePreset::At(i).text));
         }
     }
+
     void rules_data() {
         QTest::addColumn<int>("rule");
         // Types the rule serves; which types each type-bound rule serves is walked with the type table.

@@ -35,9 +35,9 @@ private Q_SLOTS:
     void dacAndGainPayloads() {
         ServiceRig rig(2);
         rig.doc.SetServiceWert(0x1A2);
-        QVERIFY(rig.service.RunInternalCommand(CServiceTransfer::kSetGain));
+        QVERIFY(rig.service.ServiceSetGain());
         rig.doc.SetServiceWert(4711);
-        QVERIFY(rig.service.RunInternalCommand(CServiceTransfer::kSetDac));
+        QVERIFY(rig.service.ServiceSetDac());
         const QList<Frame> frames = rig.TakeFrames();
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetVerstaerkung).value(0).payload, QByteArray("01101A2"));
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetDac).value(0).payload, QByteArray("004711"));
@@ -63,7 +63,6 @@ private Q_SLOTS:
         QCOMPARE(rig.op.messages.at(1).caption, QStringLiteral("SetVerstärkung"));
         QCOMPARE(rig.op.messages.at(2).text, QStringLiteral("Kann ADC-Wert nicht auslesen!"));
         QCOMPARE(rig.op.messages.at(2).caption, QStringLiteral("GetADC"));
-        QVERIFY(!rig.service.RunInternalCommand(50004)); // no service transfer
     }
 
     void converterValuesIntoTheTransferSlot() {
@@ -73,10 +72,10 @@ private Q_SLOTS:
         QCOMPARE(CServiceTransfer::DecimalPrefix("99999999999999"), 999999999); // never beyond 32 bits
 
         ServiceRig rig(2);
-        QVERIFY(rig.service.RunInternalCommand(CServiceTransfer::kGetAdc));
+        QVERIFY(rig.service.ServiceGetAdc());
         const qint32 adc = rig.doc.GetServiceWert();
         QVERIFY(adc > 0 && adc <= 65535);
-        QVERIFY(rig.service.RunInternalCommand(CServiceTransfer::kGetTempAdc));
+        QVERIFY(rig.service.ServiceGetTempAdc());
         QVERIFY(rig.doc.GetServiceWert() > 0);
         const QList<Frame> frames = rig.TakeFrames();
         QCOMPARE(CSequenceRig::Only(frames, Cmd::GetAktAdc).value(0).payload, QByteArray("0"));

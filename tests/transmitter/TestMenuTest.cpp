@@ -20,13 +20,8 @@ struct TestRig : CSequenceRig {
     CTestMenu menu;
 };
 
-const CTestMenu::Entry& EntryOf(const char* text, CTestMenu::Submenu submenu = CTestMenu::Submenu::None) {
-    for (const CTestMenu::Entry& entry : CTestMenu::Entries()) {
-        if (QByteArray(entry.text) == text && entry.submenu == submenu) {
-            return entry;
-        }
-    }
-    qFatal("no entry %s", text);
+CTestMenu::Entry Read(quint8 command) {
+    return CTestMenu::EntryFor(command, CTestMenu::Payload::Empty);
 }
 
 } // namespace
@@ -38,7 +33,7 @@ private Q_SLOTS:
     void deviceInfoShowsBothFramesInHexAndText() {
         TestRig rig(2);
         rig.doc.SetErweitertFlag(false);
-        const CSioTransferRecord record = rig.menu.Run(*CTestMenu::Find(32773));
+        const CSioTransferRecord record = rig.menu.Run(Read(Cmd::GetDeviceInfo));
         QCOMPARE(record.caption, QStringLiteral("Get Device Info"));
         QCOMPARE(record.sentHex, QStringLiteral("02 03 31 34 03 "));
         QCOMPARE(record.sentText, QStringLiteral("1"));
@@ -54,7 +49,7 @@ private Q_SLOTS:
         CSimulator::Faults faults;
         faults.silentCommands = {Cmd::GetTemperatur};
         rig.sim.SetFaults(faults);
-        const CSioTransferRecord record = rig.menu.Run(*CTestMenu::Find(32780));
+        const CSioTransferRecord record = rig.menu.Run(Read(Cmd::GetTemperatur));
         QCOMPARE(record.receivedHex, QStringLiteral("FAIL"));
         QVERIFY(record.sentHex.isEmpty() && record.sentText.isEmpty() && record.receivedText.isEmpty());
         QVERIFY(rig.op.messages.isEmpty()); // the dialog says it; no box on top
@@ -62,15 +57,13 @@ private Q_SLOTS:
 
     void fixedAndTypedPayloadsGoOutUnchanged() {
         TestRig rig(2);
-        rig.menu.Run(EntryOf(QT_TR_NOOP("Parametrierung sperren")));
-        rig.menu.Run(*CTestMenu::Find(32795), "+00042");
+        rig.menu.Run(
+            CTestMenu::EntryFor(Cmd::SetFreigabe, CTestMenu::Payload::Fixed, "0", "Parametrierung sperren"));
+        rig.menu.Run(CTestMenu::EntryFor(Cmd::SetDaempfung, CTestMenu::Payload::User), "+00042");
         const QList<Frame> frames = rig.TakeFrames();
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetFreigabe).value(0).payload, QByteArray("0"));
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetDaempfung).value(0).payload, QByteArray("+00042"));
         QVERIFY(!rig.sim.Transmitter().Released());
-        QCOMPARE(CTestMenu::Find(32795)->payload, CTestMenu::Payload::User);
-        QVERIFY(CTestMenu::Find(0) == nullptr);
-        QVERIFY(CTestMenu::Find(32806) == nullptr);
     }
 
     void typedPayloadsMustFitARequest() {

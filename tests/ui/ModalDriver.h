@@ -2,50 +2,60 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QList>
-#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
 /// Drives the modal dialogs a command opens, as a person at the screen would, so that a test can run a
-/// command whose dialogs block in their own event loop. Two ways to use it:
+/// command whose dialogs block in their own event loop. A test queues what it expects before the command
+/// runs: WhenShown<T>(act) for the next modal dialog of class T, WhenShown(name, act) for the next modal
+/// window of that object name. Each modal window that comes up is given to the first waiting step that
+/// fits it; Done() tells whether every step has been taken, and Reset() (in the test's cleanup) forgets
+/// the steps still waiting, so that one test's expectations never act in the next.
 ///
-/// - WhenShown<T>(act): acts once on the next modal dialog of class T. Each wait gives up after
-///   kMaxPolls polls; Reset() (in the test's cleanup) forgets every wait still pending.
-/// - A driver object with a queue of steps (Then): each step waits for the modal window it names (by
-///   object name, or "messagebox" for any message box) and acts on it. The texts of all message boxes
-///   seen are kept in messages; a message box no step expects is closed, so that a fault shows as a
-///   failed check instead of a hang. The queue stops with the object.
-class CModalDriver : public QObject {
+/// A modal window that no step takes, or that stays up after its step's act has returned, is a fault
+/// of the program or of the test: after kHangMs the test fails with the window's name and the window is
+/// closed, so that the test ends within seconds instead of hanging until CTest's time-out.
+class CModalDriver {
 public:
     using Action = std::function<void(QWidget*)>;
 
     static constexpr int kPollMs = 5;
-    static constexpr int kMaxPolls = 400;
-
-    CModalDriver() {
-        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
-        m_timer.start(10);
-    }
-
-    /// Queues a step: acts on the modal window of that object name once it is up.
-    void Then(const QString& name, Action action) { m_steps.append({name, std::move(action)}); }
-    /// True once every queued step has been taken.
-    bool Done() const { return m_steps.isEmpty(); }
-    /// The text of every message box that came up while steps were pending, in order.
-    QStringList messages;
+    static constexpr int kHangMs = 10000;
 
     /// Runs act on the next modal dialog of class T, as soon as it is the active modal widget.
     template <typename T>
     static void WhenShown(std::function<void(T*)> act) {
-        PollFor<T>(std::move(act), 0, s_nGeneration);
+        Queue([](QWidget* modal) { return qobject_cast<T*>(modal) != nullptr; },
+              [act](QWidget* modal) { act(qobject_cast<T*>(modal)); });
     }
 
-    /// Forgets every WhenShown wait still pending, so that one test's expectations never act in the next.
-    static void Reset() { ++s_nGeneration; }
+    /// Runs act on the next modal window of that object name; "messagebox" stands for any message box.
+    static void WhenShown(const QString& name, Action act) {
+        Queue(
+            [name](QWidget* modal) {
+                return name == QLatin1String("messagebox") ? modal->inherits("QMessageBox")
+                                                           : modal->objectName() == name;
+            },
+            std::move(act));
+    }
+
+    /// True once every queued step has been taken.
+    static bool Done() { return Instance().m_steps.isEmpty(); }
+    /// The text of every message box that came up since the last Reset(), in order.
+    static const QStringList& Messages() { return Instance().m_messages; }
+
+    /// Forgets every step still waiting and the messages seen.
+    static void Reset() {
+        Instance().m_steps.clear();
+        Instance().m_messages.clear();
+    }
 
     /// Clicks the enabled button with that text inside the widget; false when there is none.
     static bool Click(QWidget* widget, const QString& text) {
@@ -60,44 +70,73 @@ public:
 
 private:
     struct Step {
-        QString name;
-        Action action;
+        std::function<bool(QWidget*)> fits;
+        Action act;
     };
+
+    CModalDriver() {
+        // The application owns the timer: it must not outlive the event loop it runs in.
+        auto* timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, [this] { Poll(); });
+        timer->start(kPollMs);
+    }
+
+    static CModalDriver& Instance() {
+        static auto* driver = new CModalDriver(); // lives as long as the test program
+        return *driver;
+    }
+
+    static void Queue(std::function<bool(QWidget*)> fits, Action act) {
+        Instance().m_steps.append({std::move(fits), std::move(act)});
+    }
 
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || m_steps.isEmpty() || !modal->isVisible()) {
+        if (modal == nullptr || !modal->isVisible()) {
+            m_watched = nullptr;
             return;
         }
-        const bool bBox = modal->inherits("QMessageBox");
-        if (bBox) {
-            messages.append(modal->property("text").toString());
+        if (modal != m_watched) {
+            m_watched = modal;
+            m_since.start();
+            if (modal->inherits("QMessageBox")) {
+                m_messages.append(modal->property("text").toString());
+            }
         }
-        const Step& step = m_steps.first();
-        if (step.name == (bBox ? QStringLiteral("messagebox") : modal->objectName())) {
-            const Step current = m_steps.takeFirst();
-            current.action(modal);
-        } else if (bBox) {
-            // A message the test did not expect: recorded and closed, so the test fails on its checks.
-            QMetaObject::invokeMethod(modal, "reject");
-        }
-    }
-
-    template <typename T>
-    static void PollFor(std::function<void(T*)> act, int nPolls, int nGeneration) {
-        QTimer::singleShot(kPollMs, [act, nPolls, nGeneration] {
-            if (nGeneration != s_nGeneration) {
+        for (qsizetype i = 0; i < m_steps.size(); ++i) {
+            if (m_steps.at(i).fits(modal)) {
+                const Step step = m_steps.takeAt(i);
+                m_since.start(); // the window has its time again to close after the step's act
+                // Acted on outside this timer call: a dialog the act opens blocks in its own event loop,
+                // and the polling must go on meanwhile.
+                QTimer::singleShot(0, modal, [this, step, window = QPointer<QWidget>(modal)] {
+                    if (window) {
+                        ++m_nActing;
+                        step.act(window);
+                        --m_nActing;
+                        m_since.start(); // from the end of the act the window has its time to close
+                    }
+                });
                 return;
             }
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                act(dialog);
-            } else if (nPolls < kMaxPolls) {
-                PollFor<T>(act, nPolls + 1, nGeneration);
-            }
-        });
+        }
+        // While a step acts (it may drive a wizard for a while), its windows are in the test's hands.
+        if (m_nActing == 0 && m_since.elapsed() >= kHangMs) {
+            const QString what =
+                QStringLiteral("modal window \"%1\" (%2, \"%3\") was not closed within %4 ms")
+                    .arg(modal->objectName(), QString::fromLatin1(modal->metaObject()->className()),
+                         modal->windowTitle())
+                    .arg(kHangMs);
+            m_watched = nullptr;
+            QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+            QMetaObject::invokeMethod(modal, "reject");
+            modal->close();
+        }
     }
 
-    QTimer m_timer;
     QList<Step> m_steps;
-    static inline int s_nGeneration = 0;
+    QStringList m_messages;
+    QPointer<QWidget> m_watched;
+    QElapsedTimer m_since;
+    int m_nActing = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "calibration/TempAbgleichTransfer.h"
 #include "link/TransmitterLink.h"
+#include "shell/CommandTable.h"
 #include "ui/calibration/AbglWizard.h"
 #include "ui/calibration/TempAbgleichDialog.h"
 #include "ui/main/MainFrame.h"
@@ -10,27 +11,28 @@
 #include <QPushButton>
 
 void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view) {
-    frame.ConnectCommand(kAbglWizard, [&frame, &view] { RunWizard(frame, view); });
-    frame.ConnectCommand(kTempAbgleich, [&frame, &view] { RunTempAbgleich(frame, view); });
+    frame.ConnectCommand(CCommandTable::kAbglWizard, [&frame, &view] { RunWizard(frame, view); });
+    frame.ConnectCommand(CCommandTable::kTempAbgleich, [&frame, &view] { RunTempAbgleich(frame, view); });
     if (auto* button = qobject_cast<QPushButton*>(view.Control(kAnalogabgleichButton))) {
-        QObject::connect(button, &QPushButton::clicked, &frame, [&frame] { frame.Run(kAbglWizard); });
+        QObject::connect(button, &QPushButton::clicked, &frame,
+                         [&frame] { frame.Run(CCommandTable::kAbglWizard); });
     }
 }
 
 void CWizardCommands::RunWizard(CMainFrame& frame, CQuillonView& view) {
-    if (!view.IsBereit()) {
-        return;
-    }
-    CTransmitterSession& session = view.Session();
-    CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
-    wizard.exec();
-    view.ShowDocument(); // the wizard changed the type and the values the form shows
+    view.RunOperation([&frame, &view] {
+        CTransmitterSession& session = view.Session();
+        CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
+        wizard.exec();
+        view.ShowDocument(); // the wizard changed the type and the values the form shows
+    });
 }
 
 void CWizardCommands::RunTempAbgleich(CMainFrame& frame, CQuillonView& view) {
-    if (!view.IsBereit()) {
-        return;
-    }
+    view.RunOperation([&frame, &view] { TempAbgleich(frame, view); });
+}
+
+void CWizardCommands::TempAbgleich(CMainFrame& frame, CQuillonView& view) {
     CTransmitterSession& session = view.Session();
     CTempAbgleichTransfer transfer(session.Link(), session.Connection());
     CTempAbgleichDialog::Aktionen aktionen{

@@ -7,8 +7,6 @@ class CQuillonView;
 /// "Abgleich-Wizzard" (also the form's hidden button "Analogabgleich") and "Temperaturabgleich...".
 class CWizardCommands {
 public:
-    static constexpr int kAbglWizard = 32906;
-    static constexpr int kTempAbgleich = 32838;
     /// The form's hidden button that opens the wizard.
     static constexpr int kAnalogabgleichButton = 1355;
 
@@ -18,4 +16,7 @@ public:
     static void RunWizard(CMainFrame& frame, CQuillonView& view);
     /// The temperature calibration dialog loop.
     static void RunTempAbgleich(CMainFrame& frame, CQuillonView& view);
+
+private:
+    static void TempAbgleich(CMainFrame& frame, CQuillonView& view);
 };

@@ -10,13 +10,11 @@ void CVergleichCommand::Run(CQuillonDoc& doc, CTransmitterSession& session, CGui
                             QWidget* parent) {
     CSendePruefung lesen(session.Link(), doc, QLocale());
     const CQuillonDoc& geraet = lesen.Gelesen();
-    // A transmitter operation: the other commands wait. The identification first, so that a transmitter
-    // of another type is named instead of read with the document's sequence.
-    op.SetBereit(false);
+    // The identification first, so that a transmitter of another type is named instead of read with the
+    // document's sequence.
     bool bGelesen = lesen.Identifizieren();
     const bool bAndererTyp = bGelesen && geraet.GetTyp() != doc.GetTyp();
     bGelesen = bGelesen && !bAndererTyp && lesen.Lesen();
-    op.SetBereit(true);
     if (bAndererTyp) {
         op.Message(tr("Der Transmitter ist ein %1, das Dokument gilt für %2.\nEs wurde nichts verglichen.")
                        .arg(CQuillonDoc::GetTypText(geraet.GetTyp()), CQuillonDoc::GetTypText(doc.GetTyp())),

@@ -6,7 +6,6 @@
 #include "shell/EnableRules.h"
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
-#include "transmitter/TestMenu.h"
 #include "ui/access/AccessCommands.h"
 #include "ui/calibration/DlgRX31Abgl.h"
 #include "ui/calibration/DlgVN62Abgl.h"
@@ -35,12 +34,7 @@
 
 namespace {
 
-// Commands of the factory menus carried out by the measurement and test area.
-constexpr int kConnectRX93 = 32772;
-constexpr int kNormalbetrieb = 32837;
-constexpr int kAdcWerte[] = {32846, 32914, 32921};
-constexpr int kInterfaceVersion[] = {32897, 32916};
-constexpr int kSeriennummerAendern[] = {32813, 32913, 32915, 32922};
+using T = CCommandTable;
 
 QKeySequence StandardShortcut(int nId) {
     switch (nId) {
@@ -297,32 +291,29 @@ void CMainFrame::ConnectCommands() {
 
 void CMainFrame::ConnectCompareCommands() {
     ConnectCommand(CCommandTable::kVergleichen, [this] {
-        if (m_view->IsBereit()) {
-            CVergleichCommand::Run(m_doc, m_view->Session(), m_operator, this);
-        }
+        m_view->RunOperation([this] { CVergleichCommand::Run(m_doc, m_view->Session(), m_operator, this); });
     });
 }
 
 void CMainFrame::ConnectMeasurementCommands() {
-    ConnectCommand(CCommandTable::kMessung, [this] { m_view->OnMessung(); });
-    for (const CTestMenu::Entry& entry : CTestMenu::Entries()) {
-        const int nId = entry.nId;
-        if (nId != 0) {
-            ConnectCommand(nId, [this, nId] { m_view->OnTestBefehl(nId); });
-        }
+    ConnectCommand(T::kMessung, [this] { m_view->OnMessung(); });
+    ConnectCommand(T::kKonfiguration, [this] { m_view->OnKonfiguration(); });
+    for (const CommandEntry* entry : T::OfArea(CommandArea::TestCommand)) {
+        const CTestMenu::Entry test = T::TestEntry(*entry);
+        ConnectCommand(entry->nId, [this, test] { m_view->OnTestBefehl(test); });
     }
-    ConnectCommand(CTestMenu::kLinTabLesen, [this] { m_view->OnTestLinTabLesen(); });
-    ConnectCommand(CTestMenu::kLinTabSchreiben, [this] { m_view->OnTestLinTabSchreiben(); });
-    ConnectCommand(CCommandTable::kKonfiguration, [this] { m_view->OnKonfiguration(); });
-    for (const int nId : kSeriennummerAendern) {
+    ConnectCommand(T::kLinTabLesen, [this] { m_view->OnTestLinTabLesen(); });
+    ConnectCommand(T::kLinTabSchreiben, [this] { m_view->OnTestLinTabSchreiben(); });
+    for (const int nId :
+         {T::kSeriennummerRX31, T::kSeriennummerRX93, T::kSeriennummerVN62, T::kSeriennummerKA71}) {
         ConnectCommand(nId, [this] { m_view->OnSeriennummer(); });
     }
-    ConnectCommand(kConnectRX93, [this] { m_view->OnConnectRX93(); });
-    ConnectCommand(kNormalbetrieb, [this] { m_view->OnNormalbetrieb(); });
-    for (const int nId : kAdcWerte) {
+    ConnectCommand(T::kConnectRX93, [this] { m_view->OnConnectRX93(); });
+    ConnectCommand(T::kNormalbetrieb, [this] { m_view->OnNormalbetrieb(); });
+    for (const int nId : {T::kAdcWerteRX31, T::kAdcWerteVN62, T::kAdcWerteKA71}) {
         ConnectCommand(nId, [this] { m_view->OnAdcWerte(); });
     }
-    for (const int nId : kInterfaceVersion) {
+    for (const int nId : {T::kInterfaceVersionRX31, T::kInterfaceVersionVN62}) {
         ConnectCommand(nId, [this] { m_view->OnInterfaceVersion(); });
     }
 }
@@ -358,13 +349,12 @@ void CMainFrame::ConnectDiagnoseCommands(IFileChooser& chooser) {
 
 void CMainFrame::SetupHardware() {
     // The setup's menu entry stays enabled during a transfer, but a type or port changed under a
-    // running receive would derail it: the setup waits until the transfer has ended.
-    if (!m_view->IsBereit()) {
-        return;
-    }
-    if (m_setup->SetupHardware()) {
-        m_view->ShowDocument();
-    }
+    // running receive would derail it: the setup is an operation of its own and waits its turn.
+    m_view->RunOperation([this] {
+        if (m_setup->SetupHardware()) {
+            m_view->ShowDocument();
+        }
+    });
 }
 
 void CMainFrame::SetEnglisch(bool bEnglisch) {
@@ -391,9 +381,10 @@ void CMainFrame::ConnectPrintCommands() {
 void CMainFrame::ConnectEditCommands() {
     ConnectCommand(CCommandTable::kAktuelleDaten, [this] { CEditCommands(m_doc, this).AktuelleDaten(); });
     ConnectCommand(CCommandTable::kTransmitterTyp, [this] { CEditCommands(m_doc, this).TransmitterTyp(); });
-    const std::vector<int>& presets = CCommandTable::RangePresetIds();
+    // The presets stand in the menu in the order of CRangePreset.
+    const std::vector<const CommandEntry*> presets = T::OfArea(CommandArea::RangePreset);
     for (int i = 0; i < static_cast<int>(presets.size()); ++i) {
-        ConnectCommand(presets[static_cast<std::size_t>(i)], [this, i] { OnRangePreset(i); });
+        ConnectCommand(presets[static_cast<std::size_t>(i)]->nId, [this, i] { OnRangePreset(i); });
     }
 }
 
@@ -410,22 +401,26 @@ void CMainFrame::ConnectCalibrationCommands() {
     using Familie = CTypKatalog::AbgleichForm;
     using Form = CAbgleichRecordRules::Form;
     // Factory submenus "RX30 / RX31 / RX84 / RX96", "RX93", "VN62" and "KA71".
-    ConnectCommand(32798, [this] { m_view->OnAbgleichLesen(Familie::RX31); });
-    ConnectCommand(32912, [this] { m_view->OnAbgleichLesen(Familie::RX93); });
-    ConnectCommand(32908, [this] { m_view->OnAbgleichLesen(Familie::VN62); });
-    ConnectCommand(32918, [this] { m_view->OnAbgleichLesen(Familie::KA71); });
-    for (const int nId : {32842, 32910, 32920}) {
+    ConnectCommand(T::kAbglLesenRX31, [this] { m_view->OnAbgleichLesen(Familie::RX31); });
+    ConnectCommand(T::kAbglLesenRX93, [this] { m_view->OnAbgleichLesen(Familie::RX93); });
+    ConnectCommand(T::kAbglLesenVN62, [this] { m_view->OnAbgleichLesen(Familie::VN62); });
+    ConnectCommand(T::kAbglLesenKA71, [this] { m_view->OnAbgleichLesen(Familie::KA71); });
+    for (const int nId : {T::kAbglSchreibenRX31, T::kAbglSchreibenVN62, T::kAbglSchreibenKA71}) {
         ConnectCommand(nId, [this] { m_view->OnAbgleichSchreiben(); });
     }
-    ConnectCommand(32844, [this] { OnAbgleichAnzeigen(Form::RX31); });
-    ConnectCommand(32909, [this] { OnAbgleichAnzeigen(Form::VN62); });
-    ConnectCommand(32919, [this] { OnAbgleichAnzeigen(Form::KA71); });
-    // "Verbinde Hardware..." of the RX93 submenu is the Test menu's "Connect RX93" (32772), connected
-    // with the measurement commands.
-    ConnectCommand(32885, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnAnalogAbgleich); });
-    ConnectCommand(32911, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnDacAbglVN62); });
-    ConnectCommand(32797, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnRX93Freigeben); });
-    ConnectCommand(32799, [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnRX93Aendern); });
+    ConnectCommand(T::kAbglAnzeigenRX31, [this] { OnAbgleichAnzeigen(Form::RX31); });
+    ConnectCommand(T::kAbglAnzeigenVN62, [this] { OnAbgleichAnzeigen(Form::VN62); });
+    ConnectCommand(T::kAbglAnzeigenKA71, [this] { OnAbgleichAnzeigen(Form::KA71); });
+    // "Verbinde Hardware..." of the RX93 submenu is the Test menu's "Connect RX93", connected with the
+    // measurement commands.
+    ConnectCommand(T::kAnalogAbgleich,
+                   [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnAnalogAbgleich); });
+    ConnectCommand(T::kDacAbgleich,
+                   [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnDacAbglVN62); });
+    ConnectCommand(T::kAbglFreigebenRX93,
+                   [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnRX93Freigeben); });
+    ConnectCommand(T::kAbglAendernRX93,
+                   [this] { m_view->OnAbgleichBefehl(&CCalibrationCommands::OnRX93Aendern); });
 }
 
 void CMainFrame::OnAbgleichAnzeigen(CAbgleichRecordRules::Form form) {

@@ -33,7 +33,3 @@ void CProgress::SetPos(int pos) {
 QString CProgress::Text() const {
     return m_text->text();
 }
-
-int CProgress::Pos() const {
-    return m_bar->value();
-}

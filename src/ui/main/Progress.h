@@ -17,7 +17,6 @@ public:
     void SetRange(int minimum, int maximum);
     void SetPos(int pos);
     QString Text() const;
-    int Pos() const;
 
 private:
     QLabel* m_text;

@@ -38,21 +38,6 @@ constexpr int kGruppenTitelMax = 50;
 
 } // namespace
 
-/// Sets the ready flag for the lifetime of one operation started by the view.
-class CQuillonView::COperation {
-public:
-    explicit COperation(CGuiOperator& op)
-        : m_operator(op) {
-        m_operator.SetBereit(false);
-    }
-    ~COperation() { m_operator.SetBereit(true); }
-    COperation(const COperation&) = delete;
-    COperation& operator=(const COperation&) = delete;
-
-private:
-    CGuiOperator& m_operator;
-};
-
 CQuillonView::CQuillonView(CQuillonDoc& doc, CGuiOperator& op, IClock& clock,
                            std::unique_ptr<IByteDevice> device, QWidget* parent)
     : QWidget(parent)
@@ -287,6 +272,25 @@ void CQuillonView::ShowDocument() {
     static_cast<QCheckBox*>(Control(kLinTab))->setChecked(texts.bLinTab);
 }
 
+bool CQuillonView::RunOperation(const std::function<void()>& operation) {
+    if (!IsBereit()) {
+        return false; // a second operation never starts while one runs
+    }
+    // Busy goes the way the link's own operations report it, through the operator, on every way out.
+    struct Busy {
+        CGuiOperator& op;
+        explicit Busy(CGuiOperator& o)
+            : op(o) {
+            op.SetBereit(false);
+        }
+        ~Busy() { op.SetBereit(true); }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+    } busy(m_operator);
+    operation();
+    return true;
+}
+
 bool CQuillonView::IsBereit() const {
     return m_nBusy == 0 && !m_session.Link().IsBusy();
 }
@@ -308,44 +312,26 @@ void CQuillonView::SetBereit(bool bBereit) {
 }
 
 void CQuillonView::OnEmpfangen() {
-    if (!IsBereit()) {
-        return; // a second operation never starts while one runs
-    }
-    COperation operation(m_operator);
-    m_session.Empfangen();
+    RunOperation([&] { m_session.Empfangen(); });
 }
 
 void CQuillonView::OnSenden() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_session.Senden();
+    RunOperation([&] { m_session.Senden(); });
 }
 
 void CQuillonView::OnAbgleichLesen(CTypKatalog::AbgleichForm familie) {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_calibration.ReadCalibrationData(familie);
-    ShowDocument(); // the family's menu may have changed the type
+    RunOperation([&] {
+        m_calibration.ReadCalibrationData(familie);
+        ShowDocument(); // the family's menu may have changed the type
+    });
 }
 
 void CQuillonView::OnAbgleichSchreiben() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_calibration.WriteCalibrationData();
+    RunOperation([&] { m_calibration.WriteCalibrationData(); });
 }
 
 void CQuillonView::OnAbgleichBefehl(void (CCalibrationCommands::*befehl)()) {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    (m_abgleich.*befehl)();
+    RunOperation([&] { (m_abgleich.*befehl)(); });
 }
 
 void CQuillonView::OnTestRs232() {
@@ -353,100 +339,59 @@ void CQuillonView::OnTestRs232() {
 }
 
 void CQuillonView::OnMessung() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnMessung();
+    RunOperation([&] { m_measurement.OnMessung(); });
 }
 
 void CQuillonView::OnKorrektur() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnKorrektur();
+    RunOperation([&] { m_measurement.OnKorrektur(); });
 }
 
 void CQuillonView::OnKonfiguration() {
-    if (!IsBereit()) {
-        return;
-    }
-    // No view operation around it: the loop is one link operation of its own, and the correction loop
-    // of the older types is started as a command of its own.
-    m_measurement.OnKonfiguration([this] { OnKorrektur(); });
+    // The types without configuration dialog run the correction loop instead, inside this operation.
+    RunOperation([this] { m_measurement.OnKonfiguration([this] { m_measurement.OnKorrektur(); }); });
 }
 
 void CQuillonView::OnSeriennummer() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnChangeSerialNumber();
-    ShowDocument();
+    RunOperation([&] {
+        m_measurement.OnChangeSerialNumber();
+        ShowDocument();
+    });
 }
 
 void CQuillonView::OnTestLinTabLesen() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnTestReadTable();
+    RunOperation([&] { m_measurement.OnTestReadTable(); });
 }
 
 void CQuillonView::OnTestLinTabSchreiben() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnTestWriteTableCount();
+    RunOperation([&] { m_measurement.OnTestWriteTableCount(); });
 }
 
-void CQuillonView::OnTestBefehl(int nId) {
-    const CTestMenu::Entry* entry = CTestMenu::Find(nId);
-    if (entry == nullptr || !IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnTestEntry(*entry);
+void CQuillonView::OnTestBefehl(const CTestMenu::Entry& entry) {
+    RunOperation([&] { m_measurement.OnTestEntry(entry); });
 }
 
 void CQuillonView::OnConnectRX93() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    const CTestMenu::ConnectReport report = m_measurement.OnConnectRX93();
-    // The form fills the window, so the answer is shown beside it rather than written under its fields.
-    const QString text =
-        QStringLiteral("Connecting Hardware... %1\n\n%2\n%3")
-            .arg(report.bOk ? QStringLiteral("OK") : QStringLiteral("Fail"), report.bytes, report.text);
-    m_operator.ShowMessage(text, QStringLiteral("Connect RX93"), IOperator::Icon::None,
-                           IOperator::Buttons::Ok);
+    RunOperation([&] {
+        const CTestMenu::ConnectReport report = m_measurement.OnConnectRX93();
+        // The form fills the window, so the answer is shown beside it rather than written under its fields.
+        const QString text =
+            QStringLiteral("Connecting Hardware... %1\n\n%2\n%3")
+                .arg(report.bOk ? QStringLiteral("OK") : QStringLiteral("Fail"), report.bytes, report.text);
+        m_operator.ShowMessage(text, QStringLiteral("Connect RX93"), IOperator::Icon::None,
+                               IOperator::Buttons::Ok);
+    });
 }
 
 void CQuillonView::OnNormalbetrieb() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnNormalbetrieb();
+    RunOperation([&] { m_measurement.OnNormalbetrieb(); });
 }
 
 void CQuillonView::OnAdcWerte() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnShowAdcValues();
+    RunOperation([&] { m_measurement.OnShowAdcValues(); });
 }
 
 void CQuillonView::OnInterfaceVersion() {
-    if (!IsBereit()) {
-        return;
-    }
-    COperation operation(m_operator);
-    m_measurement.OnShowInterfaceInfo();
+    RunOperation([&] { m_measurement.OnShowInterfaceInfo(); });
 }
 
 void CQuillonView::paintEvent(QPaintEvent* event) {

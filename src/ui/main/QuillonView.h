@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class CGuiOperator;
@@ -46,6 +47,11 @@ public:
 
     /// Commands may start (no transmitter operation runs).
     bool IsBereit() const;
+    /// The one way the window starts a transmitter operation: refused (false, nothing happens) while
+    /// another one runs; otherwise the window is busy for the operation's whole length, its dialogs
+    /// included, and ready again on every way out. Inside, the link's operation guard still refuses a
+    /// second operation that a wait's event loop would dispatch.
+    bool RunOperation(const std::function<void()>& operation);
     /// Asks the running transmitter operation to end at its next wait (the window is being closed).
     void RequestCancel();
     /// A transmitter operation starts (false) or ends (true). Operations may nest (a connect inside a
@@ -67,8 +73,8 @@ public:
     void OnKonfiguration();
     /// "Seriennummer ändern..." of the factory submenus.
     void OnSeriennummer();
-    /// A single command of the "Test" menu, by its command id.
-    void OnTestBefehl(int nId);
+    /// A single command of the "Test" menu.
+    void OnTestBefehl(const CTestMenu::Entry& entry);
     /// "LinTab lesen" and "LinTab schreiben" of the "Test" menu.
     void OnTestLinTabLesen();
     void OnTestLinTabSchreiben();
@@ -96,9 +102,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    /// Sets the ready flag for the lifetime of one operation started by the view.
-    class COperation;
-
     void BuildForm();
     QGroupBox* BuildGrundmessbereich();
     QGroupBox* BuildSignalumformung();

@@ -169,7 +169,3 @@ bool CMeasurementCommands::OnChangeSerialNumber() {
                                         CWindows1252::FromUnicode(felder[1]),
                                         CWindows1252::FromUnicode(felder[2]));
 }
-
-bool CMeasurementCommands::OnServiceCommand(int nId) {
-    return m_service.RunInternalCommand(nId);
-}

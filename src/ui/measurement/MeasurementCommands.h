@@ -47,8 +47,6 @@ public:
     /// "Seriennummer ändern...": the serial number in "Seriennummer ändern", then into the transmitter;
     /// nothing is sent when the person cancels.
     bool OnChangeSerialNumber();
-    /// The internal commands 50003, 50005, 50006 and 50007 of the calibration pages.
-    bool OnServiceCommand(int nId);
 
     /// The text a person types for a command in "Dateneingabe": asked with its preset until it fits a
     /// request or the person cancels (nothing).

@@ -7,6 +7,7 @@
 #include "calibration/AbglWizardRules.h"
 #include "calibration/TempAbgleich.h"
 #include "document/QuillonDoc.h"
+#include "shell/CommandTable.h"
 #include "sim/SimTransmitter.h"
 #include "transmitter/Commands.h"
 #include "ui/calibration/AbglWizard.h"
@@ -59,7 +60,7 @@ void WithWizard(CShellRig& rig, const std::function<void(CAbglWizard&)>& act, bo
         QVERIFY(button);
         button->click(); // hidden on the form, but wired to the wizard
     } else {
-        rig.Trigger(CWizardCommands::kAbglWizard);
+        rig.Trigger(CCommandTable::kAbglWizard);
     }
     QVERIFY(bActed);
 }
@@ -95,7 +96,7 @@ private Q_SLOTS:
     void neuabgleichWalksEveryPage() {
         std::unique_ptr<CShellRig> rig = StartRig();
         QVERIFY(rig);
-        QVERIFY(rig->Action(CWizardCommands::kAbglWizard)->isEnabled());
+        QVERIFY(rig->Action(CCommandTable::kAbglWizard)->isEnabled());
         const QList<quint16>& words = rig->sim.Transmitter().CalWords();
         WithWizard(*rig, [&rig](CAbglWizard& w) {
             QCOMPARE(w.currentId(), int(R::kWelcome));
@@ -238,7 +239,7 @@ private Q_SLOTS:
         const bool bSays = page != R::kWelcome && page != R::kFinish;
         QCOMPARE(rig->MessageTexts().join("|").contains("abgebrochen"), bSays);
         QVERIFY(rig->View().IsBereit());
-        QVERIFY(rig->Action(CWizardCommands::kAbglWizard)->isEnabled());
+        QVERIFY(rig->Action(CCommandTable::kAbglWizard)->isEnabled());
     }
 
     void nextIsRefusedWhileATransferRunsAndFreeAfterAFailure() {
@@ -321,7 +322,7 @@ private Q_SLOTS:
             QCOMPARE(rig->messages.size(), 2);
             Child<QPushButton>(dialog, "beenden")->click();
         });
-        rig->Trigger(CWizardCommands::kTempAbgleich);
+        rig->Trigger(CCommandTable::kTempAbgleich);
         QVERIFY(bActed);
         QCOMPARE(rig->sim.Transmitter().CalWords().at(32), 1601);
     }

@@ -48,6 +48,8 @@ class EditWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { CModalDriver::Reset(); }
+
     void presetEditedSentAndReadBack() {
         using F = CEditDataWerte;
         CShellRig rig(CEdition::Kind::Kunde, 8);
@@ -158,24 +160,23 @@ private Q_SLOTS:
 
         bool bEmpfangenEnabled = true;
         QStringList read;
-        CModalDriver driver;
-        driver.Then(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
             bEmpfangenEnabled = rig.Action(CCommandTable::kEmpfangen)->isEnabled();
             CDialogDriver::Click(dialog, QStringLiteral("Auslesen"));
         });
-        driver.Then(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
             read << Shown(dialog, K::kOffset) << Shown(dialog, K::kNullpunkt)
                  << Shown(dialog, K::kTastensperre);
             CDialogDriver::Type(dialog, K::kOffset, Zahl(0.5));
             CDialogDriver::Type(dialog, K::kSpanne, Zahl(2.0));
             CDialogDriver::Click(dialog, QStringLiteral("Übertragen"));
         });
-        driver.Then(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
             read << Shown(dialog, K::kOffset);
             CDialogDriver::Click(dialog, QStringLiteral("OK"));
         });
         rig.Trigger(CCommandTable::kKonfiguration);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
         QVERIFY(!bEmpfangenEnabled); // the loop is one transmitter operation
         QCOMPARE(read, (QStringList{Zahl(0.125), Zahl(12), QStringLiteral("7"), Zahl(0.5)}));
@@ -198,11 +199,11 @@ private Q_SLOTS:
             faults.silentCommands.append(static_cast<quint8>(command)); // the interface still answers
         }
         rig.sim.SetFaults(faults);
-        CModalDriver driver;
-        driver.Then(QStringLiteral("konfiguration"),
-                    [](QWidget* dialog) { CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert")); });
+        CModalDriver::WhenShown(QStringLiteral("konfiguration"), [](QWidget* dialog) {
+            CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert"));
+        });
         rig.Trigger(CCommandTable::kKonfiguration);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         // The failed read ends the loop: no second dialog, nothing changed.
         QVERIFY(!rig.messages.isEmpty());
         QCOMPARE(rig.messages.last().text, QStringLiteral("Fail to receive data!"));
@@ -220,13 +221,14 @@ private Q_SLOTS:
         rig.Trigger(CCommandTable::kEmpfangen);
         QVERIFY(rig.Doc().IsGueltig());
         rig.Doc().SetMesswert(0, -99.0f);
-        CModalDriver driver;
-        driver.Then(QStringLiteral("kalibrierung"),
-                    [](QWidget* dialog) { CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert")); });
-        driver.Then(QStringLiteral("kalibrierung"),
-                    [](QWidget* dialog) { CDialogDriver::Click(dialog, QStringLiteral("Abbrechen")); });
+        CModalDriver::WhenShown(QStringLiteral("kalibrierung"), [](QWidget* dialog) {
+            CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert"));
+        });
+        CModalDriver::WhenShown(QStringLiteral("kalibrierung"), [](QWidget* dialog) {
+            CDialogDriver::Click(dialog, QStringLiteral("Abbrechen"));
+        });
         rig.Trigger(CCommandTable::kKonfiguration);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
         QVERIFY(rig.Doc().GetMesswert(0) != -99.0f);
         QVERIFY(rig.View().IsBereit());

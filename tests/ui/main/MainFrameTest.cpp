@@ -185,6 +185,10 @@ private Q_SLOTS:
         rig.Doc().UpdateAllViews();
         QVERIFY(RuleAllows(rig, 32909));
         QVERIFY(RuleAllows(rig, 32906)); // the wizard has no rule
+        // Every command of the table has the area that carries it out connected.
+        for (const CommandEntry& entry : CCommandTable::Commands()) {
+            QVERIFY2(rig.Frame().IsConnected(entry.nId), qPrintable(QString::number(entry.nId)));
+        }
 
         // The customer edition has neither "Test" nor "Abgleich".
         CShellRig kunde;

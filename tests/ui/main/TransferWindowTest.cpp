@@ -63,6 +63,8 @@ private Q_SLOTS:
         connect(&rig.Doc(), &CQuillonDoc::documentUpdated, [&updates] { ++updates; });
         QStringList enabledMidway;
         bool checked = false;
+        bool refused = false;
+        bool started = false;
         QTimer::singleShot(150, [&] {
             checked = !rig.View().IsBereit();
             for (const CommandEntry& entry : CCommandTable::Commands()) {
@@ -85,9 +87,12 @@ private Q_SLOTS:
             rig.Trigger(CCommandTable::kEmpfangen);
             rig.View().OnEmpfangen();
             rig.Trigger(CCommandTable::kNew);
+            // The window's one way into an operation says no, also for a command without a rule.
+            refused = !rig.View().RunOperation([&started] { started = true; });
         });
         rig.Trigger(CCommandTable::kEmpfangen);
         QVERIFY(checked);
+        QVERIFY(refused && !started);
         QVERIFY2(enabledMidway.isEmpty(), qPrintable(enabledMidway.join(QStringLiteral(", "))));
         QCOMPARE(updates, 1); // one receive ran, and "Neu" did not clear the document in between
         QVERIFY(rig.messages.isEmpty());

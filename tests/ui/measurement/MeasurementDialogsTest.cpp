@@ -52,6 +52,8 @@ class MeasurementDialogsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { CModalDriver::Reset(); }
+
     void loggenShowsTheRowsOfTheType() {
         CSequenceRig vn62(7);
         CLoggen withPressures(CLoggenRules::Load(vn62.doc, QLocale::c()));
@@ -70,12 +72,11 @@ private Q_SLOTS:
         CSequenceRig rig(2);
         CLoggen dialog(CLoggenRules::Load(rig.doc, QLocale::c()));
         dialog.show();
-        CModalDriver driver;
-        driver.Then(QStringLiteral("messagebox"), CloseBox);
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CloseBox);
         Type(&dialog, "ctl1027", QStringLiteral("121"));
         Click(&dialog, "ok");
         QVERIFY(dialog.isVisible());
-        QCOMPARE(driver.messages,
+        QCOMPARE(CModalDriver::Messages(),
                  QStringList{QStringLiteral("Geben Sie eine ganze Zahl zwischen 2 und 120 ein.")});
         QCOMPARE(dialog.focusWidget(), Find<QLineEdit>(&dialog, "ctl1027"));
 
@@ -112,12 +113,12 @@ private Q_SLOTS:
         QCOMPARE(Find<QLineEdit>(&dialog, "ctl1013")->text(), QStringLiteral("0.00"));
         QCOMPARE(rig.doc.GetOffset(), 0.5f);
 
-        CModalDriver driver;
-        driver.Then(QStringLiteral("messagebox"), CloseBox);
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CloseBox);
         Type(&dialog, "ctl1012", QStringLiteral("1.5")); // beyond a tenth of the span
         Click(&dialog, "ctl1029");
         QVERIFY(dialog.isVisible());
-        QCOMPARE(driver.messages, QStringList{QStringLiteral("Geben Sie eine Zahl zwischen -1 und 1 ein.")});
+        QCOMPARE(CModalDriver::Messages(),
+                 QStringList{QStringLiteral("Geben Sie eine Zahl zwischen -1 und 1 ein.")});
         Type(&dialog, "ctl1012", QStringLiteral("-1"));
         Click(&dialog, "ctl1029");
         QCOMPARE(CKalibrierung::ToResult(dialog.result()), CKorrekturSchleife::Result::Uebertragen);
@@ -191,16 +192,15 @@ private Q_SLOTS:
         const QString log = dir.filePath(QStringLiteral("messung.log"));
         CSequenceRig rig(2);
         CMeasurementCommands commands(nullptr, rig.link, rig.connection, rig.transfer, rig.doc, QLocale::c());
-        CModalDriver driver;
-        driver.Then(QStringLiteral("loggen"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("loggen"), [&](QWidget* dialog) {
             Type(dialog, "ctl1023", log);
             Type(dialog, "ctl1027", QStringLiteral("5"));
             Find<QCheckBox>(dialog, "ctl1038")->setChecked(true);
             Click(dialog, "ok");
         });
-        driver.Then(QStringLiteral("doLoggen"), [](QWidget* dialog) { Click(dialog, "cancel"); });
+        CModalDriver::WhenShown(QStringLiteral("doLoggen"), [](QWidget* dialog) { Click(dialog, "cancel"); });
         commands.OnMessung();
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(rig.doc.GetLogIntervall(), 5);
         QCOMPARE(rig.doc.GetLogFile(), log);
         QFile file(log);
@@ -213,7 +213,6 @@ private Q_SLOTS:
     void testEntryRefusesAnOverlongPayloadAndAsksAgain() {
         CSequenceRig rig(2);
         CMeasurementCommands commands(nullptr, rig.link, rig.connection, rig.transfer, rig.doc, QLocale::c());
-        CModalDriver driver;
         const auto type = [](const QString& text) {
             return [text](QWidget* input) {
                 QCOMPARE(input->findChild<QLineEdit*>(QStringLiteral("feld1"))->text(),
@@ -224,17 +223,18 @@ private Q_SLOTS:
             };
         };
         // "Dateneingabe" takes at most ten characters and stays open with the value's preset.
-        driver.Then(QStringLiteral("enterData"), type(QString(43, QLatin1Char('1'))));
-        driver.Then(QStringLiteral("messagebox"), CloseBox);
-        driver.Then(QStringLiteral("enterData"), [](QWidget* input) {
+        CModalDriver::WhenShown(QStringLiteral("enterData"), type(QString(43, QLatin1Char('1'))));
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CloseBox);
+        CModalDriver::WhenShown(QStringLiteral("enterData"), [](QWidget* input) {
             input->findChild<QLineEdit*>(QStringLiteral("feld1"))->setText(QStringLiteral("+00015"));
             QMetaObject::invokeMethod(input, "accept");
         });
-        driver.Then(QStringLiteral("sioTransfer"), [](QWidget* dialog) { Click(dialog, "ok"); });
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"), [](QWidget* dialog) { Click(dialog, "ok"); });
         rig.TakeFrames();
-        commands.OnTestEntry(*CTestMenu::Find(32795));
-        QVERIFY(driver.Done());
-        QCOMPARE(driver.messages.value(0), QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
+        commands.OnTestEntry(CTestMenu::EntryFor(Cmd::SetDaempfung, CTestMenu::Payload::User));
+        QVERIFY(CModalDriver::Done());
+        QCOMPARE(CModalDriver::Messages().value(0),
+                 QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein."));
         const QList<CSequenceRig::Frame> sent = CSequenceRig::Only(rig.TakeFrames(), Cmd::SetDaempfung);
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent.first().payload, QByteArray("+00015"));

@@ -68,25 +68,26 @@ class MeasurementWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { CModalDriver::Reset(); }
+
     void messungLogsWhileTheCommandsWait() {
         CShellRig rig(CEdition::Kind::Kunde, 2);
         QVERIFY(rig.Start());
         rig.Frame().show();
         const QString log = rig.dir.filePath(QStringLiteral("window.log"));
         bool bEmpfangenEnabled = true;
-        CModalDriver driver;
-        driver.Then(QStringLiteral("loggen"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("loggen"), [&](QWidget* dialog) {
             dialog->findChild<QLineEdit*>(QStringLiteral("ctl1023"))->setText(log);
             dialog->findChild<QCheckBox*>(QStringLiteral("ctl1038"))->setChecked(true);
             dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
-        driver.Then(QStringLiteral("doLoggen"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("doLoggen"), [&](QWidget* dialog) {
             bEmpfangenEnabled = rig.Action(CCommandTable::kEmpfangen)->isEnabled();
             QTRY_VERIFY_WITH_TIMEOUT(LinesIn(log) >= 2, 10000); // the first at once, the next after 2 s
             dialog->findChild<QPushButton*>(QStringLiteral("cancel"))->click();
         });
         rig.Trigger(CCommandTable::kMessung);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QVERIFY(!bEmpfangenEnabled);
         QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
         QVERIFY(rig.View().IsBereit());
@@ -99,13 +100,12 @@ private Q_SLOTS:
         CShellRig rig(CEdition::Kind::Werk, 2);
         QVERIFY(rig.Start());
         QString sent;
-        CModalDriver driver;
-        driver.Then(QStringLiteral("sioTransfer"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"), [&](QWidget* dialog) {
             sent = dialog->findChild<QPlainTextEdit*>(QStringLiteral("sentHex"))->toPlainText();
             dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
         rig.Trigger(32773); // "Gerätekennung"
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(sent, QStringLiteral("02 03 31 34 03 "));
         QVERIFY(rig.View().IsBereit());
     }
@@ -135,27 +135,28 @@ private Q_SLOTS:
         sim.SetReleased(false);
         QStringList presets;
         QStringList exchanges;
-        CModalDriver driver;
         const auto note = [&](QWidget* dialog) {
             exchanges << Exchange(dialog);
             dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         };
-        driver.Then(QStringLiteral("sioTransfer"), note); // "Ausgang lesen": no payload
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"), note); // "Ausgang lesen": no payload
         rig.Trigger(33100);
-        driver.Then(QStringLiteral("sioTransfer"), note); // "Parametrierung freigeben": a fixed payload
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"),
+                                note); // "Parametrierung freigeben": a fixed payload
         rig.Trigger(33102);
         QVERIFY(sim.Released());
-        driver.Then(QStringLiteral("enterData"), Enter(presets, QStringLiteral("+00042")));
-        driver.Then(QStringLiteral("sioTransfer"), note); // "Dämpfung" below "Ändern": typed
+        CModalDriver::WhenShown(QStringLiteral("enterData"), Enter(presets, QStringLiteral("+00042")));
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"), note); // "Dämpfung" below "Ändern": typed
         rig.Trigger(32795);
         QCOMPARE(sim.ParamWord(sim.ParamLayout().daempfung), quint16(42));
-        driver.Then(QStringLiteral("enterData"), Enter(presets, QStringLiteral("05")));
-        driver.Then(QStringLiteral("sioTransfer"), note); // "LinTab schreiben"
-        rig.Trigger(CTestMenu::kLinTabSchreiben);
+        CModalDriver::WhenShown(QStringLiteral("enterData"), Enter(presets, QStringLiteral("05")));
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"), note); // "LinTab schreiben"
+        rig.Trigger(CCommandTable::kLinTabSchreiben);
         QCOMPARE(sim.TableCount(), 5);
-        driver.Then(QStringLiteral("sioTransfer"), note); // "LinTab lesen": the last of the ten blocks
-        rig.Trigger(CTestMenu::kLinTabLesen);
-        QVERIFY(driver.Done());
+        CModalDriver::WhenShown(QStringLiteral("sioTransfer"),
+                                note); // "LinTab lesen": the last of the ten blocks
+        rig.Trigger(CCommandTable::kLinTabLesen);
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(presets, (QStringList{"+00000", "20"}));
         QCOMPARE(exchanges, (QStringList{"Get Akt Output:0:02", "Parametrierung freigeben:@1:02",
                                          "Set Dämpfung:I+00042:02",
@@ -163,10 +164,10 @@ private Q_SLOTS:
 
         // "Abbrechen" in "Dateneingabe" sends nothing.
         const int nFrames = rig.sim.FrameCount();
-        driver.Then(QStringLiteral("enterData"),
-                    [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
+        CModalDriver::WhenShown(QStringLiteral("enterData"),
+                                [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
         rig.Trigger(32787);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(rig.sim.FrameCount(), nFrames);
         QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
         QVERIFY(rig.View().IsBereit());
@@ -182,8 +183,7 @@ private Q_SLOTS:
         const QByteArray before = rig.sim.Transmitter().Serial();
         QCOMPARE(rig.Doc().GetSeriennummer(), before.left(13));
         QStringList shown;
-        CModalDriver driver;
-        driver.Then(QStringLiteral("seriennummer"), [&](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("seriennummer"), [&](QWidget* dialog) {
             for (int i = 0; i < 3; ++i) {
                 shown << dialog->findChild<QLineEdit*>(QStringLiteral("feld%1").arg(i))->text();
             }
@@ -191,7 +191,7 @@ private Q_SLOTS:
             QMetaObject::invokeMethod(dialog, "accept");
         });
         rig.Trigger(32813);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(shown.join(QLatin1Char('.')).toLatin1(), before.left(13));
         const QByteArray changed = before.left(7) + "99" + before.mid(9, 4);
         QCOMPARE(rig.sim.Transmitter().Serial().left(13), changed);
@@ -200,10 +200,10 @@ private Q_SLOTS:
 
         // "Abbr." sends nothing.
         const int nFrames = rig.sim.FrameCount();
-        driver.Then(QStringLiteral("seriennummer"),
-                    [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
+        CModalDriver::WhenShown(QStringLiteral("seriennummer"),
+                                [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
         rig.Trigger(32813);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(rig.sim.FrameCount(), nFrames);
         QCOMPARE(rig.sim.Transmitter().Serial().left(13), changed);
     }
