@@ -18,6 +18,7 @@ public:
     /// The action of the button that closed the dialog.
     IPasswordDialogs::FreigabeAction Action() const { return m_action; }
 
+    QPushButton* FreigebenButton() const { return m_pFreigeben; }
     QPushButton* SperrenButton() const { return m_pSperren; }
 
 private:

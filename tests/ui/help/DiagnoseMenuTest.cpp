@@ -110,13 +110,12 @@ private Q_SLOTS:
             dialog->OkButton()->click();
         });
         rig.Trigger(CCommandTable::kSetupHardware);
-        CModalDriver driver;
-        driver.Then(QStringLiteral("loggen"), [](QWidget* dialog) {
+        CModalDriver::WhenShown(QStringLiteral("loggen"), [](QWidget* dialog) {
             dialog->findChild<QLineEdit*>(QStringLiteral("ctl1027"))->setText(QStringLiteral("17"));
             dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
         rig.Trigger(CCommandTable::kMessung);
-        QVERIFY(driver.Done());
+        QVERIFY(CModalDriver::Done());
 
         const QString path = rig.dir.filePath(QStringLiteral("Fehlerbericht.zip"));
         rig.chooser.paths.enqueue(path);
