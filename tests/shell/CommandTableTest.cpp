@@ -58,7 +58,10 @@ const QList<Row> kDescribed = {
     {"Abgleich/VN62", true, R::R7, {32908}},
     {"Abgleich/VN62", true, R::CR7, {32909, 32910}},
     {"Abgleich/VN62", true, R::R7, {32914, 32915, 32916, 32911}},
-    {"Abgleich/KA71", true, R::R10, {32918, 32919, 32920, 32921, 32922}},
+    {"Abgleich/KA71", true, R::R10, {32918}},
+    // The KA71's record is shown and written only once read, as the other families' records are.
+    {"Abgleich/KA71", true, R::CR10, {32919, 32920}},
+    {"Abgleich/KA71", true, R::R10, {32921, 32922}},
     {"&Hilfe", false, R::Always, {32903, 32904}},
     {"&Hilfe", true, R::Always, {32836}},
     {"&Hilfe", false, R::Always, {32902, 33190, 33191, 57664}},
