@@ -1,5 +1,6 @@
 #include "app/QuillonApp.h"
 
+#include "access/AboutRules.h"
 #include "app/DemoMode.h"
 #include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
@@ -93,6 +94,10 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
         m_nFailureCode = kExitUsage;
         return false;
     }
+    if (options->bHelp || options->bVersion) {
+        AnswerOnTerminal(*options);
+        return false;
+    }
     // Numbers are shown and read with the person's decimal separator from now on.
     QLocale::setDefault(QLocale::system());
     CreateWindow();
@@ -113,6 +118,15 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     m_frame->FitAndCenter();
     m_frame->show();
     return true;
+}
+
+void CQuillonApp::AnswerOnTerminal(const CCommandLine::Options& options) {
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QString text = options.bHelp
+                             ? CCommandLine::Usage(program)
+                             : program + QLatin1Char(' ') + CAboutRules::ProgramVersion() + QLatin1Char('\n');
+    std::fputs(qPrintable(text), stdout);
+    m_nFailureCode = 0;
 }
 
 bool CQuillonApp::StartDemo(const CCommandLine::Options& options) {

@@ -49,7 +49,9 @@ public:
     CQuillonApp(const CQuillonApp&) = delete;
     CQuillonApp& operator=(const CQuillonApp&) = delete;
 
-    /// Starts the program with the arguments after the program name; true when the window is up.
+    /// Starts the program with the arguments after the program name; true when the window is up. The
+    /// usage and the version are answered on the terminal without a window (false, exit code 0); they
+    /// need only a QCoreApplication.
     bool InitInstance(const QStringList& arguments);
     /// Writes the settings and the recent-file list back to the profile (once; the destructor calls it).
     void ExitInstance();
@@ -65,6 +67,7 @@ private:
     void OpenProfile();
     void LoadLanguage();
     void CreateWindow();
+    void AnswerOnTerminal(const CCommandLine::Options& options);
     bool StartDemo(const CCommandLine::Options& options);
     /// Points the COM port of the settings at the simulator's device for this run only: the saved port
     /// and the settings group "Ports" stay as they are.

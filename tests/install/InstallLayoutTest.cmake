@@ -42,12 +42,24 @@ if(NOT installed STREQUAL expected)
     fail("installed files:\n  ${installed_text}\nexpected:\n  ${expected_text}")
 endif()
 
-# The installed programs run from their new place (no path into the build tree).
-foreach(tool IN ITEMS quillon-cli quillon-sim)
-    execute_process(COMMAND ${root}/usr/bin/${tool} --help RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
-    if(NOT rc EQUAL 0)
-        fail("installed ${tool} --help failed (${rc}): ${err}")
+# The installed programs run from their new place (no path into the build tree) and answer --help and
+# --version on a terminal without a display.
+set(no_display ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+foreach(tool IN ITEMS quillon-cli quillon-sim ${editions})
+    execute_process(COMMAND ${no_display} ${root}/usr/bin/${tool} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR out STREQUAL "")
+        fail("installed ${tool} --help failed (${rc}): ${out}${err}")
     endif()
+endforeach()
+foreach(tool IN ITEMS quillon-cli ${editions})
+    foreach(option IN ITEMS --version -V)
+        execute_process(COMMAND ${no_display} ${root}/usr/bin/${tool} ${option} RESULT_VARIABLE rc
+                        OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        if(NOT rc EQUAL 0 OR NOT out STREQUAL "${tool} ${VERSION}\n")
+            fail("installed ${tool} ${option} answered (${rc}): ${out}${err}")
+        endif()
+    endforeach()
 endforeach()
 
 # The document type: shared-mime-info compiles the entry, and *.qlc maps to the declared type.
