@@ -24,12 +24,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries the programs link (Qt, the C++ runtime) come from dpkg-shlibdeps; what Qt loads at run
 # time is named here: the configuration sheet (window and quillon-cli sheet) draws in Arial's
-# metric-compatible face, and the window needs a platform plugin to open on X11 or Wayland. libzip4 (the
-# problem report's zip) would come from dpkg-shlibdeps too; it is named so that it shows here.
+# metric-compatible face; the window needs a platform plugin to open on X11 or Wayland, and Qt's German
+# catalogue for its own file, print and page setup dialogs. libzip4 (the problem report's zip) would come
+# from dpkg-shlibdeps too; it is named so that it shows here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libzip4")
 if(TARGET quillon OR TARGET quillon-factory)
-    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, qt6-translations-l10n")
 endif()
 # The package's launchers, document type and icon are picked up by the triggers of these packages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <cstdio>
@@ -36,6 +37,7 @@ CQuillonApp::~CQuillonApp() {
     if (m_bEnglisch) {
         QCoreApplication::removeTranslator(&m_translator);
     }
+    QCoreApplication::removeTranslator(&m_qtTranslator);
 }
 
 void CQuillonApp::OpenProfile() {
@@ -51,12 +53,29 @@ void CQuillonApp::OpenProfile() {
 
 void CQuillonApp::LoadLanguage() {
     // Read before the document exists: every text of the window is created in the chosen language.
-    if (m_profile->GetInt(kLanguageKey, 0) != kEnglisch) {
-        return;
+    if (m_profile->GetInt(kLanguageKey, 0) == kEnglisch) {
+        LoadEnglish();
     }
+    LoadQtLanguage();
+}
+
+void CQuillonApp::LoadEnglish() {
     const QString catalogue = m_verzeichnis.FindFile(QStringLiteral("quillon_en.qm"));
     if (!catalogue.isEmpty() && m_translator.load(catalogue)) {
         m_bEnglisch = QCoreApplication::installTranslator(&m_translator);
+    }
+}
+
+void CQuillonApp::LoadQtLanguage() {
+    // Qt's own dialogs (files, printing, page setup) and standard buttons speak the program's language,
+    // not the desktop's: Qt's catalogue of that language, where the system's Qt translations lie. Qt's
+    // texts are English without one.
+    if (m_bEnglisch) {
+        return;
+    }
+    if (m_qtTranslator.load(QStringLiteral("qtbase_de"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qtTranslator);
     }
 }
 

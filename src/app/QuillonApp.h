@@ -22,9 +22,9 @@ class IProfileStore;
 /// edition, the command line, and the profile written back at the end.
 ///
 /// Start-up order: program directory; profile; the English catalogue when "Language" is 1 (German stays
-/// when it is missing); the user's locale for numbers; the document with the profile's settings as a new
-/// document; the main window; the demo simulator or the file of the command line; show. The first paint
-/// of the form then runs the start-up checks.
+/// when it is missing), else Qt's German catalogue for Qt's own dialogs; the user's locale for numbers; the
+/// document with the profile's settings as a new document; the main window; the demo simulator or the file of
+/// the command line; show. The first paint of the form then runs the start-up checks.
 class CQuillonApp {
     Q_DECLARE_TR_FUNCTIONS(CQuillonApp)
 
@@ -66,6 +66,8 @@ public:
 private:
     void OpenProfile();
     void LoadLanguage();
+    void LoadEnglish();
+    void LoadQtLanguage();
     void CreateWindow();
     void AnswerOnTerminal(const CCommandLine::Options& options);
     bool StartDemo(const CCommandLine::Options& options);
@@ -81,6 +83,7 @@ private:
     IProfileStore* m_profile = nullptr;
     IProfileStore* m_recentStore = nullptr;
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
     bool m_bEnglisch = false;
     std::unique_ptr<CGuiOperator> m_operator;
     std::unique_ptr<CQuillonDoc> m_doc;

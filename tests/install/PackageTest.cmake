@@ -24,7 +24,7 @@ execute_process(COMMAND dpkg-deb -f ${packages} Package Depends Recommends OUTPU
 set(needed "Package: quillon" "libqt6core6 \\(>= 6\\." "libqt6serialport6" "libstdc\\+\\+6"
     "fonts-liberation2" "Recommends: [^\n]*shared-mime-info")
 if(WINDOW)
-    list(APPEND needed "libqt6widgets6" "libqt6gui6" "qt6-qpa-plugins")
+    list(APPEND needed "libqt6widgets6" "libqt6gui6" "qt6-qpa-plugins" "qt6-translations-l10n")
 endif()
 foreach(pattern IN LISTS needed)
     if(NOT control MATCHES "${pattern}")
