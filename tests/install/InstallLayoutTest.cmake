@@ -27,6 +27,9 @@ set(expected
     usr/share/quillon/hilfe_software_en.pdf
     usr/share/quillon/hilfe_transmitter.pdf
     usr/share/quillon/hilfe_transmitter_en.pdf)
+foreach(topic RANGE 1 11)
+    list(APPEND expected usr/share/quillon/Help${topic}.txt usr/share/quillon/Help${topic}e.txt)
+endforeach()
 set(editions)
 if(WINDOW)
     set(editions quillon quillon-factory)

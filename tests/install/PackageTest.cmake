@@ -40,6 +40,9 @@ set(expected ./usr/bin/quillon-cli ./usr/bin/quillon-sim ./usr/share/icons/hicol
     ./usr/share/mime/packages/quillon.xml ./usr/share/quillon/quillon_en.qm
     ./usr/share/quillon/hilfe_software.pdf ./usr/share/quillon/hilfe_software_en.pdf
     ./usr/share/quillon/hilfe_transmitter.pdf ./usr/share/quillon/hilfe_transmitter_en.pdf)
+foreach(topic RANGE 1 11)
+    list(APPEND expected ./usr/share/quillon/Help${topic}.txt ./usr/share/quillon/Help${topic}e.txt)
+endforeach()
 if(WINDOW)
     list(APPEND expected ./usr/bin/quillon ./usr/bin/quillon-factory ./usr/share/applications/quillon.desktop
          ./usr/share/applications/quillon-factory.desktop)
