@@ -16,7 +16,7 @@ PACKAGES=(
     # Qt's own dialogs (files, printing, page setup) in the program's language
     qt6-translations-l10n
     # the Debian package and the checks of the installed launchers and document type
-    dpkg-dev file desktop-file-utils shared-mime-info
+    dpkg-dev file desktop-file-utils shared-mime-info lintian
     fonts-liberation2 poppler-utils
 )
 
