@@ -5,6 +5,7 @@
 #   share/applications/            one launcher per edition, both opening .qlc documents
 #   share/mime/packages/           the document type application/x-quillon-qlc (*.qlc)
 #   share/icons/hicolor/scalable/  the application icon
+#   share/man/man1/                the manual page of every program, compressed
 include(GNUInstallDirs)
 
 set(QUILLON_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
@@ -27,3 +28,22 @@ install(FILES ${QUILLON_DESKTOP_DIR}/quillon-mime.xml
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/quillon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The manual pages (resources/man), with the program's version, compressed without a time stamp so that
+# the same sources give the same files.
+find_program(QUILLON_GZIP gzip REQUIRED)
+set(QUILLON_MAN_PROGRAMS quillon-cli quillon-sim)
+foreach(edition IN ITEMS quillon quillon-factory)
+    if(TARGET ${edition})
+        list(APPEND QUILLON_MAN_PROGRAMS ${edition})
+    endif()
+endforeach()
+set(QUILLON_MAN_PAGES)
+foreach(program IN LISTS QUILLON_MAN_PROGRAMS)
+    set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/man/${program}.1 ${page} @ONLY)
+    add_custom_command(OUTPUT ${page}.gz COMMAND ${QUILLON_GZIP} -9nkf ${page} DEPENDS ${page} VERBATIM)
+    list(APPEND QUILLON_MAN_PAGES ${page}.gz)
+endforeach()
+add_custom_target(quillon_man_pages ALL DEPENDS ${QUILLON_MAN_PAGES})
+install(FILES ${QUILLON_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -24,15 +24,29 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries the programs link (Qt, the C++ runtime) come from dpkg-shlibdeps; what Qt loads at run
 # time is named here: the configuration sheet (window and quillon-cli sheet) draws in Arial's
-# metric-compatible face, and the window needs a platform plugin to open on X11 or Wayland. libzip4 (the
-# problem report's zip) would come from dpkg-shlibdeps too; it is named so that it shows here.
+# metric-compatible face; the window needs a platform plugin to open on X11 or Wayland, and Qt's German
+# catalogue for its own file, print and page setup dialogs. libzip4 (the problem report's zip) comes
+# from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libzip4")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 if(TARGET quillon OR TARGET quillon-factory)
-    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, qt6-translations-l10n")
 endif()
 # The package's launchers, document type and icon are picked up by the triggers of these packages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+
+# Debian's documentation of the package: the copyright file as it is, the changelog compressed (a native
+# package's changelog.gz), both in share/doc/quillon; the package's version is the program's.
+set(QUILLON_PACKAGE_DOC_DIR ${CMAKE_BINARY_DIR}/package-doc)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright ${QUILLON_PACKAGE_DOC_DIR}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog ${QUILLON_PACKAGE_DOC_DIR}/changelog @ONLY)
+add_custom_command(OUTPUT ${QUILLON_PACKAGE_DOC_DIR}/changelog.gz
+                   COMMAND ${QUILLON_GZIP} -9nkf ${QUILLON_PACKAGE_DOC_DIR}/changelog
+                   DEPENDS ${QUILLON_PACKAGE_DOC_DIR}/changelog VERBATIM)
+add_custom_target(quillon_package_doc ALL DEPENDS ${QUILLON_PACKAGE_DOC_DIR}/changelog.gz)
+install(FILES ${QUILLON_PACKAGE_DOC_DIR}/copyright ${QUILLON_PACKAGE_DOC_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillon)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageCheck.cmake)
 include(CPack)

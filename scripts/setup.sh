@@ -13,8 +13,10 @@ PACKAGES=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
     # the zip file of "Fehlerbericht speichern..."
     libzip-dev
+    # Qt's own dialogs (files, printing, page setup) in the program's language
+    qt6-translations-l10n
     # the Debian package and the checks of the installed launchers and document type
-    dpkg-dev file desktop-file-utils shared-mime-info
+    dpkg-dev file desktop-file-utils shared-mime-info lintian
     fonts-liberation2 poppler-utils
 )
 

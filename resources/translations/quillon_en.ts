@@ -751,6 +751,7 @@ Optionen:
   --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und
                            empfangenen Telegramme) in DATEI schreiben
   -h, --help               diese Hilfe
+  -V, --version            die Programmversion ausgeben
 
 Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
 Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
@@ -802,6 +803,7 @@ Options:
   --trace FILE             after the command write the link trace (the frames sent and
                            received) to FILE
   -h, --help               this help
+  -V, --version            print the program's version
 
 Without options, port, type and interface come from the program's settings.
 Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
@@ -1025,13 +1027,17 @@ Nothing sent.</translation>
     <message>
         <source>Aufruf: %1 [--demo [TYP]] [DATEI.qlc]
        %1 --print DATEI.qlc
-  --demo [TYP]  mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten
-  --print       das Konfigurationsblatt der Datei drucken und beenden
+  --demo [TYP]   mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten
+  --print        das Konfigurationsblatt der Datei drucken und beenden
+  -h, --help     diese Hilfe ausgeben
+  -V, --version  die Programmversion ausgeben
 </source>
         <translation>Usage: %1 [--demo [TYPE]] [FILE.qlc]
        %1 --print FILE.qlc
   --demo [TYPE]  work with a simulated transmitter of type 0 to 10
   --print        print the file's configuration sheet and exit
+  -h, --help     print this help
+  -V, --version  print the program's version
 </translation>
     </message>
 </context>

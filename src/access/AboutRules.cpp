@@ -1,7 +1,7 @@
 #include "access/AboutRules.h"
 
 QString CAboutRules::ProgramVersion() {
-    return QStringLiteral("2.34");
+    return QStringLiteral(QUILLON_VERSION);
 }
 
 QString CAboutRules::VersionText() {

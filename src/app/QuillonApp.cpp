@@ -1,5 +1,6 @@
 #include "app/QuillonApp.h"
 
+#include "access/AboutRules.h"
 #include "app/DemoMode.h"
 #include "app/DemoProfileStore.h"
 #include "base/TypKatalog.h"
@@ -12,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <cstdio>
 
@@ -35,6 +37,7 @@ CQuillonApp::~CQuillonApp() {
     if (m_bEnglisch) {
         QCoreApplication::removeTranslator(&m_translator);
     }
+    QCoreApplication::removeTranslator(&m_qtTranslator);
 }
 
 void CQuillonApp::OpenProfile() {
@@ -48,12 +51,29 @@ void CQuillonApp::LoadLanguage() {
     // Read before the document exists: every text of the window is created in the chosen language.
     CSettingsRegistry settings;
     settings.Load(*m_profile);
-    if (settings.Int(CSettingsRegistry::kLanguage) != kEnglisch) {
-        return;
+    if (settings.Int(CSettingsRegistry::kLanguage) == kEnglisch) {
+        LoadEnglish();
     }
+    LoadQtLanguage();
+}
+
+void CQuillonApp::LoadEnglish() {
     const QString catalogue = m_verzeichnis.FindFile(QStringLiteral("quillon_en.qm"));
     if (!catalogue.isEmpty() && m_translator.load(catalogue)) {
         m_bEnglisch = QCoreApplication::installTranslator(&m_translator);
+    }
+}
+
+void CQuillonApp::LoadQtLanguage() {
+    // Qt's own dialogs (files, printing, page setup) and standard buttons speak the program's language,
+    // not the desktop's: Qt's catalogue of that language, where the system's Qt translations lie. Qt's
+    // texts are English without one.
+    if (m_bEnglisch) {
+        return;
+    }
+    if (m_qtTranslator.load(QStringLiteral("qtbase_de"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qtTranslator);
     }
 }
 
@@ -91,6 +111,10 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
         m_nFailureCode = kExitUsage;
         return false;
     }
+    if (options->bHelp || options->bVersion) {
+        AnswerOnTerminal(*options);
+        return false;
+    }
     // Numbers are shown and read with the person's decimal separator from now on.
     QLocale::setDefault(QLocale::system());
     CreateWindow();
@@ -111,6 +135,15 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     m_frame->FitAndCenter();
     m_frame->show();
     return true;
+}
+
+void CQuillonApp::AnswerOnTerminal(const CCommandLine::Options& options) {
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QString text = options.bHelp
+                             ? CCommandLine::Usage(program)
+                             : program + QLatin1Char(' ') + CAboutRules::ProgramVersion() + QLatin1Char('\n');
+    std::fputs(qPrintable(text), stdout);
+    m_nFailureCode = 0;
 }
 
 bool CQuillonApp::StartDemo(const CCommandLine::Options& options) {

@@ -22,9 +22,9 @@ class IProfileStore;
 /// edition, the command line, and the profile written back at the end.
 ///
 /// Start-up order: program directory; profile; the English catalogue when "Language" is 1 (German stays
-/// when it is missing); the user's locale for numbers; the document with the profile's settings as a new
-/// document; the main window; the demo simulator or the file of the command line; show. The first paint
-/// of the form then runs the start-up checks.
+/// when it is missing), else Qt's German catalogue for Qt's own dialogs; the user's locale for numbers; the
+/// document with the profile's settings as a new document; the main window; the demo simulator or the file of
+/// the command line; show. The first paint of the form then runs the start-up checks.
 class CQuillonApp {
     Q_DECLARE_TR_FUNCTIONS(CQuillonApp)
 
@@ -48,7 +48,9 @@ public:
     CQuillonApp(const CQuillonApp&) = delete;
     CQuillonApp& operator=(const CQuillonApp&) = delete;
 
-    /// Starts the program with the arguments after the program name; true when the window is up.
+    /// Starts the program with the arguments after the program name; true when the window is up. The
+    /// usage and the version are answered on the terminal without a window (false, exit code 0); they
+    /// need only a QCoreApplication.
     bool InitInstance(const QStringList& arguments);
     /// Writes the settings and the recent-file list back to the profile (once; the destructor calls it).
     void ExitInstance();
@@ -63,7 +65,10 @@ public:
 private:
     void OpenProfile();
     void LoadLanguage();
+    void LoadEnglish();
+    void LoadQtLanguage();
     void CreateWindow();
+    void AnswerOnTerminal(const CCommandLine::Options& options);
     bool StartDemo(const CCommandLine::Options& options);
     /// Points the COM port of the settings at the simulator's device for this run only: the saved port
     /// and the settings group "Ports" stay as they are.
@@ -75,6 +80,7 @@ private:
     std::unique_ptr<IProfileStore> m_ownProfile;
     IProfileStore* m_profile = nullptr;
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
     bool m_bEnglisch = false;
     std::unique_ptr<CGuiOperator> m_operator;
     std::unique_ptr<CQuillonDoc> m_doc;

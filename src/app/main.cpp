@@ -4,9 +4,27 @@
 #include "app/QuillonApp.h"
 
 #include <QApplication>
+#include <memory>
+
+namespace {
+
+/// "--help" and "--version" are answered without a window, so they need no display: the window's
+/// application object would end the program when no platform can be opened.
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (CCommandLine::AsksForInformation(arguments)) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quillon"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
 #ifdef QUILLON_FACTORY_EDITION
@@ -18,7 +36,7 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(QCoreApplication::arguments().mid(1))) {
         return app.FailureCode();
     }
-    const int nExit = QApplication::exec();
+    const int nExit = QCoreApplication::exec();
     app.ExitInstance();
     return nExit;
 }

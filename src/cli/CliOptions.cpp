@@ -116,6 +116,7 @@ QString CCliOptions::HelpText() {
         "  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und\n"
         "                           empfangenen Telegramme) in DATEI schreiben\n"
         "  -h, --help               diese Hilfe\n"
+        "  -V, --version            die Programmversion ausgeben\n"
         "\n"
         "Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.\n"
         "Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.\n"
@@ -133,6 +134,7 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                           QString(), QStringLiteral("file"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(QStringList{QStringLiteral("V"), QStringLiteral("version")});
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("n"));
     const QCommandLineOption intervalOption(QStringLiteral("interval"), QString(), QStringLiteral("s"));
     const QCommandLineOption logOption(QStringLiteral("log"), QString(), QStringLiteral("file"));
@@ -147,7 +149,7 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("file"));
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
                        helpOption, countOption, intervalOption, logOption, checksumOption, verifyOption,
-                       setOption, beforeOption, traceOption});
+                       setOption, beforeOption, traceOption, versionOption});
     parser.addOptions(rowOptions);
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -156,6 +158,10 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     CCliOptions options;
     if (parser.isSet(helpOption)) {
         options.help = true;
+        return options;
+    }
+    if (parser.isSet(versionOption)) {
+        options.version = true;
         return options;
     }
     const QStringList positional = parser.positionalArguments();

@@ -61,6 +61,8 @@ public:
     /// --trace: after any command the link trace of the run is written to this file.
     QString traceFile;
     bool help = false;
+    /// --version, -V: the program's version instead of a command.
+    bool version = false;
     /// temperature write: the six values of each row and the checksum, each within 16 bits.
     CTempAbgleich::Values temperatur;
 

@@ -1,5 +1,6 @@
 // quillon-cli: the transmitter operations of Quillon on the command line, without a display.
 
+#include "access/AboutRules.h"
 #include "cli/CliOptions.h"
 #include "cli/CliTool.h"
 #include "cli/TerminalOperator.h"
@@ -72,6 +73,10 @@ int main(int argc, char* argv[]) {
     }
     if (options->help) {
         std::fputs(CCliOptions::HelpText().toLocal8Bit().constData(), stdout);
+        return CCliTool::kSuccess;
+    }
+    if (options->version) {
+        std::printf("quillon-cli %s\n", qPrintable(CAboutRules::ProgramVersion()));
         return CCliTool::kSuccess;
     }
 

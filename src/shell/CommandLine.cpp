@@ -2,6 +2,8 @@
 
 #include "base/TypKatalog.h"
 
+#include <algorithm>
+
 std::optional<int> CCommandLine::ParseTyp(const QString& text) {
     bool ok = false;
     const int nTyp = text.toInt(&ok);
@@ -28,6 +30,10 @@ std::optional<CCommandLine::Options> CCommandLine::Parse(const QStringList& argu
             }
         } else if (argument == QLatin1String("--print")) {
             options.bPrint = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.bHelp = true;
+        } else if (argument == QLatin1String("--version") || argument == QLatin1String("-V")) {
+            options.bVersion = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             error = tr("Unbekannte Option: %1").arg(argument);
             return std::nullopt;
@@ -37,6 +43,9 @@ std::optional<CCommandLine::Options> CCommandLine::Parse(const QStringList& argu
             error = tr("Nur eine Datei kann geöffnet werden: %1").arg(argument);
             return std::nullopt;
         }
+    }
+    if (options.bHelp || options.bVersion) {
+        return options;
     }
     if (options.bPrint && (options.file.isEmpty() || options.bDemo)) {
         error = tr("--print braucht eine Datei und geht nicht mit --demo");
@@ -48,7 +57,16 @@ std::optional<CCommandLine::Options> CCommandLine::Parse(const QStringList& argu
 QString CCommandLine::Usage(const QString& program) {
     return tr("Aufruf: %1 [--demo [TYP]] [DATEI.qlc]\n"
               "       %1 --print DATEI.qlc\n"
-              "  --demo [TYP]  mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten\n"
-              "  --print       das Konfigurationsblatt der Datei drucken und beenden\n")
+              "  --demo [TYP]   mit einem simulierten Transmitter des Typs 0 bis 10 arbeiten\n"
+              "  --print        das Konfigurationsblatt der Datei drucken und beenden\n"
+              "  -h, --help     diese Hilfe ausgeben\n"
+              "  -V, --version  die Programmversion ausgeben\n")
         .arg(program);
+}
+
+bool CCommandLine::AsksForInformation(const QStringList& arguments) {
+    static const QStringList kInformation = {QStringLiteral("--help"), QStringLiteral("-h"),
+                                             QStringLiteral("--version"), QStringLiteral("-V")};
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const QString& argument) { return kInformation.contains(argument); });
 }

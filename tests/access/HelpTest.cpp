@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,24 @@ private Q_SLOTS:
         QCOMPARE(pages.at(0).text, QStringLiteral("beside the program"));
         QCOMPARE(pages.at(1).caption, QStringLiteral("Messen"));
         QCOMPARE(pages.at(1).text, QStringLiteral("installed only"));
+    }
+
+    /// The topics shipped beside the programs: every page in both languages, whole (under the byte
+    /// limit), in UTF-8 and starting with its heading.
+    void shippedTopicsFillEveryPageInBothLanguages() {
+        const QString programDir = QCoreApplication::applicationDirPath();
+        for (const bool bEnglish : {false, true}) {
+            const QList<CHelpTopics::Page> pages = CHelpTopics::ReadPages(programDir, bEnglish);
+            QCOMPARE(pages.size(), CHelpTopics::kPageCount);
+            for (const CHelpTopics::Page& page : pages) {
+                const QString name = CHelpTopics::FileName(page.nNumber, bEnglish);
+                QVERIFY2(QFileInfo(QDir(programDir).filePath(name)).size() < CHelpTopics::kMaxBytes,
+                         qPrintable(name));
+                QVERIFY2(page.text.size() > 300 && !page.text.contains(QChar(0xC3)), qPrintable(name));
+            }
+            QVERIFY(pages.first().text.startsWith(bEnglish ? QStringLiteral("Connecting")
+                                                           : QStringLiteral("Programmier")));
+        }
     }
 
     void longFileShowsItsFirst3999Bytes() {

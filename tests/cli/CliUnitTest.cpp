@@ -68,6 +68,7 @@ private Q_SLOTS:
         QVERIFY(options);
         QCOMPARE(options->arguments.size(), 2);
         QVERIFY(Parse({"--help"})->help);
+        QVERIFY(Parse({"-V"})->version && Parse({"--version", "identify"})->version);
         options = Parse({"measure", "--count", "3", "--interval", "120", "--log", "m.log"});
         QVERIFY(options);
         QCOMPARE(options->command, CCliOptions::Command::Measure);

@@ -27,12 +27,19 @@ set(expected
     usr/share/quillon/hilfe_software_en.pdf
     usr/share/quillon/hilfe_transmitter.pdf
     usr/share/quillon/hilfe_transmitter_en.pdf)
+foreach(topic RANGE 1 11)
+    list(APPEND expected usr/share/quillon/Help${topic}.txt usr/share/quillon/Help${topic}e.txt)
+endforeach()
+list(APPEND expected usr/share/doc/quillon/copyright usr/share/doc/quillon/changelog.gz)
 set(editions)
 if(WINDOW)
     set(editions quillon quillon-factory)
     list(APPEND expected usr/bin/quillon usr/bin/quillon-factory
          usr/share/applications/quillon.desktop usr/share/applications/quillon-factory.desktop)
 endif()
+foreach(program IN ITEMS quillon-cli quillon-sim ${editions})
+    list(APPEND expected usr/share/man/man1/${program}.1.gz)
+endforeach()
 list(SORT expected)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${root} ${root}/*)
 list(SORT installed)
@@ -42,12 +49,24 @@ if(NOT installed STREQUAL expected)
     fail("installed files:\n  ${installed_text}\nexpected:\n  ${expected_text}")
 endif()
 
-# The installed programs run from their new place (no path into the build tree).
-foreach(tool IN ITEMS quillon-cli quillon-sim)
-    execute_process(COMMAND ${root}/usr/bin/${tool} --help RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
-    if(NOT rc EQUAL 0)
-        fail("installed ${tool} --help failed (${rc}): ${err}")
+# The installed programs run from their new place (no path into the build tree) and answer --help and
+# --version on a terminal without a display.
+set(no_display ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+foreach(tool IN ITEMS quillon-cli quillon-sim ${editions})
+    execute_process(COMMAND ${no_display} ${root}/usr/bin/${tool} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR out STREQUAL "")
+        fail("installed ${tool} --help failed (${rc}): ${out}${err}")
     endif()
+endforeach()
+foreach(tool IN ITEMS quillon-cli ${editions})
+    foreach(option IN ITEMS --version -V)
+        execute_process(COMMAND ${no_display} ${root}/usr/bin/${tool} ${option} RESULT_VARIABLE rc
+                        OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        if(NOT rc EQUAL 0 OR NOT out STREQUAL "${tool} ${VERSION}\n")
+            fail("installed ${tool} ${option} answered (${rc}): ${out}${err}")
+        endif()
+    endforeach()
 endforeach()
 
 # The document type: shared-mime-info compiles the entry, and *.qlc maps to the declared type.
@@ -68,7 +87,9 @@ if(UPDATE_MIME_DATABASE)
     endif()
 endif()
 
-# The launchers: valid, each starting its own program with the file it is given, for that type.
+# The launchers: valid, each starting its own program with the file it is given. Only the customer
+# edition claims the document type, so that a double-click opens a document there on every desktop; the
+# factory edition takes a document from "Open with" or its own menu.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 foreach(edition IN ITEMS quillon quillon-factory)
     set(desktop ${SOURCE_DIR}/resources/desktop/${edition}.desktop)
@@ -82,8 +103,11 @@ foreach(edition IN ITEMS quillon quillon-factory)
     if(NOT entry MATCHES "\nExec=${edition} %f\n")
         fail("${edition}.desktop does not start ${edition} with the file:\n${entry}")
     endif()
-    if(NOT entry MATCHES "\nMimeType=([^\n]*;)?${mime_type};")
+    if(edition STREQUAL "quillon" AND NOT entry MATCHES "\nMimeType=([^\n]*;)?${mime_type};")
         fail("${edition}.desktop does not open ${mime_type}:\n${entry}")
+    endif()
+    if(edition STREQUAL "quillon-factory" AND entry MATCHES "${mime_type}")
+        fail("${edition}.desktop claims ${mime_type}, which is the customer edition's:\n${entry}")
     endif()
     if(NOT entry MATCHES "\nIcon=quillon\n")
         fail("${edition}.desktop does not show the installed icon:\n${entry}")

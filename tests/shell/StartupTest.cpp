@@ -47,6 +47,12 @@ private Q_SLOTS:
         options = CCommandLine::Parse({QStringLiteral("--print"), QStringLiteral("d.qlc")}, error);
         QVERIFY(options && options->bPrint && options->file == QStringLiteral("d.qlc"));
 
+        // Asked for the usage or the version, the rest of the line does not matter.
+        options = CCommandLine::Parse({QStringLiteral("--print"), QStringLiteral("-V")}, error);
+        QVERIFY(options && options->bVersion && CCommandLine::AsksForInformation({QStringLiteral("-V")}));
+        options = CCommandLine::Parse({QStringLiteral("--demo"), QStringLiteral("--help")}, error);
+        QVERIFY(options && options->bHelp && !CCommandLine::AsksForInformation({QStringLiteral("a.qlc")}));
+
         for (const QStringList& wrong :
              {QStringList{QStringLiteral("--demo"), QStringLiteral("11")},
               QStringList{QStringLiteral("--print")},

@@ -1,5 +1,6 @@
 // The language dialog in the window: the choice is confirmed with its message, the running program
-// stays German, and the next start uses the English catalogue.
+// stays German, and the next start uses the English catalogue. Qt's own dialogs follow the program's
+// language, not the desktop's.
 
 #include "ui/setup/Sprache.h"
 
@@ -40,6 +41,7 @@ private Q_SLOTS:
         CShellRig rig;
         QVERIFY(rig.Start());
         QCOMPARE(rig.Frame().menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Drucken"));
 
         AnswerDialog(QStringLiteral("englisch"), QStringLiteral("cancel"));
         rig.Trigger(CCommandTable::kSprache);
@@ -65,6 +67,7 @@ private Q_SLOTS:
         QCOMPARE(rig.Frame().windowTitle(), QStringLiteral("Untitled - Varnex"));
         QCOMPARE(rig.Action(CCommandTable::kEmpfangen)->text(), QStringLiteral("Receive..."));
         QCOMPARE(rig.Doc().GetSprache(), 1);
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Print"));
 
         // Back to German: the dialog shows English chosen.
         AnswerDialog(QStringLiteral("deutsch"), QStringLiteral("ok"), &sawGerman);
