@@ -99,7 +99,7 @@ bool TakeText(const QJsonValue& value, const Field& field, CAbgleichdaten& recor
     }
     // The serial-number dialog's form: an empty or garbled serial number would identify no transmitter.
     if (const std::optional<QString> problem = CSeriennummerRules::CheckStored(text)) {
-        error = CAbgleichJson::tr("%1: %2").arg(QLatin1String(field.name), *problem);
+        error = QLatin1String(field.name) + QStringLiteral(": ") + *problem;
         return false;
     }
     CAbgleichFelder::SetText(record, text);

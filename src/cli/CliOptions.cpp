@@ -343,7 +343,7 @@ bool CCliOptions::ParseTemperatureOptions(const QStringList& rows, const QString
     if (const std::optional<ValidationProblem> problem = CTempAbgleich::Validate(options.temperatur)) {
         const int nRow = problem->field / CTempAbgleich::kEntries;
         if (nRow >= static_cast<int>(std::size(kTemperatureRows))) {
-            error = tr("--checksum: %1").arg(problem->text);
+            error = QStringLiteral("--checksum: ") + problem->text;
         } else {
             error = tr("%1: Wert %2: %3")
                         .arg(QStringLiteral("--") + QString::fromLatin1(kTemperatureRows[nRow]))
