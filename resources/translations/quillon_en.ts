@@ -814,6 +814,10 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <source>--trace braucht eine Datei.</source>
         <translation>--trace needs a file.</translation>
     </message>
+    <message>
+        <source>%1: Wert %2: %3</source>
+        <translation>%1: value %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>CCliTool</name>
@@ -2151,6 +2155,10 @@ Open the file anyway?</translation>
         <source>Stromgrenze Min &gt; Max!</source>
         <translation>Current limit min &gt; max!</translation>
     </message>
+    <message>
+        <source>Der Transmitter kann nur druckbare Zeichen aus Windows-1252 speichern (keine Tabulatoren, Zeilenumbrüche oder Steuerzeichen).</source>
+        <translation>The transmitter can store only printable characters of Windows-1252 (no tabs, line breaks or control characters).</translation>
+    </message>
 </context>
 <context>
     <name>CEditData_KA71</name>
@@ -3246,6 +3254,10 @@ Send anyway?</translation>
         <source>Der Anzeigebereich passt nicht in 16 Bit</source>
         <translation>The display range does not fit into 16 bits</translation>
     </message>
+    <message>
+        <source>ein Steuerzeichen kann der Transmitter nicht speichern</source>
+        <translation>the transmitter cannot store a control character</translation>
+    </message>
 </context>
 <context>
     <name>CParameterTransfer</name>
@@ -4167,6 +4179,18 @@ Different from what was sent:
     <message>
         <source>Geben Sie %1 Zeichen ein.</source>
         <translation>Enter %1 characters.</translation>
+    </message>
+    <message>
+        <source>Teil %1: %2</source>
+        <translation>part %1: %2</translation>
+    </message>
+    <message>
+        <source>die Form ist %1</source>
+        <translation>the form is %1</translation>
+    </message>
+    <message>
+        <source>ein Steuerzeichen kann der Transmitter nicht speichern</source>
+        <translation>the transmitter cannot store a control character</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "cli/AbgleichJson.h"
 
 #include "calibration/AbgleichFelder.h"
+#include "edit/SeriennummerRules.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -94,6 +95,11 @@ bool TakeText(const QJsonValue& value, const Field& field, CAbgleichdaten& recor
     if (!value.isString() || text.size() > kSerialLength || !bLatin) {
         error = CAbgleichJson::tr("%1: ein Text aus höchstens 16 Zeichen (Latin-1) erwartet.")
                     .arg(QLatin1String(field.name));
+        return false;
+    }
+    // The serial-number dialog's form: an empty or garbled serial number would identify no transmitter.
+    if (const std::optional<QString> problem = CSeriennummerRules::CheckStored(text)) {
+        error = QLatin1String(field.name) + QStringLiteral(": ") + *problem;
         return false;
     }
     CAbgleichFelder::SetText(record, text);

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -343,5 +344,19 @@ bool CCliOptions::ParseTemperatureOptions(const QStringList& rows, const QString
         return false;
     }
     options.temperatur.checksum = *value;
+    // The temperature dialog's ranges: a value the transmitter's word holds but the dialog refuses would
+    // compute compensation tables from a current or temperature no measurement gives.
+    if (const std::optional<ValidationProblem> problem = CTempAbgleich::Validate(options.temperatur)) {
+        const int nRow = problem->field / CTempAbgleich::kEntries;
+        if (nRow >= static_cast<int>(std::size(kTemperatureRows))) {
+            error = QStringLiteral("--checksum: ") + problem->text;
+        } else {
+            error = tr("%1: Wert %2: %3")
+                        .arg(QStringLiteral("--") + QString::fromLatin1(kTemperatureRows[nRow]))
+                        .arg(problem->field % CTempAbgleich::kEntries + 1)
+                        .arg(problem->text);
+        }
+        return false;
+    }
     return true;
 }

@@ -51,3 +51,26 @@ QByteArray CWindows1252::FromUnicode(QStringView text) {
     }
     return bytes;
 }
+
+bool CWindows1252::IsStorable(QStringView text) {
+    for (const char32_t ch : text.toUcs4()) {
+        if (FromCodePoint(ch) == '?' && ch != U'?') {
+            return false;
+        }
+    }
+    return IsStorable(QByteArrayView(FromUnicode(text)));
+}
+
+bool CWindows1252::IsStorable(QByteArrayView bytes) {
+    constexpr unsigned kFirstPrintable = 0x20;
+    constexpr unsigned kDelete = 0x7F;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        const bool bUndefined =
+            value >= kSpecialFirst && value <= kSpecialLast && kSpecial[value - kSpecialFirst] == value;
+        if (value < kFirstPrintable || value == kDelete || bUndefined) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -19,6 +19,13 @@ public:
     /// character): the text keeps its shape and stays readable, which is what a technician needs of a
     /// tag, and nothing is dropped silently.
     static QByteArray FromUnicode(QStringView text);
+    /// True when every character of text is a printable character of the code page: a transmitter
+    /// shows what it stores, so a control character (a tab, a line break, ESC) or one FromUnicode would
+    /// turn into "?" is refused where a person or a script enters a text, rather than changed unseen.
+    static bool IsStorable(QStringView text);
+    /// The same for bytes already in the code page: no control byte and none the code page leaves
+    /// undefined.
+    static bool IsStorable(QByteArrayView bytes);
 
 private:
     static char FromCodePoint(char32_t ch);

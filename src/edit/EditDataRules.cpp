@@ -4,6 +4,7 @@
 #include "base/NumberField.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
+#include "document/Windows1252.h"
 #include "edit/LinTabGenerator.h"
 
 #include <cmath>
@@ -109,8 +110,8 @@ std::optional<ValidationProblem> CEditDataRules::CheckNumber(const QString& text
 /// the RX26/KA52/KA28 one.
 std::optional<ValidationProblem> CEditDataRules::CheckCommon(const CEditDataWerte& werte, Zahlen& z) const {
     using F = CEditDataWerte;
-    if (auto message = CNumberField::CheckLength(werte.strBezeichnung, kBezeichnungMax)) {
-        return ValidationProblem{F::kBezeichnung, *message};
+    if (auto p = CheckBezeichnung(werte.strBezeichnung)) {
+        return p;
     }
     if (auto p = CheckFloat(werte.strDaempfung, F::kDaempfung, 0.0f, kDaempfungMax, z.fDaempfung)) {
         return p;
@@ -134,6 +135,21 @@ std::optional<ValidationProblem> CEditDataRules::CheckCommon(const CEditDataWert
         return CheckFloat(werte.strTempDaempfung, F::kTempDaempfung, 0.0f, kDaempfungMax, z.fTempDaempfung);
     }
     return std::nullopt;
+}
+
+std::optional<ValidationProblem> CEditDataRules::CheckBezeichnung(const QString& text) {
+    if (auto message = CNumberField::CheckLength(text, kBezeichnungMax)) {
+        return ValidationProblem{CEditDataWerte::kBezeichnung, *message};
+    }
+    if (!CWindows1252::IsStorable(text)) {
+        return ValidationProblem{CEditDataWerte::kBezeichnung, MsgZeichen()};
+    }
+    return std::nullopt;
+}
+
+QString CEditDataRules::MsgZeichen() {
+    return tr("Der Transmitter kann nur druckbare Zeichen aus Windows-1252 speichern (keine Tabulatoren, "
+              "Zeilenumbrüche oder Steuerzeichen).");
 }
 
 std::optional<ValidationProblem> CEditDataRules::CheckInRange(const Zahlen& z, float lo, float hi) const {
@@ -225,8 +241,8 @@ std::optional<ValidationProblem> CEditDataRules::CheckKA71(const CEditDataWerte&
 std::optional<ValidationProblem> CEditDataRules::CheckRX30(const CEditDataWerte& werte) const {
     using F = CEditDataWerte;
     Zahlen z;
-    if (auto message = CNumberField::CheckLength(werte.strBezeichnung, kBezeichnungMax)) {
-        return ValidationProblem{F::kBezeichnung, *message};
+    if (auto p = CheckBezeichnung(werte.strBezeichnung)) {
+        return p;
     }
     if (auto p = CheckFloat(werte.strDaempfung, F::kDaempfung, 0.0f, kDaempfungMax, z.fDaempfung)) {
         return p;

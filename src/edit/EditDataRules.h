@@ -80,6 +80,8 @@ public:
     static QString MsgSpreizung4();
     static QString MsgSpreizung(int nSpreizung);
     static QString MsgMinMax();
+    /// A text holds a character the transmitter cannot store.
+    static QString MsgZeichen();
 
 private:
     std::optional<ValidationProblem> CheckCommon(const CEditDataWerte& werte, Zahlen& z) const;
@@ -90,6 +92,7 @@ private:
     std::optional<ValidationProblem> CheckFloat(const QString& text, int nFeld, float lo, float hi,
                                                 float& value) const;
     std::optional<ValidationProblem> CheckNumber(const QString& text, int nFeld, float& value) const;
+    static std::optional<ValidationProblem> CheckBezeichnung(const QString& text);
     std::optional<ValidationProblem> CheckInRange(const Zahlen& z, float lo, float hi) const;
     static std::optional<ValidationProblem> CheckSpreizung(float a, float b, int nSpreizung);
     static std::optional<ValidationProblem> CheckMinMax(const Zahlen& z);

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QSet>
+#include <utility>
 
 namespace {
 
@@ -69,6 +70,18 @@ void Schreiben(F feld, const QString& text, const CEditDataRules::Zahlen& z, CQu
     }
 }
 
+/// The other end of a pair the rules judge together (the spread of the range, the order of the current
+/// limits) and name by one end; the field itself otherwise.
+int Partner(int feld) {
+    constexpr std::pair<int, int> kPaare[] = {{F::kMessAnfang, F::kMessEnde}, {F::kStromMin, F::kStromMax}};
+    for (const auto& [a, b] : kPaare) {
+        if (feld == a || feld == b) {
+            return feld == a ? b : a;
+        }
+    }
+    return feld;
+}
+
 } // namespace
 
 QStringList CSerienVorgabe::FeldNamen() {
@@ -116,14 +129,19 @@ std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQu
         gesetzt.insert(ziel->feld);
     }
     // The file's own problem, unchanged by these values, is left to the send's check of every file; any
-    // other problem comes from the values set here (a range check may name the other end of the range).
+    // other problem comes from the values set here. The rules name one end of a pair for a problem of
+    // both (the spread names the range's start, crossed limits the minimum): setting either end makes
+    // the pair's problem one of these values, and the end set here is named.
     const std::optional<ValidationProblem> problem = rules.Validate(werte);
-    const bool bDateiEigen = problem && eigenes && !gesetzt.contains(problem->field) &&
+    const bool bPaarGesetzt =
+        problem && !gesetzt.contains(problem->field) && gesetzt.contains(Partner(problem->field));
+    const bool bDateiEigen = problem && eigenes && !gesetzt.contains(problem->field) && !bPaarGesetzt &&
                              problem->field == eigenes->field && problem->text == eigenes->text;
     if (problem && !bDateiEigen) {
+        const int feld = bPaarGesetzt ? Partner(problem->field) : problem->field;
         QString feldName = QStringLiteral("?");
         for (const Ziel& ziel : kZiele) {
-            if (ziel.feld == problem->field) {
+            if (ziel.feld == feld) {
                 feldName = QLatin1String(ziel.name);
             }
         }

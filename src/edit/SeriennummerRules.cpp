@@ -1,6 +1,9 @@
 #include "edit/SeriennummerRules.h"
 
 #include "base/NumberField.h"
+#include "document/Windows1252.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -30,4 +33,23 @@ std::optional<ValidationProblem> CSeriennummerRules::Validate(const std::array<Q
 
 QString CSeriennummerRules::Compose(const std::array<QString, kFelder>& felder) {
     return felder[0] + QLatin1Char('.') + felder[1] + QLatin1Char('.') + felder[2] + QStringLiteral("   ");
+}
+
+std::optional<QString> CSeriennummerRules::CheckStored(const QString& strSeriennummer) {
+    const std::array<QString, kFelder> felder = Split(strSeriennummer);
+    if (const std::optional<ValidationProblem> problem = Validate(felder)) {
+        return tr("Teil %1: %2").arg(problem->field + 1).arg(problem->text);
+    }
+    const QString form = Compose(felder);
+    const qsizetype nForm = form.trimmed().size();
+    const QString rest = strSeriennummer.mid(nForm);
+    const bool bRestLeer =
+        std::all_of(rest.begin(), rest.end(), [](QChar c) { return c == QLatin1Char(' ') || c.isNull(); });
+    if (!strSeriennummer.startsWith(form.left(nForm)) || !bRestLeer) {
+        return tr("die Form ist %1").arg(QStringLiteral("123456.78.901"));
+    }
+    if (!CWindows1252::IsStorable(QStringView(strSeriennummer).left(nForm))) {
+        return tr("ein Steuerzeichen kann der Transmitter nicht speichern");
+    }
+    return std::nullopt;
 }

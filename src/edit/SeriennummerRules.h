@@ -24,4 +24,7 @@ public:
     static std::optional<ValidationProblem> Validate(const std::array<QString, kFelder>& felder);
     /// field 1, ".", field 2, ".", field 3 and three blanks.
     static QString Compose(const std::array<QString, kFelder>& felder);
+    /// The serial text as a calibration record keeps it (16 characters): the composed form with each
+    /// field filled by printable characters, the rest blanks or zero bytes. The reason when it is not.
+    static std::optional<QString> CheckStored(const QString& strSeriennummer);
 };

@@ -5,6 +5,7 @@
 #include "base/Utils.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
+#include "document/Windows1252.h"
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 
@@ -140,6 +141,9 @@ void CParameterPruefung::PruefeZahlen(const CQuillonDoc& doc, Sammler& s) {
     }
     if (doc.GetBezeichnung().size() > kBezeichnungLaenge) {
         s.Fehler(Feld::Bezeichnung, tr("der Transmitter hält höchstens 20 Zeichen"));
+    }
+    if (!CWindows1252::IsStorable(QByteArrayView(doc.GetBezeichnung()))) {
+        s.Fehler(Feld::Bezeichnung, tr("ein Steuerzeichen kann der Transmitter nicht speichern"));
     }
 }
 

@@ -8,8 +8,8 @@ class CQuillonDoc;
 /// The check of a parameter set before it is sent. A document file can hold values no dialog accepts
 /// (a damaged or hand-made file); sending them would leave zeros or clipped values in the transmitter
 /// while reporting success. Refused are: an unknown type, a value that is not finite, a value its
-/// encoding on the line cannot hold, a table count beyond 30, a tag beyond 20 characters and a zero span
-/// that a conversion divides by. Every finding names the field.
+/// encoding on the line cannot hold, a table count beyond 30, a tag beyond 20 characters or with a control
+/// character and a zero span that a conversion divides by. Every finding names the field.
 ///
 /// Values the encoding holds but the edit dialogs would not accept are a question, not a refusal; the
 /// edit layer knows those limits (CSendeGrenzen) and CParameterTransfer asks through its hook.

@@ -138,7 +138,7 @@ private Q_SLOTS:
         adc[2] = 33333;
         record.insert("m_nAdc", adc);
         record.insert("m_nGain", 5);
-        record.insert("m_szSeriennummer", "CAL-4711");
+        record.insert("m_szSeriennummer", "471100.12.345");
         record.insert("m_fTkSpanne", QJsonArray{0.5, -0.25, 1e-5, 3.0});
         const QString edited = Path(QStringLiteral("edited-%1.json").arg(model));
         WriteJson(edited, record);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         result = RunCli(link + QStringList{"calibration", "read", "-o", again});
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
         QJsonObject back = ReadJson(again);
-        record.insert("m_szSeriennummer", "CAL-4711        "); // filled up with blanks as in the transmitter
+        record.insert("m_szSeriennummer", "471100.12.345   "); // filled up with blanks as in the transmitter
         QCOMPARE(back, record);
     }
 
@@ -182,7 +182,11 @@ private Q_SLOTS:
                                                            {"m_nGain", "4"},
                                                            {"m_nAdc", QJsonArray{1, 2, 3}},
                                                            {"m_nWerksOffset", 40000},
-                                                           {"m_szSeriennummer", "much longer than sixteen"}};
+                                                           {"m_szSeriennummer", "much longer than sixteen"},
+                                                           {"m_szSeriennummer", ""},
+                                                           {"m_szSeriennummer", "123456.78.9\t1"},
+                                                           {"m_szSeriennummer", "123456.78.901\n"},
+                                                           {"m_szSeriennummer", "CAL-4711"}};
         for (const auto& [key, value] : faults) {
             QJsonObject bad = record;
             bad.insert(key, value);
@@ -241,13 +245,26 @@ private Q_SLOTS:
                                             "I-Max (20mA): 8000 8010 7990 8020 7980 8005\n"
                                             "Temperaturen: -10 0 25 50 85 120\n"
                                             "Checksumme: 7885\n"));
-        // A list of the wrong length is a usage error: the transmitter hears nothing of it.
+        // A list of the wrong length or a value the temperature dialog refuses is a usage error naming
+        // the option and entry: the transmitter hears nothing of it.
         CSimProcess untouched;
         QVERIFY(untouched.Start({"--baud", "0", "--type", "1"}));
-        result = RunCli(Link(untouched, 1) + QStringList{"temperature", "write", "--imin", "1,2,3", "--imax",
-                                                         "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum",
-                                                         "0"});
-        QCOMPARE(result.exitCode, 2);
+        const QList<std::pair<QStringList, QString>> refused{
+            {{"--imin", "1,2,3"}, "--imin"},
+            {{"--imin", "1,2,3,4,5,65535"}, "--imin: Wert 6"},
+            {{"--imax", "-1,2,3,4,5,6"}, "--imax: Wert 1"},
+            {{"--temp", "1,2,-32768,4,5,6"}, "--temp: Wert 3"},
+            {{"--temp", "1,2,3,4,10000,6"}, "--temp: Wert 5"},
+            {{"--checksum", "-10000"}, "--checksum"},
+        };
+        for (const auto& [fault, named] : refused) {
+            QStringList arguments{"temperature", "write",  "--imin",      "1,2,3,4,5,6", "--imax",
+                                  "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum",  "0"};
+            arguments[arguments.indexOf(fault.first()) + 1] = fault.last();
+            result = RunCli(Link(untouched, 1) + arguments);
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY2(result.err.contains(named), qPrintable(result.err));
+        }
         QCOMPARE(untouched.Requests(), 0);
         // Only "c" after the 40 words stores them: the wrong checksum above sent no word.
         QCOMPARE(sim.TraceCount(QStringLiteral("REQ 02 03 63")), 1);

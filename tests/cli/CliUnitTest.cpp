@@ -132,13 +132,13 @@ private Q_SLOTS:
 
     void temperatureWriteTakesSixValuesPerRow() {
         const std::optional<CCliOptions> options =
-            Parse({"temperature", "write", "--imin", "1600, 1610,0,0,0,65535", "--imax", "8000,0,0,0,0,1",
-                   "--temp", "-10,25,0,0,0,-32768", "--checksum", "42"});
+            Parse({"temperature", "write", "--imin", "1600, 1610,0,0,0,9999", "--imax", "8000,0,0,0,0,1",
+                   "--temp", "-10,25,0,0,0,-999", "--checksum", "42"});
         QVERIFY(options);
         QCOMPARE(options->command, CCliOptions::Command::TemperatureWrite);
-        QCOMPARE(options->temperatur.iMin, (CTempAbgleich::Row{1600, 1610, 0, 0, 0, 65535}));
+        QCOMPARE(options->temperatur.iMin, (CTempAbgleich::Row{1600, 1610, 0, 0, 0, 9999}));
         QCOMPARE(options->temperatur.iMax[5], 1);
-        QCOMPARE(options->temperatur.temp[5], -32768);
+        QCOMPARE(options->temperatur.temp[5], -999);
         QCOMPARE(options->temperatur.checksum, 42);
         QVERIFY(Parse({"temperature", "read", "--json"})->json);
     }

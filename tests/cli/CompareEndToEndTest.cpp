@@ -183,14 +183,34 @@ private Q_SLOTS:
     void refusedOverridesSendNothing() {
         CSimProcess sim;
         QVERIFY(sim.Start({"--baud", "0", "--type", "2"}, false));
-        QVERIFY(Receive(sim, 2, "refuse.qlc"));
-        for (const QString set : {"m_nFoo=1", "m_fDaempfung=abc", "m_fDaempfung=999"}) {
+        std::unique_ptr<CQuillonDoc> doc = Receive(sim, 2, "refuse.qlc");
+        QVERIFY(doc);
+        // A template whose range is already too narrow: a --set that closes it must not pass as the
+        // file's own problem, which --yes would send.
+        const float start = doc->GetGrundAnfang();
+        doc->SetMessAnfang(start);
+        doc->SetMessEnde(start + (doc->GetGrundEnde() - start) / 10.0f);
+        QVERIFY(Save(*doc, "narrow.qlc"));
+        const QString closed = "m_fMessEnde=" + QString::number(static_cast<double>(start), 'g', 9);
+        const int requests = sim.Requests();
+        const QList<std::pair<QString, QString>> refused{
+            {"refuse.qlc", "m_nFoo=1"},
+            {"refuse.qlc", "m_fDaempfung=abc"},
+            {"refuse.qlc", "m_fDaempfung=999"},
+            {"narrow.qlc", closed},
+            {"refuse.qlc", "m_strBezeichnung=PT\t101"},
+            {"refuse.qlc", "m_strBezeichnung=PT\n101"},
+            {"refuse.qlc", "m_strBezeichnung=PT\x1b[2J"},
+            {"refuse.qlc", "m_strBezeichnung=PT-\u03A9"}, // no character of the transmitter's code page
+        };
+        for (const auto& [file, set] : refused) {
             const CCliProcess::Result result =
-                RunCli(Link(sim, 2) + QStringList{"--yes", "send", Path("refuse.qlc"), "--set", set});
+                RunCli(Link(sim, 2) + QStringList{"--yes", "send", Path(file), "--set", set});
             QCOMPARE(result.exitCode, 1);
             QVERIFY2(result.err.contains(QStringLiteral("Nichts gesendet")), qPrintable(result.err));
-            QVERIFY(!result.err.contains(QStringLiteral("Verbinde")));
+            QVERIFY2(result.err.contains(set.section(QLatin1Char('='), 0, 0)), qPrintable(result.err));
         }
+        QCOMPARE(sim.Requests(), requests);
         QCOMPARE(RunCli({"show", Path("refuse.qlc"), "--verify"}).exitCode, 2);
     }
 };

@@ -68,6 +68,9 @@ private Q_SLOTS:
                                   << "Dezimalstellen: 9 kann nicht übertragen werden" << none;
         QTest::newRow("long tag") << 2 << Edit([](CQuillonDoc& d) { d.SetBezeichnung(QByteArray(24, 'x')); })
                                   << "Bezeichnung: der Transmitter hält höchstens 20 Zeichen" << none;
+        QTest::newRow("tag with a tab")
+            << 2 << Edit([](CQuillonDoc& d) { d.SetBezeichnung("PT\t101"); })
+            << "Bezeichnung: ein Steuerzeichen kann der Transmitter nicht speichern" << none;
         QTest::newRow("damping only outside the dialog")
             << 2 << Edit([](CQuillonDoc& d) { d.SetDaempfung(250.0f); }) << none
             << "Dämpfung: Geben Sie eine Zahl zwischen 0 und 200 ein.";
