@@ -60,8 +60,9 @@ void CAccessibleNames::PairGrid(QGridLayout* grid) {
             QLayoutItem* labelItem = grid->itemAtPosition(nRow, nColumn - 1);
             QWidget* field = fieldItem != nullptr ? fieldItem->widget() : nullptr;
             auto* label = qobject_cast<QLabel*>(labelItem != nullptr ? labelItem->widget() : nullptr);
+            // A field named on purpose keeps its name; the label left of it may be a row number.
             if (field != nullptr && label != nullptr && IsField(field) && label->buddy() == nullptr &&
-                !FromLabel(label->text()).isEmpty()) {
+                field->accessibleName().isEmpty() && !FromLabel(label->text()).isEmpty()) {
                 label->setBuddy(field);
             }
         }

@@ -14,6 +14,9 @@
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditData.h"
 #include "ui/edit/EnterData.h"
+#include "ui/edit/Konfiguration.h"
+#include "ui/edit/LinTabDruck.h"
+#include "ui/edit/LinTab_Druck_KA71.h"
 #include "ui/edit/Seriennummer.h"
 #include "ui/measurement/Loggen.h"
 #include "ui/setup/HardwareSetup.h"
@@ -58,7 +61,9 @@ QStringList Unnamed(QDialog& dialog) {
                             qobject_cast<QRadioButton*>(w);
         // The parts of a combo or spin box speak for it; the about box's key field takes no input
         // anyone is meant to hear of.
-        if (!bInput || !w->isVisibleTo(&dialog) || qobject_cast<QComboBox*>(w->parentWidget()) ||
+        // A wizard's pages are all walked, not just the one shown first.
+        const bool bShown = w->isVisibleTo(&dialog) || dialog.inherits("QWizard");
+        if (!bInput || !bShown || qobject_cast<QComboBox*>(w->parentWidget()) ||
             qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || w->inherits("CGetKey")) {
             continue;
         }
@@ -111,6 +116,7 @@ private Q_SLOTS:
         CSequenceRig rig(2);
         CHardwareSetupRules setupRules(rig.doc, rig.link, rig.connection);
         CHardwareSetupRules::Values setupValues = setupRules.Load();
+        const CLinTabRules linRules(m_locale);
         using Make = std::function<std::unique_ptr<QDialog>()>;
         const QList<Make> dialogs = {
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CPasswort>(); },
@@ -130,6 +136,15 @@ private Q_SLOTS:
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CSprache>(CSpracheRules::Values{}); },
             [&]() -> std::unique_ptr<QDialog> {
                 return std::make_unique<CHardwareSetup>(setupRules, setupValues);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CLinTab_Druck_KA71>(CLinTabWerte{}, linRules);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CLinTabDruck>(CLinTabWerte{}, linRules);
+            },
+            [this]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CKonfiguration>(CKonfigurationWerte{}, m_locale);
             },
             [this]() -> std::unique_ptr<QDialog> {
                 return CEditData::Create(Werte(CEditDataWerte::Variante::EditData, 2), m_locale);
