@@ -1,6 +1,7 @@
 #include "ui/edit/LinTab.h"
 
 #include "base/NumberField.h"
+#include "ui/access/DialogButtons.h"
 #include "ui/edit/FieldBinder.h"
 #include "ui/edit/LinTabDruck.h"
 #include "ui/edit/LinTab_Druck_KA71.h"
@@ -113,12 +114,13 @@ void CLinTab::BuildRows() {
 
 void CLinTab::BuildButtons() {
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CLinTab::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLinTab::reject);
     m_layout->addStretch();
     m_layout->addWidget(buttons);
+    CDialogButtons::MakeDefault(ok);
 }
 
 void CLinTab::Fill() {
