@@ -493,6 +493,14 @@ through the programming interface PL45 or PL40</translation>
         <source>Senden</source>
         <translation>Send</translation>
     </message>
+    <message>
+        <source>Ausgang Anfang</source>
+        <translation>Output start</translation>
+    </message>
+    <message>
+        <source>Ausgang Ende</source>
+        <translation>Output end</translation>
+    </message>
 </context>
 <context>
     <name>CAnalogAbgleichRules</name>

@@ -8,6 +8,7 @@
 #include "document/SettingsProfileStore.h"
 #include "document/SettingsRegistry.h"
 #include "link/ByteDevice.h"
+#include "ui/access/AccessibleNames.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/QuillonView.h"
 
@@ -102,6 +103,7 @@ void CQuillonApp::CreateWindow() {
 bool CQuillonApp::InitInstance(const QStringList& arguments) {
     OpenProfile();
     LoadLanguage();
+    CAccessibleNames::Install();
     QString error;
     const std::optional<CCommandLine::Options> options = CCommandLine::Parse(arguments, error);
     if (!options) {

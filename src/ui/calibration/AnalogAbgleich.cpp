@@ -1,6 +1,7 @@
 #include "ui/calibration/AnalogAbgleich.h"
 
 #include "document/QuillonDoc.h"
+#include "ui/access/AccessibleNames.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,7 +120,9 @@ QWidget* CAnalogAbgleich::BuildBereich(int nTyp) {
     auto* gainRow = new QHBoxLayout;
     gainRow->addWidget(m_gain);
     gainRow->addWidget(ActionButton(tr("Set"), QStringLiteral("setGain"), Action::SetGain));
-    choices->addRow(tr("Gain"), gainRow);
+    auto* gainLabel = new QLabel(tr("Gain"), this);
+    choices->addRow(gainLabel, gainRow);
+    CAccessibleNames::Pair(gainLabel, m_gain);
     layout->addLayout(choices);
     layout->addStretch();
     return column;
@@ -176,14 +180,22 @@ QGroupBox* CAnalogAbgleich::BuildDac() {
         auto* radio = new QRadioButton(text, this);
         radio->setObjectName(QStringLiteral("range%1").arg(static_cast<int>(range)));
         m_range->addButton(radio, static_cast<int>(range));
-        connect(radio, &QRadioButton::clicked, this, [this, range] { OnRange(range); });
+        // On toggled, not clicked: a screen reader's toggle action checks the button without a click.
+        connect(radio, &QRadioButton::toggled, this, [this, range](bool bChecked) {
+            if (bChecked) {
+                OnRange(range);
+            }
+        });
         radios->addWidget(radio);
     }
     grid->addLayout(radios, kDacRows + 1, 0, 1, 5);
     auto* output = new QHBoxLayout;
+    // The two ends of the output range stand between the range buttons without labels of their own.
     output->addWidget(Edit(kOutputStart, 5));
+    m_edits.value(kOutputStart)->setAccessibleName(tr("Ausgang Anfang"));
     output->addWidget(new QLabel(tr("bis"), this));
     output->addWidget(Edit(kOutputEnd, 5));
+    m_edits.value(kOutputEnd)->setAccessibleName(tr("Ausgang Ende"));
     output->addStretch();
     grid->addLayout(output, kDacRows + 2, 0, 1, 5);
     return group;
@@ -254,6 +266,7 @@ void CAnalogAbgleich::SelectRange() {
     // A range of none of the three buttons leaves all three unchecked.
     m_range->setExclusive(false);
     for (QAbstractButton* button : m_range->buttons()) {
+        const QSignalBlocker quiet(button); // showing the stored range is no choice of the user's
         button->setChecked(m_range->id(button) == static_cast<int>(range));
     }
     m_range->setExclusive(true);

@@ -1,6 +1,7 @@
 #include "ui/edit/EditData.h"
 
 #include "edit/LinTabRules.h"
+#include "ui/access/DialogButtons.h"
 #include "ui/edit/EditDataRX30.h"
 #include "ui/edit/EditDataRX31_3x.h"
 #include "ui/edit/EditData_KA71.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -111,7 +113,8 @@ void CEditData::BuildSignal() {
 
     connect(m_messAnfang, &QLineEdit::textEdited, this, &CEditData::OnMessbereichEdited);
     connect(m_messEnde, &QLineEdit::textEdited, this, &CEditData::OnMessbereichEdited);
-    connect(m_linKorrektur, &QCheckBox::clicked, this, &CEditData::OnLinKorrektur);
+    // On toggled, not clicked: a screen reader's toggle action checks the box without a click.
+    connect(m_linKorrektur, &QCheckBox::toggled, this, &CEditData::OnLinKorrektur);
     connect(m_edit, &QPushButton::clicked, this, &CEditData::OnEdit);
 }
 
@@ -139,6 +142,7 @@ void CEditData::BuildBottom() {
     auto* group = new QGroupBox(tr("Bezeichnung"));
     auto* tagLayout = new QVBoxLayout(group);
     m_bezeichnung = new QLineEdit;
+    m_bezeichnung->setAccessibleName(group->title()); // the group is its only label
     tagLayout->addWidget(m_bezeichnung);
     m_binder->Add(CEditDataWerte::kBezeichnung, m_bezeichnung);
     m_layout->addWidget(group);
@@ -154,13 +158,14 @@ void CEditData::BuildBottom() {
     m_layout->addWidget(m_hintGroup);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     QPushButton* reset = buttons->addButton(tr("Rücksetzen"), QDialogButtonBox::ResetRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CEditData::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEditData::reject);
     connect(reset, &QPushButton::clicked, this, &CEditData::OnRuecksetzen);
     m_layout->addWidget(buttons);
+    CDialogButtons::MakeDefault(ok);
 }
 
 void CEditData::Fill() {
@@ -178,6 +183,7 @@ void CEditData::Fill() {
 }
 
 void CEditData::FillLinKorrektur() {
+    const QSignalBlocker quiet(m_linKorrektur); // showing the value is no choice of the user's
     m_linKorrektur->setChecked(m_werte.LinKorrektur());
     m_edit->setEnabled(m_werte.LinKorrektur());
 }

@@ -1,5 +1,6 @@
 #include "ui/edit/FieldRow.h"
 
+#include "ui/access/AccessibleNames.h"
 #include "ui/edit/FieldBinder.h"
 
 #include <QGridLayout>
@@ -10,7 +11,7 @@ CFieldRow CFieldRow::Add(QGridLayout* grid, int nRow, const QString& label, QWid
                          const QString& unit) {
     CFieldRow row;
     row.label = new QLabel(label);
-    row.label->setBuddy(field);
+    CAccessibleNames::Pair(row.label, field);
     row.field = field;
     row.unit = new QLabel(unit);
     grid->addWidget(row.label, nRow, 0);

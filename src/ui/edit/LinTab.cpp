@@ -1,6 +1,7 @@
 #include "ui/edit/LinTab.h"
 
 #include "base/NumberField.h"
+#include "ui/access/DialogButtons.h"
 #include "ui/edit/FieldBinder.h"
 #include "ui/edit/LinTabDruck.h"
 #include "ui/edit/LinTab_Druck_KA71.h"
@@ -66,6 +67,7 @@ void CLinTab::BuildHeader() {
     auto* stuetz = new QGroupBox(tr("Stützpunkte"));
     auto* stuetzLayout = new QVBoxLayout(stuetz);
     m_anzahl->addItems(CLinTabRules::AnzahlTexte(m_werte.eArt));
+    m_anzahl->setAccessibleName(stuetz->title()); // the group is its only label
     stuetzLayout->addWidget(m_anzahl);
     m_topRow->addWidget(stuetz);
     m_topRow->addStretch();
@@ -77,10 +79,13 @@ void CLinTab::BuildRows() {
     const bool bKA71 = m_werte.eArt == CLinTabWerte::Art::KA71;
     const bool bProzent = m_werte.eArt == CLinTabWerte::Art::Prozent;
     auto* grid = new QGridLayout;
+    // A cell is named by its column's heading and its point's number, as the eye reads the table.
+    const QString xName = bKA71 ? tr("Anzeige") : tr("Ausgang");
+    const QString yName = tr("Messwert");
     for (int block = 0; block < CLinTabelle::kPunkte / kZeilenJeBlock; ++block) {
         const int c = block * kSpaltenJeBlock;
-        grid->addWidget(new QLabel(bKA71 ? tr("Anzeige") : tr("Ausgang")), 0, c + 1);
-        grid->addWidget(new QLabel(tr("Messwert")), 0, c + 2);
+        grid->addWidget(new QLabel(xName), 0, c + 1);
+        grid->addWidget(new QLabel(yName), 0, c + 2);
         if (!bKA71) {
             grid->addWidget(new QLabel(tr("mA")), 1, c + 1);
             grid->addWidget(new QLabel(bProzent ? QStringLiteral("%") : m_werte.strEinheit), 1, c + 2);
@@ -92,6 +97,8 @@ void CLinTab::BuildRows() {
         m_nummer[i] = new QLabel(QString::number(i + 1));
         m_x[i] = new QLineEdit;
         m_y[i] = new QLineEdit;
+        m_x[i]->setAccessibleName(QStringLiteral("%1 %2").arg(xName).arg(i + 1));
+        m_y[i]->setAccessibleName(QStringLiteral("%1 %2").arg(yName).arg(i + 1));
         m_x[i]->setFixedWidth(kZellenBreite);
         m_y[i]->setFixedWidth(kZellenBreite);
         m_einheit[i] = new QLabel(bProzent ? QStringLiteral("%") : m_werte.strEinheit);
@@ -107,12 +114,13 @@ void CLinTab::BuildRows() {
 
 void CLinTab::BuildButtons() {
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CLinTab::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLinTab::reject);
     m_layout->addStretch();
     m_layout->addWidget(buttons);
+    CDialogButtons::MakeDefault(ok);
 }
 
 void CLinTab::Fill() {

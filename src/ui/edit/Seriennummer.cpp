@@ -1,5 +1,6 @@
 #include "ui/edit/Seriennummer.h"
 
+#include "ui/access/DialogButtons.h"
 #include "ui/edit/FieldBinder.h"
 
 #include <QDialogButtonBox>
@@ -26,16 +27,19 @@ CSeriennummer::CSeriennummer(const QString& strSeriennummer, QWidget* parent)
         m_felder[i]->setMaxLength(laenge);
         m_felder[i]->setFixedWidth(
             m_felder[i]->fontMetrics().horizontalAdvance(QString(laenge + 2, QLatin1Char('0'))));
+        // The four parts have no label of their own; the dialog's title and the part's place name them.
+        m_felder[i]->setAccessibleName(QStringLiteral("%1 %2").arg(windowTitle()).arg(i + 1));
         m_binder->Add(static_cast<int>(i), m_felder[i]);
         row->addWidget(m_felder[i]);
     }
     layout->addLayout(row);
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("Abbr."), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSeriennummer::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSeriennummer::reject);
     layout->addWidget(buttons);
+    CDialogButtons::MakeDefault(ok);
 }
 
 std::array<QString, CSeriennummerRules::kFelder> CSeriennummer::Felder() const {

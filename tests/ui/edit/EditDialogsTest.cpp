@@ -86,6 +86,23 @@ private Q_SLOTS:
         QCOMPARE(doc->GetBezeichnungText().trimmed(), QStringLiteral("KESSEL 2"));
     }
 
+    void returnConfirmsWithOk() {
+        CDialogDriver driver;
+        std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 2);
+        CEditCommands commands(*doc, nullptr, m_locale);
+        CDialogDriver::Later([] {
+            auto* dialog = CDialogDriver::Active<CEditData>();
+            QVERIFY(dialog);
+            CDialogDriver::Type(dialog, F::kDaempfung, QStringLiteral("12"));
+            QTest::keyClick(CDialogDriver::Field(dialog, F::kDaempfung), Qt::Key_Return);
+            if (dialog->isVisible()) {
+                CDialogDriver::Click(dialog, QStringLiteral("Abbrechen")); // a fault fails, not hangs
+            }
+        });
+        QVERIFY(commands.AktuelleDaten());
+        QCOMPARE(doc->GetDaempfung(), 12.0f);
+    }
+
     void hintLineFollowsTheFocus() {
         CEditDataWerte werte;
         werte.eVariante = CEditDataWerte::Variante::RX31_3x;

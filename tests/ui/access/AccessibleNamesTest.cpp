@@ -1,0 +1,219 @@
+// What a screen reader meets in the dialogs: every input named by its label, the toggle action of check
+// boxes and radio buttons doing what a click does, and Return pressing "OK".
+
+#include "ui/access/AccessibleNames.h"
+
+#include "SequenceRig.h"
+#include "edit/EditDataWerte.h"
+#include "ui/access/About.h"
+#include "ui/access/ChangePsw.h"
+#include "ui/access/Freigabe.h"
+#include "ui/access/Passwort.h"
+#include "ui/calibration/AnalogAbgleich.h"
+#include "ui/calibration/DacAbglVN62.h"
+#include "ui/edit/DlgTransmitterHalvard.h"
+#include "ui/edit/EditData.h"
+#include "ui/edit/EnterData.h"
+#include "ui/edit/Konfiguration.h"
+#include "ui/edit/LinTabDruck.h"
+#include "ui/edit/LinTab_Druck_KA71.h"
+#include "ui/edit/Seriennummer.h"
+#include "ui/measurement/Loggen.h"
+#include "ui/setup/HardwareSetup.h"
+#include "ui/setup/HinweisText.h"
+#include "ui/setup/PCInterface.h"
+#include "ui/setup/Sprache.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+CEditDataWerte Werte(CEditDataWerte::Variante variante, int nTyp) {
+    CEditDataWerte werte;
+    werte.eVariante = variante;
+    werte.nTyp = nTyp;
+    werte.strGrundAnfang = QStringLiteral("0");
+    werte.strGrundEnde = QStringLiteral("10");
+    werte.strEinheit = QStringLiteral("bar");
+    return werte;
+}
+
+/// The inputs inside dialog a screen reader would announce without a name.
+QStringList Unnamed(QDialog& dialog) {
+    QStringList unnamed;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        const bool bInput = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QTextEdit*>(w) ||
+                            qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QCheckBox*>(w) ||
+                            qobject_cast<QRadioButton*>(w);
+        // The parts of a combo or spin box speak for it; the about box's key field takes no input
+        // anyone is meant to hear of.
+        // A wizard's pages are all walked, not just the one shown first.
+        const bool bShown = w->isVisibleTo(&dialog) || dialog.inherits("QWizard");
+        if (!bInput || !bShown || qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || w->inherits("CGetKey")) {
+            continue;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        const bool bNamed = !w->accessibleName().isEmpty() || (button && !button->text().isEmpty());
+        if (!bNamed) {
+            unnamed << QStringLiteral("%1 %2 %3")
+                           .arg(QString::fromLatin1(dialog.metaObject()->className()),
+                                QString::fromLatin1(w->metaObject()->className()), w->objectName());
+        }
+    }
+    return unnamed;
+}
+
+void Toggle(QWidget* button) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(iface && iface->actionInterface());
+    iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+} // namespace
+
+class AccessibleNamesTest : public QObject {
+    Q_OBJECT
+
+    const QLocale m_locale = QLocale::c();
+
+private Q_SLOTS:
+    void initTestCase() { CAccessibleNames::Install(); }
+
+    void labelTextBecomesTheName_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("colon") << "Kennung:"
+                               << "Kennung";
+        QTest::newRow("accelerator") << "&Typ:"
+                                     << "Typ";
+        QTest::newRow("literal ampersand") << "A && B"
+                                           << "A & B";
+        QTest::newRow("plain") << "MB-Ende"
+                               << "MB-Ende";
+    }
+    void labelTextBecomesTheName() {
+        QFETCH(QString, label);
+        QFETCH(QString, name);
+        QCOMPARE(CAccessibleNames::FromLabel(label), name);
+    }
+
+    void everyInputOfEveryDialogIsNamed() {
+        CSequenceRig rig(2);
+        CHardwareSetupRules setupRules(rig.doc, rig.link, rig.connection);
+        CHardwareSetupRules::Values setupValues = setupRules.Load();
+        const CLinTabRules linRules(m_locale);
+        using Make = std::function<std::unique_ptr<QDialog>()>;
+        const QList<Make> dialogs = {
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CPasswort>(); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CChangePsw>(QString()); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CFreigabe>(); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CAbout>(); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CAnalogAbgleich>(2); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CDacAbglVN62>(); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CDlgTransmitterHalvard>(2); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CEnterData>(QStringLiteral("1")); },
+            []() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CSeriennummer>(QStringLiteral("1.2.3.4"));
+            },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CLoggen>(CLoggenRules::Values{}); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CHinweisText>(true); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CPCInterface>(0); },
+            []() -> std::unique_ptr<QDialog> { return std::make_unique<CSprache>(CSpracheRules::Values{}); },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CHardwareSetup>(setupRules, setupValues);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CLinTab_Druck_KA71>(CLinTabWerte{}, linRules);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CLinTabDruck>(CLinTabWerte{}, linRules);
+            },
+            [this]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CKonfiguration>(CKonfigurationWerte{}, m_locale);
+            },
+            [this]() -> std::unique_ptr<QDialog> {
+                return CEditData::Create(Werte(CEditDataWerte::Variante::EditData, 2), m_locale);
+            },
+            [this]() -> std::unique_ptr<QDialog> {
+                return CEditData::Create(Werte(CEditDataWerte::Variante::RX31_3x, 2), m_locale);
+            },
+            [this]() -> std::unique_ptr<QDialog> {
+                return CEditData::Create(Werte(CEditDataWerte::Variante::RX30, 3), m_locale);
+            },
+            [this]() -> std::unique_ptr<QDialog> {
+                return CEditData::Create(Werte(CEditDataWerte::Variante::KA71, 8), m_locale);
+            },
+        };
+        QStringList unnamed;
+        for (const Make& make : dialogs) {
+            std::unique_ptr<QDialog> dialog = make();
+            dialog->show();
+            unnamed << Unnamed(*dialog);
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+
+    void toggleActionRunsTheHandlers() {
+        std::unique_ptr<CEditData> edit =
+            CEditData::Create(Werte(CEditDataWerte::Variante::RX31_3x, 2), m_locale);
+        edit->show();
+        auto* lin = edit->findChild<QCheckBox*>();
+        QVERIFY(lin);
+        QPushButton* tableButton = nullptr;
+        for (QPushButton* button : edit->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Edit")) {
+                tableButton = button;
+            }
+        }
+        QVERIFY(tableButton && !lin->isChecked());
+        bool bRefused = false; // without a table the correction is refused with a message
+        QTimer::singleShot(0, [&bRefused] {
+            if (QWidget* box = QApplication::activeModalWidget(); box != nullptr) {
+                bRefused = true;
+                box->close();
+            }
+        });
+        Toggle(lin);
+        QVERIFY(bRefused);
+        QVERIFY(!lin->isChecked() && !tableButton->isEnabled());
+
+        CAnalogAbgleich analog(2);
+        analog.show();
+        QRadioButton* radio = nullptr;
+        for (QRadioButton* candidate : analog.findChildren<QRadioButton*>()) {
+            if (candidate->objectName().startsWith(QStringLiteral("range")) && !candidate->isChecked()) {
+                radio = candidate;
+            }
+        }
+        QVERIFY(radio);
+        QStringList before;
+        for (QLineEdit* field : analog.findChildren<QLineEdit*>()) {
+            before << field->text();
+        }
+        Toggle(radio);
+        QVERIFY(radio->isChecked());
+        QStringList after;
+        for (QLineEdit* field : analog.findChildren<QLineEdit*>()) {
+            after << field->text();
+        }
+        QVERIFY(after != before); // the output range fields took the chosen range
+    }
+};
+
+QTEST_MAIN(AccessibleNamesTest)
+#include "AccessibleNamesTest.moc"
