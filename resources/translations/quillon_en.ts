@@ -3911,12 +3911,12 @@ from the range set here!</translation>
         <translation>Fail</translation>
     </message>
     <message>
-        <source>Index: bitte eine ganze Zahl zwischen 0 und %1 eingeben.</source>
-        <translation>Index: please enter an integer between 0 and %1.</translation>
+        <source>Index: %1</source>
+        <translation>Index: %1</translation>
     </message>
     <message>
-        <source>Wert: bitte eine ganze Zahl zwischen 0 und 65535 eingeben.</source>
-        <translation>Value: please enter an integer between 0 and 65535.</translation>
+        <source>Wert: %1</source>
+        <translation>Value: %1</translation>
     </message>
     <message>
         <source>Enable Abgleich</source>

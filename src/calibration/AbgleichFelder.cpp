@@ -1,5 +1,6 @@
 #include "calibration/AbgleichFelder.h"
 
+#include "base/NumberField.h"
 #include "calibration/AbgleichLayout.h"
 
 #include <QLocale>
@@ -232,14 +233,11 @@ std::optional<double> CAbgleichFelder::ParseEntry(const Field& field, const QStr
         return std::nullopt;
     }
     const qint64 value = trimmed.toLongLong(&bOk);
-    if (!bOk) {
-        error = tr("Bitte eine ganze Zahl eingeben.");
-        return std::nullopt;
-    }
     // A value beyond the word would be stored and written as its low bits: 70000 as 4464.
     const WordRange range = RangeOf(field.kind);
-    if (value < range.lo || value > range.hi) {
-        error = tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(range.lo).arg(range.hi);
+    if (!bOk || value < range.lo || value > range.hi) {
+        error = CNumberField::MsgGanzeZahlZwischen(static_cast<int>(range.lo), static_cast<int>(range.hi),
+                                                   QLocale());
         return std::nullopt;
     }
     return static_cast<double>(value);

@@ -1,5 +1,6 @@
 #include "calibration/AnalogAbgleichRules.h"
 
+#include "base/NumberField.h"
 #include "base/Utils.h"
 #include "calibration/AbgleichFelder.h"
 #include "calibration/AbgleichLayout.h"
@@ -25,7 +26,7 @@ constexpr RangeChoice kRanges[] = {
 };
 
 QString IntegerText(int nMin, int nMax) {
-    return CAnalogAbgleichRules::tr("Bitte eine ganze Zahl zwischen %1 und %2 eingeben.").arg(nMin).arg(nMax);
+    return CNumberField::MsgGanzeZahlZwischen(nMin, nMax, QLocale());
 }
 
 QString OutputText() {

@@ -1,5 +1,6 @@
 #include "calibration/RX93Commands.h"
 
+#include "base/NumberField.h"
 #include "core/Clock.h"
 #include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
@@ -65,13 +66,13 @@ std::optional<CRX93Commands::WordEntry> CRX93Commands::ParseEntry(const QString&
     bool bIndexOk = false;
     const int nIndex = index.trimmed().toInt(&bIndexOk);
     if (!bIndexOk || nIndex < 0 || nIndex > kMaxIndex) {
-        error = tr("Index: bitte eine ganze Zahl zwischen 0 und %1 eingeben.").arg(kMaxIndex);
+        error = tr("Index: %1").arg(CNumberField::MsgGanzeZahlZwischen(0, kMaxIndex, QLocale()));
         return std::nullopt;
     }
     bool bValueOk = false;
     const uint nValue = value.trimmed().toUInt(&bValueOk);
     if (!bValueOk || nValue > 0xFFFF) {
-        error = tr("Wert: bitte eine ganze Zahl zwischen 0 und 65535 eingeben.");
+        error = tr("Wert: %1").arg(CNumberField::MsgGanzeZahlZwischen(0, 0xFFFF, QLocale()));
         return std::nullopt;
     }
     return WordEntry{nIndex, value.trimmed().toLatin1()};

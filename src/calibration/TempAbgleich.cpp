@@ -1,5 +1,7 @@
 #include "calibration/TempAbgleich.h"
 
+#include "base/NumberField.h"
+
 namespace {
 
 constexpr qint32 kChecksumModulus = 10000;
@@ -46,9 +48,6 @@ qint32 CTempAbgleich::Checksum(const Values& werte) {
 }
 
 std::optional<ValidationProblem> CTempAbgleich::Validate(const Values& werte) {
-    const auto range = [](qint32 lo, qint32 hi) {
-        return tr("Geben Sie eine Zahl zwischen %1 und %2 ein.").arg(lo).arg(hi);
-    };
     const Row* rows[] = {&werte.iMin, &werte.iMax, &werte.temp};
     for (int r = 0; r < 3; ++r) {
         const qint32 lo = r == 2 ? kTempMin : 0;
@@ -56,15 +55,21 @@ std::optional<ValidationProblem> CTempAbgleich::Validate(const Values& werte) {
         for (int i = 0; i < kEntries; ++i) {
             const qint32 v = (*rows[r])[static_cast<std::size_t>(i)];
             if (v < lo || v > hi) {
-                return ValidationProblem{FieldOf(r, i), range(lo, hi)};
+                return ValidationProblem{FieldOf(r, i), RangeMessage(r)};
             }
         }
     }
     // The sum keeps its sign: values whose sum is negative have a negative checksum, which must pass.
     if (werte.checksum < -kCurrentMax || werte.checksum > kCurrentMax) {
-        return ValidationProblem{FieldOf(3, 0), range(-kCurrentMax, kCurrentMax)};
+        return ValidationProblem{FieldOf(3, 0), RangeMessage(3)};
     }
     return std::nullopt;
+}
+
+QString CTempAbgleich::RangeMessage(int nRow) {
+    const qint32 lo = nRow == 2 ? kTempMin : nRow == 3 ? -kCurrentMax : 0;
+    const qint32 hi = nRow == 2 ? kTempMax : kCurrentMax;
+    return CNumberField::MsgGanzeZahlZwischen(lo, hi, QLocale());
 }
 
 bool CTempAbgleich::ReferencesUsable(const Speicher& speicher) {

@@ -64,6 +64,8 @@ public:
     /// The first value outside its range: currents 0..9999, temperatures -999..9999, checksum
     /// -9999..9999 (the checksum of values with a negative sum is negative).
     static std::optional<ValidationProblem> Validate(const Values& werte);
+    /// The range message of a row's fields, also for a text that is no whole number.
+    static QString RangeMessage(int nRow);
     /// The 16-bit value as the transmitter keeps it of a signed number (two's complement).
     static quint16 Word(qint32 value);
 

@@ -170,9 +170,9 @@ std::optional<ValidationProblem> CLinTabRules::CheckProzent(const CLinTabWerte& 
 
 std::optional<ValidationProblem> CLinTabRules::CheckDruck(const CLinTabWerte& werte) const {
     const int d = werte.nDezimalstellen;
-    // The output column holds mA with two decimals: its step message says 0.01 whatever the range's
-    // decimals, never a minimum change of 0.
-    const Column output{0, &werte.strX, kStromMin, kStromMax, d, kStromStufe, kStromDezimalen};
+    // The output column holds mA with two decimals: its step message shows 0.01 with the document's
+    // decimals like the range message does, but never fewer than two (a minimum change of "0.0").
+    const Column output{0, &werte.strX, kStromMin, kStromMax, d, kStromStufe, qMax(d, kStromDezimalen)};
     float lo = werte.fWert4mA;
     float hi = werte.fWert20mA;
     double e = CUtils::PowerOfTen(d);

@@ -89,7 +89,7 @@ private Q_SLOTS:
         const std::optional<ValidationProblem> problem = T::Validate(w);
         QVERIFY(problem);
         QCOMPARE(problem->field, T::FieldOf(2, 3));
-        QCOMPARE(problem->text, QStringLiteral("Geben Sie eine Zahl zwischen -999 und 9999 ein."));
+        QCOMPARE(problem->text, QStringLiteral("Geben Sie eine ganze Zahl zwischen -999 und 9999 ein."));
         w.temp[3] = 0;
         w.iMin[0] = 10000;
         QCOMPARE(T::Validate(w)->field, T::FieldOf(0, 0));

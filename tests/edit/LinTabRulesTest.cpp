@@ -144,7 +144,11 @@ private Q_SLOTS:
         werte.strY[1] = QStringLiteral("fünf");
         QCOMPARE(m_rules.Validate(werte)->text, QStringLiteral("Geben Sie eine Zahl ein."));
 
-        // The mA column's minimum change is 0.01 whatever the range's decimals.
+        // The mA column's minimum change is 0.01, shown with the range's decimals but at least two.
+        werte.strY[1] = QStringLiteral("9.999");
+        werte.strX[1] = werte.strX[0];
+        QCOMPARE(m_rules.Validate(werte)->text,
+                 QStringLiteral("Die Tabellenwerte müssen sich um mindestens  0.010 ändern !"));
         CLinTabWerte ganz =
             m_rules.Load(Art::Druck, CLinTabGenerator::EvenDruck(3, 0, 100, 0), 0, 100, "", 0);
         ganz.strX[1] = QStringLiteral("4");

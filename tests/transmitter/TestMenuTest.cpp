@@ -129,6 +129,29 @@ private Q_SLOTS:
         QVERIFY(rig.link.Sio().IsPortOpen());
         QVERIFY(!rig.sim.IsRtsOn());
     }
+
+    void bytesAreShownReadably_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("bCommandFirst");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ascii command") << QByteArray("?9") << true << QStringLiteral("?9");
+        QTest::newRow("8-bit command") << QByteArray("\x84"
+                                                     "5")
+                                       << true << QStringLiteral("<84>5");
+        QTest::newRow("8-bit command alone") << QByteArray("\xF0") << true << QStringLiteral("<F0>");
+        QTest::newRow("control bytes") << QByteArray("\x02"
+                                                     "1\x03\x7F")
+                                       << false << QStringLiteral("<STX>1<ETX><DEL>");
+        QTest::newRow("text data") << QByteArray("M\xFC\x84 \x81\xA0") << false
+                                   << QStringLiteral("Mü„ <81><A0>");
+    }
+
+    void bytesAreShownReadably() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, bCommandFirst);
+        QFETCH(QString, shown);
+        QCOMPARE(CSioTransferRecord::Readable(bytes, bCommandFirst), shown);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMenuTest)

@@ -1,5 +1,7 @@
 #include "ui/calibration/DacAbglVN62.h"
 
+#include "base/NumberField.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -97,9 +99,8 @@ CDacAbglVN62Loop::Points CDacAbglVN62::Shown() const {
 void CDacAbglVN62::End(Action action, int nRow, bool bValidate) {
     if (bValidate) {
         if (const std::optional<int> invalid = CDacAbglVN62Loop::FirstInvalid(Shown())) {
-            QMessageBox::warning(
-                this, windowTitle(),
-                tr("Bitte eine ganze Zahl zwischen 0 und %1 eingeben.").arg(CDacAbglVN62Loop::kDacMax));
+            QMessageBox::warning(this, windowTitle(),
+                                 CNumberField::MsgGanzeZahlZwischen(0, CDacAbglVN62Loop::kDacMax, QLocale()));
             m_points.at(static_cast<std::size_t>(*invalid))->setFocus();
             m_points.at(static_cast<std::size_t>(*invalid))->selectAll();
             return;

@@ -108,7 +108,7 @@ std::optional<T::Values> CTempAbgleichDialog::Values() {
             bool bOk = false;
             const int value = Field(r, i)->text().trimmed().toInt(&bOk);
             if (!bOk) {
-                refuse(Field(r, i), tr("Bitte eine ganze Zahl eingeben."));
+                refuse(Field(r, i), T::RangeMessage(r));
                 return std::nullopt;
             }
             (r == 3 ? werte.checksum : (*rows[r])[static_cast<std::size_t>(i)]) = value;

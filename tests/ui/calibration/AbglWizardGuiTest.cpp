@@ -313,7 +313,7 @@ private Q_SLOTS:
             SetEdit(dialog, "e3301", "-1000");
             Child<QPushButton>(dialog, "senden")->click();
             QCOMPARE(rig->MessageTexts().last(),
-                     QStringLiteral("Geben Sie eine Zahl zwischen -999 und 9999 ein."));
+                     QStringLiteral("Geben Sie eine ganze Zahl zwischen -999 und 9999 ein."));
             SetEdit(dialog, "e3301", "-20");
             const std::optional<CTempAbgleich::Values> werte = dialog->Values();
             QVERIFY(werte);

@@ -157,7 +157,7 @@ private Q_SLOTS:
         });
         QVERIFY(commands.AktuelleDaten());
         QCOMPARE(driver.messages,
-                 QStringList{QStringLiteral("Die Tabellenwerte müssen sich um mindestens   0.01 ändern !")});
+                 QStringList{QStringLiteral("Die Tabellenwerte müssen sich um mindestens  0.010 ändern !")});
         QCOMPARE(doc->GetLinTabAnzahl(), 5);
         QCOMPARE(doc->GetLinTabX(2), 12.5f);
         QCOMPARE(doc->GetLinTabY(4), 10.0f);

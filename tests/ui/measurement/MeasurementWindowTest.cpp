@@ -160,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(presets, (QStringList{"+00000", "20"}));
         QCOMPARE(exchanges, (QStringList{"Get Akt Output:0:02", "Parametrierung freigeben:@1:02",
                                          "Set Dämpfung:I+00042:02",
-                                         QStringLiteral("Set LinTabCount:\u201e05:02"), "Get LinTab:?9:02"}));
+                                         QStringLiteral("Set LinTabCount:<84>05:02"), "Get LinTab:?9:02"}));
 
         // "Abbrechen" in "Dateneingabe" sends nothing.
         const int nFrames = rig.sim.FrameCount();
