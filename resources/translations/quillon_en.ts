@@ -1348,8 +1348,8 @@ Nothing sent.</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <source>&amp;Parameter</source>
-        <translation>&amp;Parameters</translation>
+        <source>&amp;Editieren</source>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Messbereich</source>
@@ -1388,16 +1388,16 @@ Nothing sent.</translation>
         <translation>KA71</translation>
     </message>
     <message>
-        <source>&amp;Transmitter</source>
-        <translation>&amp;Transmitter</translation>
+        <source>&amp;Senden/Empfangen</source>
+        <translation>&amp;Send/Receive</translation>
     </message>
     <message>
         <source>&amp;Optionen</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <source>&amp;Hilfe</source>
-        <translation>&amp;Help</translation>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Messstellenbezeichung</source>
@@ -1887,6 +1887,10 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>EnableFernParametrierung</source>
         <translation>EnableRemoteParametrization</translation>
+    </message>
+    <message>
+        <source>Statischer Druckmessbreich</source>
+        <translation>Static measuring range</translation>
     </message>
     <message>
         <source>P1</source>

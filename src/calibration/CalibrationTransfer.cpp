@@ -286,14 +286,18 @@ bool CCalibrationTransfer::WriteGainWords() {
     if (operation.IsRefused()) {
         return false;
     }
+    // The six writes take more than a second: the progress window shows the program is at work.
+    m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kDac2BarMax);
     const CAbgleichdaten& record = m_doc.Abgleichdaten();
     bool bOk = true;
     for (std::size_t i = 0; i < 6 && bOk; ++i) {
+        m_operator.SetProgressPos(static_cast<int>(i) + 1);
         const int nWord = i < 3 ? kDacWords[i] : kDac2Words[i - 3];
         const qint32 value = i < 3 ? record.m_nDac[i] : record.m_nDac2[i - 3];
         bOk = m_link.Transfer(Cmd::SetVerstaerkung, RegisterPayload(nWord, static_cast<quint16>(value)));
     }
     m_doc.SetServiceWert(bOk ? 1 : 0);
+    m_operator.EndProgress();
     if (!bOk) {
         m_operator.Message(tr("Sendefehler!"));
     }

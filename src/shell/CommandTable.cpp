@@ -51,10 +51,9 @@ const std::vector<CommandEntry> kCommands = [] {
         {57606, QT_TRANSLATE_NOOP("CCommandTable", "Drucker&einrichtung..."), R::R, M::Datei, A::Print},
         Sep({57616, QT_TRANSLATE_NOOP("CCommandTable", "Letzte Datei"), R::R, M::Datei, A::File}),
         Sep({57665, QT_TRANSLATE_NOOP("CCommandTable", "&Beenden"), R::R, M::Datei, A::File}),
-        // Parameter
-        {32849, QT_TRANSLATE_NOOP("CCommandTable", "Transmitter-Typ..."), R::R, M::Parameter, A::Edit},
-        {32834, QT_TRANSLATE_NOOP("CCommandTable", "Aktuelle Daten..."), R::RV, M::Parameter, A::Edit},
-        {32803, QT_TRANSLATE_NOOP("CCommandTable", "Konfiguration..."), R::RV, M::Parameter, A::Transfer},
+        // Editieren
+        {32849, QT_TRANSLATE_NOOP("CCommandTable", "Transmitter-Typ..."), R::R, M::Editieren, A::Edit},
+        {32834, QT_TRANSLATE_NOOP("CCommandTable", "Aktuelle Daten..."), R::RV, M::Editieren, A::Edit},
         {32800, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 400mbar..."), R::R, M::Messbereich, A::RangePreset},
         {32801, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1 bar..."), R::R, M::Messbereich, A::RangePreset},
         {32817, QT_TRANSLATE_NOOP("CCommandTable", "0 ... 1,6 bar..."), R::R, M::Messbereich, A::RangePreset},
@@ -74,10 +73,12 @@ const std::vector<CommandEntry> kCommands = [] {
         {32822, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 5 bar..."), R::R, M::Messbereich, A::RangePreset},
         {32823, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 9 bar..."), R::R, M::Messbereich, A::RangePreset},
         {32820, QT_TRANSLATE_NOOP("CCommandTable", "-1 ... 15 bar..."), R::R, M::Messbereich, A::RangePreset},
-        // Transmitter
-        {32804, QT_TRANSLATE_NOOP("CCommandTable", "Empfangen..."), R::R, M::Transmitter, A::Transfer},
-        {32805, QT_TRANSLATE_NOOP("CCommandTable", "Senden..."), R::RV, M::Transmitter, A::Transfer},
-        {32806, QT_TRANSLATE_NOOP("CCommandTable", "Messung..."), R::R, M::Transmitter, A::Transfer},
+        // Senden/Empfangen
+        {32804, QT_TRANSLATE_NOOP("CCommandTable", "Empfangen..."), R::R, M::SendenEmpfangen, A::Transfer},
+        {32805, QT_TRANSLATE_NOOP("CCommandTable", "Senden..."), R::RV, M::SendenEmpfangen, A::Transfer},
+        {32806, QT_TRANSLATE_NOOP("CCommandTable", "Messung..."), R::R, M::SendenEmpfangen, A::Transfer},
+        {32803, QT_TRANSLATE_NOOP("CCommandTable", "Konfiguration..."), R::RV, M::SendenEmpfangen,
+         A::Transfer},
         // Optionen
         {32776, QT_TRANSLATE_NOOP("CCommandTable", "Passwort..."), R::R, M::Optionen, A::Setup},
         {32808, QT_TRANSLATE_NOOP("CCommandTable", "Sprache..."), R::R, M::Optionen, A::Setup},
@@ -190,7 +191,7 @@ const std::vector<CommandEntry> kCommands = [] {
         {32921, QT_TRANSLATE_NOOP("CCommandTable", "ADC-Werte auslesen..."), R::R10, M::AbglKA71, A::Service},
         {32922, QT_TRANSLATE_NOOP("CCommandTable", "Seriennummer ändern..."), R::R10, M::AbglKA71,
          A::Service},
-        // Hilfe
+        // ? (the help menu)
         {32903, QT_TRANSLATE_NOOP("CCommandTable", "Hilfe Software..."), R::Always, M::Hilfe, A::Help},
         {32904, QT_TRANSLATE_NOOP("CCommandTable", "Hilfe Transmitter..."), R::Always, M::Hilfe, A::Help},
         hilfethemen,
@@ -215,9 +216,9 @@ struct Place {
 
 const Place kPlaces[] = {
     {M::Datei, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Datei"), false, false},
-    {M::Parameter, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Parameter"), false, false},
-    {M::Messbereich, M::Parameter, QT_TRANSLATE_NOOP("CCommandTable", "&Messbereich"), false, true},
-    {M::Transmitter, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Transmitter"), false, false},
+    {M::Editieren, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Editieren"), false, false},
+    {M::Messbereich, M::Editieren, QT_TRANSLATE_NOOP("CCommandTable", "&Messbereich"), false, true},
+    {M::SendenEmpfangen, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Senden/Empfangen"), false, false},
     {M::Optionen, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Optionen"), false, false},
     {M::Test, M::None, QT_TRANSLATE_NOOP("CCommandTable", "Test"), true, false},
     {M::TestLesen, M::Test, QT_TRANSLATE_NOOP("CCommandTable", "Lesen"), true, false},
@@ -227,7 +228,7 @@ const Place kPlaces[] = {
     {M::AbglRX93, M::Abgleich, QT_TRANSLATE_NOOP("CCommandTable", "RX93"), true, false},
     {M::AbglVN62, M::Abgleich, QT_TRANSLATE_NOOP("CCommandTable", "VN62"), true, false},
     {M::AbglKA71, M::Abgleich, QT_TRANSLATE_NOOP("CCommandTable", "KA71"), true, false},
-    {M::Hilfe, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&Hilfe"), false, false},
+    {M::Hilfe, M::None, QT_TRANSLATE_NOOP("CCommandTable", "&?"), false, false},
 };
 
 const Place& PlaceOf(M place) {

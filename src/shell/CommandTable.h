@@ -14,9 +14,9 @@ class CEdition;
 enum class MenuPlace {
     None, ///< no menu entry (a toolbar button or a command carried out otherwise)
     Datei,
-    Parameter,
-    Messbereich, ///< "Parameter" > "Messbereich"
-    Transmitter,
+    Editieren,
+    Messbereich, ///< "Editieren" > "Messbereich"
+    SendenEmpfangen,
     Optionen,
     Test,
     TestLesen,   ///< "Test" > "Lesen"
@@ -26,7 +26,7 @@ enum class MenuPlace {
     AbglRX93,
     AbglVN62,
     AbglKA71,
-    Hilfe,
+    Hilfe, ///< the help menu, titled "?"
 };
 
 /// The part of the window that carries a command out (CMainFrame::ConnectCommands lists them).
@@ -155,7 +155,7 @@ public:
     static constexpr int kSeriennummerKA71 = 32922;
     /// "Vergleichen...": an id of Quillon's own (no stored file or device depends on it).
     static constexpr int kVergleichen = 33170;
-    /// Service aids of the Hilfe menu. Their ids are Quillon's own (33190-33209): no stored file or
+    /// Service aids of the help menu "?". Their ids are Quillon's own (33190-33209): no stored file or
     /// device depends on them.
     static constexpr int kVerbindungsprotokoll = 33190;
     static constexpr int kFehlerbericht = 33191;

@@ -413,9 +413,15 @@ private Q_SLOTS:
         QCOMPARE(rig.doc.Abgleichdaten().m_nDac2[2], 3811);
 
         rig.doc.Abgleichdaten().m_nDac2[1] = 0x1234;
+        rig.op.progressPositions.clear();
         QVERIFY(transfer.WriteGainWords());
         const QList<Frame> writes = CSequenceRig::Only(rig.TakeFrames(), Cmd::SetVerstaerkung);
         QCOMPARE(writes.size(), 6);
+        QCOMPARE(rig.op.progressCaption, QStringLiteral("Datentransfer"));
+        QCOMPARE(rig.op.progressTexts.last(), QStringLiteral("Verbinde Transmitter ..."));
+        QCOMPARE(rig.op.progressPositions, QList<int>({1, 2, 3, 4, 5, 6}));
+        QCOMPARE(rig.op.progressMaximum, 7);
+        QVERIFY(!rig.op.progressOpen);
         QCOMPARE(writes.at(0).payload, QByteArray("0050263"));
         QCOMPARE(writes.at(4).payload, QByteArray("0351234"));
         QCOMPARE(words.at(0x35), quint16(0x1234));

@@ -27,16 +27,17 @@ const QList<Row> kDescribed = {
     {"&Datei", false, R::R, {57600, 57601, 57603, 57604}},
     {"&Datei", false, R::RV, {33170}}, // "Vergleichen...", an id of Quillon's own
     {"&Datei", false, R::R, {57607, 57609, 57606, 57616, 57665}},
-    {"&Parameter", false, R::R, {32849}},
-    {"&Parameter", false, R::RV, {32834, 32803}},
-    {"&Parameter/&Messbereich",
+    {"&Editieren", false, R::R, {32849}},
+    {"&Editieren", false, R::RV, {32834}},
+    {"&Editieren/&Messbereich",
      false,
      R::R,
      {32800, 32801, 32817, 32816, 32811, 32812, 32802, 32809, 32810, 32815, 32818, 32819, 32825, 32821, 32822,
       32823, 32820}},
-    {"&Transmitter", false, R::R, {32804}},
-    {"&Transmitter", false, R::RV, {32805}},
-    {"&Transmitter", false, R::R, {32806}},
+    {"&Senden/Empfangen", false, R::R, {32804}},
+    {"&Senden/Empfangen", false, R::RV, {32805}},
+    {"&Senden/Empfangen", false, R::R, {32806}},
+    {"&Senden/Empfangen", false, R::RV, {32803}},
     {"&Optionen", false, R::R, {32776, 32808}},
     {"&Optionen", false, R::Always, {32901}},
     {"&Optionen", false, R::R, {32807, 32850}},
@@ -62,9 +63,9 @@ const QList<Row> kDescribed = {
     // The KA71's record is shown and written only once read, as the other families' records are.
     {"Abgleich/KA71", true, R::CR10, {32919, 32920}},
     {"Abgleich/KA71", true, R::R10, {32921, 32922}},
-    {"&Hilfe", false, R::Always, {32903, 32904}},
-    {"&Hilfe", true, R::Always, {32836}},
-    {"&Hilfe", false, R::Always, {32902, 33190, 33191, 57664}},
+    {"&?", false, R::Always, {32903, 32904}},
+    {"&?", true, R::Always, {32836}},
+    {"&?", false, R::Always, {32902, 33190, 33191, 57664}},
 };
 
 /// Every command entry of the menus as "path: id", in menu order.

@@ -1,9 +1,11 @@
 #include "ui/calibration/AbglEintraege.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <cstring>
 
 namespace {
@@ -30,7 +32,8 @@ CAbglEintraege::CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries
                                const QList<Beschriftung>& rows, QWidget* parent)
     : QWidget(parent)
     , m_entries(entries) {
-    auto* grid = new QGridLayout(this);
+    new QVBoxLayout(this);
+    QGridLayout* grid = nullptr;
     int nRow = -1;
     int nColumn = kFirstEditColumn;
     const char* current = nullptr;
@@ -44,10 +47,15 @@ CAbglEintraege::CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries
     for (const CAbgleichRecordRules::Entry& entry : entries) {
         if (current == nullptr || std::strcmp(current, entry.field) != 0) {
             const Beschriftung* next = RowOf(rows, entry.field);
-            const bool bSameRow =
-                row != nullptr && next != nullptr && !next->label.isEmpty() && next->label == row->label;
+            const bool bSameRow = row != nullptr && next != nullptr && !next->label.isEmpty() &&
+                                  next->label == row->label && next->group == row->group;
+            const QString group = next != nullptr ? next->group : QString();
             if (!bSameRow) {
                 placeNote();
+                if (grid == nullptr || group != (row != nullptr ? row->group : QString())) {
+                    grid = Section(group);
+                    nRow = -1;
+                }
                 ++nRow;
                 nColumn = kFirstEditColumn;
                 if (next != nullptr) {
@@ -60,10 +68,22 @@ CAbglEintraege::CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries
         const QString suffix =
             row != nullptr && entry.index < row->suffixes.size() ? row->suffixes.at(entry.index) : QString();
         grid->addWidget(Cell(entry, suffix), nRow, nColumn++);
-        m_labels.append(row != nullptr ? row->label : QString());
+        m_labels.append(row == nullptr         ? QString()
+                        : row->group.isEmpty() ? row->label
+                                               : QStringLiteral("%1 %2").arg(row->group, row->label));
     }
     placeNote();
+}
+
+QGridLayout* CAbglEintraege::Section(const QString& group) {
+    QWidget* section = group.isEmpty() ? new QWidget(this) : new QGroupBox(group, this);
+    auto* grid = new QGridLayout(section);
+    if (group.isEmpty()) {
+        grid->setContentsMargins(0, 0, 0, 0);
+    }
     grid->setColumnStretch(kNoteColumn, 1);
+    layout()->addWidget(section);
+    return grid;
 }
 
 QWidget* CAbglEintraege::Cell(const CAbgleichRecordRules::Entry& entry, const QString& suffix) {

@@ -2,6 +2,7 @@
 
 CDlgVN62Abgl::CDlgVN62Abgl(CAbgleichdaten& record, QWidget* parent)
     : CDlgAbgleichdaten(record, tr("VN62 Abgleichdaten"), QStringLiteral("dlgVN62Abgl"), parent) {
+    const QString statisch = tr("Statischer Druckmessbreich");
     const QString werksNote = tr("10000 = neutral,\n 9000  = -10% \n11000 = +10%");
     const QList<CAbglEintraege::Beschriftung> rows{
         {"m_nAdc", tr("P1-Druckabgleich ADC0:"), QString()},
@@ -13,18 +14,18 @@ CDlgVN62Abgl::CDlgVN62Abgl(CAbgleichdaten& record, QWidget* parent)
         {"m_nWerksSpanne", tr("Werks-Spanneabgleich") + QStringLiteral(" ") + tr("P1:"), werksNote},
         {"m_nWerksOffset2", tr("Werks-Offsetabgleich") + QStringLiteral(" ") + tr("P2:"), QString()},
         {"m_nWerksSpanne2", tr("Werks-Spanneabgleich") + QStringLiteral(" ") + tr("P2:"), werksNote},
-        {"m_nKommaPos", tr("KommaPos"), QString()},
-        {"m_nBereichAnfang", tr("Messbereich"), QString()},
-        {"m_nBereichEnde", tr("Messbereich"), QString()},
-        {"m_nAbglBereichAnfang", tr("Abgleichsbereich"), QString()},
-        {"m_nAbglBereichEnde", tr("Abgleichsbereich"), QString()},
-        {"m_nGain", tr("Gain"), QString()},
-        {"m_nAbglEinheit", tr("Einheit"), QString()},
-        {"m_nEnableParametrierung", tr("EnableFernParametrierung"), QString()},
-        {"m_fTkOffset", tr("P1") + QStringLiteral(" ") + tr("TK-Offset"), QString()},
-        {"m_fTkSpanne", tr("P1") + QStringLiteral(" ") + tr("TK-Spanne"), QString()},
-        {"m_fTkOffset2", tr("P2") + QStringLiteral(" ") + tr("TK-Offset"), QString()},
-        {"m_fTkSpanne2", tr("P2") + QStringLiteral(" ") + tr("TK-Spanne"), QString()},
+        {"m_nKommaPos", tr("KommaPos"), QString(), {}, statisch},
+        {"m_nBereichAnfang", tr("Messbereich"), QString(), {}, statisch},
+        {"m_nBereichEnde", tr("Messbereich"), QString(), {}, statisch},
+        {"m_nAbglBereichAnfang", tr("Abgleichsbereich"), QString(), {}, statisch},
+        {"m_nAbglBereichEnde", tr("Abgleichsbereich"), QString(), {}, statisch},
+        {"m_nGain", tr("Gain"), QString(), {}, statisch},
+        {"m_nAbglEinheit", tr("Einheit"), QString(), {}, statisch},
+        {"m_nEnableParametrierung", tr("EnableFernParametrierung"), QString(), {}, statisch},
+        {"m_fTkOffset", tr("TK-Offset"), QString(), {}, tr("P1")},
+        {"m_fTkSpanne", tr("TK-Spanne"), QString(), {}, tr("P1")},
+        {"m_fTkOffset2", tr("TK-Offset"), QString(), {}, tr("P2")},
+        {"m_fTkSpanne2", tr("TK-Spanne"), QString(), {}, tr("P2")},
     };
     Build(CAbgleichRecordRules::Load(record, CAbgleichRecordRules::Form::VN62, false), rows);
 }

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -144,6 +145,18 @@ private Q_SLOTS:
         QCOMPARE(rx31.findChild<QLineEdit*>("m_nBereichEnde.0")->y(),
                  rx31.findChild<QLineEdit*>("m_nBereichAnfang.0")->y());
         QVERIFY(vn62.findChild<QLineEdit*>("m_nTemperaturAdc.2") == nullptr);
+        // The VN62's range fields and its two inputs' temperature coefficients stand in titled groups.
+        QStringList groups;
+        for (const QGroupBox* box : vn62.findChildren<QGroupBox*>()) {
+            groups.append(box->title());
+        }
+        QCOMPARE(groups, QStringList({"Statischer Druckmessbreich", "P1", "P2"}));
+        const auto groupOf = [&vn62](const char* edit) {
+            return qobject_cast<QGroupBox*>(vn62.findChild<QLineEdit*>(edit)->parentWidget())->title();
+        };
+        QCOMPARE(groupOf("m_nGain.0"), QStringLiteral("Statischer Druckmessbreich"));
+        QCOMPARE(groupOf("m_fTkOffset.0"), QStringLiteral("P1"));
+        QCOMPARE(groupOf("m_fTkSpanne2.3"), QStringLiteral("P2"));
     }
 
     void theVN62MenuReadsAsAVN62() {
