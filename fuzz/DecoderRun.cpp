@@ -1,11 +1,11 @@
 #include "DecoderRun.h"
 
 #include "FuzzInput.h"
+#include "base/Utils.h"
 #include "core/ProgramError.h"
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "base/Utils.h"
 
 #include <QLocale>
 #include <array>

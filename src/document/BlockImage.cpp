@@ -1,7 +1,7 @@
 #include "document/BlockImage.h"
 
-#include "document/QuillonDoc.h"
 #include "base/Utils.h"
+#include "document/QuillonDoc.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,7 @@
 #include "sim/SimInterface.h"
 
-#include "core/Logging.h"
 #include "base/Utils.h"
+#include "core/Logging.h"
 
 CSimInterface::CSimInterface(Kind kind)
     : m_kind(kind) {}

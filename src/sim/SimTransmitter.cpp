@@ -1,8 +1,8 @@
 #include "sim/SimTransmitter.h"
 
-#include "core/Logging.h"
 #include "base/Einheiten.h"
 #include "base/Utils.h"
+#include "core/Logging.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "transmitter/CommandSet.h"
 
+#include "base/Utils.h"
 #include "core/ProgramError.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "base/Utils.h"
 #include "transmitter/Commands.h"
 
 #include <string>

@@ -6,10 +6,10 @@
 #include "ScriptedOperator.h"
 #include "core/SystemClock.h"
 #include "document/QuillonDoc.h"
-#include "transmitter/Connection.h"
 #include "link/TransmitterLink.h"
 #include "sim/PtyServer.h"
 #include "sim/Simulator.h"
+#include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
 #include <QElapsedTimer>

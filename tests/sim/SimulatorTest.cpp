@@ -4,10 +4,10 @@
 // registers), measured values and the line timing.
 
 #include "SimRig.h"
+#include "base/Utils.h"
 #include "document/BlockImage.h"
 #include "document/QuillonDoc.h"
 #include "document/ReplyDecoder.h"
-#include "base/Utils.h"
 #include "sim/SimCatalogue.h"
 
 #include <QTest>

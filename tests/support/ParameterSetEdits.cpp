@@ -1,8 +1,8 @@
 #include "ParameterSetEdits.h"
 
-#include "document/QuillonDoc.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
+#include "document/QuillonDoc.h"
 
 #include <QTest>
 
