@@ -25,11 +25,15 @@ bool IsField(const QWidget* widget) {
 } // namespace
 
 void CAccessibleNames::Install() {
+    // The application object may be a plain QCoreApplication ("--help" and "--version" answer without
+    // a display), so it is taken as that; it shows no window then, and the filter simply stays idle.
+    QCoreApplication* application = QCoreApplication::instance();
     const QString name = QStringLiteral("accessibleNames");
-    if (qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly) == nullptr) { // once per program
-        auto* filter = new CAccessibleNames(qApp);
+    if (application != nullptr &&
+        application->findChild<QObject*>(name, Qt::FindDirectChildrenOnly) == nullptr) { // once per program
+        auto* filter = new CAccessibleNames(application);
         filter->setObjectName(name);
-        qApp->installEventFilter(filter);
+        application->installEventFilter(filter);
     }
 }
 
