@@ -20,7 +20,7 @@ constexpr int kMesswertBreite = 6;
 
 } // namespace
 
-void CEditDataDoc::SetContext(CEditDataWerte& werte, const CQuillonDoc& doc, const CEditDataRules& rules) {
+void CEditDataDoc::SetContext(CEditDataValues& werte, const CQuillonDoc& doc, const CEditDataRules& rules) {
     werte.nTyp = doc.GetTyp();
     werte.eVariante = CEditDataRules::VarianteFor(werte.nTyp);
     werte.fGrundAnfang = doc.GetGrundAnfang();
@@ -36,8 +36,8 @@ void CEditDataDoc::SetContext(CEditDataWerte& werte, const CQuillonDoc& doc, con
     }
 }
 
-CEditDataWerte CEditDataDoc::Load(const CQuillonDoc& doc, const CEditDataRules& rules) {
-    CEditDataWerte werte;
+CEditDataValues CEditDataDoc::Load(const CQuillonDoc& doc, const CEditDataRules& rules) {
+    CEditDataValues werte;
     SetContext(werte, doc, rules);
     CEditDataRules::Zahlen z;
     z.fMessAnfang = doc.GetMessAnfang();
@@ -65,13 +65,13 @@ CEditDataWerte CEditDataDoc::Load(const CQuillonDoc& doc, const CEditDataRules& 
     werte.nFreiAnfang = doc.GetFreiAnfang();
     werte.nFreiEnde = doc.GetFreiEnde();
     werte.nFreiDezimalpunkt = doc.GetFreiDezimalpunkt();
-    if (werte.eVariante == CEditDataWerte::Variante::KA71) {
+    if (werte.eVariante == CEditDataValues::Variante::KA71) {
         werte.strMessEinheit = werte.EinheitName(werte.nAnzeigeEinheit);
     }
     return werte;
 }
 
-void CEditDataDoc::Apply(const CEditDataWerte& werte, const CEditDataRules& rules, CQuillonDoc& doc) {
+void CEditDataDoc::Apply(const CEditDataValues& werte, const CEditDataRules& rules, CQuillonDoc& doc) {
     const CEditDataRules::Zahlen z = rules.GetZahlen(werte);
     doc.SetGrundAnfang(werte.fGrundAnfang);
     doc.SetGrundEnde(werte.fGrundEnde);
@@ -79,16 +79,16 @@ void CEditDataDoc::Apply(const CEditDataWerte& werte, const CEditDataRules& rule
     doc.SetMessEnde(z.fMessEnde);
     doc.SetBezeichnungText(werte.strBezeichnung);
     doc.SetDaempfung(z.fDaempfung);
-    if (werte.eVariante == CEditDataWerte::Variante::RX31_3x) {
+    if (werte.eVariante == CEditDataValues::Variante::RX31_3x) {
         doc.SetTempDaempfung(z.fTempDaempfung);
     }
     doc.SetFehlerstrom(z.fFehlerstrom);
     doc.SetStromgrenzeMin(z.fStromMin);
     doc.SetStromgrenzeMax(z.fStromMax);
-    if (werte.eVariante != CEditDataWerte::Variante::RX30) {
+    if (werte.eVariante != CEditDataValues::Variante::RX30) {
         ApplyLinTab(werte, doc);
     }
-    if (werte.eVariante == CEditDataWerte::Variante::KA71) {
+    if (werte.eVariante == CEditDataValues::Variante::KA71) {
         doc.SetFreiAnfang(static_cast<qint16>(qBound(-32768, werte.nFreiAnfang, 32767)));
         doc.SetFreiEnde(static_cast<qint16>(qBound(-32768, werte.nFreiEnde, 32767)));
         doc.SetFreiDezimalpunkt(werte.nFreiDezimalpunkt);
@@ -99,7 +99,7 @@ void CEditDataDoc::Apply(const CEditDataWerte& werte, const CEditDataRules& rule
     doc.UpdateAllViews();
 }
 
-void CEditDataDoc::ApplyLinTab(const CEditDataWerte& werte, CQuillonDoc& doc) {
+void CEditDataDoc::ApplyLinTab(const CEditDataValues& werte, CQuillonDoc& doc) {
     doc.SetLinTabAnzahl(werte.linTab.nAnzahl);
     for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
         doc.SetLinTabX(i, werte.linTab.x[i]);
@@ -107,12 +107,12 @@ void CEditDataDoc::ApplyLinTab(const CEditDataWerte& werte, CQuillonDoc& doc) {
     }
 }
 
-CEditDataWerte CEditDataDoc::LoadPreset(CQuillonDoc& doc, int nPreset, const CEditDataRules& rules) {
+CEditDataValues CEditDataDoc::LoadPreset(CQuillonDoc& doc, int nPreset, const CEditDataRules& rules) {
     doc.OnNewDocument();
     const CRangePreset::Preset& preset = CRangePreset::At(nPreset);
     const int nTyp = doc.GetTyp();
     const int u = CRangePreset::UnitIndex(nTyp, preset.nEinheit);
-    CEditDataWerte werte;
+    CEditDataValues werte;
     SetContext(werte, doc, rules);
     werte.fGrundAnfang = preset.fAnfang;
     werte.fGrundEnde = preset.fEnde;
@@ -122,7 +122,7 @@ CEditDataWerte CEditDataDoc::LoadPreset(CQuillonDoc& doc, int nPreset, const CEd
     werte.nEinheit = u;
     werte.strEinheit = CTypKatalog::GetEinheitText(nTyp, u);
     werte.strMessEinheit =
-        werte.eVariante == CEditDataWerte::Variante::KA71 ? CEinheiten::UnitName(u) : werte.strEinheit;
+        werte.eVariante == CEditDataValues::Variante::KA71 ? CEinheiten::UnitName(u) : werte.strEinheit;
     const bool bDreiLeiter = CTypKatalog::IsDreiLeiter(nTyp);
     CEditDataRules::Zahlen z;
     z.fMessAnfang = preset.fAnfang;
@@ -140,11 +140,11 @@ CEditDataWerte CEditDataDoc::LoadPreset(CQuillonDoc& doc, int nPreset, const CEd
     return werte;
 }
 
-void CEditDataDoc::ApplyPreset(const CEditDataWerte& werte, const CEditDataRules& rules, CQuillonDoc& doc) {
+void CEditDataDoc::ApplyPreset(const CEditDataValues& werte, const CEditDataRules& rules, CQuillonDoc& doc) {
     Apply(werte, rules, doc);
     doc.SetEinheit(werte.nEinheit);
-    doc.SetAnzeigeEinheit(werte.eVariante == CEditDataWerte::Variante::KA71 ? werte.nAnzeigeEinheit
-                                                                            : werte.nEinheit);
+    doc.SetAnzeigeEinheit(werte.eVariante == CEditDataValues::Variante::KA71 ? werte.nAnzeigeEinheit
+                                                                             : werte.nEinheit);
     doc.SetDezimalstellen(werte.nDezimalstellen);
     if (CTypKatalog::Has(werte.nTyp, &CTypKatalog::Typ::bKonfiguration)) {
         // These values travel in the memory image: a new parameter set starts without them.
@@ -155,9 +155,9 @@ void CEditDataDoc::ApplyPreset(const CEditDataWerte& werte, const CEditDataRules
     doc.UpdateAllViews();
 }
 
-CKonfigurationWerte CEditDataDoc::LoadKonfiguration(const CQuillonDoc& doc, const CKonfigurationRules& rules,
-                                                    const QLocale& locale) {
-    CKonfigurationWerte werte;
+CKonfigurationValues CEditDataDoc::LoadKonfiguration(const CQuillonDoc& doc, const CKonfigurationRules& rules,
+                                                     const QLocale& locale) {
+    CKonfigurationValues werte;
     werte.nTyp = doc.GetTyp();
     werte.fSpanne = std::fabs(doc.GetGrundEnde() - doc.GetGrundAnfang());
     werte.strTemperatur =
@@ -187,7 +187,7 @@ CKonfigurationWerte CEditDataDoc::LoadKonfiguration(const CQuillonDoc& doc, cons
     return werte;
 }
 
-void CEditDataDoc::ApplyKonfiguration(const CKonfigurationWerte& werte, const CKonfigurationRules& rules,
+void CEditDataDoc::ApplyKonfiguration(const CKonfigurationValues& werte, const CKonfigurationRules& rules,
                                       CQuillonDoc& doc) {
     const CKonfigurationRules::Zahlen z = rules.GetZahlen(werte);
     if (doc.IsKA71()) {

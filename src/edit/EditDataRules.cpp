@@ -34,7 +34,7 @@ int CEditDataRules::MaxSpreizung(int nTyp) {
     return typ != nullptr ? typ->nMaxSpreizung : kMaxSpreizungOhneTyp;
 }
 
-bool CEditDataRules::HatTempDaempfung(const CEditDataWerte& werte) {
+bool CEditDataRules::HatTempDaempfung(const CEditDataValues& werte) {
     return werte.eVariante == Variante::RX31_3x &&
            CTypKatalog::Has(werte.nTyp, &CTypKatalog::Typ::bTempDaempfung);
 }
@@ -47,7 +47,7 @@ float CEditDataRules::Value(const QString& text) const {
     return static_cast<float>(CNumberField::Parse(text, m_locale).value_or(0.0));
 }
 
-void CEditDataRules::SetZahlen(CEditDataWerte& werte, const Zahlen& zahlen) const {
+void CEditDataRules::SetZahlen(CEditDataValues& werte, const Zahlen& zahlen) const {
     werte.strMessAnfang = Text(zahlen.fMessAnfang);
     werte.strMessEnde = Text(zahlen.fMessEnde);
     werte.strDaempfung = Text(zahlen.fDaempfung);
@@ -57,7 +57,7 @@ void CEditDataRules::SetZahlen(CEditDataWerte& werte, const Zahlen& zahlen) cons
     werte.strFehlerstrom = Text(zahlen.fFehlerstrom);
 }
 
-CEditDataRules::Zahlen CEditDataRules::GetZahlen(const CEditDataWerte& werte) const {
+CEditDataRules::Zahlen CEditDataRules::GetZahlen(const CEditDataValues& werte) const {
     Zahlen z;
     z.fMessAnfang = Value(werte.strMessAnfang);
     z.fMessEnde = Value(werte.strMessEnde);
@@ -74,7 +74,7 @@ CEditDataRules::Zahlen CEditDataRules::GetZahlen(const CEditDataWerte& werte) co
     return z;
 }
 
-std::optional<ValidationProblem> CEditDataRules::Validate(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::Validate(const CEditDataValues& werte) const {
     switch (werte.eVariante) {
     case Variante::EditData:
         return CheckEditData(werte);
@@ -108,8 +108,8 @@ std::optional<ValidationProblem> CEditDataRules::CheckNumber(const QString& text
 
 /// Tag, damping, output range as numbers and the three currents: the first steps of every variant but
 /// the RX26/KA52/KA28 one.
-std::optional<ValidationProblem> CEditDataRules::CheckCommon(const CEditDataWerte& werte, Zahlen& z) const {
-    using F = CEditDataWerte;
+std::optional<ValidationProblem> CEditDataRules::CheckCommon(const CEditDataValues& werte, Zahlen& z) const {
+    using F = CEditDataValues;
     if (auto p = CheckBezeichnung(werte.strBezeichnung)) {
         return p;
     }
@@ -139,10 +139,10 @@ std::optional<ValidationProblem> CEditDataRules::CheckCommon(const CEditDataWert
 
 std::optional<ValidationProblem> CEditDataRules::CheckBezeichnung(const QString& text) {
     if (auto message = CNumberField::CheckLength(text, kBezeichnungMax)) {
-        return ValidationProblem{CEditDataWerte::kBezeichnung, *message};
+        return ValidationProblem{CEditDataValues::kBezeichnung, *message};
     }
     if (!CWindows1252::IsStorable(text)) {
-        return ValidationProblem{CEditDataWerte::kBezeichnung, MsgZeichen()};
+        return ValidationProblem{CEditDataValues::kBezeichnung, MsgZeichen()};
     }
     return std::nullopt;
 }
@@ -157,30 +157,30 @@ std::optional<ValidationProblem> CEditDataRules::CheckInRange(const Zahlen& z, f
         std::swap(lo, hi);
     }
     if (z.fMessAnfang < lo || z.fMessAnfang > hi) {
-        return ValidationProblem{CEditDataWerte::kMessAnfang,
+        return ValidationProblem{CEditDataValues::kMessAnfang,
                                  CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
     }
     if (z.fMessEnde < lo || z.fMessEnde > hi) {
-        return ValidationProblem{CEditDataWerte::kMessEnde, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
+        return ValidationProblem{CEditDataValues::kMessEnde, CNumberField::MsgZahlZwischen(lo, hi, m_locale)};
     }
     return std::nullopt;
 }
 
 std::optional<ValidationProblem> CEditDataRules::CheckSpreizung(float a, float b, int nSpreizung) {
     if (a / static_cast<float>(nSpreizung) > b) {
-        return ValidationProblem{CEditDataWerte::kMessAnfang, MsgSpreizung(nSpreizung)};
+        return ValidationProblem{CEditDataValues::kMessAnfang, MsgSpreizung(nSpreizung)};
     }
     return std::nullopt;
 }
 
 std::optional<ValidationProblem> CEditDataRules::CheckMinMax(const Zahlen& z) {
     if (z.fStromMax - z.fStromMin < 0.0f) {
-        return ValidationProblem{CEditDataWerte::kStromMin, MsgMinMax()};
+        return ValidationProblem{CEditDataValues::kStromMin, MsgMinMax()};
     }
     return std::nullopt;
 }
 
-std::optional<ValidationProblem> CEditDataRules::CheckEditData(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckEditData(const CEditDataValues& werte) const {
     Zahlen z;
     if (auto p = CheckCommon(werte, z)) {
         return p;
@@ -190,12 +190,12 @@ std::optional<ValidationProblem> CEditDataRules::CheckEditData(const CEditDataWe
     }
     if (std::fabs(z.fMessEnde - z.fMessAnfang) <
         kSpreizungEditData * std::fabs(werte.fGrundEnde - werte.fGrundAnfang)) {
-        return ValidationProblem{CEditDataWerte::kMessAnfang, MsgSpreizung4()};
+        return ValidationProblem{CEditDataValues::kMessAnfang, MsgSpreizung4()};
     }
     return CheckMinMax(z);
 }
 
-std::optional<ValidationProblem> CEditDataRules::CheckRX31(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckRX31(const CEditDataValues& werte) const {
     Zahlen z;
     if (auto p = CheckCommon(werte, z)) {
         return p;
@@ -211,7 +211,7 @@ std::optional<ValidationProblem> CEditDataRules::CheckRX31(const CEditDataWerte&
     return CheckMinMax(z);
 }
 
-std::optional<ValidationProblem> CEditDataRules::CheckKA71(const CEditDataWerte& werte) const {
+std::optional<ValidationProblem> CEditDataRules::CheckKA71(const CEditDataValues& werte) const {
     Zahlen z;
     if (auto p = CheckCommon(werte, z)) {
         return p;
@@ -224,7 +224,7 @@ std::optional<ValidationProblem> CEditDataRules::CheckKA71(const CEditDataWerte&
     }
     if (range.hi == range.lo) {
         // The spread is measured on the 0..10000 scale of the base range, which then has no span.
-        return ValidationProblem{CEditDataWerte::kMessAnfang, tr("Der Grundmessbereich hat keine Spanne.")};
+        return ValidationProblem{CEditDataValues::kMessAnfang, tr("Der Grundmessbereich hat keine Spanne.")};
     }
     float a = std::fabs(werte.fGrundEnde - werte.fGrundAnfang);
     float b = std::fabs(z.fMessEnde - z.fMessAnfang);
@@ -238,8 +238,8 @@ std::optional<ValidationProblem> CEditDataRules::CheckKA71(const CEditDataWerte&
     return CheckMinMax(z);
 }
 
-std::optional<ValidationProblem> CEditDataRules::CheckRX30(const CEditDataWerte& werte) const {
-    using F = CEditDataWerte;
+std::optional<ValidationProblem> CEditDataRules::CheckRX30(const CEditDataValues& werte) const {
+    using F = CEditDataValues;
     Zahlen z;
     if (auto p = CheckBezeichnung(werte.strBezeichnung)) {
         return p;
@@ -265,35 +265,35 @@ std::optional<ValidationProblem> CEditDataRules::CheckRX30(const CEditDataWerte&
     return CheckFloat(werte.strFehlerstrom, F::kFehlerstrom, 0.0f, kStromMax, z.fFehlerstrom);
 }
 
-QString CEditDataRules::Hint(const CEditDataWerte& werte, int nFeld) const {
+QString CEditDataRules::Hint(const CEditDataValues& werte, int nFeld) const {
     switch (nFeld) {
-    case CEditDataWerte::kDaempfung:
-    case CEditDataWerte::kTempDaempfung:
+    case CEditDataValues::kDaempfung:
+    case CEditDataValues::kTempDaempfung:
         return tr("0,0 ... 200,0 Sekunden");
-    case CEditDataWerte::kStromMin:
-    case CEditDataWerte::kStromMax:
-    case CEditDataWerte::kFehlerstrom:
+    case CEditDataValues::kStromMin:
+    case CEditDataValues::kStromMax:
+    case CEditDataValues::kFehlerstrom:
         if (werte.eVariante == Variante::RX30) {
             return CNumberField::FormatFixed(0.0, 2, 1, m_locale) + QStringLiteral(" ... ") +
                    CNumberField::FormatFixed(kStromMax, 2, 1, m_locale);
         }
         return tr("3,5 ... 22,5 mA");
-    case CEditDataWerte::kMessAnfang:
-    case CEditDataWerte::kMessEnde:
+    case CEditDataValues::kMessAnfang:
+    case CEditDataValues::kMessEnde:
         return RangeHint(werte);
-    case CEditDataWerte::kBezeichnung:
+    case CEditDataValues::kBezeichnung:
         return tr("max. 20 Zeichen");
     default:
         return QString();
     }
 }
 
-CEinheiten CEditDataRules::KA71Converter(const CEditDataWerte& werte) {
+CEinheiten CEditDataRules::KA71Converter(const CEditDataValues& werte) {
     return CEinheiten(werte.nTyp, werte.fGrundAnfang, werte.fGrundEnde, werte.nDezimalstellen, werte.nEinheit,
                       werte.nAnzeigeEinheit);
 }
 
-std::pair<float, float> CEditDataRules::KA71Bereich(const CEditDataWerte& werte) {
+std::pair<float, float> CEditDataRules::KA71Bereich(const CEditDataValues& werte) {
     const CEinheiten::Range range = KA71Converter(werte).ScaledRange();
     double lo = range.lo;
     double hi = range.hi;
@@ -304,7 +304,7 @@ std::pair<float, float> CEditDataRules::KA71Bereich(const CEditDataWerte& werte)
     return {static_cast<float>(lo), static_cast<float>(hi)};
 }
 
-QString CEditDataRules::RangeHint(const CEditDataWerte& werte) const {
+QString CEditDataRules::RangeHint(const CEditDataValues& werte) const {
     if (werte.eVariante == Variante::KA71 && werte.nEinheit != werte.nAnzeigeEinheit) {
         // The output range is typed in the display unit: the limits it is checked against, in that unit.
         const auto [lo, hi] = KA71Bereich(werte);
@@ -314,7 +314,7 @@ QString CEditDataRules::RangeHint(const CEditDataWerte& werte) const {
            werte.strEinheit;
 }
 
-void CEditDataRules::Reset(CEditDataWerte& werte) const {
+void CEditDataRules::Reset(CEditDataValues& werte) const {
     Zahlen z = GetZahlen(werte);
     z.fDaempfung = 0.0f;
     z.fStromMax = kStromMax;
@@ -352,7 +352,7 @@ void CEditDataRules::Reset(CEditDataWerte& werte) const {
     }
 }
 
-std::optional<ValidationProblem> CEditDataRules::SetLinKorrektur(CEditDataWerte& werte, bool bOn) const {
+std::optional<ValidationProblem> CEditDataRules::SetLinKorrektur(CEditDataValues& werte, bool bOn) const {
     if (!bOn) {
         werte.linTab = CLinTabelle{};
         return std::nullopt;
@@ -371,13 +371,13 @@ std::optional<ValidationProblem> CEditDataRules::SetLinKorrektur(CEditDataWerte&
     return std::nullopt;
 }
 
-void CEditDataRules::MessbereichEdited(CEditDataWerte& werte) {
+void CEditDataRules::MessbereichEdited(CEditDataValues& werte) {
     if (werte.eVariante == Variante::EditData || werte.eVariante == Variante::RX31_3x) {
         werte.linTab = CLinTabelle{};
     }
 }
 
-CLinTabWerte CEditDataRules::LinTabEditor(const CEditDataWerte& werte, const CLinTabRules& rules) const {
+CLinTabValues CEditDataRules::LinTabEditor(const CEditDataValues& werte, const CLinTabRules& rules) const {
     const Zahlen z = GetZahlen(werte);
     if (werte.eVariante == Variante::KA71) {
         CLinTabGenerator::KA71Bereich bereich;
@@ -398,14 +398,14 @@ CLinTabWerte CEditDataRules::LinTabEditor(const CEditDataWerte& werte, const CLi
         return rules.LoadKA71(stored, bereich, werte.strMessEinheit, werte.nAnzeigeEinheit);
     }
     const bool bProzent = CTypKatalog::Has(werte.nTyp, &CTypKatalog::Typ::bLinTabProzent);
-    const CLinTabWerte::Art art = werte.eVariante == Variante::EditData && bProzent
-                                      ? CLinTabWerte::Art::Prozent
-                                      : CLinTabWerte::Art::Druck;
+    const CLinTabValues::Art art = werte.eVariante == Variante::EditData && bProzent
+                                       ? CLinTabValues::Art::Prozent
+                                       : CLinTabValues::Art::Druck;
     return rules.Load(art, werte.linTab, z.fMessAnfang, z.fMessEnde, werte.strMessEinheit,
                       werte.nDezimalstellen);
 }
 
-void CEditDataRules::TakeLinTab(CEditDataWerte& werte, const CLinTabRules::Ergebnis& ergebnis) {
+void CEditDataRules::TakeLinTab(CEditDataValues& werte, const CLinTabRules::Ergebnis& ergebnis) {
     werte.linTab = ergebnis.table;
     if (werte.eVariante == Variante::KA71) {
         if (werte.linTab.nAnzahl == 0) {
@@ -421,13 +421,13 @@ namespace {
 
 /// The range a unit change starts from: the one the last change started from while the fields still show
 /// what that change put there, else the fields as they are (opened or typed since).
-CEditDataWerte::EinheitQuelle EinheitQuelleOf(const CEditDataWerte& werte) {
-    const CEditDataWerte::EinheitQuelle& quelle = werte.einheitQuelle;
+CEditDataValues::EinheitQuelle EinheitQuelleOf(const CEditDataValues& werte) {
+    const CEditDataValues::EinheitQuelle& quelle = werte.einheitQuelle;
     if (werte.nAnzeigeEinheit == quelle.nGezeigtEinheit && werte.strMessAnfang == quelle.strGezeigtAnfang &&
         werte.strMessEnde == quelle.strGezeigtEnde) {
         return quelle;
     }
-    CEditDataWerte::EinheitQuelle neu;
+    CEditDataValues::EinheitQuelle neu;
     neu.strAnfang = werte.strMessAnfang;
     neu.strEnde = werte.strMessEnde;
     neu.nEinheit = werte.nAnzeigeEinheit;
@@ -436,13 +436,13 @@ CEditDataWerte::EinheitQuelle EinheitQuelleOf(const CEditDataWerte& werte) {
 
 } // namespace
 
-CEditDataRules::EinheitWechsel CEditDataRules::ChangeAnzeigeEinheit(CEditDataWerte& werte, int nNeu) const {
+CEditDataRules::EinheitWechsel CEditDataRules::ChangeAnzeigeEinheit(CEditDataValues& werte, int nNeu) const {
     EinheitWechsel result;
     result.problem = Validate(werte);
     if (result.problem) {
         return result;
     }
-    const CEditDataWerte::EinheitQuelle neueQuelle = EinheitQuelleOf(werte);
+    const CEditDataValues::EinheitQuelle neueQuelle = EinheitQuelleOf(werte);
     const float fAnfang = Value(neueQuelle.strAnfang);
     const float fEnde = Value(neueQuelle.strEnde);
     const int nVon = neueQuelle.nEinheit;
@@ -459,7 +459,7 @@ CEditDataRules::EinheitWechsel CEditDataRules::ChangeAnzeigeEinheit(CEditDataWer
         werte.strMessAnfang = Text(neu.FromScale(alt.ToScale(fAnfang)));
         werte.strMessEnde = Text(neu.FromScale(alt.ToScale(fEnde)));
     }
-    CEditDataWerte::EinheitQuelle& quelle = werte.einheitQuelle;
+    CEditDataValues::EinheitQuelle& quelle = werte.einheitQuelle;
     quelle = neueQuelle;
     quelle.strGezeigtAnfang = werte.strMessAnfang;
     quelle.strGezeigtEnde = werte.strMessEnde;

@@ -2,7 +2,7 @@
 
 #include "base/Einheiten.h"
 #include "core/ValidationProblem.h"
-#include "edit/EditDataWerte.h"
+#include "edit/EditDataValues.h"
 #include "edit/LinTabRules.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ class CEditDataRules {
     Q_DECLARE_TR_FUNCTIONS(CEditDataRules)
 
 public:
-    using Variante = CEditDataWerte::Variante;
+    using Variante = CEditDataValues::Variante;
 
     static constexpr int kBezeichnungMax = 20;
     static constexpr float kDaempfungMax = 200.0f;
@@ -50,32 +50,32 @@ public:
     /// Turn-down ratio: 100 for the VN62, 5 for the RX96 and RX84, 4 for every other type.
     static int MaxSpreizung(int nTyp);
     /// "Dämpfung Temp.:" is a field of the RX31 only.
-    static bool HatTempDaempfung(const CEditDataWerte& werte);
+    static bool HatTempDaempfung(const CEditDataValues& werte);
 
     const QLocale& Locale() const { return m_locale; }
     QString Text(double value) const;
     /// The field texts of the numbers in werte's fields (the caller sets the context first).
-    void SetZahlen(CEditDataWerte& werte, const Zahlen& zahlen) const;
+    void SetZahlen(CEditDataValues& werte, const Zahlen& zahlen) const;
     /// The numbers of the fields; only meaningful after Validate passed.
-    Zahlen GetZahlen(const CEditDataWerte& werte) const;
+    Zahlen GetZahlen(const CEditDataValues& werte) const;
 
-    std::optional<ValidationProblem> Validate(const CEditDataWerte& werte) const;
-    QString Hint(const CEditDataWerte& werte, int nFeld) const;
-    void Reset(CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CEditDataValues& werte) const;
+    QString Hint(const CEditDataValues& werte, int nFeld) const;
+    void Reset(CEditDataValues& werte) const;
 
     /// Checking the box checks every field first (a failure leaves it unchecked) and generates 30
     /// points; unchecking clears the table.
-    std::optional<ValidationProblem> SetLinKorrektur(CEditDataWerte& werte, bool bOn) const;
+    std::optional<ValidationProblem> SetLinKorrektur(CEditDataValues& werte, bool bOn) const;
     /// A keystroke in an output range field invalidates the generated table (not in the KA71, whose
     /// table lives on its own scale).
-    static void MessbereichEdited(CEditDataWerte& werte);
+    static void MessbereichEdited(CEditDataValues& werte);
 
     /// The table editor that "Edit" opens, filled from the dialog.
-    CLinTabWerte LinTabEditor(const CEditDataWerte& werte, const CLinTabRules& rules) const;
+    CLinTabValues LinTabEditor(const CEditDataValues& werte, const CLinTabRules& rules) const;
     /// Takes over what the table editor handed back after its "OK".
-    static void TakeLinTab(CEditDataWerte& werte, const CLinTabRules::Ergebnis& ergebnis);
+    static void TakeLinTab(CEditDataValues& werte, const CLinTabRules::Ergebnis& ergebnis);
 
-    EinheitWechsel ChangeAnzeigeEinheit(CEditDataWerte& werte, int nNeu) const;
+    EinheitWechsel ChangeAnzeigeEinheit(CEditDataValues& werte, int nNeu) const;
 
     static QString MsgSpreizung4();
     static QString MsgSpreizung(int nSpreizung);
@@ -84,11 +84,11 @@ public:
     static QString MsgZeichen();
 
 private:
-    std::optional<ValidationProblem> CheckCommon(const CEditDataWerte& werte, Zahlen& z) const;
-    std::optional<ValidationProblem> CheckEditData(const CEditDataWerte& werte) const;
-    std::optional<ValidationProblem> CheckRX31(const CEditDataWerte& werte) const;
-    std::optional<ValidationProblem> CheckKA71(const CEditDataWerte& werte) const;
-    std::optional<ValidationProblem> CheckRX30(const CEditDataWerte& werte) const;
+    std::optional<ValidationProblem> CheckCommon(const CEditDataValues& werte, Zahlen& z) const;
+    std::optional<ValidationProblem> CheckEditData(const CEditDataValues& werte) const;
+    std::optional<ValidationProblem> CheckRX31(const CEditDataValues& werte) const;
+    std::optional<ValidationProblem> CheckKA71(const CEditDataValues& werte) const;
+    std::optional<ValidationProblem> CheckRX30(const CEditDataValues& werte) const;
     std::optional<ValidationProblem> CheckFloat(const QString& text, int nFeld, float lo, float hi,
                                                 float& value) const;
     std::optional<ValidationProblem> CheckNumber(const QString& text, int nFeld, float& value) const;
@@ -97,11 +97,11 @@ private:
     static std::optional<ValidationProblem> CheckSpreizung(float a, float b, int nSpreizung);
     static std::optional<ValidationProblem> CheckMinMax(const Zahlen& z);
     float Value(const QString& text) const;
-    QString RangeHint(const CEditDataWerte& werte) const;
+    QString RangeHint(const CEditDataValues& werte) const;
     /// The KA71's converter from the transmitter's unit to the display unit, on the base range.
-    static CEinheiten KA71Converter(const CEditDataWerte& werte);
+    static CEinheiten KA71Converter(const CEditDataValues& werte);
     /// The base range in the display unit at display resolution: the output range's limits.
-    static std::pair<float, float> KA71Bereich(const CEditDataWerte& werte);
+    static std::pair<float, float> KA71Bereich(const CEditDataValues& werte);
 
     QLocale m_locale;
 };

@@ -43,8 +43,8 @@ QString CKonfigurationRules::Text(double value) const {
     return CNumberField::Format(value, m_locale);
 }
 
-std::optional<ValidationProblem> CKonfigurationRules::Validate(const CKonfigurationWerte& werte) const {
-    using F = CKonfigurationWerte;
+std::optional<ValidationProblem> CKonfigurationRules::Validate(const CKonfigurationValues& werte) const {
+    using F = CKonfigurationValues;
     Zahlen z;
     CCorrectionLimits::Values korrektur;
     const CCorrectionLimits::Entry entry{werte.nTyp, werte.fSpanne, werte.strOffset, werte.strSpanne};
@@ -65,7 +65,7 @@ std::optional<ValidationProblem> CKonfigurationRules::Validate(const CKonfigurat
     return std::nullopt;
 }
 
-CKonfigurationRules::Zahlen CKonfigurationRules::GetZahlen(const CKonfigurationWerte& werte) const {
+CKonfigurationRules::Zahlen CKonfigurationRules::GetZahlen(const CKonfigurationValues& werte) const {
     Zahlen z;
     z.fOffset = static_cast<float>(CNumberField::Parse(werte.strOffset, m_locale).value_or(0.0));
     z.fSpanne = static_cast<float>(CNumberField::Parse(werte.strSpanne, m_locale).value_or(0.0));
@@ -75,7 +75,7 @@ CKonfigurationRules::Zahlen CKonfigurationRules::GetZahlen(const CKonfigurationW
     return z;
 }
 
-void CKonfigurationRules::Reset(CKonfigurationWerte& werte) const {
+void CKonfigurationRules::Reset(CKonfigurationValues& werte) const {
     werte.strOffset = Text(0.0);
     werte.strSpanne = Text(0.0);
     werte.strNullpunkt = Text(0.0);

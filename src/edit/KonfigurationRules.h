@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ValidationProblem.h"
-#include "edit/KonfigurationWerte.h"
+#include "edit/KonfigurationValues.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -31,10 +31,10 @@ public:
     static QString TastensperreLabel(int nTyp);
 
     QString Text(double value) const;
-    std::optional<ValidationProblem> Validate(const CKonfigurationWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CKonfigurationValues& werte) const;
     /// The numbers of the fields after a successful Validate; the zero window is truncated to digits.
-    Zahlen GetZahlen(const CKonfigurationWerte& werte) const;
-    void Reset(CKonfigurationWerte& werte) const;
+    Zahlen GetZahlen(const CKonfigurationValues& werte) const;
+    void Reset(CKonfigurationValues& werte) const;
 
 private:
     QLocale m_locale;

@@ -18,8 +18,8 @@ constexpr double kFreiGrenze = 9999.0;
 constexpr int kMaxKomma = 3;
 constexpr int kZaehlerGenauigkeit = 6;
 
-bool IsKA71(const CLinTabWerte& werte) {
-    return werte.eArt == CLinTabWerte::Art::KA71;
+bool IsKA71(const CLinTabValues& werte) {
+    return werte.eArt == CLinTabValues::Art::KA71;
 }
 
 } // namespace
@@ -27,9 +27,9 @@ bool IsKA71(const CLinTabWerte& werte) {
 CLinTabRules::CLinTabRules(QLocale locale)
     : m_locale(std::move(locale)) {}
 
-CLinTabWerte CLinTabRules::Load(CLinTabWerte::Art eArt, const CLinTabelle& table, float fWert4mA,
-                                float fWert20mA, const QString& strEinheit, int nDezimalstellen) const {
-    CLinTabWerte werte;
+CLinTabValues CLinTabRules::Load(CLinTabValues::Art eArt, const CLinTabelle& table, float fWert4mA,
+                                 float fWert20mA, const QString& strEinheit, int nDezimalstellen) const {
+    CLinTabValues werte;
     werte.eArt = eArt;
     werte.nAnzahl = qBound(CLinTabelle::kMinPunkte, table.nAnzahl, CLinTabelle::kPunkte);
     werte.fWert4mA = fWert4mA;
@@ -40,10 +40,10 @@ CLinTabWerte CLinTabRules::Load(CLinTabWerte::Art eArt, const CLinTabelle& table
     return werte;
 }
 
-CLinTabWerte CLinTabRules::LoadKA71(const CLinTabelle& stored, const CLinTabGenerator::KA71Bereich& bereich,
-                                    const QString& strEinheit, int nAnzeigeEinheit) const {
-    CLinTabWerte werte;
-    werte.eArt = CLinTabWerte::Art::KA71;
+CLinTabValues CLinTabRules::LoadKA71(const CLinTabelle& stored, const CLinTabGenerator::KA71Bereich& bereich,
+                                     const QString& strEinheit, int nAnzeigeEinheit) const {
+    CLinTabValues werte;
+    werte.eArt = CLinTabValues::Art::KA71;
     werte.nAnzahl = stored.nAnzahl < CLinTabelle::kMinPunkte ? 0 : CLinTabelle::Bounded(stored.nAnzahl);
     werte.fWert4mA = bereich.fWert4mA;
     werte.fWert20mA = bereich.fWert20mA;
@@ -59,9 +59,9 @@ CLinTabWerte CLinTabRules::LoadKA71(const CLinTabelle& stored, const CLinTabGene
     return werte;
 }
 
-QStringList CLinTabRules::AnzahlTexte(CLinTabWerte::Art eArt) {
+QStringList CLinTabRules::AnzahlTexte(CLinTabValues::Art eArt) {
     QStringList texts;
-    if (eArt == CLinTabWerte::Art::KA71) {
+    if (eArt == CLinTabValues::Art::KA71) {
         texts << tr("radiziert");
     }
     for (int n = CLinTabelle::kMinPunkte; n <= CLinTabelle::kPunkte; ++n) {
@@ -75,32 +75,32 @@ QStringList CLinTabRules::KommaTexte() {
             QStringLiteral("0.000")};
 }
 
-int CLinTabRules::AnzahlToIndex(const CLinTabWerte& werte) {
+int CLinTabRules::AnzahlToIndex(const CLinTabValues& werte) {
     if (IsKA71(werte)) {
         return werte.nAnzahl < CLinTabelle::kMinPunkte ? 0 : werte.nAnzahl - 2;
     }
     return werte.nAnzahl - CLinTabelle::kMinPunkte;
 }
 
-int CLinTabRules::IndexToAnzahl(CLinTabWerte::Art eArt, int nIndex) {
-    if (eArt == CLinTabWerte::Art::KA71) {
+int CLinTabRules::IndexToAnzahl(CLinTabValues::Art eArt, int nIndex) {
+    if (eArt == CLinTabValues::Art::KA71) {
         return nIndex <= 0 ? 0 : qMin(nIndex + 2, CLinTabelle::kPunkte);
     }
     return qBound(CLinTabelle::kMinPunkte, nIndex + CLinTabelle::kMinPunkte, CLinTabelle::kPunkte);
 }
 
-void CLinTabRules::SetAnzahl(CLinTabWerte& werte, int nAnzahl) const {
+void CLinTabRules::SetAnzahl(CLinTabValues& werte, int nAnzahl) const {
     switch (werte.eArt) {
-    case CLinTabWerte::Art::Prozent:
+    case CLinTabValues::Art::Prozent:
         werte.nAnzahl = qBound(CLinTabelle::kMinPunkte, nAnzahl, CLinTabelle::kPunkte);
         ShowTable(werte, CLinTabGenerator::EvenProzent(werte.nAnzahl));
         break;
-    case CLinTabWerte::Art::Druck:
+    case CLinTabValues::Art::Druck:
         werte.nAnzahl = qBound(CLinTabelle::kMinPunkte, nAnzahl, CLinTabelle::kPunkte);
         ShowTable(werte, CLinTabGenerator::EvenDruck(werte.nAnzahl, werte.fWert4mA, werte.fWert20mA,
                                                      werte.nDezimalstellen));
         break;
-    case CLinTabWerte::Art::KA71:
+    case CLinTabValues::Art::KA71:
         if (nAnzahl < CLinTabelle::kMinPunkte) {
             werte.nAnzahl = 0;
             werte.stored = CLinTabGenerator::Radiziert();
@@ -113,7 +113,7 @@ void CLinTabRules::SetAnzahl(CLinTabWerte& werte, int nAnzahl) const {
     }
 }
 
-CLinTabRules::RowState CLinTabRules::Row(const CLinTabWerte& werte, int nRow) {
+CLinTabRules::RowState CLinTabRules::Row(const CLinTabValues& werte, int nRow) {
     RowState state;
     const int n = CLinTabelle::Bounded(werte.nAnzahl);
     state.bEnabled = nRow >= 0 && nRow < n;
@@ -122,7 +122,7 @@ CLinTabRules::RowState CLinTabRules::Row(const CLinTabWerte& werte, int nRow) {
     return state;
 }
 
-std::optional<ValidationProblem> CLinTabRules::FreiBereichVerlassen(CLinTabWerte& werte, int nFeld) const {
+std::optional<ValidationProblem> CLinTabRules::FreiBereichVerlassen(CLinTabValues& werte, int nFeld) const {
     const bool bAnfang = nFeld == kFeldFreiAnfang;
     const double f = CUtils::PowerOfTen(werte.bereich.nKomma);
     const double grenze = kFreiGrenze / f;
@@ -140,26 +140,26 @@ std::optional<ValidationProblem> CLinTabRules::FreiBereichVerlassen(CLinTabWerte
     return std::nullopt;
 }
 
-void CLinTabRules::SetKomma(CLinTabWerte& werte, int nKomma) const {
+void CLinTabRules::SetKomma(CLinTabValues& werte, int nKomma) const {
     TakeEditedKA71(werte);
     werte.bereich.nKomma = qBound(0, nKomma, kMaxKomma);
     werte.nDezimalstellen = werte.bereich.nKomma;
     ShowKA71(werte);
 }
 
-std::optional<ValidationProblem> CLinTabRules::Validate(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::Validate(const CLinTabValues& werte) const {
     switch (werte.eArt) {
-    case CLinTabWerte::Art::Prozent:
+    case CLinTabValues::Art::Prozent:
         return CheckProzent(werte);
-    case CLinTabWerte::Art::Druck:
+    case CLinTabValues::Art::Druck:
         return CheckDruck(werte);
-    case CLinTabWerte::Art::KA71:
+    case CLinTabValues::Art::KA71:
         return CheckKA71(werte);
     }
     return std::nullopt;
 }
 
-std::optional<ValidationProblem> CLinTabRules::CheckProzent(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckProzent(const CLinTabValues& werte) const {
     const Column output{0, &werte.strX, kStromMin, kStromMax, kStromDezimalen, kStromStufe, kStromDezimalen};
     const Column measured{kFeldY, &werte.strY, 0.0f, kProzentMax, 2, kProzentStufe, 2};
     if (auto problem = CheckColumn(output, werte.nAnzahl)) {
@@ -168,7 +168,7 @@ std::optional<ValidationProblem> CLinTabRules::CheckProzent(const CLinTabWerte& 
     return CheckColumn(measured, werte.nAnzahl);
 }
 
-std::optional<ValidationProblem> CLinTabRules::CheckDruck(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckDruck(const CLinTabValues& werte) const {
     const int d = werte.nDezimalstellen;
     // The output column holds mA with two decimals: its step message shows 0.01 with the document's
     // decimals like the range message does, but never fewer than two (a minimum change of "0.0").
@@ -187,7 +187,7 @@ std::optional<ValidationProblem> CLinTabRules::CheckDruck(const CLinTabWerte& we
     return CheckColumn(measured, werte.nAnzahl);
 }
 
-std::optional<ValidationProblem> CLinTabRules::CheckKA71(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckKA71(const CLinTabValues& werte) const {
     if (auto problem = CheckFreiBereich(werte)) {
         return problem;
     }
@@ -215,7 +215,7 @@ std::optional<ValidationProblem> CLinTabRules::CheckKA71(const CLinTabWerte& wer
     return CheckColumn(measured, werte.nAnzahl);
 }
 
-std::optional<ValidationProblem> CLinTabRules::CheckFreiBereich(const CLinTabWerte& werte) const {
+std::optional<ValidationProblem> CLinTabRules::CheckFreiBereich(const CLinTabValues& werte) const {
     const float grenze = static_cast<float>(kFreiGrenze / CUtils::PowerOfTen(werte.bereich.nKomma));
     float value = 0.0f;
     if (auto text = CNumberField::CheckFloat(werte.strFreiAnfang, -grenze, grenze, m_locale, value)) {
@@ -258,14 +258,14 @@ bool CLinTabRules::StepTooSmall(float value, float previous, double e) {
     return std::trunc(a - b) <= 0.0;
 }
 
-CLinTabRules::Ergebnis CLinTabRules::Result(const CLinTabWerte& werte) const {
+CLinTabRules::Ergebnis CLinTabRules::Result(const CLinTabValues& werte) const {
     if (!IsKA71(werte)) {
         CLinTabelle table = Parsed(werte);
         table.nAnzahl = werte.nAnzahl;
         return {table, werte.bereich};
     }
-    CLinTabWerte copy = werte;
-    CLinTabWerte shown = werte;
+    CLinTabValues copy = werte;
+    CLinTabValues shown = werte;
     ShowKA71(shown);
     const QString ende = copy.strFreiEnde;
     if (copy.strFreiAnfang != shown.strFreiAnfang) {
@@ -295,7 +295,7 @@ double CLinTabRules::Value(const QString& text) const {
     return CNumberField::Parse(text, m_locale).value_or(0.0);
 }
 
-CLinTabelle CLinTabRules::Parsed(const CLinTabWerte& werte) const {
+CLinTabelle CLinTabRules::Parsed(const CLinTabValues& werte) const {
     CLinTabelle table;
     for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
         table.x[i] = static_cast<float>(Value(werte.strX[i]));
@@ -304,14 +304,14 @@ CLinTabelle CLinTabRules::Parsed(const CLinTabWerte& werte) const {
     return table;
 }
 
-void CLinTabRules::ShowTable(CLinTabWerte& werte, const CLinTabelle& table) const {
+void CLinTabRules::ShowTable(CLinTabValues& werte, const CLinTabelle& table) const {
     for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
         werte.strX[i] = CNumberField::Format(table.x[i], m_locale);
         werte.strY[i] = CNumberField::Format(table.y[i], m_locale);
     }
 }
 
-void CLinTabRules::ShowKA71(CLinTabWerte& werte) const {
+void CLinTabRules::ShowKA71(CLinTabValues& werte) const {
     const int d = werte.bereich.nKomma;
     const double f = CUtils::PowerOfTen(d);
     werte.strFreiAnfang = CNumberField::FormatFixed(werte.bereich.nFreiAnfang / f, 0, d, m_locale);
@@ -325,7 +325,7 @@ void CLinTabRules::ShowKA71(CLinTabWerte& werte) const {
     werte.strYGezeigt = werte.strY;
 }
 
-void CLinTabRules::TakeEditedKA71(CLinTabWerte& werte) const {
+void CLinTabRules::TakeEditedKA71(CLinTabValues& werte) const {
     const std::optional<CLinTabelle> converted = CLinTabGenerator::KA71Stored(Parsed(werte), werte.bereich);
     if (!converted) {
         return;

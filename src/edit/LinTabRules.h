@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ValidationProblem.h"
-#include "edit/LinTabWerte.h"
+#include "edit/LinTabValues.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -32,29 +32,29 @@ public:
 
     /// The editor on a table: counts outside 3..30 are bounded (the KA71 editor keeps "radiziert"), the
     /// KA71 editor converts its stored pairs to shown values.
-    CLinTabWerte Load(CLinTabWerte::Art eArt, const CLinTabelle& table, float fWert4mA, float fWert20mA,
-                      const QString& strEinheit, int nDezimalstellen) const;
-    CLinTabWerte LoadKA71(const CLinTabelle& stored, const CLinTabGenerator::KA71Bereich& bereich,
-                          const QString& strEinheit, int nAnzeigeEinheit) const;
+    CLinTabValues Load(CLinTabValues::Art eArt, const CLinTabelle& table, float fWert4mA, float fWert20mA,
+                       const QString& strEinheit, int nDezimalstellen) const;
+    CLinTabValues LoadKA71(const CLinTabelle& stored, const CLinTabGenerator::KA71Bereich& bereich,
+                           const QString& strEinheit, int nAnzeigeEinheit) const;
 
     /// The entries of "Stützpunkte": "3".."30", for the KA71 editor "radiziert" first.
-    static QStringList AnzahlTexte(CLinTabWerte::Art eArt);
+    static QStringList AnzahlTexte(CLinTabValues::Art eArt);
     /// The entries of "Komma:".
     static QStringList KommaTexte();
-    static int AnzahlToIndex(const CLinTabWerte& werte);
-    static int IndexToAnzahl(CLinTabWerte::Art eArt, int nIndex);
+    static int AnzahlToIndex(const CLinTabValues& werte);
+    static int IndexToAnzahl(CLinTabValues::Art eArt, int nIndex);
 
     /// A new count discards the edited rows and regenerates the table evenly.
-    void SetAnzahl(CLinTabWerte& werte, int nAnzahl) const;
-    static RowState Row(const CLinTabWerte& werte, int nRow);
+    void SetAnzahl(CLinTabValues& werte, int nAnzahl) const;
+    static RowState Row(const CLinTabValues& werte, int nRow);
 
     /// The free range start or end was left: takes the typed value (text that does not parse counts as
     /// 0) and shows the table in the new range. A value outside +-9999 counts returns its message and
     /// changes nothing.
-    std::optional<ValidationProblem> FreiBereichVerlassen(CLinTabWerte& werte, int nFeld) const;
-    void SetKomma(CLinTabWerte& werte, int nKomma) const;
+    std::optional<ValidationProblem> FreiBereichVerlassen(CLinTabValues& werte, int nFeld) const;
+    void SetKomma(CLinTabValues& werte, int nKomma) const;
 
-    std::optional<ValidationProblem> Validate(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> Validate(const CLinTabValues& werte) const;
     struct Ergebnis {
         CLinTabelle table;
         /// KA71: the free range and decimal point to hand back.
@@ -63,7 +63,7 @@ public:
 
     /// What to hand back after a successful Validate (KA71: the stored pairs, count 0 = "radiziert",
     /// with a free range typed but not yet left taken over).
-    Ergebnis Result(const CLinTabWerte& werte) const;
+    Ergebnis Result(const CLinTabValues& werte) const;
 
     static QString Msg21010(double lo, double hi, int nPrecision, const QLocale& locale);
     static QString Msg21009(double step, int nPrecision, const QLocale& locale);
@@ -82,17 +82,17 @@ private:
     };
 
     std::optional<ValidationProblem> CheckColumn(const Column& column, int nAnzahl) const;
-    std::optional<ValidationProblem> CheckFreiBereich(const CLinTabWerte& werte) const;
-    std::optional<ValidationProblem> CheckProzent(const CLinTabWerte& werte) const;
-    std::optional<ValidationProblem> CheckDruck(const CLinTabWerte& werte) const;
-    std::optional<ValidationProblem> CheckKA71(const CLinTabWerte& werte) const;
+    std::optional<ValidationProblem> CheckFreiBereich(const CLinTabValues& werte) const;
+    std::optional<ValidationProblem> CheckProzent(const CLinTabValues& werte) const;
+    std::optional<ValidationProblem> CheckDruck(const CLinTabValues& werte) const;
+    std::optional<ValidationProblem> CheckKA71(const CLinTabValues& werte) const;
     static bool StepTooSmall(float value, float previous, double e);
     double Value(const QString& text) const;
-    void ShowTable(CLinTabWerte& werte, const CLinTabelle& table) const;
-    void ShowKA71(CLinTabWerte& werte) const;
+    void ShowTable(CLinTabValues& werte, const CLinTabelle& table) const;
+    void ShowKA71(CLinTabValues& werte) const;
     /// Cells the user changed become stored pairs in the current range, so that a new range keeps them.
-    void TakeEditedKA71(CLinTabWerte& werte) const;
-    CLinTabelle Parsed(const CLinTabWerte& werte) const;
+    void TakeEditedKA71(CLinTabValues& werte) const;
+    CLinTabelle Parsed(const CLinTabValues& werte) const;
 
     QLocale m_locale;
 };

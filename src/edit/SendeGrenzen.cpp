@@ -14,19 +14,19 @@ using Feld = CParameterPruefung::Feld;
 
 Feld EditFeld(int nFeld) {
     switch (nFeld) {
-    case CEditDataWerte::kBezeichnung:
+    case CEditDataValues::kBezeichnung:
         return Feld::Bezeichnung;
-    case CEditDataWerte::kDaempfung:
+    case CEditDataValues::kDaempfung:
         return Feld::Daempfung;
-    case CEditDataWerte::kTempDaempfung:
+    case CEditDataValues::kTempDaempfung:
         return Feld::TempDaempfung;
-    case CEditDataWerte::kMessEnde:
+    case CEditDataValues::kMessEnde:
         return Feld::MessEnde;
-    case CEditDataWerte::kStromMax:
+    case CEditDataValues::kStromMax:
         return Feld::StromMax;
-    case CEditDataWerte::kStromMin:
+    case CEditDataValues::kStromMin:
         return Feld::StromMin;
-    case CEditDataWerte::kFehlerstrom:
+    case CEditDataValues::kFehlerstrom:
         return Feld::Fehlerstrom;
     default:
         return Feld::MessAnfang;
@@ -35,11 +35,11 @@ Feld EditFeld(int nFeld) {
 
 Feld KonfigurationFeld(int nFeld) {
     switch (nFeld) {
-    case CKonfigurationWerte::kOffset:
+    case CKonfigurationValues::kOffset:
         return Feld::Offset;
-    case CKonfigurationWerte::kSpanne:
+    case CKonfigurationValues::kSpanne:
         return Feld::Spanne;
-    case CKonfigurationWerte::kNullpunkt:
+    case CKonfigurationValues::kNullpunkt:
         return Feld::Nullpunktsfenster;
     default:
         return Feld::Tastensperre;

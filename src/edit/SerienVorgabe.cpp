@@ -10,23 +10,23 @@
 
 namespace {
 
-using F = CEditDataWerte::Field;
+using F = CEditDataValues::Field;
 
 struct Ziel {
     const char* name;
     F feld;
-    QString CEditDataWerte::*text;
+    QString CEditDataValues::*text;
 };
 
 const Ziel kZiele[] = {
-    {"m_strBezeichnung", F::kBezeichnung, &CEditDataWerte::strBezeichnung},
-    {"m_fMessAnfang", F::kMessAnfang, &CEditDataWerte::strMessAnfang},
-    {"m_fMessEnde", F::kMessEnde, &CEditDataWerte::strMessEnde},
-    {"m_fDaempfung", F::kDaempfung, &CEditDataWerte::strDaempfung},
-    {"m_fTempDaempfung", F::kTempDaempfung, &CEditDataWerte::strTempDaempfung},
-    {"m_fStromgrenzeMin", F::kStromMin, &CEditDataWerte::strStromMin},
-    {"m_fStromgrenzeMax", F::kStromMax, &CEditDataWerte::strStromMax},
-    {"m_fFehlerstrom", F::kFehlerstrom, &CEditDataWerte::strFehlerstrom},
+    {"m_strBezeichnung", F::kBezeichnung, &CEditDataValues::strBezeichnung},
+    {"m_fMessAnfang", F::kMessAnfang, &CEditDataValues::strMessAnfang},
+    {"m_fMessEnde", F::kMessEnde, &CEditDataValues::strMessEnde},
+    {"m_fDaempfung", F::kDaempfung, &CEditDataValues::strDaempfung},
+    {"m_fTempDaempfung", F::kTempDaempfung, &CEditDataValues::strTempDaempfung},
+    {"m_fStromgrenzeMin", F::kStromMin, &CEditDataValues::strStromMin},
+    {"m_fStromgrenzeMax", F::kStromMax, &CEditDataValues::strStromMax},
+    {"m_fFehlerstrom", F::kFehlerstrom, &CEditDataValues::strFehlerstrom},
 };
 
 const Ziel* FindZiel(const QString& name) {
@@ -95,7 +95,7 @@ QStringList CSerienVorgabe::FeldNamen() {
 std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQuillonDoc& doc,
                                                 QString& warnung) {
     const CEditDataRules rules(QLocale::c());
-    CEditDataWerte werte = CEditDataDoc::Load(doc, rules);
+    CEditDataValues werte = CEditDataDoc::Load(doc, rules);
     const std::optional<ValidationProblem> eigenes = rules.Validate(werte);
     QSet<int> gesetzt;
     for (const QString& vorgabe : vorgaben) {
@@ -116,7 +116,7 @@ std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQu
         }
         const bool bBereich = ziel->feld == F::kMessAnfang || ziel->feld == F::kMessEnde;
         if (bBereich && (doc.IsKA71() || doc.GetLinTabAnzahl() != 0 ||
-                         werte.eVariante == CEditDataWerte::Variante::RX30)) {
+                         werte.eVariante == CEditDataValues::Variante::RX30)) {
             // The range is shown in another unit, set by the characteristic, or a table hangs on it:
             // that needs the dialog, which keeps them consistent.
             return tr("--set %1: der Messbereich dieses Parametersatzes lässt sich nur im Dialog ändern.")

@@ -127,7 +127,7 @@ public:
     static constexpr int kAbglLesenRX31 = 32798;
     static constexpr int kAbglAnzeigenRX31 = 32844;
     static constexpr int kAbglSchreibenRX31 = 32842;
-    static constexpr int kAdcWerteRX31 = 32846;
+    static constexpr int kAdcValuesRX31 = 32846;
     static constexpr int kSeriennummerRX31 = 32813;
     static constexpr int kAnalogAbgleich = 32885;
     static constexpr int kInterfaceVersionRX31 = 32897;
@@ -143,7 +143,7 @@ public:
     static constexpr int kAbglLesenVN62 = 32908;
     static constexpr int kAbglAnzeigenVN62 = 32909;
     static constexpr int kAbglSchreibenVN62 = 32910;
-    static constexpr int kAdcWerteVN62 = 32914;
+    static constexpr int kAdcValuesVN62 = 32914;
     static constexpr int kSeriennummerVN62 = 32915;
     static constexpr int kInterfaceVersionVN62 = 32916;
     static constexpr int kDacAbgleich = 32911;
@@ -151,7 +151,7 @@ public:
     static constexpr int kAbglLesenKA71 = 32918;
     static constexpr int kAbglAnzeigenKA71 = 32919;
     static constexpr int kAbglSchreibenKA71 = 32920;
-    static constexpr int kAdcWerteKA71 = 32921;
+    static constexpr int kAdcValuesKA71 = 32921;
     static constexpr int kSeriennummerKA71 = 32922;
     /// "Vergleichen...": an id of Quillon's own (no stored file or device depends on it).
     static constexpr int kVergleichen = 33170;

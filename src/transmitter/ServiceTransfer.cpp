@@ -140,7 +140,7 @@ std::array<quint16, CServiceTransfer::kAdcKanaele> CServiceTransfer::AdcGroups(c
     return kanal;
 }
 
-QString CServiceTransfer::AdcText(const AdcWerte& werte) {
+QString CServiceTransfer::AdcText(const AdcValues& werte) {
     QString text = QStringLiteral("ADC-Werte:\n");
     for (int i = 0; i < kAdcKanaele; ++i) {
         const uint v = werte.kanal.at(i);
@@ -151,7 +151,7 @@ QString CServiceTransfer::AdcText(const AdcWerte& werte) {
     return text;
 }
 
-bool CServiceTransfer::ReadAdcValues(AdcWerte& werte) {
+bool CServiceTransfer::ReadAdcValues(AdcValues& werte) {
     CWaitCursor wait(m_operator);
     QByteArray reply;
     if (!m_link.Transfer(Cmd::GetAktAdc, "0", reply)) {
@@ -170,7 +170,7 @@ bool CServiceTransfer::ShowAdcValues() {
     if (operation.IsRefused()) {
         return false;
     }
-    AdcWerte werte;
+    AdcValues werte;
     if (!ReadAdcValues(werte)) {
         m_operator.Message(tr("Fehler beim Abfragen\nder ADC-Werte!"), QString(), IOperator::Icon::Error);
         return false;

@@ -21,7 +21,7 @@ class CServiceTransfer {
 public:
     static constexpr int kAdcKanaele = 4;
 
-    struct AdcWerte {
+    struct AdcValues {
         std::array<quint16, kAdcKanaele> kanal{};
         quint16 temperatur = 0;
     };
@@ -52,11 +52,11 @@ public:
     static qint32 DecimalPrefix(QByteArrayView text);
     /// The groups of six digits of a converter reply, at most four; missing channels are 0.
     static std::array<quint16, kAdcKanaele> AdcGroups(const QByteArray& reply);
-    static QString AdcText(const AdcWerte& werte);
+    static QString AdcText(const AdcValues& werte);
 
 private:
     bool GetAdcInto(quint8 command);
-    bool ReadAdcValues(AdcWerte& werte);
+    bool ReadAdcValues(AdcValues& werte);
 
     CTransmitterLink& m_link;
     CConnection& m_connection;

@@ -24,13 +24,13 @@ QString Verdict(const std::optional<ValidationProblem>& problem, int offsetField
 QString Konfiguration(const QLocale& locale, int nTyp, float fSpan, const QString& offset,
                       const QString& spanne) {
     const CKonfigurationRules rules(locale);
-    CKonfigurationWerte werte;
+    CKonfigurationValues werte;
     werte.nTyp = nTyp;
     werte.fSpanne = fSpan;
     rules.Reset(werte);
     werte.strOffset = offset;
     werte.strSpanne = spanne;
-    return Verdict(rules.Validate(werte), CKonfigurationWerte::kOffset);
+    return Verdict(rules.Validate(werte), CKonfigurationValues::kOffset);
 }
 
 QString Kalibrierung(const QLocale& locale, int nTyp, float fSpan, const QString& offset,

@@ -63,7 +63,7 @@ private Q_SLOTS:
         QFETCH(QString, tastensperre);
         QFETCH(QString, message);
         const CKonfigurationRules rules(QLocale::c());
-        CKonfigurationWerte werte;
+        CKonfigurationValues werte;
         werte.nTyp = typ;
         werte.fSpanne = 10.0f;
         rules.Reset(werte);
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(CKonfigurationRules::TastensperreLabel(2), QStringLiteral("Tastensperre"));
 
         const CKonfigurationRules rules(QLocale::c());
-        CKonfigurationWerte werte;
+        CKonfigurationValues werte;
         werte.fSpanne = 10.0f;
         rules.Reset(werte);
         werte.strNullpunkt = QStringLiteral("12.9");
@@ -92,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(z.nTastensperre, 7);
         QCOMPARE(z.fOffset, -0.25f);
         werte.strNullpunkt = QStringLiteral("1000.5");
-        QCOMPARE(rules.Validate(werte)->field, int(CKonfigurationWerte::kNullpunkt));
+        QCOMPARE(rules.Validate(werte)->field, int(CKonfigurationValues::kNullpunkt));
     }
 
     void enterData() {

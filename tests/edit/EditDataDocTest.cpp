@@ -37,7 +37,7 @@ private Q_SLOTS:
         for (int typ = 0; typ <= 10; ++typ) {
             std::unique_ptr<CQuillonDoc> doc = Doc(typ);
             const QByteArray before = doc->SaveToBytes();
-            CEditDataWerte werte = CEditDataDoc::Load(*doc, m_rules);
+            CEditDataValues werte = CEditDataDoc::Load(*doc, m_rules);
             QCOMPARE(werte.strBezeichnung, QStringLiteral("TANK 3"));
             QCOMPARE(m_rules.Validate(werte), std::nullopt);
             // A dialog closed with OK and nothing changed leaves the parameter set as it was.
@@ -49,7 +49,7 @@ private Q_SLOTS:
     void applyTakesTheEditedValues() {
         std::unique_ptr<CQuillonDoc> doc = Doc(2);
         QSignalSpy updated(doc.get(), &CQuillonDoc::documentUpdated);
-        CEditDataWerte werte = CEditDataDoc::Load(*doc, m_rules);
+        CEditDataValues werte = CEditDataDoc::Load(*doc, m_rules);
         werte.strMessAnfang = QStringLiteral("1");
         werte.strMessEnde = QStringLiteral("9");
         werte.strDaempfung = QStringLiteral("2.5");
@@ -74,7 +74,7 @@ private Q_SLOTS:
         std::unique_ptr<CQuillonDoc> doc = Doc(3);
         doc->SetLinTabAnzahl(3);
         doc->SetLinTabY(1, 7.0f);
-        CEditDataWerte werte = CEditDataDoc::Load(*doc, m_rules);
+        CEditDataValues werte = CEditDataDoc::Load(*doc, m_rules);
         QVERIFY(!werte.bFallend);
         werte.bFallend = true;
         CEditDataDoc::Apply(werte, m_rules, *doc);
@@ -90,7 +90,7 @@ private Q_SLOTS:
         std::unique_ptr<CQuillonDoc> doc = Doc(8);
         doc->SetGueltig(true);
         doc->SetTastatursperre(9);
-        CEditDataWerte werte = CEditDataDoc::LoadPreset(*doc, 0, m_rules);
+        CEditDataValues werte = CEditDataDoc::LoadPreset(*doc, 0, m_rules);
         // Until "OK" the document is a cleared, invalid parameter set ("Abbrechen" leaves it so).
         QVERIFY(!doc->IsGueltig());
         QCOMPARE(werte.nEinheit, 2);
@@ -112,7 +112,7 @@ private Q_SLOTS:
 
     void presetsOfOtherTypes() {
         std::unique_ptr<CQuillonDoc> doc = Doc(2);
-        CEditDataWerte werte = CEditDataDoc::LoadPreset(*doc, 10, m_rules);
+        CEditDataValues werte = CEditDataDoc::LoadPreset(*doc, 10, m_rules);
         CEditDataDoc::ApplyPreset(werte, m_rules, *doc);
         QCOMPARE(doc->GetGrundAnfang(), -1.0f);
         QCOMPARE(doc->GetGrundEnde(), 0.0f);
@@ -148,7 +148,7 @@ private Q_SLOTS:
         doc->SetAnzeigeEinheit(2); // mbar
         doc->SetOffset(0.05f);
         const CKonfigurationRules rules(QLocale::c());
-        CKonfigurationWerte werte = CEditDataDoc::LoadKonfiguration(*doc, rules, QLocale::c());
+        CKonfigurationValues werte = CEditDataDoc::LoadKonfiguration(*doc, rules, QLocale::c());
         QCOMPARE(werte.strOffset, QStringLiteral("50"));
         // 50 mbar on a 10 bar sensor is half a percent: well inside a tenth of the span.
         QCOMPARE(rules.Validate(werte), std::nullopt);

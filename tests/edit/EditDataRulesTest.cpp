@@ -11,13 +11,13 @@
 
 namespace {
 
-using F = CEditDataWerte;
-using V = CEditDataWerte::Variante;
+using F = CEditDataValues;
+using V = CEditDataValues::Variante;
 
 /// A dialog on a 0 to 10 bar sensor with values every variant accepts.
-CEditDataWerte Dialog(int nTyp, const QLocale& locale = QLocale::c()) {
+CEditDataValues Dialog(int nTyp, const QLocale& locale = QLocale::c()) {
     const CEditDataRules rules(locale);
-    CEditDataWerte werte;
+    CEditDataValues werte;
     werte.nTyp = nTyp;
     werte.eVariante = CEditDataRules::VarianteFor(nTyp);
     werte.fGrundAnfang = 0.0f;
@@ -38,7 +38,7 @@ CEditDataWerte Dialog(int nTyp, const QLocale& locale = QLocale::c()) {
     return werte;
 }
 
-QString Problem(const CEditDataWerte& werte, int* field = nullptr) {
+QString Problem(const CEditDataValues& werte, int* field = nullptr) {
     const auto problem = CEditDataRules(QLocale::c()).Validate(werte);
     if (field != nullptr) {
         *field = problem ? problem->field : -1;
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QFETCH(QString, anfang);
         QFETCH(QString, ende);
         QFETCH(QString, message);
-        CEditDataWerte werte = Dialog(typ);
+        CEditDataValues werte = Dialog(typ);
         werte.strMessAnfang = anfang;
         werte.strMessEnde = ende;
         QCOMPARE(Problem(werte), message);
@@ -101,7 +101,7 @@ private Q_SLOTS:
 
     void minAboveMaxInEveryVariant() {
         for (const int typ : {0, 2, 3, 4, 10}) {
-            CEditDataWerte werte = Dialog(typ);
+            CEditDataValues werte = Dialog(typ);
             werte.strStromMin = QStringLiteral("20");
             werte.strStromMax = QStringLiteral("4");
             int field = -1;
@@ -111,7 +111,7 @@ private Q_SLOTS:
     }
 
     void fieldsInTheirOrder() {
-        CEditDataWerte werte = Dialog(2);
+        CEditDataValues werte = Dialog(2);
         werte.strDaempfung = QStringLiteral("200");
         QCOMPARE(Problem(werte), QString());
         werte.strDaempfung = QStringLiteral("200.1");
@@ -149,7 +149,7 @@ private Q_SLOTS:
 
     void rx30LimitsAndCharacteristic() {
         const CEditDataRules rules(QLocale::c());
-        CEditDataWerte werte = Dialog(4);
+        CEditDataValues werte = Dialog(4);
         werte.strStromMin = QStringLiteral("0");
         werte.strFehlerstrom = QStringLiteral("0");
         QCOMPARE(Problem(werte), QString());
@@ -171,7 +171,7 @@ private Q_SLOTS:
     void germanLocaleReadsAndWritesCommas() {
         const QLocale german(QLocale::German, QLocale::Germany);
         const CEditDataRules rules(german);
-        CEditDataWerte werte = Dialog(1, german);
+        CEditDataValues werte = Dialog(1, german);
         QCOMPARE(werte.strStromMin, QStringLiteral("3,8"));
         werte.strMessEnde = QStringLiteral("2,5");
         QCOMPARE(rules.Validate(werte), std::nullopt);
@@ -187,7 +187,7 @@ private Q_SLOTS:
 
     void linearizationBox() {
         const CEditDataRules rules(QLocale::c());
-        CEditDataWerte werte = Dialog(2);
+        CEditDataValues werte = Dialog(2);
         werte.strMessAnfang = QStringLiteral("1");
         werte.strMessEnde = QStringLiteral("9");
         QCOMPARE(rules.SetLinKorrektur(werte, true), std::nullopt);
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QVERIFY(!werte.LinKorrektur());
 
         // Type 0 generates the percent table.
-        CEditDataWerte prozent = Dialog(0);
+        CEditDataValues prozent = Dialog(0);
         QCOMPARE(rules.SetLinKorrektur(prozent, true), std::nullopt);
         QCOMPARE(prozent.linTab.y[29], 100.0f);
         QCOMPARE(prozent.linTab.y[1], 3.4f);
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(prozent.linTab, CLinTabelle{});
 
         // The KA71 table lives on its own scale and survives edits of the range.
-        CEditDataWerte ka71 = Dialog(10);
+        CEditDataValues ka71 = Dialog(10);
         QCOMPARE(rules.SetLinKorrektur(ka71, true), std::nullopt);
         QCOMPARE(ka71.linTab.y[29], 10000.0f);
         CEditDataRules::MessbereichEdited(ka71);
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QFETCH(QString, min);
         QFETCH(QString, fehler);
         const CEditDataRules rules(QLocale::c());
-        CEditDataWerte werte = Dialog(typ);
+        CEditDataValues werte = Dialog(typ);
         werte.strDaempfung = QStringLiteral("5");
         werte.strTempDaempfung = QStringLiteral("5");
         werte.strMessAnfang = QStringLiteral("2");
@@ -272,7 +272,7 @@ private Q_SLOTS:
 
     void ka71DisplayUnitChange() {
         const CEditDataRules rules(QLocale::c());
-        CEditDataWerte werte = Dialog(10);
+        CEditDataValues werte = Dialog(10);
         werte.nDezimalstellen = 3;
         CEditDataRules::EinheitWechsel wechsel = rules.ChangeAnzeigeEinheit(werte, 2);
         QVERIFY(wechsel.bUebernommen);
@@ -285,7 +285,7 @@ private Q_SLOTS:
         QCOMPARE(rules.Hint(werte, F::kMessEnde), QStringLiteral("0 ... 10000 mbar"));
 
         // 0 to 100 bar in Pa does not fit the display: nothing changes.
-        CEditDataWerte gross = Dialog(10);
+        CEditDataValues gross = Dialog(10);
         gross.fGrundEnde = 100.0f;
         gross.nDezimalstellen = 0;
         gross.strMessEnde = QStringLiteral("100");
@@ -304,7 +304,7 @@ private Q_SLOTS:
 
     void ka71LookingAtOtherUnitsLeavesTheRangeWhereItWas() {
         const CEditDataRules rules(QLocale::c());
-        CEditDataWerte werte = Dialog(10);
+        CEditDataValues werte = Dialog(10);
         werte.fGrundEnde = 1.0f;
         werte.nDezimalstellen = 3;
         werte.strMessEnde = QStringLiteral("1");
@@ -324,7 +324,7 @@ private Q_SLOTS:
     }
 
     void ka71BaseRangeWithoutSpanIsRefusedNotDivided() {
-        CEditDataWerte werte = Dialog(10);
+        CEditDataValues werte = Dialog(10);
         werte.fGrundEnde = 0.0f;
         werte.strMessEnde = QStringLiteral("0");
         QCOMPARE(Problem(werte), QStringLiteral("Der Grundmessbereich hat keine Spanne."));
@@ -333,16 +333,16 @@ private Q_SLOTS:
     void tableEditorOfEachVariant() {
         const CEditDataRules rules(QLocale::c());
         const CLinTabRules tabRules(QLocale::c());
-        QCOMPARE(rules.LinTabEditor(Dialog(0), tabRules).eArt, CLinTabWerte::Art::Prozent);
-        QCOMPARE(rules.LinTabEditor(Dialog(1), tabRules).eArt, CLinTabWerte::Art::Druck);
-        QCOMPARE(rules.LinTabEditor(Dialog(8), tabRules).eArt, CLinTabWerte::Art::Druck);
+        QCOMPARE(rules.LinTabEditor(Dialog(0), tabRules).eArt, CLinTabValues::Art::Prozent);
+        QCOMPARE(rules.LinTabEditor(Dialog(1), tabRules).eArt, CLinTabValues::Art::Druck);
+        QCOMPARE(rules.LinTabEditor(Dialog(8), tabRules).eArt, CLinTabValues::Art::Druck);
 
         // A KA71 table of count 1 is the square-root characteristic; it comes back as 1.
-        CEditDataWerte ka71 = Dialog(10);
+        CEditDataValues ka71 = Dialog(10);
         ka71.linTab = CLinTabGenerator::Radiziert();
         ka71.linTab.nAnzahl = 1;
-        const CLinTabWerte editor = rules.LinTabEditor(ka71, tabRules);
-        QCOMPARE(editor.eArt, CLinTabWerte::Art::KA71);
+        const CLinTabValues editor = rules.LinTabEditor(ka71, tabRules);
+        QCOMPARE(editor.eArt, CLinTabValues::Art::KA71);
         QCOMPARE(editor.nAnzahl, 0);
         CEditDataRules::TakeLinTab(ka71, tabRules.Result(editor));
         QCOMPARE(ka71.linTab.nAnzahl, 1);

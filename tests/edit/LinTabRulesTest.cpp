@@ -10,7 +10,7 @@
 
 namespace {
 
-using Art = CLinTabWerte::Art;
+using Art = CLinTabValues::Art;
 
 CLinTabGenerator::KA71Bereich Bereich(int anfang, int ende, int komma) {
     CLinTabGenerator::KA71Bereich bereich;
@@ -66,17 +66,17 @@ private Q_SLOTS:
         QCOMPARE(CLinTabGenerator::EvenKA71(1).nAnzahl, 2);
         CLinTabelle damaged;
         damaged.nAnzahl = 5000;
-        const CLinTabWerte werte = m_rules.Load(Art::Druck, damaged, 0.0f, 1.0f, QString(), -3);
+        const CLinTabValues werte = m_rules.Load(Art::Druck, damaged, 0.0f, 1.0f, QString(), -3);
         QCOMPARE(werte.nAnzahl, 30);
         QCOMPARE(werte.nDezimalstellen, 0);
         QVERIFY(!CLinTabRules::Row(werte, 30).bEnabled);
-        const CLinTabWerte ka71 = m_rules.LoadKA71(damaged, Bereich(0, 1000, 77), QString(), 1);
+        const CLinTabValues ka71 = m_rules.LoadKA71(damaged, Bereich(0, 1000, 77), QString(), 1);
         QCOMPARE(ka71.nAnzahl, 30);
         QCOMPARE(ka71.bereich.nKomma, 3);
     }
 
     void rowStates() {
-        CLinTabWerte werte = m_rules.Load(Art::Prozent, CLinTabGenerator::EvenProzent(5), 0, 100, "%", 1);
+        CLinTabValues werte = m_rules.Load(Art::Prozent, CLinTabGenerator::EvenProzent(5), 0, 100, "%", 1);
         QVERIFY(CLinTabRules::Row(werte, 0).bReadOnly);
         QVERIFY(!CLinTabRules::Row(werte, 1).bReadOnly);
         QVERIFY(CLinTabRules::Row(werte, 4).bReadOnly);
@@ -84,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(!CLinTabRules::Row(werte, 5).bEnabled);
         QVERIFY(CLinTabRules::Row(werte, 5).bVisible);
 
-        CLinTabWerte ka71 = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(4), Bereich(0, 1000, 0), "bar", 1);
+        CLinTabValues ka71 = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(4), Bereich(0, 1000, 0), "bar", 1);
         QVERIFY(CLinTabRules::Row(ka71, 3).bVisible);
         QVERIFY(!CLinTabRules::Row(ka71, 4).bVisible);
         m_rules.SetAnzahl(ka71, 0);
@@ -96,7 +96,7 @@ private Q_SLOTS:
     }
 
     void percentTableChecks() {
-        CLinTabWerte werte = m_rules.Load(Art::Prozent, CLinTabelle{}, 0.0f, 10.0f, "bar", 2);
+        CLinTabValues werte = m_rules.Load(Art::Prozent, CLinTabelle{}, 0.0f, 10.0f, "bar", 2);
         m_rules.SetAnzahl(werte, 5);
         QCOMPARE(werte.strX[1], QStringLiteral("8"));
         QCOMPARE(werte.strY[3], QStringLiteral("75"));
@@ -122,7 +122,7 @@ private Q_SLOTS:
 
     void rangeTableChecks() {
         // A falling range 10 to 0 with 3 decimals: each row must fall by at least 0.001.
-        CLinTabWerte werte = m_rules.Load(Art::Druck, CLinTabelle{}, 10.0f, 0.0f, "bar", 3);
+        CLinTabValues werte = m_rules.Load(Art::Druck, CLinTabelle{}, 10.0f, 0.0f, "bar", 3);
         m_rules.SetAnzahl(werte, 3);
         QCOMPARE(werte.strY[1], QStringLiteral("5"));
         QCOMPARE(m_rules.Validate(werte), std::nullopt);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         werte.strX[1] = werte.strX[0];
         QCOMPARE(m_rules.Validate(werte)->text,
                  QStringLiteral("Die Tabellenwerte müssen sich um mindestens  0.010 ändern !"));
-        CLinTabWerte ganz =
+        CLinTabValues ganz =
             m_rules.Load(Art::Druck, CLinTabGenerator::EvenDruck(3, 0, 100, 0), 0, 100, "", 0);
         ganz.strX[1] = QStringLiteral("4");
         QCOMPARE(m_rules.Validate(ganz)->text,
@@ -158,7 +158,7 @@ private Q_SLOTS:
 
     void ka71ShownAndStored() {
         // Free range 0 to 100.0 (decimal point 1) over the stored scale.
-        CLinTabWerte werte = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(3), Bereich(0, 1000, 1), "bar", 1);
+        CLinTabValues werte = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(3), Bereich(0, 1000, 1), "bar", 1);
         QCOMPARE(werte.strFreiEnde, QStringLiteral("100.0"));
         QCOMPARE(werte.strX[1], QStringLiteral("50.0"));
         QCOMPARE(werte.strY[2], QStringLiteral("10.00"));
@@ -184,11 +184,11 @@ private Q_SLOTS:
 
     void ka71KeepsUntouchedPointsExactly() {
         // Shown at display resolution, 412 would come back as 410: an unchanged row keeps its pair.
-        CLinTabWerte werte = m_rules.LoadKA71(CLinTabGenerator::Radiziert(), Bereich(0, 1000, 0), "bar", 1);
+        CLinTabValues werte = m_rules.LoadKA71(CLinTabGenerator::Radiziert(), Bereich(0, 1000, 0), "bar", 1);
         QCOMPARE(werte.strX[1], QStringLiteral("41"));
         QCOMPARE(m_rules.Result(werte).table, CLinTabGenerator::Radiziert());
 
-        CLinTabWerte even = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(30), Bereich(0, 1000, 0), "bar", 1);
+        CLinTabValues even = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(30), Bereich(0, 1000, 0), "bar", 1);
         even.strX[1] = QStringLiteral("50");
         // A new decimal point keeps the edited row as a position on the scale.
         m_rules.SetKomma(even, 2);
@@ -205,7 +205,7 @@ private Q_SLOTS:
     }
 
     void ka71WithoutSpanIsRefusedNotDivided() {
-        CLinTabWerte werte = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(3), Bereich(500, 500, 0), "bar", 1);
+        CLinTabValues werte = m_rules.LoadKA71(CLinTabGenerator::EvenKA71(3), Bereich(500, 500, 0), "bar", 1);
         QCOMPARE(m_rules.Validate(werte)->text, QStringLiteral("Anfang und Ende dürfen nicht gleich sein."));
         CLinTabGenerator::KA71Bereich flat = Bereich(0, 1000, 0);
         flat.fWert20mA = flat.fWert4mA;

@@ -106,7 +106,7 @@ private Q_SLOTS:
     void adcValuesShowFourChannelsAndTheTemperature() {
         QCOMPARE(CServiceTransfer::AdcGroups(CTransmitterSio::FrameAround("012345678901")),
                  (std::array<quint16, 4>{12345, static_cast<quint16>(678901), 0, 0}));
-        CServiceTransfer::AdcWerte werte;
+        CServiceTransfer::AdcValues werte;
         werte.kanal = {12345, 8, 0, 0};
         werte.temperatur = 65535;
         QCOMPARE(CServiceTransfer::AdcText(werte),

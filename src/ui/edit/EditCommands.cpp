@@ -32,7 +32,7 @@ bool CEditCommands::AktuelleDaten() {
     if (dialog->exec() != QDialog::Accepted) {
         return false;
     }
-    CEditDataDoc::Apply(dialog->Werte(), rules, m_doc);
+    CEditDataDoc::Apply(dialog->Values(), rules, m_doc);
     return true;
 }
 
@@ -43,7 +43,7 @@ bool CEditCommands::RangePreset(int nPreset) {
     if (dialog->exec() != QDialog::Accepted) {
         return false;
     }
-    CEditDataDoc::ApplyPreset(dialog->Werte(), rules, m_doc);
+    CEditDataDoc::ApplyPreset(dialog->Values(), rules, m_doc);
     return true;
 }
 
@@ -71,11 +71,11 @@ void CEditCommands::Konfiguration(const KonfigurationTransfer& transfer) {
         const int result = dialog.exec();
         switch (result) {
         case QDialog::Accepted:
-            CEditDataDoc::ApplyKonfiguration(dialog.Werte(), rules, m_doc);
+            CEditDataDoc::ApplyKonfiguration(dialog.Values(), rules, m_doc);
             bWeiter = false;
             break;
         case CKonfiguration::kUebertragen:
-            CEditDataDoc::ApplyKonfiguration(dialog.Werte(), rules, m_doc);
+            CEditDataDoc::ApplyKonfiguration(dialog.Values(), rules, m_doc);
             if (!transfer.schreiben()) {
                 m_doc.Operator().Message(tr("Sendefehler!"));
             }

@@ -32,25 +32,25 @@ QLineEdit* ReadOnlyField(const QString& text) {
 
 } // namespace
 
-std::unique_ptr<CEditData> CEditData::Create(const CEditDataWerte& werte, const QLocale& locale,
+std::unique_ptr<CEditData> CEditData::Create(const CEditDataValues& werte, const QLocale& locale,
                                              QWidget* parent) {
     switch (werte.eVariante) {
-    case CEditDataWerte::Variante::RX31_3x:
+    case CEditDataValues::Variante::RX31_3x:
         return std::make_unique<CEditDataRX31_3x>(werte, locale, parent);
-    case CEditDataWerte::Variante::RX30:
+    case CEditDataValues::Variante::RX30:
         return std::make_unique<CEditDataRX30>(werte, locale, parent);
-    case CEditDataWerte::Variante::KA71:
+    case CEditDataValues::Variante::KA71:
         return std::make_unique<CEditData_KA71>(werte, locale, parent);
-    case CEditDataWerte::Variante::EditData:
+    case CEditDataValues::Variante::EditData:
         break;
     }
     return std::make_unique<CEditData>(werte, locale, parent);
 }
 
-CEditData::CEditData(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent)
+CEditData::CEditData(const CEditDataValues& werte, const QLocale& locale, QWidget* parent)
     : QDialog(parent)
     , m_rules(locale)
-    , m_werte(werte)
+    , m_values(werte)
     , m_binder(new CFieldBinder(this))
     , m_layout(new QVBoxLayout(this)) {
     setWindowTitle(tr("Daten editieren"));
@@ -58,7 +58,7 @@ CEditData::CEditData(const CEditDataWerte& werte, const QLocale& locale, QWidget
     BuildSignal();
     BuildStrom();
     BuildBottom();
-    m_binder->SetHintLine(m_hint, [this](int nFeld) { return m_rules.Hint(m_werte, nFeld); });
+    m_binder->SetHintLine(m_hint, [this](int nFeld) { return m_rules.Hint(m_values, nFeld); });
     Fill();
 }
 
@@ -78,16 +78,16 @@ void CEditData::BuildGrundbereich() {
     auto* group = new QGroupBox(tr("Grundmessbereich"));
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(tr("Anfang:")), 0, 0);
-    grid->addWidget(ReadOnlyField(m_werte.strGrundAnfang), 0, 1);
-    grid->addWidget(new QLabel(m_werte.strEinheit), 0, 2);
+    grid->addWidget(ReadOnlyField(m_values.strGrundAnfang), 0, 1);
+    grid->addWidget(new QLabel(m_values.strEinheit), 0, 2);
     grid->addWidget(new QLabel(tr("Ende:")), 0, 3);
-    grid->addWidget(ReadOnlyField(m_werte.strGrundEnde), 0, 4);
-    grid->addWidget(new QLabel(m_werte.strEinheit), 0, 5);
+    grid->addWidget(ReadOnlyField(m_values.strGrundEnde), 0, 4);
+    grid->addWidget(new QLabel(m_values.strEinheit), 0, 5);
     m_layout->addWidget(group);
 }
 
 void CEditData::BuildSignal() {
-    using F = CEditDataWerte;
+    using F = CEditDataValues;
     m_signalGroup = new QGroupBox(tr("Signalumformung"));
     m_signalGrid = new QGridLayout(m_signalGroup);
     m_messAnfang = AddRow(m_signalGrid, 0, tr("4mA Signal bei"), QString(), F::kMessAnfang,
@@ -119,7 +119,7 @@ void CEditData::BuildSignal() {
 }
 
 void CEditData::BuildStrom() {
-    using F = CEditDataWerte;
+    using F = CEditDataValues;
     auto* row = new QHBoxLayout;
     m_stromGroup = new QGroupBox(tr("Stromgrenzen"));
     auto* stromGrid = new QGridLayout(m_stromGroup);
@@ -144,7 +144,7 @@ void CEditData::BuildBottom() {
     m_bezeichnung = new QLineEdit;
     m_bezeichnung->setAccessibleName(group->title()); // the group is its only label
     tagLayout->addWidget(m_bezeichnung);
-    m_binder->Add(CEditDataWerte::kBezeichnung, m_bezeichnung);
+    m_binder->Add(CEditDataValues::kBezeichnung, m_bezeichnung);
     m_layout->addWidget(group);
 
     m_hintGroup = new QGroupBox;
@@ -169,34 +169,34 @@ void CEditData::BuildBottom() {
 }
 
 void CEditData::Fill() {
-    m_messAnfang->setText(m_werte.strMessAnfang);
-    m_messEnde->setText(m_werte.strMessEnde);
-    m_messAnfangEinheit->setText(m_werte.strMessEinheit);
-    m_messEndeEinheit->setText(m_werte.strMessEinheit);
-    m_daempfung->setText(m_werte.strDaempfung);
-    m_tempDaempfung->setText(m_werte.strTempDaempfung);
-    m_stromMin->setText(m_werte.strStromMin);
-    m_stromMax->setText(m_werte.strStromMax);
-    m_fehlerstrom->setText(m_werte.strFehlerstrom);
-    m_bezeichnung->setText(m_werte.strBezeichnung);
+    m_messAnfang->setText(m_values.strMessAnfang);
+    m_messEnde->setText(m_values.strMessEnde);
+    m_messAnfangEinheit->setText(m_values.strMessEinheit);
+    m_messEndeEinheit->setText(m_values.strMessEinheit);
+    m_daempfung->setText(m_values.strDaempfung);
+    m_tempDaempfung->setText(m_values.strTempDaempfung);
+    m_stromMin->setText(m_values.strStromMin);
+    m_stromMax->setText(m_values.strStromMax);
+    m_fehlerstrom->setText(m_values.strFehlerstrom);
+    m_bezeichnung->setText(m_values.strBezeichnung);
     FillLinKorrektur();
 }
 
 void CEditData::FillLinKorrektur() {
     const QSignalBlocker quiet(m_linKorrektur); // showing the value is no choice of the user's
-    m_linKorrektur->setChecked(m_werte.LinKorrektur());
-    m_edit->setEnabled(m_werte.LinKorrektur());
+    m_linKorrektur->setChecked(m_values.LinKorrektur());
+    m_edit->setEnabled(m_values.LinKorrektur());
 }
 
 void CEditData::Gather() {
-    m_werte.strMessAnfang = m_messAnfang->text();
-    m_werte.strMessEnde = m_messEnde->text();
-    m_werte.strDaempfung = m_daempfung->text();
-    m_werte.strTempDaempfung = m_tempDaempfung->text();
-    m_werte.strStromMin = m_stromMin->text();
-    m_werte.strStromMax = m_stromMax->text();
-    m_werte.strFehlerstrom = m_fehlerstrom->text();
-    m_werte.strBezeichnung = m_bezeichnung->text();
+    m_values.strMessAnfang = m_messAnfang->text();
+    m_values.strMessEnde = m_messEnde->text();
+    m_values.strDaempfung = m_daempfung->text();
+    m_values.strTempDaempfung = m_tempDaempfung->text();
+    m_values.strStromMin = m_stromMin->text();
+    m_values.strStromMax = m_stromMax->text();
+    m_values.strFehlerstrom = m_fehlerstrom->text();
+    m_values.strBezeichnung = m_bezeichnung->text();
 }
 
 void CEditData::ShowProblem(const ValidationProblem& problem) {
@@ -205,7 +205,7 @@ void CEditData::ShowProblem(const ValidationProblem& problem) {
 
 void CEditData::accept() {
     Gather();
-    if (const auto problem = m_rules.Validate(m_werte)) {
+    if (const auto problem = m_rules.Validate(m_values)) {
         ShowProblem(*problem);
         return;
     }
@@ -214,7 +214,7 @@ void CEditData::accept() {
 
 void CEditData::OnLinKorrektur(bool bChecked) {
     Gather();
-    const auto problem = m_rules.SetLinKorrektur(m_werte, bChecked);
+    const auto problem = m_rules.SetLinKorrektur(m_values, bChecked);
     FillLinKorrektur();
     if (problem) {
         ShowProblem(*problem);
@@ -225,19 +225,19 @@ void CEditData::OnEdit() {
     Gather();
     const CLinTabRules tabRules(m_rules.Locale());
     std::unique_ptr<CLinTab> editor =
-        CLinTab::Create(m_rules.LinTabEditor(m_werte, tabRules), tabRules, this);
+        CLinTab::Create(m_rules.LinTabEditor(m_values, tabRules), tabRules, this);
     if (editor->exec() == QDialog::Accepted) {
-        CEditDataRules::TakeLinTab(m_werte, editor->Result());
+        CEditDataRules::TakeLinTab(m_values, editor->Result());
     }
 }
 
 void CEditData::OnMessbereichEdited() {
-    CEditDataRules::MessbereichEdited(m_werte);
+    CEditDataRules::MessbereichEdited(m_values);
     FillLinKorrektur();
 }
 
 void CEditData::OnRuecksetzen() {
     Gather();
-    m_rules.Reset(m_werte);
+    m_rules.Reset(m_values);
     Fill();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "edit/EditDataRules.h"
-#include "edit/EditDataWerte.h"
+#include "edit/EditDataValues.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -24,13 +24,13 @@ class CEditData : public QDialog {
 
 public:
     /// The variant that the values' type asks for.
-    static std::unique_ptr<CEditData> Create(const CEditDataWerte& werte, const QLocale& locale,
+    static std::unique_ptr<CEditData> Create(const CEditDataValues& werte, const QLocale& locale,
                                              QWidget* parent = nullptr);
 
-    CEditData(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent = nullptr);
+    CEditData(const CEditDataValues& werte, const QLocale& locale, QWidget* parent = nullptr);
 
     /// The values as the dialog holds them; after "OK" they passed every check.
-    const CEditDataWerte& Werte() const { return m_werte; }
+    const CEditDataValues& Values() const { return m_values; }
     void accept() override;
 
 protected:
@@ -43,7 +43,7 @@ protected:
     void ShowProblem(const ValidationProblem& problem);
 
     CEditDataRules m_rules;
-    CEditDataWerte m_werte;
+    CEditDataValues m_values;
     CFieldBinder* m_binder;
 
     QVBoxLayout* m_layout;

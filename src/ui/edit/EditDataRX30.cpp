@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-CEditDataRX30::CEditDataRX30(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent)
+CEditDataRX30::CEditDataRX30(const CEditDataValues& werte, const QLocale& locale, QWidget* parent)
     : CEditData(werte, locale, parent)
     , m_steigend(new QRadioButton(tr("steigend")))
     , m_fallend(new QRadioButton(tr("fallend"))) {
@@ -35,10 +35,10 @@ CEditDataRX30::CEditDataRX30(const CEditDataWerte& werte, const QLocale& locale,
 
 void CEditDataRX30::Fill() {
     CEditData::Fill();
-    (m_werte.bFallend ? m_fallend : m_steigend)->setChecked(true);
+    (m_values.bFallend ? m_fallend : m_steigend)->setChecked(true);
 }
 
 void CEditDataRX30::Gather() {
     CEditData::Gather();
-    m_werte.bFallend = m_fallend->isChecked();
+    m_values.bFallend = m_fallend->isChecked();
 }

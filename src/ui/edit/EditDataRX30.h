@@ -10,7 +10,7 @@ class CEditDataRX30 : public CEditData {
     Q_OBJECT
 
 public:
-    CEditDataRX30(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent = nullptr);
+    CEditDataRX30(const CEditDataValues& werte, const QLocale& locale, QWidget* parent = nullptr);
 
 protected:
     void Fill() override;

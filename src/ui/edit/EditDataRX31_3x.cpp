@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-CEditDataRX31_3x::CEditDataRX31_3x(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent)
+CEditDataRX31_3x::CEditDataRX31_3x(const CEditDataValues& werte, const QLocale& locale, QWidget* parent)
     : CEditData(werte, locale, parent) {
-    const bool bTemp = CEditDataRules::HatTempDaempfung(m_werte);
+    const bool bTemp = CEditDataRules::HatTempDaempfung(m_values);
     m_tempDaempfung->setVisible(bTemp);
     m_tempDaempfungLabel->setVisible(bTemp);
     m_tempDaempfungEinheit->setVisible(bTemp);

@@ -8,5 +8,5 @@ class CEditDataRX31_3x : public CEditData {
     Q_OBJECT
 
 public:
-    CEditDataRX31_3x(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent = nullptr);
+    CEditDataRX31_3x(const CEditDataValues& werte, const QLocale& locale, QWidget* parent = nullptr);
 };

@@ -10,7 +10,7 @@ class CEditData_KA71 : public CEditData {
     Q_OBJECT
 
 public:
-    CEditData_KA71(const CEditDataWerte& werte, const QLocale& locale, QWidget* parent = nullptr);
+    CEditData_KA71(const CEditDataValues& werte, const QLocale& locale, QWidget* parent = nullptr);
 
 protected:
     void Fill() override;

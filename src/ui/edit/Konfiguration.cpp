@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CKonfiguration::CKonfiguration(const CKonfigurationWerte& werte, const QLocale& locale, QWidget* parent)
+CKonfiguration::CKonfiguration(const CKonfigurationValues& werte, const QLocale& locale, QWidget* parent)
     : QDialog(parent)
     , m_rules(locale)
-    , m_werte(werte)
+    , m_values(werte)
     , m_binder(new CFieldBinder(this)) {
     setWindowTitle(tr("Konfiguration"));
     setObjectName(QStringLiteral("konfiguration"));
@@ -34,12 +34,12 @@ void CKonfiguration::BuildMesswerte(QVBoxLayout* layout) {
     auto* group = new QGroupBox(tr("Messwerte"));
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(tr("Messdruck:")), 0, 0);
-    grid->addWidget(new QLabel(m_werte.strMesswert), 0, 1, Qt::AlignRight);
-    grid->addWidget(new QLabel(m_werte.strEinheit), 0, 2);
-    const bool bTemperatur = CKonfigurationRules::TemperaturSichtbar(m_werte.nTyp);
+    grid->addWidget(new QLabel(m_values.strMesswert), 0, 1, Qt::AlignRight);
+    grid->addWidget(new QLabel(m_values.strEinheit), 0, 2);
+    const bool bTemperatur = CKonfigurationRules::TemperaturSichtbar(m_values.nTyp);
     if (bTemperatur) {
         grid->addWidget(new QLabel(tr("Temperatur:")), 1, 0);
-        grid->addWidget(new QLabel(m_werte.strTemperatur), 1, 1, Qt::AlignRight);
+        grid->addWidget(new QLabel(m_values.strTemperatur), 1, 1, Qt::AlignRight);
         grid->addWidget(new QLabel(tr("°C")), 1, 2);
     }
     auto* neu = new QPushButton(tr("Neuer Messwert"));
@@ -50,11 +50,11 @@ void CKonfiguration::BuildMesswerte(QVBoxLayout* layout) {
 }
 
 void CKonfiguration::BuildKalibrierung(QVBoxLayout* layout) {
-    using F = CKonfigurationWerte;
+    using F = CKonfigurationValues;
     auto* group = new QGroupBox(tr("Kalibrierung"));
     auto* grid = new QGridLayout(group);
     m_offset =
-        CFieldRow::AddEdit(grid, 0, tr("Offsetkorrektur"), m_werte.strEinheit, *m_binder, F::kOffset).Edit();
+        CFieldRow::AddEdit(grid, 0, tr("Offsetkorrektur"), m_values.strEinheit, *m_binder, F::kOffset).Edit();
     m_spanne = CFieldRow::AddEdit(grid, 1, tr("Spannekorrektur"), tr("% FS"), *m_binder, F::kSpanne).Edit();
     auto* auslesen = new QPushButton(tr("Auslesen"));
     auto* uebertragen = new QPushButton(tr("Übertragen"));
@@ -65,14 +65,15 @@ void CKonfiguration::BuildKalibrierung(QVBoxLayout* layout) {
     grid->addWidget(uebertragen, 1, 3);
     m_nullpunkt =
         CFieldRow::AddEdit(grid, 2, tr("Nullpunktsfenster"), tr("Digits"), *m_binder, F::kNullpunkt).Edit();
-    const CFieldRow sperre = CFieldRow::AddEdit(grid, 3, CKonfigurationRules::TastensperreLabel(m_werte.nTyp),
-                                                tr("Min."), *m_binder, F::kTastensperre);
+    const CFieldRow sperre =
+        CFieldRow::AddEdit(grid, 3, CKonfigurationRules::TastensperreLabel(m_values.nTyp), tr("Min."),
+                           *m_binder, F::kTastensperre);
     m_tastensperre = sperre.Edit();
-    const bool bSperre = CKonfigurationRules::TastensperreSichtbar(m_werte.nTyp);
+    const bool bSperre = CKonfigurationRules::TastensperreSichtbar(m_values.nTyp);
     for (QWidget* w : {sperre.field, static_cast<QWidget*>(sperre.label)}) {
         w->setVisible(bSperre);
     }
-    sperre.unit->setVisible(bSperre && !CKonfigurationRules::IstPasswort(m_werte.nTyp));
+    sperre.unit->setVisible(bSperre && !CKonfigurationRules::IstPasswort(m_values.nTyp));
     auto* reset = new QPushButton(tr("Rücksetzen"));
     reset->setAutoDefault(false);
     grid->addWidget(reset, 3, 3);
@@ -83,22 +84,22 @@ void CKonfiguration::BuildKalibrierung(QVBoxLayout* layout) {
 }
 
 void CKonfiguration::Fill() {
-    m_offset->setText(m_werte.strOffset);
-    m_spanne->setText(m_werte.strSpanne);
-    m_nullpunkt->setText(m_werte.strNullpunkt);
-    m_tastensperre->setText(m_werte.strTastensperre);
+    m_offset->setText(m_values.strOffset);
+    m_spanne->setText(m_values.strSpanne);
+    m_nullpunkt->setText(m_values.strNullpunkt);
+    m_tastensperre->setText(m_values.strTastensperre);
 }
 
 void CKonfiguration::Gather() {
-    m_werte.strOffset = m_offset->text();
-    m_werte.strSpanne = m_spanne->text();
-    m_werte.strNullpunkt = m_nullpunkt->text();
-    m_werte.strTastensperre = m_tastensperre->text();
+    m_values.strOffset = m_offset->text();
+    m_values.strSpanne = m_spanne->text();
+    m_values.strNullpunkt = m_nullpunkt->text();
+    m_values.strTastensperre = m_tastensperre->text();
 }
 
 bool CKonfiguration::Check() {
     Gather();
-    if (const auto problem = m_rules.Validate(m_werte)) {
+    if (const auto problem = m_rules.Validate(m_values)) {
         m_binder->Show(*problem);
         return false;
     }
@@ -119,6 +120,6 @@ void CKonfiguration::OnUebertragen() {
 
 void CKonfiguration::OnRuecksetzen() {
     Gather();
-    m_rules.Reset(m_werte);
+    m_rules.Reset(m_values);
     Fill();
 }

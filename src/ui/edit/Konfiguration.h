@@ -1,7 +1,7 @@
 #pragma once
 
 #include "edit/KonfigurationRules.h"
-#include "edit/KonfigurationWerte.h"
+#include "edit/KonfigurationValues.h"
 
 #include <QDialog>
 
@@ -19,10 +19,10 @@ public:
     /// The dialog's results besides Accepted (OK) and Rejected (Abbrechen).
     enum Ergebnis { kUebertragen = 1029, kAuslesen = 1030, kNeuerMesswert = 1041 };
 
-    CKonfiguration(const CKonfigurationWerte& werte, const QLocale& locale, QWidget* parent = nullptr);
+    CKonfiguration(const CKonfigurationValues& werte, const QLocale& locale, QWidget* parent = nullptr);
 
     /// The values as the dialog holds them; after OK or "Übertragen" they passed every check.
-    const CKonfigurationWerte& Werte() const { return m_werte; }
+    const CKonfigurationValues& Values() const { return m_values; }
     void accept() override;
 
 private:
@@ -35,7 +35,7 @@ private:
     void OnRuecksetzen();
 
     CKonfigurationRules m_rules;
-    CKonfigurationWerte m_werte;
+    CKonfigurationValues m_values;
     CFieldBinder* m_binder;
     QLineEdit* m_offset = nullptr;
     QLineEdit* m_spanne = nullptr;

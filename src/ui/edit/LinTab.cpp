@@ -24,23 +24,23 @@ constexpr int kZellenBreite = 70;
 
 } // namespace
 
-std::unique_ptr<CLinTab> CLinTab::Create(const CLinTabWerte& werte, const CLinTabRules& rules,
+std::unique_ptr<CLinTab> CLinTab::Create(const CLinTabValues& werte, const CLinTabRules& rules,
                                          QWidget* parent) {
     switch (werte.eArt) {
-    case CLinTabWerte::Art::Druck:
+    case CLinTabValues::Art::Druck:
         return std::make_unique<CLinTabDruck>(werte, rules, parent);
-    case CLinTabWerte::Art::KA71:
+    case CLinTabValues::Art::KA71:
         return std::make_unique<CLinTab_Druck_KA71>(werte, rules, parent);
-    case CLinTabWerte::Art::Prozent:
+    case CLinTabValues::Art::Prozent:
         break;
     }
     return std::make_unique<CLinTab>(werte, rules, parent);
 }
 
-CLinTab::CLinTab(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent)
+CLinTab::CLinTab(const CLinTabValues& werte, const CLinTabRules& rules, QWidget* parent)
     : QDialog(parent)
     , m_rules(rules)
-    , m_werte(werte)
+    , m_values(werte)
     , m_binder(new CFieldBinder(this))
     , m_layout(new QVBoxLayout(this))
     , m_topRow(new QHBoxLayout)
@@ -53,7 +53,7 @@ CLinTab::CLinTab(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* 
 }
 
 void CLinTab::BuildHeader() {
-    const bool bProzent = m_werte.eArt == CLinTabWerte::Art::Prozent;
+    const bool bProzent = m_values.eArt == CLinTabValues::Art::Prozent;
     auto* bereich = new QGroupBox;
     auto* grid = new QGridLayout(bereich);
     m_wert4mA = new QLabel;
@@ -66,7 +66,7 @@ void CLinTab::BuildHeader() {
 
     auto* stuetz = new QGroupBox(tr("Stützpunkte"));
     auto* stuetzLayout = new QVBoxLayout(stuetz);
-    m_anzahl->addItems(CLinTabRules::AnzahlTexte(m_werte.eArt));
+    m_anzahl->addItems(CLinTabRules::AnzahlTexte(m_values.eArt));
     m_anzahl->setAccessibleName(stuetz->title()); // the group is its only label
     stuetzLayout->addWidget(m_anzahl);
     m_topRow->addWidget(stuetz);
@@ -76,8 +76,8 @@ void CLinTab::BuildHeader() {
 }
 
 void CLinTab::BuildRows() {
-    const bool bKA71 = m_werte.eArt == CLinTabWerte::Art::KA71;
-    const bool bProzent = m_werte.eArt == CLinTabWerte::Art::Prozent;
+    const bool bKA71 = m_values.eArt == CLinTabValues::Art::KA71;
+    const bool bProzent = m_values.eArt == CLinTabValues::Art::Prozent;
     auto* grid = new QGridLayout;
     // A cell is named by its column's heading and its point's number, as the eye reads the table.
     const QString xName = bKA71 ? tr("Anzeige") : tr("Ausgang");
@@ -88,7 +88,7 @@ void CLinTab::BuildRows() {
         grid->addWidget(new QLabel(yName), 0, c + 2);
         if (!bKA71) {
             grid->addWidget(new QLabel(tr("mA")), 1, c + 1);
-            grid->addWidget(new QLabel(bProzent ? QStringLiteral("%") : m_werte.strEinheit), 1, c + 2);
+            grid->addWidget(new QLabel(bProzent ? QStringLiteral("%") : m_values.strEinheit), 1, c + 2);
         }
     }
     for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
@@ -101,7 +101,7 @@ void CLinTab::BuildRows() {
         m_y[i]->setAccessibleName(QStringLiteral("%1 %2").arg(yName).arg(i + 1));
         m_x[i]->setFixedWidth(kZellenBreite);
         m_y[i]->setFixedWidth(kZellenBreite);
-        m_einheit[i] = new QLabel(bProzent ? QStringLiteral("%") : m_werte.strEinheit);
+        m_einheit[i] = new QLabel(bProzent ? QStringLiteral("%") : m_values.strEinheit);
         grid->addWidget(m_nummer[i], r, c, Qt::AlignRight);
         grid->addWidget(m_x[i], r, c + 1);
         grid->addWidget(m_y[i], r, c + 2);
@@ -125,19 +125,19 @@ void CLinTab::BuildButtons() {
 
 void CLinTab::Fill() {
     const QLocale locale = m_rules.Locale();
-    m_wert4mA->setText(CNumberField::Format(m_werte.fWert4mA, locale) + QLatin1Char(' ') +
-                       m_werte.strEinheit);
-    m_wert20mA->setText(CNumberField::Format(m_werte.fWert20mA, locale) + QLatin1Char(' ') +
-                        m_werte.strEinheit);
-    m_anzahl->setCurrentIndex(CLinTabRules::AnzahlToIndex(m_werte));
+    m_wert4mA->setText(CNumberField::Format(m_values.fWert4mA, locale) + QLatin1Char(' ') +
+                       m_values.strEinheit);
+    m_wert20mA->setText(CNumberField::Format(m_values.fWert20mA, locale) + QLatin1Char(' ') +
+                        m_values.strEinheit);
+    m_anzahl->setCurrentIndex(CLinTabRules::AnzahlToIndex(m_values));
     FillRows();
 }
 
 void CLinTab::FillRows() {
     for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
-        const CLinTabRules::RowState state = CLinTabRules::Row(m_werte, i);
-        m_x[i]->setText(m_werte.strX[i]);
-        m_y[i]->setText(m_werte.strY[i]);
+        const CLinTabRules::RowState state = CLinTabRules::Row(m_values, i);
+        m_x[i]->setText(m_values.strX[i]);
+        m_y[i]->setText(m_values.strY[i]);
         for (QLineEdit* cell : {m_x[i], m_y[i]}) {
             cell->setEnabled(state.bEnabled);
             cell->setReadOnly(state.bReadOnly);
@@ -150,8 +150,8 @@ void CLinTab::FillRows() {
 
 void CLinTab::Gather() {
     for (int i = 0; i < CLinTabelle::kPunkte; ++i) {
-        m_werte.strX[i] = m_x[i]->text();
-        m_werte.strY[i] = m_y[i]->text();
+        m_values.strX[i] = m_x[i]->text();
+        m_values.strY[i] = m_y[i]->text();
     }
 }
 
@@ -160,12 +160,12 @@ void CLinTab::ShowProblem(const ValidationProblem& problem) {
 }
 
 CLinTabRules::Ergebnis CLinTab::Result() const {
-    return m_rules.Result(m_werte);
+    return m_rules.Result(m_values);
 }
 
 void CLinTab::accept() {
     Gather();
-    if (const auto problem = m_rules.Validate(m_werte)) {
+    if (const auto problem = m_rules.Validate(m_values)) {
         ShowProblem(*problem);
         return;
     }
@@ -173,6 +173,6 @@ void CLinTab::accept() {
 }
 
 void CLinTab::OnAnzahl(int nIndex) {
-    m_rules.SetAnzahl(m_werte, CLinTabRules::IndexToAnzahl(m_werte.eArt, nIndex));
+    m_rules.SetAnzahl(m_values, CLinTabRules::IndexToAnzahl(m_values.eArt, nIndex));
     Fill();
 }

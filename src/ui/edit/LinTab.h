@@ -1,7 +1,7 @@
 #pragma once
 
 #include "edit/LinTabRules.h"
-#include "edit/LinTabWerte.h"
+#include "edit/LinTabValues.h"
 
 #include <QDialog>
 #include <array>
@@ -23,12 +23,12 @@ class CLinTab : public QDialog {
 
 public:
     /// The editor that the values' kind asks for.
-    static std::unique_ptr<CLinTab> Create(const CLinTabWerte& werte, const CLinTabRules& rules,
+    static std::unique_ptr<CLinTab> Create(const CLinTabValues& werte, const CLinTabRules& rules,
                                            QWidget* parent = nullptr);
 
-    CLinTab(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent = nullptr);
+    CLinTab(const CLinTabValues& werte, const CLinTabRules& rules, QWidget* parent = nullptr);
 
-    const CLinTabWerte& Werte() const { return m_werte; }
+    const CLinTabValues& Values() const { return m_values; }
     /// What to hand back to the edit dialog after "OK".
     CLinTabRules::Ergebnis Result() const;
     void accept() override;
@@ -39,7 +39,7 @@ protected:
     void ShowProblem(const ValidationProblem& problem);
 
     CLinTabRules m_rules;
-    CLinTabWerte m_werte;
+    CLinTabValues m_values;
     CFieldBinder* m_binder;
     QVBoxLayout* m_layout;
     QHBoxLayout* m_topRow;

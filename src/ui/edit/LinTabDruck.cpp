@@ -1,4 +1,4 @@
 #include "ui/edit/LinTabDruck.h"
 
-CLinTabDruck::CLinTabDruck(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent)
+CLinTabDruck::CLinTabDruck(const CLinTabValues& werte, const CLinTabRules& rules, QWidget* parent)
     : CLinTab(werte, rules, parent) {}

@@ -8,5 +8,5 @@ class CLinTabDruck : public CLinTab {
     Q_OBJECT
 
 public:
-    CLinTabDruck(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent = nullptr);
+    CLinTabDruck(const CLinTabValues& werte, const CLinTabRules& rules, QWidget* parent = nullptr);
 };

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-CLinTab_Druck_KA71::CLinTab_Druck_KA71(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent)
+CLinTab_Druck_KA71::CLinTab_Druck_KA71(const CLinTabValues& werte, const CLinTabRules& rules, QWidget* parent)
     : CLinTab(werte, rules, parent)
     , m_freiAnfang(new QLineEdit)
     , m_freiEnde(new QLineEdit)
@@ -36,15 +36,15 @@ CLinTab_Druck_KA71::CLinTab_Druck_KA71(const CLinTabWerte& werte, const CLinTabR
 
 void CLinTab_Druck_KA71::Fill() {
     CLinTab::Fill();
-    m_freiAnfang->setText(m_werte.strFreiAnfang);
-    m_freiEnde->setText(m_werte.strFreiEnde);
-    m_komma->setCurrentIndex(m_werte.bereich.nKomma);
+    m_freiAnfang->setText(m_values.strFreiAnfang);
+    m_freiEnde->setText(m_values.strFreiEnde);
+    m_komma->setCurrentIndex(m_values.bereich.nKomma);
 }
 
 void CLinTab_Druck_KA71::Gather() {
     CLinTab::Gather();
-    m_werte.strFreiAnfang = m_freiAnfang->text();
-    m_werte.strFreiEnde = m_freiEnde->text();
+    m_values.strFreiAnfang = m_freiAnfang->text();
+    m_values.strFreiEnde = m_freiEnde->text();
 }
 
 void CLinTab_Druck_KA71::OnFreiVerlassen(int nFeld) {
@@ -52,7 +52,7 @@ void CLinTab_Druck_KA71::OnFreiVerlassen(int nFeld) {
         return; // the message box took the focus; that is no new value
     }
     Gather();
-    if (const auto problem = m_rules.FreiBereichVerlassen(m_werte, nFeld)) {
+    if (const auto problem = m_rules.FreiBereichVerlassen(m_values, nFeld)) {
         m_bMeldet = true;
         ShowProblem(*problem);
         m_bMeldet = false;
@@ -63,6 +63,6 @@ void CLinTab_Druck_KA71::OnFreiVerlassen(int nFeld) {
 
 void CLinTab_Druck_KA71::OnKomma(int nIndex) {
     Gather();
-    m_rules.SetKomma(m_werte, nIndex);
+    m_rules.SetKomma(m_values, nIndex);
     Fill();
 }

@@ -11,7 +11,7 @@ class CLinTab_Druck_KA71 : public CLinTab {
     Q_OBJECT
 
 public:
-    CLinTab_Druck_KA71(const CLinTabWerte& werte, const CLinTabRules& rules, QWidget* parent = nullptr);
+    CLinTab_Druck_KA71(const CLinTabValues& werte, const CLinTabRules& rules, QWidget* parent = nullptr);
 
 protected:
     void Fill() override;

@@ -310,8 +310,8 @@ void CMainFrame::ConnectMeasurementCommands() {
     }
     ConnectCommand(T::kConnectRX93, [this] { m_view->OnConnectRX93(); });
     ConnectCommand(T::kNormalbetrieb, [this] { m_view->OnNormalbetrieb(); });
-    for (const int nId : {T::kAdcWerteRX31, T::kAdcWerteVN62, T::kAdcWerteKA71}) {
-        ConnectCommand(nId, [this] { m_view->OnAdcWerte(); });
+    for (const int nId : {T::kAdcValuesRX31, T::kAdcValuesVN62, T::kAdcValuesKA71}) {
+        ConnectCommand(nId, [this] { m_view->OnAdcValues(); });
     }
     for (const int nId : {T::kInterfaceVersionRX31, T::kInterfaceVersionVN62}) {
         ConnectCommand(nId, [this] { m_view->OnInterfaceVersion(); });

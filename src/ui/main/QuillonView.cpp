@@ -386,7 +386,7 @@ void CQuillonView::OnNormalbetrieb() {
     RunOperation([&] { m_measurement.OnNormalbetrieb(); });
 }
 
-void CQuillonView::OnAdcWerte() {
+void CQuillonView::OnAdcValues() {
     RunOperation([&] { m_measurement.OnShowAdcValues(); });
 }
 

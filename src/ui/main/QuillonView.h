@@ -81,7 +81,7 @@ public:
     /// "Connect RX93" / "Verbinde Hardware...": connects and shows what the transmitter answered.
     void OnConnectRX93();
     void OnNormalbetrieb();
-    void OnAdcWerte();
+    void OnAdcValues();
     void OnInterfaceVersion();
     /// "Abgleichdaten lesen..." of a family's factory submenu.
     void OnAbgleichLesen(CTypKatalog::AbgleichForm familie);

@@ -4,7 +4,7 @@
 #include "ui/access/AccessibleNames.h"
 
 #include "SequenceRig.h"
-#include "edit/EditDataWerte.h"
+#include "edit/EditDataValues.h"
 #include "ui/access/About.h"
 #include "ui/access/ChangePsw.h"
 #include "ui/access/Freigabe.h"
@@ -41,8 +41,8 @@
 
 namespace {
 
-CEditDataWerte Werte(CEditDataWerte::Variante variante, int nTyp) {
-    CEditDataWerte werte;
+CEditDataValues Werte(CEditDataValues::Variante variante, int nTyp) {
+    CEditDataValues werte;
     werte.eVariante = variante;
     werte.nTyp = nTyp;
     werte.strGrundAnfang = QStringLiteral("0");
@@ -138,25 +138,25 @@ private Q_SLOTS:
                 return std::make_unique<CHardwareSetup>(setupRules, setupValues);
             },
             [&]() -> std::unique_ptr<QDialog> {
-                return std::make_unique<CLinTab_Druck_KA71>(CLinTabWerte{}, linRules);
+                return std::make_unique<CLinTab_Druck_KA71>(CLinTabValues{}, linRules);
             },
             [&]() -> std::unique_ptr<QDialog> {
-                return std::make_unique<CLinTabDruck>(CLinTabWerte{}, linRules);
+                return std::make_unique<CLinTabDruck>(CLinTabValues{}, linRules);
             },
             [this]() -> std::unique_ptr<QDialog> {
-                return std::make_unique<CKonfiguration>(CKonfigurationWerte{}, m_locale);
+                return std::make_unique<CKonfiguration>(CKonfigurationValues{}, m_locale);
             },
             [this]() -> std::unique_ptr<QDialog> {
-                return CEditData::Create(Werte(CEditDataWerte::Variante::EditData, 2), m_locale);
+                return CEditData::Create(Werte(CEditDataValues::Variante::EditData, 2), m_locale);
             },
             [this]() -> std::unique_ptr<QDialog> {
-                return CEditData::Create(Werte(CEditDataWerte::Variante::RX31_3x, 2), m_locale);
+                return CEditData::Create(Werte(CEditDataValues::Variante::RX31_3x, 2), m_locale);
             },
             [this]() -> std::unique_ptr<QDialog> {
-                return CEditData::Create(Werte(CEditDataWerte::Variante::RX30, 3), m_locale);
+                return CEditData::Create(Werte(CEditDataValues::Variante::RX30, 3), m_locale);
             },
             [this]() -> std::unique_ptr<QDialog> {
-                return CEditData::Create(Werte(CEditDataWerte::Variante::KA71, 8), m_locale);
+                return CEditData::Create(Werte(CEditDataValues::Variante::KA71, 8), m_locale);
             },
         };
         QStringList unnamed;
@@ -170,7 +170,7 @@ private Q_SLOTS:
 
     void toggleActionRunsTheHandlers() {
         std::unique_ptr<CEditData> edit =
-            CEditData::Create(Werte(CEditDataWerte::Variante::RX31_3x, 2), m_locale);
+            CEditData::Create(Werte(CEditDataValues::Variante::RX31_3x, 2), m_locale);
         edit->show();
         auto* lin = edit->findChild<QCheckBox*>();
         QVERIFY(lin);

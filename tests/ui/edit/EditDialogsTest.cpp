@@ -7,8 +7,8 @@
 #include "ScriptedOperator.h"
 #include "SequenceRig.h"
 #include "document/QuillonDoc.h"
-#include "edit/EditDataWerte.h"
-#include "edit/KonfigurationWerte.h"
+#include "edit/EditDataValues.h"
+#include "edit/KonfigurationValues.h"
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/edit/EditData.h"
@@ -28,7 +28,7 @@
 
 namespace {
 
-using F = CEditDataWerte;
+using F = CEditDataValues;
 
 std::unique_ptr<CQuillonDoc> Doc(IOperator& op, int typ) {
     auto doc = std::make_unique<CQuillonDoc>(op, QString());
@@ -104,8 +104,8 @@ private Q_SLOTS:
     }
 
     void hintLineFollowsTheFocus() {
-        CEditDataWerte werte;
-        werte.eVariante = CEditDataWerte::Variante::RX31_3x;
+        CEditDataValues werte;
+        werte.eVariante = CEditDataValues::Variante::RX31_3x;
         werte.nTyp = 2;
         werte.strGrundAnfang = QStringLiteral("0");
         werte.strGrundEnde = QStringLiteral("10");
@@ -136,7 +136,7 @@ private Q_SLOTS:
             QVERIFY(dialog);
             CDialogDriver::Type(dialog, F::kMessAnfang, QStringLiteral("2"));
             CDialogDriver::Click(dialog, QStringLiteral("Lin.-Korrektur:"));
-            QCOMPARE(dialog->Werte().linTab.nAnzahl, 30);
+            QCOMPARE(dialog->Values().linTab.nAnzahl, 30);
             CDialogDriver::Later([] {
                 auto* editor = CDialogDriver::Active<CLinTabDruck>();
                 QVERIFY(editor);
@@ -248,7 +248,7 @@ private Q_SLOTS:
     }
 
     void configurationLoop() {
-        using K = CKonfigurationWerte;
+        using K = CKonfigurationValues;
         CDialogDriver driver;
         CScriptedOperator op;
         std::unique_ptr<CQuillonDoc> doc = Doc(op, 2);

@@ -8,8 +8,8 @@
 #include "base/NumberField.h"
 #include "document/DocumentFile.h"
 #include "document/QuillonDoc.h"
-#include "edit/EditDataWerte.h"
-#include "edit/KonfigurationWerte.h"
+#include "edit/EditDataValues.h"
+#include "edit/KonfigurationValues.h"
 #include "shell/CommandTable.h"
 #include "sim/SimTransmitter.h"
 #include "transmitter/Commands.h"
@@ -51,7 +51,7 @@ private Q_SLOTS:
     void cleanup() { CModalDriver::Reset(); }
 
     void presetEditedSentAndReadBack() {
-        using F = CEditDataWerte;
+        using F = CEditDataValues;
         CShellRig rig(CEdition::Kind::Kunde, 8);
         QVERIFY(rig.Start());
         rig.Frame().show();
@@ -81,7 +81,7 @@ private Q_SLOTS:
     }
 
     void ka71UnitsLookedAtLeaveTheRangeAsItWas() {
-        using F = CEditDataWerte;
+        using F = CEditDataValues;
         CShellRig rig(CEdition::Kind::Kunde, 10);
         QVERIFY(rig.Start());
         CQuillonDoc& doc = rig.Doc();
@@ -146,7 +146,7 @@ private Q_SLOTS:
     }
 
     void konfigurationReadsAndWritesTheTransmitter() {
-        using K = CKonfigurationWerte;
+        using K = CKonfigurationValues;
         CShellRig rig(CEdition::Kind::Kunde, 2);
         QVERIFY(rig.Start());
         rig.Frame().show();

@@ -3,7 +3,7 @@
 #include <QString>
 
 /// What the dialog "Konfiguration" shows and the user edits; number fields as typed.
-struct CKonfigurationWerte {
+struct CKonfigurationValues {
     enum Field { kOffset, kSpanne, kNullpunkt, kTastensperre };
 
     int nTyp = 2;

@@ -1,8 +1,8 @@
-#include "edit/EditDataWerte.h"
+#include "edit/EditDataValues.h"
 
 #include "base/Einheiten.h"
 
-QString CEditDataWerte::EinheitName(int nEinheit) const {
+QString CEditDataValues::EinheitName(int nEinheit) const {
     const QString name = strEinheitNamen.value(nEinheit);
     return name.isEmpty() ? CEinheiten::UnitName(nEinheit) : name;
 }

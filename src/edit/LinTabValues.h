@@ -7,7 +7,7 @@
 #include <array>
 
 /// What a table editor shows and the user edits. The cells are texts as typed; the rules read them.
-struct CLinTabWerte {
+struct CLinTabValues {
     /// The three editors: percent table of type 0, range table, KA71 table on the display scale.
     enum class Art { Prozent, Druck, KA71 };
 

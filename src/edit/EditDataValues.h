@@ -8,7 +8,7 @@
 
 /// What the dialog "Daten editieren" shows and the user edits. Number fields are held as the texts the
 /// user sees, so that the check on "OK" can say which one is not a number; the rules read them.
-struct CEditDataWerte {
+struct CEditDataValues {
     /// The four dialog variants; the transmitter type chooses one.
     using Variante = CTypKatalog::EditVariante;
 
