@@ -13,7 +13,6 @@
 #include "core/ProgramError.h"
 #include "core/ProgramErrorReport.h"
 #include "document/Windows1252.h"
-#include "edit/SendeGrenzen.h"
 #include "edit/SerienVorgabe.h"
 #include "link/TtyDevice.h"
 #include "measurement/LogFormat.h"
@@ -75,17 +74,24 @@ CCliTool::CCliTool(const CCliOptions& options, IProfileStore& profile, CTerminal
     , m_operator(op)
     , m_out(out)
     , m_doc(op, QCoreApplication::applicationDirPath())
-    , m_link(op, m_clock, PlainTtyDevice())
-    , m_connection(m_link, m_doc)
-    , m_transfer(m_link, m_connection, m_doc)
+    , m_session(op, m_clock, PlainTtyDevice(), m_doc)
+    , m_link(m_session.Link())
+    , m_connection(m_session.Connection())
+    , m_transfer(m_session.Transfer())
     , m_messung(m_link, m_transfer, m_doc, CLogFormat::FromLocale(QLocale::system()))
     , m_calibration(m_link, m_connection, m_doc)
     , m_temperatur(m_link, m_connection) {
     // Nothing but the operation runs in the tool: its waits are plain sleeps, without an event loop.
     m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
-    // A file's values outside the edit dialogs' limits are a question before the send (--yes answers).
-    CSendeGrenzen::Install(m_transfer);
+    // A send that was checked is confirmed on the output; what went wrong goes with the messages.
+    m_session.SetBefundAnzeige([this](const CSendePruefung::Ergebnis& ergebnis) {
+        if (ergebnis.IstErfolg()) {
+            Print(CSendePruefung::Meldung(ergebnis));
+        } else {
+            m_operator.Message(CSendePruefung::Meldung(ergebnis), QString(), IOperator::Icon::Error);
+        }
+    });
     m_link.PortMap().Pin(m_doc.Settings().PortPins());
     ApplyLinkOptions();
 }
@@ -201,7 +207,7 @@ int CCliTool::FindInterface() {
 }
 
 int CCliTool::Receive() {
-    if (!m_transfer.ReceiveParameterSet()) {
+    if (!m_session.Empfangen()) {
         return kFailed; // nothing is written: a half-read parameter set never becomes a file
     }
     return m_doc.SaveFile(m_options.output) ? kSuccess : kFailed;
@@ -235,40 +241,21 @@ int CCliTool::Send() {
             return kFailed;
         }
     }
-    std::optional<CParameterSatz> vorher;
-    if (m_options.verify) {
-        // What the transmitter holds now: a send that fails half-way can then tell the old set from a
-        // mix. A transmitter that cannot be read could not be verified either: nothing is sent.
-        CSendePruefung asFound(m_link, m_doc, QLocale::system());
-        if (!asFound.Lesen()) {
-            m_operator.Message(tr("Nichts gesendet."));
-            return kFailed;
-        }
-        vorher = asFound.Gelesen().GetParameterSatz();
+    // With --verify, what the transmitter holds now is read first: a send that fails half-way can then
+    // tell the old set from a mix. A transmitter that cannot be read could not be verified either:
+    // nothing is sent.
+    if (m_options.verify && !m_session.AsFoundLesen()) {
+        m_operator.Message(tr("Nichts gesendet."));
+        return kFailed;
     }
-    const CParameterTransfer::SendResult result = m_transfer.SendParameterSet();
+    const CParameterTransfer::SendResult result = m_session.Senden(m_options.verify);
     if (result == CParameterTransfer::SendResult::Declined && m_operator.QuestionUnanswered()) {
         m_operator.Message(tr("Ohne Terminal braucht send die Option --yes."));
     }
-    return CheckAfterSend(result, vorher);
-}
-
-int CCliTool::CheckAfterSend(CParameterTransfer::SendResult result,
-                             const std::optional<CParameterSatz>& vorher) {
-    const bool bSent = result == CParameterTransfer::SendResult::Sent;
-    const bool bUnklar = result == CParameterTransfer::SendResult::Failed && m_transfer.MayHaveWritten();
-    if (!(bSent && m_options.verify) && !bUnklar) {
-        return bSent ? kSuccess : kFailed;
-    }
-    CSendePruefung pruefung(m_link, m_doc, QLocale::system());
-    const CSendePruefung::Ergebnis ergebnis = bSent ? pruefung.NachSenden() : pruefung.NachFehler(vorher);
-    const QString meldung = CSendePruefung::Meldung(ergebnis);
-    if (ergebnis.IstErfolg()) {
-        Print(meldung);
-        return kSuccess;
-    }
-    m_operator.Message(meldung, QString(), IOperator::Icon::Error);
-    return kFailed; // a failed send stays a failure even when the whole new set arrived
+    const std::optional<CSendePruefung::Ergebnis>& pruefung = m_session.LetztePruefung();
+    // A failed send stays a failure even when the read-back finds the whole new set.
+    const bool bOk = result == CParameterTransfer::SendResult::Sent && (!pruefung || pruefung->IstErfolg());
+    return bOk ? kSuccess : kFailed;
 }
 
 int CCliTool::Diff() {

@@ -8,6 +8,7 @@
 #include "link/TransmitterLink.h"
 #include "measurement/Messung.h"
 #include "shell/ParameterVergleich.h"
+#include "shell/TransmitterSession.h"
 #include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
@@ -51,10 +52,6 @@ private:
     int Diff();
     /// The result of diff on the output, as text or JSON; the exit status it means.
     int PrintDiff(const CParameterVergleich::Ergebnis& ergebnis, const QString& links, const QString& rechts);
-    /// After the send: the read-back of --verify, or after a failure that may have written, which set
-    /// the transmitter holds (vorher: the set read before the send, with --verify). Returns the exit
-    /// status.
-    int CheckAfterSend(CParameterTransfer::SendResult result, const std::optional<CParameterSatz>& vorher);
     /// Connects and takes type and function set from the transmitter's identification.
     bool IdentifyTransmitter();
     bool LoadDocument(const QString& path);
@@ -67,9 +64,12 @@ private:
     FILE* m_out;
     CSystemClock m_clock;
     CQuillonDoc m_doc;
-    CTransmitterLink m_link;
-    CConnection m_connection;
-    CParameterTransfer m_transfer;
+    /// The window's session on a terminal: receive and send, their check and their history are the
+    /// window's.
+    CTransmitterSession m_session;
+    CTransmitterLink& m_link;
+    CConnection& m_connection;
+    CParameterTransfer& m_transfer;
     CMessung m_messung;
     CCalibrationTransfer m_calibration;
     CTempAbgleichTransfer m_temperatur;

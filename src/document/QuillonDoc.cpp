@@ -96,6 +96,14 @@ void CQuillonDoc::SaveSettings(IProfileStore& profile) const {
     Settings().Save(profile);
 }
 
+void CQuillonDoc::TakeConnectionSettings(const CQuillonDoc& from) {
+    SetComPort(from.GetComPort());
+    SetInterfaceVersion(from.GetInterfaceVersion());
+    SetLinTabOption(from.GetLinTabOption());
+    SetTyp(from.GetTyp());
+    m_bErweitert = from.m_bErweitert;
+}
+
 CSettingsRegistry& CQuillonDoc::Settings() {
     std::as_const(*this).Settings();
     return m_settings;

@@ -78,6 +78,9 @@ public:
     /// "TransmitterVersion" is the type of the parameter set.
     CSettingsRegistry& Settings();
     const CSettingsRegistry& Settings() const;
+    /// Takes over what a connect and a receive go by (port, interface, table option, type and function
+    /// set), so that a document reading a transmitter beside this one connects as this one would.
+    void TakeConnectionSettings(const CQuillonDoc& from);
     /// The release password of QlSet.cfg in the program directory, "qxv" when the file is missing or
     /// damaged.
     QString ReadCfgText() const;
@@ -117,7 +120,7 @@ public:
 
     // --- Parameter set -------------------------------------------------------------------------------
     const CParameterSatz& GetParameterSatz() const { return m_Parameter; }
-    /// Puts a parameter set back as a whole (a failed receive returns to the one shown before).
+    /// Takes a parameter set over as a whole (a receive that read the whole set beside this document).
     void SetParameterSatz(const CParameterSatz& satz) { m_Parameter = satz; }
     int GetTyp() const { return m_Parameter.m_nTyp; }
     void SetTyp(int nTyp) { m_Parameter.m_nTyp = nTyp; }

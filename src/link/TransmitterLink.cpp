@@ -4,6 +4,8 @@
 #include "core/Logging.h"
 #include "core/WaitCursor.h"
 
+#include <utility>
+
 namespace {
 
 /// Counts the running transfers, also when a program error leaves one early.
@@ -48,8 +50,8 @@ IClock& CTransmitterLink::Clock() {
     return m_clock;
 }
 
-void CTransmitterLink::SetConnectHook(ConnectHook hook) {
-    m_connectHook = std::move(hook);
+CTransmitterLink::ConnectHook CTransmitterLink::SetConnectHook(ConnectHook hook) {
+    return std::exchange(m_connectHook, std::move(hook));
 }
 
 bool CTransmitterLink::Transfer(quint8 command, const QByteArray& payload, QByteArray& reply) {

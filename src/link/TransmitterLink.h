@@ -34,7 +34,9 @@ public:
     CPortMap& PortMap();
     IOperator& Operator();
     IClock& Clock();
-    void SetConnectHook(ConnectHook hook);
+    /// Installs the connect-on-demand; returns the one it replaces, for a connection of the moment
+    /// (a read-back beside the shown document) to put back when it ends.
+    ConnectHook SetConnectHook(ConnectHook hook);
 
     /// Sends the command with its payload and receives the reply frame (STX to ETX) into reply. True
     /// when a reply frame arrived. Afterwards payload holds the request frame that was sent last, or is

@@ -10,10 +10,7 @@ CSendePruefung::CSendePruefung(CTransmitterLink& link, const CQuillonDoc& gesend
     , m_connection(link, m_gelesen)
     , m_transfer(link, m_connection, m_gelesen) {
     // Connect as the send did: same port, interface and type.
-    m_gelesen.SetComPort(gesendet.GetComPort());
-    m_gelesen.SetInterfaceVersion(gesendet.GetInterfaceVersion());
-    m_gelesen.SetLinTabOption(gesendet.GetLinTabOption());
-    m_gelesen.SetTyp(gesendet.GetTyp());
+    m_gelesen.TakeConnectionSettings(gesendet);
 }
 
 bool CSendePruefung::Identifizieren() {

@@ -6,6 +6,7 @@
 #include "transmitter/Connection.h"
 #include "transmitter/ParameterTransfer.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -14,11 +15,16 @@ class IByteDevice;
 class IClock;
 class IOperator;
 
-/// The transmitter side of the main window: the link with its port, the connection and the receive and
-/// send of the parameter set, for the whole run. A receive that fails puts back the parameter set the
-/// document held before, so a failed transfer never costs the person the values on the screen.
+/// The transmitter side of the window and of quillon-cli: the link with its port, the connection and
+/// the receive and send of the parameter set, for the whole run. Both go through here so that they
+/// check a send the same way and leave the same entry in the device history: one per receive or send
+/// that reached the transmitter, whatever its outcome.
 class CTransmitterSession {
 public:
+    /// Shows the finding of a read-back after a send; the window shows a message box (the default),
+    /// the command-line tool prints a confirmation on its output.
+    using BefundAnzeige = std::function<void(const CSendePruefung::Ergebnis&)>;
+
     CTransmitterSession(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device, CQuillonDoc& doc);
     CTransmitterSession(const CTransmitterSession&) = delete;
     CTransmitterSession& operator=(const CTransmitterSession&) = delete;
@@ -28,30 +34,43 @@ public:
     CConnection& Connection() { return m_connection; }
     CParameterTransfer& Transfer() { return m_transfer; }
 
-    /// "Empfangen...": true when the whole parameter set was read.
+    /// "Empfangen...": true when the whole parameter set was read; a receive that fails leaves the
+    /// document as it was.
     bool Empfangen();
-    /// "Senden...". With "Nach dem Senden prüfen" a send that succeeded is read back; a send that failed
-    /// once it may have written is always read back, to tell which set the transmitter holds. The
-    /// finding is shown to the person and kept (LetztePruefung).
-    CParameterTransfer::SendResult Senden();
+    /// Reads what the transmitter holds now as the as-found set, the document untouched: a send after
+    /// it can then tell the old set from a mix (`quillon-cli send --verify`). False when it could not
+    /// be read.
+    bool AsFoundLesen();
+    /// "Senden...". With bPruefen ("Nach dem Senden prüfen", --verify) a send that succeeded is read
+    /// back; a send that failed once it may have written is always read back, to tell which set the
+    /// transmitter holds. The finding is shown and kept (LetztePruefung).
+    CParameterTransfer::SendResult Senden(bool bPruefen);
     /// The finding of the last read-back after a send, if there was one.
     const std::optional<CSendePruefung::Ergebnis>& LetztePruefung() const { return m_letztePruefung; }
+    void SetBefundAnzeige(BefundAnzeige anzeige) { m_befundAnzeige = std::move(anzeige); }
 
-    /// The parameter set as last received from the transmitter ("as found"), beside the document and
-    /// never in its file; nothing until a receive succeeded.
-    const std::optional<CParameterSatz>& AsFound() const { return m_asFound; }
-    void ForgetAsFound() { m_asFound.reset(); }
     /// The "as found" set for the sheet of doc: only when it was read from the transmitter doc names
     /// (identification and serial number) and doc has been changed since; nothing otherwise.
     std::optional<CParameterSatz> AsFoundFor(const CQuillonDoc& doc) const;
 
 private:
-    void CheckAfterSend(CParameterTransfer::SendResult result);
+    /// The as-found set when it was read from the transmitter doc names.
+    std::optional<CParameterSatz> AsFoundOf(const CQuillonDoc& doc) const;
+    void CheckAfterSend(CParameterTransfer::SendResult result, bool bPruefen);
+    void ShowBefund(const CSendePruefung::Ergebnis& ergebnis);
+    void RecordReceive(bool bOk, quint64 nTraceStart);
+    void RecordSend(CParameterTransfer::SendResult result, const std::optional<CParameterSatz>& vorher,
+                    const QStringList& traceTail);
+    quint64 TraceStart();
+    QStringList TraceTail(quint64 nTraceStart);
 
     CQuillonDoc& m_doc;
     CTransmitterLink m_link;
     CConnection m_connection;
     CParameterTransfer m_transfer;
     std::optional<CParameterSatz> m_asFound;
+    /// The as-found set was read just now for the next send, from the very transmitter it goes to.
+    bool m_bAsFoundVorSenden = false;
     std::optional<CSendePruefung::Ergebnis> m_letztePruefung;
+    BefundAnzeige m_befundAnzeige;
 };

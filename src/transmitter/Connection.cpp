@@ -22,14 +22,15 @@ const QString kFailToConnect = QStringLiteral("Fail to Connect Transmitter");
 CConnection::CConnection(CTransmitterLink& link, CQuillonDoc& doc)
     : m_link(link)
     , m_doc(doc) {
-    m_link.SetConnectHook([this] {
+    m_replacedHook = m_link.SetConnectHook([this] {
         QByteArray reply;
         return ConnectTransmitter(reply);
     });
 }
 
 CConnection::~CConnection() {
-    m_link.SetConnectHook(nullptr);
+    // A read-back's connection ends before the session's: the session connects on demand again.
+    m_link.SetConnectHook(std::move(m_replacedHook));
 }
 
 bool CConnection::ConnectTransmitter(QByteArray& reply) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
+#include <functional>
 #include <optional>
 
 class CQuillonDoc;
@@ -16,10 +17,10 @@ class CTransmitterLink;
 /// information and searching the ports for an interface.
 ///
 /// While it exists it is the link's connect-on-demand: TransferCommand on a closed port connects
-/// through ConnectTransmitter. Every operation leaves the port open; the operation that called it
-/// closes it. The operations the hardware setup calls on their own (CheckTransmitter, SearchInterface,
-/// ProbePorts, RestartTransmitter) are transmitter operations (CLinkOperation): refused while another
-/// one runs, unless that one calls them itself.
+/// through ConnectTransmitter; when it ends, the connection it replaced is the link's again. Every operation
+/// leaves the port open; the operation that called it closes it. The operations the hardware setup calls on
+/// their own (CheckTransmitter, SearchInterface, ProbePorts, RestartTransmitter) are transmitter operations
+/// (CLinkOperation): refused while another one runs, unless that one calls them itself.
 class CConnection {
     Q_DECLARE_TR_FUNCTIONS(CConnection)
 
@@ -69,4 +70,5 @@ private:
 
     CTransmitterLink& m_link;
     CQuillonDoc& m_doc;
+    std::function<bool()> m_replacedHook;
 };

@@ -165,13 +165,35 @@ void CParameterTransfer::ReportProgramError(const char* what) {
 
 bool CParameterTransfer::ReceiveParameterSet() {
     const CLinkOperation operation(m_link);
+    m_strFehler.clear();
     if (operation.IsRefused()) {
         return false;
     }
+    // The set is read into a document of its own and taken over only when it is whole: a receive that
+    // fails part-way leaves the shown set, its validity and its live values exactly as they were.
+    CQuillonDoc gelesen(m_operator, m_doc.GetProgrammVerzeichnis());
+    gelesen.TakeConnectionSettings(m_doc);
+    gelesen.SetParameterSatz(m_doc.GetParameterSatz());
+    gelesen.ClearParameters(); // keeps the type and the KA71's free range, which not every type reads
+    CConnection connection(m_link, gelesen);
+    CParameterTransfer leser(m_link, connection, gelesen);
+    const bool bOk = leser.ReadSteps();
+    m_strFehler = leser.m_strFehler;
+    m_lastRead = gelesen.GetParameterSatz();
+    if (bOk) {
+        m_doc.ClearParameters(); // the live values belonged to the set shown before
+        m_doc.SetParameterSatz(m_lastRead);
+        m_doc.SetErweitertFlag(gelesen.IsErweitert());
+        m_doc.SetGueltig(true);
+    }
+    m_doc.UpdateAllViews();
+    return bOk;
+}
+
+bool CParameterTransfer::ReadSteps() {
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbinde), 0, kReceiveBarMax);
     int nStep = 0;
     bool bOk = true;
-    bool bPastConnect = false;
     while (bOk && nStep != kEnd) {
         m_operator.SetProgressPos(nStep);
         Step step{false, kEnd};
@@ -181,19 +203,15 @@ bool CParameterTransfer::ReceiveParameterSet() {
             ReportProgramError(error.what());
         }
         bOk = step.bOk;
-        bPastConnect = bPastConnect || (bOk && nStep == 0);
         nStep = step.nNext;
         m_link.Clock().SleepMs(kReceiveStepPauseMs);
     }
     if (!bOk) {
-        m_operator.Message(tr("Empfangsfehler!"));
+        m_strFehler = tr("Empfangsfehler!");
+        m_operator.Message(m_strFehler);
     }
     m_operator.EndProgress();
     m_link.Sio().ClosePort();
-    if (bPastConnect) {
-        m_doc.SetGueltig(bOk);
-    }
-    m_doc.UpdateAllViews();
     return bOk;
 }
 
@@ -332,6 +350,7 @@ bool CParameterTransfer::VerifyTransmitterRange() {
 
 CParameterTransfer::SendResult CParameterTransfer::SendParameterSet() {
     const CLinkOperation operation(m_link);
+    m_strFehler.clear();
     if (operation.IsRefused()) {
         return SendResult::Refused;
     }
@@ -387,13 +406,13 @@ CParameterTransfer::SendResult CParameterTransfer::RunSend(int nBarMax, bool bIm
     SendResult result = SendResult::Sent;
     if (!bOk) {
         if (bAbort) {
-            m_operator.Message(
-                tr("Messbereich im Transmitter unterscheidet sich\nvom eingestellten Bereich!."));
+            m_strFehler = tr("Messbereich im Transmitter unterscheidet sich\nvom eingestellten Bereich!.");
             result = SendResult::RangeDiffers;
         } else {
-            m_operator.Message(tr("Sendefehler!"));
+            m_strFehler = tr("Sendefehler!");
             result = SendResult::Failed;
         }
+        m_operator.Message(m_strFehler);
     }
     m_operator.EndProgress();
     m_doc.UpdateAllViews();

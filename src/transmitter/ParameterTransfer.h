@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ParameterSatz.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -40,8 +42,15 @@ public:
 
     CParameterTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
 
-    /// Reads the whole parameter set; true when every step succeeded.
+    /// Reads the whole parameter set into a set of its own and takes it over into the document when
+    /// every step succeeded (true); a receive that fails leaves the document as it was.
     bool ReceiveParameterSet();
+    /// The set the last receive read, as far as it came: the whole set after a success, after a
+    /// failure the identity of the transmitter as far as it was read (empty when the connect failed).
+    const CParameterSatz& LastRead() const { return m_lastRead; }
+    /// The message the last receive or send ended with when it failed on the way (what the person was
+    /// told last); empty after a success and when it was refused or declined before it began.
+    const QString& Fehlermeldung() const { return m_strFehler; }
     /// Finds the values of a parameter set that lie outside the edit dialogs' limits, each as "field:
     /// message"; the edit layer provides it (CSendeGrenzen).
     using GrenzenPruefung = std::function<QStringList(const CQuillonDoc&)>;
@@ -72,6 +81,8 @@ private:
         int nNext;
     };
 
+    /// The steps of a receive into m_doc (the set of its own), with progress and message.
+    bool ReadSteps();
     Step ReceiveStep(int nStep);
     Step ReceiveLinTab(int nStep);
     Step CommandSendStep(int nStep, bool& bAbort);
@@ -90,4 +101,6 @@ private:
     IOperator& m_operator;
     GrenzenPruefung m_grenzenPruefung;
     bool m_bMayHaveWritten = false;
+    CParameterSatz m_lastRead;
+    QString m_strFehler;
 };

@@ -159,6 +159,15 @@ QString CTraceFormat::Text(const QList<CLinkTrace::Entry>& entries, const QStrin
     return text;
 }
 
+QStringList CTraceFormat::Tail(const CLinkTrace& trace, quint64 nAfter, int nCount) {
+    const QList<CLinkTrace::Entry> entries = trace.EntriesAfter(nAfter);
+    QStringList rows;
+    for (qsizetype i = qMax<qsizetype>(0, entries.size() - nCount); i < entries.size(); ++i) {
+        rows.append(Row(entries.at(i)).join(QLatin1Char('\t')));
+    }
+    return rows;
+}
+
 bool CTraceFormat::Save(const QString& path, const QList<CLinkTrace::Entry>& entries,
                         const QString& programVersion, QString& error) {
     QSaveFile file(path);

@@ -30,6 +30,9 @@ public:
     /// The trace file: a few header lines starting with '#', then the header row and one row per entry,
     /// the columns separated by tabs, lines ended by LF, UTF-8.
     static QString Text(const QList<CLinkTrace::Entry>& entries, const QString& programVersion);
+    /// The last nCount entries recorded after the one numbered nAfter, one row each with its columns
+    /// separated by tabs: what went wrong on the line, kept with a failure in the device history.
+    static QStringList Tail(const CLinkTrace& trace, quint64 nAfter, int nCount);
     /// Writes Text() to path, replacing a file there only when the whole text was written.
     static bool Save(const QString& path, const QList<CLinkTrace::Entry>& entries,
                      const QString& programVersion, QString& error);

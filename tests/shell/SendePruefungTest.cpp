@@ -28,9 +28,9 @@ struct Rig : CSessionRig {
         return true;
     }
 
-    CParameterTransfer::SendResult Send() {
+    CParameterTransfer::SendResult Send(bool bPruefen = false) {
         op.Answer(IOperator::Answer::Yes);
-        return session.Senden();
+        return session.Senden(bPruefen);
     }
 
     void Fault(const std::function<void(CSimulator::Faults&)>& set) {
@@ -144,15 +144,17 @@ private Q_SLOTS:
         QVERIFY(rig.session.AsFoundFor(rig.doc));
         rig.Fault([](CSimulator::Faults& f) { f.bStoreDaempfungWrong = true; });
 
-        // Off by default: the send stays as it was, without a read-back.
+        // Without the check the send stays as it was, without a read-back.
         QCOMPARE(rig.Send(), CParameterTransfer::SendResult::Sent);
         QVERIFY(!rig.session.LetztePruefung());
 
-        rig.doc.SetVerifyAfterSend(1);
-        QCOMPARE(rig.Send(), CParameterTransfer::SendResult::Sent);
+        QCOMPARE(rig.Send(true), CParameterTransfer::SendResult::Sent);
         QVERIFY(rig.session.LetztePruefung());
         QCOMPARE(rig.session.LetztePruefung()->befund, CSendePruefung::Befund::Abweichend);
         QVERIFY(rig.op.MessageTexts().last().contains(QStringLiteral("(m_fDaempfung)")));
+        // The read-back's own connection has ended: the session connects on demand again.
+        QVERIFY(!rig.session.Link().Sio().IsPortOpen());
+        QVERIFY(rig.session.Link().Transfer(Cmd::GetEinheit));
 
         // The as-found set belongs to its transmitter: another serial number, no "before" column.
         rig.doc.SetSeriennummer("anderes");

@@ -1,9 +1,11 @@
-// The window's receive and send against the in-process simulator: a receive that fails part-way gives
-// back the parameter set the form showed before.
+// Receive and send of the window and quillon-cli against the in-process simulator: a receive that fails
+// part-way leaves the document as it was, and every receive and send leaves one history event.
 
 #include "shell/TransmitterSession.h"
 
 #include "SessionRig.h"
+#include "document/HistoryRecorder.h"
+#include "document/HistorySink.h"
 #include "document/QuillonDoc.h"
 #include "sim/Simulator.h"
 #include "transmitter/Commands.h"
@@ -21,7 +23,24 @@ struct Rig : CSessionRig {
         doc.SetMessEnde(25.0f);
         doc.SetBezeichnungText(QStringLiteral("Vorher"));
         doc.SetGueltig(true);
+        doc.SetMesswert(0, 12.5f);
+        doc.SetTemperatur(21.0f);
     }
+};
+
+/// Keeps every event, installed for one test.
+struct RecordingSink : IHistorySink {
+    RecordingSink() { CHistoryRecorder::Install(this); }
+    ~RecordingSink() override { CHistoryRecorder::Install(nullptr); }
+    RecordingSink(const RecordingSink&) = delete;
+    RecordingSink& operator=(const RecordingSink&) = delete;
+
+    qint64 Record(const CHistoryEvent& event) override {
+        events.append(event);
+        return events.size();
+    }
+
+    QList<CHistoryEvent> events;
 };
 
 } // namespace
@@ -36,7 +55,7 @@ private Q_SLOTS:
         QVERIFY(rig.doc.IsGueltig());
         QCOMPARE(rig.doc.GetKennung(), rig.sim.Transmitter().Kennung());
         rig.op.Answer(IOperator::Answer::Yes);
-        QCOMPARE(rig.session.Senden(), CParameterTransfer::SendResult::Sent);
+        QCOMPARE(rig.session.Senden(false), CParameterTransfer::SendResult::Sent);
     }
 
     void failedReceiveKeepsTheShownParameterSet_data() {
@@ -50,8 +69,6 @@ private Q_SLOTS:
         Rig rig(2);
         rig.Load();
         const QByteArray before = rig.doc.SaveToBytes();
-        int updates = 0;
-        QObject::connect(&rig.doc, &CQuillonDoc::documentUpdated, [&updates] { ++updates; });
         if (noPort) {
             rig.device->SetOpenable(false);
         } else {
@@ -59,12 +76,53 @@ private Q_SLOTS:
             faults.silentCommands = {Cmd::GetSpanne};
             rig.sim.SetFaults(faults);
         }
+        const bool bErweitert = rig.doc.IsErweitert();
         QVERIFY(!rig.session.Empfangen());
         QCOMPARE(rig.doc.SaveToBytes(), before);
         QVERIFY(rig.doc.IsGueltig());
+        QCOMPARE(rig.doc.IsErweitert(), bErweitert);
+        QCOMPARE(rig.doc.GetMesswert(0), 12.5f); // the live values stay with the set they belong to
+        QCOMPARE(rig.doc.GetTemperatur(), 21.0f);
         QVERIFY(rig.op.MessageTexts().contains(QStringLiteral("Empfangsfehler!")));
-        QVERIFY(updates >= 1); // the form is told to show the set again
         QVERIFY(!rig.session.Link().Sio().IsPortOpen());
+    }
+
+    void receiveAndSendLeaveOneEventEach() {
+        Rig rig(2);
+        RecordingSink sink;
+        QVERIFY(rig.session.Empfangen());
+        QCOMPARE(sink.events.size(), 1);
+        const CHistoryEvent received = sink.events.takeFirst();
+        QCOMPARE(received.operation, CHistoryEvent::Operation::Receive);
+        QCOMPARE(received.outcome, CHistoryEvent::Outcome::Done);
+        QCOMPARE(received.seriennummer, rig.doc.GetSeriennummer());
+        QVERIFY(!received.before);
+        QVERIFY(received.after && received.after->m_fMessEnde == rig.doc.GetMessEnde());
+        QVERIFY(received.traceTail.isEmpty());
+
+        // The end of the memory image goes unanswered: the read-back that follows is part of the send.
+        const CParameterSatz asFound = rig.doc.GetParameterSatz();
+        rig.doc.SetDaempfung(rig.doc.GetDaempfung() + 2.0f);
+        CSimulator::Faults faults;
+        faults.silentCommands = {Cmd::SpeicherEnde};
+        rig.sim.SetFaults(faults);
+        rig.op.Answer(IOperator::Answer::Yes);
+        QCOMPARE(rig.session.Senden(false), CParameterTransfer::SendResult::Failed);
+        QCOMPARE(sink.events.size(), 1);
+        const CHistoryEvent sent = sink.events.takeFirst();
+        QCOMPARE(sent.operation, CHistoryEvent::Operation::Send);
+        QCOMPARE(sent.outcome, CHistoryEvent::Outcome::Failed);
+        QVERIFY(sent.message.startsWith(QStringLiteral("Sendefehler!\n")));
+        QVERIFY(sent.message.contains(QStringLiteral("neuen Parametersatz"))); // the read-back's finding
+        QVERIFY(sent.before && sent.before->m_fDaempfung == asFound.m_fDaempfung);
+        QVERIFY(!sent.after);
+        QVERIFY(!sent.traceTail.isEmpty() && sent.traceTail.size() <= 20);
+        QVERIFY(sent.traceTail.last().contains(QStringLiteral("87"))); // the last request left unanswered
+
+        // A send declined at the question reaches no transmitter: nothing to record.
+        rig.op.Answer(IOperator::Answer::No);
+        QCOMPARE(rig.session.Senden(true), CParameterTransfer::SendResult::Declined);
+        QVERIFY(sink.events.isEmpty());
     }
 };
 

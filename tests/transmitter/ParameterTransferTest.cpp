@@ -303,17 +303,20 @@ private Q_SLOTS:
         QCOMPARE(rig.doc.GetTyp(), chosen);
     }
 
-    void failedStepKeepsWhatWasReadAndInvalidates() {
+    void failedStepLeavesTheDocumentAndKeepsWhatWasRead() {
         CSequenceRig rig(2);
         CSimulator::Faults faults;
         faults.silentCommands = {Cmd::GetSpanne};
         rig.sim.SetFaults(faults);
         rig.doc.SetGueltig(true);
+        const QByteArray shown = rig.doc.SaveToBytes();
         QVERIFY(!rig.transfer.ReceiveParameterSet());
         QCOMPARE(rig.op.MessageTexts(), QStringList{QStringLiteral("Empfangsfehler!")});
-        QVERIFY(!rig.doc.IsGueltig());
-        QCOMPARE(rig.doc.GetKennung(), rig.sim.Transmitter().Kennung()); // read before the failure
-        QVERIFY(rig.doc.GetBezeichnung().isEmpty());                     // not reached
+        QCOMPARE(rig.transfer.Fehlermeldung(), QStringLiteral("Empfangsfehler!"));
+        QVERIFY(rig.doc.IsGueltig());
+        QCOMPARE(rig.doc.SaveToBytes(), shown);
+        QCOMPARE(rig.transfer.LastRead().m_strKennung, rig.sim.Transmitter().Kennung()); // read before it
+        QVERIFY(rig.transfer.LastRead().m_strBezeichnung.isEmpty());                     // not reached
         QCOMPARE(CSequenceRig::Only(rig.TakeFrames(), Cmd::GetSpanne).size(), 3);
         QVERIFY(!rig.link.Sio().IsPortOpen());
     }

@@ -316,7 +316,7 @@ void CQuillonView::OnEmpfangen() {
 }
 
 void CQuillonView::OnSenden() {
-    RunOperation([&] { m_session.Senden(); });
+    RunOperation([&] { m_session.Senden(m_doc.GetVerifyAfterSend() != 0); });
 }
 
 void CQuillonView::OnAbgleichLesen(CTypKatalog::AbgleichForm familie) {
