@@ -80,7 +80,7 @@ void Each(Io& io, Array& values) {
 
 /// Inputs, outputs and the first two temperature readings open every record.
 template <class Io, class Record>
-void WalkMessung(Io& io, Record& r) {
+void WalkInputsAndOutputs(Io& io, Record& r) {
     Each(io, r.m_nAdc);
     Each(io, r.m_nDac);
     io.Int32(r.m_nTemperaturAdc[0]);
@@ -90,7 +90,7 @@ void WalkMessung(Io& io, Record& r) {
 /// Decimals, range, gain, unit, release, temperature coefficients and serial number follow in every
 /// record in this order; only the factory correction in front of them differs.
 template <class Io, class Record>
-void WalkBereichBisSeriennummer(Io& io, Record& r) {
+void WalkRangeToSerialNumber(Io& io, Record& r) {
     io.Unsigned(r.m_nKommaPos);
     io.Signed(r.m_nBereichAnfang);
     io.Signed(r.m_nBereichEnde);
@@ -105,17 +105,17 @@ void WalkBereichBisSeriennummer(Io& io, Record& r) {
 
 template <class Io, class Record>
 void WalkKA71(Io& io, Record& r) {
-    WalkMessung(io, r);
-    WalkBereichBisSeriennummer(io, r);
+    WalkInputsAndOutputs(io, r);
+    WalkRangeToSerialNumber(io, r);
     io.Int32(r.m_nTemperaturAdc[2]);
 }
 
 template <class Io, class Record>
 void WalkZweiLeiter(Io& io, Record& r, CAbgleichLayout::Form form, bool bErweitert) {
-    WalkMessung(io, r);
+    WalkInputsAndOutputs(io, r);
     io.Signed(r.m_nWerksOffset);
     io.Unsigned(r.m_nWerksSpanne);
-    WalkBereichBisSeriennummer(io, r);
+    WalkRangeToSerialNumber(io, r);
     io.Signed(r.m_nAbglBereichAnfang);
     io.Signed(r.m_nAbglBereichEnde);
     if (form == CAbgleichLayout::Form::VN62) {

@@ -17,23 +17,23 @@ using Feld = CParameterPruefung::Feld;
 /// The send check's name for a field of a dialog's rules; the fields the table does not list are named
 /// by the dialog's first field.
 template <std::size_t N>
-Feld SendeFeld(const std::pair<int, Feld> (&felder)[N], int nFeld) {
-    for (const auto& [nDialogFeld, feld] : felder) {
-        if (nDialogFeld == nFeld) {
+Feld FieldOfSendCheck(const std::pair<int, Feld> (&fields)[N], int nFeld) {
+    for (const auto& [nDialogField, feld] : fields) {
+        if (nDialogField == nFeld) {
             return feld;
         }
     }
-    return felder[0].second;
+    return fields[0].second;
 }
 
-constexpr std::pair<int, Feld> kEditFelder[] = {
+constexpr std::pair<int, Feld> kEditFields[] = {
     {CEditDataValues::kMessAnfang, Feld::MessAnfang}, {CEditDataValues::kBezeichnung, Feld::Bezeichnung},
     {CEditDataValues::kDaempfung, Feld::Daempfung},   {CEditDataValues::kTempDaempfung, Feld::TempDaempfung},
     {CEditDataValues::kMessEnde, Feld::MessEnde},     {CEditDataValues::kStromMax, Feld::StromMax},
     {CEditDataValues::kStromMin, Feld::StromMin},     {CEditDataValues::kFehlerstrom, Feld::Fehlerstrom},
 };
 
-constexpr std::pair<int, Feld> kKonfigurationFelder[] = {
+constexpr std::pair<int, Feld> kKonfigurationFields[] = {
     {CKonfigurationValues::kTastensperre, Feld::Tastensperre},
     {CKonfigurationValues::kOffset, Feld::Offset},
     {CKonfigurationValues::kSpanne, Feld::Spanne},
@@ -51,12 +51,12 @@ QStringList CSendeGrenzen::Warnungen(const CQuillonDoc& doc, const QLocale& loca
     QStringList warnungen;
     const CEditDataRules editRules(locale);
     if (const auto problem = editRules.Validate(CEditDataDoc::Load(doc, editRules))) {
-        warnungen << CParameterPruefung::Befund(SendeFeld(kEditFelder, problem->field), problem->text);
+        warnungen << CParameterPruefung::Befund(FieldOfSendCheck(kEditFields, problem->field), problem->text);
     }
     if (HatKonfiguration(doc.GetTyp())) {
         const CKonfigurationRules rules(locale);
         if (const auto problem = rules.Validate(CEditDataDoc::LoadKonfiguration(doc, rules, locale))) {
-            warnungen << CParameterPruefung::Befund(SendeFeld(kKonfigurationFelder, problem->field),
+            warnungen << CParameterPruefung::Befund(FieldOfSendCheck(kKonfigurationFields, problem->field),
                                                     problem->text);
         }
     }

@@ -20,8 +20,8 @@ struct Ziel {
     const char* name;
     F feld;
     QString CEditDataValues::*text;
-    float Zahlen::*zahl;
-    void (CQuillonDoc::*setzen)(float);
+    float Zahlen::*number;
+    void (CQuillonDoc::*setter)(float);
 };
 
 const Ziel kZiele[] = {
@@ -52,10 +52,10 @@ const Ziel* FindZiel(const QString& name) {
 }
 
 void Schreiben(const Ziel& ziel, const CEditDataValues& werte, const Zahlen& zahlen, CQuillonDoc& doc) {
-    if (ziel.setzen == nullptr) {
+    if (ziel.setter == nullptr) {
         doc.SetBezeichnungText(werte.*(ziel.text));
     } else {
-        (doc.*(ziel.setzen))(zahlen.*(ziel.zahl));
+        (doc.*(ziel.setter))(zahlen.*(ziel.number));
     }
 }
 
