@@ -1,5 +1,6 @@
 #include "access/ComportRules.h"
 
+#include "access/SetupDialogLoop.h"
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
 #include "link/LinkOperation.h"
@@ -66,18 +67,9 @@ void CComportRules::Apply(const Values& values) {
 }
 
 bool CComportRules::Run(const ShowDialog& show) {
-    Values values = Load();
-    for (;;) {
-        switch (show(values)) {
-        case Result::Ok:
-            Apply(values);
-            return true;
-        case Result::Cancel:
-            return false;
-        case Result::Search:
-            SearchPL45(values);
-            ProbePorts(values);
-            break;
-        }
-    }
+    // "PL45 suchen" is the only other button.
+    return RunSetupDialog(*this, show, [this](Result, Values& values) {
+        SearchPL45(values);
+        ProbePorts(values);
+    });
 }

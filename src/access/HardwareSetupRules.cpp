@@ -1,5 +1,6 @@
 #include "access/HardwareSetupRules.h"
 
+#include "access/SetupDialogLoop.h"
 #include "base/TypKatalog.h"
 #include "document/QuillonDoc.h"
 #include "link/LinkOperation.h"
@@ -164,21 +165,12 @@ void CHardwareSetupRules::Apply(const Values& values) {
 }
 
 bool CHardwareSetupRules::Run(const ShowDialog& show) {
-    Values values = Load();
-    for (;;) {
-        switch (show(values)) {
-        case Result::Ok:
-            Apply(values);
-            return true;
-        case Result::Cancel:
-            return false;
-        case Result::Search:
+    return RunSetupDialog(*this, show, [this](Result result, Values& values) {
+        if (result == Result::Search) {
             Search(values);
-            break;
-        case Result::Check:
+        } else {
             Check(values);
-            break;
         }
         ProbePorts(values);
-    }
+    });
 }

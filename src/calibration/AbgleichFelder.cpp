@@ -33,39 +33,47 @@ bool Is(const char* name, const char* other) {
     return std::strcmp(name, other) == 0;
 }
 
-/// The 32-bit arrays and float arrays by name; nullptr when the name is none of them.
-template <class Record>
-auto IntArray5(Record& r, const char* name) -> decltype(&r.m_nAdc) {
-    if (Is(name, "m_nAdc")) {
-        return &r.m_nAdc;
-    }
-    if (Is(name, "m_nDac")) {
-        return &r.m_nDac;
-    }
-    if (Is(name, "m_nAdc2")) {
-        return &r.m_nAdc2;
-    }
-    if (Is(name, "m_nDac2")) {
-        return &r.m_nDac2;
+template <class Member>
+struct Named {
+    const char* name;
+    Member CAbgleichdaten::*member;
+};
+
+const Named<std::array<qint32, 5>> kIntArrays5[] = {
+    {"m_nAdc", &CAbgleichdaten::m_nAdc},
+    {"m_nDac", &CAbgleichdaten::m_nDac},
+    {"m_nAdc2", &CAbgleichdaten::m_nAdc2},
+    {"m_nDac2", &CAbgleichdaten::m_nDac2},
+};
+
+const Named<std::array<float, 4>> kFloatArrays[] = {
+    {"m_fTkOffset", &CAbgleichdaten::m_fTkOffset},
+    {"m_fTkSpanne", &CAbgleichdaten::m_fTkSpanne},
+    {"m_fTkOffset2", &CAbgleichdaten::m_fTkOffset2},
+    {"m_fTkSpanne2", &CAbgleichdaten::m_fTkSpanne2},
+};
+
+/// The record's array of that name out of the table (const as the record is); nullptr when the name is
+/// none of them.
+template <class Record, class Member, std::size_t N>
+auto ByName(Record& r, const char* name, const Named<Member> (&table)[N]) -> decltype(&(r.*table[0].member)) {
+    for (const Named<Member>& entry : table) {
+        if (Is(name, entry.name)) {
+            return &(r.*entry.member);
+        }
     }
     return nullptr;
 }
 
+/// The 32-bit arrays and float arrays by name; nullptr when the name is none of them.
 template <class Record>
-auto FloatArray(Record& r, const char* name) -> decltype(&r.m_fTkOffset) {
-    if (Is(name, "m_fTkOffset")) {
-        return &r.m_fTkOffset;
-    }
-    if (Is(name, "m_fTkSpanne")) {
-        return &r.m_fTkSpanne;
-    }
-    if (Is(name, "m_fTkOffset2")) {
-        return &r.m_fTkOffset2;
-    }
-    if (Is(name, "m_fTkSpanne2")) {
-        return &r.m_fTkSpanne2;
-    }
-    return nullptr;
+auto IntArray5(Record& r, const char* name) {
+    return ByName(r, name, kIntArrays5);
+}
+
+template <class Record>
+auto FloatArray(Record& r, const char* name) {
+    return ByName(r, name, kFloatArrays);
 }
 
 struct Scalar {

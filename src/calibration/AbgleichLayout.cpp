@@ -78,12 +78,19 @@ void Each(Io& io, Array& values) {
     }
 }
 
+/// Inputs, outputs and the first two temperature readings open every record.
 template <class Io, class Record>
-void WalkKA71(Io& io, Record& r) {
+void WalkInputsAndOutputs(Io& io, Record& r) {
     Each(io, r.m_nAdc);
     Each(io, r.m_nDac);
     io.Int32(r.m_nTemperaturAdc[0]);
     io.Int32(r.m_nTemperaturAdc[1]);
+}
+
+/// Decimals, range, gain, unit, release, temperature coefficients and serial number follow in every
+/// record in this order; only the factory correction in front of them differs.
+template <class Io, class Record>
+void WalkRangeToSerialNumber(Io& io, Record& r) {
     io.Unsigned(r.m_nKommaPos);
     io.Signed(r.m_nBereichAnfang);
     io.Signed(r.m_nBereichEnde);
@@ -94,27 +101,21 @@ void WalkKA71(Io& io, Record& r) {
     Each(io, r.m_fTkSpanne);
     io.Copy(r.m_nEnableParametrierung, r.m_nReserve);
     io.Text(r.m_szSeriennummer);
+}
+
+template <class Io, class Record>
+void WalkKA71(Io& io, Record& r) {
+    WalkInputsAndOutputs(io, r);
+    WalkRangeToSerialNumber(io, r);
     io.Int32(r.m_nTemperaturAdc[2]);
 }
 
 template <class Io, class Record>
 void WalkZweiLeiter(Io& io, Record& r, CAbgleichLayout::Form form, bool bErweitert) {
-    Each(io, r.m_nAdc);
-    Each(io, r.m_nDac);
-    io.Int32(r.m_nTemperaturAdc[0]);
-    io.Int32(r.m_nTemperaturAdc[1]);
+    WalkInputsAndOutputs(io, r);
     io.Signed(r.m_nWerksOffset);
     io.Unsigned(r.m_nWerksSpanne);
-    io.Unsigned(r.m_nKommaPos);
-    io.Signed(r.m_nBereichAnfang);
-    io.Signed(r.m_nBereichEnde);
-    io.Unsigned(r.m_nGain);
-    io.Unsigned(r.m_nAbglEinheit);
-    io.Unsigned(r.m_nEnableParametrierung);
-    Each(io, r.m_fTkOffset);
-    Each(io, r.m_fTkSpanne);
-    io.Copy(r.m_nEnableParametrierung, r.m_nReserve);
-    io.Text(r.m_szSeriennummer);
+    WalkRangeToSerialNumber(io, r);
     io.Signed(r.m_nAbglBereichAnfang);
     io.Signed(r.m_nAbglBereichEnde);
     if (form == CAbgleichLayout::Form::VN62) {

@@ -8,63 +8,52 @@ namespace {
 
 using Form = CAbgleichRecordRules::Form;
 
-/// The rows of each form in the order the dialog shows them: a field and how many of its entries.
+/// The rows in the order the dialog shows them: a field and how many of its entries each form has
+/// (0: the form has no such field). The KA71 keeps no factory correction and no calibration range; the
+/// VN62 shows its second input and output beside the first and has no third temperature reading.
 struct Row {
     const char* field;
-    int count;
-};
+    int nRX31;
+    int nKA71;
+    int nVN62;
 
-const Row kRowsRX31[] = {
-    {"m_nAdc", 5},
-    {"m_nDac", 5},
-    {"m_nTemperaturAdc", 3},
-    {"m_nWerksOffset", 1},
-    {"m_nWerksSpanne", 1},
-    {"m_nKommaPos", 1},
-    {"m_nBereichAnfang", 1},
-    {"m_nBereichEnde", 1},
-    {"m_nAbglBereichAnfang", 1},
-    {"m_nAbglBereichEnde", 1},
-    {"m_nGain", 1},
-    {"m_nAbglEinheit", 1},
-    {"m_nEnableParametrierung", 1},
-    {"m_fTkOffset", 4},
-    {"m_fTkSpanne", 4},
-};
-
-const Row kRowsVN62[] = {
-    {"m_nAdc", 5},
-    {"m_nAdc2", 5},
-    {"m_nDac", 5},
-    {"m_nDac2", 5},
-    {"m_nTemperaturAdc", 2},
-    {"m_nWerksOffset", 1},
-    {"m_nWerksSpanne", 1},
-    {"m_nWerksOffset2", 1},
-    {"m_nWerksSpanne2", 1},
-    {"m_nKommaPos", 1},
-    {"m_nBereichAnfang", 1},
-    {"m_nBereichEnde", 1},
-    {"m_nAbglBereichAnfang", 1},
-    {"m_nAbglBereichEnde", 1},
-    {"m_nGain", 1},
-    {"m_nAbglEinheit", 1},
-    {"m_nEnableParametrierung", 1},
-    {"m_fTkOffset", 4},
-    {"m_fTkSpanne", 4},
-    {"m_fTkOffset2", 4},
-    {"m_fTkSpanne2", 4},
-};
-
-bool HiddenInKA71(const char* field) {
-    for (const char* hidden :
-         {"m_nWerksOffset", "m_nWerksSpanne", "m_nAbglBereichAnfang", "m_nAbglBereichEnde"}) {
-        if (std::strcmp(field, hidden) == 0) {
-            return true;
+    int CountFor(Form form) const {
+        switch (form) {
+        case Form::KA71:
+            return nKA71;
+        case Form::VN62:
+            return nVN62;
+        case Form::RX31:
+        case Form::RX93:
+            break;
         }
+        return nRX31;
     }
-    return false;
-}
+};
+
+const Row kRows[] = {
+    {"m_nAdc", 5, 5, 5},
+    {"m_nAdc2", 0, 0, 5},
+    {"m_nDac", 5, 5, 5},
+    {"m_nDac2", 0, 0, 5},
+    {"m_nTemperaturAdc", 3, 3, 2},
+    {"m_nWerksOffset", 1, 0, 1},
+    {"m_nWerksSpanne", 1, 0, 1},
+    {"m_nWerksOffset2", 0, 0, 1},
+    {"m_nWerksSpanne2", 0, 0, 1},
+    {"m_nKommaPos", 1, 1, 1},
+    {"m_nBereichAnfang", 1, 1, 1},
+    {"m_nBereichEnde", 1, 1, 1},
+    {"m_nAbglBereichAnfang", 1, 0, 1},
+    {"m_nAbglBereichEnde", 1, 0, 1},
+    {"m_nGain", 1, 1, 1},
+    {"m_nAbglEinheit", 1, 1, 1},
+    {"m_nEnableParametrierung", 1, 1, 1},
+    {"m_fTkOffset", 4, 4, 4},
+    {"m_fTkSpanne", 4, 4, 4},
+    {"m_fTkOffset2", 0, 0, 4},
+    {"m_fTkSpanne2", 0, 0, 4},
+};
 
 /// The field's kind, from the widest record (the VN62's, and the RX31's with the extended set).
 CAbgleichFelder::Field FieldOf(const char* name) {
@@ -83,23 +72,12 @@ CAbgleichFelder::Field FieldOf(const char* name) {
 QList<CAbgleichRecordRules::Entry> CAbgleichRecordRules::Load(const CAbgleichdaten& record, Form form,
                                                               bool bErweitert) {
     QList<Entry> entries;
-    const auto add = [&](const Row& row) {
+    for (const Row& row : kRows) {
         const CAbgleichFelder::Field field = FieldOf(row.field);
-        for (int i = 0; i < row.count; ++i) {
+        for (int i = 0; i < row.CountFor(form); ++i) {
             // The third temperature reading exists only with the extended function set.
             const bool bEnabled = !(std::strcmp(row.field, "m_nTemperaturAdc") == 0 && i == 2 && !bErweitert);
             entries.append({row.field, i, CAbgleichFelder::Display(record, field, i), bEnabled});
-        }
-    };
-    if (form == Form::VN62) {
-        for (const Row& row : kRowsVN62) {
-            add(row);
-        }
-        return entries;
-    }
-    for (const Row& row : kRowsRX31) {
-        if (form != Form::KA71 || !HiddenInKA71(row.field)) {
-            add(row);
         }
     }
     return entries;

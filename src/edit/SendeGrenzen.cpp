@@ -8,43 +8,37 @@
 #include "transmitter/ParameterPruefung.h"
 #include "transmitter/ParameterTransfer.h"
 
+#include <utility>
+
 namespace {
 
 using Feld = CParameterPruefung::Feld;
 
-Feld EditFeld(int nFeld) {
-    switch (nFeld) {
-    case CEditDataValues::kBezeichnung:
-        return Feld::Bezeichnung;
-    case CEditDataValues::kDaempfung:
-        return Feld::Daempfung;
-    case CEditDataValues::kTempDaempfung:
-        return Feld::TempDaempfung;
-    case CEditDataValues::kMessEnde:
-        return Feld::MessEnde;
-    case CEditDataValues::kStromMax:
-        return Feld::StromMax;
-    case CEditDataValues::kStromMin:
-        return Feld::StromMin;
-    case CEditDataValues::kFehlerstrom:
-        return Feld::Fehlerstrom;
-    default:
-        return Feld::MessAnfang;
+/// The send check's name for a field of a dialog's rules; the fields the table does not list are named
+/// by the dialog's first field.
+template <std::size_t N>
+Feld FieldOfSendCheck(const std::pair<int, Feld> (&fields)[N], int nFeld) {
+    for (const auto& [nDialogField, feld] : fields) {
+        if (nDialogField == nFeld) {
+            return feld;
+        }
     }
+    return fields[0].second;
 }
 
-Feld KonfigurationFeld(int nFeld) {
-    switch (nFeld) {
-    case CKonfigurationValues::kOffset:
-        return Feld::Offset;
-    case CKonfigurationValues::kSpanne:
-        return Feld::Spanne;
-    case CKonfigurationValues::kNullpunkt:
-        return Feld::Nullpunktsfenster;
-    default:
-        return Feld::Tastensperre;
-    }
-}
+constexpr std::pair<int, Feld> kEditFields[] = {
+    {CEditDataValues::kMessAnfang, Feld::MessAnfang}, {CEditDataValues::kBezeichnung, Feld::Bezeichnung},
+    {CEditDataValues::kDaempfung, Feld::Daempfung},   {CEditDataValues::kTempDaempfung, Feld::TempDaempfung},
+    {CEditDataValues::kMessEnde, Feld::MessEnde},     {CEditDataValues::kStromMax, Feld::StromMax},
+    {CEditDataValues::kStromMin, Feld::StromMin},     {CEditDataValues::kFehlerstrom, Feld::Fehlerstrom},
+};
+
+constexpr std::pair<int, Feld> kKonfigurationFields[] = {
+    {CKonfigurationValues::kTastensperre, Feld::Tastensperre},
+    {CKonfigurationValues::kOffset, Feld::Offset},
+    {CKonfigurationValues::kSpanne, Feld::Spanne},
+    {CKonfigurationValues::kNullpunkt, Feld::Nullpunktsfenster},
+};
 
 /// The types whose corrections, zero window and key lock travel with the parameter set.
 bool HatKonfiguration(int nTyp) {
@@ -57,12 +51,13 @@ QStringList CSendeGrenzen::Warnungen(const CQuillonDoc& doc, const QLocale& loca
     QStringList warnungen;
     const CEditDataRules editRules(locale);
     if (const auto problem = editRules.Validate(CEditDataDoc::Load(doc, editRules))) {
-        warnungen << CParameterPruefung::Befund(EditFeld(problem->field), problem->text);
+        warnungen << CParameterPruefung::Befund(FieldOfSendCheck(kEditFields, problem->field), problem->text);
     }
     if (HatKonfiguration(doc.GetTyp())) {
         const CKonfigurationRules rules(locale);
         if (const auto problem = rules.Validate(CEditDataDoc::LoadKonfiguration(doc, rules, locale))) {
-            warnungen << CParameterPruefung::Befund(KonfigurationFeld(problem->field), problem->text);
+            warnungen << CParameterPruefung::Befund(FieldOfSendCheck(kKonfigurationFields, problem->field),
+                                                    problem->text);
         }
     }
     return warnungen;

@@ -12,21 +12,34 @@ namespace {
 
 using F = CEditDataValues::Field;
 
+using Zahlen = CEditDataRules::Zahlen;
+
+/// A field --set may replace: its name in the file, the edit dialog's field and text, and for a number
+/// the value the rules made of the text and the document's setter (the tag has neither).
 struct Ziel {
     const char* name;
     F feld;
     QString CEditDataValues::*text;
+    float Zahlen::*number;
+    void (CQuillonDoc::*setter)(float);
 };
 
 const Ziel kZiele[] = {
-    {"m_strBezeichnung", F::kBezeichnung, &CEditDataValues::strBezeichnung},
-    {"m_fMessAnfang", F::kMessAnfang, &CEditDataValues::strMessAnfang},
-    {"m_fMessEnde", F::kMessEnde, &CEditDataValues::strMessEnde},
-    {"m_fDaempfung", F::kDaempfung, &CEditDataValues::strDaempfung},
-    {"m_fTempDaempfung", F::kTempDaempfung, &CEditDataValues::strTempDaempfung},
-    {"m_fStromgrenzeMin", F::kStromMin, &CEditDataValues::strStromMin},
-    {"m_fStromgrenzeMax", F::kStromMax, &CEditDataValues::strStromMax},
-    {"m_fFehlerstrom", F::kFehlerstrom, &CEditDataValues::strFehlerstrom},
+    {"m_strBezeichnung", F::kBezeichnung, &CEditDataValues::strBezeichnung, nullptr, nullptr},
+    {"m_fMessAnfang", F::kMessAnfang, &CEditDataValues::strMessAnfang, &Zahlen::fMessAnfang,
+     &CQuillonDoc::SetMessAnfang},
+    {"m_fMessEnde", F::kMessEnde, &CEditDataValues::strMessEnde, &Zahlen::fMessEnde,
+     &CQuillonDoc::SetMessEnde},
+    {"m_fDaempfung", F::kDaempfung, &CEditDataValues::strDaempfung, &Zahlen::fDaempfung,
+     &CQuillonDoc::SetDaempfung},
+    {"m_fTempDaempfung", F::kTempDaempfung, &CEditDataValues::strTempDaempfung, &Zahlen::fTempDaempfung,
+     &CQuillonDoc::SetTempDaempfung},
+    {"m_fStromgrenzeMin", F::kStromMin, &CEditDataValues::strStromMin, &Zahlen::fStromMin,
+     &CQuillonDoc::SetStromgrenzeMin},
+    {"m_fStromgrenzeMax", F::kStromMax, &CEditDataValues::strStromMax, &Zahlen::fStromMax,
+     &CQuillonDoc::SetStromgrenzeMax},
+    {"m_fFehlerstrom", F::kFehlerstrom, &CEditDataValues::strFehlerstrom, &Zahlen::fFehlerstrom,
+     &CQuillonDoc::SetFehlerstrom},
 };
 
 const Ziel* FindZiel(const QString& name) {
@@ -38,35 +51,11 @@ const Ziel* FindZiel(const QString& name) {
     return nullptr;
 }
 
-void Schreiben(F feld, const QString& text, const CEditDataRules::Zahlen& z, CQuillonDoc& doc) {
-    switch (feld) {
-    case F::kBezeichnung:
-        doc.SetBezeichnungText(text);
-        return;
-    case F::kMessAnfang:
-        doc.SetMessAnfang(z.fMessAnfang);
-        return;
-    case F::kMessEnde:
-        doc.SetMessEnde(z.fMessEnde);
-        return;
-    case F::kDaempfung:
-        doc.SetDaempfung(z.fDaempfung);
-        return;
-    case F::kTempDaempfung:
-        doc.SetTempDaempfung(z.fTempDaempfung);
-        return;
-    case F::kStromMin:
-        doc.SetStromgrenzeMin(z.fStromMin);
-        return;
-    case F::kStromMax:
-        doc.SetStromgrenzeMax(z.fStromMax);
-        return;
-    case F::kFehlerstrom:
-        doc.SetFehlerstrom(z.fFehlerstrom);
-        return;
-    case F::kLinKorrektur:
-    case F::kAnzeigeEinheit:
-        return;
+void Schreiben(const Ziel& ziel, const CEditDataValues& werte, const Zahlen& zahlen, CQuillonDoc& doc) {
+    if (ziel.setter == nullptr) {
+        doc.SetBezeichnungText(werte.*(ziel.text));
+    } else {
+        (doc.*(ziel.setter))(zahlen.*(ziel.number));
     }
 }
 
@@ -150,10 +139,10 @@ std::optional<QString> CSerienVorgabe::Anwenden(const QStringList& vorgaben, CQu
         }
         warnung = tr("--set %1: %2").arg(feldName, problem->text);
     }
-    const CEditDataRules::Zahlen zahlen = rules.GetZahlen(werte);
+    const Zahlen zahlen = rules.GetZahlen(werte);
     for (const Ziel& ziel : kZiele) {
         if (gesetzt.contains(ziel.feld)) {
-            Schreiben(ziel.feld, werte.*(ziel.text), zahlen, doc);
+            Schreiben(ziel, werte, zahlen, doc);
         }
     }
     doc.SetModifiedFlag();

@@ -83,6 +83,14 @@ private Q_SLOTS:
         const CEinheiten psi(10, 0.0f, 1.0f, 2, 1, 5);
         QCOMPARE(psi.FromScale(10000), 14.5);
         QCOMPARE(psi.ToScale(7.25), 5000.0);
+
+        // A range that does not start at 0 tells apart where the start and the decimals enter:
+        // 0.5 to 1 bar in PSI is 7.25 to 14.5 (counts 725 to 1450, two decimals).
+        const CEinheiten offen(10, 0.5f, 1.0f, 2, 1, 5);
+        QCOMPARE(offen.FromScale(5000), 10.875);
+        QCOMPARE(offen.ToScale(10.875), 5000.0);
+        QCOMPARE(offen.SpanFromScale(5000), 3.625);
+        QCOMPARE(offen.SpanToScale(3.625), 5000.0);
     }
 
     void absurdDecimalsFromADamagedFileEndQuickly() {

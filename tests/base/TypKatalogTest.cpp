@@ -153,6 +153,7 @@ private Q_SLOTS:
         QCOMPARE(Enabled(EnableRule::CR7, typ), e.abgleich == AF::VN62);
         QVERIFY(!Enabled(EnableRule::CR7, typ, false));
         QCOMPARE(Enabled(EnableRule::R10, typ), e.abgleich == AF::KA71);
+        QCOMPARE(Enabled(EnableRule::CR10, typ), e.abgleich == AF::KA71);
         // "Abgleichdaten lesen...": the RX30/RX31/RX84/RX96 submenu reads other types as the RX31, the
         // VN62 submenu always as the VN62; the RX93 and KA71 submenus take the type as it is.
         QCOMPARE(CCalibrationTransfer::TypForRead(AF::RX31, typ), e.bAnalog ? typ : 2);

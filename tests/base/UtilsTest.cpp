@@ -98,6 +98,10 @@ private Q_SLOTS:
         QTest::newRow("negative half too") << -0.5f << 0 << QByteArray("-00001");
         QTest::newRow("current 22.5 mA") << 22.5f << 2 << QByteArray("+02250");
         QTest::newRow("rounding after scaling") << 3.8f << 2 << QByteArray("+00380");
+        // 0.0625 is exact in binary: its third decimal is a true half, which goes away from zero (not to
+        // the even 62, not truncated).
+        QTest::newRow("third decimal half") << 0.0625f << 3 << QByteArray("+00063");
+        QTest::newRow("third decimal half below zero") << -0.0625f << 3 << QByteArray("-00063");
     }
 
     void formatScaled() {
@@ -162,6 +166,8 @@ private Q_SLOTS:
         QCOMPARE(CUtils::ParseReplySigned16(Frame("+327670"), -1), 32767.0);
         QCOMPARE(CUtils::ParseReplySigned16(Frame("+327680"), -1), -32768.0);
         QCOMPARE(CUtils::ParseReplySigned16(Frame("+002151"), -1), 21.5);
+        // -3 °C: the word is made signed before the decimals divide it.
+        QCOMPARE(CUtils::ParseReplySigned16(Frame("+655061"), -1), -3.0);
     }
 
     void replyTooShortForItsDigitIsAProgramError() {

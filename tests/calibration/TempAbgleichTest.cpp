@@ -71,6 +71,10 @@ private Q_SLOTS:
     void temperatureAndCurrentWords() {
         QCOMPARE(T::TemperatureWord(25), 320);
         QCOMPARE(T::TemperatureWord(-10), -128);
+        // 3 °C tells the order apart: 48 / 10 truncates to 4 before the factor 8 (3 x 128 / 10 is 38), and
+        // below zero the division truncates toward zero (-4, not -5).
+        QCOMPARE(T::TemperatureWord(3), 32);
+        QCOMPARE(T::TemperatureWord(-3), -32);
         T::Speicher m;
         m.r = {1000, 3000, 2000, 10000};
         m.a[5] = 12000;
@@ -78,6 +82,10 @@ private Q_SLOTS:
         QCOMPARE(T::CurrentWord(1600, m), 12000);
         QCOMPARE(T::CurrentWord(8000, m), 20000);
         QCOMPARE(T::CurrentWord(4800, m), 16000);
+        // Every division truncates on its own: 100 x 8000 / 6400 = 125, x 2000 / 8000 = 31 (not 31.25),
+        // x 8000 / 2000 = 124; one fraction of the whole would give 125. Below 4 mA toward zero as well.
+        QCOMPARE(T::CurrentWord(1700, m), 12124);
+        QCOMPARE(T::CurrentWord(1500, m), 11876);
         QCOMPARE(T::Slot(4), 4);
         QCOMPARE(T::Slot(5), 6);
     }

@@ -81,6 +81,8 @@ private Q_SLOTS:
         QTest::newRow("no group separator shown") << us << 16000.0f << "1600.01" << "0"      << Between("offset", "-1600", "1600");
         QTest::newRow("de limits")                << de << 10.0f    << "0"       << "-10,01" << Between("spanne", "-10", "10");
         QTest::newRow("de fraction limits")       << de << 15.0f    << "1,51"    << "0"      << Between("offset", "-1,5", "1,5");
+        QTest::newRow("third decimal at the limit") << c << 12.5f   << "-1.25"   << "0"      << kOk;
+        QTest::newRow("third decimal beyond")     << c  << 12.5f    << "1.251"   << "0"      << Between("offset", "-1.25", "1.25");
         QTest::newRow("span 0")                   << c  << 0.0f     << "0"       << "0"      << QStringLiteral("offset: Der Grundmessbereich hat keine Spanne.");
         QTest::newRow("offset before span")       << c  << 10.0f    << "x"       << "x"      << kZahl;
         QTest::newRow("span not a number")        << c  << 10.0f    << "0"       << "1,5"    << QStringLiteral("spanne: Geben Sie eine Zahl ein.");

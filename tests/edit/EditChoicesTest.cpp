@@ -7,29 +7,64 @@
 #include "edit/SeriennummerRules.h"
 
 #include <QTest>
+#include <iterator>
 
 class EditChoicesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void presets() {
-        QCOMPARE(int(CRangePreset::All().size()), 17);
-        const CRangePreset::Preset& mbar = CRangePreset::At(0);
-        QCOMPARE(CRangePreset::MenuText(0), QStringLiteral("0 ... 400mbar..."));
-        QCOMPARE(mbar.fEnde, 400.0f);
-        QCOMPARE(mbar.nDezimalstellen, 1);
-        QCOMPARE(CRangePreset::UnitIndex(8, mbar.nEinheit), 2);
-        QCOMPARE(CRangePreset::UnitIndex(0, mbar.nEinheit), 1);
-        QCOMPARE(CRangePreset::UnitIndex(2, CRangePreset::At(1).nEinheit), 1);
-        QCOMPARE(CRangePreset::UnitIndex(1, CRangePreset::At(1).nEinheit), 0);
-        QCOMPARE(CRangePreset::MenuText(10), QStringLiteral("-1 ... 0 bar..."));
-        QCOMPARE(CRangePreset::At(10).fAnfang, -1.0f);
-        QCOMPARE(CRangePreset::At(10).fEnde, 0.0f);
-        QCOMPARE(CRangePreset::At(16).fEnde, 15.0f);
-        QCOMPARE(CRangePreset::At(99).fEnde, 400.0f);
-        for (const CRangePreset::Preset& preset : CRangePreset::All()) {
-            QVERIFY(preset.fEnde > preset.fAnfang);
+    // The presets row by row in the menu's order, as the menu "Editieren" describes them.
+    void presets_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<float>("anfang");
+        QTest::addColumn<float>("ende");
+        QTest::addColumn<int>("dezimalen");
+        QTest::addColumn<int>("einheit");
+        const struct {
+            const char* text;
+            float anfang, ende;
+            int dezimalen, einheit;
+        } described[] = {
+            {"0 ... 400mbar...", 0, 400, 1, 1},    {"0 ... 1 bar...", 0, 1, 3, 0},
+            {"0 ... 1,6 bar...", 0, 1.6f, 3, 0},   {"0 ... 2,5 bar...", 0, 2.5f, 3, 0},
+            {"0 ... 4 bar...", 0, 4, 3, 0},        {"0 ... 6 bar...", 0, 6, 3, 0},
+            {"0 ... 10 bar...", 0, 10, 2, 0},      {"0 ... 16 bar...", 0, 16, 2, 0},
+            {"0 ... 25 bar...", 0, 25, 2, 0},      {"0 ... 40 bar...", 0, 40, 2, 0},
+            {"-1 ... 0 bar...", -1, 0, 3, 0},      {"-1 ... 0,6 bar...", -1, 0.6f, 3, 0},
+            {"-1 ... 1,5 bar...", -1, 1.5f, 3, 0}, {"-1 ... 3 bar...", -1, 3, 3, 0},
+            {"-1 ... 5 bar...", -1, 5, 3, 0},      {"-1 ... 9 bar...", -1, 9, 2, 0},
+            {"-1 ... 15 bar...", -1, 15, 2, 0},
+        };
+        QCOMPARE(int(std::size(described)), CRangePreset::kAnzahl);
+        int position = 0;
+        for (const auto& row : described) {
+            QTest::newRow(row.text) << position++ << row.anfang << row.ende << row.dezimalen << row.einheit;
         }
+    }
+
+    void presets() {
+        QFETCH(int, position);
+        QFETCH(float, anfang);
+        QFETCH(float, ende);
+        QFETCH(int, dezimalen);
+        QFETCH(int, einheit);
+        const CRangePreset::Preset& preset = CRangePreset::At(position);
+        QCOMPARE(CRangePreset::MenuText(position), QString::fromUtf8(QTest::currentDataTag()));
+        QCOMPARE(preset.fAnfang, anfang);
+        QCOMPARE(preset.fEnde, ende);
+        QCOMPARE(preset.nDezimalstellen, dezimalen);
+        QCOMPARE(preset.nEinheit, einheit);
+    }
+
+    // The types with the common or the KA71 unit list take bar and mbar from the unit table (1, 2), the
+    // older types from their own list (0, 1); a number without a type row as the older types.
+    void presetUnitOfEveryType() {
+        for (int typ = -1; typ <= 11; ++typ) {
+            const bool bTabelle = typ >= 2 && typ <= 10;
+            QCOMPARE(CRangePreset::UnitIndex(typ, 0), bTabelle ? 1 : 0);
+            QCOMPARE(CRangePreset::UnitIndex(typ, 1), bTabelle ? 2 : 1);
+        }
+        QCOMPARE(CRangePreset::At(99).fEnde, 400.0f); // a position outside the menu: the first
     }
 
     void configurationLimits_data() {

@@ -43,13 +43,22 @@ private Q_SLOTS:
         QCOMPARE(prozent.x[5], 0.0f);
         QCOMPARE(prozent.y[29], 0.0f);
 
+        // Seven points: the steps are thirds, rounded after the division (6.67 mA, 16.7 %).
+        const CLinTabelle sieben = CLinTabGenerator::EvenProzent(7);
+        QCOMPARE(sieben.x[1], 6.67f);
+        QCOMPARE(sieben.x[2], 9.33f);
+        QCOMPARE(sieben.y[1], 16.7f);
+
         const CLinTabelle fallend = CLinTabGenerator::EvenDruck(3, 10.0f, 0.0f, 3);
         QCOMPARE(fallend.y[1], 5.0f);
         QCOMPARE(fallend.y[2], 0.0f);
+        // The middle value 0.0625 is rounded to the third decimal after it is computed, half away from zero.
+        QCOMPARE(CLinTabGenerator::EvenDruck(3, 0.0f, 0.125f, 3).y[1], 0.063f);
 
         const CLinTabelle ka71 = CLinTabGenerator::EvenKA71(4);
         QCOMPARE(ka71.x[1], 3333.0f);
         QCOMPARE(ka71.y[3], 10000.0f);
+        QCOMPARE(CLinTabGenerator::EvenKA71(7).x[1], 1666.0f); // the integer part, not 1667
 
         const CLinTabelle wurzel = CLinTabGenerator::Radiziert();
         QCOMPARE(wurzel.nAnzahl, 0);

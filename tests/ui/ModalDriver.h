@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QList>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -21,7 +24,8 @@
 ///
 /// A modal window that no step takes, or that stays up after its step's act has returned, is a fault
 /// of the program or of the test: after kHangMs the test fails with the window's name and the window is
-/// closed, so that the test ends within seconds instead of hanging until CTest's time-out.
+/// closed, so that the test ends within seconds instead of hanging until CTest's time-out. That holds as
+/// well for a window that comes up over one a step is acting on (a message box nobody expected).
 class CModalDriver {
 public:
     using Action = std::function<void(QWidget*)>;
@@ -59,13 +63,48 @@ public:
 
     /// Clicks the enabled button with that text inside the widget; false when there is none.
     static bool Click(QWidget* widget, const QString& text) {
+        QAbstractButton* button = Button(widget, text);
+        if (button == nullptr || !button->isEnabled()) {
+            return false;
+        }
+        button->click();
+        return true;
+    }
+
+    /// The button with that text inside the widget; nullptr when there is none.
+    static QAbstractButton* Button(QWidget* widget, const QString& text) {
         for (QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
-            if (button->text() == text && button->isEnabled()) {
-                button->click();
-                return true;
+            if (button->text() == text) {
+                return button;
             }
         }
-        return false;
+        return nullptr;
+    }
+
+    /// The control of a dialog's field by its number in the dialog's rules (the name its field binder
+    /// gives it).
+    template <typename T = QLineEdit>
+    static T* Field(QWidget* dialog, int nFeld) {
+        return dialog->findChild<T*>(QStringLiteral("feld%1").arg(nFeld));
+    }
+
+    /// Replaces a field's text by typing, as a user does.
+    static void Type(QWidget* dialog, int nFeld, const QString& text) {
+        QLineEdit* edit = Field(dialog, nFeld);
+        QVERIFY2(edit != nullptr, qPrintable(QStringLiteral("no field %1").arg(nFeld)));
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    /// Answers a message box with its default button, as Return does.
+    static void Answer(QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        if (box->defaultButton() != nullptr) {
+            box->defaultButton()->click();
+        } else {
+            box->accept();
+        }
     }
 
 private:
@@ -103,25 +142,29 @@ private:
                 m_messages.append(modal->property("text").toString());
             }
         }
+        // While a step acts on this window (it may drive a wizard for a while), it is in the test's hands:
+        // no second step takes it, and it may stay up as long as the act needs.
+        if (m_acting.contains(modal)) {
+            return;
+        }
         for (qsizetype i = 0; i < m_steps.size(); ++i) {
             if (m_steps.at(i).fits(modal)) {
                 const Step step = m_steps.takeAt(i);
                 m_since.start(); // the window has its time again to close after the step's act
                 // Acted on outside this timer call: a dialog the act opens blocks in its own event loop,
                 // and the polling must go on meanwhile.
+                m_acting.append(modal);
                 QTimer::singleShot(0, modal, [this, step, window = QPointer<QWidget>(modal)] {
                     if (window) {
-                        ++m_nActing;
                         step.act(window);
-                        --m_nActing;
                         m_since.start(); // from the end of the act the window has its time to close
                     }
+                    m_acting.removeOne(window);
                 });
                 return;
             }
         }
-        // While a step acts (it may drive a wizard for a while), its windows are in the test's hands.
-        if (m_nActing == 0 && m_since.elapsed() >= kHangMs) {
+        if (m_since.elapsed() >= kHangMs) {
             const QString what =
                 QStringLiteral("modal window \"%1\" (%2, \"%3\") was not closed within %4 ms")
                     .arg(modal->objectName(), QString::fromLatin1(modal->metaObject()->className()),
@@ -138,5 +181,5 @@ private:
     QStringList m_messages;
     QPointer<QWidget> m_watched;
     QElapsedTimer m_since;
-    int m_nActing = 0;
+    QList<QPointer<QWidget>> m_acting; ///< the windows whose steps are acting now
 };

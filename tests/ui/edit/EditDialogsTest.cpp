@@ -2,7 +2,7 @@
 // hint line, the table editors opened from "Edit", the KA71 display unit, the type choice, the
 // configuration loop, and a preset edited into a document that goes to the simulator and comes back.
 
-#include "DialogDriver.h"
+#include "../ModalDriver.h"
 #include "ParameterSetEdits.h"
 #include "ScriptedOperator.h"
 #include "SequenceRig.h"
@@ -52,54 +52,53 @@ class EditDialogsTest : public QObject {
     const QLocale m_locale = QLocale::c();
 
 private Q_SLOTS:
+    void cleanup() { CModalDriver::Reset(); }
+
     void editDataOkCancelAndAFailingCheck() {
-        CDialogDriver driver;
         std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 2);
         const QByteArray before = doc->SaveToBytes();
         CEditCommands commands(*doc, nullptr, m_locale);
 
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, F::kDaempfung, QStringLiteral("12"));
-            CDialogDriver::Click(dialog, QStringLiteral("Abbrechen"));
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            CModalDriver::Type(dialog, F::kDaempfung, QStringLiteral("12"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Abbrechen")));
         });
         QVERIFY(!commands.AktuelleDaten());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(doc->SaveToBytes(), before);
 
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CModalDriver::Answer);
         bool bStillOpen = false;
-        CDialogDriver::Later([&] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, F::kDaempfung, QStringLiteral("200.1"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        CModalDriver::WhenShown<CEditData>([&](CEditData* dialog) {
+            CModalDriver::Type(dialog, F::kDaempfung, QStringLiteral("200.1"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
             bStillOpen = dialog->isVisible();
-            QCOMPARE(dialog->focusWidget(), CDialogDriver::Field(dialog, F::kDaempfung));
-            CDialogDriver::Type(dialog, F::kDaempfung, QStringLiteral("200"));
-            CDialogDriver::Type(dialog, F::kBezeichnung, QStringLiteral("KESSEL 2"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+            QCOMPARE(dialog->focusWidget(), CModalDriver::Field(dialog, F::kDaempfung));
+            CModalDriver::Type(dialog, F::kDaempfung, QStringLiteral("200"));
+            CModalDriver::Type(dialog, F::kBezeichnung, QStringLiteral("KESSEL 2"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         QVERIFY(commands.AktuelleDaten());
+        QVERIFY(CModalDriver::Done());
         QVERIFY(bStillOpen);
-        QCOMPARE(driver.messages, QStringList{QStringLiteral("Geben Sie eine Zahl zwischen 0 und 200 ein.")});
+        QCOMPARE(CModalDriver::Messages(),
+                 QStringList{QStringLiteral("Geben Sie eine Zahl zwischen 0 und 200 ein.")});
         QCOMPARE(doc->GetDaempfung(), 200.0f);
         QCOMPARE(doc->GetBezeichnungText().trimmed(), QStringLiteral("KESSEL 2"));
     }
 
     void returnConfirmsWithOk() {
-        CDialogDriver driver;
         std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 2);
         CEditCommands commands(*doc, nullptr, m_locale);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, F::kDaempfung, QStringLiteral("12"));
-            QTest::keyClick(CDialogDriver::Field(dialog, F::kDaempfung), Qt::Key_Return);
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            CModalDriver::Type(dialog, F::kDaempfung, QStringLiteral("12"));
+            QTest::keyClick(CModalDriver::Field(dialog, F::kDaempfung), Qt::Key_Return);
             if (dialog->isVisible()) {
-                CDialogDriver::Click(dialog, QStringLiteral("Abbrechen")); // a fault fails, not hangs
+                CModalDriver::Click(dialog, QStringLiteral("Abbrechen")); // a fault fails, not hangs
             }
         });
         QVERIFY(commands.AktuelleDaten());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(doc->GetDaempfung(), 12.0f);
     }
 
@@ -120,43 +119,40 @@ private Q_SLOTS:
             }
         }
         QVERIFY(hint);
-        CDialogDriver::Field(dialog.get(), F::kMessEnde)->setFocus();
+        CModalDriver::Field(dialog.get(), F::kMessEnde)->setFocus();
         QTRY_COMPARE(hint->text(), QStringLiteral("0 ... 10 bar"));
-        CDialogDriver::Field(dialog.get(), F::kTempDaempfung)->setFocus();
+        CModalDriver::Field(dialog.get(), F::kTempDaempfung)->setFocus();
         QTRY_COMPARE(hint->text(), QStringLiteral("0,0 ... 200,0 Sekunden"));
-        QVERIFY(CDialogDriver::Field(dialog.get(), F::kTempDaempfung)->isVisible());
+        QVERIFY(CModalDriver::Field(dialog.get(), F::kTempDaempfung)->isVisible());
     }
 
     void linearizationThroughTheTableEditor() {
-        CDialogDriver driver;
         std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 8);
         CEditCommands commands(*doc, nullptr, m_locale);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, F::kMessAnfang, QStringLiteral("2"));
-            CDialogDriver::Click(dialog, QStringLiteral("Lin.-Korrektur:"));
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CModalDriver::Answer);
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            CModalDriver::Type(dialog, F::kMessAnfang, QStringLiteral("2"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Lin.-Korrektur:")));
             QCOMPARE(dialog->Values().linTab.nAnzahl, 30);
-            CDialogDriver::Later([] {
-                auto* editor = CDialogDriver::Active<CLinTabDruck>();
-                QVERIFY(editor);
+            CModalDriver::WhenShown<CLinTabDruck>([](CLinTabDruck* editor) {
                 auto* anzahl = editor->findChild<QComboBox*>();
                 anzahl->setCurrentIndex(2);
                 emit anzahl->activated(2); // 5 points
-                QVERIFY(!CDialogDriver::Field(editor, 5)->isEnabled());
-                QVERIFY(CDialogDriver::Field(editor, 0)->isReadOnly());
+                QVERIFY(!CModalDriver::Field(editor, 5)->isEnabled());
+                QVERIFY(CModalDriver::Field(editor, 0)->isReadOnly());
                 // Two equal outputs: refused, the editor stays open.
-                CDialogDriver::Type(editor, 2, QStringLiteral("8"));
-                CDialogDriver::Click(editor, QStringLiteral("OK"));
+                CModalDriver::Type(editor, 2, QStringLiteral("8"));
+                QVERIFY(CModalDriver::Click(editor, QStringLiteral("OK")));
                 QVERIFY(editor->isVisible());
-                CDialogDriver::Type(editor, 2, QStringLiteral("12.5"));
-                CDialogDriver::Click(editor, QStringLiteral("OK"));
+                CModalDriver::Type(editor, 2, QStringLiteral("12.5"));
+                QVERIFY(CModalDriver::Click(editor, QStringLiteral("OK")));
             });
-            CDialogDriver::Click(dialog, QStringLiteral("Edit"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Edit")));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         QVERIFY(commands.AktuelleDaten());
-        QCOMPARE(driver.messages,
+        QVERIFY(CModalDriver::Done());
+        QCOMPARE(CModalDriver::Messages(),
                  QStringList{QStringLiteral("Die Tabellenwerte müssen sich um mindestens  0.010 ändern !")});
         QCOMPARE(doc->GetLinTabAnzahl(), 5);
         QCOMPARE(doc->GetLinTabX(2), 12.5f);
@@ -165,60 +161,55 @@ private Q_SLOTS:
     }
 
     void fallingCharacteristicOfTheRX26() {
-        CDialogDriver driver;
         std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 4);
         doc->SetStromgrenzeMin(0.0f);
         doc->SetFehlerstrom(0.0f);
         CEditCommands commands(*doc, nullptr, m_locale);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            QVERIFY(!CDialogDriver::Field(dialog, F::kMessAnfang)->isVisible());
-            CDialogDriver::Button(dialog, QStringLiteral("fallend"))->click();
-            CDialogDriver::Type(dialog, F::kStromMin, QStringLiteral("20"));
-            CDialogDriver::Type(dialog, F::kStromMax, QStringLiteral("4"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
-            CDialogDriver::Click(dialog, QStringLiteral("Rücksetzen"));
-            QVERIFY(CDialogDriver::Button(dialog, QStringLiteral("steigend"))->isChecked());
-            CDialogDriver::Button(dialog, QStringLiteral("fallend"))->click();
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CModalDriver::Answer);
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            QVERIFY(!CModalDriver::Field(dialog, F::kMessAnfang)->isVisible());
+            CModalDriver::Button(dialog, QStringLiteral("fallend"))->click();
+            CModalDriver::Type(dialog, F::kStromMin, QStringLiteral("20"));
+            CModalDriver::Type(dialog, F::kStromMax, QStringLiteral("4"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Rücksetzen")));
+            QVERIFY(CModalDriver::Button(dialog, QStringLiteral("steigend"))->isChecked());
+            CModalDriver::Button(dialog, QStringLiteral("fallend"))->click();
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         QVERIFY(commands.AktuelleDaten());
-        QCOMPARE(driver.messages, QStringList{QStringLiteral("Stromgrenze Min > Max!")});
+        QVERIFY(CModalDriver::Done());
+        QCOMPARE(CModalDriver::Messages(), QStringList{QStringLiteral("Stromgrenze Min > Max!")});
         QCOMPARE(doc->GetMessAnfang(), 10.0f);
         QCOMPARE(doc->GetMessEnde(), 0.0f);
         QCOMPARE(doc->GetStromgrenzeMin(), 0.0f);
     }
 
     void ka71DisplayUnitAndSquareRoot() {
-        CDialogDriver driver;
         std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 10);
         CEditCommands commands(*doc, nullptr, m_locale);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            auto* einheit = CDialogDriver::Field<QComboBox>(dialog, F::kAnzeigeEinheit);
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            auto* einheit = CModalDriver::Field<QComboBox>(dialog, F::kAnzeigeEinheit);
             einheit->setCurrentIndex(2);
             emit einheit->activated(2);
-            QCOMPARE(CDialogDriver::Field(dialog, F::kMessEnde)->text(), QStringLiteral("10000"));
+            QCOMPARE(CModalDriver::Field(dialog, F::kMessEnde)->text(), QStringLiteral("10000"));
             einheit->setCurrentIndex(3);
             emit einheit->activated(3); // 10 bar in Pa overflows the display: back to mbar
             QCOMPARE(einheit->currentIndex(), 2);
-            CDialogDriver::Click(dialog, QStringLiteral("Lin.-Korrektur:"));
-            CDialogDriver::Later([] {
-                auto* editor = CDialogDriver::Active<CLinTab_Druck_KA71>();
-                QVERIFY(editor);
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Lin.-Korrektur:")));
+            CModalDriver::WhenShown<CLinTab_Druck_KA71>([](CLinTab_Druck_KA71* editor) {
                 auto* anzahl = editor->findChildren<QComboBox*>().first();
                 anzahl->setCurrentIndex(0);
                 emit anzahl->activated(0);
-                QVERIFY(!CDialogDriver::Field(editor, 0)->isVisible());
-                CDialogDriver::Click(editor, QStringLiteral("OK"));
+                QVERIFY(!CModalDriver::Field(editor, 0)->isVisible());
+                QVERIFY(CModalDriver::Click(editor, QStringLiteral("OK")));
             });
-            CDialogDriver::Click(dialog, QStringLiteral("Edit"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Edit")));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         QVERIFY(commands.AktuelleDaten());
-        QVERIFY(driver.messages.isEmpty());
+        QVERIFY(CModalDriver::Done());
+        QVERIFY(CModalDriver::Messages().isEmpty());
         QCOMPARE(doc->GetAnzeigeEinheit(), 2);
         QCOMPARE(doc->GetMessEnde(), 10000.0f);
         QCOMPARE(doc->GetLinTabAnzahl(), 1);
@@ -228,28 +219,26 @@ private Q_SLOTS:
     void typeChoice() {
         std::unique_ptr<CQuillonDoc> doc = Doc(m_op, 2);
         CEditCommands commands(*doc, nullptr, m_locale);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CDlgTransmitterHalvard>();
-            QVERIFY(dialog);
-            QVERIFY(CDialogDriver::Button(dialog, QStringLiteral("RX26 2-Leiter"))->isChecked());
-            CDialogDriver::Button(dialog, QStringLiteral("RX89 bis V. 2.2"))->click();
-            CDialogDriver::Click(dialog, QStringLiteral("Abbrechen"));
+        CModalDriver::WhenShown<CDlgTransmitterHalvard>([](CDlgTransmitterHalvard* dialog) {
+            QVERIFY(CModalDriver::Button(dialog, QStringLiteral("RX26 2-Leiter"))->isChecked());
+            CModalDriver::Button(dialog, QStringLiteral("RX89 bis V. 2.2"))->click();
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Abbrechen")));
         });
         QVERIFY(!commands.TransmitterTyp());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(doc->GetTyp(), 2);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CDlgTransmitterHalvard>();
-            CDialogDriver::Button(dialog, QStringLiteral("RX89 bis V. 2.2"))->click();
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        CModalDriver::WhenShown<CDlgTransmitterHalvard>([](CDlgTransmitterHalvard* dialog) {
+            CModalDriver::Button(dialog, QStringLiteral("RX89 bis V. 2.2"))->click();
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         QVERIFY(commands.TransmitterTyp());
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(doc->GetTyp(), 0);
         QCOMPARE(doc->GetGrundEnde(), 10.0f);
     }
 
     void configurationLoop() {
         using K = CKonfigurationValues;
-        CDialogDriver driver;
         CScriptedOperator op;
         std::unique_ptr<CQuillonDoc> doc = Doc(op, 2);
         CEditCommands commands(*doc, nullptr, m_locale);
@@ -267,29 +256,28 @@ private Q_SLOTS:
             doc->SetOffset(0.25f);
             return true;
         };
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CKonfiguration>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, K::kOffset, QStringLiteral("2"));
-            CDialogDriver::Click(dialog, QStringLiteral("Übertragen"));
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CModalDriver::Answer);
+        CModalDriver::WhenShown<CKonfiguration>([](CKonfiguration* dialog) {
+            CModalDriver::Type(dialog, K::kOffset, QStringLiteral("2"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Übertragen")));
             QVERIFY(dialog->isVisible());
-            CDialogDriver::Type(dialog, K::kOffset, QStringLiteral("0.5"));
-            CDialogDriver::Click(dialog, QStringLiteral("Übertragen"));
-            CDialogDriver::Later([] {
-                auto* second = CDialogDriver::Active<CKonfiguration>();
-                QCOMPARE(CDialogDriver::Field(second, K::kOffset)->text(), QStringLiteral("0.5"));
-                CDialogDriver::Click(second, QStringLiteral("Auslesen"));
-                CDialogDriver::Later([] {
-                    auto* third = CDialogDriver::Active<CKonfiguration>();
-                    QCOMPARE(CDialogDriver::Field(third, K::kOffset)->text(), QStringLiteral("0.25"));
-                    CDialogDriver::Click(third, QStringLiteral("Rücksetzen"));
-                    CDialogDriver::Click(third, QStringLiteral("OK"));
+            CModalDriver::Type(dialog, K::kOffset, QStringLiteral("0.5"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Übertragen")));
+            CModalDriver::WhenShown<CKonfiguration>([](CKonfiguration* second) {
+                QCOMPARE(CModalDriver::Field(second, K::kOffset)->text(), QStringLiteral("0.5"));
+                QVERIFY(CModalDriver::Click(second, QStringLiteral("Auslesen")));
+                CModalDriver::WhenShown<CKonfiguration>([](CKonfiguration* third) {
+                    QCOMPARE(CModalDriver::Field(third, K::kOffset)->text(), QStringLiteral("0.25"));
+                    QVERIFY(CModalDriver::Click(third, QStringLiteral("Rücksetzen")));
+                    QVERIFY(CModalDriver::Click(third, QStringLiteral("OK")));
                 });
             });
         });
         commands.Konfiguration(transfer);
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(calls, (QStringList{"begin", "schreiben 0.5", "auslesen", "end"}));
-        QCOMPARE(driver.messages, QStringList{QStringLiteral("Geben Sie eine Zahl zwischen -1 und 1 ein.")});
+        QCOMPARE(CModalDriver::Messages(),
+                 QStringList{QStringLiteral("Geben Sie eine Zahl zwischen -1 und 1 ein.")});
         QCOMPARE(op.MessageTexts(), QStringList{QStringLiteral("Sendefehler!")});
         QCOMPARE(doc->GetOffset(), 0.0f);
 
@@ -301,42 +289,41 @@ private Q_SLOTS:
     }
 
     void valueEntryAndSerialNumber() {
-        CDialogDriver driver;
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), CModalDriver::Answer);
         CEnterData enter;
         enter.show();
-        CDialogDriver::Type(&enter, 1, QStringLiteral("12345678901"));
-        CDialogDriver::Click(&enter, QStringLiteral("OK"));
+        CModalDriver::Type(&enter, 1, QStringLiteral("12345678901"));
+        QVERIFY(CModalDriver::Click(&enter, QStringLiteral("OK")));
         QVERIFY(enter.isVisible());
-        CDialogDriver::Type(&enter, 1, QStringLiteral("-12.5"));
-        CDialogDriver::Type(&enter, 0, QStringLiteral("3"));
-        CDialogDriver::Click(&enter, QStringLiteral("OK"));
+        CModalDriver::Type(&enter, 1, QStringLiteral("-12.5"));
+        CModalDriver::Type(&enter, 0, QStringLiteral("3"));
+        QVERIFY(CModalDriver::Click(&enter, QStringLiteral("OK")));
         QCOMPARE(enter.result(), int(QDialog::Accepted));
         QCOMPARE(enter.Wert(), QStringLiteral("-12.5"));
-        QCOMPARE(driver.messages, QStringList{QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein.")});
+        QCOMPARE(CModalDriver::Messages(),
+                 QStringList{QStringLiteral("Geben Sie nicht mehr als 10 Zeichen ein.")});
 
         CSeriennummer serial(QStringLiteral("123456.78.901   "));
         serial.show();
-        CDialogDriver::Type(&serial, 1, QStringLiteral("99"));
-        CDialogDriver::Type(&serial, 2, QStringLiteral("12345"));
-        CDialogDriver::Click(&serial, QStringLiteral("OK"));
+        CModalDriver::Type(&serial, 1, QStringLiteral("99"));
+        CModalDriver::Type(&serial, 2, QStringLiteral("12345"));
+        QVERIFY(CModalDriver::Click(&serial, QStringLiteral("OK")));
         QCOMPARE(serial.result(), int(QDialog::Accepted));
         QCOMPARE(serial.Seriennummer(), QStringLiteral("123456.99.123   "));
     }
 
     void presetEditedSentAndReceivedBack() {
-        CDialogDriver driver;
         CSequenceRig rig(8);
         CEditCommands commands(rig.doc, nullptr, m_locale);
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, F::kMessAnfang, QStringLiteral("5"));
-            CDialogDriver::Type(dialog, F::kMessEnde, QStringLiteral("35"));
-            CDialogDriver::Type(dialog, F::kDaempfung, QStringLiteral("1.5"));
-            CDialogDriver::Type(dialog, F::kBezeichnung, QStringLiteral("PRESET 40"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            CModalDriver::Type(dialog, F::kMessAnfang, QStringLiteral("5"));
+            CModalDriver::Type(dialog, F::kMessEnde, QStringLiteral("35"));
+            CModalDriver::Type(dialog, F::kDaempfung, QStringLiteral("1.5"));
+            CModalDriver::Type(dialog, F::kBezeichnung, QStringLiteral("PRESET 40"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         QVERIFY(commands.RangePreset(9)); // "0 ... 40 bar..."
+        QVERIFY(CModalDriver::Done());
         QVERIFY(rig.doc.IsGueltig());
         QCOMPARE(rig.doc.GetGrundEnde(), 40.0f);
 
@@ -352,7 +339,7 @@ private Q_SLOTS:
         CompareWrittenFields(rig.doc, received);
         QCOMPARE(received.GetMessAnfang(), 5.0f);
         QCOMPARE(received.GetDaempfung(), 1.5f);
-        QVERIFY(driver.messages.isEmpty());
+        QVERIFY(CModalDriver::Messages().isEmpty());
     }
 };
 

@@ -3,7 +3,6 @@
 // asks first; "Konfiguration..." reading and writing the transmitter, or running the correction loop.
 
 #include "../ModalDriver.h"
-#include "DialogDriver.h"
 #include "ShellRig.h"
 #include "base/NumberField.h"
 #include "document/DocumentFile.h"
@@ -25,11 +24,10 @@
 
 namespace {
 
-constexpr int kTransmitterTyp = 32849;
 constexpr int kPreset0bis40bar = 32815;
 
 QString Shown(QWidget* dialog, int nFeld) {
-    return CDialogDriver::Field(dialog, nFeld)->text();
+    return CModalDriver::Field(dialog, nFeld)->text();
 }
 
 QString Zahl(double value) {
@@ -59,14 +57,13 @@ private Q_SLOTS:
         QCOMPARE(rig.Doc().GetTyp(), 8);
         QVERIFY(rig.Action(kPreset0bis40bar)->isEnabled());
 
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            CDialogDriver::Type(dialog, F::kMessAnfang, QStringLiteral("5"));
-            CDialogDriver::Type(dialog, F::kMessEnde, QStringLiteral("35"));
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        CModalDriver::WhenShown<CEditData>([](CEditData* dialog) {
+            CModalDriver::Type(dialog, F::kMessAnfang, QStringLiteral("5"));
+            CModalDriver::Type(dialog, F::kMessEnde, QStringLiteral("35"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         rig.Trigger(kPreset0bis40bar);
+        QVERIFY(CModalDriver::Done());
         QVERIFY(rig.Doc().IsGueltig());
         QCOMPARE(rig.Doc().GetGrundEnde(), 40.0f);
         QVERIFY(rig.Action(CCommandTable::kSenden)->isEnabled());
@@ -97,18 +94,17 @@ private Q_SLOTS:
         rig.Frame().UpdateCommands();
 
         QString ende;
-        CDialogDriver::Later([&ende] {
-            auto* dialog = CDialogDriver::Active<CEditData>();
-            QVERIFY(dialog);
-            auto* einheit = CDialogDriver::Field<QComboBox>(dialog, F::kAnzeigeEinheit);
+        CModalDriver::WhenShown<CEditData>([&ende](CEditData* dialog) {
+            auto* einheit = CModalDriver::Field<QComboBox>(dialog, F::kAnzeigeEinheit);
             for (const int nEinheit : {5, 6, 4, 1}) { // PSI, InWc, kPa, bar
                 einheit->setCurrentIndex(nEinheit);
                 emit einheit->activated(nEinheit);
             }
             ende = Shown(dialog, F::kMessEnde);
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         rig.Trigger(CCommandTable::kAktuelleDaten);
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(ende, Zahl(1.0));
         QCOMPARE(doc.GetAnzeigeEinheit(), 1);
         QCOMPARE(doc.GetMessEnde(), 1.0f);
@@ -122,9 +118,10 @@ private Q_SLOTS:
         rig.chooser.paths.enqueue(path);
         rig.Trigger(CCommandTable::kSaveAs);
         QVERIFY(!rig.Frame().Session().PathName().isEmpty());
-        CDialogDriver::Later(
-            [] { CDialogDriver::Click(CDialogDriver::Active<CEditData>(), QStringLiteral("Abbrechen")); });
+        CModalDriver::WhenShown<CEditData>(
+            [](CEditData* dialog) { QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Abbrechen"))); });
         rig.Trigger(kPreset0bis40bar);
+        QVERIFY(CModalDriver::Done());
         // Cancelled: a cleared parameter set that may not be sent, and no file it could be saved over.
         QVERIFY(rig.Frame().Session().PathName().isEmpty());
         QVERIFY(!rig.Doc().IsGueltig());
@@ -162,18 +159,18 @@ private Q_SLOTS:
         QStringList read;
         CModalDriver::WhenShown(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
             bEmpfangenEnabled = rig.Action(CCommandTable::kEmpfangen)->isEnabled();
-            CDialogDriver::Click(dialog, QStringLiteral("Auslesen"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Auslesen")));
         });
         CModalDriver::WhenShown(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
             read << Shown(dialog, K::kOffset) << Shown(dialog, K::kNullpunkt)
                  << Shown(dialog, K::kTastensperre);
-            CDialogDriver::Type(dialog, K::kOffset, Zahl(0.5));
-            CDialogDriver::Type(dialog, K::kSpanne, Zahl(2.0));
-            CDialogDriver::Click(dialog, QStringLiteral("Übertragen"));
+            CModalDriver::Type(dialog, K::kOffset, Zahl(0.5));
+            CModalDriver::Type(dialog, K::kSpanne, Zahl(2.0));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Übertragen")));
         });
         CModalDriver::WhenShown(QStringLiteral("konfiguration"), [&](QWidget* dialog) {
             read << Shown(dialog, K::kOffset);
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
         rig.Trigger(CCommandTable::kKonfiguration);
         QVERIFY(CModalDriver::Done());
@@ -200,7 +197,7 @@ private Q_SLOTS:
         }
         rig.sim.SetFaults(faults);
         CModalDriver::WhenShown(QStringLiteral("konfiguration"), [](QWidget* dialog) {
-            CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Neuer Messwert")));
         });
         rig.Trigger(CCommandTable::kKonfiguration);
         QVERIFY(CModalDriver::Done());
@@ -222,10 +219,10 @@ private Q_SLOTS:
         QVERIFY(rig.Doc().IsGueltig());
         rig.Doc().SetMesswert(0, -99.0f);
         CModalDriver::WhenShown(QStringLiteral("kalibrierung"), [](QWidget* dialog) {
-            CDialogDriver::Click(dialog, QStringLiteral("Neuer Messwert"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Neuer Messwert")));
         });
         CModalDriver::WhenShown(QStringLiteral("kalibrierung"), [](QWidget* dialog) {
-            CDialogDriver::Click(dialog, QStringLiteral("Abbrechen"));
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Abbrechen")));
         });
         rig.Trigger(CCommandTable::kKonfiguration);
         QVERIFY(CModalDriver::Done());
@@ -237,13 +234,12 @@ private Q_SLOTS:
     void typeChoiceFromTheMenu() {
         CShellRig rig;
         QVERIFY(rig.Start());
-        CDialogDriver::Later([] {
-            auto* dialog = CDialogDriver::Active<CDlgTransmitterHalvard>();
-            QVERIFY(dialog);
-            CDialogDriver::Button(dialog, QStringLiteral("RX89 bis V. 2.2"))->click();
-            CDialogDriver::Click(dialog, QStringLiteral("OK"));
+        CModalDriver::WhenShown<CDlgTransmitterHalvard>([](CDlgTransmitterHalvard* dialog) {
+            CModalDriver::Button(dialog, QStringLiteral("RX89 bis V. 2.2"))->click();
+            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("OK")));
         });
-        rig.Trigger(kTransmitterTyp);
+        rig.Trigger(CCommandTable::kTransmitterTyp);
+        QVERIFY(CModalDriver::Done());
         QCOMPARE(rig.Doc().GetTyp(), 0);
     }
 };
