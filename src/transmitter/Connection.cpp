@@ -8,6 +8,7 @@
 #include "document/QuillonDoc.h"
 #include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 
 namespace {
@@ -26,10 +27,12 @@ CConnection::CConnection(CTransmitterLink& link, CQuillonDoc& doc)
         QByteArray reply;
         return ConnectTransmitter(reply);
     });
+    m_link.Sio().SetReplyCheck(&CCommandSet::ReplyFits);
 }
 
 CConnection::~CConnection() {
     m_link.SetConnectHook(nullptr);
+    m_link.Sio().SetReplyCheck(nullptr);
 }
 
 bool CConnection::ConnectTransmitter(QByteArray& reply) {

@@ -15,11 +15,12 @@ class CTransmitterLink;
 /// transmitter with an RTS pulse, identifying it with "Get Device Info", reading the interface's own
 /// information and searching the ports for an interface.
 ///
-/// While it exists it is the link's connect-on-demand: TransferCommand on a closed port connects
-/// through ConnectTransmitter. Every operation leaves the port open; the operation that called it
-/// closes it. The operations the hardware setup calls on their own (CheckTransmitter, SearchInterface,
-/// ProbePorts, RestartTransmitter) are transmitter operations (CLinkOperation): refused while another
-/// one runs, unless that one calls them itself.
+/// While it exists it is the link's connect-on-demand (TransferCommand on a closed port connects through
+/// ConnectTransmitter) and tells the link which reply frames can answer which command (CCommandSet).
+/// Every operation leaves the port open; the operation that called it closes it. The operations the hardware
+/// setup calls on their own (CheckTransmitter, SearchInterface, ProbePorts, RestartTransmitter) are
+/// transmitter operations (CLinkOperation): refused while another one runs, unless that one calls them
+/// itself.
 class CConnection {
     Q_DECLARE_TR_FUNCTIONS(CConnection)
 
