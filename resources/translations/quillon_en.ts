@@ -4605,6 +4605,10 @@ The temperature calibration is not completely written.</translation>
         <translation>late reply to an earlier request dropped</translation>
     </message>
     <message>
+        <source>Antwort passt nicht zur Anfrage: veraltete Antwort verworfen</source>
+        <translation>reply does not fit the request: stale reply dropped</translation>
+    </message>
+    <message>
         <source>Verbindungsprotokoll</source>
         <translation>link trace</translation>
     </message>

@@ -33,6 +33,7 @@ public:
         Retry,         ///< the command is sent again (attempt counts from 1)
         Echo,          ///< frame dropped: the interface's echo of the request
         Late,          ///< frame dropped: the late reply to an earlier request that was given up
+        Stale,         ///< frame dropped: its form does not fit the request, a reply to another one
     };
     struct Entry {
         quint64 nSequence = 0; ///< counts every entry ever recorded, from 1

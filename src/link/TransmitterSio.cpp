@@ -6,6 +6,7 @@
 #include "core/ProgramError.h"
 
 #include <algorithm>
+#include <utility>
 
 CTransmitterSio::CTransmitterSio(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device)
     : m_operator(op)
@@ -134,6 +135,10 @@ int CTransmitterSio::DiscardWaiting(int maxCount) {
         qCDebug(lcLink) << "dropped" << dropped << "stale bytes";
     }
     return dropped;
+}
+
+CTransmitterSio::ReplyCheck CTransmitterSio::SetReplyCheck(ReplyCheck check) {
+    return std::exchange(m_replyCheck, std::move(check));
 }
 
 void CTransmitterSio::SetCancelRequested(bool bCancel) {
@@ -276,6 +281,13 @@ bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
 bool CTransmitterSio::IsReplyToLastRequest(const QByteArray& frame) {
     if (m_bEcho && frame == m_lastRequest) {
         DropWholeFrame(frame, "echo of the request", CLinkTrace::Status::Echo);
+        return false;
+    }
+    if (m_replyCheck && !m_replyCheck(m_lastCommand, frame)) {
+        // Some other request's reply, come so late that no timing tells it apart: this request's own
+        // reply may still follow within the time-out. The given-up requests are left as they are; which
+        // of them this frame answered is not known.
+        DropWholeFrame(frame, "reply does not fit the request", CLinkTrace::Status::Stale);
         return false;
     }
     if (m_givenUp.empty()) {

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <array>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class IClock;
@@ -38,6 +39,9 @@ public:
     /// How long a request given up is remembered: a reply later than the three attempts of an exchange
     /// took together (20 ticks and the pause after each) is not expected any more.
     static constexpr int kLateReplyWindowMs = 3 * (kTicks * kTickMs + kTickMs);
+    /// Whether a whole reply frame can answer a command, by its form (the command registry knows the
+    /// forms; the link does not).
+    using ReplyCheck = std::function<bool(quint8 command, const QByteArray& frame)>;
     static constexpr quint8 kStx = 0x02;
     static constexpr quint8 kEtx = 0x03;
 
@@ -75,8 +79,12 @@ public:
     /// Waits for one reply frame to the frame sent last. True and the whole frame in reply, or false after
     /// 20 silent ticks, or at the next tick after a cancel was requested. Frames that cannot be the reply
     /// are dropped and the wait goes on: on an echoing line the echo (a frame byte for byte the request),
-    /// and a late reply to a request given up before, unless that request was the same as this one.
+    /// a frame whose form does not fit the request (SetReplyCheck), and a late reply to a request given
+    /// up before, unless that request was the same as this one.
     bool ReceiveFrame(QByteArray& reply);
+    /// From now on a frame that the check says cannot answer the request sent last is dropped as stale
+    /// and the wait goes on (nullptr: every frame can). Returns the check it replaces.
+    ReplyCheck SetReplyCheck(ReplyCheck check);
     /// A cancelled operation stops waiting for replies (set and cleared by the link).
     void SetCancelRequested(bool bCancel);
     bool IsCancelRequested() const;
@@ -118,6 +126,7 @@ private:
     IClock& m_clock;
     CSerial m_serial;
     CLinkTrace* m_pTrace = &CLinkTrace::Global();
+    ReplyCheck m_replyCheck;
     quint8 m_lastCommand = 0;   ///< command byte of the request sent last, for the trace of its reply
     QByteArray m_lastRequest;   ///< the request frame sent last (its echo looks the same)
     qint64 m_nSentMs = 0;       ///< when the request sent last had left the port

@@ -8,6 +8,7 @@
 #include "document/QuillonDoc.h"
 #include "link/LinkOperation.h"
 #include "link/TransmitterLink.h"
+#include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 
 namespace {
@@ -26,11 +27,13 @@ CConnection::CConnection(CTransmitterLink& link, CQuillonDoc& doc)
         QByteArray reply;
         return ConnectTransmitter(reply);
     });
+    m_replacedCheck = m_link.Sio().SetReplyCheck(&CCommandSet::ReplyFits);
 }
 
 CConnection::~CConnection() {
     // A read-back's connection ends before the session's: the session connects on demand again.
     m_link.SetConnectHook(std::move(m_replacedHook));
+    m_link.Sio().SetReplyCheck(std::move(m_replacedCheck));
 }
 
 bool CConnection::ConnectTransmitter(QByteArray& reply) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/TypKatalog.h"
+#include "link/TransmitterSio.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -16,8 +17,9 @@ class CTransmitterLink;
 /// transmitter with an RTS pulse, identifying it with "Get Device Info", reading the interface's own
 /// information and searching the ports for an interface.
 ///
-/// While it exists it is the link's connect-on-demand: TransferCommand on a closed port connects
-/// through ConnectTransmitter; when it ends, the connection it replaced is the link's again. Every operation
+/// While it exists it is the link's connect-on-demand (TransferCommand on a closed port connects through
+/// ConnectTransmitter) and tells the link which reply frames can answer which command (CCommandSet); when it
+/// ends, the connection and the check it replaced are the link's again. Every operation
 /// leaves the port open; the operation that called it closes it. The operations the hardware setup calls on
 /// their own (CheckTransmitter, SearchInterface, ProbePorts, RestartTransmitter) are transmitter operations
 /// (CLinkOperation): refused while another one runs, unless that one calls them itself.
@@ -71,4 +73,5 @@ private:
     CTransmitterLink& m_link;
     CQuillonDoc& m_doc;
     std::function<bool()> m_replacedHook;
+    CTransmitterSio::ReplyCheck m_replacedCheck;
 };

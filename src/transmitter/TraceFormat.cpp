@@ -76,8 +76,8 @@ QByteArray CTraceFormat::Payload(const CLinkTrace::Entry& entry) {
     if (entry.direction == Direction::Event || bytes.size() < 2) {
         return QByteArray();
     }
-    const bool bWhole =
-        entry.status == Status::Ok || entry.status == Status::Echo || entry.status == Status::Late;
+    const bool bWhole = entry.status == Status::Ok || entry.status == Status::Echo ||
+                        entry.status == Status::Late || entry.status == Status::Stale;
     // A request: STX, length, command, payload, sum, ETX. A reply: STX, length, data, sum, ETX.
     const qsizetype nStart = entry.direction == Direction::Tx ? 3 : 2;
     const qsizetype nEnd = bWhole ? bytes.size() - 2 : bytes.size();
@@ -139,6 +139,10 @@ QStringList CTraceFormat::Row(const CLinkTrace::Entry& entry) {
     case Status::Late:
         pruefsumme = tr("ok");
         hinweis = tr("Verspätete Antwort auf eine frühere Anfrage verworfen");
+        break;
+    case Status::Stale:
+        pruefsumme = tr("ok");
+        hinweis = tr("Antwort passt nicht zur Anfrage: veraltete Antwort verworfen");
         break;
     }
     row << pruefsumme << hinweis;

@@ -1,10 +1,12 @@
 // Connecting to the transmitter: the check of the hardware setup, the identification rule, the
-// interface search, and a reply too short for its decoder in the middle of a receive.
+// interface search, a reply too short for its decoder in the middle of a receive, and the replies the
+// connected link takes for each command.
 
 #include "ScriptedOperator.h"
 #include "ScriptedPeer.h"
 #include "SequenceRig.h"
 #include "core/VirtualClock.h"
+#include "link/LinkTrace.h"
 #include "transmitter/Commands.h"
 
 #include <QStringList>
@@ -138,6 +140,66 @@ private Q_SLOTS:
         QCOMPARE(rig.peer.requests.size(), 3); // only the available port, three attempts
         QCOMPARE(rig.op.messages.last().text, QStringLiteral("Kein Interface gefunden!"));
         QCOMPARE(rig.op.progressTexts.last(), QStringLiteral("Connect COM16..."));
+    }
+
+    void staleReplyOfAnotherCommandIsNeverTaken_data() {
+        QTest::addColumn<quint8>("givenUp");
+        QTest::addColumn<QByteArray>("staleData");
+        QTest::addColumn<quint8>("command");
+        QTest::addColumn<QByteArray>("data");
+        const auto row = [](const char* name, quint8 givenUp, const char* stale, quint8 command,
+                            const char* data) {
+            QTest::newRow(name) << givenUp << QByteArray(stale) << command << QByteArray(data);
+        };
+        row("temperature for the unit", Cmd::GetTemperatur, "+002341", Cmd::GetEinheit, "3");
+        row("identification for the measured value", Cmd::GetDeviceInfo, "RX31-309", Cmd::GetAktMesswert,
+            "+012343");
+        row("acknowledgement for the damping", Cmd::SetDaempfung, "OK", Cmd::GetDaempfung, "+000101");
+        row("VN62 values for the temperature", Cmd::GetAktMesswert, "+012343+050003-037663",
+            Cmd::GetTemperatur, "+002341");
+        row("measured value for a table point", Cmd::GetAktMesswert, "+012343", Cmd::GetLinTabBlock,
+            "0000271000002710");
+        row("base range for a calibration word", Cmd::GetGrundAnfang, "-000013", Cmd::GetAbgleichWort,
+            "01234");
+        row("calibration word for the point count", Cmd::GetAbgleichWort, "01234", Cmd::GetLinTabAnzahl,
+            "05");
+        row("converter reading for the unit", Cmd::GetAktAdc, "012345", Cmd::GetEinheit, "3");
+    }
+
+    void staleReplyOfAnotherCommandIsNeverTaken() {
+        // The transmitter answers the given-up request only after all three attempts, as the next request
+        // waits; its own reply follows. Nothing in the timing tells the two apart, only their form.
+        QFETCH(quint8, givenUp);
+        QFETCH(QByteArray, staleData);
+        QFETCH(quint8, command);
+        QFETCH(QByteArray, data);
+        ScriptedRig rig(2);
+        QVERIFY(rig.link.Sio().OpenPortSilent(0, false));
+        CLinkTrace trace;
+        rig.link.Sio().SetTrace(&trace);
+        rig.peer.SetLatency(900);
+        bool bStaleSent = false;
+        rig.peer.SetHandler([&](const CScriptedPeer::Request& request) -> std::optional<QByteArray> {
+            if (request.command == givenUp) {
+                return std::nullopt;
+            }
+            if (!bStaleSent) {
+                bStaleSent = true;
+                rig.device->Deliver(CScriptedPeer::ReplyFrame(staleData), request.atMs + 300);
+            }
+            return CScriptedPeer::ReplyFrame(data);
+        });
+        QVERIFY(!rig.link.Transfer(givenUp, "0"));
+        QByteArray reply;
+        QVERIFY(rig.link.Transfer(command, "0", reply));
+        QCOMPARE(reply, CScriptedPeer::ReplyFrame(data));
+        QCOMPARE(rig.peer.requests.size(), 4); // no repeat: the wait went on past the stale reply
+        const QList<CLinkTrace::Entry> entries = trace.Entries();
+        const auto stale = std::find_if(entries.begin(), entries.end(), [](const CLinkTrace::Entry& entry) {
+            return entry.status == CLinkTrace::Status::Stale;
+        });
+        QVERIFY(stale != entries.end());
+        QCOMPARE(stale->bytes, CScriptedPeer::ReplyFrame(staleData));
     }
 
     void replyTooShortForItsDecoderEndsTheReceive() {
