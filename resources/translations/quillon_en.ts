@@ -826,6 +826,18 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
         <source>%1: Wert %2: %3</source>
         <translation>%1: value %2: %3</translation>
     </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keinen Wert an.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Nach %1 fehlt der Wert.</source>
+        <translation>Missing value after %1.</translation>
+    </message>
 </context>
 <context>
     <name>CCliTool</name>
@@ -1489,6 +1501,10 @@ Nothing sent.</translation>
         <source>Connect COM%1...</source>
         <translation>Connect COM%1...</translation>
     </message>
+    <message>
+        <source>Suche Interface</source>
+        <translation>Interface search</translation>
+    </message>
 </context>
 <context>
     <name>CConnection</name>
@@ -1793,6 +1809,14 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>Empfangsrichtung:  RX93 -&gt; PC</source>
         <translation>Receive direction:  RX93 -&gt; PC</translation>
+    </message>
+    <message>
+        <source>%1 (hex)</source>
+        <translation>%1 (hex)</translation>
+    </message>
+    <message>
+        <source>%1 (Text)</source>
+        <translation>%1 (text)</translation>
     </message>
 </context>
 <context>
@@ -3620,6 +3644,10 @@ from the range set here!</translation>
         <source>ADC-Wertebereich: 15000 - 50000 (ggf. Verstärk. anpassen)</source>
         <translation>ADC value range: 15000 - 50000 (adjust the gain if needed)</translation>
     </message>
+    <message>
+        <source>Abgleichpunkt %1</source>
+        <translation>Calibration point %1</translation>
+    </message>
 </context>
 <context>
     <name>CPropPageDAC</name>
@@ -3697,6 +3725,14 @@ from the range set here!</translation>
     <message>
         <source>4-.20mA</source>
         <translation>4-.20mA</translation>
+    </message>
+    <message>
+        <source>Anfang</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>end</translation>
     </message>
 </context>
 <context>
@@ -4201,8 +4237,8 @@ Different from what was sent:
         <translation>the form is %1</translation>
     </message>
     <message>
-        <source>ein Steuerzeichen kann der Transmitter nicht speichern</source>
-        <translation>the transmitter cannot store a control character</translation>
+        <source>Seriennummer, Teil %1: %2</source>
+        <translation>Serial number, part %1: %2</translation>
     </message>
 </context>
 <context>
@@ -4246,6 +4282,14 @@ the ADC values!</translation>
 der Seriennummer!</source>
         <translation>Error while transferring
 the serial number!</translation>
+    </message>
+    <message>
+        <source>ADC-Werte:</source>
+        <translation>ADC values:</translation>
+    </message>
+    <message>
+        <source>ADC-Temperatur:</source>
+        <translation>ADC temperature:</translation>
     </message>
 </context>
 <context>

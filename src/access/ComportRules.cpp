@@ -43,7 +43,7 @@ void CComportRules::SearchPL45(Values& values) {
         return;
     }
     IOperator& op = m_link.Operator();
-    op.BeginProgress(QString(), tr("Suche Interface..."), 0, kPortCount - 1);
+    op.BeginProgress(tr("Suche Interface"), tr("Suche Interface..."), 0, kPortCount - 1);
     for (int i = 0; i < kPortCount; ++i) {
         op.SetProgressPos(i);
         op.SetProgressText(tr("Connect COM%1...").arg(i + 1));

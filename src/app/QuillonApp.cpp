@@ -79,7 +79,7 @@ void CQuillonApp::LoadQtLanguage() {
 }
 
 void CQuillonApp::CreateWindow() {
-    m_operator = std::make_unique<CGuiOperator>(m_edition.Title());
+    m_operator = std::make_unique<CGuiOperator>();
     m_operator->SetAnswerHook(m_seams.answers);
     m_doc = std::make_unique<CQuillonDoc>(*m_operator, m_verzeichnis.CfgDir());
     m_doc->LoadSettings(*m_profile);

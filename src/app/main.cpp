@@ -8,14 +8,14 @@
 
 namespace {
 
-/// "--help" and "--version" are answered without a window, so they need no display: the window's
-/// application object would end the program when no platform can be opened.
+/// "--help", "--version" and wrong arguments are answered without a window, so they need no display: the
+/// window's application object would end the program when no platform can be opened.
 std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (CCommandLine::AsksForInformation(arguments)) {
+    if (!CCommandLine::NeedsWindow(arguments)) {
         return std::make_unique<QCoreApplication>(argc, argv);
     }
     return std::make_unique<QApplication>(argc, argv);

@@ -63,6 +63,42 @@ const CommandName* FindCommand(const QString& name) {
 
 } // namespace
 
+QString CCliOptions::OptionError(const QCommandLineParser& parser, const QStringList& arguments,
+                                 const QList<QCommandLineOption>& known) {
+    const auto dashed = [](const QString& name) {
+        return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    };
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        QStringList names;
+        std::transform(unknown.begin(), unknown.end(), std::back_inserter(names), dashed);
+        return tr("Unbekannte Option: %1").arg(names.join(QStringLiteral(", ")));
+    }
+    // The other refusals concern the value of a known option: one given to a switch, or none at the end.
+    for (qsizetype i = 1; i < arguments.size() && arguments.at(i) != QLatin1String("--"); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1Char('-')) || argument.size() < 2) {
+            continue;
+        }
+        const qsizetype nDashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        const qsizetype nEquals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.mid(nDashes, nEquals < 0 ? -1 : nEquals - nDashes);
+        const auto option = std::find_if(known.begin(), known.end(), [&name](const QCommandLineOption& o) {
+            return o.names().contains(name);
+        });
+        if (option == known.end()) {
+            continue;
+        }
+        const bool bTakesValue = !option->valueName().isEmpty();
+        if (!bTakesValue && nEquals >= 0) {
+            return tr("%1 nimmt keinen Wert an.").arg(dashed(name));
+        }
+        if (bTakesValue && nEquals < 0 && i + 1 == arguments.size()) {
+            return tr("Nach %1 fehlt der Wert.").arg(dashed(name));
+        }
+    }
+    return parser.errorText();
+}
+
 QString CCliOptions::HelpText() {
     return tr(
         "Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL\n"
@@ -148,12 +184,15 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("field=value"));
     const QCommandLineOption beforeOption(QStringLiteral("before"), QString(), QStringLiteral("file"));
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("file"));
-    parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
-                       helpOption, countOption, intervalOption, logOption, checksumOption, verifyOption,
-                       setOption, beforeOption, traceOption, versionOption});
-    parser.addOptions(rowOptions);
+    const QList<QCommandLineOption> known =
+        QList<QCommandLineOption>{portOption,     typeOption,   interfaceOption, yesOption,
+                                  jsonOption,     outputOption, helpOption,      countOption,
+                                  intervalOption, logOption,    checksumOption,  verifyOption,
+                                  setOption,      beforeOption, traceOption,     versionOption} +
+        rowOptions;
+    parser.addOptions(known);
     if (!parser.parse(arguments)) {
-        error = parser.errorText();
+        error = OptionError(parser, arguments, known);
         return std::nullopt;
     }
     CCliOptions options;

@@ -2,10 +2,14 @@
 
 #include "calibration/TempAbgleich.h"
 
+#include <QCommandLineOption>
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+class QCommandLineParser;
 
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
@@ -73,6 +77,10 @@ public:
     bool NeedsGui() const { return command == Command::Sheet; }
 
 private:
+    /// The reason the parser refused the options, in the run's language: Qt's parser words it in
+    /// English whatever language the program speaks.
+    static QString OptionError(const QCommandLineParser& parser, const QStringList& arguments,
+                               const QList<QCommandLineOption>& known);
     /// The options of measure; false with the error when one is wrong or given to another command.
     static bool ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,
                                     QString& error);

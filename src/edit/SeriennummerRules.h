@@ -20,11 +20,16 @@ public:
     /// or empty fields).
     static std::array<QString, kFelder> Split(const QString& strSeriennummer);
     /// Each field must be filled to its width: the transmitter takes the serial number as exactly 13
-    /// characters, and a shorter part would shift the points of the number it keeps.
+    /// characters, and a shorter part would shift the points of the number it keeps. A character the
+    /// transmitter cannot store is refused, naming the part, rather than sent as "?".
     static std::optional<ValidationProblem> Validate(const std::array<QString, kFelder>& felder);
     /// field 1, ".", field 2, ".", field 3 and three blanks.
     static QString Compose(const std::array<QString, kFelder>& felder);
     /// The serial text as a calibration record keeps it (16 characters): the composed form with each
     /// field filled by printable characters, the rest blanks or zero bytes. The reason when it is not.
     static std::optional<QString> CheckStored(const QString& strSeriennummer);
+
+private:
+    static std::optional<ValidationProblem> CheckLengths(const std::array<QString, kFelder>& felder);
+    static std::optional<ValidationProblem> CheckStorable(const std::array<QString, kFelder>& felder);
 };

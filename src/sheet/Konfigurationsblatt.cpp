@@ -17,6 +17,8 @@ constexpr double kL = 1.0;
 constexpr double kV = 4.0;
 constexpr double kH = 2.5;
 constexpr double kI = 5.0;
+/// The least room between a KA71 heading and the label beside it.
+constexpr double kHeadingAbstand = 0.15;
 /// With a "Vorher" column the KA71 sheet's values move this far left, to give both columns room.
 constexpr double kKA71Einzug = 0.4;
 /// The table's columns, relative to the start of its block: number, first and second coordinate.
@@ -197,7 +199,7 @@ void CKonfigurationsblatt::DrawKA71Eingang(CSheetCanvas& c) const {
         bereich.hi /= teiler;
     }
     c.Down(2);
-    Heading(c, tr("Eingang"), c.X(kH));
+    SideHeading(c, tr("Eingang"));
     Row(c, spalten, tr("Messbereichsanfang:"), AnzeigeWert(bereich.lo, bereich.n));
     c.Down(1);
     Row(c, spalten, tr("Messbereichsende:"), AnzeigeWert(bereich.hi, bereich.n));
@@ -220,7 +222,7 @@ void CKonfigurationsblatt::DrawKA71Ausgang(CSheetCanvas& c) const {
     const Spalten spalten{kH, kI};
     const int d = m_doc.GetAnzeigeDezimalstellen();
     c.Down(2);
-    Heading(c, tr("Ausgang"), c.X(kH));
+    SideHeading(c, tr("Ausgang"));
     Row(c, spalten, tr("4mA bei (MA):"), AnzeigeWert(m_doc.GetMessAnfang(), d));
     c.Down(1);
     Row(c, spalten, tr("20mA bei (ME):"), AnzeigeWert(m_doc.GetMessEnde(), d));
@@ -237,7 +239,7 @@ void CKonfigurationsblatt::DrawKA71FreierMessbereich(CSheetCanvas& c) const {
     const int dpf = m_doc.GetFreiDezimalpunkt();
     const double teiler = CUtils::PowerOfTen(dpf);
     c.Down(2);
-    Heading(c, tr("Freier Messbereich"), c.X(kH));
+    SideHeading(c, tr("Freier Messbereich"));
     Row(c, spalten, tr("Anfang (MAF):"), Zahl(m_doc.GetFreiAnfang() / teiler, dpf));
     c.Down(1);
     Row(c, spalten, tr("Ende (MEF):"), Zahl(m_doc.GetFreiEnde() / teiler, dpf));
@@ -260,8 +262,11 @@ void CKonfigurationsblatt::DrawKopf(CSheetCanvas& c) const {
         c.Text(CSheetCanvas::Font::Heading, mitte, c.Right(), tr("Nachher"));
     }
     c.SetY(y + 2 * c.LineHeight(CSheetCanvas::Font::Title));
-    // On the KA71 sheet the type stands beside this heading, so it ends where the labels begin.
-    Heading(c, tr("Konfigurationsdaten"), m_doc.IsKA71() ? c.X(kH) : c.Right());
+    if (m_doc.IsKA71()) {
+        SideHeading(c, tr("Konfigurationsdaten")); // the type stands beside it
+    } else {
+        Heading(c, tr("Konfigurationsdaten"), c.Right());
+    }
 }
 
 void CKonfigurationsblatt::DrawLinTab(CSheetCanvas& c) const {
@@ -330,6 +335,18 @@ int CKonfigurationsblatt::NachherX(const CSheetCanvas& c, const Spalten& spalten
 
 void CKonfigurationsblatt::Heading(CSheetCanvas& c, const QString& text, int right) const {
     c.Text(CSheetCanvas::Font::Heading, c.X(kL), right, text);
+}
+
+void CKonfigurationsblatt::SideHeading(CSheetCanvas& c, const QString& text) const {
+    // "Konfigurationsdaten" and "Freier Messbereich" fill the room before the labels almost to the
+    // point; underlined, they would read as running into the label.
+    const int room = c.X(kH) - c.X(kHeadingAbstand) - c.X(kL);
+    if (c.Width(CSheetCanvas::Font::Heading, text) <= room) {
+        Heading(c, text, c.X(kH));
+        return;
+    }
+    Heading(c, text, c.Right());
+    c.Down(1);
 }
 
 // --- Values -------------------------------------------------------------------------------------------

@@ -66,6 +66,9 @@ private:
     void DrawDruckdatum(CSheetCanvas& c, const Spalten& spalten) const;
     void Row(CSheetCanvas& c, const Spalten& spalten, const QString& label, const QString& wert) const;
     void Heading(CSheetCanvas& c, const QString& text, int right) const;
+    /// A KA71 heading beside the first row of its section; one that would run up to the row's label takes
+    /// a line of its own above the row instead.
+    void SideHeading(CSheetCanvas& c, const QString& text) const;
     /// With an "as found" column: where the "Nachher" column begins.
     static int NachherX(const CSheetCanvas& c, const Spalten& spalten);
     static int VorherX(const CSheetCanvas& c, const Spalten& spalten);

@@ -65,6 +65,10 @@ void CSheetCanvas::Down(int lines) {
     m_y += lines * LineHeight(Font::Text);
 }
 
+int CSheetCanvas::Width(Font font, const QString& text) const {
+    return QFontMetrics(FontOf(font), m_painter.device()).horizontalAdvance(text);
+}
+
 void CSheetCanvas::Text(Font font, int x, int right, const QString& text, int linesBelow) {
     const int width = right - x;
     if (width <= 0 || text.isEmpty()) {

@@ -43,6 +43,8 @@ public:
     /// Draws a text left-aligned from x with its top on the line `linesBelow` lines under the cursor,
     /// shortened to end before `right`. Control characters show as blanks.
     void Text(Font font, int x, int right, const QString& text, int linesBelow = 0);
+    /// The width a text takes in a font on this device.
+    int Width(Font font, const QString& text) const;
 
     const QList<Item>& Items() const { return m_items; }
 

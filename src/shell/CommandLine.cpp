@@ -2,8 +2,6 @@
 
 #include "base/TypKatalog.h"
 
-#include <algorithm>
-
 std::optional<int> CCommandLine::ParseTyp(const QString& text) {
     bool ok = false;
     const int nTyp = text.toInt(&ok);
@@ -64,9 +62,8 @@ QString CCommandLine::Usage(const QString& program) {
         .arg(program);
 }
 
-bool CCommandLine::AsksForInformation(const QStringList& arguments) {
-    static const QStringList kInformation = {QStringLiteral("--help"), QStringLiteral("-h"),
-                                             QStringLiteral("--version"), QStringLiteral("-V")};
-    return std::any_of(arguments.begin(), arguments.end(),
-                       [](const QString& argument) { return kInformation.contains(argument); });
+bool CCommandLine::NeedsWindow(const QStringList& arguments) {
+    QString error;
+    const std::optional<Options> options = Parse(arguments, error);
+    return options && !options->bHelp && !options->bVersion;
 }

@@ -27,9 +27,9 @@ public:
     /// Parses the arguments after the program name; nothing and the reason in error when they are wrong.
     static std::optional<Options> Parse(const QStringList& arguments, QString& error);
     static QString Usage(const QString& program);
-    /// Whether the arguments ask for the usage or the version: those are answered before Qt looks for a
-    /// display, so that they work on a terminal without one.
-    static bool AsksForInformation(const QStringList& arguments);
+    /// Whether the arguments start the window: the usage, the version and a usage error are answered
+    /// on the terminal before Qt looks for a display, so that they work on a terminal without one.
+    static bool NeedsWindow(const QStringList& arguments);
 
 private:
     static std::optional<int> ParseTyp(const QString& text);

@@ -15,7 +15,11 @@ int CEdition::MenuId() const {
 }
 
 QString CEdition::Title() const {
-    return IsWerk() ? tr("Varnex Abgleich und Test") : tr("Varnex");
+    return IsWerk() ? tr("Varnex Abgleich und Test") : ProgramName();
+}
+
+QString CEdition::ProgramName() {
+    return tr("Varnex");
 }
 
 QString CEdition::WindowTitle(const QString& documentName, bool bDemo) const {

@@ -19,6 +19,9 @@ public:
     int MenuId() const;
     /// The window title of the edition ("Varnex" or "Varnex Abgleich und Test").
     QString Title() const;
+    /// The program's name, the same in every edition: the title of every message box that has no
+    /// caption of its own.
+    static QString ProgramName();
     /// "<document> - <title>", with a demo marker while the program talks to the simulator.
     QString WindowTitle(const QString& documentName, bool bDemo) const;
     /// The name of a document that has not been saved yet.

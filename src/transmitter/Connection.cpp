@@ -206,7 +206,8 @@ std::optional<CConnection::FoundInterface> CConnection::SearchInterface(const QL
     }
     IOperator& op = m_link.Operator();
     std::optional<FoundInterface> found;
-    op.BeginProgress(QString(), tr("Suche Interface..."), 0, kPortCount - 1);
+    const QString caption = tr("Suche Interface"); // the progress window's title and the result's
+    op.BeginProgress(caption, tr("Suche Interface..."), 0, kPortCount - 1);
     for (int i = 0; i < kPortCount && !found; ++i) {
         op.SetProgressPos(i);
         op.SetProgressText(tr("Connect COM%1...").arg(i + 1));
@@ -222,7 +223,6 @@ std::optional<CConnection::FoundInterface> CConnection::SearchInterface(const QL
     }
     m_link.Sio().ClosePort();
     op.EndProgress();
-    const QString caption = tr("Suche Interface");
     if (found) {
         op.Message(tr("PL45 (ab 2006) gefunden an ") +
                        QStringLiteral("COM%1\nVersion: %2.%3")

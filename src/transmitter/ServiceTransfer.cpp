@@ -141,13 +141,15 @@ std::array<quint16, CServiceTransfer::kAdcKanaele> CServiceTransfer::AdcGroups(c
 }
 
 QString CServiceTransfer::AdcText(const AdcValues& werte) {
-    QString text = QStringLiteral("ADC-Werte:\n");
+    // The headings speak the program's language; the figures keep the converter's fixed form.
+    QString text = tr("ADC-Werte:") + QLatin1Char('\n');
     for (int i = 0; i < kAdcKanaele; ++i) {
         const uint v = werte.kanal.at(i);
         text += QString::asprintf("ADC[%d]: %06u (0x%04x)  *1/8 = %06u\n", i, v, v, v >> 3);
     }
     const uint t = werte.temperatur;
-    text += QString::asprintf("\nADC-Temperatur: %06u (0x%04x)  *1/8 = %06u\n", t, t, t >> 3);
+    text += QLatin1Char('\n') + tr("ADC-Temperatur:") +
+            QString::asprintf(" %06u (0x%04x)  *1/8 = %06u\n", t, t, t >> 3);
     return text;
 }
 

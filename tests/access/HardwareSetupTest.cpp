@@ -191,6 +191,7 @@ private Q_SLOTS:
         QVERIFY(shown.first().bSearchEnabled);
         QCOMPARE(shown.last().nSelected, 6);
         QVERIFY(rig.seq.op.messages.isEmpty());
+        QCOMPARE(rig.seq.op.progressCaption, QStringLiteral("Suche Interface"));
         QCOMPARE(rig.seq.op.progressTexts.first(), QStringLiteral("Suche Interface..."));
         QCOMPARE(rig.seq.op.progressTexts.last(), QStringLiteral("Connect COM8..."));
         QCOMPARE(rig.seq.op.progressMaximum, 7);

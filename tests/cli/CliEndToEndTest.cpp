@@ -10,6 +10,7 @@
 #include "document/QuillonDoc.h"
 #include "sim/SimCatalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -413,10 +414,26 @@ private Q_SLOTS:
     }
 
     void wrongUsageIsExitTwo() {
-        const CCliProcess::Result result = RunCli({"receive"});
+        CCliProcess::Result result = RunCli({"receive"});
         QCOMPARE(result.exitCode, 2);
         QVERIFY(result.err.contains(QStringLiteral("-o")));
         QCOMPARE(RunCli({"--help"}).exitCode, 0);
+        // One language per run: the usage error speaks the chosen language like every other message.
+        result = RunCli({"--bogus", "identify"});
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.startsWith(QStringLiteral("quillon-cli: Unbekannte Option: --bogus")),
+                 qPrintable(result.err));
+        const QString english = Path(QStringLiteral("english"));
+        QVERIFY(QDir().mkpath(english + QStringLiteral("/Quillon")));
+        QFile profile(english + QStringLiteral("/Quillon/Quillon.conf"));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write("[Settings]\nLanguage=1\n");
+        profile.close();
+        result = CCliProcess(english).Run({"--bogus", "identify"}, 60000);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.startsWith(QStringLiteral("quillon-cli: Unknown option: --bogus")),
+                 qPrintable(result.err));
+        QVERIFY(!result.err.contains(QStringLiteral("Aufruf")));
     }
 };
 

@@ -150,6 +150,23 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
     }
 
+    /// Qt's parser would say these in English whatever language the run speaks.
+    void optionErrorsAreTheProgramsOwnTexts_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unknown") << QStringList{"--fast", "identify"} << "Unbekannte Option: --fast";
+        QTest::newRow("value for a switch")
+            << QStringList{"identify", "--yes=1"} << "--yes nimmt keinen Wert an.";
+        QTest::newRow("value missing") << QStringList{"receive", "-o"} << "Nach -o fehlt der Wert.";
+    }
+    void optionErrorsAreTheProgramsOwnTexts() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, error);
+        QString text;
+        QVERIFY(!Parse(args, &text));
+        QCOMPARE(text, error);
+    }
+
     void jsonCarriesEveryFieldWithShortestFloats() {
         CScriptedOperator op;
         CQuillonDoc doc(op, QString());

@@ -156,6 +156,13 @@ private Q_SLOTS:
         QCOMPARE(kurz->field, 1);
         QCOMPARE(kurz->text, QStringLiteral("Geben Sie 2 Zeichen ein."));
         QCOMPARE(CSeriennummerRules::Validate(felder), std::nullopt);
+        // A character outside Windows-1252 would reach the transmitter as "?": refused, naming the part.
+        const auto fremd = CSeriennummerRules::Validate(
+            {QStringLiteral("123456"), QStringLiteral("7\u0142"), QStringLiteral("901")});
+        QCOMPARE(fremd->field, 1);
+        QVERIFY(fremd->text.startsWith(QStringLiteral("Seriennummer, Teil 2: ")));
+        QVERIFY(CSeriennummerRules::CheckStored(QStringLiteral("123456.78.9\t1   "))
+                    ->startsWith(QStringLiteral("Seriennummer, Teil 3: ")));
     }
 };
 

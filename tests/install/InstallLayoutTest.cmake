@@ -69,6 +69,15 @@ foreach(tool IN ITEMS quillon-cli ${editions})
     endforeach()
 endforeach()
 
+# A wrong option is a usage error on the terminal, not a window that cannot open.
+foreach(tool IN ITEMS quillon-cli ${editions})
+    execute_process(COMMAND ${no_display} ${root}/usr/bin/${tool} --bogus RESULT_VARIABLE rc
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 2 OR NOT err MATCHES "--bogus")
+        fail("installed ${tool} --bogus answered (${rc}): ${out}${err}")
+    endif()
+endforeach()
+
 # The document type: shared-mime-info compiles the entry, and *.qlc maps to the declared type.
 file(READ ${root}/usr/share/mime/packages/quillon.xml mime_xml)
 if(NOT mime_xml MATCHES "<mime-type type=\"([^\"]+)\"")

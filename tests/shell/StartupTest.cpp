@@ -49,9 +49,9 @@ private Q_SLOTS:
 
         // Asked for the usage or the version, the rest of the line does not matter.
         options = CCommandLine::Parse({QStringLiteral("--print"), QStringLiteral("-V")}, error);
-        QVERIFY(options && options->bVersion && CCommandLine::AsksForInformation({QStringLiteral("-V")}));
+        QVERIFY(options && options->bVersion && !CCommandLine::NeedsWindow({QStringLiteral("-V")}));
         options = CCommandLine::Parse({QStringLiteral("--demo"), QStringLiteral("--help")}, error);
-        QVERIFY(options && options->bHelp && !CCommandLine::AsksForInformation({QStringLiteral("a.qlc")}));
+        QVERIFY(options && options->bHelp && CCommandLine::NeedsWindow({QStringLiteral("a.qlc")}));
 
         for (const QStringList& wrong :
              {QStringList{QStringLiteral("--demo"), QStringLiteral("11")},
@@ -63,6 +63,7 @@ private Q_SLOTS:
             error.clear();
             QVERIFY(!CCommandLine::Parse(wrong, error));
             QVERIFY(!error.isEmpty());
+            QVERIFY(!CCommandLine::NeedsWindow(wrong)); // answered on the terminal, without a display
         }
     }
 

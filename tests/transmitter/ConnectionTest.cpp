@@ -131,6 +131,7 @@ private Q_SLOTS:
         QCOMPARE(rig.op.messages.last().text,
                  QStringLiteral("PL45 (ab 2006) gefunden an COM2\nVersion: 1.01"));
         QCOMPARE(rig.op.messages.last().caption, QStringLiteral("Suche Interface"));
+        QCOMPARE(rig.op.progressCaption, QStringLiteral("Suche Interface"));
         QVERIFY(!rig.link.Sio().IsPortOpen());
     }
 

@@ -73,6 +73,24 @@ CAbglEintraege::CAbglEintraege(const QList<CAbgleichRecordRules::Entry>& entries
                                                : QStringLiteral("%1 %2").arg(row->group, row->label));
     }
     placeNote();
+    NameEdits();
+}
+
+void CAbglEintraege::NameEdits() {
+    // The entries of one row stand together and share its label.
+    for (int nFirst = 0; nFirst < m_edits.size();) {
+        int nEnd = nFirst + 1;
+        while (nEnd < m_edits.size() && m_labels.at(nEnd) == m_labels.at(nFirst)) {
+            ++nEnd;
+        }
+        for (int i = nFirst; i < nEnd; ++i) {
+            const QString label =
+                m_labels.at(i).isEmpty() ? QString::fromLatin1(m_entries.at(i).field) : Label(i);
+            m_edits.at(i)->setAccessibleName(
+                nEnd - nFirst > 1 ? QStringLiteral("%1 %2").arg(label).arg(i - nFirst + 1) : label);
+        }
+        nFirst = nEnd;
+    }
 }
 
 QGridLayout* CAbglEintraege::Section(const QString& group) {

@@ -42,6 +42,8 @@ private:
     QWidget* Cell(const CAbgleichRecordRules::Entry& entry, const QString& suffix);
     /// A new grid for the rows from here on: framed and titled for a group, plain otherwise.
     QGridLayout* Section(const QString& group);
+    /// Names each edit for a screen reader by its row's label, and by its place when the row has several.
+    void NameEdits();
 
     QList<CAbgleichRecordRules::Entry> m_entries;
     QList<QLineEdit*> m_edits;

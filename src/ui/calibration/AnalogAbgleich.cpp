@@ -1,6 +1,7 @@
 #include "ui/calibration/AnalogAbgleich.h"
 
 #include "document/QuillonDoc.h"
+#include "shell/Edition.h"
 #include "ui/access/AccessibleNames.h"
 
 #include <QButtonGroup>
@@ -276,7 +277,7 @@ bool CAnalogAbgleich::TakeInteger(int nId, int nMin, int nMax, int& value) {
     QLineEdit* edit = m_edits.value(nId);
     if (const std::optional<QString> problem =
             CAnalogAbgleichRules::ParseInteger(edit->text(), nMin, nMax, value)) {
-        QMessageBox::warning(this, windowTitle(), *problem);
+        QMessageBox::warning(this, CEdition::ProgramName(), *problem);
         edit->setFocus();
         edit->selectAll();
         return false;
@@ -314,7 +315,7 @@ bool CAnalogAbgleich::TakeOver() {
          {std::pair{kOutputStart, &taken.fOutputStart}, {kOutputEnd, &taken.fOutputEnd}}) {
         QLineEdit* edit = m_edits.value(nId);
         if (const std::optional<QString> problem = R::ParseOutput(edit->text(), *target)) {
-            QMessageBox::warning(this, windowTitle(), *problem);
+            QMessageBox::warning(this, CEdition::ProgramName(), *problem);
             edit->setFocus();
             edit->selectAll();
             return false;

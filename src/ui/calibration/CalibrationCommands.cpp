@@ -4,6 +4,7 @@
 #include "calibration/DacAbglVN62Loop.h"
 #include "document/QuillonDoc.h"
 #include "link/TransmitterLink.h"
+#include "shell/Edition.h"
 #include "transmitter/SioTransferRecord.h"
 #include "ui/calibration/AnalogAbgleich.h"
 #include "ui/calibration/DacAbglVN62.h"
@@ -55,5 +56,5 @@ bool CCalibrationCommands::ShowExchange(const QString& title, const CRX93Command
 }
 
 void CCalibrationCommands::ShowError(const QString& text) {
-    QMessageBox::warning(m_parent, tr("Abgleichdaten ändern"), text);
+    QMessageBox::warning(m_parent, CEdition::ProgramName(), text);
 }

@@ -1,6 +1,7 @@
 #include "ui/calibration/DacAbglVN62.h"
 
 #include "base/NumberField.h"
+#include "shell/Edition.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -99,7 +100,7 @@ CDacAbglVN62Loop::Points CDacAbglVN62::Shown() const {
 void CDacAbglVN62::End(Action action, int nRow, bool bValidate) {
     if (bValidate) {
         if (const std::optional<int> invalid = CDacAbglVN62Loop::FirstInvalid(Shown())) {
-            QMessageBox::warning(this, windowTitle(),
+            QMessageBox::warning(this, CEdition::ProgramName(),
                                  CNumberField::MsgGanzeZahlZwischen(0, CDacAbglVN62Loop::kDacMax, QLocale()));
             m_points.at(static_cast<std::size_t>(*invalid))->setFocus();
             m_points.at(static_cast<std::size_t>(*invalid))->selectAll();

@@ -1,5 +1,7 @@
 #include "ui/calibration/DlgAbgleichdaten.h"
 
+#include "shell/Edition.h"
+
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,7 +33,7 @@ void CDlgAbgleichdaten::accept() {
     const QList<CAbgleichRecordRules::Entry> entries = m_table->Entries();
     if (const std::optional<ValidationProblem> problem = CAbgleichRecordRules::Validate(entries)) {
         const QString label = m_table->Label(problem->field);
-        QMessageBox::warning(this, windowTitle(),
+        QMessageBox::warning(this, CEdition::ProgramName(),
                              label.isEmpty() ? problem->text
                                              : QStringLiteral("%1: %2").arg(label, problem->text));
         m_table->FocusEntry(problem->field);

@@ -2,6 +2,7 @@
 
 #include "calibration/AbglWizardRules.h"
 #include "document/QuillonDoc.h"
+#include "ui/access/AccessibleNames.h"
 #include "ui/calibration/AbglWizard.h"
 
 #include <QComboBox>
@@ -45,12 +46,16 @@ CPropPageADC::CPropPageADC(CAbglWizard& wizard)
     auto* setzen = Button(tr("setzen"), this);
     setzen->setObjectName(QStringLiteral("gainSetzen"));
 
+    auto* gainLabel = new QLabel(tr("Verstärkung"), this);
+    auto* punkteLabel = new QLabel(tr("Abgleichpunkte"), this);
+    CAccessibleNames::Pair(gainLabel, m_gain);
+    CAccessibleNames::Pair(punkteLabel, m_punkte);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Verstärkung"), this));
+    top->addWidget(gainLabel);
     top->addWidget(m_gain);
     top->addWidget(setzen);
     top->addSpacing(24);
-    top->addWidget(new QLabel(tr("Abgleichpunkte"), this));
+    top->addWidget(punkteLabel);
     top->addWidget(m_punkte);
     top->addStretch(1);
 
@@ -62,6 +67,8 @@ CPropPageADC::CPropPageADC(CAbglWizard& wizard)
         z.edit = new QLineEdit(this);
         z.edit->setObjectName(QStringLiteral("ctl%1").arg(kFirstEdit + i));
         z.edit->setMaximumWidth(90);
+        // Named by its pressure once the page shows the record; until then by its place.
+        z.edit->setAccessibleName(tr("Abgleichpunkt %1").arg(i + 1));
         z.auslesen = Button(tr("auslesen"), this);
         z.auslesen->setObjectName(QStringLiteral("auslesen%1").arg(i));
         grid->addWidget(z.label, i, 0);
@@ -99,6 +106,7 @@ void CPropPageADC::initializePage() {
     const std::array<QString, 5> labels = R::AdcLabels(record);
     for (std::size_t i = 0; i < m_zeile.size(); ++i) {
         m_zeile[i].label->setText(labels[i]);
+        CAccessibleNames::Pair(m_zeile[i].label, m_zeile[i].edit);
         m_zeile[i].edit->setText(QString::number(record.m_nAdc[i]));
     }
     m_gain->setCurrentIndex(std::clamp(static_cast<int>(record.m_nGain), 0, 5));

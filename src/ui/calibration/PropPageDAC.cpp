@@ -2,6 +2,7 @@
 
 #include "calibration/AbglWizardRules.h"
 #include "document/QuillonDoc.h"
+#include "ui/access/AccessibleNames.h"
 #include "ui/calibration/AbglWizard.h"
 
 #include <QComboBox>
@@ -36,8 +37,10 @@ CPropPageDAC::CPropPageDAC(CAbglWizard& wizard)
     m_punkte->setObjectName(QStringLiteral("ctl%1").arg(kPunkte));
     m_punkte->addItems({QStringLiteral("2"), QStringLiteral("3")});
     m_punkte->setCurrentIndex(1);
+    auto* punkteLabel = new QLabel(tr("Abgleichpunkte"), this);
+    CAccessibleNames::Pair(punkteLabel, m_punkte);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Abgleichpunkte"), this));
+    top->addWidget(punkteLabel);
     top->addWidget(m_punkte);
     top->addStretch(1);
 
@@ -56,7 +59,10 @@ CPropPageDAC::CPropPageDAC(CAbglWizard& wizard)
         p.plus->setMaximumWidth(kKnopfBreite);
         p.setzen = Button(tr("Ausg. setzen"), this);
         p.setzen->setObjectName(QStringLiteral("setzen%1").arg(i));
-        grid->addWidget(new QLabel(tr(names[i]), this), i, 0);
+        auto* nameLabel = new QLabel(tr(names[i]), this);
+        // The point's name, not the target current beside it, is what the field is called.
+        CAccessibleNames::Pair(nameLabel, p.edit);
+        grid->addWidget(nameLabel, i, 0);
         grid->addWidget(p.label, i, 1);
         grid->addWidget(p.edit, i, 2);
         grid->addWidget(p.minus, i, 3);

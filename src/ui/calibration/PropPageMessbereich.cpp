@@ -96,6 +96,15 @@ CPropPageMessbereich::CPropPageMessbereich(CAbglWizard& wizard)
     ausgangLayout->addLayout(buttons, 1, 0, 1, 4);
     ausgangLayout->setColumnStretch(3, 1);
 
+    // A range is two fields between a row label and a "-": each is named by its range and its end.
+    const auto nameRange = [this](QLineEdit* anfang, QLineEdit* ende, const QString& range) {
+        anfang->setAccessibleName(QStringLiteral("%1 %2").arg(range, tr("Anfang")));
+        ende->setAccessibleName(QStringLiteral("%1 %2").arg(range, tr("Ende")));
+    };
+    nameRange(m_anfang, m_ende, tr("Messbereich"));
+    nameRange(m_abglAnfang, m_abglEnde, tr("Abgleichsbereich"));
+    nameRange(m_ausgAnfang, m_ausgEnde, ausgang->title());
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bereiche);
     layout->addWidget(ausgang);

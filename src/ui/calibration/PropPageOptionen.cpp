@@ -1,6 +1,7 @@
 #include "ui/calibration/PropPageOptionen.h"
 
 #include "document/QuillonDoc.h"
+#include "ui/access/AccessibleNames.h"
 #include "ui/calibration/AbglWizard.h"
 
 #include <QComboBox>
@@ -91,7 +92,13 @@ CPropPageOptionen::CPropPageOptionen(CAbglWizard& wizard)
                 [edit, nWidth] { edit->setText(R::StepSerial(edit->text(), nWidth, -1)); });
     }
     serie->addStretch(1);
-    grid->addWidget(new QLabel(tr("Seriennummer:"), this), row, 0);
+    auto* serieLabel = new QLabel(tr("Seriennummer:"), this);
+    // The three parts share the one label; each is named by it and its place.
+    for (std::size_t i = 0; i < m_serie.size(); ++i) {
+        m_serie[i]->setAccessibleName(
+            QStringLiteral("%1 %2").arg(CAccessibleNames::FromLabel(serieLabel->text())).arg(i + 1));
+    }
+    grid->addWidget(serieLabel, row, 0);
     grid->addLayout(serie, row, 1, 1, 3);
     grid->setColumnStretch(3, 1);
 

@@ -52,6 +52,7 @@ CTempAbgleichDialog::CTempAbgleichDialog(Aktionen aktionen, IOperator& op, QWidg
     m_checksum = new QLineEdit(QStringLiteral("0"), checksum);
     m_checksum->setObjectName(QStringLiteral("e4401"));
     m_checksum->setMaximumWidth(80);
+    m_checksum->setAccessibleName(checksum->title()); // "4401" beside it is a number, the group its name
     checksumLayout->addWidget(new QLabel(QStringLiteral("4401"), checksum));
     checksumLayout->addWidget(m_checksum);
     checksumLayout->addStretch(1);

@@ -26,6 +26,7 @@ CVergleich::CVergleich(CQuillonDoc& doc, const CQuillonDoc& geraet, QWidget* par
     setWindowTitle(tr("Vergleichen"));
     m_vorher->SetParameterSatz(doc.GetParameterSatz());
     m_pTable->setObjectName(QStringLiteral("vergleich"));
+    m_pTable->setAccessibleName(windowTitle()); // the table has no label but the window's title
     m_pTable->setColumnCount(kSpalten);
     m_pTable->setHorizontalHeaderLabels({tr("Feld"), tr("Dokument"), tr("Transmitter")});
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);

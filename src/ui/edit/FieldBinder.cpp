@@ -1,7 +1,8 @@
 #include "ui/edit/FieldBinder.h"
 
+#include "shell/Edition.h"
+
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,7 +30,7 @@ void CFieldBinder::SetHintLine(QLabel* line, HintFn hint) {
 }
 
 void CFieldBinder::Show(const ValidationProblem& problem) const {
-    QMessageBox::warning(m_dialog, QGuiApplication::applicationDisplayName(), problem.text);
+    QMessageBox::warning(m_dialog, CEdition::ProgramName(), problem.text);
     QWidget* widget = Widget(problem.field);
     if (widget == nullptr || !widget->isEnabled() || widget->isHidden()) {
         return;

@@ -30,6 +30,7 @@ CDlgVerbindungsprotokoll::CDlgVerbindungsprotokoll(CLinkTrace& trace, CLoggingSw
     setObjectName(QStringLiteral("DlgVerbindungsprotokoll"));
     setWindowTitle(tr("Verbindungsprotokoll"));
     m_table->setObjectName(QStringLiteral("traceTable"));
+    m_table->setAccessibleName(windowTitle()); // the table has no label but the window's title
     m_table->setHorizontalHeaderLabels(CTraceFormat::Headers());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

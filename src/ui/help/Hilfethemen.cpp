@@ -12,7 +12,7 @@ CHilfethemen::CHilfethemen(const QList<CHelpTopics::Page>& pages, QWidget* paren
     , m_pTabs(new QTabWidget(this)) {
     setWindowTitle(tr("Hilfethemen"));
     for (const CHelpTopics::Page& page : pages) {
-        m_pTabs->addTab(new CHilfe(page.text, m_pTabs), page.caption);
+        m_pTabs->addTab(new CHilfe(page.text, page.caption, m_pTabs), page.caption);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);

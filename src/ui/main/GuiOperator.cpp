@@ -1,5 +1,6 @@
 #include "ui/main/GuiOperator.h"
 
+#include "shell/Edition.h"
 #include "ui/main/Progress.h"
 
 #include <QGuiApplication>
@@ -26,9 +27,6 @@ QMessageBox::Icon BoxIcon(IOperator::Icon icon) {
 
 } // namespace
 
-CGuiOperator::CGuiOperator(QString strAppTitle)
-    : m_strAppTitle(std::move(strAppTitle)) {}
-
 CGuiOperator::~CGuiOperator() {
     while (m_nWaitDepth > 0) {
         EndWaitCursor();
@@ -50,7 +48,7 @@ void CGuiOperator::SetBereitSink(BereitSink sink) {
 
 IOperator::Answer CGuiOperator::ShowMessage(const QString& text, const QString& caption, Icon icon,
                                             Buttons buttons) {
-    const Shown shown{text, caption.isEmpty() ? m_strAppTitle : caption, icon, buttons};
+    const Shown shown{text, caption.isEmpty() ? CEdition::ProgramName() : caption, icon, buttons};
     if (m_answerHook) {
         if (const std::optional<Answer> answer = m_answerHook(shown)) {
             return *answer;

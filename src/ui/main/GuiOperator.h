@@ -30,7 +30,7 @@ public:
     using AnswerHook = std::function<std::optional<Answer>(const Shown&)>;
     using BereitSink = std::function<void(bool)>;
 
-    explicit CGuiOperator(QString strAppTitle);
+    CGuiOperator() = default;
     ~CGuiOperator() override;
     CGuiOperator(const CGuiOperator&) = delete;
     CGuiOperator& operator=(const CGuiOperator&) = delete;
@@ -57,7 +57,6 @@ public:
 private:
     Answer ShowBox(const Shown& shown);
 
-    QString m_strAppTitle;
     QPointer<QWidget> m_window;
     QPointer<CProgress> m_progress;
     AnswerHook m_answerHook;

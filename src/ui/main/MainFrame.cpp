@@ -22,6 +22,7 @@
 #include "ui/setup/SetupCommands.h"
 #include "ui/setup/Sprache.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -75,7 +76,9 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     , m_ownChooser(seams.chooser ? nullptr : std::make_unique<CFileDialogChooser>(this))
     , m_session(doc, op, seams.chooser ? *seams.chooser : *m_ownChooser, recent) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(CSvgIconEngine::Icon(QStringLiteral(":/icons/quillon.svg")));
+    // The program's icon belongs to the application: the about box, the message boxes and every other
+    // window show it, not only the main window.
+    QApplication::setWindowIcon(CSvgIconEngine::Icon(QStringLiteral(":/icons/quillon.svg")));
     m_operator.SetWindow(this);
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);

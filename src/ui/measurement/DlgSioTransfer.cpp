@@ -60,7 +60,13 @@ QWidget* CDlgSioTransfer::Group(const QString& title, const QString& hex, const 
                                 const QString& name) {
     auto* group = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(group);
-    row->addWidget(HexField(group, hex, name + QStringLiteral("Hex")), 3);
-    row->addWidget(Field(group, text, name + QStringLiteral("Text"), 24), 2, Qt::AlignTop);
+    QPlainTextEdit* hexField = HexField(group, hex, name + QStringLiteral("Hex"));
+    QLineEdit* textField = Field(group, text, name + QStringLiteral("Text"), 24);
+    // The group's title says the direction; each field is named by it and what it shows.
+    const QString direction = title.simplified();
+    hexField->setAccessibleName(tr("%1 (hex)").arg(direction));
+    textField->setAccessibleName(tr("%1 (Text)").arg(direction));
+    row->addWidget(hexField, 3);
+    row->addWidget(textField, 2, Qt::AlignTop);
     return group;
 }

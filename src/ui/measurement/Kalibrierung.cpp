@@ -1,5 +1,6 @@
 #include "ui/measurement/Kalibrierung.h"
 
+#include "shell/Edition.h"
 #include "ui/edit/FieldRow.h"
 
 #include <QGridLayout>
@@ -115,7 +116,7 @@ bool CKalibrierung::IsValid() {
     if (!problem) {
         return true;
     }
-    QMessageBox::warning(this, windowTitle(), problem->text);
+    QMessageBox::warning(this, CEdition::ProgramName(), problem->text);
     QLineEdit* field = problem->Is(CKalibrierungRules::Field::Offset) ? m_offset : m_spanne;
     field->setFocus();
     field->selectAll();

@@ -1,5 +1,6 @@
 #include "ui/measurement/Loggen.h"
 
+#include "shell/Edition.h"
 #include "ui/measurement/DlgLogAnzeige.h"
 
 #include <QCheckBox>
@@ -144,7 +145,7 @@ CLoggenRules::Values CLoggen::Values() const {
 
 void CLoggen::accept() {
     if (const std::optional<ValidationProblem> problem = CLoggenRules::Validate(Values())) {
-        QMessageBox::warning(this, windowTitle(), problem->text);
+        QMessageBox::warning(this, CEdition::ProgramName(), problem->text);
         m_intervall->setFocus();
         m_intervall->selectAll();
         return;

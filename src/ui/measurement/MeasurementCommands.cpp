@@ -8,6 +8,7 @@
 #include "measurement/KorrekturTransfer.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"
+#include "shell/Edition.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/edit/EnterData.h"
 #include "ui/edit/Seriennummer.h"
@@ -105,7 +106,8 @@ std::optional<QByteArray> CMeasurementCommands::AskPayload(const QString& captio
         if (const std::optional<QByteArray> payload = CTestMenu::CheckUserPayload(text, error)) {
             return payload;
         }
-        QMessageBox::warning(m_parent, caption, error);
+        // Titled like every message of the program; the text says which command the entry was for.
+        QMessageBox::warning(m_parent, CEdition::ProgramName(), QStringLiteral("%1: %2").arg(caption, error));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "document/ParameterSatz.h"
 #include "document/QuillonDoc.h"
 #include "sheet/Konfigurationsblatt.h"
+#include "shell/Edition.h"
 
 #include <QDate>
 #include <QMessageBox>
@@ -70,7 +71,7 @@ bool CSheetPrinter::PrintOrTell(QWidget* parent, const CQuillonDoc& doc) {
     if (name.isEmpty()) {
         name = tr("(kein Drucker eingerichtet)");
     }
-    QMessageBox::warning(parent, QString(),
+    QMessageBox::warning(parent, CEdition::ProgramName(),
                          tr("Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker \"%1\" "
                             "lässt sich nicht ansprechen.")
                              .arg(name));

@@ -1,5 +1,7 @@
 #include "ui/setup/Sprache.h"
 
+#include "shell/Edition.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -45,7 +47,7 @@ CSpracheRules::Values CSprache::Values() const {
 
 void CSprache::accept() {
     if (const std::optional<ValidationProblem> problem = CSpracheRules::Validate(Values())) {
-        QMessageBox::warning(this, windowTitle(), problem->text);
+        QMessageBox::warning(this, CEdition::ProgramName(), problem->text);
         m_deutsch->setFocus();
         return;
     }

@@ -4,13 +4,24 @@
 #include "ui/access/AccessibleNames.h"
 
 #include "SequenceRig.h"
+#include "document/SettingsRegistry.h"
 #include "edit/EditDataValues.h"
+#include "link/LinkTrace.h"
+#include "measurement/LoggingRun.h"
+#include "measurement/Messung.h"
+#include "shell/FileChooser.h"
+#include "shell/LoggingSwitches.h"
 #include "ui/access/About.h"
 #include "ui/access/ChangePsw.h"
 #include "ui/access/Freigabe.h"
 #include "ui/access/Passwort.h"
+#include "ui/calibration/AbglWizard.h"
 #include "ui/calibration/AnalogAbgleich.h"
 #include "ui/calibration/DacAbglVN62.h"
+#include "ui/calibration/DlgRX31Abgl.h"
+#include "ui/calibration/DlgVN62Abgl.h"
+#include "ui/calibration/TempAbgleichDialog.h"
+#include "ui/compare/Vergleich.h"
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditData.h"
 #include "ui/edit/EnterData.h"
@@ -18,12 +29,20 @@
 #include "ui/edit/LinTabDruck.h"
 #include "ui/edit/LinTab_Druck_KA71.h"
 #include "ui/edit/Seriennummer.h"
+#include "ui/help/DlgVerbindungsprotokoll.h"
+#include "ui/help/Hilfethemen.h"
+#include "ui/measurement/DlgLogAnzeige.h"
+#include "ui/measurement/DlgSioTransfer.h"
+#include "ui/measurement/DoLoggen.h"
+#include "ui/measurement/Kalibrierung.h"
 #include "ui/measurement/Loggen.h"
+#include "ui/setup/Comport.h"
 #include "ui/setup/HardwareSetup.h"
 #include "ui/setup/HinweisText.h"
 #include "ui/setup/PCInterface.h"
 #include "ui/setup/Sprache.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
@@ -36,6 +55,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -51,6 +71,12 @@ CEditDataValues Werte(CEditDataValues::Variante variante, int nTyp) {
     return werte;
 }
 
+class CNoFileChooser : public IFileChooser {
+public:
+    QString ChooseOpen(const QString&, const QString&) override { return {}; }
+    QString ChooseSave(const QString&, const QString&) override { return {}; }
+};
+
 /// The inputs inside dialog a screen reader would announce without a name.
 QStringList Unnamed(QDialog& dialog) {
     QStringList unnamed;
@@ -58,17 +84,21 @@ QStringList Unnamed(QDialog& dialog) {
         const bool bInput = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                             qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QTextEdit*>(w) ||
                             qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QCheckBox*>(w) ||
-                            qobject_cast<QRadioButton*>(w);
-        // The parts of a combo or spin box speak for it; the about box's key field takes no input
-        // anyone is meant to hear of.
+                            qobject_cast<QRadioButton*>(w) || qobject_cast<QAbstractItemView*>(w);
+        // The parts of a combo or spin box and a table's headers speak for it (a combo's list lives in a
+        // popup window of its own); the about box's key field takes no input anyone is meant to hear of.
         // A wizard's pages are all walked, not just the one shown first.
         const bool bShown = w->isVisibleTo(&dialog) || dialog.inherits("QWizard");
-        if (!bInput || !bShown || qobject_cast<QComboBox*>(w->parentWidget()) ||
+        if (!bInput || !bShown || w->window() != &dialog || qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QAbstractItemView*>(w->parentWidget()) ||
             qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || w->inherits("CGetKey")) {
             continue;
         }
         auto* button = qobject_cast<QAbstractButton*>(w);
-        const bool bNamed = !w->accessibleName().isEmpty() || (button && !button->text().isEmpty());
+        // A name of punctuation only (the "-" between two range fields) tells a listener nothing.
+        const QString name = button && w->accessibleName().isEmpty() ? button->text() : w->accessibleName();
+        const bool bNamed =
+            std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); });
         if (!bNamed) {
             unnamed << QStringLiteral("%1 %2 %3")
                            .arg(QString::fromLatin1(dialog.metaObject()->className()),
@@ -117,6 +147,17 @@ private Q_SLOTS:
         CHardwareSetupRules setupRules(rig.doc, rig.link, rig.connection);
         CHardwareSetupRules::Values setupValues = setupRules.Load();
         const CLinTabRules linRules(m_locale);
+        CComportRules portRules(rig.doc, rig.link, rig.connection);
+        CComportRules::Values portValues = portRules.Load();
+        const CKalibrierungRules correctionRules(m_locale);
+        const CLogFormat logFormat(QStringLiteral("dd.MM.yyyy"), QStringLiteral("HH:mm:ss"),
+                                   QLatin1Char('.'));
+        CMessung messung(rig.link, rig.transfer, rig.doc, logFormat);
+        CLoggingRun run(messung, rig.doc);
+        CSettingsRegistry settings;
+        CLoggingSwitches switches(settings);
+        CNoFileChooser chooser;
+        CAbgleichdaten record;
         using Make = std::function<std::unique_ptr<QDialog>()>;
         const QList<Make> dialogs = {
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CPasswort>(); },
@@ -157,6 +198,38 @@ private Q_SLOTS:
             },
             [this]() -> std::unique_ptr<QDialog> {
                 return CEditData::Create(Werte(CEditDataValues::Variante::KA71, 8), m_locale);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CTempAbgleichDialog>(CTempAbgleichDialog::Aktionen{}, rig.op);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CKalibrierung>(correctionRules.Load(rig.doc), correctionRules);
+            },
+            []() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CDlgSioTransfer>(CSioTransferRecord{});
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CDlgVerbindungsprotokoll>(CLinkTrace::Global(), switches, chooser,
+                                                                  rig.op);
+            },
+            [&]() -> std::unique_ptr<QDialog> { return std::make_unique<CVergleich>(rig.doc, rig.doc); },
+            []() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CHilfethemen>(QList<CHelpTopics::Page>{{1, QStringLiteral("A"), {}}});
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CDlgLogAnzeige>(QString(), logFormat, QStringLiteral("bar"));
+            },
+            [&]() -> std::unique_ptr<QDialog> { return std::make_unique<CDoLoggen>(run); },
+            [&]() -> std::unique_ptr<QDialog> { return std::make_unique<CComport>(portRules, portValues); },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CDlgRX31Abgl>(record, CAbgleichRecordRules::Form::RX31, true);
+            },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CDlgRX31Abgl>(record, CAbgleichRecordRules::Form::KA71, true);
+            },
+            [&]() -> std::unique_ptr<QDialog> { return std::make_unique<CDlgVN62Abgl>(record); },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CAbglWizard>(rig.doc, rig.link, rig.connection);
             },
         };
         QStringList unnamed;

@@ -9,10 +9,12 @@
 #include "document/QuillonDoc.h"
 #include "shell/CommandTable.h"
 #include "shell/StartupChecks.h"
+#include "ui/edit/Seriennummer.h"
 #include "ui/main/QuillonView.h"
 #include "ui/setup/Comport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -318,6 +320,26 @@ private Q_SLOTS:
         QCOMPARE(profile.GetInt(QStringLiteral("InterfaceVersion"), -1), 0);
         QCOMPARE(profile.GetInt(QStringLiteral("TransmitterVersion"), -1), 3);
         QCOMPARE(profile.GetInt(QStringLiteral("LogIntervall"), -1), 5);
+    }
+
+    void messagesAreTitledWithTheProgramsNameAndShowItsIcon() {
+        CShellRig rig(CEdition::Kind::Werk);
+        QVERIFY(rig.Start());
+        rig.Doc().Operator().Message(QStringLiteral("Empfangsfehler!"));
+        QCOMPARE(rig.messages.last().caption, QStringLiteral("Varnex")); // not the edition's title
+        // A field's refusal comes from the dialog itself, not through the operator.
+        CSeriennummer dialog(QStringLiteral("123456.7"), &rig.Frame());
+        QString title;
+        qint64 nIcon = 0;
+        CModalDriver::WhenShown(QStringLiteral("messagebox"), [&](QWidget* box) {
+            title = box->windowTitle();
+            nIcon = box->windowIcon().cacheKey();
+            box->close();
+        });
+        dialog.accept();
+        QCOMPARE(title, QStringLiteral("Varnex"));
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(nIcon, QApplication::windowIcon().cacheKey());
     }
 
     void wrongCommandLineEndsWithUsage() {
