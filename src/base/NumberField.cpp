@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kSignificantDigits = 6;
 constexpr int kMaxPrecision = 10;
 
 } // namespace
@@ -39,8 +38,8 @@ std::optional<int> CNumberField::ParseInt(const QString& text, const QLocale& lo
     return value;
 }
 
-QString CNumberField::Format(double value, const QLocale& locale) {
-    return Strict(locale).toString(value, 'g', kSignificantDigits);
+QString CNumberField::Format(double value, const QLocale& locale, int significantDigits) {
+    return Strict(locale).toString(value, 'g', significantDigits);
 }
 
 QString CNumberField::FormatFixed(double value, int width, int precision, const QLocale& locale) {

@@ -18,8 +18,8 @@ public:
     /// A whole number, or nothing (also for "1,5").
     static std::optional<int> ParseInt(const QString& text, const QLocale& locale);
 
-    /// Up to 6 significant digits, the way the dialogs show floats.
-    static QString Format(double value, const QLocale& locale);
+    /// Up to 6 significant digits, the way the dialogs show floats (or as many as asked for).
+    static QString Format(double value, const QLocale& locale, int significantDigits = 6);
     /// value with exactly precision decimals (0 to 10), right-aligned to width characters ("%*.*f").
     static QString FormatFixed(double value, int width, int precision, const QLocale& locale);
 

@@ -83,6 +83,5 @@ int CAbglMessbereichRules::Apply(const Values& werte, CQuillonDoc& doc, CAbglWiz
     record.m_nAbglBereichEnde = digits(werte.abglEnde);
     record.m_nDac[3] = R::Truncate(werte.ausgAnfang * 100);
     record.m_nDac[4] = R::Truncate(werte.ausgEnde * 100);
-    doc.SetServiceWert(werte.bDacUeberspringen ? 1 : 0);
     return nav.Next(R::kMessbereich, werte.bDacUeberspringen);
 }

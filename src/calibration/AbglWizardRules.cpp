@@ -1,5 +1,6 @@
 #include "calibration/AbglWizardRules.h"
 
+#include "base/NumberField.h"
 #include "base/TypKatalog.h"
 #include "base/Utils.h"
 
@@ -203,5 +204,5 @@ void CAbglWizardRules::ResetRecord(CAbgleichdaten& record, int nTyp, bool bFirst
 }
 
 QString CAbglWizardRules::RangeText(double lo, double hi) {
-    return tr("Geben Sie eine Zahl zwischen %1 und %2 ein.").arg(lo).arg(hi);
+    return CNumberField::MsgZahlZwischen(lo, hi, QLocale());
 }

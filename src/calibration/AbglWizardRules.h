@@ -90,6 +90,6 @@ public:
     /// "Neuabgleich": resets the record; the range rows only in the first pass (KA28: its own range).
     static void ResetRecord(CAbgleichdaten& record, int nTyp, bool bFirstPass);
 
-    /// Text of a range refusal.
+    /// Text of a range refusal, its bounds in the program locale.
     static QString RangeText(double lo, double hi);
 };

@@ -56,7 +56,6 @@ QByteArray CAbglWizardTransfer::RegisterPayload(const char* reg, qint32 value) {
 }
 
 bool CAbglWizardTransfer::Begin(const QString& text, int nBarMax) {
-    m_doc.SetServiceWert(0);
     m_nBar = 0;
     m_operator.BeginProgress(tr(kDatentransfer), text, 0, nBarMax);
     QByteArray reply;
@@ -64,7 +63,6 @@ bool CAbglWizardTransfer::Begin(const QString& text, int nBarMax) {
 }
 
 bool CAbglWizardTransfer::End(bool bOk) {
-    m_doc.SetServiceWert(bOk ? 1 : 0);
     m_operator.EndProgress();
     m_link.Sio().ClosePort();
     return bOk;

@@ -13,8 +13,8 @@ class IOperator;
 
 /// The transmitter operations of the calibration wizard: the DAC points of the record, the values its
 /// pages show, the options and the factory offset and span. Each shows the progress window, stops at the
-/// first failed command, closes the port at its end and leaves its outcome in the document's transfer
-/// slot (1 success, 0 failure); a second operation while one runs is refused. The pages say
+/// first failed command, closes the port at its end and returns whether it succeeded; a second
+/// operation while one runs is refused. The pages say
 /// "Empfangsfehler!" on a failure; the connection shows its own message.
 class CAbglWizardTransfer {
     Q_DECLARE_TR_FUNCTIONS(CAbglWizardTransfer)

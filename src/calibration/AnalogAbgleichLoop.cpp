@@ -91,21 +91,20 @@ void CAnalogAbgleichLoop::GetAdc(int nRow, CAnalogAbgleichRules::Values& values)
         // The transmitter needs a moment after its restart before its converter reads true.
         m_link.Clock().SleepMs(kWaitBeforeAdcMs);
     }
-    // A failed reading leaves the row as it was (the service slot is 0 then, not a reading).
-    if (m_service.ServiceGetAdc()) {
-        values.record.m_nAdc.at(static_cast<std::size_t>(nRow)) = m_doc.GetServiceWert();
+    // A failed reading leaves the row as it was.
+    if (const std::optional<qint32> adc = m_service.ServiceGetAdc()) {
+        values.record.m_nAdc.at(static_cast<std::size_t>(nRow)) = *adc;
     }
 }
 
 void CAnalogAbgleichLoop::GetTempAdc(CAnalogAbgleichRules::Values& values) {
     CWaitCursor wait(m_link.Operator());
-    if (m_service.ServiceGetTempAdc()) {
-        values.record.m_nTemperaturAdc[0] = m_doc.GetServiceWert();
+    if (const std::optional<qint32> adc = m_service.ServiceGetTempAdc()) {
+        values.record.m_nTemperaturAdc[0] = *adc;
     }
 }
 
-void CAnalogAbgleichLoop::Send(bool (CServiceTransfer::*transfer)(), qint32 value) {
+void CAnalogAbgleichLoop::Send(bool (CServiceTransfer::*transfer)(qint32), qint32 value) {
     CWaitCursor wait(m_link.Operator());
-    m_doc.SetServiceWert(value);
-    (m_service.*transfer)();
+    (m_service.*transfer)(value);
 }

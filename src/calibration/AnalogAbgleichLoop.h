@@ -58,8 +58,8 @@ private:
     void Act(const Outcome& outcome, CAnalogAbgleichRules::Values& values);
     void GetAdc(int nRow, CAnalogAbgleichRules::Values& values);
     void GetTempAdc(CAnalogAbgleichRules::Values& values);
-    /// One service transfer with value in the document's service slot.
-    void Send(bool (CServiceTransfer::*transfer)(), qint32 value);
+    /// One service transfer that sends a value.
+    void Send(bool (CServiceTransfer::*transfer)(qint32), qint32 value);
 
     CTransmitterLink& m_link;
     CConnection& m_connection;

@@ -40,8 +40,7 @@ CCalibrationTransfer::CCalibrationTransfer(CTransmitterLink& link, CConnection& 
     , m_doc(doc)
     , m_operator(link.Operator()) {}
 
-void CCalibrationTransfer::Finish(bool bOk) {
-    m_doc.SetServiceWert(bOk ? 1 : 0);
+void CCalibrationTransfer::Finish() {
     m_operator.EndProgress();
     m_link.Sio().ClosePort();
 }
@@ -112,12 +111,11 @@ bool CCalibrationTransfer::ReadCalibrationData() {
         return false;
     }
     const int nTyp = m_doc.GetTyp();
-    m_doc.SetServiceWert(0);
     m_operator.BeginProgress(tr(kDatentransfer), tr("Verbinde Hardware..."), 0,
                              CAbgleichLayout::ReadCount(nTyp, m_doc.IsErweitert()) + 2);
     QByteArray reply;
     if (!m_connection.ConnectTransmitter(reply)) {
-        Finish(false);
+        Finish();
         return false;
     }
     // The identification has just told whether the transmitter has the extended function set.
@@ -139,7 +137,7 @@ bool CCalibrationTransfer::ReadCalibrationData() {
     if (!bOk && HasRecord(nTyp)) {
         m_doc.Abgleichdaten().m_bGueltig = false;
     }
-    Finish(bOk);
+    Finish();
     if (!bOk) {
         m_operator.Message(nFailed >= 0 ? tr("Empfangsfehler!\nAbgleichwort %1 nicht gelesen.").arg(nFailed)
                                         : tr("Empfangsfehler!\nAbgleich nicht freigegeben."));
@@ -242,13 +240,12 @@ bool CCalibrationTransfer::WriteCalibrationData() {
     if (operation.IsRefused()) {
         return false;
     }
-    m_doc.SetServiceWert(0);
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kWriteBarMax);
     bool bOk = CheckWritable();
     if (bOk) {
         bOk = SendImage();
     }
-    Finish(bOk);
+    Finish();
     m_doc.UpdateAllViews();
     return bOk;
 }
@@ -268,7 +265,7 @@ bool CCalibrationTransfer::ReadDac2Points() {
         bOk = word.has_value();
         values[i] = word.value_or(0);
     }
-    Finish(bOk);
+    Finish();
     if (!bOk) {
         m_operator.Message(tr("Empfangsfehler!"));
         return false;
@@ -296,7 +293,6 @@ bool CCalibrationTransfer::WriteGainWords() {
         const qint32 value = i < 3 ? record.m_nDac[i] : record.m_nDac2[i - 3];
         bOk = m_link.Transfer(Cmd::SetVerstaerkung, RegisterPayload(nWord, static_cast<quint16>(value)));
     }
-    m_doc.SetServiceWert(bOk ? 1 : 0);
     m_operator.EndProgress();
     if (!bOk) {
         m_operator.Message(tr("Sendefehler!"));

@@ -15,8 +15,7 @@ class IOperator;
 
 /// Moves the document's calibration record between program and transmitter: reading it word by word,
 /// writing it as one block image, and the VN62's six DAC words of its two outputs. Every operation
-/// shows the progress window, closes the port at its end and leaves its outcome in the document's
-/// transfer slot (1 success, 0 failure) as well as returning it.
+/// shows the progress window, closes the port at its end and returns whether it succeeded.
 class CCalibrationTransfer {
     Q_DECLARE_TR_FUNCTIONS(CCalibrationTransfer)
 
@@ -67,7 +66,8 @@ private:
     bool SendImage();
     /// Reads the record's words afresh after a write whose end went unconfirmed.
     std::optional<CRecordReadBack::Woerter> ReadBack(int nCount);
-    void Finish(bool bOk);
+    /// The end of every operation: the progress window closes, the next operation connects afresh.
+    void Finish();
 
     CTransmitterLink& m_link;
     CConnection& m_connection;

@@ -16,9 +16,8 @@ class IOperator;
 class IProfileStore;
 
 /// The one document of the program: the parameter set of one transmitter, the last live values, the
-/// settings of the profile, the passwords, the calibration and interface records, and the transfer slot
-/// between the calibration pages and the service transfers. Every other part reaches these values only
-/// through its operations.
+/// settings of the profile, the passwords, and the calibration and interface records. Every other part
+/// reaches these values only through its operations.
 ///
 /// Reply decoding lives in CReplyDecoder, the memory images in CBlockImage, the file format in
 /// CDocumentFile, the settings in CSettingsRegistry and QlSet.cfg in CEinstellungen; the document keeps the
@@ -199,8 +198,6 @@ public:
     void SetGueltig(bool gueltig) { m_bGueltig = gueltig; }
     bool IsErweitert() const { return m_bErweitert; }
     void SetErweitertFlag(bool erweitert) { m_bErweitert = erweitert; }
-    qint32 GetServiceWert() const { return m_nServiceWert; }
-    void SetServiceWert(qint32 n) { m_nServiceWert = n; }
 
     // --- Settings of the profile (kept in the registry, which holds their defaults and ranges) ----------
     int GetShowHardwareSetup() const { return m_settings.Int(CSettingsRegistry::kShowHardwareSetup); }
@@ -264,7 +261,6 @@ private:
     float m_fTemperatur = 0.0f;
     bool m_bGueltig = false;
     bool m_bErweitert = false;
-    qint32 m_nServiceWert = 0;
 
     /// Mutable: its copy of the type is brought up to date from the parameter set on every access.
     mutable CSettingsRegistry m_settings;

@@ -2,33 +2,48 @@
 
 #include "core/Operator.h"
 #include "document/QuillonDoc.h"
+#include "link/LinkOperation.h"
+#include "link/TransmitterLink.h"
 #include "measurement/KorrekturTransfer.h"
 
-CKorrekturSchleife::CKorrekturSchleife(CKorrekturTransfer& transfer, CQuillonDoc& doc,
-                                       CKalibrierungRules rules)
+CKorrekturSchleife::CKorrekturSchleife(CKorrekturTransfer& transfer, CQuillonDoc& doc)
     : m_transfer(transfer)
-    , m_doc(doc)
-    , m_rules(std::move(rules)) {}
+    , m_doc(doc) {}
 
-void CKorrekturSchleife::Run(const ShowDialog& show) {
+void CKorrekturSchleife::Run(const CKalibrierungRules& rules,
+                             const ShowDialog<CKalibrierungRules::Values>& show) {
+    Run([&] {
+        CKalibrierungRules::Values values = rules.Load(m_doc);
+        const Result result = show(values);
+        if (Stores(result)) {
+            rules.Apply(values, m_doc);
+        }
+        return result;
+    });
+}
+
+void CKorrekturSchleife::Run(const Pass& pass) {
+    // Between its transfers, while the dialog is up, the window's commands stay disabled and no timer
+    // may use the link.
+    const CLinkOperation operation(m_transfer.Link());
+    if (operation.IsRefused()) {
+        return;
+    }
     m_transfer.SetFirstAccess(true);
     bool bAgain = true;
     while (bAgain) {
-        CKalibrierungRules::Values values = m_rules.Load(m_doc);
-        const Result result = show(values);
-        bAgain = Handle(result, values);
+        bAgain = Handle(pass());
         // Whatever the user chose, the parameter set is read at most before the first read.
         m_transfer.SetFirstAccess(false);
     }
+    m_transfer.Link().Sio().ClosePort();
 }
 
-bool CKorrekturSchleife::Handle(Result result, const CKalibrierungRules::Values& values) {
+bool CKorrekturSchleife::Handle(Result result) {
     switch (result) {
     case Result::Ok:
-        m_rules.Apply(values, m_doc);
         return false;
     case Result::Uebertragen:
-        m_rules.Apply(values, m_doc);
         if (!m_transfer.WriteSequence()) {
             m_doc.Operator().Message(tr("Sendefehler!"));
         }

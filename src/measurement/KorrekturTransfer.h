@@ -26,6 +26,7 @@ public:
     /// dialog; a read clears it).
     void SetFirstAccess(bool bFirst);
     bool IsFirstAccess() const { return m_bFirstAccess; }
+    CTransmitterLink& Link() { return m_link; }
 
     /// Reads the measured value and temperature; with bCorrections also offset and span correction and,
     /// for all but types 0 and 1, zero window and key lock. On the first access the parameter set is

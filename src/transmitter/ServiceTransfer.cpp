@@ -13,20 +13,8 @@ namespace {
 constexpr int kFirstData = 2;
 constexpr int kAdcDigits = 6;
 constexpr int kSerialLength = 13;
-constexpr int kGainSteps = 6;
 /// More digits than this could not be held in 32 bits; no converter sends them.
 constexpr int kMaxDigits = 9;
-
-/// The channel code and the calibration word of each gain step 1 to 6.
-struct GainWord {
-    int nChannel;
-    bool bZweiterAusgang;
-    int nIndex;
-};
-
-constexpr GainWord kGainWords[kGainSteps] = {
-    {0x05, false, 0}, {0x06, false, 1}, {0x07, false, 2}, {0x34, true, 0}, {0x35, true, 1}, {0x36, true, 2},
-};
 
 } // namespace
 
@@ -36,25 +24,24 @@ CServiceTransfer::CServiceTransfer(CTransmitterLink& link, CConnection& connecti
     , m_doc(doc)
     , m_operator(link.Operator()) {}
 
-bool CServiceTransfer::ServiceSetDac() {
+bool CServiceTransfer::ServiceSetDac(qint32 value) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
         return false;
     }
-    if (m_link.Transfer(Cmd::SetDac, QString::asprintf("%06d", m_doc.GetServiceWert()).toLatin1())) {
+    if (m_link.Transfer(Cmd::SetDac, QString::asprintf("%06d", value).toLatin1())) {
         return true;
     }
     m_operator.Message(tr("Kann DAC nicht setzen!"), QStringLiteral("SetDAC"));
     return false;
 }
 
-bool CServiceTransfer::ServiceSetGain() {
+bool CServiceTransfer::ServiceSetGain(qint32 value) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
         return false;
     }
-    const QByteArray payload =
-        "011" + QString::asprintf("%04X", static_cast<quint32>(m_doc.GetServiceWert())).toLatin1();
+    const QByteArray payload = "011" + QString::asprintf("%04X", static_cast<quint32>(value)).toLatin1();
     if (m_link.Transfer(Cmd::SetVerstaerkung, payload)) {
         return true;
     }
@@ -62,27 +49,25 @@ bool CServiceTransfer::ServiceSetGain() {
     return false;
 }
 
-bool CServiceTransfer::ServiceGetAdc() {
-    return GetAdcInto(Cmd::GetAktAdc);
+std::optional<qint32> CServiceTransfer::ServiceGetAdc() {
+    return GetAdc(Cmd::GetAktAdc);
 }
 
-bool CServiceTransfer::ServiceGetTempAdc() {
-    return GetAdcInto(Cmd::GetTempAdc);
+std::optional<qint32> CServiceTransfer::ServiceGetTempAdc() {
+    return GetAdc(Cmd::GetTempAdc);
 }
 
-bool CServiceTransfer::GetAdcInto(quint8 command) {
+std::optional<qint32> CServiceTransfer::GetAdc(quint8 command) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
-        return false;
+        return std::nullopt;
     }
     QByteArray reply;
     if (m_link.Transfer(command, "0", reply)) {
-        m_doc.SetServiceWert(LeadingNumber(reply, kAdcDigits));
-        return true;
+        return LeadingNumber(reply, kAdcDigits);
     }
     m_operator.Message(tr("Kann ADC-Wert nicht auslesen!"), QStringLiteral("GetADC"));
-    m_doc.SetServiceWert(0);
-    return false;
+    return std::nullopt;
 }
 
 qint32 CServiceTransfer::DecimalPrefix(QByteArrayView text) {
@@ -103,30 +88,6 @@ qint32 CServiceTransfer::LeadingNumber(const QByteArray& reply, int maxDigits) {
     }
     const QByteArrayView data = QByteArrayView(reply).sliced(kFirstData);
     return DecimalPrefix(data.first(qMin<qsizetype>(qMax(0, maxDigits), data.size())));
-}
-
-bool CServiceTransfer::WriteGainWords() {
-    const CLinkOperation operation(m_link);
-    if (operation.IsRefused()) {
-        return false;
-    }
-    m_operator.BeginProgress(tr("Datentransfer"), tr("Verbinde Transmitter ..."), 0, kGainSteps + 1);
-    const CAbgleichdaten& record = m_doc.Abgleichdaten();
-    bool bOk = true;
-    for (int step = 1; bOk && step <= kGainSteps; ++step) {
-        m_operator.SetProgressPos(step);
-        const GainWord& gain = kGainWords[step - 1];
-        const qint32 word =
-            gain.bZweiterAusgang ? record.m_nDac2.at(gain.nIndex) : record.m_nDac.at(gain.nIndex);
-        const QByteArray payload =
-            QString::asprintf("0%02X%04X", gain.nChannel, static_cast<quint32>(word) & 0xFFFFu).toLatin1();
-        bOk = m_link.Transfer(Cmd::SetVerstaerkung, payload);
-    }
-    if (!bOk) {
-        m_operator.Message(tr("Empfangsfehler!"));
-    }
-    m_operator.EndProgress();
-    return bOk;
 }
 
 std::array<quint16, CServiceTransfer::kAdcKanaele> CServiceTransfer::AdcGroups(const QByteArray& reply) {

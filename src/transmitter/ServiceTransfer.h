@@ -5,15 +5,15 @@
 #include <QCoreApplication>
 #include <QString>
 #include <array>
+#include <optional>
 
 class CConnection;
 class CQuillonDoc;
 class CTransmitterLink;
 class IOperator;
 
-/// The service transfers of the factory functions: the converter and amplifier transfers that the
-/// calibration pages ask for through the document's transfer slot m_nServiceWert, the gain words of the
-/// DAC calibration, the converter value display and the change of the serial number. Each reports its
+/// The service transfers of the factory functions: the converter and amplifier transfers of the
+/// calibration pages, the converter value display and the change of the serial number. Each reports its
 /// own failure and leaves the port open.
 class CServiceTransfer {
     Q_DECLARE_TR_FUNCTIONS(CServiceTransfer)
@@ -28,16 +28,14 @@ public:
 
     CServiceTransfer(CTransmitterLink& link, CConnection& connection, CQuillonDoc& doc);
 
-    /// "SetDAC" with the service value as six decimal digits.
-    bool ServiceSetDac();
-    /// "SetVerstärkung" of register 011 with the service value as four hex digits.
-    bool ServiceSetGain();
-    /// The converter value of the input into the service value (0 on failure).
-    bool ServiceGetAdc();
-    /// The temperature converter value into the service value (0 on failure).
-    bool ServiceGetTempAdc();
-    /// The six gain words of the calibration record (DAC words 5 to 7 and 0x34 to 0x36).
-    bool WriteGainWords();
+    /// "SetDAC" with the value as six decimal digits.
+    bool ServiceSetDac(qint32 value);
+    /// "SetVerstärkung" of register 011 with the value as four hex digits.
+    bool ServiceSetGain(qint32 value);
+    /// The converter value of the input; nothing when it could not be read.
+    std::optional<qint32> ServiceGetAdc();
+    /// The temperature converter value; nothing when it could not be read.
+    std::optional<qint32> ServiceGetTempAdc();
     /// Reads the four input converters and the temperature converter and shows them.
     bool ShowAdcValues();
     /// Sends the serial number joined from its three edited parts; the document keeps it also when the
@@ -55,7 +53,7 @@ public:
     static QString AdcText(const AdcValues& werte);
 
 private:
-    bool GetAdcInto(quint8 command);
+    std::optional<qint32> GetAdc(quint8 command);
     bool ReadAdcValues(AdcValues& werte);
 
     CTransmitterLink& m_link;

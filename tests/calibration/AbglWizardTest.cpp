@@ -238,7 +238,6 @@ private Q_SLOTS:
         CAbglWizardTransfer wizard(rig.link, rig.connection, rig.doc);
         QVERIFY(wizard.ReadDacPoints());
         QCOMPARE(rig.doc.Abgleichdaten().m_nDac, (std::array<qint32, 5>{600, 2000, 3280, 400, 2000}));
-        QCOMPARE(rig.doc.GetServiceWert(), 1);
         QCOMPARE(rig.op.progressTexts.first(), QStringLiteral("Verbinde Hardware..."));
         QVERIFY(rig.op.progressTexts.contains(QStringLiteral("Lese Abgleichdaten...")));
         QVERIFY(!rig.op.progressOpen);
@@ -288,9 +287,7 @@ private Q_SLOTS:
             }
         });
         CAbglWizardTransfer wizard(rig.link, rig.connection, rig.doc);
-        rig.doc.SetServiceWert(1);
         QVERIFY(!wizard.ReadWizardParameters());
-        QCOMPARE(rig.doc.GetServiceWert(), 0);
         QCOMPARE(rig.op.MessageTexts(), QStringList{QStringLiteral("Ungültiges Argument.")});
         QVERIFY(!rig.op.progressOpen);
         QVERIFY(!rig.link.Sio().IsPortOpen());
@@ -302,9 +299,7 @@ private Q_SLOTS:
         faults.silentCommands = {Cmd::GetNullpunktsfenster}; // goes silent halfway through the reads
         rig.sim.SetFaults(faults);
         CAbglWizardTransfer wizard(rig.link, rig.connection, rig.doc);
-        rig.doc.SetServiceWert(1);
         QVERIFY(!wizard.ReadWizardParameters());
-        QCOMPARE(rig.doc.GetServiceWert(), 0);
         QVERIFY(!rig.op.progressOpen);
         QVERIFY(rig.op.bereitCalls.last());
         rig.sim.SetFaults(CSimulator::Faults());

@@ -171,10 +171,10 @@ private Q_SLOTS:
 
     void loopReadsTheParameterSetOnlyOnItsFirstAccess() {
         KorrekturRig rig(0);
-        CKorrekturSchleife loop(rig.korrektur, rig.doc, CKalibrierungRules(QLocale::c()));
+        CKorrekturSchleife loop(rig.korrektur, rig.doc);
         QList<Result> results{Result::NeuerMesswert, Result::Auslesen, Result::Uebertragen,
                               Result::Abbrechen};
-        loop.Run([&](CKalibrierungRules::Values& values) {
+        loop.Run(CKalibrierungRules(QLocale::c()), [&](CKalibrierungRules::Values& values) {
             const Result result = results.takeFirst();
             if (result == Result::Uebertragen) {
                 values.offset = QStringLiteral("0.1");
@@ -195,9 +195,10 @@ private Q_SLOTS:
         CSimulator::Faults faults;
         faults.silentCommands = {Cmd::SetOffset};
         rig.sim.SetFaults(faults);
-        CKorrekturSchleife loop(rig.korrektur, rig.doc, CKalibrierungRules(QLocale::c()));
+        CKorrekturSchleife loop(rig.korrektur, rig.doc);
         QList<Result> results{Result::Auslesen, Result::Uebertragen, Result::Ok};
-        loop.Run([&](CKalibrierungRules::Values&) { return results.takeFirst(); });
+        loop.Run(CKalibrierungRules(QLocale::c()),
+                 [&](CKalibrierungRules::Values&) { return results.takeFirst(); });
         QVERIFY(results.isEmpty());
         QCOMPARE(rig.op.MessageTexts().last(), QStringLiteral("Sendefehler!"));
     }
@@ -207,9 +208,9 @@ private Q_SLOTS:
         CSimulator::Faults faults;
         faults.silentCommands = {Cmd::GetTemperatur};
         rig.sim.SetFaults(faults);
-        CKorrekturSchleife loop(rig.korrektur, rig.doc, CKalibrierungRules(QLocale::c()));
+        CKorrekturSchleife loop(rig.korrektur, rig.doc);
         int shown = 0;
-        loop.Run([&](CKalibrierungRules::Values&) {
+        loop.Run(CKalibrierungRules(QLocale::c()), [&](CKalibrierungRules::Values&) {
             ++shown;
             return Result::NeuerMesswert;
         });

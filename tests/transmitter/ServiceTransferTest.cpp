@@ -1,5 +1,5 @@
 // The service transfers of the factory functions against the in-process simulator: their payloads,
-// their decoding into the transfer slot, their messages, and the serial number change.
+// the values they read, their messages, and the serial number change.
 
 #include "transmitter/ServiceTransfer.h"
 
@@ -34,10 +34,8 @@ class ServiceTransferTest : public QObject {
 private Q_SLOTS:
     void dacAndGainPayloads() {
         ServiceRig rig(2);
-        rig.doc.SetServiceWert(0x1A2);
-        QVERIFY(rig.service.ServiceSetGain());
-        rig.doc.SetServiceWert(4711);
-        QVERIFY(rig.service.ServiceSetDac());
+        QVERIFY(rig.service.ServiceSetGain(0x1A2));
+        QVERIFY(rig.service.ServiceSetDac(4711));
         const QList<Frame> frames = rig.TakeFrames();
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetVerstaerkung).value(0).payload, QByteArray("01101A2"));
         QCOMPARE(CSequenceRig::Only(frames, Cmd::SetDac).value(0).payload, QByteArray("004711"));
@@ -49,13 +47,11 @@ private Q_SLOTS:
     void failedTransfersSayWhatCouldNotBeDone() {
         ServiceRig rig(2);
         Silence(rig, Cmd::SetDac);
-        QVERIFY(!rig.service.ServiceSetDac());
+        QVERIFY(!rig.service.ServiceSetDac(1));
         Silence(rig, Cmd::SetVerstaerkung);
-        QVERIFY(!rig.service.ServiceSetGain());
-        rig.doc.SetServiceWert(99);
+        QVERIFY(!rig.service.ServiceSetGain(1));
         Silence(rig, Cmd::GetTempAdc);
-        QVERIFY(!rig.service.ServiceGetTempAdc());
-        QCOMPARE(rig.doc.GetServiceWert(), 0);
+        QCOMPARE(rig.service.ServiceGetTempAdc(), std::nullopt);
         QCOMPARE(rig.op.messages.size(), 3);
         QCOMPARE(rig.op.messages.at(0).text, QStringLiteral("Kann DAC nicht setzen!"));
         QCOMPARE(rig.op.messages.at(0).caption, QStringLiteral("SetDAC"));
@@ -65,42 +61,19 @@ private Q_SLOTS:
         QCOMPARE(rig.op.messages.at(2).caption, QStringLiteral("GetADC"));
     }
 
-    void converterValuesIntoTheTransferSlot() {
+    void converterValuesFromTheReply() {
         QCOMPARE(CServiceTransfer::LeadingNumber(CTransmitterSio::FrameAround("012345678901"), 6), 12345);
         QCOMPARE(CServiceTransfer::LeadingNumber(CTransmitterSio::FrameAround("12x456"), 6), 12);
         QCOMPARE(CServiceTransfer::LeadingNumber(QByteArray("\x02"), 6), 0);
         QCOMPARE(CServiceTransfer::DecimalPrefix("99999999999999"), 999999999); // never beyond 32 bits
 
         ServiceRig rig(2);
-        QVERIFY(rig.service.ServiceGetAdc());
-        const qint32 adc = rig.doc.GetServiceWert();
-        QVERIFY(adc > 0 && adc <= 65535);
-        QVERIFY(rig.service.ServiceGetTempAdc());
-        QVERIFY(rig.doc.GetServiceWert() > 0);
+        const std::optional<qint32> adc = rig.service.ServiceGetAdc();
+        QVERIFY(adc && *adc > 0 && *adc <= 65535);
+        QVERIFY(rig.service.ServiceGetTempAdc().value_or(0) > 0);
         const QList<Frame> frames = rig.TakeFrames();
         QCOMPARE(CSequenceRig::Only(frames, Cmd::GetAktAdc).value(0).payload, QByteArray("0"));
         QCOMPARE(CSequenceRig::Only(frames, Cmd::GetTempAdc).value(0).payload, QByteArray("0"));
-    }
-
-    void gainWordsComeFromBothOutputsOfTheRecord() {
-        ServiceRig rig(7);
-        CAbgleichdaten& record = rig.doc.Abgleichdaten();
-        record.m_nDac = {0x1111, 0x2222, 0xABCD, 0, 0};
-        record.m_nDac2 = {1, 2, 0x12345, 0, 0};
-        QVERIFY(rig.service.WriteGainWords());
-        QList<QByteArray> payloads;
-        for (const Frame& frame : CSequenceRig::Only(rig.TakeFrames(), Cmd::SetVerstaerkung)) {
-            payloads.append(frame.payload);
-        }
-        QCOMPARE(payloads,
-                 (QList<QByteArray>{"0051111", "0062222", "007ABCD", "0340001", "0350002", "0362345"}));
-        QVERIFY(!rig.op.progressOpen);
-
-        Silence(rig, Cmd::SetVerstaerkung);
-        QVERIFY(!rig.service.WriteGainWords());
-        QCOMPARE(CSequenceRig::Only(rig.TakeFrames(), Cmd::SetVerstaerkung).size(),
-                 3); // three attempts, then stop
-        QCOMPARE(rig.op.MessageTexts(), QStringList{QStringLiteral("Empfangsfehler!")});
     }
 
     void adcValuesShowFourChannelsAndTheTemperature() {

@@ -1,5 +1,6 @@
 #include "ui/calibration/AbglWizardPage.h"
 
+#include "base/NumberField.h"
 #include "core/Operator.h"
 #include "ui/calibration/AbglWizard.h"
 
@@ -17,13 +18,15 @@ constexpr int kStellen = 7;
 } // namespace
 
 std::optional<double> CAbglWizardPage::Number(QLineEdit* edit) {
-    bool bOk = false;
-    const double value = edit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&bOk);
-    if (!bOk) {
-        Refuse(edit, tr("Bitte eine Zahl eingeben."));
-        return std::nullopt;
+    const std::optional<double> value = CNumberField::Parse(edit->text(), QLocale());
+    if (!value) {
+        Refuse(edit, CNumberField::MsgZahl());
     }
     return value;
+}
+
+double CAbglWizardPage::Shown(const QLineEdit* edit) {
+    return CNumberField::Parse(edit->text(), QLocale()).value_or(0);
 }
 
 void CAbglWizardPage::Refuse(QWidget* field, const QString& text) {
@@ -35,5 +38,5 @@ void CAbglWizardPage::Refuse(QWidget* field, const QString& text) {
 }
 
 QString CAbglWizardPage::Text(double value) {
-    return QString::number(value, 'g', kStellen);
+    return CNumberField::Format(value, QLocale(), kStellen);
 }

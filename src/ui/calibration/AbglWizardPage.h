@@ -20,10 +20,14 @@ public:
 
 protected:
     CAbglWizard& Wizard() { return m_wizard; }
-    /// A number entry; nothing (and the message, focus on the field) when it is no number.
+    /// A number entry in the program locale; nothing (and the message, focus on the field) when it is
+    /// no number.
     std::optional<double> Number(QLineEdit* edit);
+    /// What a number field holds, 0 when it holds no number: for what the page derives as it is typed.
+    static double Shown(const QLineEdit* edit);
     /// Shows a refused entry and puts the focus on its field.
     void Refuse(QWidget* field, const QString& text);
+    /// A number as the page shows it, in the program locale.
     static QString Text(double value);
 
 private:

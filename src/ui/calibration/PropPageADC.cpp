@@ -146,21 +146,28 @@ std::optional<std::array<qint32, 5>> CPropPageADC::Rows() {
 
 void CPropPageADC::ReadRow(int nRow) {
     CAbglWizard& w = Wizard();
-    w.Run([&w] { return w.Service().ServiceGetAdc(); });
-    // A failed read leaves 0 in the row, as the transfer left it in the slot.
-    m_zeile[static_cast<std::size_t>(nRow)].edit->setText(QString::number(w.Doc().GetServiceWert()));
+    std::optional<qint32> adc;
+    w.Run([&w, &adc] {
+        adc = w.Service().ServiceGetAdc();
+        return adc.has_value();
+    });
+    // A failed read shows 0 in the row: no reading to take over.
+    m_zeile[static_cast<std::size_t>(nRow)].edit->setText(QString::number(adc.value_or(0)));
 }
 
 void CPropPageADC::ReadTemperature() {
     CAbglWizard& w = Wizard();
-    w.Run([&w] { return w.Service().ServiceGetTempAdc(); });
-    m_tAdc->setText(QString::number(w.Doc().GetServiceWert()));
+    std::optional<qint32> adc;
+    w.Run([&w, &adc] {
+        adc = w.Service().ServiceGetTempAdc();
+        return adc.has_value();
+    });
+    m_tAdc->setText(QString::number(adc.value_or(0)));
 }
 
 void CPropPageADC::SetGain() {
     CAbglWizard& w = Wizard();
-    w.Doc().SetServiceWert(m_gain->currentIndex());
-    w.Run([&w] { return w.Service().ServiceSetGain(); });
+    w.Run([&w, nGain = m_gain->currentIndex()] { return w.Service().ServiceSetGain(nGain); });
 }
 
 std::optional<int> CPropPageADC::Leave() {

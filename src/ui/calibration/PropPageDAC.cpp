@@ -146,8 +146,7 @@ void CPropPageDAC::Step(int nPoint, int nStep) {
 
 bool CPropPageDAC::SetDac(int nValue) {
     CAbglWizard& w = Wizard();
-    w.Doc().SetServiceWert(nValue);
-    const bool bOk = w.Run([&w] { return w.Service().ServiceSetDac(); });
+    const bool bOk = w.Run([&w, nValue] { return w.Service().ServiceSetDac(nValue); });
     if (bOk) {
         m_bDriven = nValue != R::kDacFrei;
     }

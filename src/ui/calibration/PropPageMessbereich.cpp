@@ -141,10 +141,7 @@ void CPropPageMessbereich::Show(const M::Values& w) {
 
 void CPropPageMessbereich::RangeEdited(QLineEdit* from, QLineEdit* to) {
     to->setText(from->text());
-    const auto number = [](QLineEdit* edit) {
-        return edit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
-    };
-    m_komma->setCurrentIndex(R::SuggestedDecimals(number(m_anfang), number(m_ende)));
+    m_komma->setCurrentIndex(R::SuggestedDecimals(Shown(m_anfang), Shown(m_ende)));
 }
 
 void CPropPageMessbereich::UnitChosen() {

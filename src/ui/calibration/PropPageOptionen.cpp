@@ -136,9 +136,9 @@ void CPropPageOptionen::initializePage() {
         m_bOpened = true;
     } else {
         // The limits and the serial number stay as entered unless the transmitter's values were read.
-        werte.ausgMin = m_ausgMin->text().toDouble();
-        werte.ausgMax = m_ausgMax->text().toDouble();
-        werte.fehler = m_fehler->text().toDouble();
+        werte.ausgMin = Shown(m_ausgMin);
+        werte.ausgMax = Shown(m_ausgMax);
+        werte.fehler = Shown(m_fehler);
         for (std::size_t i = 0; i < m_serie.size(); ++i) {
             werte.serie[i] = m_serie[i]->text();
         }

@@ -347,8 +347,7 @@ void CQuillonView::OnKorrektur() {
 }
 
 void CQuillonView::OnKonfiguration() {
-    // The types without configuration dialog run the correction loop instead, inside this operation.
-    RunOperation([this] { m_measurement.OnKonfiguration([this] { m_measurement.OnKorrektur(); }); });
+    RunOperation([this] { m_measurement.OnKonfiguration(); });
 }
 
 void CQuillonView::OnSeriennummer() {

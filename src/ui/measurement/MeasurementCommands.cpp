@@ -2,15 +2,14 @@
 
 #include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
-#include "link/LinkOperation.h"
+#include "edit/KonfigurationSchleife.h"
 #include "link/TransmitterLink.h"
-#include "measurement/KorrekturSchleife.h"
 #include "measurement/KorrekturTransfer.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"
 #include "shell/Edition.h"
-#include "ui/edit/EditCommands.h"
 #include "ui/edit/EnterData.h"
+#include "ui/edit/Konfiguration.h"
 #include "ui/edit/Seriennummer.h"
 #include "ui/measurement/DlgSioTransfer.h"
 #include "ui/measurement/DoLoggen.h"
@@ -51,42 +50,35 @@ void CMeasurementCommands::OnMessung() {
     messung.Run(showLoggen, runLogging);
 }
 
-void CMeasurementCommands::OnKorrektur() {
-    CKorrekturTransfer korrektur(m_link, m_connection, m_transfer, m_doc);
+CKorrekturSchleife::Result CMeasurementCommands::ShowKalibrierung(CKalibrierungRules::Values& values) {
     const CKalibrierungRules rules(m_locale);
-    CKorrekturSchleife loop(korrektur, m_doc, rules);
-    loop.Run([this, &rules](CKalibrierungRules::Values& values) {
-        CKalibrierung dialog(values, rules, m_parent);
-        const int code = dialog.exec();
-        values = dialog.Values();
-        return CKalibrierung::ToResult(code);
-    });
+    CKalibrierung dialog(values, rules, m_parent);
+    const int code = dialog.exec();
+    values = dialog.Values();
+    return CKalibrierung::ToResult(code);
 }
 
-void CMeasurementCommands::OnKonfiguration(const std::function<void()>& korrekturSchleife) {
+void CMeasurementCommands::OnKorrektur() {
     CKorrekturTransfer korrektur(m_link, m_connection, m_transfer, m_doc);
-    // The loop is one transmitter operation: between its transfers, while the dialog is up, the window's
-    // commands stay disabled and nothing else may use the link.
-    std::optional<CLinkOperation> operation;
-    CEditCommands::KonfigurationTransfer transfer;
-    transfer.korrekturSchleife = korrekturSchleife;
-    transfer.begin = [&] {
-        operation.emplace(m_link);
-        korrektur.SetFirstAccess(true);
-    };
-    transfer.lesen = [&](bool bKorrekturen) { return korrektur.ReadSequence(bKorrekturen); };
-    transfer.schreiben = [&] {
-        // As in the correction loop, only the loop's first access reads the whole parameter set first,
-        // whether it was a read or a write.
-        const bool bOk = korrektur.WriteSequence();
-        korrektur.SetFirstAccess(false);
-        return bOk;
-    };
-    transfer.end = [&] {
-        m_link.Sio().ClosePort();
-        operation.reset();
-    };
-    CEditCommands(m_doc, m_parent, m_locale).Konfiguration(transfer);
+    CKorrekturSchleife loop(korrektur, m_doc);
+    loop.Run(CKalibrierungRules(m_locale), [this](auto& values) { return ShowKalibrierung(values); });
+}
+
+void CMeasurementCommands::OnKonfiguration() {
+    // Both dialogs end with the same codes for the loop's buttons.
+    static_assert(CKonfiguration::kUebertragen == CKalibrierung::kUebertragen &&
+                  CKonfiguration::kAuslesen == CKalibrierung::kAuslesen &&
+                  CKonfiguration::kNeuerMesswert == CKalibrierung::kNeuerMesswert);
+    CKorrekturTransfer korrektur(m_link, m_connection, m_transfer, m_doc);
+    CKorrekturSchleife loop(korrektur, m_doc);
+    CKonfigurationSchleife(loop, m_doc, m_locale)
+        .Run([this](auto& values) { return ShowKalibrierung(values); },
+             [this](CKonfigurationValues& values) {
+                 CKonfiguration dialog(values, m_locale, m_parent);
+                 const int code = dialog.exec();
+                 values = dialog.Values();
+                 return CKalibrierung::ToResult(code);
+             });
 }
 
 bool CMeasurementCommands::ShowExchange(const CSioTransferRecord& record) {

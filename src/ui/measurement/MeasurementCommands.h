@@ -1,11 +1,11 @@
 #pragma once
 
+#include "measurement/KorrekturSchleife.h"
 #include "transmitter/ServiceTransfer.h"
 #include "transmitter/TestMenu.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <functional>
 #include <optional>
 
 class CConnection;
@@ -26,12 +26,11 @@ public:
 
     /// "Messung...": parameter set, live values, "Messwerte" and, if asked, the logging run.
     void OnMessung();
-    /// "Konfiguration..." of the types without configuration dialog: the correction loop.
+    /// The correction loop with the dialog "Kalibrierung".
     void OnKorrektur();
-    /// "Konfiguration...": the configuration dialog loop of the types 2 to 10 with the transmitter, as
-    /// one transmitter operation from the first dialog to the port's closing; the other types run
-    /// korrekturSchleife (the view's correction loop) instead.
-    void OnKonfiguration(const std::function<void()>& korrekturSchleife);
+    /// "Konfiguration...": the loop with the dialog "Konfiguration" or, for the types without it,
+    /// "Kalibrierung".
+    void OnKonfiguration();
     /// One entry of the "Test" menu, until the user leaves "Sio-Transfer" with "OK".
     void OnTestEntry(const CTestMenu::Entry& entry);
     /// "LinTab lesen", "LinTab schreiben", "Interface Version...".
@@ -53,6 +52,8 @@ public:
     std::optional<QByteArray> AskPayload(const QString& caption, const QString& preset);
 
 private:
+    /// The correction dialog once, for the correction loop.
+    CKorrekturSchleife::Result ShowKalibrierung(CKalibrierungRules::Values& values);
     /// Shows one exchange; true when the person asked to repeat it.
     bool ShowExchange(const CSioTransferRecord& record);
 

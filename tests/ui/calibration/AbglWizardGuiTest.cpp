@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -209,6 +210,40 @@ private Q_SLOTS:
         QCOMPARE(rig->Doc().Abgleichdaten().m_nAdc,
                  (std::array<qint32, 5>{20000, 24321, 30500, 35000, 40000}));
         QVERIFY(rig->View().IsBereit());
+    }
+
+    /// With a German locale the pages show and take numbers with the decimal comma, as the main window does.
+    void numbersFollowTheLocale() {
+        std::unique_ptr<CShellRig> rig = StartRig();
+        QVERIFY(rig);
+        // After the start, which takes the system's locale as the program's.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        WithWizard(*rig, [&rig](CAbglWizard& w) {
+            QVERIFY(Step(w, R::kMessbereich));
+            QWidget* page = w.currentPage();
+            ModalClick(page, QStringLiteral("4-.20mA"));
+            const std::pair<const char*, const char*> refused[] = {
+                {"20.5", "Geben Sie eine Zahl ein."},
+                {"22,6", "Geben Sie eine Zahl zwischen 0 und 22,5 ein."},
+            };
+            for (const auto& [typed, message] : refused) {
+                SetEdit(page, "ctl1336", QString::fromUtf8(typed));
+                w.GoNext();
+                QCOMPARE(w.currentId(), int(R::kMessbereich));
+                QCOMPARE(rig->MessageTexts().last(), QString::fromUtf8(message));
+            }
+            SetEdit(page, "ctl1336", "20,0");
+            QVERIFY(Step(w, R::kDac));
+            QVERIFY(Step(w, R::kAdc));
+            page = w.currentPage();
+            Child<QComboBox>(page, "ctl1255")->setCurrentIndex(0);
+            SetEdit(page, "ctl1256", "20000");
+            SetEdit(page, "ctl1260", "40000");
+            QVERIFY(Step(w, R::kOptionen));
+            QCOMPARE(Child<QLineEdit>(w.currentPage(), "ctl1357")->text(), QStringLiteral("3,5"));
+        });
     }
 
     void cancelOnEveryPageLeavesADefinedState_data() {

@@ -8,7 +8,9 @@
 #include "SequenceRig.h"
 #include "document/QuillonDoc.h"
 #include "edit/EditDataValues.h"
+#include "edit/KonfigurationSchleife.h"
 #include "edit/KonfigurationValues.h"
+#include "measurement/KorrekturTransfer.h"
 #include "ui/edit/DlgTransmitterHalvard.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/edit/EditData.h"
@@ -18,6 +20,7 @@
 #include "ui/edit/LinTabDruck.h"
 #include "ui/edit/LinTab_Druck_KA71.h"
 #include "ui/edit/Seriennummer.h"
+#include "ui/measurement/Kalibrierung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -237,55 +240,59 @@ private Q_SLOTS:
         QCOMPARE(doc->GetGrundEnde(), 10.0f);
     }
 
+    /// "Konfiguration..." against the simulator: a refused entry keeps the dialog open, "Übertragen" stores
+    /// and writes, "Auslesen" shows what the transmitter then holds; the older types get "Kalibrierung".
     void configurationLoop() {
         using K = CKonfigurationValues;
-        CScriptedOperator op;
-        std::unique_ptr<CQuillonDoc> doc = Doc(op, 2);
-        CEditCommands commands(*doc, nullptr, m_locale);
-        QStringList calls;
-        CEditCommands::KonfigurationTransfer transfer;
-        transfer.begin = [&] { calls << "begin"; };
-        transfer.end = [&] { calls << "end"; };
-        transfer.korrekturSchleife = [&] { calls << "korrektur"; };
-        transfer.schreiben = [&] {
-            calls << QStringLiteral("schreiben %1").arg(doc->GetOffset());
-            return false;
-        };
-        transfer.lesen = [&](bool bKorrekturen) {
-            calls << (bKorrekturen ? "auslesen" : "messwert");
-            doc->SetOffset(0.25f);
-            return true;
-        };
         CModalDriver::WhenShown(QStringLiteral("messagebox"), CModalDriver::Answer);
-        CModalDriver::WhenShown<CKonfiguration>([](CKonfiguration* dialog) {
-            CModalDriver::Type(dialog, K::kOffset, QStringLiteral("2"));
-            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Übertragen")));
-            QVERIFY(dialog->isVisible());
-            CModalDriver::Type(dialog, K::kOffset, QStringLiteral("0.5"));
-            QVERIFY(CModalDriver::Click(dialog, QStringLiteral("Übertragen")));
-            CModalDriver::WhenShown<CKonfiguration>([](CKonfiguration* second) {
-                QCOMPARE(CModalDriver::Field(second, K::kOffset)->text(), QStringLiteral("0.5"));
-                QVERIFY(CModalDriver::Click(second, QStringLiteral("Auslesen")));
-                CModalDriver::WhenShown<CKonfiguration>([](CKonfiguration* third) {
-                    QCOMPARE(CModalDriver::Field(third, K::kOffset)->text(), QStringLiteral("0.25"));
-                    QVERIFY(CModalDriver::Click(third, QStringLiteral("Rücksetzen")));
-                    QVERIFY(CModalDriver::Click(third, QStringLiteral("OK")));
-                });
-            });
+        CSequenceRig rig(2);
+        CKorrekturTransfer korrektur(rig.link, rig.connection, rig.transfer, rig.doc);
+        CKorrekturSchleife loop(korrektur, rig.doc);
+        const auto offset = [](CKonfiguration& dialog) {
+            return CModalDriver::Field(&dialog, K::kOffset)->text();
+        };
+        QList<std::function<void(CKonfiguration&)>> steps{
+            [](CKonfiguration& dialog) { QVERIFY(CModalDriver::Click(&dialog, QStringLiteral("Auslesen"))); },
+            [](CKonfiguration& dialog) {
+                CModalDriver::Type(&dialog, K::kOffset, QStringLiteral("2"));
+                QVERIFY(CModalDriver::Click(&dialog, QStringLiteral("Übertragen")));
+                QVERIFY(dialog.isVisible());
+                CModalDriver::Type(&dialog, K::kOffset, QStringLiteral("0.05"));
+                QVERIFY(CModalDriver::Click(&dialog, QStringLiteral("Übertragen")));
+            },
+            [&](CKonfiguration& dialog) {
+                QCOMPARE(offset(dialog), QStringLiteral("0.05"));
+                rig.doc.SetOffset(0.25f); // what the next read replaces
+                QVERIFY(CModalDriver::Click(&dialog, QStringLiteral("Auslesen")));
+            },
+            [&](CKonfiguration& dialog) {
+                QCOMPARE(offset(dialog), QStringLiteral("0.05"));
+                QVERIFY(CModalDriver::Click(&dialog, QStringLiteral("OK")));
+            },
+        };
+        int nKalibrierung = 0;
+        const auto showKalibrierung = [&nKalibrierung](CKalibrierungRules::Values&) {
+            ++nKalibrierung;
+            return CKorrekturSchleife::Result::Abbrechen;
+        };
+        CKonfigurationSchleife konfiguration(loop, rig.doc, m_locale);
+        konfiguration.Run(showKalibrierung, [&](K& values) {
+            CKonfiguration dialog(values, m_locale);
+            dialog.show();
+            steps.takeFirst()(dialog);
+            values = dialog.Values();
+            return CKalibrierung::ToResult(dialog.result());
         });
-        commands.Konfiguration(transfer);
-        QVERIFY(CModalDriver::Done());
-        QCOMPARE(calls, (QStringList{"begin", "schreiben 0.5", "auslesen", "end"}));
-        QCOMPARE(CModalDriver::Messages(),
-                 QStringList{QStringLiteral("Geben Sie eine Zahl zwischen -1 und 1 ein.")});
-        QCOMPARE(op.MessageTexts(), QStringList{QStringLiteral("Sendefehler!")});
-        QCOMPARE(doc->GetOffset(), 0.0f);
+        QVERIFY(steps.isEmpty());
+        QCOMPARE(nKalibrierung, 0);
+        QCOMPARE(CModalDriver::Messages().size(), 1); // "2" is refused in the dialog
+        QVERIFY(CModalDriver::Messages().first().startsWith(QStringLiteral("Geben Sie eine Zahl zwischen")));
+        QVERIFY2(rig.op.messages.isEmpty(), qPrintable(rig.op.MessageTexts().join(" | ")));
+        QVERIFY(!rig.link.IsBusy());
 
-        // The older types run the correction loop instead.
-        doc->SetTyp(1);
-        calls.clear();
-        commands.Konfiguration(transfer);
-        QCOMPARE(calls, QStringList{QStringLiteral("korrektur")});
+        rig.doc.SetTyp(1);
+        konfiguration.Run(showKalibrierung, [](K&) { return CKorrekturSchleife::Result::Abbrechen; });
+        QCOMPARE(nKalibrierung, 1);
     }
 
     void valueEntryAndSerialNumber() {
