@@ -21,7 +21,8 @@ public:
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
 
-    /// Hands one byte to the device, waiting at most timeoutMs for room. False when it was given up.
+    /// Hands one byte to the device; a byte the port has no room for within timeoutMs is dropped. False
+    /// when it was given up.
     virtual bool WriteByte(quint8 byte, int timeoutMs) = 0;
     /// Waits at most timeoutMs until everything written has left the device. False on time-out or error.
     virtual bool Drain(int timeoutMs) = 0;

@@ -238,7 +238,8 @@ bool CTransmitterSio::ReceiveFrame(QByteArray& reply) {
     m_nTimeoutTicks = kTicks;
     qint64 nextTickMs = m_clock.NowMs() + kTickMs;
     bool bAccepted = false;
-    while (m_nTimeoutTicks > 0 && !bAccepted && !m_bCancelRequested) {
+    // A port closed meanwhile (from an event the wait dispatched) brings nothing more: the wait ends.
+    while (m_nTimeoutTicks > 0 && !bAccepted && !m_bCancelRequested && m_serial.IsOpen()) {
         if (m_bComplete) {
             bAccepted = IsReplyToLastRequest(ReceivedFrame());
             continue;

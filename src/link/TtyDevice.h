@@ -2,14 +2,19 @@
 
 #include "link/ByteDevice.h"
 
+#include <memory>
+
+class CTtyWorker;
+
 /// A serial port on a Linux tty (a USB adapter's /dev/ttyUSB0, an on-board /dev/ttyS0, or the
-/// pseudo-terminal of the simulator), driven with termios and non-blocking reads.
+/// pseudo-terminal of the simulator), raw and non-blocking.
 ///
-/// Waiting for bytes sleeps in poll(), or, when the calling thread runs a Qt event loop, in a nested
-/// event loop woken by a socket notifier, so that windows repaint and timers run while the transmitter
-/// answers; the wait for a written frame to leave the port follows the same rule. A line that hangs up
-/// (adapter unplugged, simulator gone) is noticed and its waits sleep out their time instead of waking again
-/// and again.
+/// The descriptor belongs to a link worker thread (CTtyWorker) from the open to the close: it reads the
+/// bytes as they come, writes what it is handed and switches RTS, so that however long the kernel's tty
+/// layer holds a call on a busy machine, the window never waits for it. Waits for bytes, for a written
+/// frame to leave the port, for the open and for an RTS switch run a nested Qt event loop when the calling
+/// thread is the application's (the worker wakes it with an event), and sleep plainly elsewhere. A line
+/// that hangs up (adapter unplugged, simulator gone) is noticed and its waits sleep out their time.
 ///
 /// The port is exclusive while it is open (an advisory lock on its descriptor, which every instance of the
 /// program takes) and holds nothing once closed or once its holder has ended, however it ended.
@@ -18,7 +23,7 @@
 /// tty a failed switch is reported.
 class CTtyDevice : public IByteDevice {
 public:
-    CTtyDevice() = default;
+    CTtyDevice();
     ~CTtyDevice() override;
     CTtyDevice(const CTtyDevice&) = delete;
     CTtyDevice& operator=(const CTtyDevice&) = delete;
@@ -34,8 +39,7 @@ public:
     LineResult SetRts(bool on) override;
     QString LastErrorText() const override;
 
-    /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep in poll() or
-    /// plainly.
+    /// Whether waits may run a nested Qt event loop (default on). Off, they always sleep plainly.
     void SetRunEventLoop(bool run);
 
     /// What a failed modem-line call means. Only a pseudo-terminal is excused for having no lines (it
@@ -46,20 +50,9 @@ public:
     static bool IsPseudoTerminal(int fd);
 
 private:
-    bool Configure(int baud);
-    void CloseDescriptor();
-    bool WaitInPoll(int timeoutMs);
-    bool WaitInEventLoop(int timeoutMs);
-    bool CanRunEventLoop() const;
-    void SleepMs(qint64 ms);
-    LineResult ModemLineError(LineResult failure);
-    void NoteHangUp();
-    void NoteError();
-
-    int m_fd = -1;
-    int m_baud = 0;
-    int m_lastErrno = 0;
-    bool m_bHungUp = false;
-    bool m_bPseudoTerminal = false;
+    /// Shared with the waits running: a close from an event their loop dispatches ends them, and they
+    /// return on a worker still alive.
+    std::shared_ptr<CTtyWorker> m_worker;
+    int m_lastErrno = 0; ///< of the worker that ended last, for a failed open
     bool m_bRunEventLoop = true;
 };

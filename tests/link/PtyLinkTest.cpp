@@ -188,6 +188,24 @@ private Q_SLOTS:
         CheckSilentReceive(*link);
     }
 
+    void portClosedDuringAReceiveEndsItsWait() {
+        // Closing the window closes the port from an event the receive's wait dispatches: the wait ends
+        // at once, without spinning through its ticks, and the port can be opened again.
+        CPtyPeer peer;
+        auto link = LinkTo(peer.SlavePath());
+        QVERIFY(link->Sio().OpenPort(0, false));
+        QTimer::singleShot(150, [&link] { link->Sio().ClosePort(); });
+        QByteArray reply;
+        QElapsedTimer wall;
+        wall.start();
+        const qint64 cpuBefore = ProcessCpuMs();
+        QVERIFY(!link->Sio().ReceiveFrame(reply));
+        const qint64 cpu = ProcessCpuMs() - cpuBefore;
+        QVERIFY2(wall.elapsed() < 1000, qPrintable(QString::number(wall.elapsed())));
+        QVERIFY2(cpu < 50, qPrintable(QStringLiteral("CPU %1 ms").arg(cpu)));
+        QVERIFY(link->Sio().OpenPortSilent(0, false));
+    }
+
     void portIsOpenedExclusively() {
         CPtyPeer peer;
         auto first = LinkTo(peer.SlavePath());
