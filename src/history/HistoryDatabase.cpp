@@ -11,8 +11,6 @@
 
 namespace {
 
-/// Marks an SQLite file as the history's ("QLHI"), so another program's database is told from ours.
-constexpr int kApplicationId = 0x514C4849;
 /// SQLSTATE of a statement the role has no right to.
 const QString kInsufficientPrivilege = QStringLiteral("42501");
 
@@ -77,6 +75,11 @@ QList<quint16> WordsOf(const QString& text) {
         words.append(static_cast<quint16>(part.toUInt()));
     }
     return words;
+}
+
+/// A text column: never NULL, an empty text where the event has none.
+QVariant Text(const QString& text) {
+    return QVariant(text.isNull() ? QStringLiteral("") : text);
 }
 
 QVariant Blob(const std::optional<CParameterSatz>& satz) {
@@ -185,12 +188,12 @@ CHistoryDatabase::Opened CHistoryDatabase::OpenSqlite(QString& error) {
         return Opened::Damaged;
     }
     const int applicationId = query.value(0).toInt();
-    if (applicationId != kApplicationId) {
-        if (applicationId != 0 || !m_db.tables(QSql::AllTables).isEmpty()) {
+    if (applicationId != CHistorySchema::kSqliteApplicationId) {
+        if (applicationId != 0 || !m_db.tables(QSql::Tables).isEmpty()) {
             error = tr("Die Datei ist die Datenbank eines anderen Programms.");
             return Opened::Damaged;
         }
-        query.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
+        query.exec(QStringLiteral("PRAGMA application_id = %1").arg(CHistorySchema::kSqliteApplicationId));
     }
     // The write-ahead log keeps a reader and a writer apart and costs one write per event; a program
     // killed during a write leaves the database as it was before that event.
@@ -247,16 +250,14 @@ qint64 CHistoryDatabase::Insert(const CHistoryRecord& record, bool bPending, Wri
         "pending) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
         "ON CONFLICT (uuid) DO NOTHING RETURNING id"));
     for (const QVariant& value :
-         {QVariant(record.uuid), QVariant(TimeText(event.timeUtc)), QVariant(event.station),
-          QVariant(event.user), QVariant(event.edition), QVariant(event.version),
-          QVariant(HistoryOperationKey(event.operation)), QVariant(OutcomeKey(event.outcome)),
-          QVariant(event.message), QVariant(event.traceTail.join(QLatin1Char('\n'))), QVariant(event.nTyp),
-          QVariant(CWindows1252::ToUnicode(event.kennung)),
-          QVariant(CWindows1252::ToUnicode(event.seriennummer)),
-          QVariant(CWindows1252::ToUnicode(event.bezeichnung)),
+         {Text(record.uuid), Text(TimeText(event.timeUtc)), Text(event.station), Text(event.user),
+          Text(event.edition), Text(event.version), Text(HistoryOperationKey(event.operation)),
+          Text(OutcomeKey(event.outcome)), Text(event.message), Text(event.traceTail.join(QLatin1Char('\n'))),
+          QVariant(event.nTyp), Text(CWindows1252::ToUnicode(event.kennung)),
+          Text(CWindows1252::ToUnicode(event.seriennummer)), Text(CWindows1252::ToUnicode(event.bezeichnung)),
           record.beforeFile.isNull() ? Blob(event.before) : QVariant(record.beforeFile),
           record.afterFile.isNull() ? Blob(event.after) : QVariant(record.afterFile),
-          QVariant(WordsText(event.words)), QVariant(event.detailJson), QVariant(bPending ? 1 : 0)}) {
+          Text(WordsText(event.words)), Text(event.detailJson), QVariant(bPending ? 1 : 0)}) {
         query.addBindValue(value);
     }
     // One transaction per event: the event is in the database whole or not at all.
