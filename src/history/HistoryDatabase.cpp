@@ -29,18 +29,6 @@ QString TimeText(const QDateTime& time) {
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
-QString OutcomeKey(CHistoryEvent::Outcome outcome) {
-    switch (outcome) {
-    case CHistoryEvent::Outcome::Done:
-        return QStringLiteral("done");
-    case CHistoryEvent::Outcome::Failed:
-        return QStringLiteral("failed");
-    case CHistoryEvent::Outcome::Cancelled:
-        return QStringLiteral("cancelled");
-    }
-    return QString();
-}
-
 CHistoryEvent::Operation OperationOf(const QString& key) {
     for (int n = 0; n <= static_cast<int>(CHistoryEvent::Operation::Check); ++n) {
         const auto op = static_cast<CHistoryEvent::Operation>(n);
@@ -54,7 +42,7 @@ CHistoryEvent::Operation OperationOf(const QString& key) {
 CHistoryEvent::Outcome OutcomeOf(const QString& key) {
     for (const auto outcome :
          {CHistoryEvent::Outcome::Done, CHistoryEvent::Outcome::Failed, CHistoryEvent::Outcome::Cancelled}) {
-        if (OutcomeKey(outcome) == key) {
+        if (HistoryOutcomeKey(outcome) == key) {
             return outcome;
         }
     }
@@ -252,9 +240,10 @@ qint64 CHistoryDatabase::Insert(const CHistoryRecord& record, bool bPending, Wri
     for (const QVariant& value :
          {Text(record.uuid), Text(TimeText(event.timeUtc)), Text(event.station), Text(event.user),
           Text(event.edition), Text(event.version), Text(HistoryOperationKey(event.operation)),
-          Text(OutcomeKey(event.outcome)), Text(event.message), Text(event.traceTail.join(QLatin1Char('\n'))),
-          QVariant(event.nTyp), Text(CWindows1252::ToUnicode(event.kennung)),
-          Text(CWindows1252::ToUnicode(event.seriennummer)), Text(CWindows1252::ToUnicode(event.bezeichnung)),
+          Text(HistoryOutcomeKey(event.outcome)), Text(event.message),
+          Text(event.traceTail.join(QLatin1Char('\n'))), QVariant(event.nTyp),
+          Text(CWindows1252::ToUnicode(event.kennung)), Text(CWindows1252::ToUnicode(event.seriennummer)),
+          Text(CWindows1252::ToUnicode(event.bezeichnung)),
           record.beforeFile.isNull() ? Blob(event.before) : QVariant(record.beforeFile),
           record.afterFile.isNull() ? Blob(event.after) : QVariant(record.afterFile),
           Text(WordsText(event.words)), Text(event.detailJson), QVariant(bPending ? 1 : 0)}) {
