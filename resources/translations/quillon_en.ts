@@ -857,6 +857,8 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>Nach %1 fehlt der Wert.</source>
         <translation>Missing value after %1.</translation>
+    </message>
+    <message>
         <source>--serial und --since gehören nur zu history und history export.</source>
         <translation>--serial and --since belong to history and history export only.</translation>
     </message>
