@@ -7,6 +7,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ bool CServiceTransfer::ServiceSetGain() {
     }
     const QByteArray payload =
         "011" + QString::asprintf("%04X", static_cast<quint32>(m_doc.GetServiceWert())).toLatin1();
-    if (m_link.Transfer(Cmd::SetVerstaerkung, payload)) {
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
+    history.NoteWrite(Cmd::SetVerstaerkung, payload);
+    if (history.Ended(m_link.Transfer(Cmd::SetVerstaerkung, payload))) {
         return true;
     }
     m_operator.Message(tr("Kann Verstärkung nicht setzen!"), QStringLiteral("SetVerstärkung"));
@@ -111,6 +114,7 @@ bool CServiceTransfer::WriteGainWords() {
         return false;
     }
     m_operator.BeginProgress(tr("Datentransfer"), tr("Verbinde Transmitter ..."), 0, kGainSteps + 1);
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::AnalogCalibration);
     const CAbgleichdaten& record = m_doc.Abgleichdaten();
     bool bOk = true;
     for (int step = 1; bOk && step <= kGainSteps; ++step) {
@@ -120,13 +124,14 @@ bool CServiceTransfer::WriteGainWords() {
             gain.bZweiterAusgang ? record.m_nDac2.at(gain.nIndex) : record.m_nDac.at(gain.nIndex);
         const QByteArray payload =
             QString::asprintf("0%02X%04X", gain.nChannel, static_cast<quint32>(word) & 0xFFFFu).toLatin1();
+        history.Event().words.append(static_cast<quint16>(word));
         bOk = m_link.Transfer(Cmd::SetVerstaerkung, payload);
     }
     if (!bOk) {
         m_operator.Message(tr("Empfangsfehler!"));
     }
     m_operator.EndProgress();
-    return bOk;
+    return history.Ended(bOk);
 }
 
 std::array<quint16, CServiceTransfer::kAdcKanaele> CServiceTransfer::AdcGroups(const QByteArray& reply) {
@@ -189,16 +194,18 @@ bool CServiceTransfer::ChangeSerialNumber(const QByteArray& part1, const QByteAr
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
     QByteArray reply;
     bool bOk = m_connection.ConnectTransmitter(reply) && m_link.Transfer(Cmd::EnableAbgleich, QByteArray());
     if (bOk) {
         const QByteArray joined = part1 + '.' + part2 + '.' + part3 + "   ";
         m_doc.SetSeriennummer(joined.left(kSerialLength));
+        history.NoteWrite(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
         bOk = m_link.Transfer(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
     }
     if (!bOk) {
         m_operator.Message(tr("Fehler beim Übertragen\nder Seriennummer!"), QString(),
                            IOperator::Icon::Error);
     }
-    return bOk;
+    return history.Ended(bOk);
 }
