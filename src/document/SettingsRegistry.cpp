@@ -10,6 +10,7 @@ const QString CSettingsRegistry::kSettings = QStringLiteral("Settings");
 const QString CSettingsRegistry::kPorts = QStringLiteral("Ports");
 const QString CSettingsRegistry::kLogging = QStringLiteral("Logging");
 const QString CSettingsRegistry::kRecentFiles = QStringLiteral("Recent File List");
+const QString CSettingsRegistry::kHistory = QStringLiteral("History");
 
 const CSettingsRegistry::Key CSettingsRegistry::kPsw{kSettings, QStringLiteral("Psw")};
 const CSettingsRegistry::Key CSettingsRegistry::kCom{kSettings, QStringLiteral("COM")};
@@ -27,6 +28,10 @@ const CSettingsRegistry::Key CSettingsRegistry::kShowHardwareSetup{kSettings,
 const CSettingsRegistry::Key CSettingsRegistry::kStartupHinweis{kSettings, QStringLiteral("StartupHinweis")};
 const CSettingsRegistry::Key CSettingsRegistry::kVerifyAfterSend{kSettings,
                                                                  QStringLiteral("VerifyAfterSend")};
+const CSettingsRegistry::Key CSettingsRegistry::kHistoryBackend{kHistory, QStringLiteral("Backend")};
+const CSettingsRegistry::Key CSettingsRegistry::kHistoryDatabase{kHistory, QStringLiteral("Database")};
+const CSettingsRegistry::Key CSettingsRegistry::kHistoryServer{kHistory, QStringLiteral("Server")};
+const CSettingsRegistry::Key CSettingsRegistry::kHistoryStation{kHistory, QStringLiteral("Station")};
 
 namespace {
 
@@ -71,6 +76,11 @@ QList<Entry> Declare() {
     for (int i = 0; i < R::kRecentFileCount; ++i) {
         entries.append(Text(R::RecentFile(i)));
     }
+    entries.append(Number(R::kHistoryBackend, R::kHistoryLocal, Accept::Range, R::kHistoryLocal,
+                          R::kHistoryServerBackend));
+    entries.append(Text(R::kHistoryDatabase));
+    entries.append(Text(R::kHistoryServer));
+    entries.append(Text(R::kHistoryStation));
     return entries;
 }
 

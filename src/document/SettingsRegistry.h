@@ -19,6 +19,7 @@ class IProfileStore;
 ///   "Ports"             COM numbers pinned to devices, written by hand; the program never writes them
 ///   "Logging"           the logging switches of the "Verbindungsprotokoll" window, written when switched
 ///   "Recent File List"  the documents opened or saved last, newest first
+///   "History"           where the device history is kept: this PC's database or a plant's server
 /// A stored value the setting does not accept (a text where a number belongs, a number outside the
 /// range) reads as its default; a change to such a value is refused and the current value stays.
 class CSettingsRegistry {
@@ -52,6 +53,7 @@ public:
     static const QString kPorts;
     static const QString kLogging;
     static const QString kRecentFiles;
+    static const QString kHistory;
 
     static const Key kPsw;
     static const Key kCom;
@@ -65,6 +67,17 @@ public:
     static const Key kShowHardwareSetup;
     static const Key kStartupHinweis;
     static const Key kVerifyAfterSend;
+    /// Where the device history goes: kHistoryLocal (this PC's database) or kHistoryServer.
+    static const Key kHistoryBackend;
+    /// This PC's history database file; empty for the default in the user's data folder.
+    static const Key kHistoryDatabase;
+    /// The plant's server as a connection text ("service=quillon" or "host=... dbname=..."); never a
+    /// password, which comes from the server's own service and password files or the environment.
+    static const Key kHistoryServer;
+    /// The station name recorded with every event; empty for the host name.
+    static const Key kHistoryStation;
+    static constexpr int kHistoryLocal = 0;
+    static constexpr int kHistoryServerBackend = 1;
 
     static constexpr int kLogIntervallMin = 2;
     static constexpr int kLogIntervallMax = 200;

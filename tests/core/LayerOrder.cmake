@@ -18,6 +18,7 @@
 #   shell         window-independent logic of the main window (command table, enabling rules, form texts,
 #                 language rules); may use all the logic folders
 #   sheet         the configuration sheet drawn with Qt GUI
+#   history       the device history's store on Qt SQL; implements the document's event sink
 #   ui            widgets
 #   app           the programs' main()
 # Beside the stack:
@@ -41,11 +42,13 @@ set(calibration_allowed ${measurement_allowed} measurement)
 set(access_allowed ${transmitter_allowed} transmitter)
 set(shell_allowed ${measurement_allowed} measurement edit calibration access)
 set(sheet_allowed ${shell_allowed} shell)
-set(ui_allowed ${sheet_allowed} sheet)
+set(history_allowed core base document)
+set(ui_allowed ${sheet_allowed} sheet history)
 set(app_allowed ${ui_allowed} ui cli sim)
-set(cli_allowed ${sheet_allowed} sheet sim)
+set(cli_allowed ${sheet_allowed} sheet history sim)
 set(sim_allowed core link base)
-set(layers core link base document transmitter measurement edit calibration access shell sheet ui app cli sim)
+set(layers core link base document transmitter measurement edit calibration access shell sheet history ui app cli
+    sim)
 
 file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*)
 set(problems)

@@ -51,6 +51,10 @@ QList<Row> Expected() {
     for (int i = 1; i <= 4; ++i) {
         rows.append({{R::kRecentFiles, QStringLiteral("File%1").arg(i)}, QString()});
     }
+    rows.append({R::kHistoryBackend, 0, QStringLiteral("range"), 0, 1});
+    for (const R::Key& key : {R::kHistoryDatabase, R::kHistoryServer, R::kHistoryStation}) {
+        rows.append({key, QString()});
+    }
     return rows;
 }
 

@@ -1,0 +1,396 @@
+#include "history/HistoryDatabase.h"
+
+#include "document/DocumentFile.h"
+#include "document/Windows1252.h"
+
+#include <QAtomicInteger>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+namespace {
+
+/// Marks an SQLite file as the history's ("QLHI"), so another program's database is told from ours.
+constexpr int kApplicationId = 0x514C4849;
+/// SQLSTATE of a statement the role has no right to.
+const QString kInsufficientPrivilege = QStringLiteral("42501");
+
+const QString kSummaryColumns =
+    QStringLiteral("id, uuid, time_utc, station, os_user, edition, program_version, operation, outcome, "
+                   "message, typ, kennung, serial, tag");
+const QString kAllColumns =
+    kSummaryColumns + QStringLiteral(", trace_tail, words, detail, before_set, after_set");
+
+QString NewConnectionName() {
+    static QAtomicInteger<int> counter;
+    return QStringLiteral("quillon-history-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString TimeText(const QDateTime& time) {
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QString OutcomeKey(CHistoryEvent::Outcome outcome) {
+    switch (outcome) {
+    case CHistoryEvent::Outcome::Done:
+        return QStringLiteral("done");
+    case CHistoryEvent::Outcome::Failed:
+        return QStringLiteral("failed");
+    case CHistoryEvent::Outcome::Cancelled:
+        return QStringLiteral("cancelled");
+    }
+    return QString();
+}
+
+CHistoryEvent::Operation OperationOf(const QString& key) {
+    for (int n = 0; n <= static_cast<int>(CHistoryEvent::Operation::Check); ++n) {
+        const auto op = static_cast<CHistoryEvent::Operation>(n);
+        if (HistoryOperationKey(op) == key) {
+            return op;
+        }
+    }
+    return CHistoryEvent::Operation::Receive;
+}
+
+CHistoryEvent::Outcome OutcomeOf(const QString& key) {
+    for (const auto outcome :
+         {CHistoryEvent::Outcome::Done, CHistoryEvent::Outcome::Failed, CHistoryEvent::Outcome::Cancelled}) {
+        if (OutcomeKey(outcome) == key) {
+            return outcome;
+        }
+    }
+    return CHistoryEvent::Outcome::Failed;
+}
+
+QString WordsText(const QList<quint16>& words) {
+    QStringList texts;
+    for (const quint16 word : words) {
+        texts.append(QString::number(word));
+    }
+    return texts.join(QLatin1Char(','));
+}
+
+QList<quint16> WordsOf(const QString& text) {
+    QList<quint16> words;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        words.append(static_cast<quint16>(part.toUInt()));
+    }
+    return words;
+}
+
+QVariant Blob(const std::optional<CParameterSatz>& satz) {
+    return satz ? QVariant(CDocumentFile::Store(*satz)) : QVariant(QMetaType(QMetaType::QByteArray));
+}
+
+/// A row of kSummaryColumns (and, with bFull, the rest of kAllColumns).
+CHistoryRecord RecordOf(const QSqlQuery& query, bool bFull) {
+    CHistoryRecord record;
+    CHistoryEvent& event = record.event;
+    record.id = query.value(0).toLongLong();
+    record.uuid = query.value(1).toString();
+    event.timeUtc = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs).toUTC();
+    event.station = query.value(3).toString();
+    event.user = query.value(4).toString();
+    event.edition = query.value(5).toString();
+    event.version = query.value(6).toString();
+    event.operation = OperationOf(query.value(7).toString());
+    event.outcome = OutcomeOf(query.value(8).toString());
+    event.message = query.value(9).toString();
+    event.nTyp = query.value(10).toInt();
+    event.kennung = CWindows1252::FromUnicode(query.value(11).toString());
+    event.seriennummer = CWindows1252::FromUnicode(query.value(12).toString());
+    event.bezeichnung = CWindows1252::FromUnicode(query.value(13).toString());
+    if (bFull) {
+        const QString trace = query.value(14).toString();
+        event.traceTail = trace.isEmpty() ? QStringList() : trace.split(QLatin1Char('\n'));
+        event.words = WordsOf(query.value(15).toString());
+        event.detailJson = query.value(16).toString();
+        record.beforeFile = query.value(17).toByteArray();
+        record.afterFile = query.value(18).toByteArray();
+    }
+    return record;
+}
+
+/// A filter text for LIKE: its own % and _ taken literally.
+QString LikePattern(const QString& text) {
+    QString escaped = text.toLower();
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    escaped.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    escaped.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+} // namespace
+
+CHistoryDatabase::CHistoryDatabase(Dialect dialect)
+    : m_dialect(dialect)
+    , m_connection(NewConnectionName()) {}
+
+CHistoryDatabase::~CHistoryDatabase() {
+    Close();
+}
+
+void CHistoryDatabase::Close() {
+    if (!m_db.isValid()) {
+        return;
+    }
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+CHistoryDatabase::Opened CHistoryDatabase::Open(const QString& target, QString& error) {
+    Close();
+    const QString driver = m_dialect == Dialect::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
+    if (!QSqlDatabase::isDriverAvailable(driver)) {
+        error = tr("Der Datenbanktreiber %1 fehlt (Paket %2).")
+                    .arg(driver, m_dialect == Dialect::SQLite ? QStringLiteral("libqt6sql6-sqlite")
+                                                              : QStringLiteral("libqt6sql6-psql"));
+        return Opened::Unreachable;
+    }
+    m_db = QSqlDatabase::addDatabase(driver, m_connection);
+    if (m_dialect == Dialect::SQLite) {
+        m_db.setDatabaseName(target);
+        return OpenSqlite(error);
+    }
+    // Without a time limit of its own a server that does not answer would hold up the operation.
+    QString options = target;
+    if (!options.contains(QStringLiteral("connect_timeout"))) {
+        options += QStringLiteral(" connect_timeout=5");
+    }
+    m_db.setConnectOptions(options);
+    return OpenServer(error);
+}
+
+CHistoryDatabase::Opened CHistoryDatabase::OpenSqlite(QString& error) {
+    // A second program (the window beside quillon-cli) writing at the same moment waits its turn.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!m_db.open()) {
+        error = m_db.lastError().text();
+        return Opened::Unreachable;
+    }
+    QSqlQuery query(m_db);
+    // The file is read first here: a file that is no database fails on the first statement.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        error = query.lastError().text();
+        return Opened::Damaged;
+    }
+    if (query.value(0).toString() != QLatin1String("ok")) {
+        error = query.value(0).toString();
+        return Opened::Damaged;
+    }
+    if (!query.exec(QStringLiteral("PRAGMA application_id")) || !query.next()) {
+        error = query.lastError().text();
+        return Opened::Damaged;
+    }
+    const int applicationId = query.value(0).toInt();
+    if (applicationId != kApplicationId) {
+        if (applicationId != 0 || !m_db.tables(QSql::AllTables).isEmpty()) {
+            error = tr("Die Datei ist die Datenbank eines anderen Programms.");
+            return Opened::Damaged;
+        }
+        query.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
+    }
+    // The write-ahead log keeps a reader and a writer apart and costs one write per event; a program
+    // killed during a write leaves the database as it was before that event.
+    query.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    query.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    return Prepare(error);
+}
+
+CHistoryDatabase::Opened CHistoryDatabase::OpenServer(QString& error) {
+    if (!m_db.open()) {
+        error = m_db.lastError().text();
+        return Opened::Unreachable;
+    }
+    return Prepare(error);
+}
+
+CHistoryDatabase::Opened CHistoryDatabase::Prepare(QString& error) {
+    const int version = CHistorySchema::Version(m_db);
+    if (version < 0) {
+        error = m_db.lastError().text();
+        return Opened::Damaged;
+    }
+    if (version > CHistorySchema::kCurrentVersion) {
+        error = tr("Die Datenbank stammt von einer neueren Programmversion (Schema %1).").arg(version);
+        return Opened::Newer;
+    }
+    if (version == CHistorySchema::kCurrentVersion) {
+        return Opened::Ready; // nothing to write: a read-only role gets this far
+    }
+    QSqlQuery query(m_db);
+    // Several stations may open a new server at once: one sets the tables up, the others wait for it
+    // and then find them there. SQLite takes its write lock at the start for the same reason.
+    const bool bBegun = m_dialect == Dialect::SQLite
+                            ? query.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                            : query.exec(QStringLiteral("BEGIN")) &&
+                                  query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(5142484901)"));
+    QString migrationError;
+    if (bBegun && CHistorySchema::Migrate(m_db, m_dialect, CHistorySchema::kCurrentVersion, migrationError) &&
+        query.exec(QStringLiteral("COMMIT"))) {
+        return Opened::Ready;
+    }
+    error = bBegun ? migrationError : query.lastError().text();
+    query.exec(QStringLiteral("ROLLBACK"));
+    return Opened::Failed;
+}
+
+qint64 CHistoryDatabase::Insert(const CHistoryRecord& record, bool bPending, Written& result,
+                                QString& error) {
+    const CHistoryEvent& event = record.event;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral(
+        "INSERT INTO events (uuid, time_utc, station, os_user, edition, program_version, operation, "
+        "outcome, message, trace_tail, typ, kennung, serial, tag, before_set, after_set, words, detail, "
+        "pending) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+        "ON CONFLICT (uuid) DO NOTHING RETURNING id"));
+    for (const QVariant& value :
+         {QVariant(record.uuid), QVariant(TimeText(event.timeUtc)), QVariant(event.station),
+          QVariant(event.user), QVariant(event.edition), QVariant(event.version),
+          QVariant(HistoryOperationKey(event.operation)), QVariant(OutcomeKey(event.outcome)),
+          QVariant(event.message), QVariant(event.traceTail.join(QLatin1Char('\n'))), QVariant(event.nTyp),
+          QVariant(CWindows1252::ToUnicode(event.kennung)),
+          QVariant(CWindows1252::ToUnicode(event.seriennummer)),
+          QVariant(CWindows1252::ToUnicode(event.bezeichnung)),
+          record.beforeFile.isNull() ? Blob(event.before) : QVariant(record.beforeFile),
+          record.afterFile.isNull() ? Blob(event.after) : QVariant(record.afterFile),
+          QVariant(WordsText(event.words)), QVariant(event.detailJson), QVariant(bPending ? 1 : 0)}) {
+        query.addBindValue(value);
+    }
+    // One transaction per event: the event is in the database whole or not at all.
+    if (!m_db.transaction()) {
+        error = m_db.lastError().text();
+        result =
+            m_db.lastError().nativeErrorCode() == kInsufficientPrivilege ? Written::Denied : Written::Failed;
+        return 0;
+    }
+    qint64 id = 0;
+    bool bDone = query.exec();
+    if (bDone && query.next()) {
+        id = query.value(0).toLongLong();
+    } else if (bDone) {
+        // Handed on before, the reply lost: the event is there already.
+        QSqlQuery existing(m_db);
+        existing.prepare(QStringLiteral("SELECT id FROM events WHERE uuid = ?"));
+        existing.addBindValue(record.uuid);
+        bDone = existing.exec() && existing.next();
+        id = bDone ? existing.value(0).toLongLong() : 0;
+    }
+    const QSqlError failure = query.lastError();
+    query.finish();
+    if (bDone && m_db.commit()) {
+        result = Written::Stored;
+        return id;
+    }
+    error = failure.isValid() ? failure.text() : m_db.lastError().text();
+    result = failure.nativeErrorCode() == kInsufficientPrivilege ? Written::Denied : Written::Failed;
+    m_db.rollback();
+    return 0;
+}
+
+QList<CHistoryRecord> CHistoryDatabase::Pending() const {
+    QList<CHistoryRecord> records;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT %1 FROM events WHERE pending = ? ORDER BY id").arg(kAllColumns));
+    query.addBindValue(1);
+    if (query.exec()) {
+        while (query.next()) {
+            records.append(RecordOf(query, true));
+        }
+    }
+    return records;
+}
+
+int CHistoryDatabase::PendingCount() const {
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM events WHERE pending = ?"));
+    query.addBindValue(1);
+    return query.exec() && query.next() ? query.value(0).toInt() : 0;
+}
+
+bool CHistoryDatabase::Remove(qint64 id) {
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("DELETE FROM events WHERE id = ?"));
+    query.addBindValue(id);
+    return query.exec();
+}
+
+QList<CHistoryTransmitter> CHistoryDatabase::Transmitters(const QString& filter) const {
+    QString sql =
+        QStringLiteral("SELECT e.serial, e.tag, e.typ, e.time_utc, c.n FROM events e JOIN "
+                       "(SELECT serial, MAX(id) AS last_id, COUNT(*) AS n FROM events GROUP BY serial) c "
+                       "ON e.id = c.last_id");
+    if (!filter.isEmpty()) {
+        sql += QStringLiteral(" WHERE LOWER(e.serial) LIKE ? ESCAPE '\\' OR LOWER(e.tag) LIKE ? ESCAPE '\\'");
+    }
+    sql += QStringLiteral(" ORDER BY e.time_utc DESC");
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    if (!filter.isEmpty()) {
+        query.addBindValue(LikePattern(filter));
+        query.addBindValue(LikePattern(filter));
+    }
+    QList<CHistoryTransmitter> transmitters;
+    if (query.exec()) {
+        while (query.next()) {
+            CHistoryTransmitter transmitter;
+            transmitter.seriennummer = CWindows1252::FromUnicode(query.value(0).toString());
+            transmitter.bezeichnung = CWindows1252::FromUnicode(query.value(1).toString());
+            transmitter.nTyp = query.value(2).toInt();
+            transmitter.lastSeenUtc =
+                QDateTime::fromString(query.value(3).toString(), Qt::ISODateWithMs).toUTC();
+            transmitter.nEvents = query.value(4).toLongLong();
+            transmitters.append(transmitter);
+        }
+    }
+    return transmitters;
+}
+
+QList<CHistoryRecord> CHistoryDatabase::Events(const CHistoryFilter& filter) const {
+    QStringList conditions;
+    if (filter.seriennummer) {
+        conditions.append(QStringLiteral("serial = ?"));
+    }
+    if (filter.sinceUtc.isValid()) {
+        conditions.append(QStringLiteral("time_utc >= ?"));
+    }
+    QString sql = QStringLiteral("SELECT %1 FROM events").arg(kSummaryColumns);
+    if (!conditions.isEmpty()) {
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    }
+    sql += QStringLiteral(" ORDER BY time_utc DESC, id DESC");
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    if (filter.seriennummer) {
+        query.addBindValue(CWindows1252::ToUnicode(*filter.seriennummer));
+    }
+    if (filter.sinceUtc.isValid()) {
+        query.addBindValue(TimeText(filter.sinceUtc));
+    }
+    QList<CHistoryRecord> records;
+    if (query.exec()) {
+        while (query.next()) {
+            records.append(RecordOf(query, false));
+        }
+    }
+    return records;
+}
+
+std::optional<CHistoryRecord> CHistoryDatabase::Event(qint64 id) const {
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT %1 FROM events WHERE id = ?").arg(kAllColumns));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next()) {
+        return std::nullopt;
+    }
+    return RecordOf(query, true);
+}
+
+bool CHistoryDatabase::Alive() const {
+    QSqlQuery query(m_db);
+    return m_db.isOpen() && query.exec(QStringLiteral("SELECT 1"));
+}
