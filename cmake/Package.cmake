@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # catalogue for its own file, print and page setup dialogs. libzip4 (the problem report's zip) comes
 # from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# The device history (quillon-cli and the window) loads Qt SQL's drivers at run time: SQLite for this PC's
+# database, PostgreSQL for a plant's shared server.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6sql6-sqlite, libqt6sql6-psql")
 if(TARGET quillon OR TARGET quillon-factory)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins, qt6-translations-l10n")
 endif()

@@ -18,6 +18,9 @@ PACKAGES=(
     # the Debian package and the checks of the installed launchers and document type
     dpkg-dev file desktop-file-utils shared-mime-info lintian
     fonts-liberation2 poppler-utils
+    # the device history: Qt SQL's drivers for this PC's database and a plant's server, and the server
+    # the history tests start for themselves
+    libqt6sql6-sqlite libqt6sql6-psql postgresql
 )
 
 quiet=false

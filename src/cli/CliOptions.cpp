@@ -29,17 +29,26 @@ constexpr CommandName kCommands[] = {
     {"temperature read", CCliOptions::Command::TemperatureRead, 0, 0},
     {"temperature write", CCliOptions::Command::TemperatureWrite, 0, 0},
     {"diff", CCliOptions::Command::Diff, 1, 2},
+    {"history", CCliOptions::Command::History, 0, 0},
+    {"history show", CCliOptions::Command::HistoryShow, 1, 1},
+    {"history export", CCliOptions::Command::HistoryExport, 0, 0},
 };
 
 /// The options of temperature write: I-Min, I-Max, temperatures.
 const char* const kTemperatureRows[] = {"imin", "imax", "temp"};
 
-/// "calibration" and "temperature" take their action as the next word; every other command is one word.
+/// "calibration" and "temperature" take their action as the next word, and so does "history" for "show"
+/// and "export"; every other command is one word.
 int CommandWords(const QStringList& positional) {
-    return positional.size() >= 2 && (positional.first() == QLatin1String("calibration") ||
-                                      positional.first() == QLatin1String("temperature"))
-               ? 2
-               : 1;
+    if (positional.size() < 2) {
+        return 1;
+    }
+    const QString& first = positional.first();
+    if (first == QLatin1String("history")) {
+        return positional.at(1) == QLatin1String("show") || positional.at(1) == QLatin1String("export") ? 2
+                                                                                                        : 1;
+    }
+    return first == QLatin1String("calibration") || first == QLatin1String("temperature") ? 2 : 1;
 }
 
 /// One value as the transmitter's word can hold it: -32768..65535 (signed or unsigned 16 bits).
@@ -102,6 +111,14 @@ QString CCliOptions::HelpText() {
         "                           den Temperaturabgleich lesen: I-Min, I-Max, Temperaturen und Checksumme\n"
         "  temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N\n"
         "                           den Temperaturabgleich prüfen, berechnen und schreiben (je sechs Werte)\n"
+        "  history [--serial S] [--since DATUM] [--json]\n"
+        "                           den Verlauf ausgeben: die aufgezeichneten Vorgänge, neueste zuerst\n"
+        "                           (nur die des Transmitters S, nur die ab DATUM, z. B. 2026-03-01)\n"
+        "  history show NR [-o DATEI.qlc]\n"
+        "                           einen Vorgang ausgeben; mit -o seinen Parametersatz (nachher, sonst\n"
+        "                           vorher) als Dokumentdatei speichern\n"
+        "  history export --csv DATEI [--serial S] [--since DATUM]\n"
+        "                           den Verlauf als CSV-Datei schreiben\n"
         "\n"
         "Optionen:\n"
         "  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16\n"
@@ -114,6 +131,8 @@ QString CCliOptions::HelpText() {
         "                           und für Dateien im alten Format)\n"
         "  -o, --output DATEI       Zieldatei von receive, sheet und calibration read\n"
         "  --json                   show, diff und temperature read geben JSON aus\n"
+        "  --database ORT           Verlauf in dieser SQLite-Datei oder auf diesem Server (z. B.\n"
+        "                           service=quillon) statt wie in den Einstellungen\n"
         "  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und\n"
         "                           empfangenen Telegramme) in DATEI schreiben\n"
         "  -h, --help               diese Hilfe\n"
@@ -148,6 +167,9 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     const QCommandLineOption setOption(QStringLiteral("set"), QString(), QStringLiteral("field=value"));
     const QCommandLineOption beforeOption(QStringLiteral("before"), QString(), QStringLiteral("file"));
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("file"));
+    for (const char* name : {"serial", "since", "csv", "database"}) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    }
     parser.addOptions({portOption, typeOption, interfaceOption, yesOption, jsonOption, outputOption,
                        helpOption, countOption, intervalOption, logOption, checksumOption, verifyOption,
                        setOption, beforeOption, traceOption, versionOption});
@@ -217,7 +239,8 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     options.json = parser.isSet(jsonOption);
     options.output = parser.value(outputOption);
     const bool bWritesFile = options.command == Command::Receive || options.command == Command::Sheet ||
-                             options.command == Command::CalibrationRead;
+                             options.command == Command::CalibrationRead ||
+                             options.command == Command::HistoryShow;
     if (options.command == Command::Receive && options.output.isEmpty()) {
         error = tr("receive braucht -o DATEI.qlc.");
         return std::nullopt;
@@ -231,12 +254,12 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         return std::nullopt;
     }
     if (!bWritesFile && parser.isSet(outputOption)) {
-        error = tr("-o gehört nur zu receive, sheet und calibration read.");
+        error = tr("-o gehört nur zu receive, sheet, calibration read und history show.");
         return std::nullopt;
     }
     if (options.command != Command::Show && options.command != Command::Diff &&
-        options.command != Command::TemperatureRead && options.json) {
-        error = tr("--json gehört nur zu show, diff und temperature read.");
+        options.command != Command::TemperatureRead && options.command != Command::History && options.json) {
+        error = tr("--json gehört nur zu show, diff, temperature read und history.");
         return std::nullopt;
     }
     options.verify = parser.isSet(verifyOption);
@@ -279,10 +302,51 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         error = tr("--count, --interval und --log gehören nur zu measure.");
         return std::nullopt;
     }
-    if (!ParseMeasureOptions(parser.value(countOption), parser.value(intervalOption), options, error)) {
+    if (!ParseMeasureOptions(parser.value(countOption), parser.value(intervalOption), options, error) ||
+        !ParseHistoryOptions(parser, options, error)) {
         return std::nullopt;
     }
     return options;
+}
+
+bool CCliOptions::ParseHistoryOptions(const QCommandLineParser& parser, CCliOptions& options,
+                                      QString& error) {
+    options.serial = parser.value(QStringLiteral("serial"));
+    options.csvFile = parser.value(QStringLiteral("csv"));
+    options.database = parser.value(QStringLiteral("database"));
+    const bool bListing = options.command == Command::History || options.command == Command::HistoryExport;
+    if (!bListing && (parser.isSet(QStringLiteral("serial")) || parser.isSet(QStringLiteral("since")))) {
+        error = tr("--serial und --since gehören nur zu history und history export.");
+        return false;
+    }
+    if ((options.command == Command::HistoryExport) != parser.isSet(QStringLiteral("csv")) ||
+        (parser.isSet(QStringLiteral("csv")) && options.csvFile.isEmpty())) {
+        error = tr("history export braucht --csv DATEI, und nur history export nimmt --csv.");
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("database")) && options.database.isEmpty()) {
+        error = tr("--database braucht eine Datei oder eine Serververbindung.");
+        return false;
+    }
+    if (options.command == Command::HistoryShow) {
+        bool ok = false;
+        if (options.arguments.first().toLongLong(&ok) <= 0 || !ok) {
+            error = tr("history show braucht die Nummer eines Vorgangs: %1").arg(options.arguments.first());
+            return false;
+        }
+    }
+    const QString since = parser.value(QStringLiteral("since"));
+    if (!since.isEmpty()) {
+        // A date alone means its first moment in local time, as the user reads the times.
+        const QDate date = QDate::fromString(since, Qt::ISODate);
+        options.since = date.isValid() ? date.startOfDay() : QDateTime::fromString(since, Qt::ISODate);
+        if (!options.since.isValid()) {
+            error = tr("--since braucht ein Datum (2026-03-01) oder einen Zeitpunkt (2026-03-01T08:00): %1")
+                        .arg(since);
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CCliOptions::ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,

@@ -3,9 +3,12 @@
 #include "calibration/TempAbgleich.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+class QCommandLineParser;
 
 /// The command line of quillon-cli:
 ///   quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
@@ -13,7 +16,8 @@
 /// show FILE.qlc [--json], sheet FILE.qlc -o SHEET.pdf, measure [--count N] [--interval S] [--log FILE],
 /// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json],
 /// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N and diff FILE.qlc [FILE2.qlc]
-/// [--json]; send takes --verify and any number of --set FIELD=VALUE; any command takes --trace FILE. Port,
+/// [--json], history [--serial S] [--since DATE] [--json], history show ID [-o FILE.qlc] and history export
+/// --csv FILE; send takes --verify and any number of --set FIELD=VALUE; any command takes --trace FILE. Port,
 /// type and interface kind not given here come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
@@ -31,7 +35,10 @@ public:
         CalibrationWrite,
         TemperatureRead,
         TemperatureWrite,
-        Diff
+        Diff,
+        History,
+        HistoryShow,
+        HistoryExport
     };
     static constexpr int kIntervallMin = 2;
     static constexpr int kIntervallMax = 120;
@@ -58,6 +65,13 @@ public:
     std::optional<int> count;
     std::optional<int> interval;
     QString logFile;
+    /// history: only this transmitter's events (--serial), only events from this instant on (--since).
+    QString serial;
+    QDateTime since;
+    /// history export: the CSV file to write.
+    QString csvFile;
+    /// --database: the history's SQLite file or a server's connection text instead of the settings'.
+    QString database;
     /// --trace: after any command the link trace of the run is written to this file.
     QString traceFile;
     bool help = false;
@@ -71,8 +85,19 @@ public:
     static QString HelpText();
     /// The command draws and so needs the GUI part of Qt (fonts, painting), though never a display.
     bool NeedsGui() const { return command == Command::Sheet; }
+    bool IsHistoryCommand() const {
+        return command == Command::History || command == Command::HistoryShow ||
+               command == Command::HistoryExport;
+    }
+    /// The command works on a transmitter, so that what it does is recorded in the history.
+    bool RecordsHistory() const {
+        return !IsHistoryCommand() && command != Command::Show && command != Command::Sheet &&
+               command != Command::FindInterface && !(command == Command::Diff && arguments.size() == 2);
+    }
 
 private:
+    /// The options of the history commands; false with the error when one is wrong or misplaced.
+    static bool ParseHistoryOptions(const QCommandLineParser& parser, CCliOptions& options, QString& error);
     /// The options of measure; false with the error when one is wrong or given to another command.
     static bool ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,
                                     QString& error);

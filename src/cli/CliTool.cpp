@@ -4,6 +4,7 @@
 #include "base/TypKatalog.h"
 #include "calibration/AbgleichLayout.h"
 #include "cli/AbgleichJson.h"
+#include "cli/HistoryCommands.h"
 #include "cli/ParameterJson.h"
 #include "cli/SampleGrid.h"
 #include "cli/StopSignal.h"
@@ -12,9 +13,11 @@
 #include "core/Logging.h"
 #include "core/ProgramError.h"
 #include "core/ProgramErrorReport.h"
+#include "document/HistoryRecorder.h"
 #include "document/Windows1252.h"
 #include "edit/SendeGrenzen.h"
 #include "edit/SerienVorgabe.h"
+#include "history/HistoryStore.h"
 #include "link/TtyDevice.h"
 #include "measurement/LogFormat.h"
 #include "measurement/MessAnzeige.h"
@@ -90,6 +93,12 @@ CCliTool::CCliTool(const CCliOptions& options, IProfileStore& profile, CTerminal
     ApplyLinkOptions();
 }
 
+CCliTool::~CCliTool() {
+    if (m_history != nullptr && CHistoryRecorder::Installed() == m_history.get()) {
+        CHistoryRecorder::Install(nullptr);
+    }
+}
+
 void CCliTool::ApplyLinkOptions() {
     if (m_options.comNumber) {
         m_doc.SetComPort(*m_options.comNumber - 1);
@@ -105,8 +114,46 @@ void CCliTool::ApplyLinkOptions() {
     }
 }
 
+bool CCliTool::OpenHistory() {
+    const CSettingsRegistry& settings = m_doc.Settings();
+    m_history = std::make_unique<CHistoryStore>(
+        m_operator, CHistoryStation::Local(settings, QStringLiteral("cli"), CAboutRules::ProgramVersion()));
+    const CHistoryLocation location = m_options.database.isEmpty()
+                                          ? CHistoryLocation::FromSettings(settings)
+                                          : CHistoryLocation::FromArgument(m_options.database, settings);
+    if (!m_history->Open(location)) {
+        return false;
+    }
+    if (m_options.RecordsHistory()) {
+        CHistoryRecorder::Install(m_history.get());
+    }
+    return true;
+}
+
+int CCliTool::RunHistoryCommand() {
+    if (!OpenHistory()) {
+        return kFailed;
+    }
+    CHistoryCommands commands(m_options, *m_history, m_operator,
+                              [this](const QString& line) { Print(line); });
+    switch (m_options.command) {
+    case CCliOptions::Command::HistoryShow:
+        return commands.Show();
+    case CCliOptions::Command::HistoryExport:
+        return commands.Export();
+    default:
+        return commands.List();
+    }
+}
+
 int CCliTool::Run() {
     const quint64 nTraceStart = CLinkTrace::Global().LastSequence();
+    if (m_options.IsHistoryCommand()) {
+        return RunHistoryCommand();
+    }
+    if (m_options.RecordsHistory()) {
+        OpenHistory(); // without history the operation runs all the same
+    }
     const int code = RunCommand();
     if (m_options.traceFile.isEmpty()) {
         return code;
@@ -148,6 +195,10 @@ int CCliTool::RunCommand() {
             return TemperatureWrite();
         case CCliOptions::Command::Diff:
             return Diff();
+        case CCliOptions::Command::History:
+        case CCliOptions::Command::HistoryShow:
+        case CCliOptions::Command::HistoryExport:
+            return RunHistoryCommand();
         }
     } catch (const CProgramError& error) {
         CProgramErrorReport::Show(m_operator, error.what());

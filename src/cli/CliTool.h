@@ -13,7 +13,9 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <memory>
 
+class CHistoryStore;
 class CTerminalOperator;
 class IProfileStore;
 
@@ -28,6 +30,9 @@ public:
     /// The profile's settings give the defaults of port, type and interface kind and pin COM numbers to
     /// devices (group "Ports"). Results go to out, messages and progress to the operator.
     CCliTool(const CCliOptions& options, IProfileStore& profile, CTerminalOperator& op, FILE* out = stdout);
+    ~CCliTool();
+    CCliTool(const CCliTool&) = delete;
+    CCliTool& operator=(const CCliTool&) = delete;
 
     /// Runs the command; with --trace then writes the link trace (a trace that cannot be written fails
     /// the run).
@@ -35,6 +40,10 @@ public:
 
 private:
     int RunCommand();
+    /// Opens the history of the settings (or --database) and records the run's operations in it; false
+    /// when it cannot be opened (the user has been told), which only the history commands cannot bear.
+    bool OpenHistory();
+    int RunHistoryCommand();
     int Identify();
     int FindInterface();
     int Receive();
@@ -73,4 +82,5 @@ private:
     CMessung m_messung;
     CCalibrationTransfer m_calibration;
     CTempAbgleichTransfer m_temperatur;
+    std::unique_ptr<CHistoryStore> m_history;
 };

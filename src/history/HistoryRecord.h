@@ -6,6 +6,19 @@
 #include <QDateTime>
 #include <QString>
 
+/// Stable text of an outcome, as stored and shown by `quillon-cli history`.
+inline QString HistoryOutcomeKey(CHistoryEvent::Outcome outcome) {
+    switch (outcome) {
+    case CHistoryEvent::Outcome::Done:
+        return QStringLiteral("done");
+    case CHistoryEvent::Outcome::Failed:
+        return QStringLiteral("failed");
+    case CHistoryEvent::Outcome::Cancelled:
+        return QStringLiteral("cancelled");
+    }
+    return QString();
+}
+
 /// One stored event as the history gives it back: the event with the station's part filled in, the id
 /// it is stored under and the id the station gave it (which makes a retried hand-over to the plant's
 /// server harmless). The sets come as the document file's bytes, so that a recorded set is saved as a

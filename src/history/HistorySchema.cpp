@@ -6,7 +6,7 @@
 
 namespace {
 
-/// The statements of step n (1-based); {ID} and {BLOB} stand for the backend's column types.
+/// The statements of step n (1-based); {ID}, {REF} and {BLOB} stand for the backend's column types.
 QStringList Step(int n) {
     switch (n) {
     case 1:
@@ -19,9 +19,12 @@ QStringList Step(int n) {
                                "program_version TEXT NOT NULL, operation TEXT NOT NULL, "
                                "outcome TEXT NOT NULL, message TEXT NOT NULL, trace_tail TEXT NOT NULL, "
                                "typ INTEGER NOT NULL, kennung TEXT NOT NULL, serial TEXT NOT NULL, "
-                               "tag TEXT NOT NULL, before_set {BLOB}, after_set {BLOB}, "
-                               "words TEXT NOT NULL, detail TEXT NOT NULL)"),
-                QStringLiteral("CREATE INDEX events_by_serial ON events (serial, time_utc)")};
+                               "tag TEXT NOT NULL, words TEXT NOT NULL, detail TEXT NOT NULL)"),
+                QStringLiteral("CREATE INDEX events_by_serial ON events (serial, time_utc)"),
+                // The sets apart from the events, so that listing a transmitter's events reads only
+                // the small rows.
+                QStringLiteral("CREATE TABLE event_sets (event_id {REF} PRIMARY KEY REFERENCES events (id), "
+                               "before_set {BLOB}, after_set {BLOB})")};
     case 2:
         // Plant servers: events the server could not take wait in the station's database, marked.
         return {QStringLiteral("ALTER TABLE events ADD COLUMN pending INTEGER NOT NULL DEFAULT 0"),
@@ -36,6 +39,7 @@ QString ForDialect(QString statement, CHistorySchema::Dialect dialect) {
     const bool bSqlite = dialect == CHistorySchema::Dialect::SQLite;
     statement.replace(QStringLiteral("{ID}"), bSqlite ? QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")
                                                       : QStringLiteral("BIGSERIAL PRIMARY KEY"));
+    statement.replace(QStringLiteral("{REF}"), bSqlite ? QStringLiteral("INTEGER") : QStringLiteral("BIGINT"));
     statement.replace(QStringLiteral("{BLOB}"), bSqlite ? QStringLiteral("BLOB") : QStringLiteral("BYTEA"));
     return statement;
 }

@@ -11,6 +11,8 @@ class CHistorySchema {
 public:
     enum class Dialect { SQLite, PostgreSQL };
     static constexpr int kCurrentVersion = 2;
+    /// Marks an SQLite file as the history's ("QLHI"), so another program's database is told from ours.
+    static constexpr int kSqliteApplicationId = 0x514C4849;
 
     /// The version a database holds: 0 for one without the history's tables; -1 when it cannot be read.
     static int Version(const QSqlDatabase& db);

@@ -105,6 +105,11 @@ private Q_SLOTS:
         QTest::newRow("log outside measure") << QStringList{"identify", "--log", "m.log"};
         QTest::newRow("trace without file") << QStringList{"identify", "--trace", ""};
         QTest::newRow("measure with a file") << QStringList{"measure", "m.log"};
+        QTest::newRow("history show without a number") << QStringList{"history", "show", "x"};
+        QTest::newRow("history export without csv") << QStringList{"history", "export"};
+        QTest::newRow("csv outside history export") << QStringList{"history", "--csv", "h.csv"};
+        QTest::newRow("since not a date") << QStringList{"history", "--since", "yesterday"};
+        QTest::newRow("serial outside history") << QStringList{"identify", "--serial", "1"};
         const QStringList six{"--imin", "1,2,3,4,5,6", "--imax", "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6"};
         QTest::newRow("temperature write without checksum") << QStringList{"temperature", "write"} + six;
         QTest::newRow("temperature write with five values")

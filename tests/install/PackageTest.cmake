@@ -22,7 +22,7 @@ endif()
 
 execute_process(COMMAND dpkg-deb -f ${packages} Package Version Depends Recommends OUTPUT_VARIABLE control)
 set(needed "Package: quillon" "Version: ${VERSION}\n" "libqt6core6 \\(>= 6\\." "libqt6serialport6" "libstdc\\+\\+6"
-    "fonts-liberation2" "Recommends: [^\n]*shared-mime-info")
+    "fonts-liberation2" "libqt6sql6-sqlite" "libqt6sql6-psql" "Recommends: [^\n]*shared-mime-info")
 if(WINDOW)
     list(APPEND needed "libqt6widgets6" "libqt6gui6" "qt6-qpa-plugins" "qt6-translations-l10n")
 endif()
