@@ -10,10 +10,11 @@
 
 namespace {
 
-QTableWidget* MakeTable(const QStringList& headers, const QString& name, QWidget* parent) {
+QTableWidget* MakeTable(const QStringList& headers, const QString& objectName, const QString& accessibleName,
+                        QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    table->setObjectName(name);
-    table->setAccessibleName(name);
+    table->setObjectName(objectName);
+    table->setAccessibleName(accessibleName);
     table->setHorizontalHeaderLabels(headers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -40,9 +41,12 @@ CDlgVerlauf::CDlgVerlauf(const CHistoryStore& store, QWidget* parent)
     : QDialog(parent)
     , m_browser(store)
     , m_filter(new QLineEdit(this))
-    , m_transmitterTable(MakeTable(CHistoryBrowser::TransmitterHeaders(), tr("Transmitter"), this))
-    , m_eventTable(MakeTable(CHistoryBrowser::EventHeaders(), tr("Ereignisse"), this)) {
+    , m_transmitterTable(MakeTable(CHistoryBrowser::TransmitterHeaders(), QStringLiteral("transmitters"),
+                                   tr("Transmitter"), this))
+    , m_eventTable(
+          MakeTable(CHistoryBrowser::EventHeaders(), QStringLiteral("events"), tr("Ereignisse"), this)) {
     setWindowTitle(tr("Verlauf"));
+    setObjectName(QStringLiteral("Verlauf"));
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setAccessibleName(tr("Suchen"));
     m_filter->setPlaceholderText(tr("Seriennummer oder Bezeichnung"));

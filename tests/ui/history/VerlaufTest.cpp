@@ -57,8 +57,8 @@ private Q_SLOTS:
         bool bShown = false;
         CModalDriver::WhenShown<CDlgVerlauf>([&](CDlgVerlauf* dialog) {
             bShown = true;
-            auto* transmitters = dialog->findChild<QTableWidget*>(QStringLiteral("Transmitter"));
-            auto* events = dialog->findChild<QTableWidget*>(QStringLiteral("Ereignisse"));
+            auto* transmitters = dialog->findChild<QTableWidget*>(QStringLiteral("transmitters"));
+            auto* events = dialog->findChild<QTableWidget*>(QStringLiteral("events"));
             dialog->findChild<QLineEdit*>(QStringLiteral("filter"))->setText(QStringLiteral("nichts"));
             QCOMPARE(transmitters->rowCount(), 0);
             dialog->findChild<QLineEdit*>(QStringLiteral("filter"))->setText(QStringLiteral("pt-7"));
