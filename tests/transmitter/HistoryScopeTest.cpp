@@ -89,18 +89,6 @@ const QList<Case>& Cases() {
              return transfer.ReadCalibrationData() && transfer.WriteCalibrationData();
          },
          Op::CalibrationWrite, Outcome::Done, "", RecordWords},
-        {"record write cut off", 2,
-         [](CSequenceRig& rig) {
-             CCalibrationTransfer transfer(rig.link, rig.connection, rig.doc);
-             if (!transfer.ReadCalibrationData()) {
-                 return false;
-             }
-             CSimulator::Faults faults;
-             faults.silentCommands = {Cmd::SpeicherBlock};
-             rig.sim.SetFaults(faults);
-             return !transfer.WriteCalibrationData();
-         },
-         Op::CalibrationWrite, Outcome::Failed, "Teil 1 von", RecordWords},
         {"VN62 DAC points", 7,
          [](CSequenceRig& rig) {
              CCalibrationTransfer transfer(rig.link, rig.connection, rig.doc);
@@ -179,7 +167,9 @@ private Q_SLOTS:
         rig.sim.SetFaults(faults);
         QVERIFY(!transfer.WriteCalibrationData());
         const CHistoryEvent& event = m_sink.events.last();
+        QCOMPARE(event.operation, Op::CalibrationWrite);
         QCOMPARE(event.outcome, Outcome::Failed);
+        QCOMPARE(event.words, RecordWords(rig));
         // The message as the user saw it, the read-back's verdict included.
         QCOMPARE(event.message, rig.op.MessageTexts().last());
         QVERIFY(event.message.startsWith(QLatin1String("Sendefehler!")));
