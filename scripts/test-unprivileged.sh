@@ -18,10 +18,11 @@ fi
 user="${QUILLON_TEST_USER:-nobody}"
 group="${QUILLON_TEST_GROUP:-nogroup}"
 scratch="$(mktemp -d)"
-# The build tree belongs to root. The tests only read build/bin; CTest writes its logs to build/Testing
-# and Qt wants the tests' runtime directory (build/xdg-runtime) to be the user's own. Hand those two over
-# for the run and give them back afterwards, so that root's runs keep working.
-mkdir -p build/Testing build/xdg-runtime
+# The build tree belongs to root. The tests only read build/bin; CTest writes its logs to build/Testing,
+# Qt wants the tests' runtime directory (build/xdg-runtime) to be the user's own, and the programs keep
+# their device history in the tests' data folder (build/xdg-data). Hand those over for the run and give
+# them back afterwards, so that root's runs keep working.
+mkdir -p build/Testing build/xdg-runtime build/xdg-data
 # The user must reach the tree: a clone inside a private folder (root's home, a 0700 work folder) is
 # closed to it. Open the way (search permission only, no listing) on each folder above the tree that
 # closes it, and say so.
@@ -34,9 +35,9 @@ while [ "$folder" != "/" ]; do
     folder="$(dirname "$folder")"
 done
 chown "$user:$group" "$scratch"
-chown -R "$user:$group" build/Testing build/xdg-runtime
+chown -R "$user:$group" build/Testing build/xdg-runtime build/xdg-data
 restore() {
-    chown -R 0:0 build/Testing build/xdg-runtime
+    chown -R 0:0 build/Testing build/xdg-runtime build/xdg-data
     rm -rf "$scratch"
 }
 trap restore EXIT

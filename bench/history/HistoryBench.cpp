@@ -4,7 +4,7 @@
 //   - listing one transmitter with 10 000 events (as the history window does) and the transmitters seen
 // Prints median, 95th percentile and maximum of each.
 
-#include "core/Operator.h"
+#include "ScriptedOperator.h"
 #include "document/HistoryRecorder.h"
 #include "history/HistoryStore.h"
 
@@ -16,22 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-/// Problems of the bench go straight to stderr.
-class CPrintingOperator : public IOperator {
-public:
-    Answer ShowMessage(const QString& text, const QString&, Icon, Buttons) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-        return Answer::Ok;
-    }
-    void BeginProgress(const QString&, const QString&, int, int) override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressPos(int) override {}
-    void SetProgressText(const QString&) override {}
-    void EndProgress() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
 
 CHistoryEvent Event(const QByteArray& serial, int n) {
     CParameterSatz satz;
@@ -59,18 +43,21 @@ int main(int argc, char* argv[]) {
     for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         QFile::remove(path + suffix);
     }
-    CPrintingOperator op;
-    CHistoryStore store(op, {QStringLiteral("bench"), QStringLiteral("user"), QStringLiteral("cli"), QStringLiteral("0")});
+    CScriptedOperator op;
+    CHistoryStore store(
+        op, {QStringLiteral("bench"), QStringLiteral("user"), QStringLiteral("cli"), QStringLiteral("0")});
     CHistoryLocation location;
     location.localPath = path;
     if (!store.Open(location)) {
+        std::fprintf(stderr, "%s\n", qPrintable(op.MessageTexts().join(QLatin1Char('\n'))));
         return 1;
     }
     // 10 000 events of one transmitter among those of 50 others, as a busy station's years would hold.
     QList<double> writes;
     QElapsedTimer timer;
     for (int n = 0; n < 12000; ++n) {
-        const QByteArray serial = n % 6 == 5 ? "OTHER." + QByteArray::number(n % 50) : QByteArray("100001.01.001");
+        const QByteArray serial =
+            n % 6 == 5 ? "OTHER." + QByteArray::number(n % 50) : QByteArray("100001.01.001");
         const CHistoryEvent event = Event(serial, n);
         timer.start();
         if (store.Record(event) == 0) {

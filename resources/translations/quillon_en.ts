@@ -677,8 +677,8 @@ End of the calibration data block not acknowledged.</translation>
         <translation>calibration read needs -o FILE.json.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive, sheet und calibration read.</source>
-        <translation>-o belongs to receive, sheet and calibration read only.</translation>
+        <source>-o gehört nur zu receive, sheet, calibration read und history show.</source>
+        <translation>-o belongs to receive, sheet, calibration read and history show only.</translation>
     </message>
     <message>
         <source>--imin, --imax, --temp und --checksum gehören nur zu temperature write.</source>
@@ -701,8 +701,8 @@ End of the calibration data block not acknowledged.</translation>
         <translation>--checksum is no number from -32768 to 65535: %1</translation>
     </message>
     <message>
-        <source>--json gehört nur zu show, diff und temperature read.</source>
-        <translation>--json belongs to show, diff and temperature read only.</translation>
+        <source>--json gehört nur zu show, diff, temperature read und history.</source>
+        <translation>--json belongs to show, diff, temperature read and history only.</translation>
     </message>
     <message>
         <source>--verify und --set gehören nur zu send.</source>
@@ -745,6 +745,14 @@ Befehle:
                            den Temperaturabgleich lesen: I-Min, I-Max, Temperaturen und Checksumme
   temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N
                            den Temperaturabgleich prüfen, berechnen und schreiben (je sechs Werte)
+  history [--serial S] [--since DATUM] [--json]
+                           den Verlauf ausgeben: die aufgezeichneten Vorgänge, neueste zuerst
+                           (nur die des Transmitters S, nur die ab DATUM, z. B. 2026-03-01)
+  history show NR [-o DATEI.qlc]
+                           einen Vorgang ausgeben; mit -o seinen Parametersatz (nachher, sonst
+                           vorher) als Dokumentdatei speichern
+  history export --csv DATEI [--serial S] [--since DATUM]
+                           den Verlauf als CSV-Datei schreiben
 
 Optionen:
   --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
@@ -754,8 +762,10 @@ Optionen:
   --interface pl45|pl40    Programmier-Interface
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive, sheet und calibration read
-  --json                   show, diff und temperature read geben JSON aus
+  -o, --output DATEI       Zieldatei von receive, sheet, calibration read und history show
+  --json                   show, diff, temperature read und history geben JSON aus
+  --database ORT           Verlauf in dieser SQLite-Datei oder auf diesem Server (z. B.
+                           service=quillon) statt wie in den Einstellungen
   --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und
                            empfangenen Telegramme) in DATEI schreiben
   -h, --help               diese Hilfe
@@ -797,6 +807,14 @@ Commands:
                            read the temperature calibration: I-Min, I-Max, temperatures and checksum
   temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N
                            check, compute and write the temperature calibration (six values each)
+  history [--serial S] [--since DATE] [--json]
+                           print the history: the recorded events, newest first
+                           (only those of transmitter S, only those from DATE on, e.g. 2026-03-01)
+  history show NO [-o FILE.qlc]
+                           print one event; with -o save its parameter set (after, else
+                           before) as a document file
+  history export --csv FILE [--serial S] [--since DATE]
+                           write the history as a CSV file
 
 Options:
   --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
@@ -806,8 +824,10 @@ Options:
   --interface pl45|pl40    programming interface
   --yes                    answer every yes/no question with yes (needed without a terminal for send
                            and for files of the old format)
-  -o, --output FILE        target file of receive, sheet and calibration read
-  --json                   show, diff and temperature read print JSON
+  -o, --output FILE        target file of receive, sheet, calibration read and history show
+  --json                   show, diff, temperature read and history print JSON
+  --database PLACE         history in this SQLite file or on this server (e.g.
+                           service=quillon) instead of as in the settings
   --trace FILE             after the command write the link trace (the frames sent and
                            received) to FILE
   -h, --help               this help
@@ -825,6 +845,26 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>%1: Wert %2: %3</source>
         <translation>%1: value %2: %3</translation>
+    </message>
+    <message>
+        <source>--serial und --since gehören nur zu history und history export.</source>
+        <translation>--serial and --since belong to history and history export only.</translation>
+    </message>
+    <message>
+        <source>history export braucht --csv DATEI, und nur history export nimmt --csv.</source>
+        <translation>history export needs --csv FILE, and only history export takes --csv.</translation>
+    </message>
+    <message>
+        <source>--database braucht eine Datei oder eine Serververbindung.</source>
+        <translation>--database needs a file or a server connection.</translation>
+    </message>
+    <message>
+        <source>history show braucht die Nummer eines Vorgangs: %1</source>
+        <translation>history show needs the number of an event: %1</translation>
+    </message>
+    <message>
+        <source>--since braucht ein Datum (2026-03-01) oder einen Zeitpunkt (2026-03-01T08:00): %1</source>
+        <translation>--since needs a date (2026-03-01) or an instant (2026-03-01T08:00): %1</translation>
     </message>
 </context>
 <context>
@@ -2652,6 +2692,79 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Für den Verlaufsserver wartend: %1</source>
         <translation>Waiting for the history server: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryCommands</name>
+    <message>
+        <source>Kein Vorgang mit der Nummer %1 im Verlauf.</source>
+        <translation>No event with the number %1 in the history.</translation>
+    </message>
+    <message>
+        <source>Der Vorgang %1 enthält keinen Parametersatz.</source>
+        <translation>Event %1 holds no parameter set.</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryDatabase</name>
+    <message>
+        <source>Der Datenbanktreiber %1 fehlt (Paket %2).</source>
+        <translation>The database driver %1 is missing (package %2).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist die Datenbank eines anderen Programms.</source>
+        <translation>The file is another program's database.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank stammt von einer neueren Programmversion (Schema %1).</source>
+        <translation>The database comes from a newer version of the program (schema %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryStore</name>
+    <message>
+        <source>Die Verlaufsdatenbank %1 ist beschädigt oder gehört einem anderen Programm (%2) und kann nicht umbenannt werden. Das Programm arbeitet ohne Verlauf.</source>
+        <translation>The history database %1 is damaged or belongs to another program (%2) and cannot be renamed. The program works without history.</translation>
+    </message>
+    <message>
+        <source>Die Verlaufsdatenbank %1 ist beschädigt oder gehört einem anderen Programm (%2). Sie wurde in %3 umbenannt; ein neuer Verlauf beginnt.</source>
+        <translation>The history database %1 is damaged or belongs to another program (%2). It was renamed to %3; a new history begins.</translation>
+    </message>
+    <message>
+        <source>Die Verlaufsdatenbank %1 kann nicht benutzt werden (%2). Das Programm arbeitet ohne Verlauf.</source>
+        <translation>The history database %1 cannot be used (%2). The program works without history.</translation>
+    </message>
+    <message>
+        <source>Der Verlaufsserver ist nicht erreichbar (%1). Die Ereignisse bleiben auf diesem PC und werden weitergegeben, sobald er wieder erreichbar ist.</source>
+        <translation>The history server cannot be reached (%1). The events stay on this PC and are handed on as soon as it can be reached again.</translation>
+    </message>
+    <message>
+        <source>Der Verlaufsserver kann nicht benutzt werden (%1). Die Ereignisse bleiben auf diesem PC.</source>
+        <translation>The history server cannot be used (%1). The events stay on this PC.</translation>
+    </message>
+    <message>
+        <source>Die Rolle dieses Arbeitsplatzes darf auf dem Verlaufsserver nicht schreiben (%1). Die Ereignisse bleiben auf diesem PC.</source>
+        <translation>This station's role may not write on the history server (%1). The events stay on this PC.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Verlaufsserver ist unterbrochen. Die Ereignisse bleiben auf diesem PC und werden weitergegeben, sobald er wieder erreichbar ist.</source>
+        <translation>The connection to the history server is broken. The events stay on this PC and are handed on as soon as it can be reached again.</translation>
+    </message>
+    <message>
+        <source>Das Ereignis kann nicht im Verlauf gespeichert werden: %1</source>
+        <translation>The event cannot be stored in the history: %1</translation>
     </message>
 </context>
 <context>

@@ -159,10 +159,11 @@ CHistoryDatabase::Opened CHistoryDatabase::Open(const QString& target, QString& 
         m_db.setDatabaseName(target);
         return OpenSqlite(error);
     }
-    // Without a time limit of its own a server that does not answer would hold up the operation.
+    // Without a time limit of its own a server that does not answer would hold up the operation that
+    // records its event (libpq's shortest limit is 2 seconds).
     QString options = target;
     if (!options.contains(QStringLiteral("connect_timeout"))) {
-        options += QStringLiteral(" connect_timeout=5");
+        options += QStringLiteral(" connect_timeout=2");
     }
     m_db.setConnectOptions(options);
     return OpenServer(error);
@@ -252,15 +253,16 @@ qint64 CHistoryDatabase::Insert(const CHistoryRecord& record, bool bPending, Wri
     query.prepare(QStringLiteral(
         "INSERT INTO events (uuid, time_utc, station, os_user, edition, program_version, operation, "
         "outcome, message, trace_tail, typ, kennung, serial, tag, words, detail, pending) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO NOTHING RETURNING id"));
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO NOTHING RETURNING "
+        "id"));
     for (const QVariant& value :
          {Text(record.uuid), Text(TimeText(event.timeUtc)), Text(event.station), Text(event.user),
           Text(event.edition), Text(event.version), Text(HistoryOperationKey(event.operation)),
           Text(HistoryOutcomeKey(event.outcome)), Text(event.message),
           Text(event.traceTail.join(QLatin1Char('\n'))), QVariant(event.nTyp),
           Text(CWindows1252::ToUnicode(event.kennung)), Text(CWindows1252::ToUnicode(event.seriennummer)),
-          Text(CWindows1252::ToUnicode(event.bezeichnung)), Text(WordsText(event.words)), Text(event.detailJson),
-          QVariant(bPending ? 1 : 0)}) {
+          Text(CWindows1252::ToUnicode(event.bezeichnung)), Text(WordsText(event.words)),
+          Text(event.detailJson), QVariant(bPending ? 1 : 0)}) {
         query.addBindValue(value);
     }
     const QVariant before = record.beforeFile.isNull() ? Blob(event.before) : QVariant(record.beforeFile);
@@ -278,7 +280,8 @@ qint64 CHistoryDatabase::Insert(const CHistoryRecord& record, bool bPending, Wri
         id = query.value(0).toLongLong();
         query.finish();
         if (!before.isNull() || !after.isNull()) {
-            query.prepare(QStringLiteral("INSERT INTO event_sets (event_id, before_set, after_set) VALUES (?, ?, ?)"));
+            query.prepare(
+                QStringLiteral("INSERT INTO event_sets (event_id, before_set, after_set) VALUES (?, ?, ?)"));
             query.addBindValue(id);
             query.addBindValue(before);
             query.addBindValue(after);
@@ -307,7 +310,8 @@ qint64 CHistoryDatabase::Insert(const CHistoryRecord& record, bool bPending, Wri
 QList<CHistoryRecord> CHistoryDatabase::Pending() const {
     QList<CHistoryRecord> records;
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE pending = ? ORDER BY id").arg(kAllColumns, kWithSets));
+    query.prepare(
+        QStringLiteral("SELECT %1 FROM %2 WHERE pending = ? ORDER BY id").arg(kAllColumns, kWithSets));
     query.addBindValue(1);
     if (query.exec()) {
         while (query.next()) {

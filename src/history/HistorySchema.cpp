@@ -39,7 +39,8 @@ QString ForDialect(QString statement, CHistorySchema::Dialect dialect) {
     const bool bSqlite = dialect == CHistorySchema::Dialect::SQLite;
     statement.replace(QStringLiteral("{ID}"), bSqlite ? QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")
                                                       : QStringLiteral("BIGSERIAL PRIMARY KEY"));
-    statement.replace(QStringLiteral("{REF}"), bSqlite ? QStringLiteral("INTEGER") : QStringLiteral("BIGINT"));
+    statement.replace(QStringLiteral("{REF}"),
+                      bSqlite ? QStringLiteral("INTEGER") : QStringLiteral("BIGINT"));
     statement.replace(QStringLiteral("{BLOB}"), bSqlite ? QStringLiteral("BLOB") : QStringLiteral("BYTEA"));
     return statement;
 }

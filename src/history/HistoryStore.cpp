@@ -68,12 +68,12 @@ bool CHistoryStore::Open(const CHistoryLocation& location) {
         opened = m_local->Open(path, error);
     }
     if (opened != CHistoryDatabase::Opened::Ready) {
-        Tell(tr("Die Verlaufsdatenbank %1 kann nicht benutzt werden: %2 Das Programm arbeitet ohne Verlauf.")
-                 .arg(QDir::toNativeSeparators(path), error));
+        Tell(
+            tr("Die Verlaufsdatenbank %1 kann nicht benutzt werden (%2). Das Programm arbeitet ohne Verlauf.")
+                .arg(QDir::toNativeSeparators(path), error));
         m_local.reset();
     }
-    if (location.UsesServer()) {
-        OpenServer();
+    if (location.UsesServer() && OpenServer()) {
         HandOver();
     }
     return IsOpen();
@@ -110,7 +110,7 @@ bool CHistoryStore::OpenServer() {
         }
     } else {
         // Tables of a newer program, or none and no right to create them: this run keeps events here.
-        Tell(tr("Der Verlaufsserver kann nicht benutzt werden: %1 Die Ereignisse bleiben auf diesem PC.")
+        Tell(tr("Der Verlaufsserver kann nicht benutzt werden (%1). Die Ereignisse bleiben auf diesem PC.")
                  .arg(error));
         m_bServerReadOnly = true;
     }
