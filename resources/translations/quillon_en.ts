@@ -1508,6 +1508,10 @@ Nothing sent.</translation>
         <translation>Co&amp;mpare...</translation>
     </message>
     <message>
+        <source>Ver&amp;lauf...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
         <source>Verbindungsprotokoll...</source>
         <translation>Link Trace...</translation>
     </message>
@@ -1998,6 +2002,37 @@ Connected: KXP03 from 2006</translation>
     <message>
         <source>Das Verbindungsprotokoll kann nicht gespeichert werden: %1</source>
         <translation>The link trace cannot be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgVerlauf</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitters</translation>
+    </message>
+    <message>
+        <source>Ereignisse</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Seriennummer oder Bezeichnung</source>
+        <translation>Serial number or tag</translation>
+    </message>
+    <message>
+        <source>Als Dokument öffnen</source>
+        <translation>Open as Document</translation>
+    </message>
+    <message>
+        <source>Suchen:</source>
+        <translation>Search:</translation>
     </message>
 </context>
 <context>
@@ -2567,6 +2602,120 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Beim nächsten Programmstart anzeigen</source>
         <translation>Show at next program start</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryBrowser</name>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Zuletzt gesehen</source>
+        <translation>Last seen</translation>
+    </message>
+    <message>
+        <source>Ereignisse</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Vorgang</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Empfangen</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Werte geschrieben</source>
+        <translation>Values written</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten gelesen</source>
+        <translation>Calibration data read</translation>
+    </message>
+    <message>
+        <source>Abgleichdaten geschrieben</source>
+        <translation>Calibration data written</translation>
+    </message>
+    <message>
+        <source>Analogabgleich</source>
+        <translation>Analog calibration</translation>
+    </message>
+    <message>
+        <source>Abgleich-Wizzard</source>
+        <translation>Calibration wizard</translation>
+    </message>
+    <message>
+        <source>Temperaturabgleich</source>
+        <translation>Temperature calibration</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Ausgeführt</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Fehlgeschlagen</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Dieses Ereignis enthält keinen Parametersatz.</source>
+        <translation>This event holds no parameter set.</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryStatus</name>
+    <message>
+        <source>Verlauf: Ereignis %1</source>
+        <translation>History: event %1</translation>
+    </message>
+    <message>
+        <source>Für den Verlaufsserver wartend: %1</source>
+        <translation>Waiting for the history server: %1</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3356,10 @@ from the range set here!</translation>
 Soll sie abgebrochen und das Programm beendet werden?</source>
         <translation>A data transfer is running.
 Cancel it and close the program?</translation>
+    </message>
+    <message>
+        <source>Der Verlauf ist nicht verfügbar: die Verlaufsdatenbank ist nicht geöffnet.</source>
+        <translation>The history is not available: the history database is not open.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 CRemoteParametrization::CRemoteParametrization(CTransmitterLink& link, CConnection& connection)
     : m_link(link)
@@ -25,7 +26,9 @@ void CRemoteParametrization::SetRemoteParametrization(bool bFreigeben) {
         return;
     }
     IOperator& op = m_link.Operator();
-    const bool bSent = Transmit(bFreigeben);
+    CHistoryScope history(m_link, m_connection.Document(), CHistoryEvent::Operation::WriteValues);
+    history.NoteWrite(Cmd::SetFreigabe, bFreigeben ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+    const bool bSent = history.Ended(Transmit(bFreigeben));
     m_link.Sio().ClosePort();
     if (!bSent) {
         op.Message(tr("Sendefehler!"), QString(), IOperator::Icon::Error);

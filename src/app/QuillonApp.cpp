@@ -4,9 +4,13 @@
 #include "app/DemoMode.h"
 #include "app/DemoProfileStore.h"
 #include "base/TypKatalog.h"
+#include "document/HistoryRecorder.h"
 #include "document/QuillonDoc.h"
 #include "document/SettingsProfileStore.h"
 #include "document/SettingsRegistry.h"
+#include "history/HistoryLocation.h"
+#include "history/HistoryStation.h"
+#include "history/HistoryStore.h"
 #include "link/ByteDevice.h"
 #include "ui/access/AccessibleNames.h"
 #include "ui/main/MainFrame.h"
@@ -35,6 +39,9 @@ CQuillonApp::CQuillonApp(CEdition::Kind edition, Seams seams)
 CQuillonApp::~CQuillonApp() {
     ExitInstance();
     m_frame.reset();
+    if (m_history) {
+        CHistoryRecorder::Install(nullptr); // no operation may record into a store that is gone
+    }
     if (m_bEnglisch) {
         QCoreApplication::removeTranslator(&m_translator);
     }
@@ -100,6 +107,19 @@ void CQuillonApp::CreateWindow() {
                      [] { QCoreApplication::exit(0); });
 }
 
+void CQuillonApp::OpenHistory() {
+    const CHistoryStation station = CHistoryStation::Local(
+        m_doc->Settings(), m_edition.IsWerk() ? QStringLiteral("quillon-factory") : QStringLiteral("quillon"),
+        CAboutRules::ProgramVersion());
+    auto store = std::make_unique<CHistoryStore>(*m_operator, station);
+    if (!store->Open(CHistoryLocation::FromSettings(m_doc->Settings()))) {
+        return; // the store has told the user; the program goes on without history
+    }
+    m_history = std::move(store);
+    CHistoryRecorder::Install(m_history.get());
+    m_frame->SetHistory(m_history.get());
+}
+
 bool CQuillonApp::InitInstance(const QStringList& arguments) {
     OpenProfile();
     LoadLanguage();
@@ -120,6 +140,9 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Numbers are shown and read with the person's decimal separator from now on.
     QLocale::setDefault(QLocale::system());
     CreateWindow();
+    if (m_seams.bHistory && !options->bDemo) {
+        OpenHistory();
+    }
     m_bStarted = true;
     if (options->bDemo && !StartDemo(*options)) {
         m_nFailureCode = 1;

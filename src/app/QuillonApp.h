@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class CHistoryStore;
 class CMainFrame;
 class CQuillonDoc;
 class IByteDevice;
@@ -40,6 +41,8 @@ public:
         CGuiOperator::AnswerHook answers;    ///< default: real message boxes
         std::optional<CProgrammVerzeichnis> verzeichnis;
         bool bPortPins = true; ///< pin the COM numbers of the settings group "Ports"
+        /// Keep the device history where the settings say (tests leave the user's data folder alone).
+        bool bHistory = true;
     };
 
     explicit CQuillonApp(CEdition::Kind edition);
@@ -68,6 +71,10 @@ private:
     void LoadEnglish();
     void LoadQtLanguage();
     void CreateWindow();
+    /// Opens the device history of the settings and makes it the operations' event sink. Without it
+    /// (it cannot be opened, or a demo, whose simulated transmitters belong in no history) the program
+    /// works as before.
+    void OpenHistory();
     void AnswerOnTerminal(const CCommandLine::Options& options);
     bool StartDemo(const CCommandLine::Options& options);
     /// Points the COM port of the settings at the simulator's device for this run only: the saved port
@@ -85,6 +92,7 @@ private:
     std::unique_ptr<CGuiOperator> m_operator;
     std::unique_ptr<CQuillonDoc> m_doc;
     std::unique_ptr<CRecentFiles> m_recent;
+    std::unique_ptr<CHistoryStore> m_history;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_bStarted = false;
     /// A demo writes its settings back without the hardware keys (CDemoProfileStore).

@@ -2,6 +2,7 @@
 
 #include "base/Utils.h"
 #include "calibration/AbglWizardRules.h"
+#include "calibration/AbgleichLayout.h"
 #include "calibration/CalibrationTransfer.h"
 #include "core/Clock.h"
 #include "core/Operator.h"
@@ -13,6 +14,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 #include <array>
 #include <tuple>
@@ -49,7 +51,8 @@ CAbglWizardTransfer::CAbglWizardTransfer(CTransmitterLink& link, CConnection& co
     : m_link(link)
     , m_connection(connection)
     , m_doc(doc)
-    , m_operator(link.Operator()) {}
+    , m_operator(link.Operator())
+    , m_nWritesAtStart(CHistoryScope::WriteCount()) {}
 
 QByteArray CAbglWizardTransfer::RegisterPayload(const char* reg, qint32 value) {
     return QByteArray(reg) + CUtils::WordToHexHighFirst(static_cast<quint16>(static_cast<quint32>(value)));
@@ -228,9 +231,11 @@ bool CAbglWizardTransfer::Guarded(const std::function<bool()>& steps) {
     }
 }
 
-bool CAbglWizardTransfer::WriteRegister(const QString& text, const char* reg, qint32 value) {
+bool CAbglWizardTransfer::WriteRegister(CHistoryScope& history, const QString& text, const char* reg,
+                                        qint32 value) {
     m_operator.SetProgressText(text);
     m_operator.SetProgressPos(++m_nBar);
+    history.NoteWrite(Cmd::SetVerstaerkung, RegisterPayload(reg, value));
     return m_link.Transfer(Cmd::SetVerstaerkung, RegisterPayload(reg, value));
 }
 
@@ -239,6 +244,7 @@ bool CAbglWizardTransfer::WriteWizardOptions() {
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
     if (!Begin(tr(kVerbindeTransmitter), kOptionsBarMax)) {
         return End(false);
     }
@@ -262,13 +268,14 @@ bool CAbglWizardTransfer::WriteWizardOptions() {
          R::Truncate(m_doc.GetFehlerstrom() * 100.0)},
     };
     for (const auto& [text, reg, value] : steps) {
-        if (!WriteRegister(tr(text), reg, value)) {
+        if (!WriteRegister(history, tr(text), reg, value)) {
             return End(false);
         }
     }
     m_operator.SetProgressText(tr("Schreibe Daten..."));
     m_operator.SetProgressPos(++m_nBar);
-    return End(m_link.Transfer(Cmd::SetSeriennummer, m_doc.GetSeriennummer()));
+    history.NoteWrite(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
+    return history.Ended(End(m_link.Transfer(Cmd::SetSeriennummer, m_doc.GetSeriennummer())));
 }
 
 bool CAbglWizardTransfer::WriteOffsetSpan() {
@@ -276,12 +283,27 @@ bool CAbglWizardTransfer::WriteOffsetSpan() {
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
     if (!Begin(tr(kVerbindeTransmitter), kOffsetSpanBarMax)) {
         return End(false);
     }
     const CAbgleichdaten& record = m_doc.Abgleichdaten();
-    return End(WriteRegister(tr(kSchreibeOffset), "00C", record.m_nWerksOffset) &&
-               WriteRegister(tr(kSchreibeSpanne), "00D", record.m_nWerksSpanne));
+    return history.Ended(End(WriteRegister(history, tr(kSchreibeOffset), "00C", record.m_nWerksOffset) &&
+                             WriteRegister(history, tr(kSchreibeSpanne), "00D", record.m_nWerksSpanne)));
+}
+
+void CAbglWizardTransfer::RecordEnd(bool bFinished) {
+    const bool bWritten = CHistoryScope::WriteCount() != m_nWritesAtStart;
+    if (bFinished || bWritten) {
+        CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WizardCalibration);
+        history.SetOutcome(bFinished ? CHistoryEvent::Outcome::Done : CHistoryEvent::Outcome::Cancelled);
+        if (m_doc.Abgleichdaten().m_bGueltig) {
+            history.Event().words =
+                CAbgleichLayout::ToWords(m_doc.Abgleichdaten(), m_doc.GetTyp(), m_doc.IsErweitert());
+        }
+    }
+    // The next transmitter's calibration starts afresh.
+    m_nWritesAtStart = CHistoryScope::WriteCount();
 }
 
 bool CAbglWizardTransfer::ReadMeasuredValue() {

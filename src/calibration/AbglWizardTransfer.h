@@ -6,6 +6,7 @@
 #include <optional>
 
 class CConnection;
+class CHistoryScope;
 class CQuillonDoc;
 class CTransmitterLink;
 class CReplyDecoder;
@@ -36,6 +37,11 @@ public:
     /// The current measured value with its decimals.
     bool ReadMeasuredValue();
 
+    /// The wizard's end in the history: bFinished when it reached its last page (Done), otherwise it was
+    /// cancelled, which is recorded only when something was written meanwhile. Starts the count afresh
+    /// for the next transmitter.
+    void RecordEnd(bool bFinished);
+
     /// The "e" payload: three-character register and the value as four hex digits, high byte first.
     static QByteArray RegisterPayload(const char* reg, qint32 value);
 
@@ -47,11 +53,13 @@ private:
     bool Read(quint8 command, void (CReplyDecoder::*decode)(const QByteArray&));
     bool ReadParameters();
     bool ReadMesswert();
-    bool WriteRegister(const QString& text, const char* reg, qint32 value);
+    bool WriteRegister(CHistoryScope& history, const QString& text, const char* reg, qint32 value);
 
     CTransmitterLink& m_link;
     CConnection& m_connection;
     CQuillonDoc& m_doc;
     IOperator& m_operator;
     int m_nBar = 0;
+    /// The history's count of writes when this transmitter's calibration began.
+    quint64 m_nWritesAtStart;
 };

@@ -65,7 +65,7 @@ void CAnalogAbgleichLoop::Act(const Outcome& outcome, CAnalogAbgleichRules::Valu
         break;
     case Action::Senden:
         CAnalogAbgleichRules::Apply(values, m_doc);
-        m_transfer.WriteCalibrationData();
+        m_transfer.WriteCalibrationData(CHistoryEvent::Operation::AnalogCalibration);
         break;
     case Action::Default:
         CAnalogAbgleichRules::SetDefaultRecord(record);

@@ -12,6 +12,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 #include "transmitter/ParameterTransfer.h"
 
 namespace {
@@ -110,6 +111,7 @@ bool CCalibrationTransfer::ReadCalibrationData() {
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::CalibrationRead);
     const int nTyp = m_doc.GetTyp();
     m_operator.BeginProgress(tr(kDatentransfer), tr("Verbinde Hardware..."), 0,
                              CAbgleichLayout::ReadCount(nTyp, m_doc.IsErweitert()) + 2);
@@ -142,7 +144,8 @@ bool CCalibrationTransfer::ReadCalibrationData() {
         m_operator.Message(nFailed >= 0 ? tr("Empfangsfehler!\nAbgleichwort %1 nicht gelesen.").arg(nFailed)
                                         : tr("Empfangsfehler!\nAbgleich nicht freigegeben."));
     }
-    return bOk;
+    history.Event().words = words;
+    return history.Ended(bOk);
 }
 
 bool CCalibrationTransfer::TakeRecord(const QList<quint16>& words, bool bErweitert) {
@@ -235,11 +238,14 @@ std::optional<CRecordReadBack::Woerter> CCalibrationTransfer::ReadBack(int nCoun
     return CRecordReadBack::Woerter{CReplyDecoder::ReplyData(reply), words};
 }
 
-bool CCalibrationTransfer::WriteCalibrationData() {
+bool CCalibrationTransfer::WriteCalibrationData(CHistoryEvent::Operation history) {
     const CLinkOperation operation(m_link);
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope scope(m_link, m_doc, history);
+    scope.Event().words =
+        CAbgleichLayout::ToWords(m_doc.Abgleichdaten(), m_doc.GetTyp(), m_doc.IsErweitert());
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kWriteBarMax);
     bool bOk = CheckWritable();
     if (bOk) {
@@ -247,7 +253,7 @@ bool CCalibrationTransfer::WriteCalibrationData() {
     }
     Finish();
     m_doc.UpdateAllViews();
-    return bOk;
+    return scope.Ended(bOk);
 }
 
 bool CCalibrationTransfer::ReadDac2Points() {
@@ -255,6 +261,7 @@ bool CCalibrationTransfer::ReadDac2Points() {
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::CalibrationRead);
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kDac2BarMax);
     std::array<qint32, 6> values{};
     bool bOk = true;
@@ -275,7 +282,10 @@ bool CCalibrationTransfer::ReadDac2Points() {
         record.m_nDac[i] = values[i];
         record.m_nDac2[i] = values[i + 3];
     }
-    return true;
+    for (const qint32 value : values) {
+        history.Event().words.append(static_cast<quint16>(value));
+    }
+    return history.Ended(true);
 }
 
 bool CCalibrationTransfer::WriteGainWords() {
@@ -285,19 +295,21 @@ bool CCalibrationTransfer::WriteGainWords() {
     }
     // The six writes take more than a second: the progress window shows the program is at work.
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeTransmitter), 0, kDac2BarMax);
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::AnalogCalibration);
     const CAbgleichdaten& record = m_doc.Abgleichdaten();
     bool bOk = true;
     for (std::size_t i = 0; i < 6 && bOk; ++i) {
         m_operator.SetProgressPos(static_cast<int>(i) + 1);
         const int nWord = i < 3 ? kDacWords[i] : kDac2Words[i - 3];
         const qint32 value = i < 3 ? record.m_nDac[i] : record.m_nDac2[i - 3];
+        history.Event().words.append(static_cast<quint16>(value));
         bOk = m_link.Transfer(Cmd::SetVerstaerkung, RegisterPayload(nWord, static_cast<quint16>(value)));
     }
     m_operator.EndProgress();
     if (!bOk) {
         m_operator.Message(tr("Sendefehler!"));
     }
-    return bOk;
+    return history.Ended(bOk);
 }
 
 bool CCalibrationTransfer::SetDac(int nValue) {

@@ -2,6 +2,7 @@
 
 #include "base/TypKatalog.h"
 #include "calibration/RecordReadBack.h"
+#include "document/HistoryEvent.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -36,8 +37,9 @@ public:
     /// whose identification shows another record layout than the document's type, before writing. When
     /// the end of the block goes unconfirmed the record is read back, and the message says whether the
     /// transmitter holds the new record, the old one (known when this object read it before) or a mix;
-    /// the write still counts as failed.
-    bool WriteCalibrationData();
+    /// the write still counts as failed. The history records it as the given operation (the analog
+    /// calibration writes the record as its own step).
+    bool WriteCalibrationData(CHistoryEvent::Operation history = CHistoryEvent::Operation::CalibrationWrite);
     /// VN62: the DAC points of both outputs into m_nDac and m_nDac2 entries 0..2; all six or none.
     bool ReadDac2Points();
     /// VN62: writes the same six words with register writes.

@@ -6,6 +6,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 CRX93Commands::CRX93Commands(CTransmitterLink& link, CConnection& connection)
     : m_link(link)
@@ -51,13 +52,17 @@ CRX93Commands::Exchange CRX93Commands::BeginWordWrites() {
 }
 
 CRX93Commands::Exchange CRX93Commands::WriteWord(const WordEntry& entry) {
-    Exchange written =
-        Send(Cmd::SetAbglData, QByteArray(1, static_cast<char>(entry.nIndex + '0')) + entry.value);
+    const QByteArray payload = QByteArray(1, static_cast<char>(entry.nIndex + '0')) + entry.value;
+    CHistoryScope history(m_link, m_connection.Document(), CHistoryEvent::Operation::CalibrationWrite);
+    history.NoteWrite(Cmd::SetAbglData, payload);
+    history.Event().words = {static_cast<quint16>(entry.value.toUInt())};
+    Exchange written = Send(Cmd::SetAbglData, payload);
     if (!written.bOk) {
         return written;
     }
     // Only "c" makes the change last; without it the transmitter forgets it at the next restart.
     Exchange stored = Send(Cmd::StoreAbglData, {});
+    history.Ended(stored.bOk);
     return stored;
 }
 

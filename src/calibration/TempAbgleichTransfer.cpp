@@ -8,6 +8,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 #include <QList>
 #include <utility>
@@ -39,6 +40,7 @@ QByteArray CTempAbgleichTransfer::WritePayload(int nWord, quint16 value) {
 }
 
 bool CTempAbgleichTransfer::WriteWord(int nWord, qint32 value) {
+    m_written.append(T::Word(value));
     return m_link.Transfer(Cmd::SetAbglData, WritePayload(nWord, T::Word(value)));
 }
 
@@ -57,6 +59,8 @@ bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Values& werte) {
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_connection.Document(), CHistoryEvent::Operation::CalibrationRead);
+    history.Event().detailJson = QStringLiteral(R"({"form":"temperature"})");
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeHardware), 0, kReadBarMax);
     m_operator.SetProgressPos(1);
     if (!Connect()) {
@@ -77,6 +81,7 @@ bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Values& werte) {
             return false;
         }
         words.append(*word);
+        history.Event().words.append(*word);
     }
     Finish();
     CTempAbgleich::Values read;
@@ -89,7 +94,7 @@ bool CTempAbgleichTransfer::ReadTemperatureData(CTempAbgleich::Values& werte) {
     }
     read.checksum = T::Checksum(read);
     werte = read;
-    return true;
+    return history.Ended(true);
 }
 
 bool CTempAbgleichTransfer::ReadMemory(CTempAbgleich::Speicher& speicher) {
@@ -154,11 +159,13 @@ bool CTempAbgleichTransfer::WriteTemperatureData(const CTempAbgleich::Values& we
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_connection.Document(), CHistoryEvent::Operation::TempCalibration);
     // The checksum is the technician's proof of having typed the values as measured.
     if (T::Checksum(werte) != static_cast<qint16>(T::Word(werte.checksum))) {
         m_operator.Message(tr("Falsche Checksumme!"));
         return false;
     }
+    m_written.clear();
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbindeHardware), 0, kWriteBarMax);
     m_operator.SetProgressPos(1);
     bool bOk = Connect();
@@ -177,5 +184,6 @@ bool CTempAbgleichTransfer::WriteTemperatureData(const CTempAbgleich::Values& we
         }
     }
     Finish();
-    return bOk;
+    history.Event().words = m_written;
+    return history.Ended(bOk);
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QList>
 #include <optional>
 
 class CConnection;
@@ -43,4 +44,6 @@ private:
     CTransmitterLink& m_link;
     CConnection& m_connection;
     IOperator& m_operator;
+    /// The words of the running write as they went to the transmitter, for its history event.
+    QList<quint16> m_written;
 };

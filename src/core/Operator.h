@@ -33,8 +33,20 @@ public:
     /// commands (the terminal, scripted tests) need not care: the default does nothing.
     virtual void SetBereit(bool bBereit);
 
+    /// A message box through ShowMessage that is also kept as the last message shown: what a transmitter
+    /// operation told the user goes into its history event. Call this rather than ShowMessage.
+    Answer Ask(const QString& text, const QString& caption, Icon icon, Buttons buttons);
     /// A plain message box with only "OK".
     void Message(const QString& text, const QString& caption = QString(), Icon icon = Icon::None);
     /// A yes/no question; true only for "Yes".
     bool AskYesNo(const QString& text, const QString& caption = QString(), Icon icon = Icon::Question);
+
+    /// How many message boxes were shown through Ask so far, and the text of the last one: an operation
+    /// takes the last one as its failure's message when the count grew while it ran.
+    quint64 MessageCount() const { return m_nMessages; }
+    const QString& LastMessage() const { return m_lastMessage; }
+
+private:
+    quint64 m_nMessages = 0;
+    QString m_lastMessage;
 };

@@ -133,7 +133,7 @@ void CSerial::ShowLineError(const QString& call) {
                              .left(kLineErrorMaxChars);
     qCWarning(lcLink).noquote() << text;
     if (m_operator != nullptr) {
-        m_operator->ShowMessage(text, QStringLiteral("Application Error"), IOperator::Icon::Error,
-                                IOperator::Buttons::Ok);
+        m_operator->Ask(text, QStringLiteral("Application Error"), IOperator::Icon::Error,
+                        IOperator::Buttons::Ok);
     }
 }

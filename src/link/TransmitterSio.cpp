@@ -24,8 +24,8 @@ bool CTransmitterSio::OpenPort(int nIndex, bool bEcho) {
         return true;
     }
     // The answer does not matter: the caller decides what follows.
-    m_operator.ShowMessage(tr("COM-Port kann nicht geöffnet werden"), QString(), IOperator::Icon::Warning,
-                           IOperator::Buttons::RetryCancel);
+    m_operator.Ask(tr("COM-Port kann nicht geöffnet werden"), QString(), IOperator::Icon::Warning,
+                   IOperator::Buttons::RetryCancel);
     return false;
 }
 

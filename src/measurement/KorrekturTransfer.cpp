@@ -13,6 +13,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 #include "transmitter/ParameterTransfer.h"
 
 namespace {
@@ -172,19 +173,25 @@ bool CKorrekturTransfer::WriteSequence() {
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
     m_operator.BeginProgress(tr(kDatentransfer), tr(kVerbinde), 0, kWriteBarMax);
     bool bOk = false;
     try {
-        bOk = WriteSteps();
+        bOk = WriteSteps(history);
     } catch (const CProgramError& error) {
         ReportProgramError(error.what());
     }
     m_operator.EndProgress();
     m_link.Sio().ClosePort();
-    return bOk;
+    return history.Ended(bOk);
 }
 
-bool CKorrekturTransfer::WriteSteps() {
+bool CKorrekturTransfer::Write(CHistoryScope& history, quint8 command, const QByteArray& payload) {
+    history.NoteWrite(command, payload);
+    return m_link.Transfer(command, payload);
+}
+
+bool CKorrekturTransfer::WriteSteps(CHistoryScope& history) {
     m_operator.SetProgressPos(1);
     QByteArray reply;
     if (!m_connection.ConnectTransmitter(reply)) {
@@ -199,24 +206,23 @@ bool CKorrekturTransfer::WriteSteps() {
     }
     m_operator.SetProgressText(tr("Schreibe Offsetkorrektur ..."));
     m_operator.SetProgressPos(3);
-    if (!m_link.Transfer(Cmd::SetOffset,
-                         CUtils::FormatScaled(m_doc.GetOffset(), m_doc.GetDezimalstellen()))) {
+    if (!Write(history, Cmd::SetOffset, CUtils::FormatScaled(m_doc.GetOffset(), m_doc.GetDezimalstellen()))) {
         return false;
     }
     m_operator.SetProgressText(tr("Schreibe Spannekorrektur ..."));
     m_operator.SetProgressPos(4);
-    if (!m_link.Transfer(Cmd::SetSpanne, CUtils::FormatScaled(1.0f - m_doc.GetSpanne() / 100.0f, 4))) {
+    if (!Write(history, Cmd::SetSpanne, CUtils::FormatScaled(1.0f - m_doc.GetSpanne() / 100.0f, 4))) {
         return false;
     }
     if (bNullpunktUndSperre) {
         m_operator.SetProgressText(tr("Schreibe Nullpunktsfenster ..."));
         m_operator.SetProgressPos(5);
-        if (!m_link.Transfer(Cmd::SetNullpunktsfenster, SixDigits(m_doc.GetNullpunktsfenster()))) {
+        if (!Write(history, Cmd::SetNullpunktsfenster, SixDigits(m_doc.GetNullpunktsfenster()))) {
             return false;
         }
         m_operator.SetProgressText(tr("Schreibe Tastensperre ..."));
         m_operator.SetProgressPos(6);
-        if (!m_link.Transfer(Cmd::SetTastatursperre, SixDigits(m_doc.GetTastatursperre()))) {
+        if (!Write(history, Cmd::SetTastatursperre, SixDigits(m_doc.GetTastatursperre()))) {
             return false;
         }
     }

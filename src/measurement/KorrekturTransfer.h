@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 class CConnection;
+class CHistoryScope;
 class CParameterTransfer;
 class CQuillonDoc;
 class CTransmitterLink;
@@ -45,7 +46,9 @@ private:
     bool ReadMesswert(bool bFirstDiscarded);
     bool ReadTemperatur();
     bool ReadSteps(bool bCorrections);
-    bool WriteSteps();
+    bool WriteSteps(CHistoryScope& history);
+    /// One single value written, noted in the write's history event first.
+    bool Write(CHistoryScope& history, quint8 command, const QByteArray& payload);
     void ReportProgramError(const char* what);
 
     CTransmitterLink& m_link;

@@ -46,6 +46,7 @@ const std::vector<CommandEntry> kCommands = [] {
         {57603, QT_TRANSLATE_NOOP("CCommandTable", "S&peichern\tStrg+S"), R::R, M::Datei, A::File},
         {57604, QT_TRANSLATE_NOOP("CCommandTable", "Speichern &unter..."), R::R, M::Datei, A::File},
         {33170, QT_TRANSLATE_NOOP("CCommandTable", "&Vergleichen..."), R::RV, M::Datei, A::Compare},
+        {33171, QT_TRANSLATE_NOOP("CCommandTable", "Ver&lauf..."), R::R, M::Datei, A::File},
         Sep({57607, QT_TRANSLATE_NOOP("CCommandTable", "&Drucken...\tStrg+P"), R::R, M::Datei, A::Print}),
         {57609, QT_TRANSLATE_NOOP("CCommandTable", "Sei&tenansicht"), R::R, M::Datei, A::Print},
         {57606, QT_TRANSLATE_NOOP("CCommandTable", "Drucker&einrichtung..."), R::R, M::Datei, A::Print},

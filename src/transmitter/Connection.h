@@ -42,6 +42,10 @@ public:
     CConnection(const CConnection&) = delete;
     CConnection& operator=(const CConnection&) = delete;
 
+    /// The document the identification is read into: whose transmitter an operation on this connection
+    /// concerns.
+    const CQuillonDoc& Document() const { return m_doc; }
+
     /// Connects by the variant of the type; on failure shows "Fail to Connect Transmitter".
     bool ConnectTransmitter(QByteArray& reply);
     /// Identification without mode and reset (a PL45 only).

@@ -7,6 +7,7 @@
 #include "link/TransmitterLink.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 namespace {
 
@@ -42,7 +43,9 @@ bool CServiceTransfer::ServiceSetGain(qint32 value) {
         return false;
     }
     const QByteArray payload = "011" + QString::asprintf("%04X", static_cast<quint32>(value)).toLatin1();
-    if (m_link.Transfer(Cmd::SetVerstaerkung, payload)) {
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
+    history.NoteWrite(Cmd::SetVerstaerkung, payload);
+    if (history.Ended(m_link.Transfer(Cmd::SetVerstaerkung, payload))) {
         return true;
     }
     m_operator.Message(tr("Kann Verstärkung nicht setzen!"), QStringLiteral("SetVerstärkung"));
@@ -152,16 +155,18 @@ bool CServiceTransfer::ChangeSerialNumber(const QByteArray& part1, const QByteAr
     if (operation.IsRefused()) {
         return false;
     }
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
     QByteArray reply;
     bool bOk = m_connection.ConnectTransmitter(reply) && m_link.Transfer(Cmd::EnableAbgleich, QByteArray());
     if (bOk) {
         const QByteArray joined = part1 + '.' + part2 + '.' + part3 + "   ";
         m_doc.SetSeriennummer(joined.left(kSerialLength));
+        history.NoteWrite(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
         bOk = m_link.Transfer(Cmd::SetSeriennummer, m_doc.GetSeriennummer());
     }
     if (!bOk) {
         m_operator.Message(tr("Fehler beim Übertragen\nder Seriennummer!"), QString(),
                            IOperator::Icon::Error);
     }
-    return bOk;
+    return history.Ended(bOk);
 }

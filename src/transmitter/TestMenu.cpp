@@ -8,6 +8,7 @@
 #include "transmitter/CommandSet.h"
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
+#include "transmitter/HistoryScope.h"
 
 #include <string>
 
@@ -32,6 +33,14 @@ CTestMenu::Entry CTestMenu::EntryFor(quint8 command, Payload payload, const char
         caption = known->title;
     }
     return {command, caption, payload, fixed};
+}
+
+bool CTestMenu::ChangesTransmitter(quint8 command) {
+    // The set commands and the memory and calibration writes; the interface's mode and the enabling of
+    // the calibration words change nothing the transmitter keeps.
+    return (command >= Cmd::SetFreigabe && command <= Cmd::SetLinTabBlock) ||
+           (command >= Cmd::SetAbglData && command <= Cmd::SetVerstaerkung && command != Cmd::SetDac) ||
+           (command >= Cmd::SetTastatursperre && command <= Cmd::SpeicherEnde);
 }
 
 QString CTestMenu::DefaultPayload() {
@@ -80,7 +89,15 @@ CSioTransferRecord CTestMenu::Run(const Entry& entry, const QByteArray& payload)
                             : entry.payload == Payload::User ? payload
                                                              : QByteArray();
     QByteArray reply;
+    std::optional<CHistoryScope> history;
+    if (ChangesTransmitter(entry.command)) {
+        history.emplace(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
+        history->NoteWrite(entry.command, wire);
+    }
     CSioTransferRecord record = Exchange(QString::fromUtf8(entry.caption), entry.command, wire, &reply);
+    if (history) {
+        history->Ended(record.receivedHex != QLatin1String("FAIL"));
+    }
     if (entry.command == Cmd::GetDeviceInfo && !reply.isEmpty()) {
         m_doc.SetErweitert(reply);
     }
@@ -109,7 +126,11 @@ CSioTransferRecord CTestMenu::TestWriteTableCount(const QByteArray& payload) {
     if (operation.IsRefused()) {
         return Refused(QStringLiteral("Set LinTabCount"));
     }
-    return Exchange(QStringLiteral("Set LinTabCount"), Cmd::SetLinTabAnzahl, payload);
+    CHistoryScope history(m_link, m_doc, CHistoryEvent::Operation::WriteValues);
+    history.NoteWrite(Cmd::SetLinTabAnzahl, payload);
+    CSioTransferRecord record = Exchange(QStringLiteral("Set LinTabCount"), Cmd::SetLinTabAnzahl, payload);
+    history.Ended(record.receivedHex != QLatin1String("FAIL"));
+    return record;
 }
 
 CSioTransferRecord CTestMenu::ShowInterfaceInfo() {

@@ -46,6 +46,8 @@ public:
     /// names its own caption, as one command byte serves both "Parametrierung sperren" and "freigeben".
     static Entry EntryFor(quint8 command, Payload payload, const char* fixed = "",
                           const char* caption = nullptr);
+    /// Whether a command writes into the transmitter (its test entry is then a history event).
+    static bool ChangesTransmitter(quint8 command);
     /// The preset of the value entry for a User entry.
     static QString DefaultPayload();
     static QString DefaultTableCount();

@@ -26,7 +26,7 @@ struct Row {
 const QList<Row> kDescribed = {
     {"&Datei", false, R::R, {57600, 57601, 57603, 57604}},
     {"&Datei", false, R::RV, {33170}}, // "Vergleichen...", an id of Quillon's own
-    {"&Datei", false, R::R, {57607, 57609, 57606, 57616, 57665}},
+    {"&Datei", false, R::R, {33171, 57607, 57609, 57606, 57616, 57665}}, // 33171 "Verlauf...": our own
     {"&Editieren", false, R::R, {32849}},
     {"&Editieren", false, R::RV, {32834}},
     {"&Editieren/&Messbereich",

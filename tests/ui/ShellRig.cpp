@@ -35,6 +35,7 @@ bool CShellRig::Start(const QStringList& arguments) {
     seams.device = std::move(line);
     seams.chooser = &chooser;
     seams.bPortPins = false;
+    seams.bHistory = false;
     seams.verzeichnis = CProgrammVerzeichnis(QCoreApplication::applicationDirPath(), QString(), dir.path());
     seams.answers = [this](const CGuiOperator::Shown& shown) -> std::optional<IOperator::Answer> {
         messages.append(shown);

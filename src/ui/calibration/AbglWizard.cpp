@@ -61,6 +61,11 @@ CAbglWizard::CAbglWizard(CQuillonDoc& doc, CTransmitterLink& link, CConnection& 
     setPage(R::kFinish, new CPropFinish(*this));
     setStartId(R::kWelcome);
     connect(this, &QWizard::currentIdChanged, this, [this] { UpdateButtons(); });
+    connect(this, &QWizard::currentIdChanged, this, [this](int nPage) {
+        if (nPage == R::kFinish) {
+            m_transfer.RecordEnd(true);
+        }
+    });
 }
 
 CAbglWizard::~CAbglWizard() {
@@ -143,6 +148,7 @@ void CAbglWizard::reject() {
     if (currentId() != R::kWelcome && currentId() != R::kFinish) {
         Operator().Message(tr("Der Abgleich wurde abgebrochen.\nDer Transmitter behält die zuletzt "
                               "geschriebenen Abgleichdaten."));
+        m_transfer.RecordEnd(false);
     }
     QWizard::reject();
 }

@@ -1,7 +1,9 @@
 #include "ui/main/MainFrame.h"
 
 #include "core/SystemClock.h"
+#include "document/HistoryRecorder.h"
 #include "document/QuillonDoc.h"
+#include "history/HistoryStore.h"
 #include "link/ByteDevice.h"
 #include "shell/EnableRules.h"
 #include "shell/RecentFiles.h"
@@ -14,8 +16,10 @@
 #include "ui/edit/EditCommands.h"
 #include "ui/help/DiagnoseCommands.h"
 #include "ui/help/HelpCommands.h"
+#include "ui/history/DlgVerlauf.h"
 #include "ui/main/FileDialogChooser.h"
 #include "ui/main/GuiOperator.h"
+#include "ui/main/HistoryStatus.h"
 #include "ui/main/QuillonView.h"
 #include "ui/main/SvgIconEngine.h"
 #include "ui/print/SheetPrinter.h"
@@ -174,12 +178,41 @@ void CMainFrame::BuildToolbar() {
 }
 
 void CMainFrame::BuildStatusBar() {
+    m_historyStatus = new CHistoryStatus(statusBar());
+    statusBar()->addPermanentWidget(m_historyStatus);
     statusBar()->showMessage(tr("Bereit"));
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty()) {
             statusBar()->showMessage(tr("Bereit")); // the idle text when no command is being pointed at
         }
     });
+}
+
+void CMainFrame::SetHistory(CHistoryStore* store) {
+    m_history = store;
+    m_historyStatus->SetPendingCount(store != nullptr
+                                         ? std::function<int()>([store] { return store->PendingCount(); })
+                                         : std::function<int()>());
+}
+
+void CMainFrame::OnVerlauf() {
+    if (m_history == nullptr) {
+        m_operator.Message(tr("Der Verlauf ist nicht verfügbar: die Verlaufsdatenbank ist nicht geöffnet."));
+        return;
+    }
+    CDlgVerlauf dialog(*m_history, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QByteArray file = dialog.Browser().RecordedFile(dialog.ChosenEvent(), m_operator);
+    // New asks about unsaved changes first; "Abbrechen" keeps the document.
+    if (file.isEmpty() || !m_session.New()) {
+        return;
+    }
+    if (m_doc.LoadFromBytes(file)) {
+        m_doc.SetModifiedFlag(true); // a set of the history, not yet a file of its own
+    }
+    UpdateTitle();
 }
 
 void CMainFrame::RebuildRecentFiles() {
@@ -283,8 +316,16 @@ void CMainFrame::ConnectCommands() {
     ConnectEditCommands();
     ConnectCalibrationCommands();
     CWizardCommands::Connect(*this, *m_view);
-    ConnectCommand(CCommandTable::kEmpfangen, [this] { m_view->OnEmpfangen(); });
-    ConnectCommand(CCommandTable::kSenden, [this] { m_view->OnSenden(); });
+    ConnectCommand(CCommandTable::kEmpfangen, [this] {
+        const qint64 nLastEvent = CHistoryRecorder::LastId();
+        m_view->OnEmpfangen();
+        m_historyStatus->AfterOperation(nLastEvent);
+    });
+    ConnectCommand(CCommandTable::kSenden, [this] {
+        const qint64 nLastEvent = CHistoryRecorder::LastId();
+        m_view->OnSenden();
+        m_historyStatus->AfterOperation(nLastEvent);
+    });
     ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
     ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
     ConnectMeasurementCommands();
@@ -371,6 +412,7 @@ void CMainFrame::ConnectFileCommands() {
     ConnectCommand(CCommandTable::kSave, [this] { RunFileCommand(&CDocumentSession::Save); });
     ConnectCommand(CCommandTable::kSaveAs, [this] { RunFileCommand(&CDocumentSession::SaveAs); });
     ConnectCommand(CCommandTable::kExit, [this] { close(); });
+    ConnectCommand(CCommandTable::kVerlauf, [this] { OnVerlauf(); });
     // The recent-file entries open their own files; the table's entry only marks their place.
     ConnectCommand(CCommandTable::kRecentFile, [] {});
 }

@@ -13,6 +13,8 @@
 
 class CAccessCommands;
 class CGuiOperator;
+class CHistoryStatus;
+class CHistoryStore;
 class CHelpCommands;
 class CQuillonDoc;
 class CQuillonView;
@@ -75,6 +77,9 @@ public:
     void UpdateTitle();
     /// Sizes the window to fit the form and centres it on the desktop (before it is first shown).
     void FitAndCenter();
+    /// The device history of the run ("Verlauf...", and the status bar's count of events waiting for
+    /// the plant's server); nullptr: the program runs without one.
+    void SetHistory(CHistoryStore* store);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +113,8 @@ private:
     void OnSprache();
     void OnRangePreset(int nPreset);
     void OnBereitChanged(bool bBereit);
+    /// "Verlauf...": the history's transmitters and events; a recorded set opens as a new document.
+    void OnVerlauf();
 
     CEdition m_edition;
     CQuillonDoc& m_doc;
@@ -118,6 +125,8 @@ private:
     std::unique_ptr<CSheetPrinter> m_sheetPrinter;
     CDocumentSession m_session;
     CQuillonView* m_view = nullptr;
+    CHistoryStatus* m_historyStatus = nullptr;
+    CHistoryStore* m_history = nullptr;
     std::unique_ptr<CAccessCommands> m_access;
     std::unique_ptr<CSetupCommands> m_setup;
     std::unique_ptr<CHelpCommands> m_help;

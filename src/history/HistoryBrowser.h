@@ -1,0 +1,40 @@
+#pragma once
+
+#include "history/HistoryRecord.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QLocale>
+#include <QStringList>
+#include <optional>
+
+class CHistoryStore;
+class IOperator;
+
+/// What "Verlauf..." shows of the history: the transmitters seen with their columns, one transmitter's
+/// events newest first, and a recorded set taken out as a parameter set. The window only puts the rows
+/// into its tables.
+class CHistoryBrowser {
+    Q_DECLARE_TR_FUNCTIONS(CHistoryBrowser)
+
+public:
+    explicit CHistoryBrowser(const CHistoryStore& store);
+
+    static QStringList TransmitterHeaders();
+    static QStringList TransmitterRow(const CHistoryTransmitter& transmitter, const QLocale& locale);
+    static QStringList EventHeaders();
+    static QStringList EventRow(const CHistoryRecord& record, const QLocale& locale);
+    static QString OperationText(CHistoryEvent::Operation operation);
+    static QString OutcomeText(CHistoryEvent::Outcome outcome);
+
+    /// The transmitters seen, newest first; the filter matches serial number or tag in part.
+    QList<CHistoryTransmitter> Transmitters(const QString& filter) const;
+    /// One transmitter's events, newest first.
+    QList<CHistoryRecord> Events(const QByteArray& seriennummer) const;
+    /// The set an event recorded as a document file's bytes: the set after the operation where there
+    /// is one, else the set before; empty (and the user told) when the event holds none.
+    QByteArray RecordedFile(qint64 id, IOperator& op) const;
+
+private:
+    const CHistoryStore& m_store;
+};

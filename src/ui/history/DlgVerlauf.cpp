@@ -1,0 +1,103 @@
+#include "ui/history/DlgVerlauf.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidget* MakeTable(const QStringList& headers, const QString& objectName, const QString& accessibleName,
+                        QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(objectName);
+    table->setAccessibleName(accessibleName);
+    table->setHorizontalHeaderLabels(headers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void Fill(QTableWidget* table, const QList<QStringList>& rows) {
+    table->setRowCount(0);
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows.at(r).size(); ++c) {
+            table->setItem(r, c, new QTableWidgetItem(rows.at(r).at(c)));
+        }
+    }
+    table->resizeColumnsToContents();
+}
+
+} // namespace
+
+CDlgVerlauf::CDlgVerlauf(const CHistoryStore& store, QWidget* parent)
+    : QDialog(parent)
+    , m_browser(store)
+    , m_filter(new QLineEdit(this))
+    , m_transmitterTable(MakeTable(CHistoryBrowser::TransmitterHeaders(), QStringLiteral("transmitters"),
+                                   tr("Transmitter"), this))
+    , m_eventTable(
+          MakeTable(CHistoryBrowser::EventHeaders(), QStringLiteral("events"), tr("Ereignisse"), this)) {
+    setWindowTitle(tr("Verlauf"));
+    setObjectName(QStringLiteral("Verlauf"));
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setAccessibleName(tr("Suchen"));
+    m_filter->setPlaceholderText(tr("Seriennummer oder Bezeichnung"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_open = buttons->addButton(tr("Als Dokument öffnen"), QDialogButtonBox::ActionRole);
+    m_open->setObjectName(QStringLiteral("open"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Suchen:"), this));
+    layout->addWidget(m_filter);
+    layout->addWidget(m_transmitterTable, 1);
+    layout->addWidget(m_eventTable, 2);
+    layout->addWidget(buttons);
+    resize(760, 560);
+
+    connect(m_filter, &QLineEdit::textChanged, this, [this] { FillTransmitters(); });
+    connect(m_transmitterTable, &QTableWidget::itemSelectionChanged, this, [this] { FillEvents(); });
+    connect(m_eventTable, &QTableWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
+    connect(m_open, &QPushButton::clicked, this, [this] {
+        const int row = m_eventTable->currentRow();
+        if (row >= 0 && m_eventTable->item(row, 0) != nullptr) {
+            m_nChosen = m_eventTable->item(row, 0)->text().toLongLong();
+            accept();
+        }
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    FillTransmitters();
+}
+
+void CDlgVerlauf::FillTransmitters() {
+    m_transmitters = m_browser.Transmitters(m_filter->text());
+    QList<QStringList> rows;
+    for (const CHistoryTransmitter& transmitter : std::as_const(m_transmitters)) {
+        rows << CHistoryBrowser::TransmitterRow(transmitter, locale());
+    }
+    Fill(m_transmitterTable, rows);
+    FillEvents();
+}
+
+void CDlgVerlauf::FillEvents() {
+    const int row = m_transmitterTable->currentRow();
+    QList<QStringList> rows;
+    if (row >= 0 && row < m_transmitters.size()) {
+        for (const CHistoryRecord& record : m_browser.Events(m_transmitters.at(row).seriennummer)) {
+            rows << CHistoryBrowser::EventRow(record, locale());
+        }
+    }
+    Fill(m_eventTable, rows);
+    UpdateButtons();
+}
+
+void CDlgVerlauf::UpdateButtons() {
+    m_open->setEnabled(m_eventTable->currentRow() >= 0);
+}
