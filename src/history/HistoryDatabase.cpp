@@ -347,13 +347,17 @@ bool CHistoryDatabase::Remove(qint64 id) {
 
 QList<CHistoryTransmitter> CHistoryDatabase::Transmitters(const QString& filter) const {
     QString sql =
-        QStringLiteral("SELECT e.serial, e.tag, e.typ, e.time_utc, c.n FROM events e JOIN "
+        // The tag is the last one the transmitter was seen with: an operation that does not read the tag
+        // (a calibration record read) records none, and must not blank it in the list.
+        QStringLiteral("SELECT serial, tag, typ, time_utc, n FROM (SELECT e.serial, "
+                       "COALESCE((SELECT t.tag FROM events t WHERE t.serial = e.serial AND t.tag <> '' "
+                       "ORDER BY t.id DESC LIMIT 1), '') AS tag, e.typ, e.time_utc, c.n FROM events e JOIN "
                        "(SELECT serial, MAX(id) AS last_id, COUNT(*) AS n FROM events GROUP BY serial) c "
-                       "ON e.id = c.last_id");
+                       "ON e.id = c.last_id) seen");
     if (!filter.isEmpty()) {
-        sql += QStringLiteral(" WHERE LOWER(e.serial) LIKE ? ESCAPE '\\' OR LOWER(e.tag) LIKE ? ESCAPE '\\'");
+        sql += QStringLiteral(" WHERE LOWER(serial) LIKE ? ESCAPE '\\' OR LOWER(tag) LIKE ? ESCAPE '\\'");
     }
-    sql += QStringLiteral(" ORDER BY e.time_utc DESC");
+    sql += QStringLiteral(" ORDER BY time_utc DESC");
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     query.prepare(sql);

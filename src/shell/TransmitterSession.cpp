@@ -148,6 +148,8 @@ void CTransmitterSession::RecordSend(CParameterTransfer::SendResult result,
     event.message = meldungen.join(QLatin1Char('\n'));
     if (bSent) {
         event.after = m_doc.GetParameterSatz();
+        // The tag was among the values sent: from now on the transmitter carries the new one.
+        event.bezeichnung = event.after->m_strBezeichnung;
     }
     // A read-back that did not confirm the values fails the send, as the command-line tool's status says.
     if (!bSent || (m_letztePruefung && !m_letztePruefung->IstErfolg())) {

@@ -99,4 +99,10 @@ void CheckWriteListAndRead(CHistoryStore& store) {
     QCOMPARE(words->event.detailJson, calibration.detailJson);
     QVERIFY(words->afterFile.isEmpty());
     QVERIFY(!store.Event(calibrationId + 1000).has_value());
+
+    // An operation that reads no tag (a calibration record read) leaves the list's tag as last seen.
+    CHistoryEvent untagged = SampleEvent("100001.01.001", "", CHistoryEvent::Operation::CalibrationRead);
+    untagged.after.reset();
+    QVERIFY(store.Record(untagged) > 0);
+    QCOMPARE(store.Transmitters(QStringLiteral("100001")).value(0).bezeichnung, QByteArray("PT-101"));
 }
