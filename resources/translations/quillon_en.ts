@@ -2035,6 +2035,10 @@ Connected: KXP03 from 2006</translation>
         <translation>Compare</translation>
     </message>
     <message>
+        <source>Drucken...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
         <source>Erneut senden</source>
         <translation>Send again</translation>
     </message>

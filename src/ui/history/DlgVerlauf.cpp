@@ -55,6 +55,8 @@ CDlgVerlauf::CDlgVerlauf(const CHistoryStore& store, QWidget* parent)
     m_open->setObjectName(QStringLiteral("open"));
     m_compare = buttons->addButton(tr("Vergleichen"), QDialogButtonBox::ActionRole);
     m_compare->setObjectName(QStringLiteral("compare"));
+    m_print = buttons->addButton(tr("Drucken..."), QDialogButtonBox::ActionRole);
+    m_print->setObjectName(QStringLiteral("print"));
     m_sendAgain = buttons->addButton(tr("Erneut senden"), QDialogButtonBox::ActionRole);
     m_sendAgain->setObjectName(QStringLiteral("sendAgain"));
     // Two events are chosen together for "Vergleichen".
@@ -73,6 +75,7 @@ CDlgVerlauf::CDlgVerlauf(const CHistoryStore& store, QWidget* parent)
     connect(m_eventTable, &QTableWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
     connect(m_open, &QPushButton::clicked, this, [this] { Finish(Action::Open); });
     connect(m_compare, &QPushButton::clicked, this, [this] { Finish(Action::Compare); });
+    connect(m_print, &QPushButton::clicked, this, [this] { Finish(Action::Print); });
     connect(m_sendAgain, &QPushButton::clicked, this, [this] { Finish(Action::SendAgain); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     FillTransmitters();
@@ -108,7 +111,9 @@ void CDlgVerlauf::UpdateButtons() {
     }
     m_chosen = m_browser.WithSets(ids);
     m_open->setEnabled(ids.size() == 1);
-    m_compare->setEnabled(CHistoryBrowser::ComparedPair(m_chosen).has_value());
+    const bool bPair = CHistoryBrowser::ComparedPair(m_chosen).has_value();
+    m_compare->setEnabled(bPair);
+    m_print->setEnabled(bPair);
     m_sendAgain->setEnabled(CHistoryBrowser::CanSendAgain(m_chosen));
 }
 

@@ -10,13 +10,13 @@ class QTableWidget;
 
 /// "Verlauf": the transmitters the history has seen, filterable by serial number or tag, and the events
 /// of the one chosen, newest first. "Als Dokument öffnen" and "Erneut senden" take the chosen event's
-/// recorded set, "Vergleichen" two events' sets: the dialog ends with Accepted, and the caller carries
-/// out the action with the chosen events.
+/// recorded set, "Vergleichen" and "Drucken..." two events' sets: the dialog ends with Accepted, and the
+/// caller carries out the action with the chosen events.
 class CDlgVerlauf : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Action { Open, Compare, SendAgain };
+    enum class Action { Open, Compare, Print, SendAgain };
 
     CDlgVerlauf(const CHistoryStore& store, QWidget* parent = nullptr);
 
@@ -40,6 +40,7 @@ private:
     QTableWidget* m_eventTable;
     QPushButton* m_open;
     QPushButton* m_compare;
+    QPushButton* m_print;
     QPushButton* m_sendAgain;
     qint64 m_nChosen = 0;
     Action m_action = Action::Open;

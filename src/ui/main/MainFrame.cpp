@@ -212,6 +212,9 @@ void CMainFrame::OnVerlauf() {
     case CDlgVerlauf::Action::Compare:
         CompareRecordedSets(dialog.Chosen());
         break;
+    case CDlgVerlauf::Action::Print:
+        PrintRecordedSets(dialog.Chosen());
+        break;
     case CDlgVerlauf::Action::SendAgain:
         // Sent as the document it now is, so that the send's checks and questions all apply.
         if (OpenRecordedSet(CHistoryBrowser::RecordedSet(dialog.Chosen().constFirst()))) {
@@ -234,20 +237,32 @@ bool CMainFrame::OpenRecordedSet(const QByteArray& file) {
     return bLoaded;
 }
 
-void CMainFrame::CompareRecordedSets(const QList<CHistoryRecord>& chosen) {
+bool CMainFrame::LoadRecordedPair(const QList<CHistoryRecord>& chosen, CQuillonDoc& older,
+                                  CQuillonDoc& newer) {
     const auto pair = CHistoryBrowser::ComparedPair(chosen);
-    if (!pair) {
-        return;
-    }
+    // A set that does not load has said what is wrong with it.
+    return pair && older.LoadFromBytes(CHistoryBrowser::RecordedSet(pair->first)) &&
+           newer.LoadFromBytes(CHistoryBrowser::RecordedSet(pair->second));
+}
+
+void CMainFrame::CompareRecordedSets(const QList<CHistoryRecord>& chosen) {
     CQuillonDoc older(m_operator, m_doc.GetProgrammVerzeichnis());
     CQuillonDoc newer(m_operator, m_doc.GetProgrammVerzeichnis());
-    if (!older.LoadFromBytes(CHistoryBrowser::RecordedSet(pair->first)) ||
-        !newer.LoadFromBytes(CHistoryBrowser::RecordedSet(pair->second))) {
-        return; // the load has said what is wrong with the set
+    if (!LoadRecordedPair(chosen, older, newer)) {
+        return;
     }
+    const auto pair = CHistoryBrowser::ComparedPair(chosen);
     CVergleich window(older, newer, this);
     window.ShowOnly(tr("Ereignis %1").arg(pair->first.id), tr("Ereignis %1").arg(pair->second.id));
     window.exec();
+}
+
+void CMainFrame::PrintRecordedSets(const QList<CHistoryRecord>& chosen) {
+    CQuillonDoc older(m_operator, m_doc.GetProgrammVerzeichnis());
+    CQuillonDoc newer(m_operator, m_doc.GetProgrammVerzeichnis());
+    if (LoadRecordedPair(chosen, older, newer)) {
+        SheetPrinter().Print(this, newer, &older.GetParameterSatz());
+    }
 }
 
 void CMainFrame::OnSenden() {

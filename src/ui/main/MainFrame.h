@@ -121,6 +121,10 @@ private:
     bool OpenRecordedSet(const QByteArray& file);
     /// Two recorded sets side by side in the compare window, the older on the left.
     void CompareRecordedSets(const QList<CHistoryRecord>& chosen);
+    /// The sheet of two recorded sets: the newer as left, the older as found ("Vorher").
+    void PrintRecordedSets(const QList<CHistoryRecord>& chosen);
+    /// The sets of two chosen events, the older first; false when they are not two sets that load.
+    bool LoadRecordedPair(const QList<CHistoryRecord>& chosen, CQuillonDoc& older, CQuillonDoc& newer);
     /// "Senden...", with the status bar's note of the event it recorded.
     void OnSenden();
 

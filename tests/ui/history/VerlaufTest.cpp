@@ -13,6 +13,8 @@
 #include "ui/main/MainFrame.h"
 
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -161,6 +163,36 @@ private Q_SLOTS:
                                        QStringLiteral("Ereignis %1").arg(nNewer)}));
         QCOMPARE(differing, QStringList{QStringLiteral("m_fDaempfung")});
         QVERIFY(!rig.Doc().IsGueltig()); // the document is not touched
+    }
+
+    void twoEventsPrintAsFoundBesideAsLeft() {
+        HistoryFile history;
+        QVERIFY(history.Open());
+        CParameterSatz satz;
+        satz.m_nTyp = 2;
+        satz.m_strSeriennummer = "111111.22.333";
+        satz.m_strBezeichnung = "VORHER";
+        history.Record(CHistoryEvent::Operation::Receive, satz, 9, true);
+        satz.m_strBezeichnung = "NACHHER";
+        history.Record(CHistoryEvent::Operation::Send, satz, 10, true);
+
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        const QString pdf = rig.dir.filePath(QStringLiteral("blatt.pdf"));
+        CModalDriver::WhenShown<QPrintDialog>([&pdf](QPrintDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+            dialog->accept();
+        });
+        InVerlauf(rig, history.store, {1, 0}, [](CDlgVerlauf* dialog) {
+            dialog->findChild<QPushButton*>(QStringLiteral("print"))->click();
+        });
+        QVERIFY(CModalDriver::Done());
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Vorher")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("VORHER")) && text.contains(QStringLiteral("NACHHER")));
     }
 
     void aRecordedSetIsSentAgainWithTheSendQuestion() {
