@@ -109,7 +109,8 @@ void CDlgVerlauf::UpdateButtons() {
     for (const QModelIndex& index : rows) {
         ids << m_eventTable->item(index.row(), 0)->text().toLongLong();
     }
-    m_chosen = m_browser.WithSets(ids);
+    // No action takes more than two events: a long selection is not read with its sets.
+    m_chosen = ids.size() <= 2 ? m_browser.WithSets(ids) : QList<CHistoryRecord>();
     m_open->setEnabled(ids.size() == 1);
     const bool bPair = CHistoryBrowser::ComparedPair(m_chosen).has_value();
     m_compare->setEnabled(bPair);
