@@ -28,6 +28,14 @@ CHistoryEvent Event(CHistoryEvent::Operation operation, const CParameterSatz& sa
     return event;
 }
 
+/// A set of one transmitter the history has seen.
+CParameterSatz Satz() {
+    CParameterSatz satz;
+    satz.m_nTyp = 2;
+    satz.m_strSeriennummer = "111111.22.333";
+    return satz;
+}
+
 /// A history in a temporary file.
 struct HistoryFile {
     CScriptedOperator op;
@@ -78,9 +86,7 @@ private Q_SLOTS:
         HistoryFile history;
         QVERIFY2(history.Open(), qPrintable(history.op.MessageTexts().join(QLatin1Char('|'))));
         CHistoryStore& store = history.store;
-        CParameterSatz satz;
-        satz.m_nTyp = 2;
-        satz.m_strSeriennummer = "111111.22.333";
+        CParameterSatz satz = Satz();
         satz.m_strBezeichnung = "PT-7";
         satz.m_fDaempfung = 4.5f;
         CHistoryEvent received = Event(CHistoryEvent::Operation::Receive, satz, 10);
@@ -122,9 +128,7 @@ private Q_SLOTS:
     void twoEventsCompareOlderAgainstNewer() {
         HistoryFile history;
         QVERIFY(history.Open());
-        CParameterSatz satz;
-        satz.m_nTyp = 2;
-        satz.m_strSeriennummer = "111111.22.333";
+        CParameterSatz satz = Satz();
         satz.m_fDaempfung = 1.0f;
         const qint64 nOlder = history.Record(CHistoryEvent::Operation::Receive, satz, 9, true);
         satz.m_fDaempfung = 8.0f;
@@ -168,9 +172,7 @@ private Q_SLOTS:
     void twoEventsPrintAsFoundBesideAsLeft() {
         HistoryFile history;
         QVERIFY(history.Open());
-        CParameterSatz satz;
-        satz.m_nTyp = 2;
-        satz.m_strSeriennummer = "111111.22.333";
+        CParameterSatz satz = Satz();
         satz.m_strBezeichnung = "VORHER";
         history.Record(CHistoryEvent::Operation::Receive, satz, 9, true);
         satz.m_strBezeichnung = "NACHHER";
