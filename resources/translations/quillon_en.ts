@@ -2031,6 +2031,18 @@ Connected: KXP03 from 2006</translation>
         <translation>Open as Document</translation>
     </message>
     <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Drucken...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Erneut senden</source>
+        <translation>Send again</translation>
+    </message>
+    <message>
         <source>Suchen:</source>
         <translation>Search:</translation>
     </message>
@@ -3360,6 +3372,10 @@ Cancel it and close the program?</translation>
     <message>
         <source>Der Verlauf ist nicht verfügbar: die Verlaufsdatenbank ist nicht geöffnet.</source>
         <translation>The history is not available: the history database is not open.</translation>
+    </message>
+    <message>
+        <source>Ereignis %1</source>
+        <translation>Event %1</translation>
     </message>
 </context>
 <context>

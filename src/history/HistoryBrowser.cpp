@@ -87,11 +87,40 @@ QList<CHistoryRecord> CHistoryBrowser::Events(const QByteArray& seriennummer) co
 
 QByteArray CHistoryBrowser::RecordedFile(qint64 id, IOperator& op) const {
     const std::optional<CHistoryRecord> record = m_store.Event(id);
-    const QByteArray file = !record                        ? QByteArray()
-                            : !record->afterFile.isEmpty() ? record->afterFile
-                                                           : record->beforeFile;
+    const QByteArray file = record ? RecordedSet(*record) : QByteArray();
     if (file.isEmpty()) {
         op.Message(tr("Dieses Ereignis enthält keinen Parametersatz."));
     }
     return file;
+}
+
+QList<CHistoryRecord> CHistoryBrowser::WithSets(const QList<qint64>& ids) const {
+    QList<CHistoryRecord> records;
+    for (const qint64 id : ids) {
+        if (std::optional<CHistoryRecord> record = m_store.Event(id)) {
+            records << std::move(*record);
+        }
+    }
+    return records;
+}
+
+QByteArray CHistoryBrowser::RecordedSet(const CHistoryRecord& record) {
+    return !record.afterFile.isEmpty() ? record.afterFile : record.beforeFile;
+}
+
+std::optional<std::pair<CHistoryRecord, CHistoryRecord>>
+CHistoryBrowser::ComparedPair(const QList<CHistoryRecord>& chosen) {
+    if (chosen.size() != 2 || RecordedSet(chosen.at(0)).isEmpty() || RecordedSet(chosen.at(1)).isEmpty()) {
+        return std::nullopt;
+    }
+    // Events of one second share a time; the store's id then tells their order.
+    const auto older = [](const CHistoryRecord& a, const CHistoryRecord& b) {
+        return std::pair(a.event.timeUtc, a.id) < std::pair(b.event.timeUtc, b.id);
+    };
+    return older(chosen.at(0), chosen.at(1)) ? std::pair(chosen.at(0), chosen.at(1))
+                                             : std::pair(chosen.at(1), chosen.at(0));
+}
+
+bool CHistoryBrowser::CanSendAgain(const QList<CHistoryRecord>& chosen) {
+    return chosen.size() == 1 && !RecordedSet(chosen.at(0)).isEmpty();
 }

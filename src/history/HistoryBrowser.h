@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 class CHistoryStore;
 class IOperator;
@@ -34,6 +35,17 @@ public:
     /// The set an event recorded as a document file's bytes: the set after the operation where there
     /// is one, else the set before; empty (and the user told) when the event holds none.
     QByteArray RecordedFile(qint64 id, IOperator& op) const;
+
+    /// The chosen events with their sets (a listing carries none), in the order given.
+    QList<CHistoryRecord> WithSets(const QList<qint64>& ids) const;
+    /// The set a record holds as a document file's bytes: after where there is one, else before.
+    static QByteArray RecordedSet(const CHistoryRecord& record);
+    /// "Vergleichen": exactly two events that each hold a set, the older first so that the comparison
+    /// reads as what changed; nothing otherwise.
+    static std::optional<std::pair<CHistoryRecord, CHistoryRecord>>
+    ComparedPair(const QList<CHistoryRecord>& chosen);
+    /// "Erneut senden": exactly one event that holds a set.
+    static bool CanSendAgain(const QList<CHistoryRecord>& chosen);
 
 private:
     const CHistoryStore& m_store;

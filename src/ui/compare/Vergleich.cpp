@@ -108,3 +108,9 @@ void CVergleich::TakeDokument(int nRow) {
         Fill();
     }
 }
+
+void CVergleich::ShowOnly(const QString& leftTitle, const QString& rightTitle) {
+    m_pTable->setHorizontalHeaderLabels({tr("Feld"), leftTitle, rightTitle});
+    m_pTakeTransmitter->hide();
+    m_pTakeDokument->hide();
+}

@@ -29,6 +29,9 @@ public:
     void TakeTransmitter(int nRow);
     /// Puts the document's value of the row back as it was when the window opened.
     void TakeDokument(int nRow);
+    /// For two sets of which neither is the document (two events of the history): the columns are
+    /// named after them and nothing can be taken over.
+    void ShowOnly(const QString& leftTitle, const QString& rightTitle);
 
 private:
     void Fill();

@@ -53,6 +53,14 @@ CDlgVerlauf::CDlgVerlauf(const CHistoryStore& store, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_open = buttons->addButton(tr("Als Dokument öffnen"), QDialogButtonBox::ActionRole);
     m_open->setObjectName(QStringLiteral("open"));
+    m_compare = buttons->addButton(tr("Vergleichen"), QDialogButtonBox::ActionRole);
+    m_compare->setObjectName(QStringLiteral("compare"));
+    m_print = buttons->addButton(tr("Drucken..."), QDialogButtonBox::ActionRole);
+    m_print->setObjectName(QStringLiteral("print"));
+    m_sendAgain = buttons->addButton(tr("Erneut senden"), QDialogButtonBox::ActionRole);
+    m_sendAgain->setObjectName(QStringLiteral("sendAgain"));
+    // Two events are chosen together for "Vergleichen".
+    m_eventTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Suchen:"), this));
@@ -65,13 +73,10 @@ CDlgVerlauf::CDlgVerlauf(const CHistoryStore& store, QWidget* parent)
     connect(m_filter, &QLineEdit::textChanged, this, [this] { FillTransmitters(); });
     connect(m_transmitterTable, &QTableWidget::itemSelectionChanged, this, [this] { FillEvents(); });
     connect(m_eventTable, &QTableWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
-    connect(m_open, &QPushButton::clicked, this, [this] {
-        const int row = m_eventTable->currentRow();
-        if (row >= 0 && m_eventTable->item(row, 0) != nullptr) {
-            m_nChosen = m_eventTable->item(row, 0)->text().toLongLong();
-            accept();
-        }
-    });
+    connect(m_open, &QPushButton::clicked, this, [this] { Finish(Action::Open); });
+    connect(m_compare, &QPushButton::clicked, this, [this] { Finish(Action::Compare); });
+    connect(m_print, &QPushButton::clicked, this, [this] { Finish(Action::Print); });
+    connect(m_sendAgain, &QPushButton::clicked, this, [this] { Finish(Action::SendAgain); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     FillTransmitters();
 }
@@ -99,5 +104,25 @@ void CDlgVerlauf::FillEvents() {
 }
 
 void CDlgVerlauf::UpdateButtons() {
-    m_open->setEnabled(m_eventTable->currentRow() >= 0);
+    QList<qint64> ids;
+    const QModelIndexList rows = m_eventTable->selectionModel()->selectedRows();
+    for (const QModelIndex& index : rows) {
+        ids << m_eventTable->item(index.row(), 0)->text().toLongLong();
+    }
+    // No action takes more than two events: a long selection is not read with its sets.
+    m_chosen = ids.size() <= 2 ? m_browser.WithSets(ids) : QList<CHistoryRecord>();
+    m_open->setEnabled(ids.size() == 1);
+    const bool bPair = CHistoryBrowser::ComparedPair(m_chosen).has_value();
+    m_compare->setEnabled(bPair);
+    m_print->setEnabled(bPair);
+    m_sendAgain->setEnabled(CHistoryBrowser::CanSendAgain(m_chosen));
+}
+
+void CDlgVerlauf::Finish(Action action) {
+    if (m_chosen.isEmpty()) {
+        return;
+    }
+    m_action = action;
+    m_nChosen = m_chosen.constFirst().id;
+    accept();
 }

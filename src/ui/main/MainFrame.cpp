@@ -12,6 +12,7 @@
 #include "ui/calibration/DlgRX31Abgl.h"
 #include "ui/calibration/DlgVN62Abgl.h"
 #include "ui/calibration/WizardCommands.h"
+#include "ui/compare/Vergleich.h"
 #include "ui/compare/VergleichCommand.h"
 #include "ui/edit/EditCommands.h"
 #include "ui/help/DiagnoseCommands.h"
@@ -204,15 +205,70 @@ void CMainFrame::OnVerlauf() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const QByteArray file = dialog.Browser().RecordedFile(dialog.ChosenEvent(), m_operator);
+    switch (dialog.ChosenAction()) {
+    case CDlgVerlauf::Action::Open:
+        OpenRecordedSet(dialog.Browser().RecordedFile(dialog.ChosenEvent(), m_operator));
+        break;
+    case CDlgVerlauf::Action::Compare:
+        CompareRecordedSets(dialog.Chosen());
+        break;
+    case CDlgVerlauf::Action::Print:
+        PrintRecordedSets(dialog.Chosen());
+        break;
+    case CDlgVerlauf::Action::SendAgain:
+        // Sent as the document it now is, so that the send's checks and questions all apply.
+        if (OpenRecordedSet(CHistoryBrowser::RecordedSet(dialog.Chosen().constFirst()))) {
+            OnSenden();
+        }
+        break;
+    }
+}
+
+bool CMainFrame::OpenRecordedSet(const QByteArray& file) {
     // New asks about unsaved changes first; "Abbrechen" keeps the document.
     if (file.isEmpty() || !m_session.New()) {
-        return;
+        return false;
     }
-    if (m_doc.LoadFromBytes(file)) {
+    const bool bLoaded = m_doc.LoadFromBytes(file);
+    if (bLoaded) {
         m_doc.SetModifiedFlag(true); // a set of the history, not yet a file of its own
     }
     UpdateTitle();
+    return bLoaded;
+}
+
+bool CMainFrame::LoadRecordedPair(const QList<CHistoryRecord>& chosen, CQuillonDoc& older,
+                                  CQuillonDoc& newer) {
+    const auto pair = CHistoryBrowser::ComparedPair(chosen);
+    // A set that does not load has said what is wrong with it.
+    return pair && older.LoadFromBytes(CHistoryBrowser::RecordedSet(pair->first)) &&
+           newer.LoadFromBytes(CHistoryBrowser::RecordedSet(pair->second));
+}
+
+void CMainFrame::CompareRecordedSets(const QList<CHistoryRecord>& chosen) {
+    CQuillonDoc older(m_operator, m_doc.GetProgrammVerzeichnis());
+    CQuillonDoc newer(m_operator, m_doc.GetProgrammVerzeichnis());
+    if (!LoadRecordedPair(chosen, older, newer)) {
+        return;
+    }
+    const auto pair = CHistoryBrowser::ComparedPair(chosen);
+    CVergleich window(older, newer, this);
+    window.ShowOnly(tr("Ereignis %1").arg(pair->first.id), tr("Ereignis %1").arg(pair->second.id));
+    window.exec();
+}
+
+void CMainFrame::PrintRecordedSets(const QList<CHistoryRecord>& chosen) {
+    CQuillonDoc older(m_operator, m_doc.GetProgrammVerzeichnis());
+    CQuillonDoc newer(m_operator, m_doc.GetProgrammVerzeichnis());
+    if (LoadRecordedPair(chosen, older, newer)) {
+        SheetPrinter().Print(this, newer, &older.GetParameterSatz());
+    }
+}
+
+void CMainFrame::OnSenden() {
+    const qint64 nLastEvent = CHistoryRecorder::LastId();
+    m_view->OnSenden();
+    m_historyStatus->AfterOperation(nLastEvent);
 }
 
 void CMainFrame::RebuildRecentFiles() {
@@ -321,11 +377,7 @@ void CMainFrame::ConnectCommands() {
         m_view->OnEmpfangen();
         m_historyStatus->AfterOperation(nLastEvent);
     });
-    ConnectCommand(CCommandTable::kSenden, [this] {
-        const qint64 nLastEvent = CHistoryRecorder::LastId();
-        m_view->OnSenden();
-        m_historyStatus->AfterOperation(nLastEvent);
-    });
+    ConnectCommand(CCommandTable::kSenden, [this] { OnSenden(); });
     ConnectCommand(CCommandTable::kSprache, [this] { OnSprache(); });
     ConnectCommand(CCommandTable::kTestRs232, [this] { m_view->OnTestRs232(); });
     ConnectMeasurementCommands();

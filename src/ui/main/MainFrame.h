@@ -14,6 +14,7 @@
 class CAccessCommands;
 class CGuiOperator;
 class CHistoryStatus;
+struct CHistoryRecord;
 class CHistoryStore;
 class CHelpCommands;
 class CQuillonDoc;
@@ -115,6 +116,17 @@ private:
     void OnBereitChanged(bool bBereit);
     /// "Verlauf...": the history's transmitters and events; a recorded set opens as a new document.
     void OnVerlauf();
+    /// A recorded set as a new document, after the question about unsaved changes; false when it was
+    /// not opened.
+    bool OpenRecordedSet(const QByteArray& file);
+    /// Two recorded sets side by side in the compare window, the older on the left.
+    void CompareRecordedSets(const QList<CHistoryRecord>& chosen);
+    /// The sheet of two recorded sets: the newer as left, the older as found ("Vorher").
+    void PrintRecordedSets(const QList<CHistoryRecord>& chosen);
+    /// The sets of two chosen events, the older first; false when they are not two sets that load.
+    bool LoadRecordedPair(const QList<CHistoryRecord>& chosen, CQuillonDoc& older, CQuillonDoc& newer);
+    /// "Senden...", with the status bar's note of the event it recorded.
+    void OnSenden();
 
     CEdition m_edition;
     CQuillonDoc& m_doc;

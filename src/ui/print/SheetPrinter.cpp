@@ -18,7 +18,7 @@ CSheetPrinter::CSheetPrinter(const QLocale& locale)
     m_printer.setDocName(tr("Konfigurationsdaten"));
 }
 
-bool CSheetPrinter::Print(QWidget* parent, const CQuillonDoc& doc) {
+bool CSheetPrinter::Print(QWidget* parent, const CQuillonDoc& doc, const CParameterSatz* vorher) {
     QPrintDialog dialog(&m_printer, parent);
     // The sheet is one page: there is no range to choose.
     dialog.setMinMax(1, 1);
@@ -26,7 +26,7 @@ bool CSheetPrinter::Print(QWidget* parent, const CQuillonDoc& doc) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    return PrintOrTell(parent, doc);
+    return PrintOrTell(parent, doc, vorher);
 }
 
 void CSheetPrinter::Preview(QWidget* parent, const CQuillonDoc& doc) {
@@ -46,24 +46,27 @@ bool CSheetPrinter::PrintWithoutDialog(QWidget* parent, const CQuillonDoc& doc) 
     return PrintOrTell(parent, doc);
 }
 
-bool CSheetPrinter::PrintTo(QPrinter& printer, const CQuillonDoc& doc) const {
+bool CSheetPrinter::PrintTo(QPrinter& printer, const CQuillonDoc& doc, const CParameterSatz* vorher) const {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
-    std::unique_ptr<CQuillonDoc> vorher;
-    if (const std::optional<CParameterSatz> satz = m_vorherQuelle ? m_vorherQuelle(doc) : std::nullopt) {
-        vorher = std::make_unique<CQuillonDoc>(doc.Operator(), doc.GetProgrammVerzeichnis());
-        vorher->SetParameterSatz(*satz);
+    const std::optional<CParameterSatz> satz = vorher != nullptr ? std::optional(*vorher)
+                                               : m_vorherQuelle  ? m_vorherQuelle(doc)
+                                                                 : std::nullopt;
+    std::unique_ptr<CQuillonDoc> vorherDoc;
+    if (satz) {
+        vorherDoc = std::make_unique<CQuillonDoc>(doc.Operator(), doc.GetProgrammVerzeichnis());
+        vorherDoc->SetParameterSatz(*satz);
     }
     CKonfigurationsblatt blatt(doc, m_locale, QDate::currentDate());
-    blatt.SetVorher(vorher.get());
+    blatt.SetVorher(vorherDoc.get());
     blatt.Draw(painter);
     return painter.end();
 }
 
-bool CSheetPrinter::PrintOrTell(QWidget* parent, const CQuillonDoc& doc) {
-    if (PrintTo(m_printer, doc)) {
+bool CSheetPrinter::PrintOrTell(QWidget* parent, const CQuillonDoc& doc, const CParameterSatz* vorher) {
+    if (PrintTo(m_printer, doc, vorher)) {
         return true;
     }
     QString name =

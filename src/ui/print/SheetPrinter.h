@@ -21,7 +21,8 @@ public:
 
     /// The printer dialog for the one page, then the sheet. False when the user cancelled or printing
     /// failed; a failure has been shown to the user.
-    bool Print(QWidget* parent, const CQuillonDoc& doc);
+    /// A given vorher stands for what the transmitter held before, instead of what the source knows.
+    bool Print(QWidget* parent, const CQuillonDoc& doc, const CParameterSatz* vorher = nullptr);
     /// The print preview; printing from it uses the same printer.
     void Preview(QWidget* parent, const CQuillonDoc& doc);
     /// Paper, orientation and margins for the next prints. False when the user cancelled.
@@ -31,7 +32,7 @@ public:
     bool PrintWithoutDialog(QWidget* parent, const CQuillonDoc& doc);
     /// Draws the sheet of today on any printer, without a dialog and without telling anyone. False when
     /// the printer cannot be started.
-    bool PrintTo(QPrinter& printer, const CQuillonDoc& doc) const;
+    bool PrintTo(QPrinter& printer, const CQuillonDoc& doc, const CParameterSatz* vorher = nullptr) const;
 
     QPrinter& Printer() { return m_printer; }
 
@@ -41,7 +42,7 @@ public:
     void SetVorherQuelle(VorherQuelle quelle) { m_vorherQuelle = std::move(quelle); }
 
 private:
-    bool PrintOrTell(QWidget* parent, const CQuillonDoc& doc);
+    bool PrintOrTell(QWidget* parent, const CQuillonDoc& doc, const CParameterSatz* vorher = nullptr);
 
     QLocale m_locale;
     QPrinter m_printer;

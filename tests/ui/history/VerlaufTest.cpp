@@ -1,5 +1,5 @@
 // "Verlauf..." in the window: the transmitters of the history, one transmitter's events newest first,
-// and a recorded set opened as a new document; the status bar's count of events waiting for the server.
+// a recorded set opened as a new document or sent again, two events' sets compared.
 
 #include "ModalDriver.h"
 #include "ScriptedOperator.h"
@@ -8,10 +8,13 @@
 #include "document/QuillonDoc.h"
 #include "history/HistoryStore.h"
 #include "shell/CommandTable.h"
+#include "ui/compare/Vergleich.h"
 #include "ui/history/DlgVerlauf.h"
 #include "ui/main/MainFrame.h"
 
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -25,6 +28,52 @@ CHistoryEvent Event(CHistoryEvent::Operation operation, const CParameterSatz& sa
     return event;
 }
 
+/// A set of one transmitter the history has seen.
+CParameterSatz Satz() {
+    CParameterSatz satz;
+    satz.m_nTyp = 2;
+    satz.m_strSeriennummer = "111111.22.333";
+    return satz;
+}
+
+/// A history in a temporary file.
+struct HistoryFile {
+    CScriptedOperator op;
+    CHistoryStore store{op, CHistoryStation{QStringLiteral("S1"), QStringLiteral("u"),
+                                            QStringLiteral("quillon"), QStringLiteral("1")}};
+    QTemporaryDir dir;
+
+    bool Open() {
+        return store.Open(CHistoryLocation{dir.filePath(QStringLiteral("verlauf.db")), QString()});
+    }
+
+    qint64 Record(CHistoryEvent::Operation operation, const CParameterSatz& satz, int nHour, bool bWithSet) {
+        CHistoryEvent event = Event(operation, satz, nHour);
+        if (bWithSet) {
+            event.after = satz;
+        }
+        return store.Record(event);
+    }
+};
+
+/// Shows "Verlauf...", chooses the first transmitter and the given event rows, and hands the window on.
+void InVerlauf(CShellRig& rig, CHistoryStore& store, const QList<int>& rows,
+               const std::function<void(CDlgVerlauf*)>& act) {
+    rig.Frame().SetHistory(&store);
+    CModalDriver::WhenShown<CDlgVerlauf>([rows, act](CDlgVerlauf* dialog) {
+        dialog->findChild<QTableWidget*>(QStringLiteral("transmitters"))->selectRow(0);
+        auto* events = dialog->findChild<QTableWidget*>(QStringLiteral("events"));
+        events->clearSelection();
+        for (const int row : rows) {
+            events->selectionModel()->select(events->model()->index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        act(dialog);
+    });
+    rig.Trigger(CCommandTable::kVerlauf);
+    rig.Frame().SetHistory(nullptr);
+}
+
 } // namespace
 
 class VerlaufTest : public QObject {
@@ -34,15 +83,10 @@ private Q_SLOTS:
     void cleanup() { CModalDriver::Reset(); }
 
     void aRecordedSetOpensAsANewDocument() {
-        CScriptedOperator storeOp;
-        CHistoryStore store(storeOp, CHistoryStation{QStringLiteral("S1"), QStringLiteral("u"),
-                                                     QStringLiteral("quillon"), QStringLiteral("1")});
-        const QTemporaryDir dir;
-        QVERIFY2(store.Open(CHistoryLocation{dir.filePath(QStringLiteral("verlauf.db")), QString()}),
-                 qPrintable(storeOp.MessageTexts().join(QLatin1Char('|'))));
-        CParameterSatz satz;
-        satz.m_nTyp = 2;
-        satz.m_strSeriennummer = "111111.22.333";
+        HistoryFile history;
+        QVERIFY2(history.Open(), qPrintable(history.op.MessageTexts().join(QLatin1Char('|'))));
+        CHistoryStore& store = history.store;
+        CParameterSatz satz = Satz();
         satz.m_strBezeichnung = "PT-7";
         satz.m_fDaempfung = 4.5f;
         CHistoryEvent received = Event(CHistoryEvent::Operation::Receive, satz, 10);
@@ -79,6 +123,100 @@ private Q_SLOTS:
         QVERIFY(rig.Doc().IsModified());
         QVERIFY(rig.Frame().windowTitle().startsWith(QStringLiteral("Unbenannt")));
         rig.Frame().SetHistory(nullptr);
+    }
+
+    void twoEventsCompareOlderAgainstNewer() {
+        HistoryFile history;
+        QVERIFY(history.Open());
+        CParameterSatz satz = Satz();
+        satz.m_fDaempfung = 1.0f;
+        const qint64 nOlder = history.Record(CHistoryEvent::Operation::Receive, satz, 9, true);
+        satz.m_fDaempfung = 8.0f;
+        const qint64 nNewer = history.Record(CHistoryEvent::Operation::Send, satz, 10, true);
+        history.Record(CHistoryEvent::Operation::WriteValues, satz, 11, false); // row 0: no set
+
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        QStringList differing;
+        QStringList headers;
+        CModalDriver::WhenShown<CVergleich>([&](CVergleich* window) {
+            for (int c = 1; c < CVergleich::kSpalten; ++c) {
+                headers << window->Table()->horizontalHeaderItem(c)->text();
+            }
+            for (int row = 0; row < window->Table()->rowCount(); ++row) {
+                if (window->Table()->item(row, 1)->text() != window->Table()->item(row, 2)->text()) {
+                    differing << window->Feld(row);
+                }
+            }
+            QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("takeTransmitter"))->isVisibleTo(window));
+            window->accept();
+        });
+        InVerlauf(rig, history.store, {0, 1}, [](CDlgVerlauf* dialog) {
+            auto* compare = dialog->findChild<QPushButton*>(QStringLiteral("compare"));
+            QVERIFY(!compare->isEnabled()); // the newest event holds no set
+            auto* events = dialog->findChild<QTableWidget*>(QStringLiteral("events"));
+            events->selectionModel()->select(events->model()->index(2, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            QVERIFY(!compare->isEnabled()); // three events
+            events->selectionModel()->select(events->model()->index(0, 0),
+                                             QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+            compare->click();
+        });
+        QVERIFY(CModalDriver::Done());
+        QCOMPARE(headers, QStringList({QStringLiteral("Ereignis %1").arg(nOlder),
+                                       QStringLiteral("Ereignis %1").arg(nNewer)}));
+        QCOMPARE(differing, QStringList{QStringLiteral("m_fDaempfung")});
+        QVERIFY(!rig.Doc().IsGueltig()); // the document is not touched
+    }
+
+    void twoEventsPrintAsFoundBesideAsLeft() {
+        HistoryFile history;
+        QVERIFY(history.Open());
+        CParameterSatz satz = Satz();
+        satz.m_strBezeichnung = "VORHER";
+        history.Record(CHistoryEvent::Operation::Receive, satz, 9, true);
+        satz.m_strBezeichnung = "NACHHER";
+        history.Record(CHistoryEvent::Operation::Send, satz, 10, true);
+
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        const QString pdf = rig.dir.filePath(QStringLiteral("blatt.pdf"));
+        CModalDriver::WhenShown<QPrintDialog>([&pdf](QPrintDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+            dialog->accept();
+        });
+        InVerlauf(rig, history.store, {1, 0}, [](CDlgVerlauf* dialog) {
+            dialog->findChild<QPushButton*>(QStringLiteral("print"))->click();
+        });
+        QVERIFY(CModalDriver::Done());
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Vorher")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("VORHER")) && text.contains(QStringLiteral("NACHHER")));
+    }
+
+    void aRecordedSetIsSentAgainWithTheSendQuestion() {
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        rig.Trigger(CCommandTable::kEmpfangen);
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        HistoryFile history;
+        QVERIFY(history.Open());
+        CParameterSatz satz = rig.Doc().GetParameterSatz();
+        satz.m_strBezeichnung = "AUS VERLAUF";
+        history.Record(CHistoryEvent::Operation::Send, satz, 10, true);
+
+        rig.messages.clear();
+        rig.Answer(IOperator::Answer::Yes); // "Parameter senden"
+        InVerlauf(rig, history.store, {0}, [](CDlgVerlauf* dialog) {
+            dialog->findChild<QPushButton*>(QStringLiteral("sendAgain"))->click();
+        });
+        QVERIFY(CModalDriver::Done());
+        QCOMPARE(rig.messages.size(), 1); // the send asked before it wrote
+        QVERIFY(rig.sim.Transmitter().Tag().startsWith("AUS VERLAUF"));
+        QCOMPARE(rig.Doc().GetBezeichnungText().trimmed(), QStringLiteral("AUS VERLAUF"));
     }
 };
 
