@@ -105,6 +105,11 @@ void CQuillonApp::CreateWindow() {
     // A refused program password ends the program before the person can do anything.
     QObject::connect(m_frame->View(), &CQuillonView::startupRefused, m_frame.get(),
                      [] { QCoreApplication::exit(0); });
+    QObject::connect(m_frame.get(), &CMainFrame::historySettingsChanged, m_frame.get(), [this] {
+        if (!m_bDemo) {
+            OpenHistory();
+        }
+    });
 }
 
 void CQuillonApp::OpenHistory() {
@@ -113,11 +118,16 @@ void CQuillonApp::OpenHistory() {
         CAboutRules::ProgramVersion());
     auto store = std::make_unique<CHistoryStore>(*m_operator, station);
     if (!store->Open(CHistoryLocation::FromSettings(m_doc->Settings()))) {
-        return; // the store has told the user; the program goes on without history
+        // The store has told the user; the program goes on without history, and after a change of
+        // place records nothing more where the settings no longer point.
+        CHistoryRecorder::Install(nullptr);
+        m_frame->SetHistory(nullptr);
+        m_history.reset();
+        return;
     }
-    m_history = std::move(store);
-    CHistoryRecorder::Install(m_history.get());
-    m_frame->SetHistory(m_history.get());
+    CHistoryRecorder::Install(store.get());
+    m_frame->SetHistory(store.get());
+    m_history = std::move(store); // the store of the earlier place closes only once nothing uses it
 }
 
 bool CQuillonApp::InitInstance(const QStringList& arguments) {

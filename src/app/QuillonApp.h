@@ -73,7 +73,7 @@ private:
     void CreateWindow();
     /// Opens the device history of the settings and makes it the operations' event sink. Without it
     /// (it cannot be opened, or a demo, whose simulated transmitters belong in no history) the program
-    /// works as before.
+    /// works as before. Opened again when "Verlauf-Datenbank..." has changed the place.
     void OpenHistory();
     void AnswerOnTerminal(const CCommandLine::Options& options);
     bool StartDemo(const CCommandLine::Options& options);

@@ -86,6 +86,7 @@ const std::vector<CommandEntry> kCommands = [] {
         {32901, QT_TRANSLATE_NOOP("CCommandTable", "Setup Hardware..."), R::Always, M::Optionen, A::Setup},
         {32807, QT_TRANSLATE_NOOP("CCommandTable", "Schnittstelle wählen"), R::R, M::Optionen, A::Setup},
         {32850, QT_TRANSLATE_NOOP("CCommandTable", "Schnittstellenart..."), R::R, M::Optionen, A::Setup},
+        {33172, QT_TRANSLATE_NOOP("CCommandTable", "Verlauf-Datenbank..."), R::R, M::Optionen, A::Setup},
         // Test. The single commands send to the transmitter; the writes wait while a transfer runs.
         {32771, QT_TRANSLATE_NOOP("CCommandTable", "Test RS232"), R::Always, M::Test, A::Service},
         connectRX93,

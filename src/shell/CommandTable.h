@@ -157,6 +157,8 @@ public:
     static constexpr int kVergleichen = 33170;
     /// "Verlauf...": the device history; an id of Quillon's own.
     static constexpr int kVerlauf = 33171;
+    /// "Verlauf-Datenbank...": where the history is kept; an id of Quillon's own.
+    static constexpr int kVerlaufDatenbank = 33172;
     /// Service aids of the help menu "?". Their ids are Quillon's own (33190-33209): no stored file or
     /// device depends on them.
     static constexpr int kVerbindungsprotokoll = 33190;

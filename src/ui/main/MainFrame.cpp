@@ -1,5 +1,6 @@
 #include "ui/main/MainFrame.h"
 
+#include "access/HistorySettingsRules.h"
 #include "core/SystemClock.h"
 #include "document/HistoryRecorder.h"
 #include "document/QuillonDoc.h"
@@ -26,6 +27,7 @@
 #include "ui/print/SheetPrinter.h"
 #include "ui/setup/SetupCommands.h"
 #include "ui/setup/Sprache.h"
+#include "ui/setup/VerlaufDatenbank.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,7 +81,8 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     , m_recent(recent)
     , m_ownClock(seams.clock ? nullptr : std::make_unique<CSystemClock>())
     , m_ownChooser(seams.chooser ? nullptr : std::make_unique<CFileDialogChooser>(this))
-    , m_session(doc, op, seams.chooser ? *seams.chooser : *m_ownChooser, recent) {
+    , m_chooser(seams.chooser ? *seams.chooser : *m_ownChooser)
+    , m_session(doc, op, m_chooser, recent) {
     setObjectName(QStringLiteral("mainFrame"));
     // The program's icon belongs to the application: the about box, the message boxes and every other
     // window show it, not only the main window.
@@ -88,7 +91,7 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
-    ConnectDiagnoseCommands(seams.chooser ? *seams.chooser : *m_ownChooser);
+    ConnectDiagnoseCommands(m_chooser);
     ConnectCommands();
     BuildMenus();
     BuildToolbar();
@@ -426,6 +429,7 @@ void CMainFrame::ConnectAccessCommands() {
     ConnectCommand(CCommandTable::kSchnittstelle, [this] { m_setup->ChoosePort(); });
     ConnectCommand(CCommandTable::kSchnittstellenart, [this] { m_setup->ChooseInterface(); });
     ConnectCommand(CCommandTable::kAnschlusshinweis, [this] { m_setup->ShowConnectionNotice(); });
+    ConnectCommand(CCommandTable::kVerlaufDatenbank, [this] { OnVerlaufDatenbank(); });
     ConnectCommand(CCommandTable::kHilfeSoftware, [this] { m_help->OpenSoftwareHelp(); });
     ConnectCommand(CCommandTable::kHilfeTransmitter, [this] { m_help->OpenTransmitterHelp(); });
     ConnectCommand(CCommandTable::kHilfethemen, [this] { m_help->ShowHelpTopics(); });
@@ -557,6 +561,15 @@ void CMainFrame::OnSprache() {
     }
     const CSpracheRules::Notice notice = CSpracheRules::Apply(dialog.Values(), m_doc);
     m_operator.ShowMessage(notice.text, notice.caption, IOperator::Icon::Information, IOperator::Buttons::Ok);
+}
+
+void CMainFrame::OnVerlaufDatenbank() {
+    CVerlaufDatenbank dialog(CHistorySettingsRules::Load(m_doc.Settings()), m_chooser, m_operator, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    CHistorySettingsRules::Apply(dialog.Values(), m_doc.Settings());
+    Q_EMIT historySettingsChanged();
 }
 
 void CMainFrame::OnBereitChanged(bool bBereit) {

@@ -82,6 +82,11 @@ public:
     /// the plant's server); nullptr: the program runs without one.
     void SetHistory(CHistoryStore* store);
 
+Q_SIGNALS:
+    /// "Verlauf-Datenbank..." has stored a new place for the history: whoever owns the history opens it
+    /// there (SetHistory), so that the change holds without a restart.
+    void historySettingsChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -112,6 +117,7 @@ private:
     void RunFileCommand(bool (CDocumentSession::*command)());
     void OnAbgleichAnzeigen(CAbgleichRecordRules::Form form);
     void OnSprache();
+    void OnVerlaufDatenbank();
     void OnRangePreset(int nPreset);
     void OnBereitChanged(bool bBereit);
     /// "Verlauf...": the history's transmitters and events; a recorded set opens as a new document.
@@ -134,6 +140,7 @@ private:
     CRecentFiles& m_recent;
     std::unique_ptr<IClock> m_ownClock;
     std::unique_ptr<IFileChooser> m_ownChooser;
+    IFileChooser& m_chooser;
     std::unique_ptr<CSheetPrinter> m_sheetPrinter;
     CDocumentSession m_session;
     CQuillonView* m_view = nullptr;
