@@ -1256,6 +1256,10 @@ Nothing sent.</translation>
         <translation>Interface Kind...</translation>
     </message>
     <message>
+        <source>Verlauf-Datenbank...</source>
+        <translation>History Database...</translation>
+    </message>
+    <message>
         <source>Hilfe Software...</source>
         <translation>Software Help...</translation>
     </message>
@@ -2717,6 +2721,17 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Dieses Ereignis enthält keinen Parametersatz.</source>
         <translation>This event holds no parameter set.</translation>
+    </message>
+</context>
+<context>
+    <name>CHistorySettingsRules</name>
+    <message>
+        <source>Kennwörter gehören nicht ins Profil, dort wären sie für jeden lesbar. Geben Sie die Verbindung ohne Kennwort an und legen Sie das Kennwort in der Datei ~/.pgpass oder in der Umgebungsvariablen PGPASSWORD ab (die ganze Verbindung auch in ~/.pg_service.conf, dann genügt "service=name").</source>
+        <translation>Passwords do not belong in the profile, where anyone could read them. Enter the connection without a password and put the password in the file ~/.pgpass or in the environment variable PGPASSWORD (the whole connection may also go in ~/.pg_service.conf; "service=name" then suffices).</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie die Verbindung zum Server der Anlage an, zum Beispiel "service=quillon" oder "host=server dbname=quillon".</source>
+        <translation>Please enter the connection to the plant's server, for example "service=quillon" or "host=server dbname=quillon".</translation>
     </message>
 </context>
 <context>
@@ -5107,6 +5122,73 @@ Nothing was compared.</translation>
     <message>
         <source>Vergleichen</source>
         <translation>Compare</translation>
+    </message>
+</context>
+<context>
+    <name>CVerlaufDatenbank</name>
+    <message>
+        <source>Dieser PC</source>
+        <translation>This PC</translation>
+    </message>
+    <message>
+        <source>Server der Anlage</source>
+        <translation>The plant's server</translation>
+    </message>
+    <message>
+        <source>Verlauf-Datenbank</source>
+        <translation>History Database</translation>
+    </message>
+    <message>
+        <source>Datei wählen</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Speicherort:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Serververbindung:</source>
+        <translation>Server connection:</translation>
+    </message>
+    <message>
+        <source>Stationsname:</source>
+        <translation>Station name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Verbindung prüfen</source>
+        <translation>Check connection</translation>
+    </message>
+    <message>
+        <source>Verlaufsdatenbank (*.sqlite);;Alle Dateien (*)</source>
+        <translation>History database (*.sqlite);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Der Verlauf kann an diesem Ort nicht geführt werden.</source>
+        <translation>The history cannot be kept at this location.</translation>
+    </message>
+    <message>
+        <source>Die Verlaufsdatenbank %1 kann benutzt werden.</source>
+        <translation>The history database %1 can be used.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Server der Anlage steht. Auf diesem PC warten %1 Ereignisse auf ihn.</source>
+        <translation>The plant's server is connected. %1 events on this PC are waiting for it.</translation>
+    </message>
+    <message>
+        <source>Der Server der Anlage ist nicht erreichbar. Auf diesem PC warten %1 Ereignisse auf ihn.</source>
+        <translation>The plant's server cannot be reached. %1 events on this PC are waiting for it.</translation>
     </message>
 </context>
 </TS>

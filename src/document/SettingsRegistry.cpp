@@ -76,11 +76,13 @@ QList<Entry> Declare() {
     for (int i = 0; i < R::kRecentFileCount; ++i) {
         entries.append(Text(R::RecentFile(i)));
     }
+    // Written at once: the window takes a new place for the history without a restart, and
+    // quillon-cli on the same station must find the events there too.
     entries.append(Number(R::kHistoryBackend, R::kHistoryLocal, Accept::Range, R::kHistoryLocal,
-                          R::kHistoryServerBackend));
-    entries.append(Text(R::kHistoryDatabase));
-    entries.append(Text(R::kHistoryServer));
-    entries.append(Text(R::kHistoryStation));
+                          R::kHistoryServerBackend, Saved::AtOnce));
+    entries.append(Text(R::kHistoryDatabase, Kind::Text, Saved::AtOnce));
+    entries.append(Text(R::kHistoryServer, Kind::Text, Saved::AtOnce));
+    entries.append(Text(R::kHistoryStation, Kind::Text, Saved::AtOnce));
     return entries;
 }
 

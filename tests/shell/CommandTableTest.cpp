@@ -40,7 +40,7 @@ const QList<Row> kDescribed = {
     {"&Senden/Empfangen", false, R::RV, {32803}},
     {"&Optionen", false, R::R, {32776, 32808}},
     {"&Optionen", false, R::Always, {32901}},
-    {"&Optionen", false, R::R, {32807, 32850}},
+    {"&Optionen", false, R::R, {32807, 32850, 33172}}, // 33172 "Verlauf-Datenbank...": our own
     {"Test", true, R::Always, {32771}},
     {"Test", true, R::R01, {32772}},
     {"Test/Lesen", true, R::Always, {32773, 32774}},

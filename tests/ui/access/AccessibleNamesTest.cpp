@@ -41,6 +41,7 @@
 #include "ui/setup/HinweisText.h"
 #include "ui/setup/PCInterface.h"
 #include "ui/setup/Sprache.h"
+#include "ui/setup/VerlaufDatenbank.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -175,6 +176,9 @@ private Q_SLOTS:
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CHinweisText>(true); },
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CPCInterface>(0); },
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CSprache>(CSpracheRules::Values{}); },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CVerlaufDatenbank>(CHistorySettingsRules::Values{}, chooser, rig.op);
+            },
             [&]() -> std::unique_ptr<QDialog> {
                 return std::make_unique<CHardwareSetup>(setupRules, setupValues);
             },

@@ -7,7 +7,6 @@
 #include "ScriptedOperator.h"
 #include "ShellRig.h"
 #include "access/HistorySettingsRules.h"
-#include "document/QuillonDoc.h"
 #include "history/HistoryStore.h"
 #include "shell/CommandTable.h"
 #include "ui/main/MainFrame.h"
@@ -55,7 +54,8 @@ private Q_SLOTS:
         QCOMPARE(rig.MessageTexts().size(), 1); // the check's answer
         QVERIFY2(rig.MessageTexts().constFirst().contains(QStringLiteral("kann benutzt werden")),
                  qPrintable(rig.MessageTexts().constFirst()));
-        QCOMPARE(rig.Doc().Settings().Text(CSettingsRegistry::kHistoryDatabase), first);
+        // In the profile at once, where quillon-cli on this station reads it.
+        QCOMPARE(rig.profile.Value(QStringLiteral("History"), QStringLiteral("Database")).toString(), first);
         rig.Trigger(CCommandTable::kEmpfangen);
 
         CModalDriver::WhenShown<CVerlaufDatenbank>([second](CVerlaufDatenbank* dialog) {
