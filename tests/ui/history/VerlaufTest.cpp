@@ -12,6 +12,7 @@
 #include "ui/history/DlgVerlauf.h"
 #include "ui/main/MainFrame.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
@@ -217,6 +218,26 @@ private Q_SLOTS:
         QCOMPARE(rig.messages.size(), 1); // the send asked before it wrote
         QVERIFY(rig.sim.Transmitter().Tag().startsWith("AUS VERLAUF"));
         QCOMPARE(rig.Doc().GetBezeichnungText().trimmed(), QStringLiteral("AUS VERLAUF"));
+    }
+
+    void theStatusBarNamesTheEventAReceiveRecorded() {
+        HistoryFile history;
+        QVERIFY(history.Open());
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        CHistoryRecorder::Install(&history.store);
+        auto* note = rig.Frame().findChild<QLabel*>(QStringLiteral("historyStatus"));
+        rig.Trigger(CCommandTable::kEmpfangen);
+        const qint64 nReceived = history.store.Events(CHistoryFilter{}).value(0).id;
+        QVERIFY(nReceived != 0);
+        QCOMPARE(note->text(), QStringLiteral("Verlauf: Ereignis %1").arg(nReceived));
+
+        // A send the technician declines reaches no transmitter: no event, and no note of an old one.
+        rig.Answer(IOperator::Answer::No);
+        rig.Trigger(CCommandTable::kSenden);
+        CHistoryRecorder::Install(nullptr);
+        QCOMPARE(history.store.Events(CHistoryFilter{}).size(), 1);
+        QVERIFY(note->text().isEmpty());
     }
 };
 
