@@ -4592,16 +4592,12 @@ the serial number!</translation>
 <context>
     <name>CSheetPdfWriter</name>
     <message>
-        <source>Konfigurationsdaten</source>
-        <translation>Configuration data</translation>
-    </message>
-    <message>
         <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
         <translation>The PDF output cannot be started.</translation>
     </message>
     <message>
-        <source>Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2</source>
-        <translation>The configuration sheet cannot be saved as %1: %2</translation>
+        <source>Die PDF-Datei kann nicht als %1 gespeichert werden: %2</source>
+        <translation>The PDF file cannot be saved as %1: %2</translation>
     </message>
 </context>
 <context>

@@ -15,14 +15,24 @@ constexpr double kMetersPerInch = 0.0254;
 CSheetItems::CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi, const CQuillonDoc* vorher)
     : m_dpi(dpi)
     , m_pageWidth(qRound(kA4WidthInches * dpi)) {
-    QImage page(m_pageWidth, qRound(kA4HeightInches * dpi), QImage::Format_RGB32);
-    page.setDotsPerMeterX(qRound(dpi / kMetersPerInch));
-    page.setDotsPerMeterY(qRound(dpi / kMetersPerInch));
-    page.fill(Qt::white);
-    QPainter painter(&page);
     CKonfigurationsblatt blatt(doc, locale, QDate(2024, 12, 24));
     blatt.SetVorher(vorher);
-    m_items = blatt.Draw(painter);
+    DrawOnA4(blatt);
+}
+
+CSheetItems::CSheetItems(const ISheetPage& page, int dpi)
+    : m_dpi(dpi)
+    , m_pageWidth(qRound(kA4WidthInches * dpi)) {
+    DrawOnA4(page);
+}
+
+void CSheetItems::DrawOnA4(const ISheetPage& page) {
+    QImage image(m_pageWidth, qRound(kA4HeightInches * m_dpi), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(m_dpi / kMetersPerInch));
+    image.setDotsPerMeterY(qRound(m_dpi / kMetersPerInch));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    m_items = page.Draw(painter);
     CSheetCanvas canvas(painter);
     m_lineHeight = canvas.LineHeight(CSheetCanvas::Font::Text);
 }
