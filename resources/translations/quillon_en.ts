@@ -623,6 +623,189 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckCertificate</name>
+    <message>
+        <source>Prüfzertifikat</source>
+        <translation>Calibration certificate</translation>
+    </message>
+    <message>
+        <source>Wie vorgefunden</source>
+        <translation>As found</translation>
+    </message>
+    <message>
+        <source>Wie hinterlassen</source>
+        <translation>As left</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Referenznormal</source>
+        <translation>Reference instrument</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Gerät:</source>
+        <translation>Instrument:</translation>
+    </message>
+    <message>
+        <source>Kennung:</source>
+        <translation>Identification:</translation>
+    </message>
+    <message>
+        <source>Serien-Nr.:</source>
+        <translation>Serial no.:</translation>
+    </message>
+    <message>
+        <source>Serien-Nummer:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Zertifikat-Nr.:</source>
+        <translation>Certificate no.:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Gültig bis:</source>
+        <translation>Valid until:</translation>
+    </message>
+    <message>
+        <source>4 mA bei:</source>
+        <translation>4 mA at:</translation>
+    </message>
+    <message>
+        <source>Spanne:</source>
+        <translation>Span:</translation>
+    </message>
+    <message>
+        <source>20 mA bei:</source>
+        <translation>20 mA at:</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Prüfdatum:</source>
+        <translation>Date of check:</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>Prüfer:</source>
+        <translation>Technician:</translation>
+    </message>
+    <message>
+        <source>Verlauf-Nr.:</source>
+        <translation>History no.:</translation>
+    </message>
+    <message>
+        <source>Umgebungstemperatur:</source>
+        <translation>Ambient temperature:</translation>
+    </message>
+    <message>
+        <source>Toleranz:</source>
+        <translation>Tolerance:</translation>
+    </message>
+    <message>
+        <source>± %1 % der Spanne</source>
+        <translation>± %1 % of span</translation>
+    </message>
+    <message>
+        <source>Keine Prüfpunkte.</source>
+        <translation>No test points.</translation>
+    </message>
+    <message>
+        <source>* Messwert nicht eingeschwungen, vom Prüfer übernommen</source>
+        <translation>* Reading not settled, accepted by the technician</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>Referenz</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Stromfehler</source>
+        <translation>Curr. error</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>% Spanne</source>
+        <translation>% span</translation>
+    </message>
+    <message>
+        <source>Ergebnis: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Nächste Prüfung:</source>
+        <translation>Next check due:</translation>
+    </message>
+    <message>
+        <source>Datum, Unterschrift Prüfer</source>
+        <translation>Date, signature of technician</translation>
+    </message>
+    <message>
+        <source>Datum, Unterschrift Freigabe</source>
+        <translation>Date, signature of approver</translation>
+    </message>
+    <message>
+        <source>%1, Serien-Nummer %2 (Fortsetzung)</source>
+        <translation>%1, serial number %2 (continued)</translation>
+    </message>
+    <message>
+        <source>keine Messung</source>
+        <translation>no reading</translation>
+    </message>
+    <message>
+        <source>i.O.</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>n.i.O.</source>
+        <translation>fail</translation>
+    </message>
+    <message>
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>nicht bestanden</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>justiert und bestanden</source>
+        <translation>adjusted and passed</translation>
+    </message>
+</context>
+<context>
     <name>CCliOptions</name>
     <message>
         <source>Kein Befehl angegeben.</source>

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +60,26 @@ QString CSheetItems::ValueOf(const QString& label) const {
         }
     }
     return nearest != nullptr ? nearest->text.trimmed() : QString();
+}
+
+QStringList CSheetItems::LineOf(const QString& text) const {
+    const Item* found = Find(text);
+    if (found == nullptr) {
+        return {};
+    }
+    QList<const Item*> line;
+    for (const Item& item : m_items) {
+        if (item.page == found->page && item.rect.top() == found->rect.top()) {
+            line.append(&item);
+        }
+    }
+    std::sort(line.begin(), line.end(),
+              [](const Item* a, const Item* b) { return a->rect.left() < b->rect.left(); });
+    QStringList texts;
+    for (const Item* item : line) {
+        texts.append(item->text.trimmed());
+    }
+    return texts;
 }
 
 int CSheetItems::LinesBetween(const QString& upper, const QString& lower) const {

@@ -27,6 +27,8 @@ public:
     bool Has(const QString& text) const { return Find(text) != nullptr; }
     /// The nearest text to the right of the label on its line; a null string when there is none.
     QString ValueOf(const QString& label) const;
+    /// Every text on the line of the first text that reads `text`, left to right.
+    QStringList LineOf(const QString& text) const;
     /// Lines of the text font from the first text's top to the second's.
     int LinesBetween(const QString& upper, const QString& lower) const;
     /// Left edge of a text in inches.
