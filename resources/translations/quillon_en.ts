@@ -806,6 +806,35 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckCommands</name>
+    <message>
+        <source>Der Vorgang %1 ist keine Prüfung (%2).</source>
+        <translation>Event %1 is no check (%2).</translation>
+    </message>
+    <message>
+        <source>Vorgang %1: %2</source>
+        <translation>Event %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckDue</name>
+    <message>
+        <source>Vorgang %1: %2</source>
+        <translation>Event %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckRecordJson</name>
+    <message>
+        <source>Die Prüfdaten sind beschädigt: "%1" fehlt oder ist ungültig.</source>
+        <translation>The check data are damaged: "%1" is missing or not valid.</translation>
+    </message>
+    <message>
+        <source>Die Prüfdaten sind beschädigt: kein JSON-Objekt.</source>
+        <translation>The check data are damaged: not a JSON object.</translation>
+    </message>
+</context>
+<context>
     <name>CCliOptions</name>
     <message>
         <source>Kein Befehl angegeben.</source>
@@ -860,8 +889,8 @@ End of the calibration data block not acknowledged.</translation>
         <translation>calibration read needs -o FILE.json.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive, sheet, calibration read und history show.</source>
-        <translation>-o belongs to receive, sheet, calibration read and history show only.</translation>
+        <source>-o gehört nur zu receive, sheet, calibration read, history show und certificate.</source>
+        <translation>-o belongs to receive, sheet, calibration read, history show and certificate only.</translation>
     </message>
     <message>
         <source>--imin, --imax, --temp und --checksum gehören nur zu temperature write.</source>
@@ -884,8 +913,8 @@ End of the calibration data block not acknowledged.</translation>
         <translation>--checksum is no number from -32768 to 65535: %1</translation>
     </message>
     <message>
-        <source>--json gehört nur zu show, diff, temperature read und history.</source>
-        <translation>--json belongs to show, diff, temperature read and history only.</translation>
+        <source>--json gehört nur zu show, diff, temperature read, history und due.</source>
+        <translation>--json belongs to show, diff, temperature read, history and due only.</translation>
     </message>
     <message>
         <source>--verify und --set gehören nur zu send.</source>
@@ -936,6 +965,11 @@ Befehle:
                            vorher) als Dokumentdatei speichern
   history export --csv DATEI [--serial S] [--since DATUM]
                            den Verlauf als CSV-Datei schreiben
+  certificate NR -o DATEI.pdf
+                           das Prüfzertifikat der Prüfung NR aus dem Verlauf als PDF schreiben
+  due [--days N] [--json]  die Transmitter, deren nächste Prüfung fällig ist (mit --days: in den
+                           nächsten N Tagen fällig wird), nach Fälligkeit; je Transmitter zählt
+                           seine letzte Prüfung
 
 Optionen:
   --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
@@ -945,8 +979,9 @@ Optionen:
   --interface pl45|pl40    Programmier-Interface
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive, sheet, calibration read und history show
-  --json                   show, diff, temperature read und history geben JSON aus
+  -o, --output DATEI       Zieldatei von receive, sheet, calibration read, history show und
+                           certificate
+  --json                   show, diff, temperature read, history und due geben JSON aus
   --database ORT           Verlauf in dieser SQLite-Datei oder auf diesem Server (z. B.
                            service=quillon) statt wie in den Einstellungen
   --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und
@@ -998,6 +1033,10 @@ Commands:
                            before) as a document file
   history export --csv FILE [--serial S] [--since DATE]
                            write the history as a CSV file
+  certificate NO -o FILE.pdf
+                           write the calibration certificate of the check NO in the history as a PDF
+  due [--days N] [--json]  the transmitters whose next check is due (with --days: falls due within
+                           the next N days), soonest first; each transmitter's latest check counts
 
 Options:
   --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
@@ -1007,8 +1046,9 @@ Options:
   --interface pl45|pl40    programming interface
   --yes                    answer every yes/no question with yes (needed without a terminal for send
                            and for files of the old format)
-  -o, --output FILE        target file of receive, sheet, calibration read and history show
-  --json                   show, diff, temperature read and history print JSON
+  -o, --output FILE        target file of receive, sheet, calibration read, history show and
+                           certificate
+  --json                   show, diff, temperature read, history and due print JSON
   --database PLACE         history in this SQLite file or on this server (e.g.
                            service=quillon) instead of as in the settings
   --trace FILE             after the command write the link trace (the frames sent and
@@ -1060,6 +1100,22 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>--since braucht ein Datum (2026-03-01) oder einen Zeitpunkt (2026-03-01T08:00): %1</source>
         <translation>--since needs a date (2026-03-01) or an instant (2026-03-01T08:00): %1</translation>
+    </message>
+    <message>
+        <source>certificate braucht die Nummer eines Vorgangs: %1</source>
+        <translation>certificate needs the number of an event: %1</translation>
+    </message>
+    <message>
+        <source>certificate braucht -o DATEI.pdf.</source>
+        <translation>certificate needs -o FILE.pdf.</translation>
+    </message>
+    <message>
+        <source>--days gehört nur zu due.</source>
+        <translation>--days belongs to due only.</translation>
+    </message>
+    <message>
+        <source>--days braucht eine ganze Zahl ab 0: %1</source>
+        <translation>--days needs a whole number from 0 on: %1</translation>
     </message>
 </context>
 <context>
