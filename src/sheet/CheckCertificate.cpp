@@ -22,6 +22,8 @@ constexpr std::array<double, CCheckCertificate::kTableColumns> kColumns = {0.75,
                                                                            4.05, 4.9,  5.7,  6.6};
 constexpr double kColumnGap = 0.12;
 constexpr double kGapInches = 0.12;
+/// The room above a section's heading.
+constexpr double kSectionInches = 0.2;
 constexpr double kSignatureRoomInches = 0.7;
 constexpr double kSignatureLineEnd = 3.6;
 
@@ -99,53 +101,50 @@ void CCheckCertificate::DrawTitle(CSheetCanvas& c) const {
     c.SetY(c.Y() + c.YAt(kGapInches));
 }
 
-void CCheckCertificate::DrawIdentity(CSheetCanvas& c) const {
+void CCheckCertificate::Section(CSheetCanvas& c, const QString& heading) {
+    c.SetY(c.Y() + c.YAt(kSectionInches));
+    c.Text(CSheetCanvas::Font::Heading, c.X(kL), c.X(kR), heading);
     c.Down(1);
-    c.Text(CSheetCanvas::Font::Heading, c.X(kL), c.X(kR), tr("Transmitter"));
+}
+
+void CCheckCertificate::DrawIdentity(CSheetCanvas& c) const {
+    Section(c, tr("Transmitter"));
+    c.SetY(c.Y() - c.LineHeight(CSheetCanvas::Font::Text));
     c.Text(CSheetCanvas::Font::Heading, c.X(kR), c.Right(), tr("Referenznormal"));
+    c.Down(1);
     QString typ = CTypKatalog::GetTypText(m_event.nTyp);
     if (typ.isEmpty()) {
         typ = QString::number(m_event.nTyp);
     }
     const CReferenceInstrument& ref = m_record.reference;
-    c.Down(1);
     Pairs(c, tr("Typ:"), typ, tr("Gerät:"), ref.name);
-    c.Down(1);
     Pairs(c, tr("Kennung:"), CWindows1252::ToUnicode(m_event.kennung), tr("Serien-Nr.:"), ref.serial);
-    c.Down(1);
     Pairs(c, tr("Serien-Nummer:"), CWindows1252::ToUnicode(m_event.seriennummer), tr("Zertifikat-Nr.:"),
           ref.certificate);
-    c.Down(1);
     Pairs(c, tr("Bezeichnung:"), CWindows1252::ToUnicode(m_event.bezeichnung), tr("Gültig bis:"),
           Date(ref.dueDate));
-    c.Down(1);
     Pairs(c, tr("4 mA bei:"), Pressure(m_record.rangeAt4mA), tr("Spanne:"), Pressure(Span(m_record)));
-    c.Down(1);
     Pairs(c, tr("20 mA bei:"), Pressure(m_record.rangeAt20mA), QString(), QString());
 }
 
 void CCheckCertificate::DrawConditions(CSheetCanvas& c) const {
-    c.Down(2);
-    c.Text(CSheetCanvas::Font::Heading, c.X(kL), c.Right(), tr("Prüfung"));
+    Section(c, tr("Prüfung"));
     const QString technician = m_record.technician.isEmpty() ? m_event.user : m_record.technician;
     const QString ambient = m_record.ambientCelsius
                                 ? Number(*m_record.ambientCelsius, kCelsiusDecimals) + QStringLiteral(" °C")
                                 : QStringLiteral("—");
-    c.Down(1);
     Pairs(c, tr("Prüfdatum:"), Date(m_event.timeUtc.toLocalTime().date()), tr("Station:"), m_event.station);
-    c.Down(1);
     Pairs(c, tr("Prüfer:"), technician, tr("Verlauf-Nr.:"),
           m_eventId > 0 ? QString::number(m_eventId) : QStringLiteral("—"));
-    c.Down(1);
     Pairs(c, tr("Umgebungstemperatur:"), ambient, tr("Toleranz:"),
           tr("± %1 % der Spanne").arg(Number(m_record.tolerancePercent, kErrorDecimals)));
 }
 
 void CCheckCertificate::DrawSeries(CSheetCanvas& c, const QString& heading,
                                    const CCheckSeries& series) const {
-    c.Down(2);
-    c.Text(CSheetCanvas::Font::Heading, c.X(kL), c.Right(), heading);
-    c.Down(1);
+    // The heading, the table's header and a first row stay together.
+    MakeRoom(c, 2 * c.YAt(kSectionInches) + 4 * c.LineHeight(CSheetCanvas::Font::Small));
+    Section(c, heading);
     DrawTableHeader(c);
     bool bUnsettled = false;
     for (const CCheckPoint& point : series.points) {
@@ -205,18 +204,22 @@ void CCheckCertificate::TableRow(CSheetCanvas& c, const std::array<QString, kTab
 }
 
 void CCheckCertificate::DrawResult(CSheetCanvas& c) const {
-    const int lines = c.LineHeight(CSheetCanvas::Font::Title) + 3 * c.LineHeight(CSheetCanvas::Font::Text);
-    MakeRoom(c, lines + c.YAt(kSignatureRoomInches) + c.LineHeight(CSheetCanvas::Font::Small));
-    c.Down(1);
+    // The result, the due date and the signatures stay together.
+    const int height = c.YAt(kSectionInches) + c.LineHeight(CSheetCanvas::Font::Title) +
+                       c.LineHeight(CSheetCanvas::Font::Text) + c.YAt(kSignatureRoomInches) +
+                       c.LineHeight(CSheetCanvas::Font::Small);
+    MakeRoom(c, height);
+    c.SetY(c.Y() + c.YAt(kSectionInches));
     c.Text(CSheetCanvas::Font::Title, c.X(kL), c.Right(),
            tr("Ergebnis: %1").arg(VerdictText(m_record.verdict)));
     c.SetY(c.Y() + c.LineHeight(CSheetCanvas::Font::Title));
     c.Text(CSheetCanvas::Font::Text, c.X(kL), c.X(kV), tr("Nächste Prüfung:"));
     c.Text(CSheetCanvas::Font::Text, c.X(kV), c.Right(), Date(m_record.nextDue));
+    c.Down(1);
 }
 
 void CCheckCertificate::DrawSignatures(CSheetCanvas& c) const {
-    c.SetY(c.Y() + c.LineHeight(CSheetCanvas::Font::Text) + c.YAt(kSignatureRoomInches));
+    c.SetY(c.Y() + c.YAt(kSignatureRoomInches));
     c.Rule(c.X(kL), c.X(kSignatureLineEnd));
     c.Rule(c.X(kR), c.Right());
     c.SetY(c.Y() + c.YAt(kGapInches / 3));
@@ -231,6 +234,7 @@ void CCheckCertificate::Pairs(CSheetCanvas& c, const QString& leftLabel, const Q
     c.Text(text, c.X(kV), c.X(kR - kColumnGap), leftValue);
     c.Text(text, c.X(kR), c.X(kRV), rightLabel);
     c.Text(text, c.X(kRV), c.Right(), rightValue);
+    c.Down(1);
 }
 
 bool CCheckCertificate::MakeRoom(CSheetCanvas& c, int height) const {

@@ -51,7 +51,9 @@ private:
     static void TableRow(CSheetCanvas& c, const std::array<QString, kTableColumns>& cells);
     void DrawResult(CSheetCanvas& c) const;
     void DrawSignatures(CSheetCanvas& c) const;
-    /// Two label/value pairs on one line, one in each half of the page.
+    /// Room above, the heading, and the cursor on the line below it.
+    static void Section(CSheetCanvas& c, const QString& heading);
+    /// Two label/value pairs on one line, one in each half of the page; the cursor moves to the next.
     void Pairs(CSheetCanvas& c, const QString& leftLabel, const QString& leftValue, const QString& rightLabel,
                const QString& rightValue) const;
     /// Continues on a new page, headed with what it continues, when `height` no longer fits above the
