@@ -623,6 +623,207 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckCertificate</name>
+    <message>
+        <source>Prüfzertifikat</source>
+        <translation>Calibration certificate</translation>
+    </message>
+    <message>
+        <source>Wie vorgefunden</source>
+        <translation>As found</translation>
+    </message>
+    <message>
+        <source>Wie hinterlassen</source>
+        <translation>As left</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Referenznormal</source>
+        <translation>Reference instrument</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Gerät:</source>
+        <translation>Instrument:</translation>
+    </message>
+    <message>
+        <source>Kennung:</source>
+        <translation>Identification:</translation>
+    </message>
+    <message>
+        <source>Serien-Nr.:</source>
+        <translation>Serial no.:</translation>
+    </message>
+    <message>
+        <source>Serien-Nummer:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Zertifikat-Nr.:</source>
+        <translation>Certificate no.:</translation>
+    </message>
+    <message>
+        <source>Bezeichnung:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Gültig bis:</source>
+        <translation>Valid until:</translation>
+    </message>
+    <message>
+        <source>4 mA bei:</source>
+        <translation>4 mA at:</translation>
+    </message>
+    <message>
+        <source>Spanne:</source>
+        <translation>Span:</translation>
+    </message>
+    <message>
+        <source>20 mA bei:</source>
+        <translation>20 mA at:</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Prüfdatum:</source>
+        <translation>Date of check:</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>Prüfer:</source>
+        <translation>Technician:</translation>
+    </message>
+    <message>
+        <source>Verlauf-Nr.:</source>
+        <translation>History no.:</translation>
+    </message>
+    <message>
+        <source>Umgebungstemperatur:</source>
+        <translation>Ambient temperature:</translation>
+    </message>
+    <message>
+        <source>Toleranz:</source>
+        <translation>Tolerance:</translation>
+    </message>
+    <message>
+        <source>± %1 % der Spanne</source>
+        <translation>± %1 % of span</translation>
+    </message>
+    <message>
+        <source>Keine Prüfpunkte.</source>
+        <translation>No test points.</translation>
+    </message>
+    <message>
+        <source>* Messwert nicht eingeschwungen, vom Prüfer übernommen</source>
+        <translation>* Reading not settled, accepted by the technician</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>Referenz</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Stromfehler</source>
+        <translation>Curr. error</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>% Spanne</source>
+        <translation>% span</translation>
+    </message>
+    <message>
+        <source>Ergebnis: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Nächste Prüfung:</source>
+        <translation>Next check due:</translation>
+    </message>
+    <message>
+        <source>Datum, Unterschrift Prüfer</source>
+        <translation>Date, signature of technician</translation>
+    </message>
+    <message>
+        <source>Datum, Unterschrift Freigabe</source>
+        <translation>Date, signature of approver</translation>
+    </message>
+    <message>
+        <source>%1, Serien-Nummer %2 (Fortsetzung)</source>
+        <translation>%1, serial number %2 (continued)</translation>
+    </message>
+    <message>
+        <source>keine Messung</source>
+        <translation>no reading</translation>
+    </message>
+    <message>
+        <source>i.O.</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>n.i.O.</source>
+        <translation>fail</translation>
+    </message>
+    <message>
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>nicht bestanden</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>justiert und bestanden</source>
+        <translation>adjusted and passed</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckCommands</name>
+    <message>
+        <source>Der Vorgang %1 ist keine Prüfung (%2).</source>
+        <translation>Event %1 is no check (%2).</translation>
+    </message>
+    <message>
+        <source>Vorgang %1: %2</source>
+        <translation>Event %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckDue</name>
+    <message>
+        <source>Vorgang %1: %2</source>
+        <translation>Event %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CCliOptions</name>
     <message>
         <source>Kein Befehl angegeben.</source>
@@ -677,8 +878,8 @@ End of the calibration data block not acknowledged.</translation>
         <translation>calibration read needs -o FILE.json.</translation>
     </message>
     <message>
-        <source>-o gehört nur zu receive, sheet, calibration read und history show.</source>
-        <translation>-o belongs to receive, sheet, calibration read and history show only.</translation>
+        <source>-o gehört nur zu receive, sheet, calibration read, history show und certificate.</source>
+        <translation>-o belongs to receive, sheet, calibration read, history show and certificate only.</translation>
     </message>
     <message>
         <source>--imin, --imax, --temp und --checksum gehören nur zu temperature write.</source>
@@ -701,8 +902,8 @@ End of the calibration data block not acknowledged.</translation>
         <translation>--checksum is no number from -32768 to 65535: %1</translation>
     </message>
     <message>
-        <source>--json gehört nur zu show, diff, temperature read und history.</source>
-        <translation>--json belongs to show, diff, temperature read and history only.</translation>
+        <source>--json gehört nur zu show, diff, temperature read, history und due.</source>
+        <translation>--json belongs to show, diff, temperature read, history and due only.</translation>
     </message>
     <message>
         <source>--verify und --set gehören nur zu send.</source>
@@ -753,6 +954,11 @@ Befehle:
                            vorher) als Dokumentdatei speichern
   history export --csv DATEI [--serial S] [--since DATUM]
                            den Verlauf als CSV-Datei schreiben
+  certificate NR -o DATEI.pdf
+                           das Prüfzertifikat der Prüfung NR aus dem Verlauf als PDF schreiben
+  due [--days N] [--json]  die Transmitter, deren nächste Prüfung fällig ist (mit --days: in den
+                           nächsten N Tagen fällig wird), nach Fälligkeit; je Transmitter zählt
+                           seine letzte Prüfung
 
 Optionen:
   --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
@@ -762,8 +968,9 @@ Optionen:
   --interface pl45|pl40    Programmier-Interface
   --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
                            und für Dateien im alten Format)
-  -o, --output DATEI       Zieldatei von receive, sheet, calibration read und history show
-  --json                   show, diff, temperature read und history geben JSON aus
+  -o, --output DATEI       Zieldatei von receive, sheet, calibration read, history show und
+                           certificate
+  --json                   show, diff, temperature read, history und due geben JSON aus
   --database ORT           Verlauf in dieser SQLite-Datei oder auf diesem Server (z. B.
                            service=quillon) statt wie in den Einstellungen
   --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und
@@ -815,6 +1022,10 @@ Commands:
                            before) as a document file
   history export --csv FILE [--serial S] [--since DATE]
                            write the history as a CSV file
+  certificate NO -o FILE.pdf
+                           write the calibration certificate of the check NO in the history as a PDF
+  due [--days N] [--json]  the transmitters whose next check is due (with --days: falls due within
+                           the next N days), soonest first; each transmitter's latest check counts
 
 Options:
   --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
@@ -824,8 +1035,9 @@ Options:
   --interface pl45|pl40    programming interface
   --yes                    answer every yes/no question with yes (needed without a terminal for send
                            and for files of the old format)
-  -o, --output FILE        target file of receive, sheet, calibration read and history show
-  --json                   show, diff, temperature read and history print JSON
+  -o, --output FILE        target file of receive, sheet, calibration read, history show and
+                           certificate
+  --json                   show, diff, temperature read, history and due print JSON
   --database PLACE         history in this SQLite file or on this server (e.g.
                            service=quillon) instead of as in the settings
   --trace FILE             after the command write the link trace (the frames sent and
@@ -877,6 +1089,22 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>--since braucht ein Datum (2026-03-01) oder einen Zeitpunkt (2026-03-01T08:00): %1</source>
         <translation>--since needs a date (2026-03-01) or an instant (2026-03-01T08:00): %1</translation>
+    </message>
+    <message>
+        <source>certificate braucht die Nummer eines Vorgangs: %1</source>
+        <translation>certificate needs the number of an event: %1</translation>
+    </message>
+    <message>
+        <source>certificate braucht -o DATEI.pdf.</source>
+        <translation>certificate needs -o FILE.pdf.</translation>
+    </message>
+    <message>
+        <source>--days gehört nur zu due.</source>
+        <translation>--days belongs to due only.</translation>
+    </message>
+    <message>
+        <source>--days braucht eine ganze Zahl ab 0: %1</source>
+        <translation>--days needs a whole number from 0 on: %1</translation>
     </message>
 </context>
 <context>
@@ -4603,16 +4831,12 @@ the serial number!</translation>
 <context>
     <name>CSheetPdfWriter</name>
     <message>
-        <source>Konfigurationsdaten</source>
-        <translation>Configuration data</translation>
-    </message>
-    <message>
         <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
         <translation>The PDF output cannot be started.</translation>
     </message>
     <message>
-        <source>Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2</source>
-        <translation>The configuration sheet cannot be saved as %1: %2</translation>
+        <source>Die PDF-Datei kann nicht als %1 gespeichert werden: %2</source>
+        <translation>The PDF file cannot be saved as %1: %2</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,8 @@ constexpr CommandName kCommands[] = {
     {"history", CCliOptions::Command::History, 0, 0},
     {"history show", CCliOptions::Command::HistoryShow, 1, 1},
     {"history export", CCliOptions::Command::HistoryExport, 0, 0},
+    {"certificate", CCliOptions::Command::Certificate, 1, 1},
+    {"due", CCliOptions::Command::Due, 0, 0},
 };
 
 /// The options of temperature write: I-Min, I-Max, temperatures.
@@ -59,6 +61,12 @@ std::optional<qint32> ParseWord(const QString& text) {
         return std::nullopt;
     }
     return value;
+}
+
+/// The number of a recorded event: a whole number from 1 on.
+bool PositiveId(const QString& text) {
+    bool ok = false;
+    return text.toLongLong(&ok) > 0 && ok;
 }
 
 const CommandName* FindCommand(const QString& name) {
@@ -155,6 +163,11 @@ QString CCliOptions::HelpText() {
         "                           vorher) als Dokumentdatei speichern\n"
         "  history export --csv DATEI [--serial S] [--since DATUM]\n"
         "                           den Verlauf als CSV-Datei schreiben\n"
+        "  certificate NR -o DATEI.pdf\n"
+        "                           das Prüfzertifikat der Prüfung NR aus dem Verlauf als PDF schreiben\n"
+        "  due [--days N] [--json]  die Transmitter, deren nächste Prüfung fällig ist (mit --days: in den\n"
+        "                           nächsten N Tagen fällig wird), nach Fälligkeit; je Transmitter zählt\n"
+        "                           seine letzte Prüfung\n"
         "\n"
         "Optionen:\n"
         "  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16\n"
@@ -165,8 +178,9 @@ QString CCliOptions::HelpText() {
         "  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für "
         "send\n"
         "                           und für Dateien im alten Format)\n"
-        "  -o, --output DATEI       Zieldatei von receive, sheet, calibration read und history show\n"
-        "  --json                   show, diff, temperature read und history geben JSON aus\n"
+        "  -o, --output DATEI       Zieldatei von receive, sheet, calibration read, history show und\n"
+        "                           certificate\n"
+        "  --json                   show, diff, temperature read, history und due geben JSON aus\n"
         "  --database ORT           Verlauf in dieser SQLite-Datei oder auf diesem Server (z. B.\n"
         "                           service=quillon) statt wie in den Einstellungen\n"
         "  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und\n"
@@ -209,7 +223,7 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
                                   intervalOption, logOption,    checksumOption,  verifyOption,
                                   setOption,      beforeOption, traceOption,     versionOption} +
         rowOptions;
-    for (const char* name : {"serial", "since", "csv", "database"}) {
+    for (const char* name : {"serial", "since", "csv", "database", "days"}) {
         known.append(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     }
     parser.addOptions(known);
@@ -279,7 +293,8 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
     options.output = parser.value(outputOption);
     const bool bWritesFile = options.command == Command::Receive || options.command == Command::Sheet ||
                              options.command == Command::CalibrationRead ||
-                             options.command == Command::HistoryShow;
+                             options.command == Command::HistoryShow ||
+                             options.command == Command::Certificate;
     if (options.command == Command::Receive && options.output.isEmpty()) {
         error = tr("receive braucht -o DATEI.qlc.");
         return std::nullopt;
@@ -293,12 +308,13 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         return std::nullopt;
     }
     if (!bWritesFile && parser.isSet(outputOption)) {
-        error = tr("-o gehört nur zu receive, sheet, calibration read und history show.");
+        error = tr("-o gehört nur zu receive, sheet, calibration read, history show und certificate.");
         return std::nullopt;
     }
     if (options.command != Command::Show && options.command != Command::Diff &&
-        options.command != Command::TemperatureRead && options.command != Command::History && options.json) {
-        error = tr("--json gehört nur zu show, diff, temperature read und history.");
+        options.command != Command::TemperatureRead && options.command != Command::History &&
+        options.command != Command::Due && options.json) {
+        error = tr("--json gehört nur zu show, diff, temperature read, history und due.");
         return std::nullopt;
     }
     options.verify = parser.isSet(verifyOption);
@@ -342,10 +358,38 @@ std::optional<CCliOptions> CCliOptions::Parse(const QStringList& arguments, QStr
         return std::nullopt;
     }
     if (!ParseMeasureOptions(parser.value(countOption), parser.value(intervalOption), options, error) ||
-        !ParseHistoryOptions(parser, options, error)) {
+        !ParseHistoryOptions(parser, options, error) || !ParseCheckOptions(parser, options, error)) {
         return std::nullopt;
     }
     return options;
+}
+
+bool CCliOptions::ParseCheckOptions(const QCommandLineParser& parser, CCliOptions& options, QString& error) {
+    if (options.command == Command::Certificate) {
+        if (!PositiveId(options.arguments.first())) {
+            error = tr("certificate braucht die Nummer eines Vorgangs: %1").arg(options.arguments.first());
+            return false;
+        }
+        if (options.output.isEmpty()) {
+            error = tr("certificate braucht -o DATEI.pdf.");
+            return false;
+        }
+    }
+    if (!parser.isSet(QStringLiteral("days"))) {
+        return true;
+    }
+    const QString days = parser.value(QStringLiteral("days"));
+    bool ok = false;
+    options.days = days.toInt(&ok);
+    if (options.command != Command::Due) {
+        error = tr("--days gehört nur zu due.");
+        return false;
+    }
+    if (!ok || options.days < 0) {
+        error = tr("--days braucht eine ganze Zahl ab 0: %1").arg(days);
+        return false;
+    }
+    return true;
 }
 
 bool CCliOptions::ParseHistoryOptions(const QCommandLineParser& parser, CCliOptions& options,
@@ -368,8 +412,7 @@ bool CCliOptions::ParseHistoryOptions(const QCommandLineParser& parser, CCliOpti
         return false;
     }
     if (options.command == Command::HistoryShow) {
-        bool ok = false;
-        if (options.arguments.first().toLongLong(&ok) <= 0 || !ok) {
+        if (!PositiveId(options.arguments.first())) {
             error = tr("history show braucht die Nummer eines Vorgangs: %1").arg(options.arguments.first());
             return false;
         }

@@ -19,8 +19,9 @@ class QCommandLineParser;
 /// calibration read -o FILE.json, calibration write FILE.json, temperature read [--json],
 /// temperature write --imin a,b,c,d,e,f --imax ... --temp ... --checksum N and diff FILE.qlc [FILE2.qlc]
 /// [--json], history [--serial S] [--since DATE] [--json], history show ID [-o FILE.qlc] and history export
-/// --csv FILE; send takes --verify and any number of --set FIELD=VALUE; any command takes --trace FILE. Port,
-/// type and interface kind not given here come from the user's settings.
+/// --csv FILE, certificate EVENT-ID -o FILE.pdf and due [--days N] [--json]; send takes --verify and any
+/// number of --set FIELD=VALUE; any command takes --trace FILE. Port, type and interface kind not given here
+/// come from the user's settings.
 class CCliOptions {
     Q_DECLARE_TR_FUNCTIONS(CCliOptions)
 
@@ -40,7 +41,9 @@ public:
         Diff,
         History,
         HistoryShow,
-        HistoryExport
+        HistoryExport,
+        Certificate,
+        Due
     };
     static constexpr int kIntervallMin = 2;
     static constexpr int kIntervallMax = 120;
@@ -72,6 +75,8 @@ public:
     QDateTime since;
     /// history export: the CSV file to write.
     QString csvFile;
+    /// due: how many days ahead a check counts as due (0: due today or overdue).
+    int days = 0;
     /// --database: the history's SQLite file or a server's connection text instead of the settings'.
     QString database;
     /// --trace: after any command the link trace of the run is written to this file.
@@ -86,10 +91,12 @@ public:
     static std::optional<CCliOptions> Parse(const QStringList& arguments, QString& error);
     static QString HelpText();
     /// The command draws and so needs the GUI part of Qt (fonts, painting), though never a display.
-    bool NeedsGui() const { return command == Command::Sheet; }
+    bool NeedsGui() const { return command == Command::Sheet || command == Command::Certificate; }
+    /// The command reads the history and touches no transmitter.
     bool IsHistoryCommand() const {
         return command == Command::History || command == Command::HistoryShow ||
-               command == Command::HistoryExport;
+               command == Command::HistoryExport || command == Command::Certificate ||
+               command == Command::Due;
     }
     /// The command works on a transmitter, so that what it does is recorded in the history.
     bool RecordsHistory() const {
@@ -104,6 +111,8 @@ private:
                                const QList<QCommandLineOption>& known);
     /// The options of the history commands; false with the error when one is wrong or misplaced.
     static bool ParseHistoryOptions(const QCommandLineParser& parser, CCliOptions& options, QString& error);
+    /// The options of certificate and due; false with the error when one is wrong or misplaced.
+    static bool ParseCheckOptions(const QCommandLineParser& parser, CCliOptions& options, QString& error);
     /// The options of measure; false with the error when one is wrong or given to another command.
     static bool ParseMeasureOptions(const QString& count, const QString& interval, CCliOptions& options,
                                     QString& error);

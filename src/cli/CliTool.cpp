@@ -4,6 +4,7 @@
 #include "base/TypKatalog.h"
 #include "calibration/AbgleichLayout.h"
 #include "cli/AbgleichJson.h"
+#include "cli/CheckCommands.h"
 #include "cli/HistoryCommands.h"
 #include "cli/ParameterJson.h"
 #include "cli/SampleGrid.h"
@@ -142,7 +143,12 @@ int CCliTool::RunHistoryCommand() {
     }
     CHistoryCommands commands(m_options, *m_history, m_operator,
                               [this](const QString& line) { Print(line); });
+    CCheckCommands checks(m_options, *m_history, m_operator, [this](const QString& line) { Print(line); });
     switch (m_options.command) {
+    case CCliOptions::Command::Certificate:
+        return checks.Certificate();
+    case CCliOptions::Command::Due:
+        return checks.Due();
     case CCliOptions::Command::HistoryShow:
         return commands.Show();
     case CCliOptions::Command::HistoryExport:
@@ -204,6 +210,8 @@ int CCliTool::RunCommand() {
         case CCliOptions::Command::History:
         case CCliOptions::Command::HistoryShow:
         case CCliOptions::Command::HistoryExport:
+        case CCliOptions::Command::Certificate:
+        case CCliOptions::Command::Due:
             return RunHistoryCommand();
         }
     } catch (const CProgramError& error) {

@@ -95,12 +95,15 @@ int CHistoryCommands::List() {
     return CCliTool::kSuccess;
 }
 
+QString CHistoryCommands::NoSuchEvent(qint64 id) {
+    return tr("Kein Vorgang mit der Nummer %1 im Verlauf.").arg(id);
+}
+
 int CHistoryCommands::Show() {
     const qint64 id = m_options.arguments.first().toLongLong();
     const std::optional<CHistoryRecord> record = m_store.Event(id);
     if (!record) {
-        m_operator.Message(tr("Kein Vorgang mit der Nummer %1 im Verlauf.").arg(id), QString(),
-                           IOperator::Icon::Error);
+        m_operator.Message(NoSuchEvent(id), QString(), IOperator::Icon::Error);
         return CCliTool::kFailed;
     }
     if (!m_options.output.isEmpty()) {

@@ -24,6 +24,9 @@ public:
     int Show();
     int Export();
 
+    /// "Kein Vorgang mit der Nummer %1 im Verlauf."
+    static QString NoSuchEvent(qint64 id);
+
 private:
     CHistoryFilter Filter() const;
 

@@ -389,7 +389,12 @@ QList<CHistoryRecord> CHistoryDatabase::Events(const CHistoryFilter& filter) con
     if (filter.sinceUtc.isValid()) {
         conditions.append(QStringLiteral("time_utc >= ?"));
     }
-    QString sql = QStringLiteral("SELECT %1 FROM events").arg(kSummaryColumns);
+    if (filter.operation) {
+        conditions.append(QStringLiteral("operation = ?"));
+    }
+    // The detail follows the summary's columns, so that RecordOf reads the summary as ever.
+    QString sql = QStringLiteral("SELECT %1%2 FROM events")
+                      .arg(kSummaryColumns, filter.bWithDetail ? QStringLiteral(", detail") : QString());
     if (!conditions.isEmpty()) {
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     }
@@ -403,10 +408,17 @@ QList<CHistoryRecord> CHistoryDatabase::Events(const CHistoryFilter& filter) con
     if (filter.sinceUtc.isValid()) {
         query.addBindValue(TimeText(filter.sinceUtc));
     }
+    if (filter.operation) {
+        query.addBindValue(HistoryOperationKey(*filter.operation));
+    }
+    const int nDetail = kSummaryColumns.count(QLatin1Char(',')) + 1;
     QList<CHistoryRecord> records;
     if (query.exec()) {
         while (query.next()) {
             records.append(RecordOf(query, false));
+            if (filter.bWithDetail) {
+                records.last().event.detailJson = query.value(nDetail).toString();
+            }
         }
     }
     return records;

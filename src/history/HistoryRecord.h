@@ -40,8 +40,11 @@ struct CHistoryTransmitter {
     qint64 nEvents = 0;
 };
 
-/// Which events a listing takes: one transmitter's (by serial number) or all, and from when on.
+/// Which events a listing takes: one transmitter's (by serial number) or all, from when on, of one
+/// operation or all; and whether they come with their detail (a check's points and due date).
 struct CHistoryFilter {
     std::optional<QByteArray> seriennummer;
     QDateTime sinceUtc; ///< invalid: from the beginning
+    std::optional<CHistoryEvent::Operation> operation;
+    bool bWithDetail = false;
 };

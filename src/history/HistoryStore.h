@@ -51,7 +51,7 @@ public:
     /// The transmitters seen, newest first; filter (when not empty) matches serial number or tag in
     /// part, ignoring case.
     QList<CHistoryTransmitter> Transmitters(const QString& filter = QString()) const;
-    /// Events newest first, without their sets.
+    /// Events newest first, without their sets; with their detail when the filter asks for it.
     QList<CHistoryRecord> Events(const CHistoryFilter& filter) const;
     /// One event with its sets; nothing when there is no such id.
     std::optional<CHistoryRecord> Event(qint64 id) const;

@@ -54,6 +54,10 @@ QList<CKonfigurationsblatt::Item> CKonfigurationsblatt::Draw(QPainter& painter) 
     return canvas.Items();
 }
 
+QString CKonfigurationsblatt::Title() const {
+    return tr("Konfigurationsdaten");
+}
+
 void CKonfigurationsblatt::SetVorher(const CQuillonDoc* vorher) {
     m_vorher = vorher != nullptr && vorher->GetTyp() == m_doc.GetTyp() ? vorher : nullptr;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/SheetCanvas.h"
+#include "sheet/SheetPage.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -19,7 +19,7 @@ class QPainter;
 /// The sheet is drawn from the document's current values each time, on whatever device the painter works
 /// on: a printer, the print preview, a PDF or an image. Numbers use the locale's decimal separator, the
 /// print date its short date form.
-class CKonfigurationsblatt {
+class CKonfigurationsblatt : public ISheetPage {
     Q_DECLARE_TR_FUNCTIONS(CKonfigurationsblatt)
 
 public:
@@ -28,9 +28,9 @@ public:
     /// The sheet reads the document whenever it is drawn, so the document must outlive it.
     CKonfigurationsblatt(const CQuillonDoc& doc, const QLocale& locale, QDate druckdatum);
 
-    /// Draws the sheet on the painter's device and returns every text drawn with its box. An inactive
-    /// painter draws nothing.
-    QList<Item> Draw(QPainter& painter) const;
+    QList<Item> Draw(QPainter& painter) const override;
+    /// "Konfigurationsdaten".
+    QString Title() const override;
 
     /// The record of a change: the values the transmitter held before ("as found") stand in a column
     /// "Vorher" beside the document's ("Nachher"), a row whose values differ is marked with "*". A set

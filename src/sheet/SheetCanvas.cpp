@@ -1,6 +1,7 @@
 #include "sheet/SheetCanvas.h"
 
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -9,7 +10,11 @@ namespace {
 constexpr int kPointsPerInch = 72;
 constexpr int kTitlePoints = 18;
 constexpr int kTextPoints = 12;
+constexpr int kSmallPoints = 10;
 constexpr double kRightMarginInches = 0.5;
+constexpr double kBottomMarginInches = 0.5;
+/// A rule as thin as a printer draws it clearly: a hundredth of an inch.
+constexpr double kRuleInches = 0.01;
 
 /// Tags and identifications come from transmitters and files; a line break or tab in one must not
 /// break the row.
@@ -29,7 +34,8 @@ CSheetCanvas::CSheetCanvas(QPainter& painter)
     : m_painter(painter)
     , m_dpiX(painter.device()->logicalDpiX())
     , m_dpiY(painter.device()->logicalDpiY())
-    , m_fonts{MakeFont(kTitlePoints, false), MakeFont(kTextPoints, true), MakeFont(kTextPoints, false)}
+    , m_fonts{MakeFont(kTitlePoints, false), MakeFont(kTextPoints, true), MakeFont(kTextPoints, false),
+              MakeFont(kSmallPoints, false)}
     , m_y(m_dpiY) {}
 
 QFont CSheetCanvas::MakeFont(int points, bool underline) const {
@@ -56,6 +62,14 @@ int CSheetCanvas::Right() const {
     return m_painter.device()->width() - X(kRightMarginInches);
 }
 
+int CSheetCanvas::Bottom() const {
+    return m_painter.device()->height() - YAt(kBottomMarginInches);
+}
+
+int CSheetCanvas::YAt(double inches) const {
+    return qRound(inches * m_dpiY);
+}
+
 int CSheetCanvas::LineHeight(Font font) const {
     const QFontMetrics metrics(FontOf(font), m_painter.device());
     return metrics.height() + metrics.leading();
@@ -69,7 +83,8 @@ int CSheetCanvas::Width(Font font, const QString& text) const {
     return QFontMetrics(FontOf(font), m_painter.device()).horizontalAdvance(text);
 }
 
-void CSheetCanvas::Text(Font font, int x, int right, const QString& text, int linesBelow) {
+void CSheetCanvas::Text(Font font, int x, int right, const QString& text, int linesBelow,
+                        Qt::Alignment align) {
     const int width = right - x;
     if (width <= 0 || text.isEmpty()) {
         return;
@@ -84,6 +99,22 @@ void CSheetCanvas::Text(Font font, int x, int right, const QString& text, int li
     // The box is the column; drawText clips at its right end whatever the shortening left over.
     const QRect column(x, top, width, 2 * metrics.height());
     QRect drawn;
-    m_painter.drawText(column, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown, &drawn);
-    m_items.append({shown, drawn});
+    m_painter.drawText(column, (align & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine, shown,
+                       &drawn);
+    m_items.append({shown, drawn, m_page});
+}
+
+void CSheetCanvas::Rule(int x, int right, double inches) {
+    const int y = m_y + YAt(inches);
+    m_painter.fillRect(QRect(x, y, right - x, qMax(1, YAt(kRuleInches))), Qt::black);
+}
+
+bool CSheetCanvas::NewPage(double topInches) {
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(m_painter.device());
+    if (paged == nullptr || !paged->newPage()) {
+        return false;
+    }
+    ++m_page;
+    m_y = YAt(topInches);
+    return true;
 }

@@ -1,7 +1,7 @@
 #include "sheet/SheetPdfWriter.h"
 
 #include "core/FileProblem.h"
-#include "sheet/Konfigurationsblatt.h"
+#include "sheet/SheetPage.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -14,7 +14,7 @@ QPageSize CSheetPdfWriter::PaperFor(const QLocale& locale) {
                                                                              : QPageSize::A4);
 }
 
-bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& blatt, const QPageSize& paper,
+bool CSheetPdfWriter::Write(const QString& path, const ISheetPage& page, const QPageSize& paper,
                             QString& error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -24,8 +24,8 @@ bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& bla
     {
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Quillon"));
-        pdf.setTitle(tr("Konfigurationsdaten"));
-        // No margins: the sheet's inch from the top and the left is measured from the paper's edge.
+        pdf.setTitle(page.Title());
+        // No margins: a page's distances from the top and the left are measured from the paper's edge.
         pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&pdf)) {
@@ -33,7 +33,7 @@ bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& bla
             error = Message(path, tr("Die PDF-Ausgabe lässt sich nicht beginnen."));
             return false;
         }
-        blatt.Draw(painter);
+        page.Draw(painter);
         painter.end();
     }
     if (!file.commit()) {
@@ -44,6 +44,6 @@ bool CSheetPdfWriter::Write(const QString& path, const CKonfigurationsblatt& bla
 }
 
 QString CSheetPdfWriter::Message(const QString& path, const QString& reason) {
-    return tr("Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2")
+    return tr("Die PDF-Datei kann nicht als %1 gespeichert werden: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }

@@ -5,10 +5,11 @@
 #include <QPageSize>
 #include <QString>
 
-class CKonfigurationsblatt;
+class ISheetPage;
 
-/// Writes the configuration sheet as a one-page PDF. The file is first written beside the target and
-/// takes its place only when it is complete, so an existing PDF is never left half overwritten.
+/// Writes a page (the configuration sheet, a check certificate) as a PDF. The file is first written beside
+/// the target and takes its place only when it is complete, so an existing PDF is never left half
+/// overwritten.
 class CSheetPdfWriter {
     Q_DECLARE_TR_FUNCTIONS(CSheetPdfWriter)
 
@@ -17,8 +18,7 @@ public:
     static QPageSize PaperFor(const QLocale& locale);
 
     /// True when the PDF is at path. Otherwise the old file stays as it was and error says why.
-    static bool Write(const QString& path, const CKonfigurationsblatt& blatt, const QPageSize& paper,
-                      QString& error);
+    static bool Write(const QString& path, const ISheetPage& page, const QPageSize& paper, QString& error);
 
 private:
     static QString Message(const QString& path, const QString& reason);

@@ -110,6 +110,10 @@ private Q_SLOTS:
         QTest::newRow("csv outside history export") << QStringList{"history", "--csv", "h.csv"};
         QTest::newRow("since not a date") << QStringList{"history", "--since", "yesterday"};
         QTest::newRow("serial outside history") << QStringList{"identify", "--serial", "1"};
+        QTest::newRow("certificate without output") << QStringList{"certificate", "4"};
+        QTest::newRow("certificate of no number") << QStringList{"certificate", "x", "-o", "c.pdf"};
+        QTest::newRow("days outside due") << QStringList{"history", "--days", "3"};
+        QTest::newRow("days negative") << QStringList{"due", "--days", "-1"};
         const QStringList six{"--imin", "1,2,3,4,5,6", "--imax", "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6"};
         QTest::newRow("temperature write without checksum") << QStringList{"temperature", "write"} + six;
         QTest::newRow("temperature write with five values")

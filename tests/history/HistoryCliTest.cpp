@@ -1,10 +1,12 @@
 // quillon-cli's history commands on a history file written by the store: the listing and its filters,
-// one event saved as a document file that loads as the set recorded, and the CSV export.
+// one event saved as a document file that loads as the set recorded, the CSV export; a recorded check's
+// certificate and the transmitters whose next check falls due.
 
 #include "HistorySuite.h"
 #include "ScriptedOperator.h"
 #include "cli/CliTool.h"
 #include "cli/TerminalOperator.h"
+#include "document/CheckRecordJson.h"
 #include "document/DocumentFile.h"
 #include "document/MemoryProfileStore.h"
 #include "history/HistoryStore.h"
@@ -50,6 +52,26 @@ Run RunCli(const QStringList& args) {
     return {code, QString::fromLocal8Bit(bytes)};
 }
 
+/// A finished check of a transmitter at `checked` (UTC), next due on `nextDue`.
+CHistoryEvent CheckEvent(const QByteArray& seriennummer, const QDateTime& checked, const QDate& nextDue) {
+    CHistoryEvent event = SampleEvent(seriennummer, "PT-" + seriennummer, CHistoryEvent::Operation::Check);
+    event.timeUtc = checked;
+    CCheckRecord record;
+    record.rangeAt4mA = 0.0;
+    record.rangeAt20mA = 10.0;
+    record.unit = QStringLiteral("bar");
+    CCheckPoint point;
+    point.percent = 50;
+    point.nominal = 5.0;
+    point.reference = 5.0;
+    point.reading = 5.01;
+    record.asFound.points = {point};
+    record.verdict = CCheckRecord::Verdict::Passed;
+    record.nextDue = nextDue;
+    event.detailJson = CCheckRecordJson::Write(record);
+    return event;
+}
+
 } // namespace
 
 class HistoryCliTest : public QObject {
@@ -58,6 +80,34 @@ class HistoryCliTest : public QObject {
     QTemporaryDir m_dir;
     QString m_db;
     qint64 m_sendId = 0;
+    QString m_checksDb;
+    qint64 m_checkId = 0;
+    qint64 m_receiveId = 0;
+    qint64 m_damagedId = 0;
+
+    /// A second history with checks of four transmitters, dated from today: A-1 overdue, B-2 due in five
+    /// days, C-3 in a hundred; D-4 was overdue until a later check moved its date on.
+    void RecordChecks() {
+        m_checksDb = m_dir.filePath(QStringLiteral("checks.sqlite"));
+        CScriptedOperator op;
+        CHistoryStore store(
+            op, {QStringLiteral("S1"), QStringLiteral("u"), QStringLiteral("cli"), QStringLiteral("1")});
+        CHistoryLocation location;
+        location.localPath = m_checksDb;
+        QVERIFY(store.Open(location));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QDate today = QDate::currentDate();
+        m_checkId = store.Record(CheckEvent("A-1", now.addDays(-400), today.addDays(-35)));
+        QVERIFY(store.Record(CheckEvent("B-2", now.addDays(-360), today.addDays(5))) > 0);
+        QVERIFY(store.Record(CheckEvent("C-3", now.addDays(-265), today.addDays(100))) > 0);
+        QVERIFY(store.Record(CheckEvent("D-4", now.addDays(-375), today.addDays(-10))) > 0);
+        QVERIFY(store.Record(CheckEvent("D-4", now.addDays(-2), today.addDays(363))) > 0);
+        m_receiveId = store.Record(SampleEvent("D-4", "PT-D-4"));
+        CHistoryEvent damaged = CheckEvent("E-5", now.addDays(-800), today.addDays(-400));
+        damaged.detailJson = QStringLiteral("{\"rangeAt4mA\": \"zero\"}");
+        m_damagedId = store.Record(damaged);
+        QVERIFY(m_checkId > 0 && m_receiveId > 0 && m_damagedId > 0);
+    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -75,6 +125,7 @@ private Q_SLOTS:
         send.timeUtc = QDateTime(QDate(2026, 3, 1), QTime(8, 0), Qt::UTC);
         m_sendId = store.Record(send);
         QVERIFY(store.Record(SampleEvent("222", "=cmd|x", CHistoryEvent::Operation::Receive)) > m_sendId);
+        RecordChecks();
     }
 
     void listsWithFilters() {
@@ -120,7 +171,45 @@ private Q_SLOTS:
         QVERIFY(lines.at(2).contains(QStringLiteral(",2026-03-01T08:00:00Z,")));
         QVERIFY(lines.at(2).contains(QStringLiteral(",\"Tank, \"\"Nord\"\"\",")));
     }
+
+    void certificateOfACheckOnly_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("code");
+        QTest::newRow("check") << QString::number(m_checkId) << 0;
+        QTest::newRow("unknown") << QStringLiteral("999") << 1;
+        QTest::newRow("no check") << QString::number(m_receiveId) << 1;
+        QTest::newRow("damaged") << QString::number(m_damagedId) << 1;
+    }
+    void certificateOfACheckOnly() {
+        QFETCH(QString, id);
+        QFETCH(int, code);
+        const QString path = m_dir.filePath(QStringLiteral("certificate-%1.pdf").arg(id));
+        QCOMPARE(RunCli({"certificate", id, "-o", path, "--database", m_checksDb}).code, code);
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly), code == 0);
+        if (code == 0) {
+            QCOMPARE(file.read(5), QByteArray("%PDF-"));
+        }
+    }
+
+    void dueListsEachTransmittersLatestCheck() {
+        // The damaged check is reported (exit status 1); its transmitter has no other check to go by.
+        const Run overdue = RunCli({"due", "--database", m_checksDb});
+        QCOMPARE(overdue.code, 1);
+        QCOMPARE(overdue.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 1);
+        QVERIFY2(overdue.out.startsWith(QStringLiteral("A-1\tPT-A-1\t")) &&
+                     overdue.out.contains("\tpassed\t") &&
+                     overdue.out.trimmed().endsWith(QStringLiteral("\t-35")),
+                 qPrintable(overdue.out));
+        const Run week = RunCli({"due", "--days", "7", "--json", "--database", m_checksDb});
+        const QJsonArray due = QJsonDocument::fromJson(week.out.toUtf8()).array();
+        QCOMPARE(due.size(), 2);
+        QCOMPARE(due.at(0).toObject().value(QStringLiteral("serial")).toString(), QStringLiteral("A-1"));
+        QCOMPARE(due.at(0).toObject().value(QStringLiteral("event")).toInteger(), m_checkId);
+        QCOMPARE(due.at(1).toObject().value(QStringLiteral("serial")).toString(), QStringLiteral("B-2"));
+        QCOMPARE(due.at(1).toObject().value(QStringLiteral("daysLeft")).toInt(), 5);
+    }
 };
 
-QTEST_GUILESS_MAIN(HistoryCliTest)
+QTEST_MAIN(HistoryCliTest)
 #include "HistoryCliTest.moc"

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -15,14 +16,24 @@ constexpr double kMetersPerInch = 0.0254;
 CSheetItems::CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi, const CQuillonDoc* vorher)
     : m_dpi(dpi)
     , m_pageWidth(qRound(kA4WidthInches * dpi)) {
-    QImage page(m_pageWidth, qRound(kA4HeightInches * dpi), QImage::Format_RGB32);
-    page.setDotsPerMeterX(qRound(dpi / kMetersPerInch));
-    page.setDotsPerMeterY(qRound(dpi / kMetersPerInch));
-    page.fill(Qt::white);
-    QPainter painter(&page);
     CKonfigurationsblatt blatt(doc, locale, QDate(2024, 12, 24));
     blatt.SetVorher(vorher);
-    m_items = blatt.Draw(painter);
+    DrawOnA4(blatt);
+}
+
+CSheetItems::CSheetItems(const ISheetPage& page, int dpi)
+    : m_dpi(dpi)
+    , m_pageWidth(qRound(kA4WidthInches * dpi)) {
+    DrawOnA4(page);
+}
+
+void CSheetItems::DrawOnA4(const ISheetPage& page) {
+    QImage image(m_pageWidth, qRound(kA4HeightInches * m_dpi), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(m_dpi / kMetersPerInch));
+    image.setDotsPerMeterY(qRound(m_dpi / kMetersPerInch));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    m_items = page.Draw(painter);
     CSheetCanvas canvas(painter);
     m_lineHeight = canvas.LineHeight(CSheetCanvas::Font::Text);
 }
@@ -49,6 +60,26 @@ QString CSheetItems::ValueOf(const QString& label) const {
         }
     }
     return nearest != nullptr ? nearest->text.trimmed() : QString();
+}
+
+QStringList CSheetItems::LineOf(const QString& text) const {
+    const Item* found = Find(text);
+    if (found == nullptr) {
+        return {};
+    }
+    QList<const Item*> line;
+    for (const Item& item : m_items) {
+        if (item.page == found->page && item.rect.top() == found->rect.top()) {
+            line.append(&item);
+        }
+    }
+    std::sort(line.begin(), line.end(),
+              [](const Item* a, const Item* b) { return a->rect.left() < b->rect.left(); });
+    QStringList texts;
+    for (const Item* item : line) {
+        texts.append(item->text.trimmed());
+    }
+    return texts;
 }
 
 int CSheetItems::LinesBetween(const QString& upper, const QString& lower) const {

@@ -8,8 +8,8 @@
 
 class CQuillonDoc;
 
-/// The texts of one drawn configuration sheet, looked up by what a reader would look for: a label, the
-/// value beside it, the line a text stands on.
+/// The texts of one drawn page (a configuration sheet, a certificate), looked up by what a reader would look
+/// for: a label, the value beside it, the line a text stands on.
 class CSheetItems {
 public:
     using Item = CKonfigurationsblatt::Item;
@@ -17,6 +17,8 @@ public:
     /// Draws the sheet on an A4 image of the given resolution, with the "as found" column of vorher.
     CSheetItems(const CQuillonDoc& doc, const QLocale& locale, int dpi = 300,
                 const CQuillonDoc* vorher = nullptr);
+    /// Draws any page on an A4 image of the given resolution.
+    explicit CSheetItems(const ISheetPage& page, int dpi = 300);
 
     const QList<Item>& Items() const { return m_items; }
     int Dpi() const { return m_dpi; }
@@ -25,6 +27,8 @@ public:
     bool Has(const QString& text) const { return Find(text) != nullptr; }
     /// The nearest text to the right of the label on its line; a null string when there is none.
     QString ValueOf(const QString& label) const;
+    /// Every text on the line of the first text that reads `text`, left to right.
+    QStringList LineOf(const QString& text) const;
     /// Lines of the text font from the first text's top to the second's.
     int LinesBetween(const QString& upper, const QString& lower) const;
     /// Left edge of a text in inches.
@@ -33,6 +37,8 @@ public:
     QStringList Collisions() const;
 
 private:
+    void DrawOnA4(const ISheetPage& page);
+
     QList<Item> m_items;
     int m_dpi;
     int m_pageWidth;
