@@ -623,6 +623,70 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckArithmetic</name>
+    <message>
+        <source>Der Messbereich des Transmitters ist ungültig.</source>
+        <translation>The transmitter's range is not valid.</translation>
+    </message>
+    <message>
+        <source>Der Messbereich hat keine Spanne: 4 mA und 20 mA liegen beide bei %1 %2.</source>
+        <translation>The range has no span: 4 mA and 20 mA are both at %1 %2.</translation>
+    </message>
+    <message>
+        <source>Der Messwert wird ohne Einheit angezeigt (freie Anzeige, z. B. mit Linearisierungstabelle) und lässt sich nicht mit dem Druck der Referenz vergleichen.</source>
+        <translation>The measured value is shown without a unit (a free display value, e.g. with a linearization table) and cannot be compared with the reference pressure.</translation>
+    </message>
+    <message>
+        <source>Die Toleranz %1 % liegt außerhalb von %2 bis %3 % der Spanne.</source>
+        <translation>The tolerance %1 % lies outside %2 to %3 % of span.</translation>
+    </message>
+    <message>
+        <source>Der Prüfpunkt %1 % liegt außerhalb des Messbereichs (0 bis 100 %).</source>
+        <translation>The test point %1 % lies outside the range (0 to 100 %).</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckHistory</name>
+    <message>
+        <source>Der Eintrag ist keine Prüfung.</source>
+        <translation>The entry is not a check.</translation>
+    </message>
+    <message>
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>nicht bestanden</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>justiert und bestanden</source>
+        <translation>adjusted and passed</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckRecordJson</name>
+    <message>
+        <source>Die Prüfdaten sind beschädigt: "%1" fehlt oder ist ungültig.</source>
+        <translation>The check data are damaged: "%1" is missing or not valid.</translation>
+    </message>
+    <message>
+        <source>Die Prüfdaten sind beschädigt: kein JSON-Objekt.</source>
+        <translation>The check data are damaged: not a JSON object.</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSampler</name>
+    <message>
+        <source>Der Parametersatz wurde nicht gelesen.</source>
+        <translation>The parameter set was not read.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Transmitter ist geschlossen.</source>
+        <translation>The connection to the transmitter is closed.</translation>
+    </message>
+</context>
+<context>
     <name>CCliOptions</name>
     <message>
         <source>Kein Befehl angegeben.</source>
@@ -3414,6 +3478,18 @@ Cancel it and close the program?</translation>
     <message>
         <source>Kann Datei nicht öffnen!</source>
         <translation>Cannot open file!</translation>
+    </message>
+    <message>
+        <source>Eine andere Übertragung zum Transmitter läuft noch.</source>
+        <translation>Another transfer to the transmitter is still running.</translation>
+    </message>
+    <message>
+        <source>Der Transmitter antwortet nicht.</source>
+        <translation>The transmitter does not answer.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Transmitters ist unvollständig.</source>
+        <translation>The transmitter's reply is incomplete.</translation>
     </message>
 </context>
 <context>
