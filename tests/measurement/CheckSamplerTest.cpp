@@ -4,28 +4,15 @@
 
 #include "measurement/CheckSampler.h"
 
+#include "RecordingSink.h"
 #include "SequenceRig.h"
 #include "document/CheckRecordJson.h"
 #include "document/HistoryRecorder.h"
-#include "document/HistorySink.h"
 #include "measurement/CheckArithmetic.h"
 #include "measurement/CheckHistory.h"
 #include "transmitter/Commands.h"
 
 #include <QTest>
-
-namespace {
-
-class CTestSink : public IHistorySink {
-public:
-    qint64 Record(const CHistoryEvent& event) override {
-        events.append(event);
-        return events.size();
-    }
-    QList<CHistoryEvent> events;
-};
-
-} // namespace
 
 class CheckSamplerTest : public QObject {
     Q_OBJECT
@@ -67,7 +54,7 @@ private Q_SLOTS:
         point.reading = value;
         record.asFound.points = {point};
         record.verdict = CCheckArithmetic::Verdict(record);
-        CTestSink sink;
+        CRecordingSink sink;
         CHistoryRecorder::Install(&sink);
         const qint64 id = CCheckHistory::Record(record, rig.doc);
         CHistoryRecorder::Install(nullptr);
