@@ -665,17 +665,6 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
-    <name>CCheckRecordJson</name>
-    <message>
-        <source>Die Prüfdaten sind beschädigt: "%1" fehlt oder ist ungültig.</source>
-        <translation>The check data are damaged: "%1" is missing or not valid.</translation>
-    </message>
-    <message>
-        <source>Die Prüfdaten sind beschädigt: kein JSON-Objekt.</source>
-        <translation>The check data are damaged: not a JSON object.</translation>
-    </message>
-</context>
-<context>
     <name>CCheckSampler</name>
     <message>
         <source>Der Parametersatz wurde nicht gelesen.</source>

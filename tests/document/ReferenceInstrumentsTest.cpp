@@ -40,15 +40,6 @@ private Q_SLOTS:
         QVERIFY(read.first().serial.isEmpty());
         QVERIFY(!read.first().dueDate.isValid());
     }
-
-    void checkSettingsAndTheirLimits() {
-        CSettingsRegistry settings;
-        QCOMPARE(settings.Text(CSettingsRegistry::kCheckTolerance), QStringLiteral("0.25"));
-        QCOMPARE(settings.Int(CSettingsRegistry::kCheckIntervalDays), 365);
-        QVERIFY(!settings.Set(CSettingsRegistry::kCheckIntervalDays, 0));
-        QVERIFY(!settings.Set(CSettingsRegistry::kCheckIntervalDays, 3651));
-        QVERIFY(settings.Set(CSettingsRegistry::kCheckIntervalDays, 3650));
-    }
 };
 
 QTEST_GUILESS_MAIN(ReferenceInstrumentsTest)
