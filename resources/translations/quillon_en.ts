@@ -1159,6 +1159,17 @@ Nothing sent.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckRecordJson</name>
+    <message>
+        <source>Die Prüfdaten sind beschädigt: "%1" fehlt oder ist ungültig.</source>
+        <translation>The check data are damaged: "%1" is missing or not valid.</translation>
+    </message>
+    <message>
+        <source>Die Prüfdaten sind beschädigt: kein JSON-Objekt.</source>
+        <translation>The check data are damaged: not a JSON object.</translation>
+    </message>
+</context>
+<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;Neu	Strg+N</source>
