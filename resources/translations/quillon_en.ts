@@ -623,6 +623,29 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckArithmetic</name>
+    <message>
+        <source>Der Messbereich des Transmitters ist ungültig.</source>
+        <translation>The transmitter's range is not valid.</translation>
+    </message>
+    <message>
+        <source>Der Messbereich hat keine Spanne: 4 mA und 20 mA liegen beide bei %1 %2.</source>
+        <translation>The range has no span: 4 mA and 20 mA are both at %1 %2.</translation>
+    </message>
+    <message>
+        <source>Der Messwert wird ohne Einheit angezeigt (freie Anzeige, z. B. mit Linearisierungstabelle) und lässt sich nicht mit dem Druck der Referenz vergleichen.</source>
+        <translation>The measured value is shown without a unit (a free display value, e.g. with a linearization table) and cannot be compared with the reference pressure.</translation>
+    </message>
+    <message>
+        <source>Die Toleranz %1 % liegt außerhalb von %2 bis %3 % der Spanne.</source>
+        <translation>The tolerance %1 % lies outside %2 to %3 % of span.</translation>
+    </message>
+    <message>
+        <source>Der Prüfpunkt %1 % liegt außerhalb des Messbereichs (0 bis 100 %).</source>
+        <translation>The test point %1 % lies outside the range (0 to 100 %).</translation>
+    </message>
+</context>
+<context>
     <name>CCheckCertificate</name>
     <message>
         <source>Prüfzertifikat</source>
@@ -821,6 +844,36 @@ End of the calibration data block not acknowledged.</translation>
     <message>
         <source>Vorgang %1: %2</source>
         <translation>Event %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckHistory</name>
+    <message>
+        <source>Der Eintrag ist keine Prüfung.</source>
+        <translation>The entry is not a check.</translation>
+    </message>
+    <message>
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>nicht bestanden</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>justiert und bestanden</source>
+        <translation>adjusted and passed</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSampler</name>
+    <message>
+        <source>Der Parametersatz wurde nicht gelesen.</source>
+        <translation>The parameter set was not read.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Transmitter ist geschlossen.</source>
+        <translation>The connection to the transmitter is closed.</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1158,140 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
     <message>
         <source>--days braucht eine ganze Zahl ab 0: %1</source>
         <translation>--days needs a whole number from 0 on: %1</translation>
+    </message>
+    <message>
+        <source>-o gehört nur zu receive, sheet, calibration read und history show.</source>
+        <translation>-o belongs to receive, sheet, calibration read and history show only.</translation>
+    </message>
+    <message>
+        <source>--json gehört nur zu show, diff, temperature read und history.</source>
+        <translation>--json belongs to show, diff, temperature read and history only.</translation>
+    </message>
+    <message>
+        <source>Aufruf: quillon-cli [--port GERÄT|COMn] [--type N] [--interface pl45|pl40] [--yes] BEFEHL
+
+Befehle:
+  identify                 verbinden, Kennung, Typ mit Namen und erweiterten Funktionsumfang ausgeben
+  find-interface [GERÄT...] die Schnittstellen (oder die genannten Geräte) nach einem PL45 durchsuchen,
+                           Schnittstelle und Version ausgeben
+  receive -o DATEI.qlc     den ganzen Parametersatz lesen und als Dokumentdatei speichern
+  send DATEI.qlc [--verify] [--set FELD=WERT ...]
+                           den Parametersatz einer Dokumentdatei in den Transmitter schreiben;
+                           --verify liest ihn danach zurück und vergleicht, --set ersetzt Felder
+                           der Datei (z. B. --set m_strBezeichnung=PT-101), geprüft wie im
+                           Bearbeiten-Dialog
+  diff DATEI.qlc [DATEI2.qlc] [--json]
+                           eine Dokumentdatei mit dem Transmitter (oder mit DATEI2) vergleichen,
+                           in Einheiten und Dezimalstellen der Anzeige; Rückgabewert 0 gleich,
+                           1 verschieden, 2 Fehler
+  show DATEI.qlc [--json]  den Parametersatz einer Dokumentdatei ausgeben (lesbar oder als JSON)
+  sheet DATEI.qlc -o BLATT.pdf [--before VORHER.qlc]
+                           das Konfigurationsblatt einer Dokumentdatei als PDF schreiben (ohne Bildschirm);
+                           mit --before stehen die Werte von VORHER.qlc daneben (Vorher/Nachher)
+  measure [--count N] [--interval S] [--log DATEI]
+                           Messwert (und Temperatur) alle S Sekunden (2 bis 120) lesen und je eine
+                           Zeile ausgeben, mit --log auch an DATEI anhängen; endet nach N Messungen
+                           oder mit Strg+C nach der laufenden Messung
+  calibration read -o DATEI.json
+                           die Abgleichdaten des Transmitters lesen und als JSON speichern
+  calibration write DATEI.json
+                           Abgleichdaten aus JSON prüfen und in den Transmitter schreiben
+  temperature read [--json]
+                           den Temperaturabgleich lesen: I-Min, I-Max, Temperaturen und Checksumme
+  temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N
+                           den Temperaturabgleich prüfen, berechnen und schreiben (je sechs Werte)
+  history [--serial S] [--since DATUM] [--json]
+                           den Verlauf ausgeben: die aufgezeichneten Vorgänge, neueste zuerst
+                           (nur die des Transmitters S, nur die ab DATUM, z. B. 2026-03-01)
+  history show NR [-o DATEI.qlc]
+                           einen Vorgang ausgeben; mit -o seinen Parametersatz (nachher, sonst
+                           vorher) als Dokumentdatei speichern
+  history export --csv DATEI [--serial S] [--since DATUM]
+                           den Verlauf als CSV-Datei schreiben
+
+Optionen:
+  --port GERÄT|COMn        Gerätedatei (z. B. /dev/ttyUSB0) oder COM-Nummer 1 bis 16
+  --type N                 Transmittertyp 0 bis 10 (für identify, find-interface, receive;
+                           send nimmt den Typ aus der Datei; calibration nimmt ihn zum
+                           Verbinden, danach gilt die Kennung des Transmitters)
+  --interface pl45|pl40    Programmier-Interface
+  --yes                    jede Ja/Nein-Frage mit Ja beantworten (ohne Terminal nötig für send
+                           und für Dateien im alten Format)
+  -o, --output DATEI       Zieldatei von receive, sheet, calibration read und history show
+  --json                   show, diff, temperature read und history geben JSON aus
+  --database ORT           Verlauf in dieser SQLite-Datei oder auf diesem Server (z. B.
+                           service=quillon) statt wie in den Einstellungen
+  --trace DATEI            nach dem Befehl das Verbindungsprotokoll (die gesendeten und
+                           empfangenen Telegramme) in DATEI schreiben
+  -h, --help               diese Hilfe
+  -V, --version            die Programmversion ausgeben
+
+Port, Typ und Interface kommen ohne Option aus den Einstellungen des Programms.
+Rückgabewert: 0 Erfolg, 1 Vorgang fehlgeschlagen (Meldung auf stderr), 2 falscher Aufruf.
+Fortschritt erscheint auf stderr: als Balken an einem Terminal, sonst eine Zeile je Schritt.
+</source>
+        <translation>Usage: quillon-cli [--port DEVICE|COMn] [--type N] [--interface pl45|pl40] [--yes] COMMAND
+
+Commands:
+  identify                 connect, print identification, type with its name and the extended function set
+  find-interface [DEVICE...] search the ports (or the given devices) for a PL45,
+                           print port and version
+  receive -o FILE.qlc      read the whole parameter set and save it as a document file
+  send FILE.qlc [--verify] [--set FIELD=VALUE ...]
+                           write the parameter set of a document file into the transmitter;
+                           --verify reads it back afterwards and compares, --set replaces fields
+                           of the file (e.g. --set m_strBezeichnung=PT-101), checked as in the
+                           edit dialog
+  diff FILE.qlc [FILE2.qlc] [--json]
+                           compare a document file with the transmitter (or with FILE2),
+                           in the units and decimals of the form; exit status 0 equal,
+                           1 different, 2 error
+  show FILE.qlc [--json]   print the parameter set of a document file (readable or as JSON)
+  sheet FILE.qlc -o SHEET.pdf [--before BEFORE.qlc]
+                           write the configuration sheet of a document file as a PDF (no display needed);
+                           with --before the values of BEFORE.qlc stand beside them (before/after)
+  measure [--count N] [--interval S] [--log FILE]
+                           read the measured value (and temperature) every S seconds (2 to 120) and print
+                           one line each, with --log also append it to FILE; ends after N samples
+                           or with Ctrl+C after the sample in progress
+  calibration read -o FILE.json
+                           read the transmitter's calibration data and save them as JSON
+  calibration write FILE.json
+                           check calibration data from JSON and write them into the transmitter
+  temperature read [--json]
+                           read the temperature calibration: I-Min, I-Max, temperatures and checksum
+  temperature write --imin a,b,c,d,e,f --imax a,b,c,d,e,f --temp a,b,c,d,e,f --checksum N
+                           check, compute and write the temperature calibration (six values each)
+  history [--serial S] [--since DATE] [--json]
+                           print the history: the recorded events, newest first
+                           (only those of transmitter S, only those from DATE on, e.g. 2026-03-01)
+  history show NO [-o FILE.qlc]
+                           print one event; with -o save its parameter set (after, else
+                           before) as a document file
+  history export --csv FILE [--serial S] [--since DATE]
+                           write the history as a CSV file
+
+Options:
+  --port DEVICE|COMn       device file (e.g. /dev/ttyUSB0) or COM number 1 to 16
+  --type N                 transmitter type 0 to 10 (for identify, find-interface, receive;
+                           send takes the type from the file; calibration uses it to
+                           connect, after that the transmitter's identification counts)
+  --interface pl45|pl40    programming interface
+  --yes                    answer every yes/no question with yes (needed without a terminal for send
+                           and for files of the old format)
+  -o, --output FILE        target file of receive, sheet, calibration read and history show
+  --json                   show, diff, temperature read and history print JSON
+  --database PLACE         history in this SQLite file or on this server (e.g.
+                           service=quillon) instead of as in the settings
+  --trace FILE             after the command write the link trace (the frames sent and
+                           received) to FILE
+  -h, --help               this help
+  -V, --version            print the program's version
+
+Without options, port, type and interface come from the program's settings.
+Exit status: 0 success, 1 operation failed (message on stderr), 2 wrong usage.
+Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
+</translation>
     </message>
 </context>
 <context>
@@ -3654,6 +3841,18 @@ Cancel it and close the program?</translation>
         <source>Kann Datei nicht öffnen!</source>
         <translation>Cannot open file!</translation>
     </message>
+    <message>
+        <source>Eine andere Übertragung zum Transmitter läuft noch.</source>
+        <translation>Another transfer to the transmitter is still running.</translation>
+    </message>
+    <message>
+        <source>Der Transmitter antwortet nicht.</source>
+        <translation>The transmitter does not answer.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Transmitters ist unvollständig.</source>
+        <translation>The transmitter's reply is incomplete.</translation>
+    </message>
 </context>
 <context>
     <name>CNumberField</name>
@@ -4837,6 +5036,14 @@ the serial number!</translation>
     <message>
         <source>Die PDF-Datei kann nicht als %1 gespeichert werden: %2</source>
         <translation>The PDF file cannot be saved as %1: %2</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdaten</source>
+        <translation>Configuration data</translation>
+    </message>
+    <message>
+        <source>Das Konfigurationsblatt kann nicht als %1 gespeichert werden: %2</source>
+        <translation>The configuration sheet cannot be saved as %1: %2</translation>
     </message>
 </context>
 <context>

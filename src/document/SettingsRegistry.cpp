@@ -11,6 +11,7 @@ const QString CSettingsRegistry::kPorts = QStringLiteral("Ports");
 const QString CSettingsRegistry::kLogging = QStringLiteral("Logging");
 const QString CSettingsRegistry::kRecentFiles = QStringLiteral("Recent File List");
 const QString CSettingsRegistry::kHistory = QStringLiteral("History");
+const QString CSettingsRegistry::kCheck = QStringLiteral("Check");
 
 const CSettingsRegistry::Key CSettingsRegistry::kPsw{kSettings, QStringLiteral("Psw")};
 const CSettingsRegistry::Key CSettingsRegistry::kCom{kSettings, QStringLiteral("COM")};
@@ -32,6 +33,9 @@ const CSettingsRegistry::Key CSettingsRegistry::kHistoryBackend{kHistory, QStrin
 const CSettingsRegistry::Key CSettingsRegistry::kHistoryDatabase{kHistory, QStringLiteral("Database")};
 const CSettingsRegistry::Key CSettingsRegistry::kHistoryServer{kHistory, QStringLiteral("Server")};
 const CSettingsRegistry::Key CSettingsRegistry::kHistoryStation{kHistory, QStringLiteral("Station")};
+const CSettingsRegistry::Key CSettingsRegistry::kCheckTolerance{kCheck, QStringLiteral("Tolerance")};
+const CSettingsRegistry::Key CSettingsRegistry::kCheckIntervalDays{kCheck, QStringLiteral("IntervalDays")};
+const CSettingsRegistry::Key CSettingsRegistry::kCheckReferences{kCheck, QStringLiteral("References")};
 
 namespace {
 
@@ -45,8 +49,9 @@ Entry Number(const CSettingsRegistry::Key& key, int nDefault, Accept accept = Ac
     return Entry{key, Kind::Int, nDefault, accept, nMin, nMax, saved};
 }
 
-Entry Text(const CSettingsRegistry::Key& key, Kind kind = Kind::Text, Saved saved = Saved::AtEnd) {
-    return Entry{key, kind, QString(), Accept::Any, 0, 0, saved};
+Entry Text(const CSettingsRegistry::Key& key, Kind kind = Kind::Text, Saved saved = Saved::AtEnd,
+           const QString& initial = QString()) {
+    return Entry{key, kind, initial, Accept::Any, 0, 0, saved};
 }
 
 QList<Entry> Declare() {
@@ -83,6 +88,12 @@ QList<Entry> Declare() {
     entries.append(Text(R::kHistoryDatabase, Kind::Text, Saved::AtOnce));
     entries.append(Text(R::kHistoryServer, Kind::Text, Saved::AtOnce));
     entries.append(Text(R::kHistoryStation, Kind::Text, Saved::AtOnce));
+    // Written at once: a reference instrument added at one check is offered at the next, also when the
+    // program ends abnormally in between.
+    entries.append(Text(R::kCheckTolerance, Kind::Text, Saved::AtOnce, QStringLiteral("0.25")));
+    entries.append(Number(R::kCheckIntervalDays, 365, Accept::Range, R::kCheckIntervalMin,
+                          R::kCheckIntervalMax, Saved::AtOnce));
+    entries.append(Text(R::kCheckReferences, Kind::Text, Saved::AtOnce));
     return entries;
 }
 

@@ -20,6 +20,7 @@ class IProfileStore;
 ///   "Logging"           the logging switches of the "Verbindungsprotokoll" window, written when switched
 ///   "Recent File List"  the documents opened or saved last, newest first
 ///   "History"           where the device history is kept: this PC's database or a plant's server
+///   "Check"             the calibration check's defaults and the station's reference instruments
 /// A stored value the setting does not accept (a text where a number belongs, a number outside the
 /// range) reads as its default; a change to such a value is refused and the current value stays.
 class CSettingsRegistry {
@@ -54,6 +55,7 @@ public:
     static const QString kLogging;
     static const QString kRecentFiles;
     static const QString kHistory;
+    static const QString kCheck;
 
     static const Key kPsw;
     static const Key kCom;
@@ -76,6 +78,14 @@ public:
     static const Key kHistoryServer;
     /// The station name recorded with every event; empty for the host name.
     static const Key kHistoryStation;
+    /// The default tolerance of a check in % of span, a decimal with a point whatever the language.
+    static const Key kCheckTolerance;
+    /// The default check interval of a transmitter in days.
+    static const Key kCheckIntervalDays;
+    /// The station's reference instruments as a JSON array (CReferenceInstruments).
+    static const Key kCheckReferences;
+    static constexpr int kCheckIntervalMin = 1;
+    static constexpr int kCheckIntervalMax = 3650;
     static constexpr int kHistoryLocal = 0;
     static constexpr int kHistoryServerBackend = 1;
 

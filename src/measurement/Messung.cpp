@@ -109,18 +109,16 @@ bool CMessung::LiveValueStep(int nStep) {
     QByteArray reply;
     switch (nStep) {
     case 1:
-        if (!Transfer(Cmd::GetEinheit, reply)) {
+        if (!ReadUnits()) {
             return false;
         }
-        DecodeUnits(reply);
         m_operator.SetProgressText(tr("Lese aktuellen Messwert ..."));
         return true;
     case 2:
         m_link.Clock().SleepMs(kMesswertPauseMs);
-        if (!Transfer(Cmd::GetAktMesswert, reply)) {
+        if (!ReadMesswert()) {
             return false;
         }
-        DecodeMultiValue(reply);
         m_operator.SetProgressText(tr("Lese aktuelle Temperatur ..."));
         return true;
     case 3:
@@ -132,6 +130,58 @@ bool CMessung::LiveValueStep(int nStep) {
     default:
         return true;
     }
+}
+
+bool CMessung::ReadUnits() {
+    QByteArray reply;
+    if (!Transfer(Cmd::GetEinheit, reply)) {
+        return false;
+    }
+    DecodeUnits(reply);
+    return true;
+}
+
+bool CMessung::ReadMesswert() {
+    QByteArray reply;
+    if (!Transfer(Cmd::GetAktMesswert, reply)) {
+        return false;
+    }
+    DecodeMultiValue(reply);
+    return true;
+}
+
+bool CMessung::Quietly(const std::function<bool()>& step, QString& problem) {
+    const CLinkOperation operation(m_link);
+    if (operation.IsRefused()) {
+        problem = tr("Eine andere Übertragung zum Transmitter läuft noch.");
+        return false;
+    }
+    try {
+        if (step()) {
+            return true;
+        }
+        problem = tr("Der Transmitter antwortet nicht.");
+    } catch (const CProgramError& error) {
+        qCWarning(lcTransmitter) << "measured value not decoded:" << error.what();
+        problem = tr("Die Antwort des Transmitters ist unvollständig.");
+    }
+    return false;
+}
+
+bool CMessung::PrepareSamples(QString& problem) {
+    return Quietly(
+        [this] {
+            if (!ReadUnits()) {
+                return false;
+            }
+            m_link.Clock().SleepMs(kMesswertPauseMs);
+            return true;
+        },
+        problem);
+}
+
+bool CMessung::ReadSample(QString& problem) {
+    return Quietly([this] { return ReadMesswert(); }, problem);
 }
 
 bool CMessung::ReadLogSample() {

@@ -56,8 +56,20 @@ public:
 
     const CLogFormat& Format() const { return m_format; }
 
+    // For a caller that samples the measured value again and again (the calibration check): the same
+    // commands and decoding as the live values, but no message box; the reason of a failure is given back
+    // for the caller to show once.
+    /// The units, then the pause the transmitter needs before its measured value is current.
+    bool PrepareSamples(QString& problem);
+    /// One measured value ("Get Akt Messwert") into the document.
+    bool ReadSample(QString& problem);
+
 private:
     bool Transfer(quint8 command, QByteArray& reply);
+    bool ReadUnits();
+    bool ReadMesswert();
+    /// Runs one step as a transmitter operation without a message box; false with the reason.
+    bool Quietly(const std::function<bool()>& step, QString& problem);
     bool LiveValueStep(int nStep);
     bool LogSampleSteps();
     void ReportProgramError(const char* what);

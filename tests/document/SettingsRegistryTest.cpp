@@ -55,6 +55,9 @@ QList<Row> Expected() {
     for (const R::Key& key : {R::kHistoryDatabase, R::kHistoryServer, R::kHistoryStation}) {
         rows.append({key, QString()});
     }
+    rows.append({R::kCheckTolerance, QStringLiteral("0.25")});
+    rows.append({R::kCheckIntervalDays, 365, QStringLiteral("range"), 1, 3650});
+    rows.append({R::kCheckReferences, QString()});
     return rows;
 }
 

@@ -3,9 +3,9 @@
 
 #include "shell/TransmitterSession.h"
 
+#include "RecordingSink.h"
 #include "SessionRig.h"
 #include "document/HistoryRecorder.h"
-#include "document/HistorySink.h"
 #include "document/QuillonDoc.h"
 #include "sim/Simulator.h"
 #include "transmitter/Commands.h"
@@ -29,18 +29,11 @@ struct Rig : CSessionRig {
 };
 
 /// Keeps every event, installed for one test.
-struct RecordingSink : IHistorySink {
+struct RecordingSink : CRecordingSink {
     RecordingSink() { CHistoryRecorder::Install(this); }
     ~RecordingSink() override { CHistoryRecorder::Install(nullptr); }
     RecordingSink(const RecordingSink&) = delete;
     RecordingSink& operator=(const RecordingSink&) = delete;
-
-    qint64 Record(const CHistoryEvent& event) override {
-        events.append(event);
-        return events.size();
-    }
-
-    QList<CHistoryEvent> events;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "transmitter/HistoryScope.h"
 
+#include "RecordingSink.h"
 #include "SequenceRig.h"
 #include "access/RemoteParametrization.h"
 #include "calibration/AbglWizardTransfer.h"
@@ -11,7 +12,6 @@
 #include "calibration/CalibrationTransfer.h"
 #include "calibration/TempAbgleichTransfer.h"
 #include "document/HistoryRecorder.h"
-#include "document/HistorySink.h"
 #include "measurement/KorrekturTransfer.h"
 #include "transmitter/Commands.h"
 #include "transmitter/TestMenu.h"
@@ -25,15 +25,6 @@ namespace {
 
 using Op = CHistoryEvent::Operation;
 using Outcome = CHistoryEvent::Outcome;
-
-class CRecordingSink : public IHistorySink {
-public:
-    QList<CHistoryEvent> events;
-    qint64 Record(const CHistoryEvent& event) override {
-        events.append(event);
-        return events.size();
-    }
-};
 
 struct Case {
     const char* name;
