@@ -815,18 +815,6 @@ End of the calibration data block not acknowledged.</translation>
         <source>n.i.O.</source>
         <translation>fail</translation>
     </message>
-    <message>
-        <source>bestanden</source>
-        <translation>passed</translation>
-    </message>
-    <message>
-        <source>nicht bestanden</source>
-        <translation>failed</translation>
-    </message>
-    <message>
-        <source>justiert und bestanden</source>
-        <translation>adjusted and passed</translation>
-    </message>
 </context>
 <context>
     <name>CCheckCommands</name>

@@ -2,6 +2,8 @@
 
 #include "base/TypKatalog.h"
 #include "document/Windows1252.h"
+#include "measurement/CheckArithmetic.h"
+#include "measurement/CheckHistory.h"
 
 #include <QPainter>
 #include <array>
@@ -30,36 +32,6 @@ constexpr double kSignatureLineEnd = 3.6;
 constexpr int kErrorDecimals = 3;
 constexpr int kCurrentDecimals = 3;
 constexpr int kCelsiusDecimals = 1;
-constexpr double kSpanMa = 16.0;
-/// An error that equals the tolerance passes: the stored values are decimal texts, so a computed error
-/// may lie a rounding step above the tolerance it shows as equal to.
-constexpr double kToleranceSlack = 1e-9;
-
-// The check's error arithmetic in % of span, as the check computes it: the reading against the
-// reference that was applied, and the output current against 4 to 20 mA over the set range.
-double Span(const CCheckRecord& range) {
-    return std::abs(range.rangeAt20mA - range.rangeAt4mA);
-}
-
-std::optional<double> ReadingError(const CCheckRecord& range, const CCheckPoint& point) {
-    if (!point.reading || !point.reference || Span(range) == 0.0) {
-        return std::nullopt;
-    }
-    return (*point.reading - *point.reference) / Span(range) * 100.0;
-}
-
-std::optional<double> CurrentError(const CCheckRecord& range, const CCheckPoint& point) {
-    if (!point.currentMa || !point.reference || Span(range) == 0.0) {
-        return std::nullopt;
-    }
-    const double expected =
-        4.0 + kSpanMa * (*point.reference - range.rangeAt4mA) / (range.rangeAt20mA - range.rangeAt4mA);
-    return (*point.currentMa - expected) / kSpanMa * 100.0;
-}
-
-bool Within(const std::optional<double>& error, double tolerance) {
-    return !error || std::abs(*error) <= tolerance + kToleranceSlack;
-}
 
 } // namespace
 
@@ -123,7 +95,8 @@ void CCheckCertificate::DrawIdentity(CSheetCanvas& c) const {
           ref.certificate);
     Pairs(c, tr("Bezeichnung:"), CWindows1252::ToUnicode(m_event.bezeichnung), tr("Gültig bis:"),
           Date(ref.dueDate));
-    Pairs(c, tr("4 mA bei:"), Pressure(m_record.rangeAt4mA), tr("Spanne:"), Pressure(Span(m_record)));
+    Pairs(c, tr("4 mA bei:"), Pressure(m_record.rangeAt4mA), tr("Spanne:"),
+          Pressure(CCheckArithmetic::Span(m_record)));
     Pairs(c, tr("20 mA bei:"), Pressure(m_record.rangeAt20mA), QString(), QString());
 }
 
@@ -186,9 +159,9 @@ void CCheckCertificate::DrawPoint(CSheetCanvas& c, const CCheckPoint& point) con
                     Number(point.nominal, d),
                     Optional(point.reference, d),
                     reading,
-                    Optional(ReadingError(m_record, point), kErrorDecimals),
+                    Optional(CCheckArithmetic::ReadingError(m_record, point), kErrorDecimals),
                     Optional(point.currentMa, kCurrentDecimals),
-                    Optional(CurrentError(m_record, point), kErrorDecimals),
+                    Optional(CCheckArithmetic::CurrentError(m_record, point), kErrorDecimals),
                     PointVerdict(point),
                 });
 }
@@ -211,7 +184,7 @@ void CCheckCertificate::DrawResult(CSheetCanvas& c) const {
     MakeRoom(c, height);
     c.SetY(c.Y() + c.YAt(kSectionInches));
     c.Text(CSheetCanvas::Font::Title, c.X(kL), c.Right(),
-           tr("Ergebnis: %1").arg(VerdictText(m_record.verdict)));
+           tr("Ergebnis: %1").arg(CCheckHistory::VerdictText(m_record.verdict)));
     c.SetY(c.Y() + c.LineHeight(CSheetCanvas::Font::Title));
     c.Text(CSheetCanvas::Font::Text, c.X(kL), c.X(kV), tr("Nächste Prüfung:"));
     c.Text(CSheetCanvas::Font::Text, c.X(kV), c.Right(), Date(m_record.nextDue));
@@ -250,29 +223,17 @@ bool CCheckCertificate::MakeRoom(CSheetCanvas& c, int height) const {
 }
 
 QString CCheckCertificate::PointVerdict(const CCheckPoint& point) const {
-    if (!point.reference) {
+    switch (CCheckArithmetic::Judge(m_record, point)) {
+    case CCheckArithmetic::Judgement::Open:
         return QStringLiteral("—");
-    }
-    if (!point.reading) {
+    case CCheckArithmetic::Judgement::NoReading:
         return tr("keine Messung");
+    case CCheckArithmetic::Judgement::Pass:
+        return tr("i.O.");
+    case CCheckArithmetic::Judgement::Fail:
+        break;
     }
-    const double tolerance = m_record.tolerancePercent;
-    return Within(ReadingError(m_record, point), tolerance) &&
-                   Within(CurrentError(m_record, point), tolerance)
-               ? tr("i.O.")
-               : tr("n.i.O.");
-}
-
-QString CCheckCertificate::VerdictText(CCheckRecord::Verdict verdict) {
-    switch (verdict) {
-    case CCheckRecord::Verdict::Passed:
-        return tr("bestanden");
-    case CCheckRecord::Verdict::Failed:
-        return tr("nicht bestanden");
-    case CCheckRecord::Verdict::AdjustedPassed:
-        return tr("justiert und bestanden");
-    }
-    return QString();
+    return tr("n.i.O.");
 }
 
 QString CCheckCertificate::Number(double value, int decimals) const {

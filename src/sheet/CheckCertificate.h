@@ -37,8 +37,6 @@ public:
     /// "i.O.", "n.i.O.", "keine Messung" (the transmitter gave no reading), or a dash for a point that
     /// was not measured.
     QString PointVerdict(const CCheckPoint& point) const;
-    /// "bestanden", "nicht bestanden", "justiert und bestanden".
-    static QString VerdictText(CCheckRecord::Verdict verdict);
 
 private:
     void DrawTitle(CSheetCanvas& c) const;
