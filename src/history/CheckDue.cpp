@@ -5,6 +5,13 @@
 #include <QSet>
 #include <algorithm>
 
+QDate CCheckDue::NextDue(const CCheckRecord& record, const QDate& checked) {
+    if (record.verdict == CCheckRecord::Verdict::Failed) {
+        return checked;
+    }
+    return record.nextDue.isValid() ? record.nextDue : checked.addDays(record.intervalDays);
+}
+
 CHistoryFilter CCheckDue::Filter() {
     CHistoryFilter filter;
     filter.operation = CHistoryEvent::Operation::Check;
@@ -38,8 +45,7 @@ CCheckDue::Result CCheckDue::List(const QList<CHistoryRecord>& checks, const QDa
         entry.checked = event.timeUtc.toLocalTime().date();
         entry.verdict = record.verdict;
         // A record without its date is due one interval after the check, as the check would have set it.
-        entry.nextDue =
-            record.nextDue.isValid() ? record.nextDue : entry.checked.addDays(record.intervalDays);
+        entry.nextDue = NextDue(record, entry.checked);
         entry.daysLeft = today.daysTo(entry.nextDue);
         if (entry.daysLeft <= days) {
             result.due.append(entry);

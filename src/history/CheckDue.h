@@ -37,4 +37,10 @@ public:
     /// From check events newest first (as the store lists them): the transmitters due within `days`
     /// days of today, sorted by next-due date, then serial number.
     static Result List(const QList<CHistoryRecord>& checks, const QDate& today, int days);
+
+    /// When a transmitter is due again after a check. A failed check is due at once, on the day it was
+    /// made: the transmitter is out of tolerance and still in service until someone adjusts or replaces
+    /// it, so it must head the list, not wait a whole interval. A record without a next-due date is due
+    /// one interval after the check.
+    static QDate NextDue(const CCheckRecord& record, const QDate& checked);
 };

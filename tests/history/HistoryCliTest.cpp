@@ -86,7 +86,8 @@ class HistoryCliTest : public QObject {
     qint64 m_damagedId = 0;
 
     /// A second history with checks of four transmitters, dated from today: A-1 overdue, B-2 due in five
-    /// days, C-3 in a hundred; D-4 was overdue until a later check moved its date on.
+    /// days, C-3 in a hundred; D-4 was overdue until a later check moved its date on; F-6 failed its check
+    /// three days ago, so it is due since then whatever date the check set.
     void RecordChecks() {
         m_checksDb = m_dir.filePath(QStringLiteral("checks.sqlite"));
         CScriptedOperator op;
@@ -102,6 +103,13 @@ class HistoryCliTest : public QObject {
         QVERIFY(store.Record(CheckEvent("C-3", now.addDays(-265), today.addDays(100))) > 0);
         QVERIFY(store.Record(CheckEvent("D-4", now.addDays(-375), today.addDays(-10))) > 0);
         QVERIFY(store.Record(CheckEvent("D-4", now.addDays(-2), today.addDays(363))) > 0);
+        CHistoryEvent failed = CheckEvent("F-6", now.addDays(-3), today.addDays(362));
+        CCheckRecord record;
+        QString error;
+        QVERIFY(CCheckRecordJson::Read(failed.detailJson, record, error));
+        record.verdict = CCheckRecord::Verdict::Failed;
+        failed.detailJson = CCheckRecordJson::Write(record);
+        QVERIFY(store.Record(failed) > 0);
         m_receiveId = store.Record(SampleEvent("D-4", "PT-D-4"));
         CHistoryEvent damaged = CheckEvent("E-5", now.addDays(-800), today.addDays(-400));
         damaged.detailJson = QStringLiteral("{\"rangeAt4mA\": \"zero\"}");
@@ -196,18 +204,21 @@ private Q_SLOTS:
         // The damaged check is reported (exit status 1); its transmitter has no other check to go by.
         const Run overdue = RunCli({"due", "--database", m_checksDb});
         QCOMPARE(overdue.code, 1);
-        QCOMPARE(overdue.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 1);
-        QVERIFY2(overdue.out.startsWith(QStringLiteral("A-1\tPT-A-1\t")) &&
-                     overdue.out.contains("\tpassed\t") &&
-                     overdue.out.trimmed().endsWith(QStringLiteral("\t-35")),
+        const QStringList lines = overdue.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("A-1\tPT-A-1\t")) && lines[0].contains("\tpassed\t") &&
+                     lines[0].endsWith(QStringLiteral("\t-35")),
+                 qPrintable(overdue.out));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("F-6\t")) && lines[1].contains("\tfailed\t") &&
+                     lines[1].endsWith(QStringLiteral("\t-3")),
                  qPrintable(overdue.out));
         const Run week = RunCli({"due", "--days", "7", "--json", "--database", m_checksDb});
         const QJsonArray due = QJsonDocument::fromJson(week.out.toUtf8()).array();
-        QCOMPARE(due.size(), 2);
+        QCOMPARE(due.size(), 3);
         QCOMPARE(due.at(0).toObject().value(QStringLiteral("serial")).toString(), QStringLiteral("A-1"));
         QCOMPARE(due.at(0).toObject().value(QStringLiteral("event")).toInteger(), m_checkId);
-        QCOMPARE(due.at(1).toObject().value(QStringLiteral("serial")).toString(), QStringLiteral("B-2"));
-        QCOMPARE(due.at(1).toObject().value(QStringLiteral("daysLeft")).toInt(), 5);
+        QCOMPARE(due.at(2).toObject().value(QStringLiteral("serial")).toString(), QStringLiteral("B-2"));
+        QCOMPARE(due.at(2).toObject().value(QStringLiteral("daysLeft")).toInt(), 5);
     }
 };
 
