@@ -5037,6 +5037,10 @@ the serial number!</translation>
 <context>
     <name>CSheetPrinter</name>
     <message>
+        <source>"%1" kann nicht gedruckt werden: Der Drucker "%2" lässt sich nicht ansprechen.</source>
+        <translation>"%1" cannot be printed: the printer "%2" cannot be reached.</translation>
+    </message>
+    <message>
         <source>Konfigurationsdaten</source>
         <translation>Configuration data</translation>
     </message>

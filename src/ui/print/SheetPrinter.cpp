@@ -3,6 +3,7 @@
 #include "document/ParameterSatz.h"
 #include "document/QuillonDoc.h"
 #include "sheet/Konfigurationsblatt.h"
+#include "sheet/SheetPage.h"
 #include "shell/Edition.h"
 
 #include <QDate>
@@ -27,6 +28,24 @@ bool CSheetPrinter::Print(QWidget* parent, const CQuillonDoc& doc, const CParame
         return false;
     }
     return PrintOrTell(parent, doc, vorher);
+}
+
+bool CSheetPrinter::PrintPage(QWidget* parent, const ISheetPage& page) {
+    QPrintDialog dialog(&m_printer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    QPainter painter;
+    if (painter.begin(&m_printer)) {
+        page.Draw(painter);
+        if (painter.end()) {
+            return true;
+        }
+    }
+    TellUnreachable(parent, tr("\"%1\" kann nicht gedruckt werden: Der Drucker \"%2\" lässt sich nicht "
+                               "ansprechen.")
+                                .arg(page.Title()));
+    return false;
 }
 
 void CSheetPrinter::Preview(QWidget* parent, const CQuillonDoc& doc) {
@@ -69,14 +88,16 @@ bool CSheetPrinter::PrintOrTell(QWidget* parent, const CQuillonDoc& doc, const C
     if (PrintTo(m_printer, doc, vorher)) {
         return true;
     }
+    TellUnreachable(parent, tr("Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker \"%1\" "
+                               "lässt sich nicht ansprechen."));
+    return false;
+}
+
+void CSheetPrinter::TellUnreachable(QWidget* parent, const QString& message) {
     QString name =
         m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
     if (name.isEmpty()) {
         name = tr("(kein Drucker eingerichtet)");
     }
-    QMessageBox::warning(parent, CEdition::ProgramName(),
-                         tr("Das Konfigurationsblatt kann nicht gedruckt werden: Der Drucker \"%1\" "
-                            "lässt sich nicht ansprechen.")
-                             .arg(name));
-    return false;
+    QMessageBox::warning(parent, CEdition::ProgramName(), message.arg(name));
 }

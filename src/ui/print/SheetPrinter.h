@@ -7,6 +7,7 @@
 #include <optional>
 
 class CQuillonDoc;
+class ISheetPage;
 struct CParameterSatz;
 class QWidget;
 
@@ -25,6 +26,9 @@ public:
     bool Print(QWidget* parent, const CQuillonDoc& doc, const CParameterSatz* vorher = nullptr);
     /// The print preview; printing from it uses the same printer.
     void Preview(QWidget* parent, const CQuillonDoc& doc);
+    /// The printer dialog, then any other page the program prints (the check certificate) on the same
+    /// printer. False when the user cancelled or printing failed; a failure has been shown to the user.
+    bool PrintPage(QWidget* parent, const ISheetPage& page);
     /// Paper, orientation and margins for the next prints. False when the user cancelled.
     bool PageSetup(QWidget* parent);
     /// Prints on the kept printer without asking (the system's default printer unless the user chose
@@ -42,6 +46,8 @@ public:
     void SetVorherQuelle(VorherQuelle quelle) { m_vorherQuelle = std::move(quelle); }
 
 private:
+    /// Tells the user that the printer cannot be reached for the page named.
+    void TellUnreachable(QWidget* parent, const QString& message);
     bool PrintOrTell(QWidget* parent, const CQuillonDoc& doc, const CParameterSatz* vorher = nullptr);
 
     QLocale m_locale;
