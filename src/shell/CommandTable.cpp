@@ -78,6 +78,7 @@ const std::vector<CommandEntry> kCommands = [] {
         {32804, QT_TRANSLATE_NOOP("CCommandTable", "Empfangen..."), R::R, M::SendenEmpfangen, A::Transfer},
         {32805, QT_TRANSLATE_NOOP("CCommandTable", "Senden..."), R::RV, M::SendenEmpfangen, A::Transfer},
         {32806, QT_TRANSLATE_NOOP("CCommandTable", "Messung..."), R::R, M::SendenEmpfangen, A::Transfer},
+        {33173, QT_TRANSLATE_NOOP("CCommandTable", "Prüfung..."), R::R, M::SendenEmpfangen, A::Transfer},
         {32803, QT_TRANSLATE_NOOP("CCommandTable", "Konfiguration..."), R::RV, M::SendenEmpfangen,
          A::Transfer},
         // Optionen

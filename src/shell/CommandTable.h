@@ -159,6 +159,8 @@ public:
     static constexpr int kVerlauf = 33171;
     /// "Verlauf-Datenbank...": where the history is kept; an id of Quillon's own.
     static constexpr int kVerlaufDatenbank = 33172;
+    /// "Prüfung...": the calibration check; an id of Quillon's own.
+    static constexpr int kPruefung = 33173;
     /// Service aids of the help menu "?". Their ids are Quillon's own (33190-33209): no stored file or
     /// device depends on them.
     static constexpr int kVerbindungsprotokoll = 33190;

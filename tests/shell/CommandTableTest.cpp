@@ -36,7 +36,7 @@ const QList<Row> kDescribed = {
       32823, 32820}},
     {"&Senden/Empfangen", false, R::R, {32804}},
     {"&Senden/Empfangen", false, R::RV, {32805}},
-    {"&Senden/Empfangen", false, R::R, {32806}},
+    {"&Senden/Empfangen", false, R::R, {32806, 33173}}, // 33173 "Prüfung...": our own
     {"&Senden/Empfangen", false, R::RV, {32803}},
     {"&Optionen", false, R::R, {32776, 32808}},
     {"&Optionen", false, R::Always, {32901}},

@@ -194,6 +194,7 @@ void CMainFrame::BuildStatusBar() {
 
 void CMainFrame::SetHistory(CHistoryStore* store) {
     m_history = store;
+    m_view->SetHistory(store);
     m_historyStatus->SetPendingCount(store != nullptr
                                          ? std::function<int()>([store] { return store->PendingCount(); })
                                          : std::function<int()>());
@@ -396,6 +397,11 @@ void CMainFrame::ConnectCompareCommands() {
 
 void CMainFrame::ConnectMeasurementCommands() {
     ConnectCommand(T::kMessung, [this] { m_view->OnMessung(); });
+    ConnectCommand(T::kPruefung, [this] {
+        const qint64 nLastEvent = CHistoryRecorder::LastId();
+        m_view->OnPruefung();
+        m_historyStatus->AfterOperation(nLastEvent);
+    });
     ConnectCommand(T::kKonfiguration, [this] { m_view->OnKonfiguration(); });
     for (const CommandEntry* entry : T::OfArea(CommandArea::TestCommand)) {
         const CTestMenu::Entry test = T::TestEntry(*entry);

@@ -342,6 +342,10 @@ void CQuillonView::OnMessung() {
     RunOperation([&] { m_measurement.OnMessung(); });
 }
 
+void CQuillonView::OnPruefung() {
+    RunOperation([&] { m_measurement.OnPruefung(); });
+}
+
 void CQuillonView::OnKorrektur() {
     RunOperation([&] { m_measurement.OnKorrektur(); });
 }

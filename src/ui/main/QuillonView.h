@@ -67,6 +67,10 @@ public:
     void OnTestRs232();
     /// "Messung...": live values, "Messwerte" and the logging run.
     void OnMessung();
+    /// "Prüfung...": the calibration check of the attached transmitter.
+    void OnPruefung();
+    /// The device history "Prüfung..." takes the transmitter's last check interval from (none: nothing).
+    void SetHistory(const CHistoryStore* history) { m_measurement.SetHistory(history); }
     /// The offset and span correction of the types without configuration dialog (0, 1 and above 10).
     void OnKorrektur();
     /// "Konfiguration...": the configuration dialog with the transmitter, or OnKorrektur by type.

@@ -1,9 +1,14 @@
 #include "ui/measurement/MeasurementCommands.h"
 
+#include "core/Operator.h"
 #include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
 #include "edit/KonfigurationSchleife.h"
+#include "history/HistoryStation.h"
+#include "history/HistoryStore.h"
 #include "link/TransmitterLink.h"
+#include "measurement/CheckHistory.h"
+#include "measurement/CheckSampler.h"
 #include "measurement/KorrekturTransfer.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"
@@ -11,6 +16,7 @@
 #include "ui/edit/EnterData.h"
 #include "ui/edit/Konfiguration.h"
 #include "ui/edit/Seriennummer.h"
+#include "ui/measurement/CheckDialog.h"
 #include "ui/measurement/DlgSioTransfer.h"
 #include "ui/measurement/DoLoggen.h"
 #include "ui/measurement/Kalibrierung.h"
@@ -48,6 +54,60 @@ void CMeasurementCommands::OnMessung() {
         run.Stop();
     };
     messung.Run(showLoggen, runLogging);
+}
+
+qint64 CMeasurementCommands::OnPruefung() {
+    CCheckSampler sampler(m_link, m_transfer, m_doc);
+    if (!sampler.Begin()) {
+        if (!sampler.Problem().isEmpty()) {
+            m_link.Operator().Message(sampler.Problem());
+        }
+        sampler.End();
+        return 0;
+    }
+    const CCheckRecord range = CCheckHistory::RangeOf(m_doc);
+    if (const std::optional<QString> refused = CCheckArithmetic::RefuseRange(range)) {
+        m_link.Operator().Message(*refused);
+        sampler.End();
+        return 0;
+    }
+    CCheckRules rules(
+        range, [&sampler] { return sampler.Sample(); }, m_locale);
+    const std::optional<int> lastInterval =
+        m_history != nullptr ? LastCheckInterval(*m_history, m_doc.GetSeriennummer()) : std::nullopt;
+    const QString technician = CHistoryStation::Local(m_doc.Settings(), QString(), QString()).user;
+    CCheckDialog::Hooks hooks;
+    // The adjustment runs with the dialogs of "Konfiguration..." over the check's window; the link
+    // connects again on demand for the as-left points.
+    hooks.adjust = [this, &sampler] {
+        sampler.End();
+        OnKonfiguration();
+    };
+    CCheckDialog dialog(rules, rules.Load(m_doc.Settings(), technician, lastInterval), m_doc.Settings(),
+                        m_doc, std::move(hooks), m_parent);
+    dialog.exec();
+    sampler.End();
+    return dialog.EventId();
+}
+
+std::optional<int> CMeasurementCommands::LastCheckInterval(const CHistoryStore& history,
+                                                           const QByteArray& seriennummer) {
+    if (!history.IsOpen() || seriennummer.trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    CHistoryFilter filter;
+    filter.seriennummer = seriennummer;
+    for (const CHistoryRecord& listed : history.Events(filter)) { // newest first
+        if (listed.event.operation != CHistoryEvent::Operation::Check) {
+            continue;
+        }
+        const std::optional<CHistoryRecord> full = history.Event(listed.id);
+        QString error;
+        const std::optional<CCheckRecord> record =
+            full ? CCheckHistory::FromEvent(full->event, error) : std::nullopt;
+        return record ? std::optional<int>(record->intervalDays) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 CKorrekturSchleife::Result CMeasurementCommands::ShowKalibrierung(CKalibrierungRules::Values& values) {

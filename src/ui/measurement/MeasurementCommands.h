@@ -9,6 +9,7 @@
 #include <optional>
 
 class CConnection;
+class CHistoryStore;
 class CParameterTransfer;
 class CQuillonDoc;
 class CTransmitterLink;
@@ -26,6 +27,13 @@ public:
 
     /// "Messung...": parameter set, live values, "Messwerte" and, if asked, the logging run.
     void OnMessung();
+    /// "Prüfung...": the window "Prüfung" with the transmitter's measured value; the id of the recorded
+    /// check event, 0 when none was recorded (cancelled, or no history).
+    qint64 OnPruefung();
+    /// Where "Prüfung..." finds the interval of the transmitter's last check (none: the setting's).
+    void SetHistory(const CHistoryStore* history) { m_history = history; }
+    /// The interval of the newest check of a transmitter in the history; nothing when it has none.
+    static std::optional<int> LastCheckInterval(const CHistoryStore& history, const QByteArray& seriennummer);
     /// The correction loop with the dialog "Kalibrierung".
     void OnKorrektur();
     /// "Konfiguration...": the loop with the dialog "Konfiguration" or, for the types without it,
@@ -65,4 +73,5 @@ private:
     QLocale m_locale;
     CTestMenu m_menu;
     CServiceTransfer m_service;
+    const CHistoryStore* m_history = nullptr;
 };

@@ -1,0 +1,106 @@
+// "Prüfung..." through the window's menu against the in-process simulator: the set-up takes the
+// interval of the transmitter's last check from the history, one point is measured from the timer's
+// samples, and the finished check is an event of the history named in the status bar.
+
+#include "../ModalDriver.h"
+#include "ShellRig.h"
+#include "document/HistoryRecorder.h"
+#include "document/QuillonDoc.h"
+#include "history/HistoryLocation.h"
+#include "history/HistoryStation.h"
+#include "history/HistoryStore.h"
+#include "measurement/CheckHistory.h"
+#include "measurement/CheckRules.h"
+#include "shell/CommandTable.h"
+#include "ui/main/HistoryStatus.h"
+#include "ui/main/MainFrame.h"
+#include "ui/main/QuillonView.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+using F = CCheckRules::Field;
+
+QPushButton* Button(QWidget* dialog, const char* name) {
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class CheckWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { CModalDriver::Reset(); }
+
+    void onePointFromTheSimulatorIntoTheHistory() {
+        CShellRig rig(CEdition::Kind::Kunde, 2);
+        QVERIFY(rig.Start());
+        QTemporaryDir dir;
+        CHistoryStore store(rig.Doc().Operator(),
+                            CHistoryStation{QStringLiteral("S1"), QStringLiteral("u"),
+                                            QStringLiteral("quillon"), QStringLiteral("1")});
+        QVERIFY(store.Open(CHistoryLocation{dir.filePath(QStringLiteral("verlauf.db")), QString()}));
+        CHistoryRecorder::Install(&store);
+        rig.Frame().SetHistory(&store);
+
+        // The transmitter's last check was made with an interval of 90 days.
+        rig.Trigger(CCommandTable::kEmpfangen);
+        CCheckRecord earlier = CCheckHistory::RangeOf(rig.Doc());
+        earlier.intervalDays = 90;
+        QVERIFY(store.Record(CCheckHistory::Event(earlier, rig.Doc())) > 0);
+
+        QString interval;
+        QStringList row;
+        CModalDriver::WhenShown(QStringLiteral("pruefung"), [&](QWidget* dialog) {
+            interval = CModalDriver::Field(dialog, int(F::Interval))->text();
+            CModalDriver::Field(dialog, int(F::Points))->setText(QStringLiteral("50"));
+            CModalDriver::Field(dialog, int(F::Tolerance))->setText(QStringLiteral("10"));
+            CModalDriver::Field(dialog, int(F::ReferenceName))->setText(QStringLiteral("Druckwaage"));
+            Button(dialog, "weiter")->click();
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("punkte"));
+            QCOMPARE(table->rowCount(), 1);
+            CModalDriver::Field(dialog, int(F::Reference))->setText(table->item(0, 1)->text());
+            Button(dialog, "messen")->click();
+            // Either the samples settle and the point is taken, or the technician takes it unsettled.
+            QTRY_VERIFY_WITH_TIMEOUT(Button(dialog, "abschliessen")->isVisible() ||
+                                         Button(dialog, "uebernehmen")->isEnabled(),
+                                     8000);
+            if (Button(dialog, "uebernehmen")->isEnabled()) {
+                Button(dialog, "uebernehmen")->click();
+            }
+            for (int nColumn = 0; nColumn < table->columnCount(); ++nColumn) {
+                row << table->item(0, nColumn)->text();
+            }
+            Button(dialog, "abschliessen")->click();
+            QVERIFY(Button(dialog, "zertifikat")->isVisible());
+            Button(dialog, "cancel")->click(); // now "Schließen"
+        });
+        rig.Trigger(CCommandTable::kPruefung);
+        QVERIFY(CModalDriver::Done());
+        CHistoryRecorder::Install(nullptr);
+        rig.Frame().SetHistory(nullptr);
+
+        QCOMPARE(interval, QStringLiteral("90"));
+        QVERIFY2(!row.at(3).isEmpty() && row.at(3) != QStringLiteral("keine Messung"),
+                 qPrintable(row.join('|')));
+        QVERIFY2(!row.at(5).isEmpty() && !row.at(7).isEmpty(), qPrintable(row.join('|')));
+        QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.MessageTexts().join(QStringLiteral(" | "))));
+        QVERIFY(rig.View().IsBereit());
+
+        CHistoryFilter filter;
+        const QList<CHistoryRecord> events = store.Events(filter);
+        QCOMPARE(events.first().event.operation, CHistoryEvent::Operation::Check);
+        auto* note = rig.Frame().statusBar()->findChild<CHistoryStatus*>();
+        QVERIFY(note);
+        QVERIFY2(note->text().contains(QString::number(events.first().id)), qPrintable(note->text()));
+    }
+};
+
+QTEST_MAIN(CheckWindowTest)
+#include "CheckWindowTest.moc"
