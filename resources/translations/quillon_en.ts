@@ -644,6 +644,14 @@ End of the calibration data block not acknowledged.</translation>
         <source>Der Prüfpunkt %1 % liegt außerhalb des Messbereichs (0 bis 100 %).</source>
         <translation>The test point %1 % lies outside the range (0 to 100 %).</translation>
     </message>
+    <message>
+        <source>Der eingestellte Messbereich hat keine Spanne: eine Prüfung ist nicht möglich.</source>
+        <translation>The set range has no span: a check is not possible.</translation>
+    </message>
+    <message>
+        <source>Die Toleranz %1 % liegt nicht zwischen %2 und %3 % der Spanne.</source>
+        <translation>The tolerance %1 % is not between %2 and %3 % of span.</translation>
+    </message>
 </context>
 <context>
     <name>CCheckCertificate</name>
@@ -828,6 +836,233 @@ End of the calibration data block not acknowledged.</translation>
     </message>
 </context>
 <context>
+    <name>CCheckDialog</name>
+    <message>
+        <source>Prüfung</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Eingestellter Messbereich: %1 %3 bei 4 mA, %2 %3 bei 20 mA</source>
+        <translation>Set range: %1 %3 at 4 mA, %2 %3 at 20 mA</translation>
+    </message>
+    <message>
+        <source>&amp;Prüfpunkte:</source>
+        <translation>&amp;Test points:</translation>
+    </message>
+    <message>
+        <source>% der Spanne</source>
+        <translation>% of span</translation>
+    </message>
+    <message>
+        <source>Auch &amp;abwärts prüfen (Hysterese)</source>
+        <translation>Also check &amp;going down (hysteresis)</translation>
+    </message>
+    <message>
+        <source>&amp;Toleranz:</source>
+        <translation>T&amp;olerance:</translation>
+    </message>
+    <message>
+        <source>&amp;Umgebungstemperatur:</source>
+        <translation>&amp;Ambient temperature:</translation>
+    </message>
+    <message>
+        <source>P&amp;rüfer:</source>
+        <translation>Tec&amp;hnician:</translation>
+    </message>
+    <message>
+        <source>Prüf&amp;intervall:</source>
+        <translation>Check &amp;interval:</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>Referenzgerät</source>
+        <translation>Reference instrument</translation>
+    </message>
+    <message>
+        <source>Neues Referenzgerät</source>
+        <translation>New reference instrument</translation>
+    </message>
+    <message>
+        <source>&amp;Gespeichert:</source>
+        <translation>&amp;Saved:</translation>
+    </message>
+    <message>
+        <source>&amp;Bezeichnung:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Seriennummer:</source>
+        <translation>Serial n&amp;umber:</translation>
+    </message>
+    <message>
+        <source>&amp;Kalibrierschein:</source>
+        <translation>&amp;Certificate:</translation>
+    </message>
+    <message>
+        <source>&amp;Fällig am:</source>
+        <translation>&amp;Due on:</translation>
+    </message>
+    <message>
+        <source>Prüfpunkte</source>
+        <translation>Test points</translation>
+    </message>
+    <message>
+        <source>Punkt %</source>
+        <translation>Point %</translation>
+    </message>
+    <message>
+        <source>Soll %1</source>
+        <translation>Nominal %1</translation>
+    </message>
+    <message>
+        <source>Referenz %1</source>
+        <translation>Reference %1</translation>
+    </message>
+    <message>
+        <source>Messwert %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>Strom mA</source>
+        <translation>Current mA</translation>
+    </message>
+    <message>
+        <source>Fehler %</source>
+        <translation>Error %</translation>
+    </message>
+    <message>
+        <source>Fehler Strom %</source>
+        <translation>Current error %</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Aktueller Prüfpunkt</source>
+        <translation>Current test point</translation>
+    </message>
+    <message>
+        <source>&amp;Referenzgerät zeigt:</source>
+        <translation>&amp;Reference reads:</translation>
+    </message>
+    <message>
+        <source>Ausgangs&amp;strom (wenn gemessen):</source>
+        <translation>Output &amp;current (if measured):</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>%v von %m Messungen</source>
+        <translation>%v of %m samples</translation>
+    </message>
+    <message>
+        <source>&amp;Weiter</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>&amp;Messen</source>
+        <translation>&amp;Measure</translation>
+    </message>
+    <message>
+        <source>Ü&amp;bernehmen</source>
+        <translation>&amp;Take</translation>
+    </message>
+    <message>
+        <source>&amp;Justieren...</source>
+        <translation>&amp;Adjust...</translation>
+    </message>
+    <message>
+        <source>&amp;Abschließen</source>
+        <translation>&amp;Finish</translation>
+    </message>
+    <message>
+        <source>&amp;Zertifikat drucken...</source>
+        <translation>&amp;Print certificate...</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Der Messwert wird gelesen, bis er sich nicht mehr ändert ...</source>
+        <translation>Reading the measured value until it no longer changes ...</translation>
+    </message>
+    <message>
+        <source>Punkt %1 übernommen.</source>
+        <translation>Point %1 taken.</translation>
+    </message>
+    <message>
+        <source>Der Messwert hat sich nicht beruhigt. "Übernehmen" nimmt den Mittelwert trotzdem, "Messen" misst erneut.</source>
+        <translation>The measured value has not settled. "Take" uses the mean anyway, "Measure" measures again.</translation>
+    </message>
+    <message>
+        <source>Der Transmitter hat keinen Messwert gesendet. "Übernehmen" trägt den Punkt als "keine Messung" ein, "Messen" versucht es erneut.</source>
+        <translation>The transmitter sent no measured value. "Take" enters the point as "no reading", "Measure" tries again.</translation>
+    </message>
+    <message>
+        <source>Nach der Justierung: dieselben Punkte noch einmal.</source>
+        <translation>After the adjustment: the same points again.</translation>
+    </message>
+    <message>
+        <source>Ergebnis: %1. Nächste Prüfung bis %2.</source>
+        <translation>Result: %1. Next check due by %2.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung konnte nicht im Verlauf gespeichert werden.</source>
+        <translation>The check could not be stored in the history.</translation>
+    </message>
+    <message>
+        <source>Wie vorgefunden: Punkt %1 von %2</source>
+        <translation>As found: point %1 of %2</translation>
+    </message>
+    <message>
+        <source>Nach der Justierung: Punkt %1 von %2</source>
+        <translation>As left: point %1 of %2</translation>
+    </message>
+    <message>
+        <source>Wie vorgefunden: %1. Justieren oder abschließen.</source>
+        <translation>As found: %1. Adjust or finish.</translation>
+    </message>
+    <message>
+        <source>Prüfung abgeschlossen: %1</source>
+        <translation>Check finished: %1</translation>
+    </message>
+    <message>
+        <source>Nach der Justierung: %1. Abschließen speichert die Prüfung.</source>
+        <translation>As left: %1. Finish stores the check.</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Bitte %1 %2 anlegen (%3 % des Messbereichs) und den Wert des Referenzgeräts eingeben.</source>
+        <translation>Please apply %1 %2 (%3 % of the range) and enter the reference instrument's reading.</translation>
+    </message>
+    <message>
+        <source>keine Messung</source>
+        <translation>no reading</translation>
+    </message>
+    <message>
+        <source>in Toleranz (unruhig)</source>
+        <translation>within tolerance (unsettled)</translation>
+    </message>
+    <message>
+        <source>in Toleranz</source>
+        <translation>within tolerance</translation>
+    </message>
+    <message>
+        <source>außer Toleranz</source>
+        <translation>out of tolerance</translation>
+    </message>
+</context>
+<context>
     <name>CCheckDue</name>
     <message>
         <source>Vorgang %1: %2</source>
@@ -852,6 +1087,41 @@ End of the calibration data block not acknowledged.</translation>
         <source>justiert und bestanden</source>
         <translation>adjusted and passed</translation>
     </message>
+    <message>
+        <source>Das Ereignis ist keine Prüfung.</source>
+        <translation>The event is not a check.</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckRules</name>
+    <message>
+        <source>Der Prüfpunkt "%1" ist keine Zahl.</source>
+        <translation>The test point "%1" is not a number.</translation>
+    </message>
+    <message>
+        <source>Geben Sie mindestens einen Prüfpunkt an.</source>
+        <translation>Enter at least one test point.</translation>
+    </message>
+    <message>
+        <source>Geben Sie das Referenzgerät an, mit dem geprüft wird.</source>
+        <translation>Enter the reference instrument the check is made with.</translation>
+    </message>
+    <message>
+        <source>"%1" ist kein Datum.</source>
+        <translation>"%1" is not a date.</translation>
+    </message>
+    <message>
+        <source>Geben Sie an, wer prüft.</source>
+        <translation>Enter who makes the check.</translation>
+    </message>
+    <message>
+        <source>Die Kalibrierung des Referenzgeräts ist seit %1 fällig. Trotzdem prüfen?</source>
+        <translation>The reference instrument's calibration has been due since %1. Check anyway?</translation>
+    </message>
+    <message>
+        <source>Geben Sie den Wert des Referenzgeräts ein.</source>
+        <translation>Enter the reference instrument's reading.</translation>
+    </message>
 </context>
 <context>
     <name>CCheckSampler</name>
@@ -862,6 +1132,14 @@ End of the calibration data block not acknowledged.</translation>
     <message>
         <source>Die Verbindung zum Transmitter ist geschlossen.</source>
         <translation>The connection to the transmitter is closed.</translation>
+    </message>
+    <message>
+        <source>Der Parametersatz des Transmitters konnte nicht gelesen werden.</source>
+        <translation>The transmitter's parameter set could not be read.</translation>
+    </message>
+    <message>
+        <source>Der Transmitter hat keinen Messwert gesendet.</source>
+        <translation>The transmitter sent no measured value.</translation>
     </message>
 </context>
 <context>
@@ -1936,6 +2214,10 @@ Nothing sent.</translation>
     <message>
         <source>Fehlerbericht speichern...</source>
         <translation>Save Problem Report...</translation>
+    </message>
+    <message>
+        <source>Prüfung...</source>
+        <translation>Check...</translation>
     </message>
 </context>
 <context>

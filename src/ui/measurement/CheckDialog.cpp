@@ -171,7 +171,11 @@ QWidget* CCheckDialog::BuildPoints() {
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->setMinimumSize(640, 220);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wide enough for every column with "außer Toleranz" and a reading of six digits, so the verdict is
+    // never cut off.
+    m_table->setMinimumSize(m_table->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 100, 220);
     layout->addWidget(m_table);
 
     auto* entry = new QGroupBox(tr("Aktueller Prüfpunkt"), page);
@@ -206,7 +210,7 @@ QWidget* CCheckDialog::BuildButtons() {
     m_messen = Button(row, tr("&Messen"), QStringLiteral("messen"));
     m_uebernehmen = Button(row, tr("Ü&bernehmen"), QStringLiteral("uebernehmen"));
     m_justieren = Button(row, tr("&Justieren..."), QStringLiteral("justieren"));
-    m_abschliessen = Button(row, tr("Ab&schließen"), QStringLiteral("abschliessen"));
+    m_abschliessen = Button(row, tr("&Abschließen"), QStringLiteral("abschliessen"));
     m_zertifikat = Button(row, tr("&Zertifikat drucken..."), QStringLiteral("zertifikat"));
     m_abbrechen = Button(row, tr("Abbrechen"), QStringLiteral("cancel"));
     connect(m_weiter, &QPushButton::clicked, this, &CCheckDialog::Start);

@@ -76,6 +76,14 @@ qint64 CMeasurementCommands::OnPruefung() {
     const std::optional<int> lastInterval =
         m_history != nullptr ? LastCheckInterval(*m_history, m_doc.GetSeriennummer()) : std::nullopt;
     const QString technician = CHistoryStation::Local(m_doc.Settings(), QString(), QString()).user;
+    CCheckDialog dialog(rules, rules.Load(m_doc.Settings(), technician, lastInterval), m_doc.Settings(),
+                        m_doc, CheckHooks(sampler), m_parent);
+    dialog.exec();
+    sampler.End();
+    return dialog.EventId();
+}
+
+CCheckDialog::Hooks CMeasurementCommands::CheckHooks(CCheckSampler& sampler) {
     CCheckDialog::Hooks hooks;
     // The adjustment runs with the dialogs of "Konfiguration..." over the check's window; the link
     // connects again on demand for the as-left points.
@@ -83,11 +91,9 @@ qint64 CMeasurementCommands::OnPruefung() {
         sampler.End();
         OnKonfiguration();
     };
-    CCheckDialog dialog(rules, rules.Load(m_doc.Settings(), technician, lastInterval), m_doc.Settings(),
-                        m_doc, std::move(hooks), m_parent);
-    dialog.exec();
-    sampler.End();
-    return dialog.EventId();
+    // "Zertifikat drucken..." hands the recorded check to the certificate printer here; while
+    // hooks.printCertificate is not set, the window keeps that button disabled.
+    return hooks;
 }
 
 std::optional<int> CMeasurementCommands::LastCheckInterval(const CHistoryStore& history,

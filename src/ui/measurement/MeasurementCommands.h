@@ -3,11 +3,13 @@
 #include "measurement/KorrekturSchleife.h"
 #include "transmitter/ServiceTransfer.h"
 #include "transmitter/TestMenu.h"
+#include "ui/measurement/CheckDialog.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <optional>
 
+class CCheckSampler;
 class CConnection;
 class CHistoryStore;
 class CParameterTransfer;
@@ -60,6 +62,8 @@ public:
     std::optional<QByteArray> AskPayload(const QString& caption, const QString& preset);
 
 private:
+    /// What the window "Prüfung" asks of the program: the adjustment and the certificate.
+    CCheckDialog::Hooks CheckHooks(CCheckSampler& sampler);
     /// The correction dialog once, for the correction loop.
     CKorrekturSchleife::Result ShowKalibrierung(CKalibrierungRules::Values& values);
     /// Shows one exchange; true when the person asked to repeat it.

@@ -65,18 +65,30 @@ private Q_SLOTS:
             Button(dialog, "weiter")->click();
             auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("punkte"));
             QCOMPARE(table->rowCount(), 1);
-            CModalDriver::Field(dialog, int(F::Reference))->setText(table->item(0, 1)->text());
-            Button(dialog, "messen")->click();
-            // Either the samples settle and the point is taken, or the technician takes it unsettled.
-            QTRY_VERIFY_WITH_TIMEOUT(Button(dialog, "abschliessen")->isVisible() ||
-                                         Button(dialog, "uebernehmen")->isEnabled(),
-                                     8000);
-            if (Button(dialog, "uebernehmen")->isEnabled()) {
-                Button(dialog, "uebernehmen")->click();
-            }
+            const auto measure = [&] {
+                CModalDriver::Field(dialog, int(F::Reference))->setText(table->item(0, 1)->text());
+                Button(dialog, "messen")->click();
+                // Either the samples settle and the point is taken, or the technician takes it unsettled.
+                QTRY_VERIFY_WITH_TIMEOUT(Button(dialog, "justieren")->isVisible() ||
+                                             Button(dialog, "abschliessen")->isVisible() ||
+                                             Button(dialog, "uebernehmen")->isEnabled(),
+                                         8000);
+                if (Button(dialog, "uebernehmen")->isEnabled()) {
+                    Button(dialog, "uebernehmen")->click();
+                }
+            };
+            measure();
             for (int nColumn = 0; nColumn < table->columnCount(); ++nColumn) {
                 row << table->item(0, nColumn)->text();
             }
+            // The adjustment opens "Konfiguration" with the transmitter between the passes.
+            CModalDriver::WhenShown(QStringLiteral("konfiguration"), [](QWidget* konfiguration) {
+                QMetaObject::invokeMethod(konfiguration, "reject");
+            });
+            Button(dialog, "justieren")->click();
+            QVERIFY(table->item(0, 3)->text().isEmpty()); // as left starts afresh
+            measure();
+            QVERIFY(!table->item(0, 3)->text().isEmpty());
             Button(dialog, "abschliessen")->click();
             QVERIFY(Button(dialog, "zertifikat")->isVisible());
             Button(dialog, "cancel")->click(); // now "Schließen"
@@ -96,6 +108,10 @@ private Q_SLOTS:
         CHistoryFilter filter;
         const QList<CHistoryRecord> events = store.Events(filter);
         QCOMPARE(events.first().event.operation, CHistoryEvent::Operation::Check);
+        QString error;
+        const std::optional<CCheckRecord> recorded =
+            CCheckHistory::FromEvent(store.Event(events.first().id)->event, error);
+        QVERIFY2(recorded && recorded->asLeft && recorded->asLeft->points.at(0).reading, qPrintable(error));
         auto* note = rig.Frame().statusBar()->findChild<CHistoryStatus*>();
         QVERIFY(note);
         QVERIFY2(note->text().contains(QString::number(events.first().id)), qPrintable(note->text()));
