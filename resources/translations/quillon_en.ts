@@ -1042,6 +1042,10 @@ End of the calibration data block not acknowledged.</translation>
         <translation>Close</translation>
     </message>
     <message>
+        <source>Die Prüfung abbrechen? Sie wird nicht gespeichert.</source>
+        <translation>Cancel the check? It will not be stored.</translation>
+    </message>
+    <message>
         <source>Bitte %1 %2 anlegen (%3 % des Messbereichs) und den Wert des Referenzgeräts eingeben.</source>
         <translation>Please apply %1 %2 (%3 % of the range) and enter the reference instrument's reading.</translation>
     </message>

@@ -19,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -56,6 +57,9 @@ CCheckDialog::CCheckDialog(CCheckRules& rules, const CCheckRules::Values& values
     , m_pages(new QStackedWidget(this)) {
     setWindowTitle(tr("Prüfung"));
     setObjectName(QStringLiteral("pruefung"));
+    // One sample per shot, the next one timed from the end of the last: an exchange that waits longer
+    // than the interval (repeated requests) must not have the next sample start inside its wait.
+    m_timer.setSingleShot(true);
     m_timer.setInterval(CCheckRules::kSampleIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &CCheckDialog::OnTick);
 
@@ -270,32 +274,41 @@ void CCheckDialog::Measure() {
     m_rules.StartSampling();
     m_bAwaitingAccept = false;
     m_status->setText(tr("Der Messwert wird gelesen, bis er sich nicht mehr ändert ..."));
+    m_bSampling = true;
     m_timer.start();
     ShowState();
 }
 
 void CCheckDialog::OnTick() {
+    if (!m_bSampling) {
+        return;
+    }
     const int nRow = m_rules.PointIndex();
     const CCheckRules::Sampling sampling = m_rules.Tick();
+    if (!m_bSampling) {
+        return; // cancelled while the exchange waited
+    }
     m_progress->setValue(m_rules.SampleCount());
+    if (sampling == CCheckRules::Sampling::Going) {
+        m_timer.start();
+        return;
+    }
+    m_bSampling = false;
     switch (sampling) {
     case CCheckRules::Sampling::Going:
-        return;
+        break;
     case CCheckRules::Sampling::Settled:
-        m_timer.stop();
         m_status->setText(tr("Punkt %1 übernommen.").arg(nRow + 1));
         m_reference->clear();
         m_current->clear();
         break;
     case CCheckRules::Sampling::Unsettled:
-        m_timer.stop();
         m_bAwaitingAccept = true;
         m_status->setText(
             tr("Der Messwert hat sich nicht beruhigt. \"Übernehmen\" nimmt den Mittelwert trotzdem, "
                "\"Messen\" misst erneut."));
         break;
     case CCheckRules::Sampling::NoReading:
-        m_timer.stop();
         m_bAwaitingAccept = true;
         m_status->setText(
             tr("Der Transmitter hat keinen Messwert gesendet. \"Übernehmen\" trägt den Punkt als "
@@ -345,6 +358,15 @@ void CCheckDialog::PrintCertificate() {
 }
 
 void CCheckDialog::reject() {
+    // Points measured and not yet recorded would be lost by a slip of Escape.
+    const bool bMeasured = std::any_of(m_rules.Series().points.begin(), m_rules.Series().points.end(),
+                                       [](const CCheckPoint& point) { return point.reference.has_value(); });
+    if (!m_bFinished && m_rules.CurrentPhase() != Phase::Setup && bMeasured &&
+        QMessageBox::question(this, CEdition::ProgramName(),
+                              tr("Die Prüfung abbrechen? Sie wird nicht gespeichert.")) != QMessageBox::Yes) {
+        return;
+    }
+    m_bSampling = false;
     m_timer.stop();
     QDialog::reject();
 }
@@ -375,7 +397,7 @@ QString CCheckDialog::PhaseTitle() const {
 
 void CCheckDialog::ShowState() {
     const Phase phase = m_rules.CurrentPhase();
-    const bool bSampling = m_timer.isActive();
+    const bool bSampling = m_bSampling;
     const bool bMeasuring = phase == Phase::AsFound || phase == Phase::AsLeft;
     const bool bRecorded = m_bFinished;
     m_weiter->setVisible(phase == Phase::Setup);

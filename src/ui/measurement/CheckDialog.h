@@ -69,6 +69,7 @@ private:
     CFieldBinder* m_binder;
     QTimer m_timer;
     qint64 m_nEvent = 0;
+    bool m_bSampling = false; ///< the samples of a point are being taken
     bool m_bFinished = false; ///< "Abschließen" was pressed: the check is recorded where a history is
     /// The samples of the current point ended without a settled reading: "Übernehmen" takes it so.
     bool m_bAwaitingAccept = false;

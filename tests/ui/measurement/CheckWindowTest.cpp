@@ -1,10 +1,12 @@
 // "Prüfung..." through the window's menu against the in-process simulator: the set-up takes the
 // interval of the transmitter's last check from the history, one point is measured from the timer's
-// samples, and the finished check is an event of the history named in the status bar.
+// samples as found and, after "Konfiguration", as left, and the finished check is an event of the
+// history named in the status bar; a check cancelled after a point leaves none.
 
 #include "../ModalDriver.h"
 #include "ShellRig.h"
 #include "document/HistoryRecorder.h"
+#include "document/HistorySink.h"
 #include "document/QuillonDoc.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryStation.h"
@@ -17,6 +19,7 @@
 #include "ui/main/QuillonView.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -25,6 +28,15 @@
 namespace {
 
 using F = CCheckRules::Field;
+
+class CRecordingSink : public IHistorySink {
+public:
+    QList<CHistoryEvent> events;
+    qint64 Record(const CHistoryEvent& event) override {
+        events.append(event);
+        return events.size();
+    }
+};
 
 QPushButton* Button(QWidget* dialog, const char* name) {
     return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -115,6 +127,32 @@ private Q_SLOTS:
         auto* note = rig.Frame().statusBar()->findChild<CHistoryStatus*>();
         QVERIFY(note);
         QVERIFY2(note->text().contains(QString::number(events.first().id)), qPrintable(note->text()));
+    }
+
+    void cancelledAfterAPointRecordsNothing() {
+        CShellRig rig(CEdition::Kind::Werk, 2);
+        QVERIFY(rig.Start());
+        CRecordingSink sink;
+        CHistoryRecorder::Install(&sink);
+        bool bAsked = false;
+        CModalDriver::WhenShown(QStringLiteral("pruefung"), [&](QWidget* dialog) {
+            CModalDriver::Field(dialog, int(F::Points))->setText(QStringLiteral("0; 100"));
+            CModalDriver::Field(dialog, int(F::ReferenceName))->setText(QStringLiteral("Druckwaage"));
+            Button(dialog, "weiter")->click();
+            CModalDriver::Field(dialog, int(F::Reference))->setText(QStringLiteral("0"));
+            Button(dialog, "messen")->click();
+            CModalDriver::WhenShown<QMessageBox>([&](QMessageBox* box) {
+                bAsked = true;
+                box->button(QMessageBox::Yes)->click();
+            });
+            Button(dialog, "cancel")->click();
+        });
+        rig.Trigger(CCommandTable::kPruefung);
+        QVERIFY(CModalDriver::Done());
+        CHistoryRecorder::Install(nullptr);
+        QVERIFY(bAsked);
+        QVERIFY(sink.events.isEmpty());
+        QVERIFY(rig.View().IsBereit());
     }
 };
 
