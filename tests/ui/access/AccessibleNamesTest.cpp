@@ -31,6 +31,7 @@
 #include "ui/edit/Seriennummer.h"
 #include "ui/help/DlgVerbindungsprotokoll.h"
 #include "ui/help/Hilfethemen.h"
+#include "ui/measurement/CheckDialog.h"
 #include "ui/measurement/DlgLogAnzeige.h"
 #include "ui/measurement/DlgSioTransfer.h"
 #include "ui/measurement/DoLoggen.h"
@@ -159,6 +160,7 @@ private Q_SLOTS:
         CLoggingSwitches switches(settings);
         CNoFileChooser chooser;
         CAbgleichdaten record;
+        CCheckRules checkRules(CCheckRecord{}, {}, m_locale);
         using Make = std::function<std::unique_ptr<QDialog>()>;
         const QList<Make> dialogs = {
             []() -> std::unique_ptr<QDialog> { return std::make_unique<CPasswort>(); },
@@ -232,6 +234,10 @@ private Q_SLOTS:
                 return std::make_unique<CDlgRX31Abgl>(record, CAbgleichRecordRules::Form::KA71, true);
             },
             [&]() -> std::unique_ptr<QDialog> { return std::make_unique<CDlgVN62Abgl>(record); },
+            [&]() -> std::unique_ptr<QDialog> {
+                return std::make_unique<CCheckDialog>(checkRules, checkRules.Load(settings, QString(), {}),
+                                                      settings, rig.doc, CCheckDialog::Hooks{});
+            },
             [&]() -> std::unique_ptr<QDialog> {
                 return std::make_unique<CAbglWizard>(rig.doc, rig.link, rig.connection);
             },
