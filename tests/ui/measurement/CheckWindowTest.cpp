@@ -4,9 +4,9 @@
 // history named in the status bar; a check cancelled after a point leaves none.
 
 #include "../ModalDriver.h"
+#include "RecordingSink.h"
 #include "ShellRig.h"
 #include "document/HistoryRecorder.h"
-#include "document/HistorySink.h"
 #include "document/QuillonDoc.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryStation.h"
@@ -28,15 +28,6 @@
 namespace {
 
 using F = CCheckRules::Field;
-
-class CRecordingSink : public IHistorySink {
-public:
-    QList<CHistoryEvent> events;
-    qint64 Record(const CHistoryEvent& event) override {
-        events.append(event);
-        return events.size();
-    }
-};
 
 QPushButton* Button(QWidget* dialog, const char* name) {
     return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
