@@ -363,7 +363,8 @@ void CCheckDialog::reject() {
                                        [](const CCheckPoint& point) { return point.reference.has_value(); });
     if (!m_bFinished && m_rules.CurrentPhase() != Phase::Setup && bMeasured &&
         QMessageBox::question(this, CEdition::ProgramName(),
-                              tr("Die Prüfung abbrechen? Sie wird nicht gespeichert.")) != QMessageBox::Yes) {
+                              tr("Die Prüfung abbrechen? Sie wird nicht gespeichert."),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     m_bSampling = false;
