@@ -6,6 +6,7 @@
 #include "document/QuillonDoc.h"
 #include "history/HistoryStore.h"
 #include "link/ByteDevice.h"
+#include "sheet/SheetPage.h"
 #include "shell/EnableRules.h"
 #include "shell/RecentFiles.h"
 #include "shell/SpracheRules.h"
@@ -91,6 +92,9 @@ CMainFrame::CMainFrame(const CEdition& edition, CQuillonDoc& doc, CGuiOperator& 
     m_view =
         new CQuillonView(doc, op, seams.clock ? *seams.clock : *m_ownClock, std::move(seams.device), this);
     setCentralWidget(m_view);
+    // The check's certificate goes to the same printer as the configuration sheet, so the printer and
+    // paper chosen once serve both.
+    m_view->SetPagePrinter([this](const ISheetPage& page) { SheetPrinter().PrintPage(this, page); });
     ConnectDiagnoseCommands(m_chooser);
     ConnectCommands();
     BuildMenus();

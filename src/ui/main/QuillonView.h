@@ -71,6 +71,9 @@ public:
     void OnPruefung();
     /// The device history "Prüfung..." takes the transmitter's last check interval from (none: nothing).
     void SetHistory(const CHistoryStore* history) { m_measurement.SetHistory(history); }
+    void SetPagePrinter(CMeasurementCommands::PagePrinter print) {
+        m_measurement.SetPagePrinter(std::move(print));
+    }
     /// The offset and span correction of the types without configuration dialog (0, 1 and above 10).
     void OnKorrektur();
     /// "Konfiguration...": the configuration dialog with the transmitter, or OnKorrektur by type.

@@ -12,6 +12,7 @@
 #include "measurement/KorrekturTransfer.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"
+#include "sheet/CheckCertificate.h"
 #include "shell/Edition.h"
 #include "ui/edit/EnterData.h"
 #include "ui/edit/Konfiguration.h"
@@ -22,6 +23,7 @@
 #include "ui/measurement/Kalibrierung.h"
 #include "ui/measurement/Loggen.h"
 
+#include <QDateTime>
 #include <QMessageBox>
 
 CMeasurementCommands::CMeasurementCommands(QWidget* parent, CTransmitterLink& link, CConnection& connection,
@@ -85,15 +87,37 @@ qint64 CMeasurementCommands::OnPruefung() {
 
 CCheckDialog::Hooks CMeasurementCommands::CheckHooks(CCheckSampler& sampler) {
     CCheckDialog::Hooks hooks;
-    // The adjustment runs with the dialogs of "Konfiguration..." over the check's window; the link
-    // connects again on demand for the as-left points.
+    // The adjustment runs with the dialogs of "Konfiguration..." over the check's window. They close the
+    // port when they are done, so the as-left points connect and read the set afresh; should that
+    // fail, the technician hears why once, and the points show "keine Messung" until it works.
     hooks.adjust = [this, &sampler] {
         sampler.End();
         OnKonfiguration();
+        if (!sampler.Begin() && !sampler.Problem().isEmpty()) {
+            m_link.Operator().Message(sampler.Problem());
+        }
     };
-    // "Zertifikat drucken..." hands the recorded check to the certificate printer here; while
-    // hooks.printCertificate is not set, the window keeps that button disabled.
+    if (m_printPage) {
+        hooks.printCertificate = [this](qint64 nEvent, const CCheckRecord& record) {
+            PrintCertificate(nEvent, record);
+        };
+    }
     return hooks;
+}
+
+void CMeasurementCommands::PrintCertificate(qint64 nEvent, const CCheckRecord& record) {
+    // The certificate names the event as it was stored (time, station, technician's account); without
+    // the store at hand it is the same event as it was handed over, dated now.
+    CHistoryEvent event = CCheckHistory::Event(record, m_doc);
+    if (m_history != nullptr && m_history->IsOpen()) {
+        if (const std::optional<CHistoryRecord> stored = m_history->Event(nEvent)) {
+            event = stored->event;
+        }
+    }
+    if (!event.timeUtc.isValid()) {
+        event.timeUtc = QDateTime::currentDateTimeUtc();
+    }
+    m_printPage(CCheckCertificate(event, nEvent, record, m_locale));
 }
 
 std::optional<int> CMeasurementCommands::LastCheckInterval(const CHistoryStore& history,

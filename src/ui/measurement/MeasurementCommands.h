@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <functional>
 #include <optional>
 
 class CCheckSampler;
@@ -15,6 +16,7 @@ class CHistoryStore;
 class CParameterTransfer;
 class CQuillonDoc;
 class CTransmitterLink;
+class ISheetPage;
 class QWidget;
 
 /// The window's commands of live measurement, correction and the factory "Test" menu: each runs its core
@@ -34,6 +36,10 @@ public:
     qint64 OnPruefung();
     /// Where "Prüfung..." finds the interval of the transmitter's last check (none: the setting's).
     void SetHistory(const CHistoryStore* history) { m_history = history; }
+    /// How the window prints a page such as the check certificate (the main window's printer); none:
+    /// "Zertifikat drucken..." stays disabled.
+    using PagePrinter = std::function<void(const ISheetPage&)>;
+    void SetPagePrinter(PagePrinter print) { m_printPage = std::move(print); }
     /// The interval of the newest check of a transmitter in the history; nothing when it has none.
     static std::optional<int> LastCheckInterval(const CHistoryStore& history, const QByteArray& seriennummer);
     /// The correction loop with the dialog "Kalibrierung".
@@ -64,6 +70,7 @@ public:
 private:
     /// What the window "Prüfung" asks of the program: the adjustment and the certificate.
     CCheckDialog::Hooks CheckHooks(CCheckSampler& sampler);
+    void PrintCertificate(qint64 nEvent, const CCheckRecord& record);
     /// The correction dialog once, for the correction loop.
     CKorrekturSchleife::Result ShowKalibrierung(CKalibrierungRules::Values& values);
     /// Shows one exchange; true when the person asked to repeat it.
@@ -78,4 +85,5 @@ private:
     CTestMenu m_menu;
     CServiceTransfer m_service;
     const CHistoryStore* m_history = nullptr;
+    PagePrinter m_printPage;
 };

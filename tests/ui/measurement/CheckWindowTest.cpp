@@ -19,7 +19,10 @@
 #include "ui/main/QuillonView.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -60,6 +63,7 @@ private Q_SLOTS:
 
         QString interval;
         QStringList row;
+        const QString pdf = rig.dir.filePath(QStringLiteral("zertifikat.pdf"));
         CModalDriver::WhenShown(QStringLiteral("pruefung"), [&](QWidget* dialog) {
             interval = CModalDriver::Field(dialog, int(F::Interval))->text();
             CModalDriver::Field(dialog, int(F::Points))->setText(QStringLiteral("50"));
@@ -93,7 +97,12 @@ private Q_SLOTS:
             measure();
             QVERIFY(!table->item(0, 3)->text().isEmpty());
             Button(dialog, "abschliessen")->click();
-            QVERIFY(Button(dialog, "zertifikat")->isVisible());
+            // The certificate of the recorded check goes to the main window's printer.
+            CModalDriver::WhenShown<QPrintDialog>([&pdf](QPrintDialog* print) {
+                print->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+                print->accept();
+            });
+            Button(dialog, "zertifikat")->click();
             Button(dialog, "cancel")->click(); // now "Schließen"
         });
         rig.Trigger(CCommandTable::kPruefung);
@@ -118,6 +127,15 @@ private Q_SLOTS:
         auto* note = rig.Frame().statusBar()->findChild<CHistoryStatus*>();
         QVERIFY(note);
         QVERIFY2(note->text().contains(QString::number(events.first().id)), qPrintable(note->text()));
+
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Prüfzertifikat")) &&
+                     text.contains(QStringLiteral("Druckwaage")) &&
+                     text.contains(QStringLiteral("Wie hinterlassen")),
+                 qPrintable(text));
     }
 
     void cancelledAfterAPointRecordsNothing() {
