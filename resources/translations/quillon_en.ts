@@ -838,6 +838,14 @@ End of the calibration data block not acknowledged.</translation>
 <context>
     <name>CCheckDialog</name>
     <message>
+        <source>misst ...</source>
+        <translation>measuring ...</translation>
+    </message>
+    <message>
+        <source>nicht beruhigt</source>
+        <translation>not settled</translation>
+    </message>
+    <message>
         <source>Prüfung</source>
         <translation>Check</translation>
     </message>

@@ -213,6 +213,13 @@ void CCheckRules::StartSampling() {
     m_bNoReading = false;
 }
 
+std::optional<double> CCheckRules::RunningMean() const {
+    if (m_bNoReading || m_samples.isEmpty()) {
+        return std::nullopt;
+    }
+    return CCheckArithmetic::Mean(Window());
+}
+
 QList<double> CCheckRules::Window() const {
     return m_samples.mid(std::max<qsizetype>(0, m_samples.size() - kSettleWindow));
 }

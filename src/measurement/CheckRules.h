@@ -89,6 +89,9 @@ public:
     /// Takes one sample. Settled: the reading is taken and the check has gone on to the next point.
     Sampling Tick();
     int SampleCount() const { return static_cast<int>(m_samples.size()); }
+    /// What the current point would read if taken now: the mean of the last samples; nothing before the
+    /// first sample or when the transmitter gave none.
+    std::optional<double> RunningMean() const;
     /// The technician takes the point as it stands (unsettled, or without a reading) and goes on.
     void Accept();
 

@@ -290,6 +290,7 @@ void CCheckDialog::OnTick() {
     }
     m_progress->setValue(m_rules.SampleCount());
     if (sampling == CCheckRules::Sampling::Going) {
+        SetRow(nRow, m_rules.Series().points.at(nRow)); // the reading so far, as the pressure settles
         m_timer.start();
         return;
     }
@@ -450,16 +451,27 @@ void CCheckDialog::FillTable() {
     }
 }
 
-void CCheckDialog::SetRow(int nRow, const CCheckPoint& point) {
+void CCheckDialog::SetRow(int nRow, const CCheckPoint& taken) {
     const CCheckRecord& range = m_rules.Record();
+    // The point being measured shows what it would read if taken now; until it is taken it has no
+    // verdict, and a reading still on its way is no "keine Messung".
+    const bool bLive = (m_bSampling || m_bAwaitingAccept) && nRow == m_rules.PointIndex();
+    CCheckPoint point = taken;
+    if (bLive) {
+        point.reading = m_rules.RunningMean();
+    }
     const int nDecimals = range.decimals;
     const auto number = [&](const std::optional<double>& value, int decimals) {
         return value ? m_rules.Number(*value, decimals) : QString();
     };
-    const Judgement judgement = CCheckArithmetic::Judge(range, point);
+    const bool bPending = bLive && (m_bSampling || point.reading);
+    const Judgement judgement = bPending ? Judgement::Open : CCheckArithmetic::Judge(range, point);
     QString verdict;
     switch (judgement) {
     case Judgement::Open:
+        if (bPending) {
+            verdict = m_bSampling ? tr("misst ...") : tr("nicht beruhigt");
+        }
         break;
     case Judgement::NoReading:
         verdict = tr("keine Messung");

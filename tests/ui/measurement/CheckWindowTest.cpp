@@ -80,6 +80,9 @@ private Q_SLOTS:
                                              Button(dialog, "abschliessen")->isVisible() ||
                                              Button(dialog, "uebernehmen")->isEnabled(),
                                          8000);
+                // A point waiting to be taken shows what it read so far, never "keine Messung".
+                QVERIFY2(table->item(0, 3)->text() != QStringLiteral("keine Messung"),
+                         qPrintable(table->item(0, 7)->text()));
                 if (Button(dialog, "uebernehmen")->isEnabled()) {
                     Button(dialog, "uebernehmen")->click();
                 }
