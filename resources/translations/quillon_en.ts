@@ -4102,6 +4102,21 @@ Cancel it and close the program?</translation>
     </message>
 </context>
 <context>
+    <name>CMeasurementCommands</name>
+    <message>
+        <source>Womit soll der Transmitter justiert werden?</source>
+        <translation>How do you want to adjust the transmitter?</translation>
+    </message>
+    <message>
+        <source>Konfiguration...</source>
+        <translation>Configuration...</translation>
+    </message>
+    <message>
+        <source>Abgleich-Wizzard...</source>
+        <translation>Calibration Wizard...</translation>
+    </message>
+</context>
+<context>
     <name>CMessung</name>
     <message>
         <source>Datentransfer</source>

@@ -10,7 +10,10 @@
 
 #include <QPushButton>
 
-void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view) {
+void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view, bool bWizardInCheck) {
+    if (bWizardInCheck) {
+        view.SetWizard([&frame, &view] { Wizard(frame, view); });
+    }
     frame.ConnectCommand(CCommandTable::kAbglWizard, [&frame, &view] { RunWizard(frame, view); });
     frame.ConnectCommand(CCommandTable::kTempAbgleich, [&frame, &view] { RunTempAbgleich(frame, view); });
     if (auto* button = qobject_cast<QPushButton*>(view.Control(kAnalogabgleichButton))) {
@@ -20,12 +23,14 @@ void CWizardCommands::Connect(CMainFrame& frame, CQuillonView& view) {
 }
 
 void CWizardCommands::RunWizard(CMainFrame& frame, CQuillonView& view) {
-    view.RunOperation([&frame, &view] {
-        CTransmitterSession& session = view.Session();
-        CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
-        wizard.exec();
-        view.ShowDocument(); // the wizard changed the type and the values the form shows
-    });
+    view.RunOperation([&frame, &view] { Wizard(frame, view); });
+}
+
+void CWizardCommands::Wizard(CMainFrame& frame, CQuillonView& view) {
+    CTransmitterSession& session = view.Session();
+    CAbglWizard wizard(view.Document(), session.Link(), session.Connection(), &frame);
+    wizard.exec();
+    view.ShowDocument(); // the wizard changed the type and the values the form shows
 }
 
 void CWizardCommands::RunTempAbgleich(CMainFrame& frame, CQuillonView& view) {

@@ -379,7 +379,7 @@ void CMainFrame::ConnectCommands() {
     ConnectPrintCommands();
     ConnectEditCommands();
     ConnectCalibrationCommands();
-    CWizardCommands::Connect(*this, *m_view);
+    CWizardCommands::Connect(*this, *m_view, m_edition.IsWerk());
     ConnectCommand(CCommandTable::kEmpfangen, [this] {
         const qint64 nLastEvent = CHistoryRecorder::LastId();
         m_view->OnEmpfangen();

@@ -71,6 +71,7 @@ public:
     void OnPruefung();
     /// The device history "Prüfung..." takes the transmitter's last check interval from (none: nothing).
     void SetHistory(const CHistoryStore* history) { m_measurement.SetHistory(history); }
+    void SetWizard(std::function<void()> runWizard) { m_measurement.SetWizard(std::move(runWizard)); }
     void SetPagePrinter(CMeasurementCommands::PagePrinter print) {
         m_measurement.SetPagePrinter(std::move(print));
     }

@@ -329,8 +329,8 @@ void CCheckDialog::TakeAsItStands() {
 }
 
 void CCheckDialog::Adjust() {
-    if (m_hooks.adjust) {
-        m_hooks.adjust();
+    if (m_hooks.adjust && !m_hooks.adjust()) {
+        return;
     }
     m_rules.BeginAsLeft();
     m_status->setText(tr("Nach der Justierung: dieselben Punkte noch einmal."));
@@ -359,9 +359,14 @@ void CCheckDialog::PrintCertificate() {
 }
 
 void CCheckDialog::reject() {
-    // Points measured and not yet recorded would be lost by a slip of Escape.
-    const bool bMeasured = std::any_of(m_rules.Series().points.begin(), m_rules.Series().points.end(),
-                                       [](const CCheckPoint& point) { return point.reference.has_value(); });
+    // Points measured and not yet recorded would be lost by a slip of Escape: as found ones too, once
+    // the as-left pass has begun.
+    const auto measured = [](const CCheckSeries& series) {
+        return std::any_of(series.points.begin(), series.points.end(),
+                           [](const CCheckPoint& point) { return point.reference.has_value(); });
+    };
+    const CCheckRecord& record = m_rules.Record();
+    const bool bMeasured = measured(record.asFound) || (record.asLeft && measured(*record.asLeft));
     if (!m_bFinished && m_rules.CurrentPhase() != Phase::Setup && bMeasured &&
         QMessageBox::question(this, CEdition::ProgramName(),
                               tr("Die Prüfung abbrechen? Sie wird nicht gespeichert."),

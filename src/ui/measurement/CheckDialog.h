@@ -28,8 +28,9 @@ class CCheckDialog : public QDialog {
 public:
     /// What the window asks of the rest of the program.
     struct Hooks {
-        /// The technician adjusts the transmitter with the program's adjustment dialogs.
-        std::function<void()> adjust;
+        /// The technician adjusts the transmitter with the program's adjustment dialogs; false when they
+        /// chose not to after all (the as-found result stays as it is).
+        std::function<bool()> adjust;
         /// The recorded check's certificate; empty while there is no certificate printer.
         std::function<void(qint64 nEvent, const CCheckRecord& record)> printCertificate;
     };

@@ -25,6 +25,7 @@
 
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPushButton>
 
 CMeasurementCommands::CMeasurementCommands(QWidget* parent, CTransmitterLink& link, CConnection& connection,
                                            CParameterTransfer& transfer, CQuillonDoc& doc, QLocale locale)
@@ -92,10 +93,13 @@ CCheckDialog::Hooks CMeasurementCommands::CheckHooks(CCheckSampler& sampler) {
     // fail, the technician hears why once, and the points show "keine Messung" until it works.
     hooks.adjust = [this, &sampler] {
         sampler.End();
-        OnKonfiguration();
+        if (!Adjust()) {
+            return false;
+        }
         if (!sampler.Begin() && !sampler.Problem().isEmpty()) {
             m_link.Operator().Message(sampler.Problem());
         }
+        return true;
     };
     if (m_printPage) {
         hooks.printCertificate = [this](qint64 nEvent, const CCheckRecord& record) {
@@ -103,6 +107,31 @@ CCheckDialog::Hooks CMeasurementCommands::CheckHooks(CCheckSampler& sampler) {
         };
     }
     return hooks;
+}
+
+bool CMeasurementCommands::Adjust() {
+    if (!m_runWizard) {
+        OnKonfiguration();
+        return true;
+    }
+    QMessageBox box(QMessageBox::Question, CEdition::ProgramName(),
+                    tr("Womit soll der Transmitter justiert werden?"), QMessageBox::NoButton, m_parent);
+    box.setObjectName(QStringLiteral("justierenMit"));
+    QPushButton* konfiguration = box.addButton(tr("Konfiguration..."), QMessageBox::AcceptRole);
+    QPushButton* wizard = box.addButton(tr("Abgleich-Wizzard..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    konfiguration->setObjectName(QStringLiteral("konfiguration"));
+    wizard->setObjectName(QStringLiteral("wizard"));
+    box.setDefaultButton(konfiguration);
+    box.exec();
+    if (box.clickedButton() == konfiguration) {
+        OnKonfiguration();
+    } else if (box.clickedButton() == wizard) {
+        m_runWizard();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void CMeasurementCommands::PrintCertificate(qint64 nEvent, const CCheckRecord& record) {

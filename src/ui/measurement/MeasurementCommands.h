@@ -40,6 +40,9 @@ public:
     /// "Zertifikat drucken..." stays disabled.
     using PagePrinter = std::function<void(const ISheetPage&)>;
     void SetPagePrinter(PagePrinter print) { m_printPage = std::move(print); }
+    /// How the check's "Justieren..." runs the calibration wizard (factory edition); none: it offers
+    /// "Konfiguration..." alone.
+    void SetWizard(std::function<void()> runWizard) { m_runWizard = std::move(runWizard); }
     /// The interval of the newest check of a transmitter in the history; nothing when it has none.
     static std::optional<int> LastCheckInterval(const CHistoryStore& history, const QByteArray& seriennummer);
     /// The correction loop with the dialog "Kalibrierung".
@@ -71,6 +74,9 @@ private:
     /// What the window "Prüfung" asks of the program: the adjustment and the certificate.
     CCheckDialog::Hooks CheckHooks(CCheckSampler& sampler);
     void PrintCertificate(qint64 nEvent, const CCheckRecord& record);
+    /// The adjustment between as found and as left: "Konfiguration..." or, where it is at hand, the
+    /// calibration wizard, as the technician chooses; false when they chose neither.
+    bool Adjust();
     /// The correction dialog once, for the correction loop.
     CKorrekturSchleife::Result ShowKalibrierung(CKalibrierungRules::Values& values);
     /// Shows one exchange; true when the person asked to repeat it.
@@ -86,4 +92,5 @@ private:
     CServiceTransfer m_service;
     const CHistoryStore* m_history = nullptr;
     PagePrinter m_printPage;
+    std::function<void()> m_runWizard;
 };

@@ -1,7 +1,8 @@
 // "Prüfung..." through the window's menu against the in-process simulator: the set-up takes the
 // interval of the transmitter's last check from the history, one point is measured from the timer's
 // samples as found and, after "Konfiguration", as left, and the finished check is an event of the
-// history named in the status bar; a check cancelled after a point leaves none.
+// history named in the status bar, its certificate printed from the window; the factory edition may
+// adjust with the wizard instead, and a check cancelled after a point asks, then leaves no event.
 
 #include "../ModalDriver.h"
 #include "RecordingSink.h"
@@ -164,6 +165,50 @@ private Q_SLOTS:
         CHistoryRecorder::Install(nullptr);
         QVERIFY(bAsked);
         QVERIFY(sink.events.isEmpty());
+        QVERIFY(rig.View().IsBereit());
+    }
+
+    void theFactoryEditionAdjustsWithTheWizardOrNotAtAll() {
+        CShellRig rig(CEdition::Kind::Werk, 2);
+        QVERIFY(rig.Start());
+        bool bWizard = false;
+        CModalDriver::WhenShown(QStringLiteral("pruefung"), [&](QWidget* dialog) {
+            CModalDriver::Field(dialog, int(F::Points))->setText(QStringLiteral("50"));
+            CModalDriver::Field(dialog, int(F::ReferenceName))->setText(QStringLiteral("Druckwaage"));
+            Button(dialog, "weiter")->click();
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("punkte"));
+            CModalDriver::Field(dialog, int(F::Reference))->setText(table->item(0, 1)->text());
+            Button(dialog, "messen")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(
+                Button(dialog, "justieren")->isVisible() || Button(dialog, "uebernehmen")->isEnabled(), 8000);
+            if (Button(dialog, "uebernehmen")->isEnabled()) {
+                Button(dialog, "uebernehmen")->click();
+            }
+            // Choosing neither keeps the as-found result; choosing the wizard runs it, then as left.
+            const auto choose = [](const char* choice) {
+                CModalDriver::WhenShown<QMessageBox>([choice](QMessageBox* box) {
+                    QPushButton* chosen = Button(box, choice);
+                    (chosen != nullptr ? chosen : box->button(QMessageBox::Cancel))->click();
+                });
+            };
+            choose("none");
+            Button(dialog, "justieren")->click();
+            QVERIFY(!table->item(0, 3)->text().isEmpty());
+            choose("wizard");
+            CModalDriver::WhenShown(QStringLiteral("AbglWizard"), [&bWizard](QWidget* wizard) {
+                bWizard = true;
+                QMetaObject::invokeMethod(wizard, "reject");
+            });
+            Button(dialog, "justieren")->click();
+            QVERIFY(table->item(0, 3)->text().isEmpty()); // as left starts afresh
+            QVERIFY(Button(dialog, "messen")->isEnabled());
+            CModalDriver::WhenShown<QMessageBox>(
+                [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+            Button(dialog, "cancel")->click();
+        });
+        rig.Trigger(CCommandTable::kPruefung);
+        QVERIFY(CModalDriver::Done()); // the cancel asked: the as-found points would be lost
+        QVERIFY(bWizard);
         QVERIFY(rig.View().IsBereit());
     }
 };
