@@ -47,6 +47,14 @@ QString CNumberField::FormatFixed(double value, int width, int precision, const 
     return Strict(locale).toString(value, 'f', p).rightJustified(width, QLatin1Char(' '));
 }
 
+QString CNumberField::Fixed(double value, int decimals, const QLocale& locale) {
+    const int p = qBound(0, decimals, kMaxPrecision);
+    if (std::abs(value) < 0.5 * std::pow(10.0, -p)) {
+        value = 0.0;
+    }
+    return Strict(locale).toString(value, 'f', p);
+}
+
 std::optional<QString> CNumberField::CheckFloat(const QString& text, float lo, float hi,
                                                 const QLocale& locale, float& value) {
     const std::optional<double> parsed = Parse(text, locale);

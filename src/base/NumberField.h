@@ -22,6 +22,9 @@ public:
     static QString Format(double value, const QLocale& locale, int significantDigits = 6);
     /// value with exactly precision decimals (0 to 10), right-aligned to width characters ("%*.*f").
     static QString FormatFixed(double value, int width, int precision, const QLocale& locale);
+    /// value with exactly decimals decimals, without group separators ("2500", never "2.500", which a
+    /// German reader takes for two and a half), and a value that rounds to zero without its sign.
+    static QString Fixed(double value, int decimals, const QLocale& locale);
 
     /// A float field within [lo, hi]: the message of the first failure, or nothing with the value set.
     /// The value is taken as the float the field holds, so that bounds like 0.4 compare as stored.

@@ -288,9 +288,9 @@ qint64 CCheckRules::Finish(const QDate& today, const CQuillonDoc& doc) {
 }
 
 QString CCheckRules::Number(double value, int decimals) const {
-    return m_locale.toString(value, 'f', decimals);
+    return CNumberField::Fixed(value, decimals, m_locale);
 }
 
 QString CCheckRules::ErrorText(const std::optional<double>& error) const {
-    return error ? m_locale.toString(*error, 'f', kErrorDecimals) : QString();
+    return error ? CNumberField::Fixed(*error, kErrorDecimals, m_locale) : QString();
 }

@@ -1,5 +1,6 @@
 #include "sheet/CheckCertificate.h"
 
+#include "base/NumberField.h"
 #include "base/TypKatalog.h"
 #include "document/Windows1252.h"
 #include "measurement/CheckArithmetic.h"
@@ -7,7 +8,6 @@
 
 #include <QPainter>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -237,11 +237,7 @@ QString CCheckCertificate::PointVerdict(const CCheckPoint& point) const {
 }
 
 QString CCheckCertificate::Number(double value, int decimals) const {
-    // A value that rounds to zero shows as 0.000, not -0.000.
-    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0.0;
-    }
-    return m_locale.toString(value, 'f', decimals);
+    return CNumberField::Fixed(value, decimals, m_locale);
 }
 
 QString CCheckCertificate::Optional(const std::optional<double>& value, int decimals) const {

@@ -126,6 +126,14 @@ private Q_SLOTS:
         QVERIFY(CCheckRules(Range(2, 2), {}, kGerman).Validate(good)->Is(Field::Points));
     }
 
+    void numbersShowWithoutGroupSeparatorsOrANegativeZero() {
+        // "2.500" would read as two and a half in German; "-0,000" as an error below zero.
+        const CCheckRules rules(Range(0, 2500), {}, kGerman);
+        QCOMPARE(rules.Number(2500.0, 0), QStringLiteral("2500"));
+        QCOMPARE(rules.Number(-0.0004, 3), QStringLiteral("0,000"));
+        QCOMPARE(rules.ErrorText(-1234.5), QStringLiteral("-1234,500"));
+    }
+
     void asFoundAdjustAsLeftIntoTheHistory() {
         CRecordingSink sink;
         CHistoryRecorder::Install(&sink);

@@ -4,6 +4,7 @@
 #include "document/QuillonDoc.h"
 #include "document/Windows1252.h"
 #include "edit/KonfigurationSchleife.h"
+#include "history/CheckDue.h"
 #include "history/HistoryStation.h"
 #include "history/HistoryStore.h"
 #include "link/TransmitterLink.h"
@@ -154,19 +155,16 @@ std::optional<int> CMeasurementCommands::LastCheckInterval(const CHistoryStore& 
     if (!history.IsOpen() || seriennummer.trimmed().isEmpty()) {
         return std::nullopt;
     }
-    CHistoryFilter filter;
+    // The transmitter's check events with their detail, newest first: one query, as "due" asks.
+    CHistoryFilter filter = CCheckDue::Filter();
     filter.seriennummer = seriennummer;
-    for (const CHistoryRecord& listed : history.Events(filter)) { // newest first
-        if (listed.event.operation != CHistoryEvent::Operation::Check) {
-            continue;
-        }
-        const std::optional<CHistoryRecord> full = history.Event(listed.id);
-        QString error;
-        const std::optional<CCheckRecord> record =
-            full ? CCheckHistory::FromEvent(full->event, error) : std::nullopt;
-        return record ? std::optional<int>(record->intervalDays) : std::nullopt;
+    const QList<CHistoryRecord> checks = history.Events(filter);
+    if (checks.isEmpty()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    QString error;
+    const std::optional<CCheckRecord> record = CCheckHistory::FromEvent(checks.first().event, error);
+    return record ? std::optional<int>(record->intervalDays) : std::nullopt;
 }
 
 CKorrekturSchleife::Result CMeasurementCommands::ShowKalibrierung(CKalibrierungRules::Values& values) {
