@@ -10,6 +10,7 @@
 #include "cli/SampleGrid.h"
 #include "cli/StopSignal.h"
 #include "cli/TerminalOperator.h"
+#include "cli/TerminalText.h"
 #include "core/FileProblem.h"
 #include "core/Logging.h"
 #include "core/ProgramError.h"
@@ -32,22 +33,6 @@
 #include <QSaveFile>
 
 namespace {
-
-/// Text from a file (a tag, a file name) as the terminal gets it: a control character such as ESC would
-/// act on the terminal instead of being read, so it is shown as \x1B.
-QString Printable(const QString& text) {
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control) {
-            shown += QStringLiteral("\\x") +
-                     QStringLiteral("%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
 
 QJsonArray RowJson(const CTempAbgleich::Row& row) {
     QJsonArray array;
@@ -223,7 +208,7 @@ int CCliTool::RunCommand() {
 }
 
 void CCliTool::Print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), m_out);
+    std::fputs(CTerminalText::Lines(line).toLocal8Bit().constData(), m_out);
     std::fputc('\n', m_out);
     std::fflush(m_out);
 }
@@ -340,7 +325,7 @@ int CCliTool::Diff() {
     if (!IdentifyTransmitter()) {
         return kUsage;
     }
-    if (m_doc.GetTyp() == datei.GetTyp() && !m_transfer.ReceiveParameterSet()) {
+    if (m_doc.GetTyp() == datei.GetTyp() && !m_session.Empfangen()) {
         return kUsage;
     }
     return PrintDiff(CParameterVergleich::Vergleiche(datei, m_doc, QLocale::system()),
@@ -369,17 +354,17 @@ int CCliTool::PrintDiff(const CParameterVergleich::Ergebnis& ergebnis, const QSt
         json.insert(QStringLiteral("differences"), unterschiede);
         Print(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
     } else if (ergebnis.bTypVerschieden) {
-        Print(Printable(tr("Typ verschieden: %1 ist %2 %3, %4 ist %5 %6; nichts verglichen.")
-                            .arg(links)
-                            .arg(ergebnis.nTypLinks)
-                            .arg(CQuillonDoc::GetTypText(ergebnis.nTypLinks), rechts)
-                            .arg(ergebnis.nTypRechts)
-                            .arg(CQuillonDoc::GetTypText(ergebnis.nTypRechts))));
+        Print(CTerminalText::Escaped(tr("Typ verschieden: %1 ist %2 %3, %4 ist %5 %6; nichts verglichen.")
+                                         .arg(links)
+                                         .arg(ergebnis.nTypLinks)
+                                         .arg(CQuillonDoc::GetTypText(ergebnis.nTypLinks), rechts)
+                                         .arg(ergebnis.nTypRechts)
+                                         .arg(CQuillonDoc::GetTypText(ergebnis.nTypRechts))));
     } else {
         for (const CParameterVergleich::Zeile& zeile : ergebnis.zeilen) {
             if (zeile.bVerschieden) {
-                Print(Printable(QStringLiteral("%1 (%2): %3 | %4")
-                                    .arg(zeile.label, zeile.feld, zeile.links, zeile.rechts)));
+                Print(CTerminalText::Escaped(QStringLiteral("%1 (%2): %3 | %4")
+                                                 .arg(zeile.label, zeile.feld, zeile.links, zeile.rechts)));
             }
         }
     }
@@ -469,7 +454,7 @@ void CCliTool::PrintParameterSet() {
     const int d = m_doc.GetDezimalstellen();
     const auto value = [](double v, int decimals) { return QString::number(v, 'f', qBound(0, decimals, 6)); };
     const auto line = [this](const QString& label, const QString& text) {
-        Print(QStringLiteral("%1 %2").arg(label + QLatin1Char(':'), -22).arg(Printable(text)));
+        Print(QStringLiteral("%1 %2").arg(label + QLatin1Char(':'), -22).arg(CTerminalText::Escaped(text)));
     };
     const QString unit = m_doc.GetEinheitText().trimmed();
     line(tr("Typ"), QStringLiteral("%1 %2").arg(m_doc.GetTyp()).arg(CQuillonDoc::GetTypText(m_doc.GetTyp())));

@@ -1,11 +1,14 @@
 #include "cli/TerminalOperator.h"
 
+#include "cli/TerminalText.h"
+
 namespace {
 
 constexpr int kBarWidth = 30;
 
+/// A message on one line, with a device's or file's control characters shown, not acted on.
 QString OneLine(const QString& text) {
-    return text.simplified();
+    return CTerminalText::Escaped(text.simplified());
 }
 
 } // namespace

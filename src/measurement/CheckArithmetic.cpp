@@ -1,5 +1,6 @@
 #include "measurement/CheckArithmetic.h"
 
+#include "base/NumberField.h"
 #include "document/SettingsRegistry.h"
 
 #include <QLocale>
@@ -23,8 +24,9 @@ bool Within(double error, double tolerance) {
     return std::abs(error) <= tolerance + kEdge;
 }
 
+/// A number in a refusal, in the program locale without group separators ("2500 mbar", not "2.500").
 QString Number(double value) {
-    return QLocale().toString(value, 'g', 8);
+    return CNumberField::Format(value, QLocale(), 8);
 }
 
 } // namespace

@@ -54,6 +54,8 @@ public:
     bool Lesen();
     /// The parameter set read back (valid after NachSenden/NachFehler read it).
     const CQuillonDoc& Gelesen() const { return m_gelesen; }
+    /// The transfer the reads go through: what it read last and why it failed.
+    const CParameterTransfer& Transfer() const { return m_transfer; }
     /// The message for the person, naming the fields.
     static QString Meldung(const Ergebnis& ergebnis);
 

@@ -30,7 +30,14 @@ bool CTransmitterSession::Empfangen() {
     if (bOk) {
         m_asFound = m_doc.GetParameterSatz();
     }
-    RecordReceive(bOk, nTraceStart);
+    RecordReceive(bOk, nTraceStart, m_transfer);
+    return bOk;
+}
+
+bool CTransmitterSession::ReadForCompare(CSendePruefung& lesen) {
+    const quint64 nTraceStart = TraceStart();
+    const bool bOk = lesen.Lesen();
+    RecordReceive(bOk, nTraceStart, lesen.Transfer());
     return bOk;
 }
 
@@ -111,16 +118,16 @@ QStringList CTransmitterSession::TraceTail(quint64 nTraceStart) {
     return trace != nullptr ? CTraceFormat::Tail(*trace, nTraceStart, kTraceTailFrames) : QStringList();
 }
 
-void CTransmitterSession::RecordReceive(bool bOk, quint64 nTraceStart) {
-    if (!bOk && m_transfer.Fehlermeldung().isEmpty()) {
+void CTransmitterSession::RecordReceive(bool bOk, quint64 nTraceStart, const CParameterTransfer& transfer) {
+    if (!bOk && transfer.Fehlermeldung().isEmpty()) {
         return; // refused before it began: nothing happened to a transmitter
     }
-    CHistoryEvent event = CHistoryRecorder::For(CHistoryEvent::Operation::Receive, m_transfer.LastRead());
+    CHistoryEvent event = CHistoryRecorder::For(CHistoryEvent::Operation::Receive, transfer.LastRead());
     if (bOk) {
-        event.after = m_transfer.LastRead();
+        event.after = transfer.LastRead();
     } else {
         event.outcome = CHistoryEvent::Outcome::Failed;
-        event.message = m_transfer.Fehlermeldung();
+        event.message = transfer.Fehlermeldung();
         event.traceTail = TraceTail(nTraceStart);
     }
     CHistoryRecorder::Record(event);

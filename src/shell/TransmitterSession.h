@@ -41,6 +41,10 @@ public:
     /// it can then tell the old set from a mix (`quillon-cli send --verify`). False when it could not
     /// be read.
     bool AsFoundLesen();
+    /// "Vergleichen..." and `quillon-cli diff FILE`: reads the transmitter's set through `lesen` (the
+    /// document untouched) and records the read like a receive, so that the history holds what the
+    /// transmitter was found with. False when it could not be read.
+    bool ReadForCompare(CSendePruefung& lesen);
     /// "Senden...". With bPruefen ("Nach dem Senden prüfen", --verify) a send that succeeded is read
     /// back; a send that failed once it may have written is always read back, to tell which set the
     /// transmitter holds. The finding is shown and kept (LetztePruefung).
@@ -58,7 +62,7 @@ private:
     std::optional<CParameterSatz> AsFoundOf(const CQuillonDoc& doc) const;
     void CheckAfterSend(CParameterTransfer::SendResult result, bool bPruefen);
     void ShowBefund(const CSendePruefung::Ergebnis& ergebnis);
-    void RecordReceive(bool bOk, quint64 nTraceStart);
+    void RecordReceive(bool bOk, quint64 nTraceStart, const CParameterTransfer& transfer);
     void RecordSend(CParameterTransfer::SendResult result, const std::optional<CParameterSatz>& vorher,
                     const QStringList& traceTail);
     quint64 TraceStart();

@@ -216,6 +216,13 @@ private Q_SLOTS:
         }
         const auto noSpan = CCheckArithmetic::RefuseRange(Range(2.5, 2.5));
         QVERIFY(noSpan && noSpan->contains(QStringLiteral("2.5 bar")));
+        // In German "2.500" would read as two and a half.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto german = CCheckArithmetic::RefuseRange(Range(2500, 2500, QStringLiteral("mbar"), 0));
+        QLocale::setDefault(before);
+        QVERIFY2(german && german->contains(QStringLiteral("2500 mbar")),
+                 qPrintable(german.value_or(QString())));
         QVERIFY(CCheckArithmetic::RefuseRange(Range(0, kNone)));
         QVERIFY(!CCheckArithmetic::RefuseRange(Range(-1, 1.5)));
     }

@@ -1,5 +1,6 @@
 // Receive and send of the window and quillon-cli against the in-process simulator: a receive that fails
-// part-way leaves the document as it was, and every receive and send leaves one history event.
+// part-way leaves the document as it was, and every receive and send leaves one history event, the
+// compare's read too.
 
 #include "shell/TransmitterSession.h"
 
@@ -116,6 +117,29 @@ private Q_SLOTS:
         rig.op.Answer(IOperator::Answer::No);
         QCOMPARE(rig.session.Senden(true), CParameterTransfer::SendResult::Declined);
         QVERIFY(sink.events.isEmpty());
+    }
+
+    void readForCompareRecordsWhatItFoundAndLeavesTheDocument() {
+        Rig rig(2);
+        rig.Load();
+        const QByteArray shown = rig.doc.SaveToBytes();
+        RecordingSink sink;
+        CSendePruefung lesen(rig.session.Link(), rig.doc, QLocale::c());
+        QVERIFY(rig.session.ReadForCompare(lesen));
+        QCOMPARE(rig.doc.SaveToBytes(), shown);
+        QCOMPARE(sink.events.size(), 1);
+        const CHistoryEvent found = sink.events.takeFirst();
+        QCOMPARE(found.operation, CHistoryEvent::Operation::Receive);
+        QCOMPARE(found.outcome, CHistoryEvent::Outcome::Done);
+        QVERIFY(found.after && found.after->m_fMessEnde == lesen.Gelesen().GetMessEnde());
+
+        CSimulator::Faults faults;
+        faults.silentCommands = {Cmd::GetSpanne};
+        rig.sim.SetFaults(faults);
+        QVERIFY(!rig.session.ReadForCompare(lesen));
+        QCOMPARE(sink.events.size(), 1);
+        QCOMPARE(sink.events.first().outcome, CHistoryEvent::Outcome::Failed);
+        QVERIFY(!sink.events.first().message.isEmpty() && !sink.events.first().traceTail.isEmpty());
     }
 };
 

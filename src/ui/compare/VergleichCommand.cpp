@@ -14,7 +14,7 @@ void CVergleichCommand::Run(CQuillonDoc& doc, CTransmitterSession& session, CGui
     // document's sequence.
     bool bGelesen = lesen.Identifizieren();
     const bool bAndererTyp = bGelesen && geraet.GetTyp() != doc.GetTyp();
-    bGelesen = bGelesen && !bAndererTyp && lesen.Lesen();
+    bGelesen = bGelesen && !bAndererTyp && session.ReadForCompare(lesen);
     if (bAndererTyp) {
         op.Message(tr("Der Transmitter ist ein %1, das Dokument gilt für %2.\nEs wurde nichts verglichen.")
                        .arg(CQuillonDoc::GetTypText(geraet.GetTyp()), CQuillonDoc::GetTypText(doc.GetTyp())),
