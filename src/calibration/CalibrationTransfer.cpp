@@ -157,6 +157,7 @@ bool CCalibrationTransfer::TakeRecord(const QList<quint16>& words, bool bErweite
     // The RX89's words are no calibration record of the later types: what was decoded from them must not
     // pass for one (a valid flag would enable the record's dialogs and its write).
     record.m_bGueltig = HasRecord(nTyp);
+    record.m_nReadForTyp = nTyp;
     return true;
 }
 

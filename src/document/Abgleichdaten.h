@@ -9,6 +9,13 @@
 struct CAbgleichdaten {
     /// The record holds data read from a transmitter.
     bool m_bGueltig = false;
+    /// The transmitter type whose word layout the record was read with; -1 before a read. After
+    /// "Transmitter-Typ..." or a file of another type the record no longer fits the document's type:
+    /// writing it would put one family's words into another's calibration.
+    int m_nReadForTyp = -1;
+
+    /// The record was read and fits a transmitter of type nTyp.
+    bool IsValidFor(int nTyp) const { return m_bGueltig && m_nReadForTyp == nTyp; }
     /// ADC readings at calibration points 1 to 5 (pressure input P1 of the VN62).
     std::array<qint32, 5> m_nAdc{};
     /// Entries 0 to 2: DAC values of the output at start, middle and end; 3 and 4: output range

@@ -4,7 +4,9 @@
 #include "document/QuillonDoc.h"
 
 CommandState CommandState::Of(const CQuillonDoc& doc, bool bBereit) {
-    return {bBereit, doc.IsGueltig(), doc.GetTyp(), doc.Abgleichdaten().m_bGueltig};
+    // A record read for another type (before "Transmitter-Typ..." or a file of another type) enables
+    // none of the record's commands: its words would be shown and written in the wrong layout.
+    return {bBereit, doc.IsGueltig(), doc.GetTyp(), doc.Abgleichdaten().IsValidFor(doc.GetTyp())};
 }
 
 bool CEnableRules::IsAnalogTyp(int nTyp) {

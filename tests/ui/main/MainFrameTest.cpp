@@ -184,9 +184,16 @@ private Q_SLOTS:
             QVERIFY2(!RuleAllows(rig, nId), qPrintable(QString::number(nId)));
         }
         rig.Doc().Abgleichdaten().m_bGueltig = true;
+        rig.Doc().Abgleichdaten().m_nReadForTyp = 7;
         rig.Doc().UpdateAllViews();
         QVERIFY(RuleAllows(rig, 32909));
         QVERIFY(RuleAllows(rig, 32906)); // the wizard has no rule
+        // A VN62 record does not enable the KA71's show and write after "Transmitter-Typ...".
+        rig.Doc().SetTyp(10);
+        rig.Doc().UpdateAllViews();
+        QVERIFY(!RuleAllows(rig, 32919) && !RuleAllows(rig, 32920));
+        rig.Doc().SetTyp(7);
+        rig.Doc().UpdateAllViews();
         // Every command of the table has the area that carries it out connected.
         for (const CommandEntry& entry : CCommandTable::Commands()) {
             QVERIFY2(rig.Frame().IsConnected(entry.nId), qPrintable(QString::number(entry.nId)));
