@@ -9,6 +9,7 @@
 #include "transmitter/Commands.h"
 #include "transmitter/Connection.h"
 #include "transmitter/HistoryScope.h"
+#include "transmitter/SioTransferRecord.h"
 
 #include <string>
 
@@ -160,7 +161,8 @@ CTestMenu::ConnectReport CTestMenu::ConnectRX93() {
         bytes.append(QString::asprintf("0x%02X", static_cast<quint8>(c)));
     }
     report.bytes = bytes.join(QLatin1Char(' '));
-    report.text = CWindows1252::ToUnicode(reply);
+    // The whole frame as a technician reads it: STX, the length byte and ETX by name, not as boxes.
+    report.text = CSioTransferRecord::Readable(reply, false);
     return report;
 }
 

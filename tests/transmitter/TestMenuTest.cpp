@@ -124,7 +124,8 @@ private Q_SLOTS:
         const CTestMenu::ConnectReport report = rig.menu.ConnectRX93();
         QVERIFY(report.bOk);
         QVERIFY(report.bytes.startsWith(QStringLiteral("0x02 0x0A 0x56 0x32 0x32 ")));
-        QVERIFY(report.text.contains(QStringLiteral("V22-0100")));
+        QVERIFY(report.text.startsWith(QStringLiteral("<STX><LF>V22-0100")));
+        QVERIFY(report.text.endsWith(QStringLiteral("<ETX>")));
         QVERIFY(rig.menu.Normalbetrieb());
         QVERIFY(rig.link.Sio().IsPortOpen());
         QVERIFY(!rig.sim.IsRtsOn());
