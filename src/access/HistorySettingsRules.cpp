@@ -16,6 +16,14 @@ bool HoldsPassword(const QString& server) {
            uriSecret.match(server).hasMatch();
 }
 
+/// A connection URI: the server's driver takes only keywords ("host=... dbname=..."); a URI would be
+/// passed on as one unknown keyword and never connect.
+bool IsUri(const QString& server) {
+    static const QRegularExpression uri(QStringLiteral("^\\s*postgres(ql)?://"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return uri.match(server).hasMatch();
+}
+
 } // namespace
 
 CHistorySettingsRules::Values CHistorySettingsRules::Load(const CSettingsRegistry& settings) {
@@ -32,6 +40,12 @@ std::optional<ValidationProblem> CHistorySettingsRules::Validate(const Values& v
                "Verbindung ohne Kennwort an und legen Sie das Kennwort in der Datei ~/.pgpass oder in der "
                "Umgebungsvariablen PGPASSWORD ab (die ganze Verbindung auch in ~/.pg_service.conf, dann "
                "genügt \"service=name\")."));
+    }
+    if (IsUri(values.server)) {
+        return ValidationProblem::At(
+            Field::Server, tr("Die Verbindung wird mit Schlüsselwörtern angegeben, nicht als "
+                              "postgresql://...-Adresse, zum Beispiel \"host=server port=5432 dbname=quillon "
+                              "user=station\" oder \"service=quillon\"."));
     }
     if (values.bServer && values.server.trimmed().isEmpty()) {
         return ValidationProblem::At(
