@@ -1717,6 +1717,10 @@ Progress appears on stderr: as a bar on a terminal, otherwise one line per step.
 %2</translation>
     </message>
     <message>
+        <source>%1: nichts gesendet.</source>
+        <translation>%1: nothing sent.</translation>
+    </message>
+    <message>
         <source>I-Min (4mA): %1</source>
         <translation>I-Min (4mA): %1</translation>
     </message>
@@ -3440,6 +3444,10 @@ For connecting a transmitter directly, the PL45 has an internal 24 V auxiliary s
     <message>
         <source>Bitte geben Sie die Verbindung zum Server der Anlage an, zum Beispiel "service=quillon" oder "host=server dbname=quillon".</source>
         <translation>Please enter the connection to the plant's server, for example "service=quillon" or "host=server dbname=quillon".</translation>
+    </message>
+    <message>
+        <source>Die Verbindung wird mit Schlüsselwörtern angegeben, nicht als postgresql://...-Adresse, zum Beispiel "host=server port=5432 dbname=quillon user=station" oder "service=quillon".</source>
+        <translation>Enter the connection as keywords, not as a postgresql://... address, for example "host=server port=5432 dbname=quillon user=station" or "service=quillon".</translation>
     </message>
 </context>
 <context>

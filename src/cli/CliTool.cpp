@@ -553,6 +553,13 @@ int CCliTool::CalibrationWrite() {
         m_operator.Message(tr("%1: nichts gesendet.\n%2").arg(path, error));
         return kFailed;
     }
+    // The record the transmitter holds now, as the window has it before its write: should the write's
+    // end go unconfirmed, the read-back can then tell the old record from a mix of old and new. A
+    // transmitter whose record cannot be read is not written either.
+    if (!m_calibration.ReadCalibrationData()) {
+        m_operator.Message(tr("%1: nichts gesendet.").arg(path));
+        return kFailed;
+    }
     m_doc.Abgleichdaten() = record;
     return m_calibration.WriteCalibrationData() ? kSuccess : kFailed;
 }

@@ -169,6 +169,10 @@ private Q_SLOTS:
                  qPrintable(result.err));
         QVERIFY2(result.err.contains(QStringLiteral("enthält aber die vollständigen neuen Abgleichdaten")),
                  qPrintable(result.err));
+        // The record held before was read first, so that the read-back could also tell old from a mix.
+        const qsizetype asFound = result.err.indexOf(QStringLiteral("Lese Abgleichdaten..."));
+        QVERIFY2(asFound >= 0 && asFound < result.err.indexOf(QStringLiteral("Verbinde Transmitter")),
+                 qPrintable(result.err));
     }
 
     void calibrationWriteRefusesABadFileBeforeWriting() {
