@@ -4087,6 +4087,18 @@ from the range set here!</translation>
 <context>
     <name>CMainFrame</name>
     <message>
+        <source>Dieses Ereignis enthält den Parametersatz vor dem Vorgang und den danach. Welchen wollen Sie öffnen?</source>
+        <translation>This event holds the parameter set before the operation and the one after it. Which one do you want to open?</translation>
+    </message>
+    <message>
+        <source>Vorher</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Nachher</source>
+        <translation>After</translation>
+    </message>
+    <message>
         <source>Symbolleiste</source>
         <translation>Toolbar</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "core/Operator.h"
 #include "document/DocumentFile.h"
 #include "document/Windows1252.h"
+#include "history/HistoryBrowser.h"
 #include "history/HistoryStore.h"
 
 #include <QJsonArray>
@@ -107,7 +108,7 @@ int CHistoryCommands::Show() {
         return CCliTool::kFailed;
     }
     if (!m_options.output.isEmpty()) {
-        const QByteArray& file = record->afterFile.isEmpty() ? record->beforeFile : record->afterFile;
+        const QByteArray file = CHistoryBrowser::RecordedSet(*record);
         if (file.isEmpty()) {
             m_operator.Message(tr("Der Vorgang %1 enthält keinen Parametersatz.").arg(id), QString(),
                                IOperator::Icon::Error);

@@ -85,9 +85,9 @@ QList<CHistoryRecord> CHistoryBrowser::Events(const QByteArray& seriennummer) co
     return m_store.Events(filter);
 }
 
-QByteArray CHistoryBrowser::RecordedFile(qint64 id, IOperator& op) const {
+QByteArray CHistoryBrowser::RecordedFile(qint64 id, IOperator& op, Side side) const {
     const std::optional<CHistoryRecord> record = m_store.Event(id);
-    const QByteArray file = record ? RecordedSet(*record) : QByteArray();
+    const QByteArray file = record ? RecordedSet(*record, side) : QByteArray();
     if (file.isEmpty()) {
         op.Message(tr("Dieses Ereignis enthält keinen Parametersatz."));
     }
@@ -104,8 +104,15 @@ QList<CHistoryRecord> CHistoryBrowser::WithSets(const QList<qint64>& ids) const 
     return records;
 }
 
-QByteArray CHistoryBrowser::RecordedSet(const CHistoryRecord& record) {
+QByteArray CHistoryBrowser::RecordedSet(const CHistoryRecord& record, Side side) {
+    if (side == Side::Before) {
+        return record.beforeFile;
+    }
     return !record.afterFile.isEmpty() ? record.afterFile : record.beforeFile;
+}
+
+bool CHistoryBrowser::HoldsBoth(const CHistoryRecord& record) {
+    return !record.beforeFile.isEmpty() && !record.afterFile.isEmpty();
 }
 
 std::optional<std::pair<CHistoryRecord, CHistoryRecord>>

@@ -32,14 +32,22 @@ public:
     QList<CHistoryTransmitter> Transmitters(const QString& filter) const;
     /// One transmitter's events, newest first.
     QList<CHistoryRecord> Events(const QByteArray& seriennummer) const;
-    /// The set an event recorded as a document file's bytes: the set after the operation where there
-    /// is one, else the set before; empty (and the user told) when the event holds none.
-    QByteArray RecordedFile(qint64 id, IOperator& op) const;
+    /// Which of an event's sets: the one the event is about (after the operation where there is one,
+    /// else before), or the one found before the operation (the as-found set of a send).
+    enum class Side { Recorded, Before };
+
+    /// The set an event recorded on that side as a document file's bytes; empty (and the user told)
+    /// when the event holds none there.
+    QByteArray RecordedFile(qint64 id, IOperator& op, Side side = Side::Recorded) const;
 
     /// The chosen events with their sets (a listing carries none), in the order given.
     QList<CHistoryRecord> WithSets(const QList<qint64>& ids) const;
-    /// The set a record holds as a document file's bytes: after where there is one, else before.
-    static QByteArray RecordedSet(const CHistoryRecord& record);
+    /// The set a record holds on that side as a document file's bytes; Recorded: after where there is
+    /// one, else before.
+    static QByteArray RecordedSet(const CHistoryRecord& record, Side side = Side::Recorded);
+    /// The record holds the set found before and the set left after the operation (a completed send):
+    /// either can be opened.
+    static bool HoldsBoth(const CHistoryRecord& record);
     /// "Vergleichen": exactly two events that each hold a set, the older first so that the comparison
     /// reads as what changed; nothing otherwise.
     static std::optional<std::pair<CHistoryRecord, CHistoryRecord>>

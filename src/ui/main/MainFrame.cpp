@@ -35,7 +35,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -215,7 +217,9 @@ void CMainFrame::OnVerlauf() {
     }
     switch (dialog.ChosenAction()) {
     case CDlgVerlauf::Action::Open:
-        OpenRecordedSet(dialog.Browser().RecordedFile(dialog.ChosenEvent(), m_operator));
+        if (const auto side = AskWhichSet(dialog.Chosen().constFirst())) {
+            OpenRecordedSet(dialog.Browser().RecordedFile(dialog.ChosenEvent(), m_operator, *side));
+        }
         break;
     case CDlgVerlauf::Action::Compare:
         CompareRecordedSets(dialog.Chosen());
@@ -230,6 +234,29 @@ void CMainFrame::OnVerlauf() {
         }
         break;
     }
+}
+
+std::optional<CHistoryBrowser::Side> CMainFrame::AskWhichSet(const CHistoryRecord& record) {
+    if (!CHistoryBrowser::HoldsBoth(record)) {
+        return CHistoryBrowser::Side::Recorded;
+    }
+    QMessageBox box(QMessageBox::Question, CEdition::ProgramName(),
+                    tr("Dieses Ereignis enthält den Parametersatz vor dem Vorgang und den danach. Welchen "
+                       "wollen Sie öffnen?"),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("welcherSatz"));
+    QPushButton* before = box.addButton(tr("Vorher"), QMessageBox::AcceptRole);
+    QPushButton* after = box.addButton(tr("Nachher"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(after);
+    box.exec();
+    if (box.clickedButton() == before) {
+        return CHistoryBrowser::Side::Before;
+    }
+    if (box.clickedButton() == after) {
+        return CHistoryBrowser::Side::Recorded;
+    }
+    return std::nullopt;
 }
 
 bool CMainFrame::OpenRecordedSet(const QByteArray& file) {

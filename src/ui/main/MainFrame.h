@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/AbgleichRecordRules.h"
+#include "history/HistoryBrowser.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentSession.h"
 #include "shell/Edition.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CAccessCommands;
 class CGuiOperator;
@@ -125,6 +127,9 @@ private:
     /// A recorded set as a new document, after the question about unsaved changes; false when it was
     /// not opened.
     bool OpenRecordedSet(const QByteArray& file);
+    /// "Als Dokument öffnen" of an event that holds the set before and the set after (a completed
+    /// send): which one the technician wants; nothing when they cancelled.
+    std::optional<CHistoryBrowser::Side> AskWhichSet(const CHistoryRecord& record);
     /// Two recorded sets side by side in the compare window, the older on the left.
     void CompareRecordedSets(const QList<CHistoryRecord>& chosen);
     /// The sheet of two recorded sets: the newer as left, the older as found ("Vorher").

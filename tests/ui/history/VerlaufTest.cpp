@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
@@ -196,6 +197,38 @@ private Q_SLOTS:
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QVERIFY2(text.contains(QStringLiteral("Vorher")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("VORHER")) && text.contains(QStringLiteral("NACHHER")));
+    }
+
+    void aSendsSetFoundBeforeOpensToo() {
+        HistoryFile history;
+        QVERIFY(history.Open());
+        CParameterSatz vorher = Satz();
+        vorher.m_strBezeichnung = "VORHER";
+        CParameterSatz nachher = Satz();
+        nachher.m_strBezeichnung = "NACHHER";
+        CHistoryEvent sent = Event(CHistoryEvent::Operation::Send, nachher, 10);
+        sent.before = vorher;
+        sent.after = nachher;
+        QVERIFY(history.store.Record(sent) != 0);
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        // Each answer in turn: "Vorher", then "Nachher", then cancelled (the document stays).
+        for (const auto& [button, tag] : {std::pair("Vorher", "VORHER"), std::pair("Nachher", "NACHHER"),
+                                          std::pair("Cancel", "NACHHER")}) {
+            CModalDriver::WhenShown(QStringLiteral("welcherSatz"), [button](QWidget* box) {
+                if (QString::fromLatin1(button) == QLatin1String("Cancel")) {
+                    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Cancel)->click();
+                } else {
+                    QVERIFY(CModalDriver::Click(box, QString::fromLatin1(button)));
+                }
+            });
+            InVerlauf(rig, history.store, {0}, [](CDlgVerlauf* dialog) {
+                dialog->findChild<QPushButton*>(QStringLiteral("open"))->click();
+            });
+            QVERIFY(CModalDriver::Done());
+            QCOMPARE(rig.Doc().GetBezeichnungText().trimmed(), QString::fromLatin1(tag));
+            rig.Doc().SetModifiedFlag(false); // the next set opens without the question about changes
+        }
     }
 
     void aRecordedSetIsSentAgainWithTheSendQuestion() {
