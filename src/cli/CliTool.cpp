@@ -74,7 +74,7 @@ CCliTool::CCliTool(const CCliOptions& options, IProfileStore& profile, CTerminal
     m_clock.SetRunEventLoop(false);
     m_doc.LoadSettings(profile);
     // A send that was checked is confirmed on the output; what went wrong goes with the messages.
-    m_session.SetBefundAnzeige([this](const CSendePruefung::Ergebnis& ergebnis) {
+    m_session.SetFindingDisplay([this](const CSendePruefung::Ergebnis& ergebnis) {
         if (ergebnis.IstErfolg()) {
             Print(CSendePruefung::Meldung(ergebnis));
         } else {
@@ -288,7 +288,7 @@ int CCliTool::Send() {
     // With --verify, what the transmitter holds now is read first: a send that fails half-way can then
     // tell the old set from a mix. A transmitter that cannot be read could not be verified either:
     // nothing is sent.
-    if (m_options.verify && !m_session.AsFoundLesen()) {
+    if (m_options.verify && !m_session.ReadAsFound()) {
         m_operator.Message(tr("Nichts gesendet."));
         return kFailed;
     }

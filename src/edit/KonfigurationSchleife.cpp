@@ -8,7 +8,7 @@
 namespace {
 
 /// The types whose zero window and key lock travel in their memory image have the dialog "Konfiguration".
-bool HatKonfigurationsDialog(int nTyp) {
+bool HasKonfigurationDialog(int nTyp) {
     return CTypKatalog::Has(nTyp, &CTypKatalog::Typ::bKonfiguration);
 }
 
@@ -22,7 +22,7 @@ CKonfigurationSchleife::CKonfigurationSchleife(CKorrekturSchleife& loop, CQuillo
 void CKonfigurationSchleife::Run(
     const CKorrekturSchleife::ShowDialog<CKalibrierungRules::Values>& showKalibrierung,
     const CKorrekturSchleife::ShowDialog<CKonfigurationValues>& showKonfiguration) {
-    if (!HatKonfigurationsDialog(m_doc.GetTyp())) {
+    if (!HasKonfigurationDialog(m_doc.GetTyp())) {
         m_loop.Run(CKalibrierungRules(m_locale), showKalibrierung);
         return;
     }

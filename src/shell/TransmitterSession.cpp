@@ -19,7 +19,7 @@ CTransmitterSession::CTransmitterSession(IOperator& op, IClock& clock, std::uniq
     , m_link(op, clock, std::move(device))
     , m_connection(m_link, doc)
     , m_transfer(m_link, m_connection, doc)
-    , m_befundAnzeige([this](const CSendePruefung::Ergebnis& ergebnis) { ShowBefund(ergebnis); }) {
+    , m_findingDisplay([this](const CSendePruefung::Ergebnis& ergebnis) { ShowFinding(ergebnis); }) {
     // A parameter set with values outside the edit dialogs' limits is sent only after a question.
     CSendeGrenzen::Install(m_transfer);
 }
@@ -41,7 +41,7 @@ bool CTransmitterSession::ReadForCompare(CSendePruefung& lesen) {
     return bOk;
 }
 
-bool CTransmitterSession::AsFoundLesen() {
+bool CTransmitterSession::ReadAsFound() {
     CSendePruefung lesen(m_link, m_doc, QLocale());
     if (!lesen.Lesen()) {
         return false;
@@ -99,10 +99,10 @@ void CTransmitterSession::CheckAfterSend(CParameterTransfer::SendResult result, 
     }
     CSendePruefung pruefung(m_link, m_doc, QLocale());
     m_letztePruefung = bSent ? pruefung.NachSenden() : pruefung.NachFehler(m_asFound);
-    m_befundAnzeige(*m_letztePruefung);
+    m_findingDisplay(*m_letztePruefung);
 }
 
-void CTransmitterSession::ShowBefund(const CSendePruefung::Ergebnis& ergebnis) {
+void CTransmitterSession::ShowFinding(const CSendePruefung::Ergebnis& ergebnis) {
     const IOperator::Icon icon = ergebnis.IstErfolg() ? IOperator::Icon::Information : IOperator::Icon::Error;
     m_link.Operator().Message(CSendePruefung::Meldung(ergebnis), CSendePruefung::tr("Parameter senden"),
                               icon);

@@ -23,7 +23,7 @@ class CTransmitterSession {
 public:
     /// Shows the finding of a read-back after a send; the window shows a message box (the default),
     /// the command-line tool prints a confirmation on its output.
-    using BefundAnzeige = std::function<void(const CSendePruefung::Ergebnis&)>;
+    using FindingDisplay = std::function<void(const CSendePruefung::Ergebnis&)>;
 
     CTransmitterSession(IOperator& op, IClock& clock, std::unique_ptr<IByteDevice> device, CQuillonDoc& doc);
     CTransmitterSession(const CTransmitterSession&) = delete;
@@ -40,7 +40,7 @@ public:
     /// Reads what the transmitter holds now as the as-found set, the document untouched: a send after
     /// it can then tell the old set from a mix (`quillon-cli send --verify`). False when it could not
     /// be read.
-    bool AsFoundLesen();
+    bool ReadAsFound();
     /// "Vergleichen..." and `quillon-cli diff FILE`: reads the transmitter's set through `lesen` (the
     /// document untouched) and records the read like a receive, so that the history holds what the
     /// transmitter was found with. False when it could not be read.
@@ -51,7 +51,7 @@ public:
     CParameterTransfer::SendResult Senden(bool bPruefen);
     /// The finding of the last read-back after a send, if there was one.
     const std::optional<CSendePruefung::Ergebnis>& LetztePruefung() const { return m_letztePruefung; }
-    void SetBefundAnzeige(BefundAnzeige anzeige) { m_befundAnzeige = std::move(anzeige); }
+    void SetFindingDisplay(FindingDisplay anzeige) { m_findingDisplay = std::move(anzeige); }
 
     /// The "as found" set for the sheet of doc: only when it was read from the transmitter doc names
     /// (identification and serial number) and doc has been changed since; nothing otherwise.
@@ -61,7 +61,7 @@ private:
     /// The as-found set when it was read from the transmitter doc names.
     std::optional<CParameterSatz> AsFoundOf(const CQuillonDoc& doc) const;
     void CheckAfterSend(CParameterTransfer::SendResult result, bool bPruefen);
-    void ShowBefund(const CSendePruefung::Ergebnis& ergebnis);
+    void ShowFinding(const CSendePruefung::Ergebnis& ergebnis);
     void RecordReceive(bool bOk, quint64 nTraceStart, const CParameterTransfer& transfer);
     void RecordSend(CParameterTransfer::SendResult result, const std::optional<CParameterSatz>& vorher,
                     const QStringList& traceTail);
@@ -76,5 +76,5 @@ private:
     /// The as-found set was read just now for the next send, from the very transmitter it goes to.
     bool m_bAsFoundVorSenden = false;
     std::optional<CSendePruefung::Ergebnis> m_letztePruefung;
-    BefundAnzeige m_befundAnzeige;
+    FindingDisplay m_findingDisplay;
 };

@@ -21,6 +21,7 @@
 #include <poll.h>
 #include <pwd.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -229,38 +230,47 @@ private Q_SLOTS:
         link->Sio().ClosePort();
         QVERIFY(OpensAsUnprivilegedUser(slave));
 
-        int ready[2] = {-1, -1};
-        QCOMPARE(::pipe(ready), 0);
-        const pid_t holder = ::fork();
-        if (holder == 0) {
-            CTtyDevice device;
-            device.SetRunEventLoop(false);
-            const char opened = device.Open(path, 1200) ? '1' : '0';
-            if (::write(ready[1], &opened, 1) == 1) {
-                ::pause(); // holds the port until it is killed
+        // However the holder dies (killed, its terminal hung up, quit with a core), the lock goes with it.
+        for (const int nSignal : {SIGKILL, SIGHUP, SIGQUIT}) {
+            int ready[2] = {-1, -1};
+            QCOMPARE(::pipe(ready), 0);
+            const pid_t holder = ::fork();
+            if (holder == 0) {
+                // Dies of the signal as a program would, without the test framework's crash report or a
+                // core file.
+                const rlimit noCore{0, 0};
+                ::setrlimit(RLIMIT_CORE, &noCore);
+                ::signal(SIGHUP, SIG_DFL);
+                ::signal(SIGQUIT, SIG_DFL);
+                CTtyDevice device;
+                device.SetRunEventLoop(false);
+                const char opened = device.Open(path, 1200) ? '1' : '0';
+                if (::write(ready[1], &opened, 1) == 1) {
+                    ::pause(); // holds the port until it is killed
+                }
+                ::_exit(0);
             }
-            ::_exit(0);
-        }
-        QVERIFY(holder > 0);
-        char opened = 0;
-        QCOMPARE(::read(ready[0], &opened, 1), 1);
-        ::close(ready[0]);
-        ::close(ready[1]);
-        QCOMPARE(opened, '1');
-        m_operator.messages.clear();
-        QElapsedTimer refusal;
-        refusal.start();
-        QVERIFY(!link->Sio().OpenPort(0, false));
-        QVERIFY(refusal.elapsed() < 500);
-        QCOMPARE(m_operator.MessageTexts(),
-                 QStringList{QStringLiteral("COM-Port kann nicht geöffnet werden")});
+            QVERIFY(holder > 0);
+            char opened = 0;
+            QCOMPARE(::read(ready[0], &opened, 1), 1);
+            ::close(ready[0]);
+            ::close(ready[1]);
+            QCOMPARE(opened, '1');
+            m_operator.messages.clear();
+            QElapsedTimer refusal;
+            refusal.start();
+            QVERIFY(!link->Sio().OpenPort(0, false));
+            QVERIFY(refusal.elapsed() < 500);
+            QCOMPARE(m_operator.MessageTexts(),
+                     QStringList{QStringLiteral("COM-Port kann nicht geöffnet werden")});
 
-        QCOMPARE(::kill(holder, SIGKILL), 0);
-        int status = 0;
-        QCOMPARE(::waitpid(holder, &status, 0), holder);
-        QVERIFY(OpensAsUnprivilegedUser(slave));
-        QVERIFY(link->Sio().OpenPortSilent(0, false));
-        link->Sio().ClosePort();
+            QCOMPARE(::kill(holder, nSignal), 0);
+            int status = 0;
+            QCOMPARE(::waitpid(holder, &status, 0), holder);
+            QVERIFY(OpensAsUnprivilegedUser(slave));
+            QVERIFY(link->Sio().OpenPortSilent(0, false));
+            link->Sio().ClosePort();
+        }
     }
 
     void rtsErrorsAreExcusedOnlyOnAPseudoTerminal() {
