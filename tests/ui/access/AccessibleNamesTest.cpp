@@ -3,9 +3,12 @@
 
 #include "ui/access/AccessibleNames.h"
 
+#include "ScriptedOperator.h"
 #include "SequenceRig.h"
+#include "ShellRig.h"
 #include "document/SettingsRegistry.h"
 #include "edit/EditDataValues.h"
+#include "history/HistoryStore.h"
 #include "link/LinkTrace.h"
 #include "measurement/LoggingRun.h"
 #include "measurement/Messung.h"
@@ -31,6 +34,8 @@
 #include "ui/edit/Seriennummer.h"
 #include "ui/help/DlgVerbindungsprotokoll.h"
 #include "ui/help/Hilfethemen.h"
+#include "ui/history/DlgVerlauf.h"
+#include "ui/main/MainFrame.h"
 #include "ui/measurement/CheckDialog.h"
 #include "ui/measurement/DlgLogAnzeige.h"
 #include "ui/measurement/DlgSioTransfer.h"
@@ -79,8 +84,8 @@ public:
     QString ChooseSave(const QString&, const QString&) override { return {}; }
 };
 
-/// The inputs inside dialog a screen reader would announce without a name.
-QStringList Unnamed(QDialog& dialog) {
+/// The inputs inside a window a screen reader would announce without a name.
+QStringList Unnamed(QWidget& dialog) {
     QStringList unnamed;
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const bool bInput = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
@@ -248,6 +253,28 @@ private Q_SLOTS:
             dialog->show();
             unnamed << Unnamed(*dialog);
         }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+
+    /// The main window's form ("Typ:", "Kennung:", the range fields) and "Verlauf..." are walked too.
+    void mainWindowAndHistoryWindowAreNamed() {
+        CShellRig rig;
+        QVERIFY(rig.Start());
+        rig.Frame().show();
+        QStringList unnamed = Unnamed(rig.Frame());
+        QStringList names;
+        for (const QLineEdit* field : rig.Frame().findChildren<QLineEdit*>()) {
+            names << field->accessibleName();
+        }
+        QVERIFY2(names.contains(QStringLiteral("Typ")) && names.contains(QStringLiteral("Kennung")),
+                 qPrintable(names.join(QStringLiteral(", "))));
+        CScriptedOperator op;
+        CHistoryStore store(op, CHistoryStation{QStringLiteral("S1"), QStringLiteral("u"),
+                                                QStringLiteral("quillon"), QStringLiteral("1")});
+        QVERIFY(store.Open(CHistoryLocation{QStringLiteral(":memory:"), QString()}));
+        CDlgVerlauf verlauf(store);
+        verlauf.show();
+        unnamed << Unnamed(verlauf);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     }
 
