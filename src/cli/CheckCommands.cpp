@@ -3,6 +3,7 @@
 #include "base/TypKatalog.h"
 #include "cli/CliTool.h"
 #include "cli/HistoryCommands.h"
+#include "cli/TerminalText.h"
 #include "core/Operator.h"
 #include "document/CheckRecordJson.h"
 #include "document/Windows1252.h"
@@ -75,7 +76,7 @@ int CCheckCommands::Due() {
         if (!m_options.json) {
             QStringList columns;
             for (const auto& field : fields) {
-                columns.append(field.second);
+                columns.append(CTerminalText::Escaped(field.second)); // a tab in a tag keeps its column
             }
             m_print(columns.join(QLatin1Char('\t')));
             continue;

@@ -1,6 +1,8 @@
 #include "cli/HistoryCommands.h"
 
 #include "cli/CliTool.h"
+#include "cli/TerminalText.h"
+#include "core/FileProblem.h"
 #include "core/Operator.h"
 #include "document/DocumentFile.h"
 #include "document/Windows1252.h"
@@ -88,8 +90,9 @@ int CHistoryCommands::List() {
     }
     for (const CHistoryRecord& record : records) {
         QStringList columns;
+        // A tab or line break in a tag would shift the columns: each field shows its control characters.
         for (const auto& [name, value] : Fields(record, false).mid(0, 9)) {
-            columns.append(value);
+            columns.append(CTerminalText::Escaped(value));
         }
         m_print(columns.join(QLatin1Char('\t')));
     }
@@ -154,8 +157,10 @@ int CHistoryCommands::Export() {
         file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()) < 0 ||
         !file.commit()) {
         m_operator.Message(
-            tr("%1 kann nicht geschrieben werden: %2").arg(m_options.csvFile, file.errorString()), QString(),
-            IOperator::Icon::Error);
+            tr("%1 kann nicht geschrieben werden: %2")
+                .arg(m_options.csvFile,
+                     CFileProblem::Reason(file, m_options.csvFile, CFileProblem::Zugriff::Schreiben)),
+            QString(), IOperator::Icon::Error);
         return CCliTool::kFailed;
     }
     return CCliTool::kSuccess;

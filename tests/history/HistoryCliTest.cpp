@@ -126,8 +126,8 @@ private Q_SLOTS:
         CHistoryLocation location;
         location.localPath = m_db;
         QVERIFY(store.Open(location));
-        // A tag that would clear the terminal if printed as it stands.
-        CHistoryEvent old = SampleEvent("111", "PT-\x1b[2J1");
+        // A tag that would clear the terminal if printed as it stands, and shift the columns by its tab.
+        CHistoryEvent old = SampleEvent("111", "PT-\x1b[2J\t1");
         old.timeUtc = QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
         QVERIFY(store.Record(old) > 0);
         CHistoryEvent send = SampleEvent("222", "Tank, \"Nord\"", CHistoryEvent::Operation::Send);
@@ -141,8 +141,11 @@ private Q_SLOTS:
         const Run all = RunCli({"history", "--database", m_db});
         QCOMPARE(all.code, 0);
         QCOMPARE(all.out.count(QLatin1Char('\n')), 3);
-        QVERIFY2(all.out.contains(QStringLiteral("PT-\\x1B[2J1")), qPrintable(all.out));
+        QVERIFY2(all.out.contains(QStringLiteral("PT-\\x1B[2J\\x091")), qPrintable(all.out));
         QVERIFY(!all.out.contains(QChar(0x1b)));
+        for (const QString& line : all.out.trimmed().split(QLatin1Char('\n'))) {
+            QCOMPARE(line.count(QLatin1Char('\t')), 8); // nine columns
+        }
         const Run json =
             RunCli({"history", "--database", m_db, "--serial", "222", "--since", "2026-02-01", "--json"});
         QCOMPARE(json.code, 0);
