@@ -11,10 +11,12 @@
 #include "ui/calibration/DacAbglVN62.h"
 #include "ui/edit/EnterData.h"
 #include "ui/main/MainFrame.h"
+#include "ui/main/Progress.h"
 #include "ui/main/QuillonView.h"
 #include "ui/measurement/DlgSioTransfer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -191,18 +194,38 @@ private Q_SLOTS:
         QCOMPARE(rig.sim.Transmitter().CalWords().at(5), stored5);
 
         bool bWarned = false;
+        bool bWriting = false;
         OnDac([&](CDacAbglVN62* page) {
             page->findChild<QSpinBox*>(QStringLiteral("dac4"))->setValue(5000);
             AcceptWarning(bWarned);
-            QTimer::singleShot(200, page, [page] {
+            QTimer::singleShot(200, page, [page, &bWriting] {
                 page->findChild<QSpinBox*>(QStringLiteral("dac4"))->setValue(2270);
+                bWriting = true;
                 Click(page, "ok");
             });
             Click(page, "ok"); // refused: above the DAC's range
         });
+        // The gain words go out under the progress window "Datentransfer", as every write does (the
+        // window that reads the points when the dialog opens does not count).
+        QStringList progressShown;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&progressShown, &bWriting] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (!bWriting) {
+                    break;
+                }
+                if (auto* progress = qobject_cast<CProgress*>(w); progress && progress->isVisible()) {
+                    progressShown << progress->windowTitle() + QLatin1Char('|') + progress->Text();
+                }
+            }
+        });
+        watch.start(1);
         rig.Trigger(kDacAbglVN62);
+        watch.stop();
         QVERIFY(bWarned);
         QCOMPARE(rig.sim.Transmitter().CalWords().at(0x35), quint16(2270));
+        QVERIFY2(progressShown.contains(QStringLiteral("Datentransfer|Verbinde Transmitter ...")),
+                 qPrintable(progressShown.join(QStringLiteral(", "))));
     }
 
     void rx93ReleaseAndWordWrite() {
