@@ -24,6 +24,7 @@ namespace {
 constexpr int kLesenRX31 = 32798;
 constexpr int kScheibenRX31 = 32842;
 constexpr int kLesenVN62 = 32908;
+constexpr int kAnzeigenVN62 = 32909;
 constexpr int kSchreibenVN62 = 32910;
 constexpr int kAnzeigenRX31 = 32844;
 constexpr int kLesenKA71 = 32918;
@@ -171,6 +172,16 @@ private Q_SLOTS:
         QCOMPARE(rig.Doc().GetTyp(), 7);
         QCOMPARE(rig.Doc().Abgleichdaten().m_nDac2[0], qint32(rig.sim.Transmitter().CalWords().at(52)));
         QVERIFY(rig.Action(kSchreibenVN62)->isEnabled());
+        // "Abgleichdaten anzeigen..." shows the record in its groups.
+        QStringList groups;
+        OnDialog([&groups](QWidget* dialog) {
+            for (const QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
+                groups.append(box->title());
+            }
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        rig.Trigger(kAnzeigenVN62);
+        QCOMPARE(groups, QStringList({"Statischer Druckmessbreich", "P1", "P2"}));
     }
 };
 
