@@ -183,7 +183,9 @@ private Q_SLOTS:
         CShellRig rig;
         QVERIFY(rig.Start());
         const QString pdf = rig.dir.filePath(QStringLiteral("blatt.pdf"));
-        CModalDriver::WhenShown<QPrintDialog>([&pdf](QPrintDialog* dialog) {
+        QString title;
+        CModalDriver::WhenShown<QPrintDialog>([&pdf, &title](QPrintDialog* dialog) {
+            title = dialog->windowTitle();
             dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
             dialog->accept();
         });
@@ -191,6 +193,7 @@ private Q_SLOTS:
             dialog->findChild<QPushButton*>(QStringLiteral("print"))->click();
         });
         QVERIFY(CModalDriver::Done());
+        QCOMPARE(title, QStringLiteral("Drucken")); // Qt's own dialog in the program's language
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished(30000));
