@@ -2,16 +2,20 @@
 // FOLDER (default: the current folder, which should be on the disk the user's data folder is on).
 //   - one event's write as a receive records it (a whole parameter set after, the station's part filled)
 //   - listing one transmitter with 10 000 events (as the history window does) and the transmitters seen
+//   - the window "Verlauf" showing that transmitter's events: from choosing its row until the table
+//     holds all 10 000 rows (offscreen unless a display is set)
 // Prints median, 95th percentile and maximum of each.
 
 #include "ScriptedOperator.h"
 #include "document/HistoryRecorder.h"
 #include "history/HistoryStore.h"
+#include "ui/history/DlgVerlauf.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTableWidget>
 #include <algorithm>
 #include <cstdio>
 
@@ -36,8 +40,36 @@ void Report(const char* what, QList<double> ms) {
 
 } // namespace
 
+/// The window's part: choosing the transmitter fills the events table; timed until it is filled.
+QList<double> WindowListings(const CHistoryStore& store, const QByteArray& serial) {
+    CDlgVerlauf dialog(store);
+    dialog.show();
+    auto* transmitters = dialog.findChild<QTableWidget*>(QStringLiteral("transmitters"));
+    auto* events = dialog.findChild<QTableWidget*>(QStringLiteral("events"));
+    int row = 0;
+    while (row < transmitters->rowCount() &&
+           transmitters->item(row, 0)->text() != QString::fromLatin1(serial)) {
+        ++row;
+    }
+    QList<double> ms;
+    QElapsedTimer timer;
+    for (int round = 0; round < 10; ++round) {
+        transmitters->selectRow(row == 0 ? 1 : 0); // another transmitter first
+        QCoreApplication::processEvents();
+        timer.start();
+        transmitters->selectRow(row);
+        QCoreApplication::processEvents();
+        ms.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("rows in the window: %d\n", events->rowCount());
+    return ms;
+}
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const QString path = QDir(folder).filePath(QStringLiteral("history_bench.sqlite"));
     for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
@@ -83,6 +115,7 @@ int main(int argc, char* argv[]) {
     std::printf("events of the transmitter: %lld\n", static_cast<long long>(count));
     Report("listing the transmitter's events", lists);
     Report("listing the transmitters seen", overviews);
+    Report("Verlauf showing the transmitter's events", WindowListings(store, *filter.seriennummer));
     std::printf("database file: %.1f MB\n", static_cast<double>(QFile(path).size()) / 1e6);
     return 0;
 }

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int kWidthRows = 200;
+
 QTableWidget* MakeTable(const QStringList& headers, const QString& objectName, const QString& accessibleName,
                         QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
@@ -21,10 +23,14 @@ QTableWidget* MakeTable(const QStringList& headers, const QString& objectName, c
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the first rows (the newest events, shown first) and the rows in view: measuring
+    // every one of a long-serving transmitter's 10 000 events cost more than reading them.
+    table->horizontalHeader()->setResizeContentsPrecision(kWidthRows);
     return table;
 }
 
 void Fill(QTableWidget* table, const QList<QStringList>& rows) {
+    table->setUpdatesEnabled(false); // one repaint when the rows are in, not one per row
     table->setRowCount(0);
     table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
@@ -33,6 +39,7 @@ void Fill(QTableWidget* table, const QList<QStringList>& rows) {
         }
     }
     table->resizeColumnsToContents();
+    table->setUpdatesEnabled(true);
 }
 
 } // namespace
