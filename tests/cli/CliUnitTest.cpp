@@ -4,6 +4,7 @@
 #include "ScriptedOperator.h"
 #include "cli/CliOptions.h"
 #include "cli/ParameterJson.h"
+#include "cli/SampleGrid.h"
 #include "cli/TerminalOperator.h"
 #include "document/QuillonDoc.h"
 
@@ -137,6 +138,17 @@ private Q_SLOTS:
                            "1,2,3,4,5,6", "--temp", "1,2,3,4,5,6", "--checksum",  "0"};
         QTest::newRow("rows outside temperature write")
             << QStringList{"temperature", "read", "--checksum", "0"};
+    }
+
+    /// measure --interval 2: each sample starts on its slot however long the one before took; an
+    /// overrun is followed by the next sample at once, and the one after is back on the grid.
+    void samplesKeepTheirGridThroughAnOverrun() {
+        CSampleGrid grid(0, 2000);
+        // sample ended at (ms) -> wait before the next
+        const QList<std::pair<qint64, qint64>> steps{{500, 1500}, {2400, 1600}, {9100, 0}, {9500, 500}};
+        for (const auto& [endedMs, waitMs] : steps) {
+            QCOMPARE(grid.WaitBeforeNext(endedMs), waitMs);
+        }
     }
 
     void temperatureWriteTakesSixValuesPerRow() {
