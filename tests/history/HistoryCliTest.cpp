@@ -52,6 +52,19 @@ Run RunCli(const QStringList& args) {
     return {code, QString::fromLocal8Bit(bytes)};
 }
 
+/// A history file as station S1's program writes it.
+struct StoreFile {
+    CScriptedOperator op;
+    CHistoryStore store{
+        op, {QStringLiteral("S1"), QStringLiteral("u"), QStringLiteral("cli"), QStringLiteral("1")}};
+
+    bool Open(const QString& path) {
+        CHistoryLocation location;
+        location.localPath = path;
+        return store.Open(location);
+    }
+};
+
 /// A finished check of a transmitter at `checked` (UTC), next due on `nextDue`.
 CHistoryEvent CheckEvent(const QByteArray& seriennummer, const QDateTime& checked, const QDate& nextDue) {
     CHistoryEvent event = SampleEvent(seriennummer, "PT-" + seriennummer, CHistoryEvent::Operation::Check);
@@ -90,12 +103,9 @@ class HistoryCliTest : public QObject {
     /// three days ago, so it is due since then whatever date the check set.
     void RecordChecks() {
         m_checksDb = m_dir.filePath(QStringLiteral("checks.sqlite"));
-        CScriptedOperator op;
-        CHistoryStore store(
-            op, {QStringLiteral("S1"), QStringLiteral("u"), QStringLiteral("cli"), QStringLiteral("1")});
-        CHistoryLocation location;
-        location.localPath = m_checksDb;
-        QVERIFY(store.Open(location));
+        StoreFile file;
+        QVERIFY(file.Open(m_checksDb));
+        CHistoryStore& store = file.store;
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const QDate today = QDate::currentDate();
         m_checkId = store.Record(CheckEvent("A-1", now.addDays(-400), today.addDays(-35)));
@@ -120,12 +130,9 @@ class HistoryCliTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         m_db = m_dir.filePath(QStringLiteral("history.sqlite"));
-        CScriptedOperator op;
-        CHistoryStore store(
-            op, {QStringLiteral("S1"), QStringLiteral("u"), QStringLiteral("cli"), QStringLiteral("1")});
-        CHistoryLocation location;
-        location.localPath = m_db;
-        QVERIFY(store.Open(location));
+        StoreFile file;
+        QVERIFY(file.Open(m_db));
+        CHistoryStore& store = file.store;
         // A tag that would clear the terminal if printed as it stands, and shift the columns by its tab.
         CHistoryEvent old = SampleEvent("111", "PT-\x1b[2J\t1");
         old.timeUtc = QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
