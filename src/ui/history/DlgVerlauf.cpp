@@ -38,7 +38,11 @@ void Fill(QTableWidget* table, const QList<QStringList>& rows) {
             table->setItem(r, c, new QTableWidgetItem(rows.at(r).at(c)));
         }
     }
-    table->resizeColumnsToContents();
+    // The last column (the message) keeps filling the rest of the width: sizing it to its contents too
+    // left an empty area beside a narrow column.
+    for (int c = 0; c + 1 < table->columnCount(); ++c) {
+        table->resizeColumnToContents(c);
+    }
     table->setUpdatesEnabled(true);
 }
 
